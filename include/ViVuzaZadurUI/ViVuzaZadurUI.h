@@ -1,0 +1,8 @@
+#pragma once
+
+// Everything the library exports.
+#include <ViVuzaZadur/ViVuzaZadur.h>
+#include <ViVuzaZadurUI/LCIDUtil.h>
+#include <ViVuzaZadurUI/LocaleUtil.h>
+#include <ViVuzaZadurUI/StringUtil.h>
+#include <ViVuzaZadurUI/UnitsManager.h>

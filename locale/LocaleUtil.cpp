@@ -1,0 +1,129 @@
+#include <ViVuzaZadurUI/LocaleUtil.h>
+
+#include "locale/LocaleTable.h"
+#include "locale/UnitsManagerAccess.h"
+#include "platform/LoadedModule.h"
+#include "platform/SymbolicLink.h"
+#include "platform/UserLocale.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTranslator>
+
+namespace velmar::platform::core::locale {
+
+using units::UnitsManagerAccess;
+
+namespace {
+const char kEmpty[] = "";
+}
+
+const char* LocaleUtil::LCIDToLocaleName(unsigned long lcid) {
+    const LocaleRecord* record = FindLocaleByLcid(lcid);
+    return record != nullptr ? record->cultureName : kEmpty;
+}
+
+unsigned long LocaleUtil::LocaleNameToLCID(const QString& name) {
+    if (name.isEmpty() || name.compare(QLatin1String("C"), Qt::CaseInsensitive) == 0)
+        return os::UserDefaultLcid();
+    const LocaleRecord* record = FindLocaleByName(name);
+    return record != nullptr ? record->lcid : os::UserDefaultLcid();
+}
+
+const char* LocaleUtil::LCIDToThreeLetterISOLanguageName(unsigned long lcid) {
+    const LocaleRecord* record = FindLocaleByLcid(lcid);
+    return record != nullptr ? record->threeLetterName : kEmpty;
+}
+
+const char* LocaleUtil::LocaleNameToThreeLetterISOLanguageName(const QString& name) {
+    const LocaleRecord* record = FindLocaleByName(name);
+    return record != nullptr ? record->threeLetterName : kEmpty;
+}
+
+QString LocaleUtil::LocaleNameToQtLocaleName(const QString& name) {
+    QString qtName = name;
+    qtName.replace(QLatin1Char('-'), QLatin1Char('_'));
+    QStringList parts = qtName.split(QLatin1Char('_'));
+    if (parts.size() >= 2 && parts[0].compare(parts[1], Qt::CaseInsensitive) == 0)
+        return parts[0];
+    return qtName;
+}
+
+QString LocaleUtil::GetCurrentSystemLocale() {
+    return QString::fromLatin1(LCIDToLocaleName(os::UserDefaultLcid()));
+}
+
+QString LocaleUtil::ResolveTranslatorFile(const QString& moduleName, const QString& fileBaseName,
+                                          const QString& localeName,
+                                          const QString& translatorFilesPath) {
+    if (moduleName.isEmpty() || QCoreApplication::instance() == nullptr)
+        return QString();
+    QString fileName = fileBaseName;
+    if (fileName.isEmpty()) {
+        int dot = moduleName.lastIndexOf(QLatin1Char('.'));
+        fileName = dot < 0 ? moduleName : moduleName.left(dot);
+    }
+    if (!fileName.contains(QLatin1Char('.')))
+        fileName += QLatin1String(".qm");
+
+    auto inFolder = [&](const QString& folder) { return folder + QLatin1Char('/') + fileName; };
+    auto inLocaleFolder = [&](const QString& folder) {
+        return folder + QLatin1Char('/') + localeName + QLatin1Char('/') + fileName;
+    };
+    QString candidate;
+    if (!translatorFilesPath.isEmpty()) {
+        candidate = inFolder(translatorFilesPath);
+    } else {
+        QString applicationFolder = QCoreApplication::applicationDirPath();
+        candidate = inFolder(applicationFolder);
+        if (!QFileInfo::exists(candidate))
+            candidate = inLocaleFolder(applicationFolder);
+        if (!QFileInfo::exists(candidate)) {
+            QString module = moduleName;
+            if (!module.contains(QLatin1Char('.')))
+                module += QLatin1String(".dll");
+            QString modulePath = os::ModuleFileName(os::FindLoadedModule(module));
+            QString moduleFolder = QFileInfo(modulePath).path();
+            if (!modulePath.isEmpty() &&
+                moduleFolder.compare(applicationFolder, Qt::CaseInsensitive) != 0) {
+                moduleFolder = QDir::cleanPath(moduleFolder);
+                candidate = inFolder(moduleFolder);
+                if (!QFileInfo::exists(candidate))
+                    candidate = inLocaleFolder(moduleFolder);
+            }
+        }
+    }
+    candidate = GetSymbolicLinkTarget(candidate);
+    return QFileInfo::exists(candidate) ? candidate : QString();
+}
+
+QString LocaleUtil::GetSymbolicLinkTarget(const QString& path) {
+    QString stored;
+    if (!os::ReadSymbolicLink(path, &stored))
+        return path;
+    QString target = QDir::cleanPath(stored);
+    if (QDir::isRelativePath(target))
+        target = QDir::cleanPath(QFileInfo(path).path() + QLatin1Char('/') + target);
+    return target;
+}
+
+QString LocaleUtil::Translate(const QTranslator& translator, const QString& context,
+                              const QString& sourceText) {
+    QByteArray contextUtf8 = context.toUtf8();
+    QByteArray sourceUtf8 = sourceText.toUtf8();
+    QString answer =
+        translator.isEmpty()
+            ? QCoreApplication::translate(contextUtf8.constData(), sourceUtf8.constData())
+            : translator.translate(contextUtf8.constData(), sourceUtf8.constData());
+    return answer.isEmpty() ? sourceText : answer;
+}
+
+bool LocaleUtil::InstallTranslator(const QString& moduleName) {
+    UnitsManagerAccess manager(units::UnitsManager::GetInstance());
+    if (!manager.Exists())
+        return false;
+    return manager.RegisterTranslator(moduleName);
+}
+
+} // namespace velmar::platform::core::locale

@@ -1,0 +1,26 @@
+#!/bin/sh
+# Makes sure the Debian packages that the build and the tests need are installed. As root it
+# installs what is missing with apt-get; otherwise it names the missing packages and fails.
+set -eu
+
+packages="g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libbenchmark-dev libicu-dev"
+
+missing=""
+for package in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    # shellcheck disable=SC2086
+    apt-get install -y -q --no-install-recommends $missing
+else
+    echo "These Debian packages are missing:$missing" >&2
+    echo "Install them with: sudo apt-get install$missing" >&2
+    exit 1
+fi

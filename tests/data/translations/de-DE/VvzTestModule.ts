@@ -1,0 +1,8 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+<name>Greeting</name>
+<message><source>hello</source><translation>hallo</translation></message>
+</context>
+</TS>

@@ -1,0 +1,246 @@
+#include "TestEnvironment.h"
+
+#include <ViVuzaZadurUI/LocaleUtil.h>
+#include <ViVuzaZadurUI/UnitsManager.h>
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+#include <unistd.h>
+
+#include <memory>
+#include <vector>
+
+using velmar::platform::core::locale::LocaleUtil;
+using velmar::platform::core::units::UnitsManager;
+
+extern "C" int VvzTestModuleMarker();
+
+namespace {
+
+// The test module is a real shared library loaded from its own folder (the call keeps the
+// linker from dropping it).
+TEST(TestModule, IsLoaded) {
+    ASSERT_EQ(VvzTestModuleMarker(), 42);
+}
+
+const QString kModule = QStringLiteral("VvzTestModule");
+const QString kLocale = QStringLiteral("de-DE");
+
+// A file base name no other test (or test process) uses.
+QString UniqueBaseName() {
+    static int counter = 0;
+    return QStringLiteral("vvz_resolve_%1_%2").arg(getpid()).arg(++counter);
+}
+
+QString ApplicationDir() {
+    return QCoreApplication::applicationDirPath();
+}
+
+// The four folders searched without a translator files path, in search order.
+QString SearchFolder(int index) {
+    switch (index) {
+    case 0:
+        return ApplicationDir();
+    case 1:
+        return ApplicationDir() + QLatin1Char('/') + kLocale;
+    case 2:
+        return vvztest::TestModuleDir();
+    default:
+        return vvztest::TestModuleDir() + QLatin1Char('/') + kLocale;
+    }
+}
+
+class ResolveSearchOrder : public ::testing::TestWithParam<int> {};
+
+// Every combination of the four places holding the file: the first in search order wins.
+TEST_P(ResolveSearchOrder, FirstFolderHoldingTheFileWins) {
+    int present = GetParam();
+    QString baseName = UniqueBaseName();
+    std::vector<std::unique_ptr<vvztest::ScopedFile>> files;
+    int expected = -1;
+    for (int i = 0; i < 4; ++i)
+        if (present & (1 << i)) {
+            files.push_back(std::make_unique<vvztest::ScopedFile>(
+                SearchFolder(i) + QLatin1Char('/') + baseName + QStringLiteral(".qm")));
+            if (expected < 0)
+                expected = i;
+        }
+    QString resolved = LocaleUtil::ResolveTranslatorFile(kModule, baseName, kLocale, QString());
+    if (expected < 0)
+        EXPECT_TRUE(resolved.isEmpty()) << resolved.toStdString();
+    else
+        EXPECT_EQ(resolved,
+                  SearchFolder(expected) + QLatin1Char('/') + baseName + QStringLiteral(".qm"));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllPlacements, ResolveSearchOrder, ::testing::Range(0, 16));
+
+TEST(ResolveTranslatorFile, TranslatorFilesPathIsTheOnlyFolderAndIgnoresTheLocale) {
+    QTemporaryDir folder;
+    QString baseName = UniqueBaseName();
+    vvztest::ScopedFile inApplication(ApplicationDir() + QLatin1Char('/') + baseName +
+                                      QStringLiteral(".qm"));
+    EXPECT_TRUE(
+        LocaleUtil::ResolveTranslatorFile(kModule, baseName, kLocale, folder.path()).isEmpty());
+    vvztest::ScopedFile inPath(folder.path() + QLatin1Char('/') + baseName + QStringLiteral(".qm"));
+    for (const char* locale : {"de-DE", "fr-FR", ""})
+        EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(kModule, baseName, QString::fromLatin1(locale),
+                                                    folder.path()),
+                  inPath.Path());
+}
+
+TEST(ResolveTranslatorFile, FileNameRules) {
+    QTemporaryDir folder;
+    QString path = folder.path();
+    vvztest::ScopedFile versioned(path + QStringLiteral("/names.v2"));
+    vvztest::ScopedFile dotted(path + QStringLiteral("/names.v2.qm"));
+    vvztest::ScopedFile fromModule(path + QStringLiteral("/Plugin.qm"));
+    // A name with a dot anywhere is used unchanged.
+    EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(kModule, QStringLiteral("names.v2"), kLocale, path),
+              versioned.Path());
+    // An empty base name takes the module name without its extension.
+    EXPECT_EQ(
+        LocaleUtil::ResolveTranslatorFile(QStringLiteral("Plugin.dll"), QString(), kLocale, path),
+        fromModule.Path());
+    EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(QStringLiteral("Plugin"), QString(), kLocale, path),
+              fromModule.Path());
+    EXPECT_TRUE(
+        LocaleUtil::ResolveTranslatorFile(QString(), QStringLiteral("Plugin"), kLocale, path)
+            .isEmpty());
+}
+
+TEST(ResolveTranslatorFile, ModuleNamesThatMatchNoLoadedLibrary) {
+    QString baseName = UniqueBaseName();
+    vvztest::ScopedFile inModule(vvztest::TestModuleDir() + QLatin1Char('/') + baseName +
+                                 QStringLiteral(".qm"));
+    // The module's library is found with or without ".dll", in any case of the suffix.
+    EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(kModule + QStringLiteral(".DLL"), baseName, kLocale,
+                                                QString()),
+              inModule.Path());
+    for (const QString& module :
+         {QStringLiteral("VvzTestModul"), QStringLiteral("NoSuchModule.dll"), QString(5000, 'x')})
+        EXPECT_TRUE(
+            LocaleUtil::ResolveTranslatorFile(module, baseName, kLocale, QString()).isEmpty());
+}
+
+TEST(ResolveTranslatorFile, SymbolicLinkCandidateGivesItsTarget) {
+    QTemporaryDir folder;
+    QString target = folder.path() + QStringLiteral("/real/strings.qm");
+    vvztest::ScopedFile file(target);
+    ASSERT_TRUE(QFile::link(QStringLiteral("real/strings.qm"),
+                            folder.path() + QStringLiteral("/linked.qm")));
+    EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(kModule, QStringLiteral("linked"), kLocale,
+                                                folder.path()),
+              target);
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("gone.qm"), folder.path() + QStringLiteral("/dangling.qm")));
+    EXPECT_TRUE(LocaleUtil::ResolveTranslatorFile(kModule, QStringLiteral("dangling"), kLocale,
+                                                  folder.path())
+                    .isEmpty());
+    ASSERT_TRUE(QFile::link(folder.path() + QStringLiteral("/loop2.qm"),
+                            folder.path() + QStringLiteral("/loop1.qm")));
+    ASSERT_TRUE(QFile::link(folder.path() + QStringLiteral("/loop1.qm"),
+                            folder.path() + QStringLiteral("/loop2.qm")));
+    EXPECT_TRUE(
+        LocaleUtil::ResolveTranslatorFile(kModule, QStringLiteral("loop1"), kLocale, folder.path())
+            .isEmpty());
+}
+
+QString Greeting() {
+    return QCoreApplication::translate("Greeting", "hello");
+}
+
+class InstalledTranslator : public ::testing::Test {
+protected:
+    void TearDown() override { UnitsManager::Uninitialize(); }
+    static void SetLocale(const wchar_t* locale) {
+        ASSERT_TRUE(UnitsManager::GetInstance()->SetCurrentLocale(locale));
+    }
+    static void SetPath(const QString& path) {
+        ASSERT_TRUE(
+            UnitsManager::GetInstance()->SetTranslatorFilesPath(path.toStdWString().c_str()));
+    }
+};
+
+TEST_F(InstalledTranslator, TranslatesAndFollowsLocaleAndFolder) {
+    SetLocale(L"de-DE");
+    EXPECT_EQ(Greeting(), QStringLiteral("hello"));
+    ASSERT_TRUE(LocaleUtil::InstallTranslator(kModule));
+    EXPECT_EQ(Greeting(), QStringLiteral("hallo"));
+    SetLocale(L"fr-FR");
+    EXPECT_EQ(Greeting(), QStringLiteral("bonjour"));
+    // No file for Italian: what was loaded stays installed.
+    SetLocale(L"it-IT");
+    EXPECT_EQ(Greeting(), QStringLiteral("bonjour"));
+    SetPath(vvztest::TestModuleDir() + QStringLiteral("/alt"));
+    EXPECT_EQ(Greeting(), QStringLiteral("servus"));
+    SetLocale(L"de-DE");
+    SetPath(QString());
+    EXPECT_EQ(Greeting(), QStringLiteral("hallo"));
+    // Uninitialize removes the translator from the application.
+    UnitsManager::Uninitialize();
+    EXPECT_EQ(Greeting(), QStringLiteral("hello"));
+}
+
+TEST_F(InstalledTranslator, ModuleNamesDifferingInCaseShareOneTranslator) {
+    SetLocale(L"fr-FR");
+    ASSERT_TRUE(LocaleUtil::InstallTranslator(kModule));
+    // A translator created for this spelling would look for libvvztestmodule.so and find
+    // nothing; the first registration keeps serving.
+    ASSERT_TRUE(LocaleUtil::InstallTranslator(kModule.toLower()));
+    SetLocale(L"de-DE");
+    EXPECT_EQ(Greeting(), QStringLiteral("hallo"));
+}
+
+TEST_F(InstalledTranslator, NoReloadWhenTheFileStaysTheSame) {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    QString module = vvztest::TestModuleDir();
+    ASSERT_TRUE(QFile::copy(module + QStringLiteral("/de-DE/VvzTestModule.qm"),
+                            first.path() + QStringLiteral("/VvzTestModule.qm")));
+    ASSERT_TRUE(QFile::copy(module + QStringLiteral("/fr-FR/VvzTestModule.qm"),
+                            second.path() + QStringLiteral("/VvzTestModule.qm")));
+    SetLocale(L"de-DE");
+    SetPath(first.path());
+    ASSERT_TRUE(LocaleUtil::InstallTranslator(kModule));
+    EXPECT_EQ(Greeting(), QStringLiteral("hallo"));
+    // Same folder, new content: a change of locale resolves the same file and does not load it
+    // again.
+    ASSERT_TRUE(QFile::remove(first.path() + QStringLiteral("/VvzTestModule.qm")));
+    ASSERT_TRUE(QFile::copy(module + QStringLiteral("/alt/VvzTestModule.qm"),
+                            first.path() + QStringLiteral("/VvzTestModule.qm")));
+    SetLocale(L"fr-FR");
+    EXPECT_EQ(Greeting(), QStringLiteral("hallo"));
+    SetPath(second.path());
+    EXPECT_EQ(Greeting(), QStringLiteral("bonjour"));
+}
+
+TEST(Translate, UsesTheTranslatorThenTheApplicationThenTheSource) {
+    QTranslator loaded;
+    ASSERT_TRUE(loaded.load(vvztest::TestModuleDir() + QStringLiteral("/fr-FR/VvzTestModule.qm")));
+    QTranslator empty;
+    EXPECT_EQ(LocaleUtil::Translate(loaded, QStringLiteral("Greeting"), QStringLiteral("hello")),
+              QStringLiteral("bonjour"));
+    EXPECT_EQ(LocaleUtil::Translate(loaded, QStringLiteral("Greeting"), QStringLiteral("bye")),
+              QStringLiteral("bye"));
+    EXPECT_EQ(LocaleUtil::Translate(empty, QStringLiteral("Greeting"), QStringLiteral("hello")),
+              QStringLiteral("hello"));
+    QTranslator application;
+    ASSERT_TRUE(
+        application.load(vvztest::TestModuleDir() + QStringLiteral("/de-DE/VvzTestModule.qm")));
+    QCoreApplication::installTranslator(&application);
+    EXPECT_EQ(LocaleUtil::Translate(empty, QStringLiteral("Greeting"), QStringLiteral("hello")),
+              QStringLiteral("hallo"));
+    // A translator with a file does not consult the application.
+    EXPECT_EQ(LocaleUtil::Translate(loaded, QStringLiteral("Greeting"), QStringLiteral("hello")),
+              QStringLiteral("bonjour"));
+    EXPECT_EQ(LocaleUtil::Translate(empty, QStringLiteral("Other"), QStringLiteral("hello")),
+              QStringLiteral("hello"));
+    QCoreApplication::removeTranslator(&application);
+}
+
+} // namespace
