@@ -1,0 +1,299 @@
+#include <ViVuzaZadur/ViVuzaZadur.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cwctype>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+UnitsConfig& Config() {
+    return *UnitsConfig::GetInstance();
+}
+
+std::vector<int> Groups() {
+    std::vector<int> ids(Config().GetUnitGroups(nullptr));
+    Config().GetUnitGroups(ids.data());
+    return ids;
+}
+
+std::vector<int> Units(int group) {
+    std::vector<int> ids(Config().GetUnitTypes(group, nullptr));
+    Config().GetUnitTypes(group, ids.data());
+    return ids;
+}
+
+std::vector<int> Symbols(int unit) {
+    std::vector<int> ids(Config().GetUnitSymbols(unit, nullptr));
+    Config().GetUnitSymbols(unit, ids.data());
+    return ids;
+}
+
+std::wstring GlobalName(int id) {
+    size_t length = 0;
+    if (UnitsUtilities::GetGlobalNameLength(id, length) != ecSuccess)
+        return L"";
+    std::wstring name(length, L'#');
+    EXPECT_EQ(UnitsUtilities::GetGlobalName(id, name.data(), length), ecSuccess);
+    EXPECT_EQ(name.back(), L'\0');
+    name.pop_back();
+    return name;
+}
+
+bool IsIdentifier(const std::wstring& name) {
+    return !name.empty() && !std::iswdigit(name[0]) &&
+           std::all_of(name.begin(), name.end(),
+                       [](wchar_t c) { return c < 128 && (std::iswalnum(c) || c == L'_'); });
+}
+
+std::array<int, 7> TagOf(int unit) {
+    std::array<int, 7> tag;
+    const int* dim = Config().FindConverter(unit)->GetDimTag();
+    std::copy(dim, dim + 7, tag.begin());
+    return tag;
+}
+
+TEST(Catalogue, CountsAndDenseNumbering) {
+    std::vector<int> groups = Groups();
+    ASSERT_EQ(groups.size(), 68u);
+    size_t units = 0;
+    size_t symbols = 0;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        EXPECT_EQ(groups[g], static_cast<int>(g + 1) << 12);
+        std::vector<int> unitIds = Units(groups[g]);
+        EXPECT_FALSE(unitIds.empty());
+        for (size_t u = 0; u < unitIds.size(); ++u) {
+            EXPECT_EQ(unitIds[u], groups[g] + static_cast<int>(u) + 1);
+            std::vector<int> symbolIds = Symbols(unitIds[u]);
+            EXPECT_FALSE(symbolIds.empty());
+            for (size_t s = 0; s < symbolIds.size(); ++s)
+                EXPECT_EQ(symbolIds[s], static_cast<int>(s + 1) << 20 | unitIds[u]);
+            symbols += symbolIds.size();
+        }
+        units += unitIds.size();
+    }
+    EXPECT_EQ(units, 773u);
+    EXPECT_EQ(symbols, 1846u);
+    EXPECT_EQ(Units(0x2000).size(), 66u);
+    EXPECT_EQ(Symbols(0x2016).size(), 10u);
+}
+
+TEST(Catalogue, ListsOfWhatDoesNotExistAreEmpty) {
+    for (int group : {0, 0x45000, 0x2001, 0x102000, -1})
+        EXPECT_EQ(Config().GetUnitTypes(group, nullptr), 0u) << std::hex << group;
+    for (int unit : {0, 0x2000, 0x2043, 0x45001, 0x102001, -1})
+        EXPECT_EQ(Config().GetUnitSymbols(unit, nullptr), 0u) << std::hex << unit;
+}
+
+TEST(Catalogue, EveryIdRoundTripsThroughItsGlobalName) {
+    std::set<std::wstring> groupNames, unitNames, symbolNames;
+    for (int group : Groups()) {
+        std::wstring name = GlobalName(group);
+        EXPECT_TRUE(IsIdentifier(name)) << std::hex << group;
+        EXPECT_TRUE(groupNames.insert(name).second);
+        vmp::IDesignPropertyUnits::teGroup found{};
+        EXPECT_EQ(UnitsUtilities::GetUnitGroup(name.c_str(), found), ecSuccess);
+        EXPECT_EQ(found, group);
+        for (int unit : Units(group)) {
+            name = GlobalName(unit);
+            EXPECT_TRUE(IsIdentifier(name)) << std::hex << unit;
+            EXPECT_TRUE(unitNames.insert(name).second);
+            vmp::IDesignPropertyUnits::teType type{};
+            EXPECT_EQ(UnitsUtilities::GetUnitType(name.c_str(), type), ecSuccess);
+            EXPECT_EQ(type, unit);
+            for (int symbol : Symbols(unit)) {
+                name = GlobalName(symbol);
+                EXPECT_EQ(name, std::wstring(Config().GetGlobalName(symbol)));
+                EXPECT_TRUE(IsIdentifier(name)) << std::hex << symbol;
+                EXPECT_TRUE(symbolNames.insert(name).second);
+                UnitSymbol found{};
+                EXPECT_EQ(UnitsUtilities::GetUnitSymbol(name.c_str(), found), ecSuccess);
+                EXPECT_EQ(found, symbol);
+            }
+        }
+    }
+    EXPECT_EQ(symbolNames.size(), 1846u);
+    EXPECT_EQ(GlobalName(0x2000), L"Length");
+    EXPECT_EQ(GlobalName(0x21000), L"Pressure");
+    EXPECT_EQ(GlobalName(0x201c), L"FootUSSurvey");
+    EXPECT_EQ(GlobalName(0x202001), L"m");
+    EXPECT_EQ(GlobalName(0x102001), L"Meter_Name");
+    EXPECT_EQ(GlobalName(0x302036), L"MilSwedenAndNorway_Name3");
+}
+
+TEST(Catalogue, NumberFormatGlobalNames) {
+    const wchar_t* names[] = {L"Exponential", L"ExponentialLowerCase", L"FixedPoint",
+                              L"General",     L"GeneralLowerCase",     L"Number",
+                              L"Fraction"};
+    for (int i = 0; i < 7; ++i) {
+        NumberFormat format = static_cast<NumberFormat>(i);
+        size_t length = 0;
+        ASSERT_EQ(UnitsUtilities::GetGlobalNameLength(format, length), ecSuccess);
+        EXPECT_EQ(length, std::wcslen(names[i]) + 1);
+        std::vector<wchar_t> buffer(length);
+        ASSERT_EQ(UnitsUtilities::GetGlobalName(format, buffer.data(), length), ecSuccess);
+        EXPECT_EQ(std::wstring(buffer.data()), names[i]);
+        NumberFormat found = nfNumber;
+        EXPECT_EQ(UnitsUtilities::GetNumericFormat(names[i], found), ecSuccess);
+        EXPECT_EQ(found, format);
+    }
+}
+
+TEST(Catalogue, NameLookupsRefuseBadInput) {
+    vmp::IDesignPropertyUnits::teGroup group = vmp::IDesignPropertyUnits::teGroup(7);
+    EXPECT_EQ(UnitsUtilities::GetUnitGroup(nullptr, group), ecFailure);
+    EXPECT_EQ(UnitsUtilities::GetUnitGroup(L"length", group), ecFailure); // names are exact
+    EXPECT_EQ(UnitsUtilities::GetUnitGroup(L"", group), ecFailure);
+    EXPECT_EQ(group, 7);
+    UnitSymbol symbol = UnitSymbol(9);
+    EXPECT_EQ(UnitsUtilities::GetUnitSymbol(L"Meter", symbol), ecFailure);
+    EXPECT_EQ(symbol, 9);
+    NumberFormat format = nfFraction;
+    EXPECT_EQ(UnitsUtilities::GetNumericFormat(L"Fixed Point", format), ecFailure);
+    EXPECT_EQ(UnitsUtilities::GetNumericFormat(nullptr, format), ecFailure);
+    EXPECT_EQ(format, nfFraction);
+
+    size_t length = 99;
+    for (int id : {0, 0x45000, 0x2043, 0x302001, 0x2001 | 0x10000000, -5})
+        EXPECT_EQ(UnitsUtilities::GetGlobalNameLength(id, length), ecFailure) << std::hex << id;
+    EXPECT_EQ(UnitsUtilities::GetGlobalNameLength(NumberFormat(7), length), ecFailure);
+    EXPECT_EQ(UnitsUtilities::GetGlobalNameLength(NumberFormat(-1), length), ecFailure);
+    EXPECT_EQ(length, 99u);
+    wchar_t buffer[8] = {L'#', L'#', L'#', L'#', L'#', L'#', L'#', L'#'};
+    EXPECT_EQ(UnitsUtilities::GetGlobalName(0x2000, buffer, 6), ecFailure); // "Length" + NUL
+    EXPECT_EQ(buffer[0], L'#');
+    EXPECT_EQ(UnitsUtilities::GetGlobalName(0x2000, nullptr, 60), ecFailure);
+    EXPECT_EQ(UnitsUtilities::GetGlobalName(0x2000, buffer, 7), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer), L"Length");
+    EXPECT_EQ(Config().GetGlobalName(0x2001), nullptr); // a unit id is not a symbol id
+    EXPECT_EQ(Config().GetGlobalName(0x302001), nullptr);
+}
+
+TEST(Catalogue, EachGroupsUnitsShareOneDimension) {
+    for (int group : Groups()) {
+        std::vector<int> units = Units(group);
+        for (int unit : units)
+            EXPECT_EQ(TagOf(unit), TagOf(units.front())) << std::hex << unit;
+        // Every dimension maps back to a group that has it.
+        int mapped = Config().FindUnitGroup(Config().FindConverter(units.front())->GetDimTag());
+        ASSERT_NE(mapped, 0) << std::hex << group;
+        EXPECT_EQ(TagOf(Units(mapped).front()), TagOf(units.front()));
+    }
+}
+
+struct GroupOfDimensionCase {
+    int unit;  // a unit whose dimension is asked for
+    int group; // the group it maps to
+};
+
+class FindUnitGroup : public ::testing::TestWithParam<GroupOfDimensionCase> {};
+
+TEST_P(FindUnitGroup, SharedDimensionsMapToTheChosenGroup) {
+    const UnitConverter* converter = Config().FindConverter(GetParam().unit);
+    ASSERT_NE(converter, nullptr);
+    EXPECT_EQ(Config().FindUnitGroup(converter->GetDimTag()), GetParam().group);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dimensions, FindUnitGroup,
+    ::testing::Values(
+        GroupOfDimensionCase{0x2017, 0x2000}, GroupOfDimensionCase{0x2c018, 0x2c000},
+        GroupOfDimensionCase{0x8002, 0x1000}, GroupOfDimensionCase{0x9001, 0x1000},
+        GroupOfDimensionCase{0x29001, 0x1000}, GroupOfDimensionCase{0xc001, 0x1000},
+        GroupOfDimensionCase{0x2d004, 0x13000}, GroupOfDimensionCase{0x3b001, 0x13000},
+        GroupOfDimensionCase{0x10002, 0x19000}, GroupOfDimensionCase{0x3f001, 0x19000},
+        GroupOfDimensionCase{0x32002, 0x31000}, GroupOfDimensionCase{0xb001, 0x11000},
+        GroupOfDimensionCase{0x25001, 0x17000}, GroupOfDimensionCase{0x3e001, 0x28000},
+        GroupOfDimensionCase{0x16001, 0x4000}, GroupOfDimensionCase{0x37001, 0x34000},
+        GroupOfDimensionCase{0x36002, 0x33000}, GroupOfDimensionCase{0x3a001, 0x12000},
+        GroupOfDimensionCase{0x21012, 0x21000}));
+
+TEST(Catalogue, AnglesAreDimensionless) {
+    for (int angle : Units(0x8000))
+        EXPECT_EQ(TagOf(angle), (std::array<int, 7>{}));
+    DimensionTag none{};
+    EXPECT_EQ(Config().FindUnitGroup(none), 0x1000);
+    DimensionTag unknown{9, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(Config().FindUnitGroup(unknown), 0);
+}
+
+TEST(Catalogue, FindConverter) {
+    const UnitConverter* meter = Config().FindConverter(0x2001);
+    ASSERT_NE(meter, nullptr);
+    EXPECT_EQ(Config().FindConverter(0x102001), meter);
+    EXPECT_EQ(Config().FindConverter(0x202001), meter);
+    for (int id : {0, 0x2000, 0x2043, 0x302001, 0x45001, 0x10000000 | 0x2001, -1, 0xb02016})
+        EXPECT_EQ(Config().FindConverter(id), nullptr) << std::hex << id;
+    EXPECT_NE(Config().FindConverter(0xa02016), nullptr);
+}
+
+TEST(Converter, RefusesAnotherDimension) {
+    const UnitConverter* foot = Config().FindConverter(0x2017);
+    const UnitConverter* degree = Config().FindConverter(0x8002);
+    double out = 42;
+    EXPECT_EQ(foot->ToBase(1.0, &out, degree->GetDimTag()), ecDimensionMismatch);
+    EXPECT_EQ(foot->FromBase(1.0, degree->GetDimTag(), &out), ecDimensionMismatch);
+    EXPECT_EQ(degree->FromBase(1.0, foot->GetDimTag(), &out), ecDimensionMismatch);
+    EXPECT_EQ(out, 42);
+    EXPECT_EQ(foot->ToBase(1.0, nullptr, foot->GetDimTag()), ecFailure);
+    EXPECT_EQ(foot->FromBase(1.0, foot->GetDimTag(), nullptr), ecFailure);
+    EXPECT_EQ(foot->ToBase(2.0, &out, foot->GetDimTag()), ecSuccess);
+    EXPECT_DOUBLE_EQ(out, 0.6096);
+}
+
+TEST(Converter, TemperatureScalesAreAffineAndIntervalsAreNot) {
+    const UnitConverter* celsius = Config().FindConverter(0x2a002);
+    const UnitConverter* kelvin = Config().FindConverter(0x2a001);
+    double base = 0;
+    ASSERT_EQ(celsius->ToBase(0.0, &base, celsius->GetDimTag()), ecSuccess);
+    EXPECT_DOUBLE_EQ(base, 273.15);
+    ASSERT_EQ(kelvin->ToBase(0.0, &base, kelvin->GetDimTag()), ecSuccess);
+    EXPECT_EQ(base, 0.0);
+    // A product made from degree Celsius keeps only its size: a kelvin-sized degree.
+    GenericConverter interval(*celsius);
+    ASSERT_EQ(interval.ToBase(10.0, &base, interval.GetDimTag()), ecSuccess);
+    EXPECT_DOUBLE_EQ(base, 10.0);
+    const UnitConverter* rate = Config().FindConverter(0x2b001);
+    ASSERT_EQ(rate->ToBase(60.0, &base, rate->GetDimTag()), ecSuccess);
+    EXPECT_DOUBLE_EQ(base, 1.0);
+}
+
+TEST(GenericConverter, ProductsAndQuotientsCombineFactorsAndExponents) {
+    GenericConverter meter(*Config().FindConverter(0x2001));
+    GenericConverter second(*Config().FindConverter(0x2c001));
+    GenericConverter acceleration = meter / (second * second);
+    const UnitConverter* catalogue = Config().FindConverter(0x30001);
+    EXPECT_TRUE(
+        std::equal(acceleration.GetDimTag(), acceleration.GetDimTag() + 7, catalogue->GetDimTag()));
+    EXPECT_EQ(acceleration.GetFactor(), 1.0);
+
+    GenericConverter foot(*Config().FindConverter(0x2017));
+    GenericConverter footPerSecondSquared = foot / second / second;
+    double base = 0;
+    ASSERT_EQ(footPerSecondSquared.ToBase(1.0, &base, catalogue->GetDimTag()), ecSuccess);
+    EXPECT_DOUBLE_EQ(base, 0.3048);
+
+    GenericConverter kilometer(*Config().FindConverter(0x2009));
+    GenericConverter hour(*Config().FindConverter(0x2c017));
+    GenericConverter speed = kilometer / hour;
+    double kmh = 0;
+    ASSERT_EQ(speed.FromBase(10.0, Config().FindConverter(0x28001)->GetDimTag(), &kmh), ecSuccess);
+    EXPECT_DOUBLE_EQ(kmh, 36.0);
+
+    GenericConverter copy(speed);
+    GenericConverter assigned = meter;
+    assigned = speed;
+    EXPECT_EQ(copy.GetFactor(), speed.GetFactor());
+    EXPECT_EQ(assigned.GetFactor(), speed.GetFactor());
+    EXPECT_TRUE(std::equal(assigned.GetDimTag(), assigned.GetDimTag() + 7, speed.GetDimTag()));
+    EXPECT_EQ(assigned.GetOffset(), 0.0);
+}
+
+} // namespace
