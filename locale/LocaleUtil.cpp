@@ -1,6 +1,7 @@
 #include <ViVuzaZadurUI/LocaleUtil.h>
 
 #include "locale/LocaleTable.h"
+#include "locale/TranslationLookup.h"
 #include "locale/UnitsManagerAccess.h"
 #include "platform/LoadedModule.h"
 #include "platform/SymbolicLink.h"
@@ -108,15 +109,15 @@ QString LocaleUtil::GetSymbolicLinkTarget(const QString& path) {
     return target;
 }
 
+QString TranslateUtf8(const QTranslator& translator, const char* context, const char* sourceText) {
+    QString answer = translator.isEmpty() ? QCoreApplication::translate(context, sourceText)
+                                          : translator.translate(context, sourceText);
+    return answer.isEmpty() ? QString::fromUtf8(sourceText) : answer;
+}
+
 QString LocaleUtil::Translate(const QTranslator& translator, const QString& context,
                               const QString& sourceText) {
-    QByteArray contextUtf8 = context.toUtf8();
-    QByteArray sourceUtf8 = sourceText.toUtf8();
-    QString answer =
-        translator.isEmpty()
-            ? QCoreApplication::translate(contextUtf8.constData(), sourceUtf8.constData())
-            : translator.translate(contextUtf8.constData(), sourceUtf8.constData());
-    return answer.isEmpty() ? sourceText : answer;
+    return TranslateUtf8(translator, context.toUtf8().constData(), sourceText.toUtf8().constData());
 }
 
 bool LocaleUtil::InstallTranslator(const QString& moduleName) {

@@ -1,0 +1,8 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+<name>UnitSymbol_Length</name>
+<message><source>eSm</source><translation>tm</translation></message>
+</context>
+</TS>

@@ -1,0 +1,861 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+<name>UnitGroup</name>
+<message><source>Dimensionless</source><translation>Dimensionslos</translation></message>
+<message><source>Length</source><translation>Länge</translation></message>
+<message><source>Area</source><translation>Fläche</translation></message>
+<message><source>Volume</source><translation>Volumen</translation></message>
+<message><source>Mass</source><translation>Masse</translation></message>
+<message><source>Linear Weight</source><translation>Längenbezogene Masse</translation></message>
+<message><source>Amount of Substance</source><translation>Stoffmenge</translation></message>
+<message><source>Angle</source><translation>Winkel</translation></message>
+<message><source>Solid Angle</source><translation>Raumwinkel</translation></message>
+<message><source>Area Density</source><translation>Flächenbezogene Masse</translation></message>
+<message><source>Concentration</source><translation>Konzentration</translation></message>
+<message><source>Parts-per</source><translation>Anteil (ppm, ppb)</translation></message>
+<message><source>Electric Current</source><translation>Elektrische Stromstärke</translation></message>
+<message><source>Electric Charge</source><translation>Elektrische Ladung</translation></message>
+<message><source>Capacitance</source><translation>Elektrische Kapazität</translation></message>
+<message><source>Bit Rate</source><translation>Bitrate</translation></message>
+<message><source>Density</source><translation>Dichte</translation></message>
+<message><source>Unit Weight</source><translation>Wichte</translation></message>
+<message><source>Energy</source><translation>Energie</translation></message>
+<message><source>Volumetric Flow Rate</source><translation>Volumenstrom</translation></message>
+<message><source>Mass Flow Rate</source><translation>Massenstrom</translation></message>
+<message><source>Flow Rate per Stroke</source><translation>Fördervolumen pro Hub</translation></message>
+<message><source>Force</source><translation>Kraft</translation></message>
+<message><source>Linear Force</source><translation>Streckenlast</translation></message>
+<message><source>Frequency</source><translation>Frequenz</translation></message>
+<message><source>Inductance</source><translation>Induktivität</translation></message>
+<message><source>Magnetic Flux Density</source><translation>Magnetische Flussdichte</translation></message>
+<message><source>Magnetic Flux</source><translation>Magnetischer Fluss</translation></message>
+<message><source>Power</source><translation>Leistung</translation></message>
+<message><source>Power per Unit of Volume</source><translation>Volumenbezogene Leistung</translation></message>
+<message><source>Power per Unit of Mass</source><translation>Massenbezogene Leistung</translation></message>
+<message><source>Power per Unit of Area</source><translation>Flächenbezogene Leistung</translation></message>
+<message><source>Pressure</source><translation>Druck</translation></message>
+<message><source>Force Scale</source><translation>Kraftmaßstab</translation></message>
+<message><source>Linear Force Scale</source><translation>Streckenlastmaßstab</translation></message>
+<message><source>Area Force Scale</source><translation>Flächenlastmaßstab</translation></message>
+<message><source>Linear Moment</source><translation>Streckenmoment</translation></message>
+<message><source>Electrical Resistance</source><translation>Elektrischer Widerstand</translation></message>
+<message><source>Electric Conductance</source><translation>Elektrischer Leitwert</translation></message>
+<message><source>Velocity</source><translation>Geschwindigkeit</translation></message>
+<message><source>Computer Storage</source><translation>Datenmenge</translation></message>
+<message><source>Temperature</source><translation>Temperatur</translation></message>
+<message><source>Temperature Rate</source><translation>Temperaturänderungsrate</translation></message>
+<message><source>Time</source><translation>Zeit</translation></message>
+<message><source>Torque</source><translation>Drehmoment</translation></message>
+<message><source>Dynamic Viscosity</source><translation>Dynamische Viskosität</translation></message>
+<message><source>Kinematic Viscosity</source><translation>Kinematische Viskosität</translation></message>
+<message><source>Acceleration</source><translation>Beschleunigung</translation></message>
+<message><source>Voltage</source><translation>Elektrische Spannung</translation></message>
+<message><source>Electric Potential</source><translation>Elektrisches Potential</translation></message>
+<message><source>Luminous Intensity</source><translation>Lichtstärke</translation></message>
+<message><source>Illuminance</source><translation>Beleuchtungsstärke</translation></message>
+<message><source>Luminous Energy</source><translation>Lichtmenge</translation></message>
+<message><source>Luminous Flux</source><translation>Lichtstrom</translation></message>
+<message><source>Luminance</source><translation>Leuchtdichte</translation></message>
+<message><source>Luminous Emittance</source><translation>Spezifische Lichtausstrahlung</translation></message>
+<message><source>Luminous Efficacy</source><translation>Lichtausbeute</translation></message>
+<message><source>Friction</source><translation>Rohrreibungsdruckgefälle</translation></message>
+<message><source>Rotational Point Spring Coefficient</source><translation>Punktförmige Drehfedersteifigkeit</translation></message>
+<message><source>Rotational Line Spring Coefficient</source><translation>Linienförmige Drehfedersteifigkeit</translation></message>
+<message><source>Heat Transfer Coefficient</source><translation>Wärmeübergangskoeffizient</translation></message>
+<message><source>Airflow Density</source><translation>Flächenbezogener Luftvolumenstrom</translation></message>
+<message><source>Airflow Divided by Volume</source><translation>Raumbezogener Luftvolumenstrom</translation></message>
+<message><source>Airflow Divided by Power</source><translation>Leistungsbezogener Luftvolumenstrom</translation></message>
+<message><source>Area Divided by Power</source><translation>Leistungsbezogene Fläche</translation></message>
+<message><source>Moment Scale</source><translation>Momentenmaßstab</translation></message>
+<message><source>Coefficient of Thermal Expansion</source><translation>Wärmeausdehnungskoeffizient</translation></message>
+<message><source>Magnetic Field Intensity</source><translation>Magnetische Feldstärke</translation></message>
+</context>
+<context>
+<name>NumberFormat</name>
+<message><source>Exponential</source><translation>Exponentialdarstellung (E)</translation></message>
+<message><source>exponential</source><translation>Exponentialdarstellung (e)</translation></message>
+<message><source>Fixed Point</source><translation>Festkomma</translation></message>
+<message><source>General</source><translation>Allgemein (E)</translation></message>
+<message><source>general</source><translation>Allgemein (e)</translation></message>
+<message><source>Number</source><translation>Zahl mit Tausendertrennzeichen</translation></message>
+<message><source>Fraction</source><translation>Bruch</translation></message>
+</context>
+<context>
+<name>UnitType</name>
+<message><source>unitless</source><translation>Ohne Einheit</translation></message>
+<message><source>meter</source><translation>Meter</translation></message>
+<message><source>yottameter</source><translation>Yottameter</translation></message>
+<message><source>zettameter</source><translation>Zettameter</translation></message>
+<message><source>exameter</source><translation>Exameter</translation></message>
+<message><source>petameter</source><translation>Petameter</translation></message>
+<message><source>terameter</source><translation>Terameter</translation></message>
+<message><source>gigameter</source><translation>Gigameter</translation></message>
+<message><source>megameter</source><translation>Megameter</translation></message>
+<message><source>kilometer</source><translation>Kilometer</translation></message>
+<message><source>hectometer</source><translation>Hektometer</translation></message>
+<message><source>decameter</source><translation>Dekameter</translation></message>
+<message><source>decimeter</source><translation>Dezimeter</translation></message>
+<message><source>centimeter</source><translation>Zentimeter</translation></message>
+<message><source>millimeter</source><translation>Millimeter</translation></message>
+<message><source>micrometer</source><translation>Mikrometer</translation></message>
+<message><source>nanometer</source><translation>Nanometer</translation></message>
+<message><source>picometer</source><translation>Pikometer</translation></message>
+<message><source>femtometer</source><translation>Femtometer</translation></message>
+<message><source>attometer</source><translation>Attometer</translation></message>
+<message><source>zeptometer</source><translation>Zeptometer</translation></message>
+<message><source>yoctometer</source><translation>Yoktometer</translation></message>
+<message><source>inch</source><translation>Zoll</translation></message>
+<message><source>foot</source><translation>Fuß</translation></message>
+<message><source>foot (Benoit)</source><translation>Fuß (Benoit)</translation></message>
+<message><source>foot (Clarke's; Cape)</source><translation>Fuß (Clarke; Kap)</translation></message>
+<message><source>foot (Indian)</source><translation>Fuß (indisch)</translation></message>
+<message><source>foot (Sear's)</source><translation>Fuß (Sears)</translation></message>
+<message><source>foot (U.S. Survey)</source><translation>Fuß (US-Vermessung)</translation></message>
+<message><source>yard</source><translation>Yard</translation></message>
+<message><source>chain</source><translation>Chain</translation></message>
+<message><source>chain (Ramsden's; Engineer's)</source><translation>Chain (Ramsden; Ingenieur)</translation></message>
+<message><source>furlong</source><translation>Furlong</translation></message>
+<message><source>mile</source><translation>Meile</translation></message>
+<message><source>geographical mile</source><translation>Geographische Meile</translation></message>
+<message><source>mile (U.S. Survey)</source><translation>Meile (US-Vermessung)</translation></message>
+<message><source>nautical mile</source><translation>Seemeile</translation></message>
+<message><source>statute mile</source><translation>Landmeile</translation></message>
+<message><source>nautical mile (admiralty)</source><translation>Seemeile (Admiralität)</translation></message>
+<message><source>micron</source><translation>Mikron</translation></message>
+<message><source>microinch</source><translation>Mikrozoll</translation></message>
+<message><source>angstrom</source><translation>Ångström</translation></message>
+<message><source>astronomical unit</source><translation>Astronomische Einheit</translation></message>
+<message><source>cable</source><translation>Kabellänge</translation></message>
+<message><source>cubit</source><translation>Elle</translation></message>
+<message><source>fathom</source><translation>Faden</translation></message>
+<message><source>hand</source><translation>Hand</translation></message>
+<message><source>light-year</source><translation>Lichtjahr</translation></message>
+<message><source>span</source><translation>Spanne</translation></message>
+<message><source>span (cloth)</source><translation>Spanne (Tuchmaß)</translation></message>
+<message><source>parsec</source><translation>Parsec</translation></message>
+<message><source>nautical league</source><translation>Nautische League</translation></message>
+<message><source>league</source><translation>League</translation></message>
+<message><source>mil</source><translation>Mil</translation></message>
+<message><source>mil (Sweden and Norway)</source><translation>Mil (Schweden und Norwegen)</translation></message>
+<message><source>link</source><translation>Link</translation></message>
+<message><source>link (Ramsden's; Engineer's)</source><translation>Link (Ramsden; Ingenieur)</translation></message>
+<message><source>pace</source><translation>Schritt</translation></message>
+<message><source>palm</source><translation>Handbreite</translation></message>
+<message><source>rod</source><translation>Rute</translation></message>
+<message><source>rope</source><translation>Rope</translation></message>
+<message><source>skein</source><translation>Strang</translation></message>
+<message><source>caliber</source><translation>Kaliber</translation></message>
+<message><source>survey inch</source><translation>Zoll (US-Vermessung)</translation></message>
+<message><source>survey yard</source><translation>Yard (US-Vermessung)</translation></message>
+<message><source>survey rod</source><translation>Rute (US-Vermessung)</translation></message>
+<message><source>bolt</source><translation>Bolt</translation></message>
+<message><source>square meter</source><translation>Quadratmeter</translation></message>
+<message><source>square inch</source><translation>Quadratzoll</translation></message>
+<message><source>square foot</source><translation>Quadratfuß</translation></message>
+<message><source>square yard</source><translation>Quadratyard</translation></message>
+<message><source>acre</source><translation>Acre</translation></message>
+<message><source>section</source><translation>Section</translation></message>
+<message><source>township</source><translation>Township</translation></message>
+<message><source>hectare</source><translation>Hektar</translation></message>
+<message><source>square kilometer</source><translation>Quadratkilometer</translation></message>
+<message><source>square mile</source><translation>Quadratmeile</translation></message>
+<message><source>square centimeter</source><translation>Quadratzentimeter</translation></message>
+<message><source>square millimeter</source><translation>Quadratmillimeter</translation></message>
+<message><source>circular mil</source><translation>Circular Mil</translation></message>
+<message><source>kilo-circular mil</source><translation>Kilo-Circular-Mil</translation></message>
+<message><source>are</source><translation>Ar</translation></message>
+<message><source>barn</source><translation>Barn</translation></message>
+<message><source>centare</source><translation>Zentiar</translation></message>
+<message><source>square angstrom</source><translation>Quadratångström</translation></message>
+<message><source>square bolt</source><translation>Quadratbolt</translation></message>
+<message><source>square cable</source><translation>Quadratkabellänge</translation></message>
+<message><source>square caliber</source><translation>Quadratkaliber</translation></message>
+<message><source>square cubit</source><translation>Quadratelle</translation></message>
+<message><source>square decimeter</source><translation>Quadratdezimeter</translation></message>
+<message><source>square fathom</source><translation>Quadratfaden</translation></message>
+<message><source>square furlong</source><translation>Quadratfurlong</translation></message>
+<message><source>square gigameter</source><translation>Quadratgigameter</translation></message>
+<message><source>square hand</source><translation>Quadrathand</translation></message>
+<message><source>square nautical league</source><translation>Nautische Quadratleague</translation></message>
+<message><source>square league (statute)</source><translation>Quadratleague (Land)</translation></message>
+<message><source>square light-year</source><translation>Quadratlichtjahr</translation></message>
+<message><source>square link</source><translation>Quadratlink</translation></message>
+<message><source>square micron</source><translation>Quadratmikron</translation></message>
+<message><source>square mile (UK nautical)</source><translation>Quadratseemeile (britisch)</translation></message>
+<message><source>square mile (statute)</source><translation>Quadratmeile (Landmeile)</translation></message>
+<message><source>square millimicron</source><translation>Quadratmillimikron</translation></message>
+<message><source>square pace</source><translation>Quadratschritt</translation></message>
+<message><source>square palm</source><translation>Quadrathandbreite</translation></message>
+<message><source>square parsec</source><translation>Quadratparsec</translation></message>
+<message><source>square perch</source><translation>Quadratrute</translation></message>
+<message><source>square rope</source><translation>Quadratrope</translation></message>
+<message><source>square skein</source><translation>Quadratstrang</translation></message>
+<message><source>square span</source><translation>Quadratspanne</translation></message>
+<message><source>square survey foot</source><translation>Quadratfuß (US-Vermessung)</translation></message>
+<message><source>square chain</source><translation>Quadratchain</translation></message>
+<message><source>square mil</source><translation>Quadratmil</translation></message>
+<message><source>square astronomical unit</source><translation>Astronomische Quadrateinheit</translation></message>
+<message><source>survey acre</source><translation>Acre (US-Vermessung)</translation></message>
+<message><source>square survey yard</source><translation>Quadratyard (US-Vermessung)</translation></message>
+<message><source>board</source><translation>Board</translation></message>
+<message><source>cord</source><translation>Cord</translation></message>
+<message><source>liter</source><translation>Liter</translation></message>
+<message><source>cubic centimeter</source><translation>Kubikzentimeter</translation></message>
+<message><source>tablespoon</source><translation>Esslöffel</translation></message>
+<message><source>tablespoon (Canadian)</source><translation>Esslöffel (kanadisch)</translation></message>
+<message><source>tablespoon (U.S.)</source><translation>Esslöffel (US)</translation></message>
+<message><source>fluid ounce (imperial)</source><translation>Flüssigunze (britisch)</translation></message>
+<message><source>fluid ounce (U.S.)</source><translation>Flüssigunze (US)</translation></message>
+<message><source>cup</source><translation>Tasse</translation></message>
+<message><source>cup (Canadian)</source><translation>Tasse (kanadisch)</translation></message>
+<message><source>cup (U.S.)</source><translation>Tasse (US)</translation></message>
+<message><source>quart (imperial)</source><translation>Quart (britisch)</translation></message>
+<message><source>quart (U.S. fluid)</source><translation>Quart (US, flüssig)</translation></message>
+<message><source>quart (U.S. dry)</source><translation>Quart (US, trocken)</translation></message>
+<message><source>gallon (imperial)</source><translation>Gallone (britisch)</translation></message>
+<message><source>gallon (U.S. fluid; Wine)</source><translation>Gallone (US, flüssig; Wein)</translation></message>
+<message><source>gallon (U.S. dry)</source><translation>Gallone (US, trocken)</translation></message>
+<message><source>beer gallon</source><translation>Biergallone</translation></message>
+<message><source>bushel (imperial)</source><translation>Bushel (britisch)</translation></message>
+<message><source>bushel (U.S. dry level)</source><translation>Bushel (US, trocken, gestrichen)</translation></message>
+<message><source>bushel (U.S. dry heaped)</source><translation>Bushel (US, trocken, gehäuft)</translation></message>
+<message><source>centiliter</source><translation>Zentiliter</translation></message>
+<message><source>cubic foot</source><translation>Kubikfuß</translation></message>
+<message><source>cubic inch</source><translation>Kubikzoll</translation></message>
+<message><source>cubic meter</source><translation>Kubikmeter</translation></message>
+<message><source>cubic yard</source><translation>Kubikyard</translation></message>
+<message><source>fluid dram</source><translation>Flüssigdrachme</translation></message>
+<message><source>microliter</source><translation>Mikroliter</translation></message>
+<message><source>milliliter</source><translation>Milliliter</translation></message>
+<message><source>pint (imperial)</source><translation>Pint (britisch)</translation></message>
+<message><source>pint (U.S. fluid)</source><translation>Pint (US, flüssig)</translation></message>
+<message><source>pint (U.S. dry)</source><translation>Pint (US, trocken)</translation></message>
+<message><source>teaspoon</source><translation>Teelöffel</translation></message>
+<message><source>teaspoon (Canadian)</source><translation>Teelöffel (kanadisch)</translation></message>
+<message><source>teaspoon (U.S.)</source><translation>Teelöffel (US)</translation></message>
+<message><source>teaspoon (imperial)</source><translation>Teelöffel (britisch)</translation></message>
+<message><source>cubic millimeter</source><translation>Kubikmillimeter</translation></message>
+<message><source>barrel (imperial)</source><translation>Barrel (britisch)</translation></message>
+<message><source>barrel (petroleum)</source><translation>Barrel (Erdöl)</translation></message>
+<message><source>barrel (U.S. dry)</source><translation>Barrel (US, trocken)</translation></message>
+<message><source>barrel (U.S. fluid)</source><translation>Barrel (US, flüssig)</translation></message>
+<message><source>board-foot</source><translation>Board-Foot</translation></message>
+<message><source>decistere</source><translation>Dezister</translation></message>
+<message><source>dekaliter</source><translation>Dekaliter</translation></message>
+<message><source>dekastere</source><translation>Dekaster</translation></message>
+<message><source>dram</source><translation>Drachme</translation></message>
+<message><source>firkin</source><translation>Firkin</translation></message>
+<message><source>cubic angstrom</source><translation>Kubikångström</translation></message>
+<message><source>cubic astronomical unit</source><translation>Astronomische Kubikeinheit</translation></message>
+<message><source>cubic bolt</source><translation>Kubikbolt</translation></message>
+<message><source>cubic cable</source><translation>Kubikkabellänge</translation></message>
+<message><source>cubic caliber</source><translation>Kubikkaliber</translation></message>
+<message><source>cubic chain</source><translation>Kubikchain</translation></message>
+<message><source>cubic cubit</source><translation>Kubikelle</translation></message>
+<message><source>cubic fathom</source><translation>Kubikfaden</translation></message>
+<message><source>cubic furlong</source><translation>Kubikfurlong</translation></message>
+<message><source>cubic gigameter</source><translation>Kubikgigameter</translation></message>
+<message><source>cubic hand</source><translation>Kubikhand</translation></message>
+<message><source>cubic hectometer</source><translation>Kubikhektometer</translation></message>
+<message><source>cubic nautical league</source><translation>Nautische Kubikleague</translation></message>
+<message><source>cubic league (statute)</source><translation>Kubikleague (Land)</translation></message>
+<message><source>cubic light-year</source><translation>Kubiklichtjahr</translation></message>
+<message><source>cubic link</source><translation>Kubiklink</translation></message>
+<message><source>cubic mil</source><translation>Kubikmil</translation></message>
+<message><source>cubic mile (UK nautical)</source><translation>Kubikseemeile (britisch)</translation></message>
+<message><source>cubic mile</source><translation>Kubikmeile</translation></message>
+<message><source>cubic nautical mile</source><translation>Kubikseemeile</translation></message>
+<message><source>cubic mile (statute)</source><translation>Kubikmeile (Landmeile)</translation></message>
+<message><source>cubic millimicron</source><translation>Kubikmillimikron</translation></message>
+<message><source>cubic pace</source><translation>Kubikschritt</translation></message>
+<message><source>cubic palm</source><translation>Kubikhandbreite</translation></message>
+<message><source>cubic parsec</source><translation>Kubikparsec</translation></message>
+<message><source>cubic perch</source><translation>Kubikrute</translation></message>
+<message><source>cubic rope</source><translation>Kubikrope</translation></message>
+<message><source>cubic skein</source><translation>Kubikstrang</translation></message>
+<message><source>cubic span</source><translation>Kubikspanne</translation></message>
+<message><source>cubic survey foot</source><translation>Kubikfuß (US-Vermessung)</translation></message>
+<message><source>cubic decimeter</source><translation>Kubikdezimeter</translation></message>
+<message><source>tun</source><translation>Tun</translation></message>
+<message><source>peck</source><translation>Peck</translation></message>
+<message><source>peck (U.S. dry)</source><translation>Peck (US, trocken)</translation></message>
+<message><source>peck (imperial)</source><translation>Peck (britisch)</translation></message>
+<message><source>minim (imperial)</source><translation>Minim (britisch)</translation></message>
+<message><source>minim (U.S.)</source><translation>Minim (US)</translation></message>
+<message><source>kiloliter</source><translation>Kiloliter</translation></message>
+<message><source>hogshead (U.S.)</source><translation>Hogshead (US)</translation></message>
+<message><source>hogshead (imperial)</source><translation>Hogshead (britisch)</translation></message>
+<message><source>gill (imperial)</source><translation>Gill (britisch)</translation></message>
+<message><source>gill (U.S.)</source><translation>Gill (US)</translation></message>
+<message><source>cubic survey yard</source><translation>Kubikyard (US-Vermessung)</translation></message>
+<message><source>cord-foot</source><translation>Cord-Foot</translation></message>
+<message><source>cord (firewood)</source><translation>Cord (Brennholz)</translation></message>
+<message><source>register ton</source><translation>Registertonne</translation></message>
+<message><source>acre-foot</source><translation>Acre-Foot</translation></message>
+<message><source>acre-inch</source><translation>Acre-Inch</translation></message>
+<message><source>kilogram</source><translation>Kilogramm</translation></message>
+<message><source>gram</source><translation>Gramm</translation></message>
+<message><source>yottagram</source><translation>Yottagramm</translation></message>
+<message><source>zettagram</source><translation>Zettagramm</translation></message>
+<message><source>exagram</source><translation>Exagramm</translation></message>
+<message><source>petagram</source><translation>Petagramm</translation></message>
+<message><source>teragram</source><translation>Teragramm</translation></message>
+<message><source>gigagram</source><translation>Gigagramm</translation></message>
+<message><source>megagram</source><translation>Megagramm</translation></message>
+<message><source>hectogram</source><translation>Hektogramm</translation></message>
+<message><source>decagram</source><translation>Dekagramm</translation></message>
+<message><source>decigram</source><translation>Dezigramm</translation></message>
+<message><source>centigram</source><translation>Zentigramm</translation></message>
+<message><source>milligram</source><translation>Milligramm</translation></message>
+<message><source>microgram</source><translation>Mikrogramm</translation></message>
+<message><source>nanogram</source><translation>Nanogramm</translation></message>
+<message><source>picogram</source><translation>Pikogramm</translation></message>
+<message><source>femtogram</source><translation>Femtogramm</translation></message>
+<message><source>attogram</source><translation>Attogramm</translation></message>
+<message><source>zeptogram</source><translation>Zeptogramm</translation></message>
+<message><source>yoctogram</source><translation>Yoktogramm</translation></message>
+<message><source>pound (meter)</source><translation>Pfund (metrisch)</translation></message>
+<message><source>pound</source><translation>Pfund (avoirdupois)</translation></message>
+<message><source>pound (troy)</source><translation>Pfund (Troy)</translation></message>
+<message><source>ounce (avoirdupois)</source><translation>Unze (avoirdupois)</translation></message>
+<message><source>ounce (apothecary; troy)</source><translation>Unze (Apotheker; Troy)</translation></message>
+<message><source>stone</source><translation>Stone</translation></message>
+<message><source>short ton</source><translation>Short Ton</translation></message>
+<message><source>long ton</source><translation>Long Ton</translation></message>
+<message><source>carat</source><translation>Karat</translation></message>
+<message><source>carat (metric)</source><translation>Karat (metrisch)</translation></message>
+<message><source>dram (avoirdupois)</source><translation>Drachme (avoirdupois)</translation></message>
+<message><source>dram (apothecary; troy)</source><translation>Drachme (Apotheker; Troy)</translation></message>
+<message><source>pennyweight</source><translation>Pennyweight</translation></message>
+<message><source>tael</source><translation>Tael</translation></message>
+<message><source>tola</source><translation>Tola</translation></message>
+<message><source>long hundredweight</source><translation>Long Hundredweight</translation></message>
+<message><source>short hundredweight</source><translation>Short Hundredweight</translation></message>
+<message><source>grain</source><translation>Grain</translation></message>
+<message><source>pearl grain</source><translation>Perlgrain</translation></message>
+<message><source>dalton</source><translation>Dalton</translation></message>
+<message><source>kilodalton</source><translation>Kilodalton</translation></message>
+<message><source>kilogram per meter</source><translation>Kilogramm pro Meter</translation></message>
+<message><source>pound per foot</source><translation>Pfund pro Fuß</translation></message>
+<message><source>mole</source><translation>Mol</translation></message>
+<message><source>yottamole</source><translation>Yottamol</translation></message>
+<message><source>zettamole</source><translation>Zettamol</translation></message>
+<message><source>examole</source><translation>Examol</translation></message>
+<message><source>petamole</source><translation>Petamol</translation></message>
+<message><source>teramole</source><translation>Teramol</translation></message>
+<message><source>gigamole</source><translation>Gigamol</translation></message>
+<message><source>megamole</source><translation>Megamol</translation></message>
+<message><source>kilomole</source><translation>Kilomol</translation></message>
+<message><source>hectomole</source><translation>Hektomol</translation></message>
+<message><source>decamole</source><translation>Dekamol</translation></message>
+<message><source>decimole</source><translation>Dezimol</translation></message>
+<message><source>centimole</source><translation>Zentimol</translation></message>
+<message><source>millimole</source><translation>Millimol</translation></message>
+<message><source>micromole</source><translation>Mikromol</translation></message>
+<message><source>nanomole</source><translation>Nanomol</translation></message>
+<message><source>picomole</source><translation>Pikomol</translation></message>
+<message><source>femtomole</source><translation>Femtomol</translation></message>
+<message><source>attomole</source><translation>Attomol</translation></message>
+<message><source>zeptomole</source><translation>Zeptomol</translation></message>
+<message><source>yoctomole</source><translation>Yoktomol</translation></message>
+<message><source>radian</source><translation>Radiant</translation></message>
+<message><source>degree</source><translation>Grad</translation></message>
+<message><source>milliradian</source><translation>Milliradiant</translation></message>
+<message><source>grad</source><translation>Gon</translation></message>
+<message><source>angular mil (NATO)</source><translation>Strich (NATO)</translation></message>
+<message><source>angular mil (Sweden)</source><translation>Strich (Schweden)</translation></message>
+<message><source>angular mil (USSR)</source><translation>Strich (UdSSR)</translation></message>
+<message><source>angle minute</source><translation>Winkelminute</translation></message>
+<message><source>angle second</source><translation>Winkelsekunde</translation></message>
+<message><source>milliarc second</source><translation>Millibogensekunde</translation></message>
+<message><source>steradian</source><translation>Steradiant</translation></message>
+<message><source>gram per square meter</source><translation>Gramm pro Quadratmeter</translation></message>
+<message><source>gram per square inch</source><translation>Gramm pro Quadratzoll</translation></message>
+<message><source>nanogram per liter</source><translation>Nanogramm pro Liter</translation></message>
+<message><source>nanogram per deciliter</source><translation>Nanogramm pro Deziliter</translation></message>
+<message><source>nanogram per milliliter</source><translation>Nanogramm pro Milliliter</translation></message>
+<message><source>nanogram per microliter</source><translation>Nanogramm pro Mikroliter</translation></message>
+<message><source>part per million</source><translation>Millionstel</translation></message>
+<message><source>part per billion</source><translation>Milliardstel</translation></message>
+<message><source>ampere</source><translation>Ampere</translation></message>
+<message><source>yottaampere</source><translation>Yottaampere</translation></message>
+<message><source>zettaampere</source><translation>Zettaampere</translation></message>
+<message><source>exaampere</source><translation>Exaampere</translation></message>
+<message><source>petaampere</source><translation>Petaampere</translation></message>
+<message><source>teraampere</source><translation>Teraampere</translation></message>
+<message><source>gigaampere</source><translation>Gigaampere</translation></message>
+<message><source>megaampere</source><translation>Megaampere</translation></message>
+<message><source>kiloampere</source><translation>Kiloampere</translation></message>
+<message><source>hectoampere</source><translation>Hektoampere</translation></message>
+<message><source>decaampere</source><translation>Dekaampere</translation></message>
+<message><source>deciampere</source><translation>Deziampere</translation></message>
+<message><source>centiampere</source><translation>Zentiampere</translation></message>
+<message><source>milliampere</source><translation>Milliampere</translation></message>
+<message><source>microampere</source><translation>Mikroampere</translation></message>
+<message><source>nanoampere</source><translation>Nanoampere</translation></message>
+<message><source>picoampere</source><translation>Pikoampere</translation></message>
+<message><source>femtoampere</source><translation>Femtoampere</translation></message>
+<message><source>attoampere</source><translation>Attoampere</translation></message>
+<message><source>zeptoampere</source><translation>Zeptoampere</translation></message>
+<message><source>yoctoampere</source><translation>Yoktoampere</translation></message>
+<message><source>coulomb</source><translation>Coulomb</translation></message>
+<message><source>ampere hour</source><translation>Amperestunde</translation></message>
+<message><source>milliampere hour</source><translation>Milliamperestunde</translation></message>
+<message><source>faraday</source><translation>Faraday</translation></message>
+<message><source>farad</source><translation>Farad</translation></message>
+<message><source>yottafarad</source><translation>Yottafarad</translation></message>
+<message><source>zettafarad</source><translation>Zettafarad</translation></message>
+<message><source>exafarad</source><translation>Exafarad</translation></message>
+<message><source>petafarad</source><translation>Petafarad</translation></message>
+<message><source>terafarad</source><translation>Terafarad</translation></message>
+<message><source>gigafarad</source><translation>Gigafarad</translation></message>
+<message><source>megafarad</source><translation>Megafarad</translation></message>
+<message><source>kilofarad</source><translation>Kilofarad</translation></message>
+<message><source>hectofarad</source><translation>Hektofarad</translation></message>
+<message><source>decafarad</source><translation>Dekafarad</translation></message>
+<message><source>decifarad</source><translation>Dezifarad</translation></message>
+<message><source>centifarad</source><translation>Zentifarad</translation></message>
+<message><source>millifarad</source><translation>Millifarad</translation></message>
+<message><source>microfarad</source><translation>Mikrofarad</translation></message>
+<message><source>nanofarad</source><translation>Nanofarad</translation></message>
+<message><source>picofarad</source><translation>Pikofarad</translation></message>
+<message><source>femtofarad</source><translation>Femtofarad</translation></message>
+<message><source>attofarad</source><translation>Attofarad</translation></message>
+<message><source>zeptofarad</source><translation>Zeptofarad</translation></message>
+<message><source>yoctofarad</source><translation>Yoktofarad</translation></message>
+<message><source>kilopicofarad</source><translation>Kilopikofarad</translation></message>
+<message><source>baud</source><translation>Baud</translation></message>
+<message><source>bit per second</source><translation>Bit pro Sekunde</translation></message>
+<message><source>byte per second</source><translation>Byte pro Sekunde</translation></message>
+<message><source>kilobaud</source><translation>Kilobaud</translation></message>
+<message><source>kilobit per second</source><translation>Kilobit pro Sekunde</translation></message>
+<message><source>kilobyte per second</source><translation>Kilobyte pro Sekunde</translation></message>
+<message><source>megabaud</source><translation>Megabaud</translation></message>
+<message><source>megabit per second</source><translation>Megabit pro Sekunde</translation></message>
+<message><source>megabyte per second</source><translation>Megabyte pro Sekunde</translation></message>
+<message><source>kilogram per cubic meter</source><translation>Kilogramm pro Kubikmeter</translation></message>
+<message><source>kilogram per liter</source><translation>Kilogramm pro Liter</translation></message>
+<message><source>gram per liter</source><translation>Gramm pro Liter</translation></message>
+<message><source>microgram per milliliter</source><translation>Mikrogramm pro Milliliter</translation></message>
+<message><source>milligram per milliliter</source><translation>Milligramm pro Milliliter</translation></message>
+<message><source>pound per gallon</source><translation>Pfund pro Gallone</translation></message>
+<message><source>ounce per gallon</source><translation>Unze pro Gallone</translation></message>
+<message><source>pound per cubic foot</source><translation>Pfund pro Kubikfuß</translation></message>
+<message><source>pound per cubic inch</source><translation>Pfund pro Kubikzoll</translation></message>
+<message><source>newton per cubic meter</source><translation>Newton pro Kubikmeter</translation></message>
+<message><source>kilonewton per cubic meter</source><translation>Kilonewton pro Kubikmeter</translation></message>
+<message><source>pound force per cubic foot</source><translation>Pfund-Kraft pro Kubikfuß</translation></message>
+<message><source>kip per cubic inch</source><translation>Kip pro Kubikzoll</translation></message>
+<message><source>kip per cubic foot</source><translation>Kip pro Kubikfuß</translation></message>
+<message><source>joule</source><translation>Joule</translation></message>
+<message><source>calorie</source><translation>Kalorie</translation></message>
+<message><source>kilocalorie</source><translation>Kilokalorie</translation></message>
+<message><source>British thermal unit (thermochemical)</source><translation>British Thermal Unit (thermochemisch)</translation></message>
+<message><source>British thermal unit (ISO)</source><translation>British Thermal Unit (ISO)</translation></message>
+<message><source>British thermal unit (63 degree F)</source><translation>British Thermal Unit (63 °F)</translation></message>
+<message><source>British thermal unit (60 degree F)</source><translation>British Thermal Unit (60 °F)</translation></message>
+<message><source>British thermal unit (59 degree F)</source><translation>British Thermal Unit (59 °F)</translation></message>
+<message><source>British thermal unit (International Table)</source><translation>British Thermal Unit (IT)</translation></message>
+<message><source>British thermal unit (mean)</source><translation>British Thermal Unit (mittlere)</translation></message>
+<message><source>British thermal unit (39 degree F)</source><translation>British Thermal Unit (39 °F)</translation></message>
+<message><source>kiloelectronvolt</source><translation>Kiloelektronenvolt</translation></message>
+<message><source>megaelectronvolt</source><translation>Megaelektronenvolt</translation></message>
+<message><source>electronvolt</source><translation>Elektronenvolt</translation></message>
+<message><source>erg</source><translation>Erg</translation></message>
+<message><source>kilowatt hour</source><translation>Kilowattstunde</translation></message>
+<message><source>kilowatt minute</source><translation>Kilowattminute</translation></message>
+<message><source>kilowatt second</source><translation>Kilowattsekunde</translation></message>
+<message><source>therm (U.S.)</source><translation>Therm (US)</translation></message>
+<message><source>newton meter</source><translation>Newtonmeter</translation></message>
+<message><source>decanewton meter</source><translation>Dekanewtonmeter</translation></message>
+<message><source>kilonewton meter</source><translation>Kilonewtonmeter</translation></message>
+<message><source>meganewton meter</source><translation>Meganewtonmeter</translation></message>
+<message><source>kilogram force meter</source><translation>Kilopondmeter</translation></message>
+<message><source>kilogram force foot</source><translation>Kilopond-Fuß</translation></message>
+<message><source>ton force foot</source><translation>Tonne-Kraft-Fuß</translation></message>
+<message><source>ton force meter</source><translation>Tonne-Kraft-Meter</translation></message>
+<message><source>foot kilopound</source><translation>Fuß-Kilopfund</translation></message>
+<message><source>foot pound force</source><translation>Fuß-Pfund-Kraft</translation></message>
+<message><source>calorie (20 degree C)</source><translation>Kalorie (20 °C)</translation></message>
+<message><source>calorie (thermochemical)</source><translation>Kalorie (thermochemisch)</translation></message>
+<message><source>calorie (15 degree C)</source><translation>Kalorie (15 °C)</translation></message>
+<message><source>calorie (mean)</source><translation>Kalorie (mittlere)</translation></message>
+<message><source>calorie (3.98 degree C)</source><translation>Kalorie (3,98 °C)</translation></message>
+<message><source>Therm (EC)</source><translation>Therm (EG)</translation></message>
+<message><source>cubic meter per second</source><translation>Kubikmeter pro Sekunde</translation></message>
+<message><source>liter per second</source><translation>Liter pro Sekunde</translation></message>
+<message><source>liter per minute</source><translation>Liter pro Minute</translation></message>
+<message><source>liter per hour</source><translation>Liter pro Stunde</translation></message>
+<message><source>gallon per second</source><translation>Gallone pro Sekunde</translation></message>
+<message><source>gallon per minute</source><translation>Gallone pro Minute</translation></message>
+<message><source>gallon per hour</source><translation>Gallone pro Stunde</translation></message>
+<message><source>gallon per day</source><translation>Gallone pro Tag</translation></message>
+<message><source>milliliter per minute</source><translation>Milliliter pro Minute</translation></message>
+<message><source>cubic centimeter per minute</source><translation>Kubikzentimeter pro Minute</translation></message>
+<message><source>cubic foot per hour</source><translation>Kubikfuß pro Stunde</translation></message>
+<message><source>cubic foot per minute</source><translation>Kubikfuß pro Minute</translation></message>
+<message><source>cubic foot per second</source><translation>Kubikfuß pro Sekunde</translation></message>
+<message><source>cubic inch per minute</source><translation>Kubikzoll pro Minute</translation></message>
+<message><source>cubic meter per hour</source><translation>Kubikmeter pro Stunde</translation></message>
+<message><source>cubic meter per minute</source><translation>Kubikmeter pro Minute</translation></message>
+<message><source>cubic centimeter per second</source><translation>Kubikzentimeter pro Sekunde</translation></message>
+<message><source>cubic centimeter per hour</source><translation>Kubikzentimeter pro Stunde</translation></message>
+<message><source>US gallon per hour</source><translation>US-Gallone pro Stunde</translation></message>
+<message><source>US gallon per second</source><translation>US-Gallone pro Sekunde</translation></message>
+<message><source>Imp gallon per day</source><translation>Britische Gallone pro Tag</translation></message>
+<message><source>Imp gallon per hour</source><translation>Britische Gallone pro Stunde</translation></message>
+<message><source>Imp gallon per minute</source><translation>Britische Gallone pro Minute</translation></message>
+<message><source>Imp gallon per second</source><translation>Britische Gallone pro Sekunde</translation></message>
+<message><source>Imp million gallon per day</source><translation>Millionen britische Gallonen pro Tag</translation></message>
+<message><source>liter per day</source><translation>Liter pro Tag</translation></message>
+<message><source>million liter per day</source><translation>Millionen Liter pro Tag</translation></message>
+<message><source>US gallon per day</source><translation>US-Gallone pro Tag</translation></message>
+<message><source>US million gallon per day</source><translation>Millionen US-Gallonen pro Tag</translation></message>
+<message><source>cubic foot per day</source><translation>Kubikfuß pro Tag</translation></message>
+<message><source>cubic meter per day</source><translation>Kubikmeter pro Tag</translation></message>
+<message><source>cubic yard per minute</source><translation>Kubikyard pro Minute</translation></message>
+<message><source>acre foot per day</source><translation>Acre-Foot pro Tag</translation></message>
+<message><source>acre foot per hour</source><translation>Acre-Foot pro Stunde</translation></message>
+<message><source>acre foot per minute</source><translation>Acre-Foot pro Minute</translation></message>
+<message><source>acre inch per hour</source><translation>Acre-Inch pro Stunde</translation></message>
+<message><source>acre inch per minute</source><translation>Acre-Inch pro Minute</translation></message>
+<message><source>cubic survey foot per second</source><translation>Kubikfuß (US-Vermessung) pro Sekunde</translation></message>
+<message><source>kilogram per second</source><translation>Kilogramm pro Sekunde</translation></message>
+<message><source>kilogram per minute</source><translation>Kilogramm pro Minute</translation></message>
+<message><source>kilogram per hour</source><translation>Kilogramm pro Stunde</translation></message>
+<message><source>gram per second</source><translation>Gramm pro Sekunde</translation></message>
+<message><source>gram per minute</source><translation>Gramm pro Minute</translation></message>
+<message><source>gram per hour</source><translation>Gramm pro Stunde</translation></message>
+<message><source>pound per second</source><translation>Pfund pro Sekunde</translation></message>
+<message><source>pound per minute</source><translation>Pfund pro Minute</translation></message>
+<message><source>pound per hour</source><translation>Pfund pro Stunde</translation></message>
+<message><source>pint per stroke</source><translation>Pint pro Hub</translation></message>
+<message><source>quart per stroke</source><translation>Quart pro Hub</translation></message>
+<message><source>newton</source><translation>Newton</translation></message>
+<message><source>yottanewton</source><translation>Yottanewton</translation></message>
+<message><source>zettanewton</source><translation>Zettanewton</translation></message>
+<message><source>exanewton</source><translation>Exanewton</translation></message>
+<message><source>petanewton</source><translation>Petanewton</translation></message>
+<message><source>teranewton</source><translation>Teranewton</translation></message>
+<message><source>giganewton</source><translation>Giganewton</translation></message>
+<message><source>meganewton</source><translation>Meganewton</translation></message>
+<message><source>kilonewton</source><translation>Kilonewton</translation></message>
+<message><source>hectonewton</source><translation>Hektonewton</translation></message>
+<message><source>decanewton</source><translation>Dekanewton</translation></message>
+<message><source>decinewton</source><translation>Dezinewton</translation></message>
+<message><source>centinewton</source><translation>Zentinewton</translation></message>
+<message><source>millinewton</source><translation>Millinewton</translation></message>
+<message><source>micronewton</source><translation>Mikronewton</translation></message>
+<message><source>nanonewton</source><translation>Nanonewton</translation></message>
+<message><source>piconewton</source><translation>Pikonewton</translation></message>
+<message><source>femtonewton</source><translation>Femtonewton</translation></message>
+<message><source>attonewton</source><translation>Attonewton</translation></message>
+<message><source>zeptonewton</source><translation>Zeptonewton</translation></message>
+<message><source>yoctonewton</source><translation>Yoktonewton</translation></message>
+<message><source>kilopound</source><translation>Kilopfund</translation></message>
+<message><source>kilogram-force</source><translation>Kilopond</translation></message>
+<message><source>pound force</source><translation>Pfund-Kraft</translation></message>
+<message><source>kip</source><translation>Kip</translation></message>
+<message><source>ton force</source><translation>Tonne-Kraft</translation></message>
+<message><source>dyne</source><translation>Dyn</translation></message>
+<message><source>lbforce</source><translation>Pfund-Kraft (lbforce)</translation></message>
+<message><source>ounce force</source><translation>Unze-Kraft</translation></message>
+<message><source>newton per meter</source><translation>Newton pro Meter</translation></message>
+<message><source>kilopound per foot</source><translation>Kilopfund pro Fuß</translation></message>
+<message><source>kilogram force per meter</source><translation>Kilopond pro Meter</translation></message>
+<message><source>ton force per meter</source><translation>Tonne-Kraft pro Meter</translation></message>
+<message><source>pound-force per foot</source><translation>Pfund-Kraft pro Fuß</translation></message>
+<message><source>decanewton per meter</source><translation>Dekanewton pro Meter</translation></message>
+<message><source>kilonewton per meter</source><translation>Kilonewton pro Meter</translation></message>
+<message><source>meganewton per meter</source><translation>Meganewton pro Meter</translation></message>
+<message><source>kip per foot</source><translation>Kip pro Fuß</translation></message>
+<message><source>kip per inch</source><translation>Kip pro Zoll</translation></message>
+<message><source>hertz</source><translation>Hertz</translation></message>
+<message><source>kilohertz</source><translation>Kilohertz</translation></message>
+<message><source>megahertz</source><translation>Megahertz</translation></message>
+<message><source>gigahertz</source><translation>Gigahertz</translation></message>
+<message><source>terahertz</source><translation>Terahertz</translation></message>
+<message><source>cycle per second</source><translation>Periode pro Sekunde</translation></message>
+<message><source>revolution per minute</source><translation>Umdrehung pro Minute</translation></message>
+<message><source>flash per second</source><translation>Blitz pro Sekunde</translation></message>
+<message><source>flash per minute</source><translation>Blitz pro Minute</translation></message>
+<message><source>henry</source><translation>Henry</translation></message>
+<message><source>nanohenry</source><translation>Nanohenry</translation></message>
+<message><source>microhenry</source><translation>Mikrohenry</translation></message>
+<message><source>millihenry</source><translation>Millihenry</translation></message>
+<message><source>gauss</source><translation>Gauß</translation></message>
+<message><source>milligauss</source><translation>Milligauß</translation></message>
+<message><source>tesla</source><translation>Tesla</translation></message>
+<message><source>gamma</source><translation>Gamma</translation></message>
+<message><source>weber</source><translation>Weber</translation></message>
+<message><source>maxwell</source><translation>Maxwell</translation></message>
+<message><source>watt</source><translation>Watt</translation></message>
+<message><source>horsepower (metric)</source><translation>Pferdestärke (metrisch)</translation></message>
+<message><source>horsepower (European electrical)</source><translation>Pferdestärke (europäisch, elektrisch)</translation></message>
+<message><source>horsepower (Imperial mechanical)</source><translation>Pferdestärke (britisch, mechanisch)</translation></message>
+<message><source>horsepower (Imperial electrical)</source><translation>Pferdestärke (britisch, elektrisch)</translation></message>
+<message><source>kilocalorie per hour</source><translation>Kilokalorie pro Stunde</translation></message>
+<message><source>kilowatt</source><translation>Kilowatt</translation></message>
+<message><source>megawatt</source><translation>Megawatt</translation></message>
+<message><source>microwatt</source><translation>Mikrowatt</translation></message>
+<message><source>volt ampere</source><translation>Voltampere</translation></message>
+<message><source>millivolt ampere</source><translation>Millivoltampere</translation></message>
+<message><source>kilovolt ampere</source><translation>Kilovoltampere</translation></message>
+<message><source>megavolt ampere</source><translation>Megavoltampere</translation></message>
+<message><source>milliwatt</source><translation>Milliwatt</translation></message>
+<message><source>kilogram force meter per second</source><translation>Kilopondmeter pro Sekunde</translation></message>
+<message><source>foot pound-force per second</source><translation>Fuß-Pfund-Kraft pro Sekunde</translation></message>
+<message><source>calorie per second</source><translation>Kalorie pro Sekunde</translation></message>
+<message><source>kilocalorie per second</source><translation>Kilokalorie pro Sekunde</translation></message>
+<message><source>British thermal unit (International Table) per second</source><translation>British Thermal Unit (IT) pro Sekunde</translation></message>
+<message><source>British thermal unit (International Table) per hour</source><translation>British Thermal Unit (IT) pro Stunde</translation></message>
+<message><source>million British thermal unit (International Table) per hour</source><translation>Millionen British Thermal Units (IT) pro Stunde</translation></message>
+<message><source>thousand British thermal unit (International Table) per hour</source><translation>Tausend British Thermal Units (IT) pro Stunde</translation></message>
+<message><source>ton of refrigeration</source><translation>Kältetonne</translation></message>
+<message><source>watt per cubic meter</source><translation>Watt pro Kubikmeter</translation></message>
+<message><source>watt per cubic foot</source><translation>Watt pro Kubikfuß</translation></message>
+<message><source>British thermal unit per hour cubic foot</source><translation>British Thermal Unit pro Stunde und Kubikfuß</translation></message>
+<message><source>watt per kilogram</source><translation>Watt pro Kilogramm</translation></message>
+<message><source>watt per square meter</source><translation>Watt pro Quadratmeter</translation></message>
+<message><source>kilowatt per square meter</source><translation>Kilowatt pro Quadratmeter</translation></message>
+<message><source>kilowatt per square foot</source><translation>Kilowatt pro Quadratfuß</translation></message>
+<message><source>watt per square foot</source><translation>Watt pro Quadratfuß</translation></message>
+<message><source>British thermal unit per hour square foot</source><translation>British Thermal Unit pro Stunde und Quadratfuß</translation></message>
+<message><source>bar</source><translation>Bar</translation></message>
+<message><source>bar absolute</source><translation>Bar (absolut)</translation></message>
+<message><source>bar gauge</source><translation>Bar (Überdruck)</translation></message>
+<message><source>inch of mercury</source><translation>Zoll Quecksilbersäule</translation></message>
+<message><source>inch of water</source><translation>Zoll Wassersäule</translation></message>
+<message><source>kilobar</source><translation>Kilobar</translation></message>
+<message><source>kilogram per square centimeter</source><translation>Kilogramm pro Quadratzentimeter</translation></message>
+<message><source>kilopascal</source><translation>Kilopascal</translation></message>
+<message><source>kilopound per square inch</source><translation>Kilopfund pro Quadratzoll</translation></message>
+<message><source>mega pascal</source><translation>Megapascal</translation></message>
+<message><source>millibar</source><translation>Millibar</translation></message>
+<message><source>millimeter of mercury</source><translation>Millimeter Quecksilbersäule</translation></message>
+<message><source>milli pascal</source><translation>Millipascal</translation></message>
+<message><source>pascal</source><translation>Pascal</translation></message>
+<message><source>pound per square inch (atmosphere)</source><translation>Pfund pro Quadratzoll (absolut)</translation></message>
+<message><source>pound per square inch (gauge)</source><translation>Pfund pro Quadratzoll (Überdruck)</translation></message>
+<message><source>pound per square foot</source><translation>Pfund pro Quadratfuß</translation></message>
+<message><source>pound per square inch</source><translation>Pfund pro Quadratzoll</translation></message>
+<message><source>atmosphere (standard)</source><translation>Physikalische Atmosphäre</translation></message>
+<message><source>atmosphere (metric)</source><translation>Technische Atmosphäre</translation></message>
+<message><source>torr</source><translation>Torr</translation></message>
+<message><source>newton per square millimeter</source><translation>Newton pro Quadratmillimeter</translation></message>
+<message><source>newton per square meter</source><translation>Newton pro Quadratmeter</translation></message>
+<message><source>decanewton per square millimeter</source><translation>Dekanewton pro Quadratmillimeter</translation></message>
+<message><source>decanewton per square meter</source><translation>Dekanewton pro Quadratmeter</translation></message>
+<message><source>kilonewton per square meter</source><translation>Kilonewton pro Quadratmeter</translation></message>
+<message><source>meganewton per square meter</source><translation>Meganewton pro Quadratmeter</translation></message>
+<message><source>kilopound per square foot</source><translation>Kilopfund pro Quadratfuß</translation></message>
+<message><source>kilogram force per square millimeter</source><translation>Kilopond pro Quadratmillimeter</translation></message>
+<message><source>kilogram force per square centimeter</source><translation>Kilopond pro Quadratzentimeter</translation></message>
+<message><source>kilogram force per square meter</source><translation>Kilopond pro Quadratmeter</translation></message>
+<message><source>ton force per square centimeter</source><translation>Tonne-Kraft pro Quadratzentimeter</translation></message>
+<message><source>ton force per square meter</source><translation>Tonne-Kraft pro Quadratmeter</translation></message>
+<message><source>ton force per square foot</source><translation>Tonne-Kraft pro Quadratfuß</translation></message>
+<message><source>pound force per square inch</source><translation>Pfund-Kraft pro Quadratzoll</translation></message>
+<message><source>foot of water</source><translation>Fuß Wassersäule</translation></message>
+<message><source>kip per square inch</source><translation>Kip pro Quadratzoll</translation></message>
+<message><source>kip per square foot</source><translation>Kip pro Quadratfuß</translation></message>
+<message><source>pound force per square foot</source><translation>Pfund-Kraft pro Quadratfuß</translation></message>
+<message><source>meter per newton</source><translation>Meter pro Newton</translation></message>
+<message><source>meter per kilonewton</source><translation>Meter pro Kilonewton</translation></message>
+<message><source>foot per kip</source><translation>Fuß pro Kip</translation></message>
+<message><source>square meter per newton</source><translation>Quadratmeter pro Newton</translation></message>
+<message><source>square meter per kilonewton</source><translation>Quadratmeter pro Kilonewton</translation></message>
+<message><source>square foot per kip</source><translation>Quadratfuß pro Kip</translation></message>
+<message><source>cubic meter per newton</source><translation>Kubikmeter pro Newton</translation></message>
+<message><source>cubic meter per kilonewton</source><translation>Kubikmeter pro Kilonewton</translation></message>
+<message><source>cubic foot per kip</source><translation>Kubikfuß pro Kip</translation></message>
+<message><source>newton-meter per meter</source><translation>Newtonmeter pro Meter</translation></message>
+<message><source>decanewton-meter per meter</source><translation>Dekanewtonmeter pro Meter</translation></message>
+<message><source>kilonewton-meter per meter</source><translation>Kilonewtonmeter pro Meter</translation></message>
+<message><source>meganewton-meter per meter</source><translation>Meganewtonmeter pro Meter</translation></message>
+<message><source>kip-foot per foot</source><translation>Kip-Fuß pro Fuß</translation></message>
+<message><source>kilogram force-meter per meter</source><translation>Kilopondmeter pro Meter</translation></message>
+<message><source>ton force-meter per meter</source><translation>Tonne-Kraft-Meter pro Meter</translation></message>
+<message><source>pound-force foot per foot</source><translation>Pfund-Kraft-Fuß pro Fuß</translation></message>
+<message><source>ohm</source><translation>Ohm</translation></message>
+<message><source>kilohm</source><translation>Kiloohm</translation></message>
+<message><source>gigaohm</source><translation>Gigaohm</translation></message>
+<message><source>megohm</source><translation>Megaohm</translation></message>
+<message><source>microohm</source><translation>Mikroohm</translation></message>
+<message><source>milliohm</source><translation>Milliohm</translation></message>
+<message><source>siemens</source><translation>Siemens</translation></message>
+<message><source>mho</source><translation>Mho</translation></message>
+<message><source>meter per second</source><translation>Meter pro Sekunde</translation></message>
+<message><source>millimeter per second</source><translation>Millimeter pro Sekunde</translation></message>
+<message><source>centimeter per second</source><translation>Zentimeter pro Sekunde</translation></message>
+<message><source>meter per minute</source><translation>Meter pro Minute</translation></message>
+<message><source>inch per second</source><translation>Zoll pro Sekunde</translation></message>
+<message><source>foot per second</source><translation>Fuß pro Sekunde</translation></message>
+<message><source>inch per minute</source><translation>Zoll pro Minute</translation></message>
+<message><source>foot per minute</source><translation>Fuß pro Minute</translation></message>
+<message><source>kilometer per hour</source><translation>Kilometer pro Stunde</translation></message>
+<message><source>mile per hour</source><translation>Meile pro Stunde</translation></message>
+<message><source>centimeter per minute</source><translation>Zentimeter pro Minute</translation></message>
+<message><source>foot per hour</source><translation>Fuß pro Stunde</translation></message>
+<message><source>inch per hour</source><translation>Zoll pro Stunde</translation></message>
+<message><source>kilometer per minute</source><translation>Kilometer pro Minute</translation></message>
+<message><source>kilometer per second</source><translation>Kilometer pro Sekunde</translation></message>
+<message><source>knot</source><translation>Knoten</translation></message>
+<message><source>knot (UK)</source><translation>Knoten (britisch)</translation></message>
+<message><source>meter per hour</source><translation>Meter pro Stunde</translation></message>
+<message><source>mile per minute</source><translation>Meile pro Minute</translation></message>
+<message><source>mile per second</source><translation>Meile pro Sekunde</translation></message>
+<message><source>survey mile per hour</source><translation>Meile (US-Vermessung) pro Stunde</translation></message>
+<message><source>survey foot per second</source><translation>Fuß (US-Vermessung) pro Sekunde</translation></message>
+<message><source>byte</source><translation>Byte</translation></message>
+<message><source>bit</source><translation>Bit</translation></message>
+<message><source>kilobyte</source><translation>Kilobyte</translation></message>
+<message><source>megabyte</source><translation>Megabyte</translation></message>
+<message><source>gigabyte</source><translation>Gigabyte</translation></message>
+<message><source>terabyte</source><translation>Terabyte</translation></message>
+<message><source>kibibyte</source><translation>Kibibyte</translation></message>
+<message><source>mebibyte</source><translation>Mebibyte</translation></message>
+<message><source>gibibyte</source><translation>Gibibyte</translation></message>
+<message><source>tebibyte</source><translation>Tebibyte</translation></message>
+<message><source>kilobit</source><translation>Kilobit</translation></message>
+<message><source>megabit</source><translation>Megabit</translation></message>
+<message><source>gigabit</source><translation>Gigabit</translation></message>
+<message><source>petabyte</source><translation>Petabyte</translation></message>
+<message><source>pebibyte</source><translation>Pebibyte</translation></message>
+<message><source>exabyte</source><translation>Exabyte</translation></message>
+<message><source>exbibyte</source><translation>Exbibyte</translation></message>
+<message><source>zettabyte</source><translation>Zettabyte</translation></message>
+<message><source>zebibyte</source><translation>Zebibyte</translation></message>
+<message><source>yottabyte</source><translation>Yottabyte</translation></message>
+<message><source>yobibyte</source><translation>Yobibyte</translation></message>
+<message><source>kelvin</source><translation>Kelvin</translation></message>
+<message><source>degree Celsius</source><translation>Grad Celsius</translation></message>
+<message><source>degree Fahrenheit</source><translation>Grad Fahrenheit</translation></message>
+<message><source>degree Rankine</source><translation>Grad Rankine</translation></message>
+<message><source>celsius per minute</source><translation>Grad Celsius pro Minute</translation></message>
+<message><source>fahrenheit per minute</source><translation>Grad Fahrenheit pro Minute</translation></message>
+<message><source>second</source><translation>Sekunde</translation></message>
+<message><source>yottasecond</source><translation>Yottasekunde</translation></message>
+<message><source>zettasecond</source><translation>Zettasekunde</translation></message>
+<message><source>exasecond</source><translation>Exasekunde</translation></message>
+<message><source>petasecond</source><translation>Petasekunde</translation></message>
+<message><source>terasecond</source><translation>Terasekunde</translation></message>
+<message><source>gigasecond</source><translation>Gigasekunde</translation></message>
+<message><source>megasecond</source><translation>Megasekunde</translation></message>
+<message><source>kilosecond</source><translation>Kilosekunde</translation></message>
+<message><source>hectosecond</source><translation>Hektosekunde</translation></message>
+<message><source>decasecond</source><translation>Dekasekunde</translation></message>
+<message><source>decisecond</source><translation>Dezisekunde</translation></message>
+<message><source>centisecond</source><translation>Zentisekunde</translation></message>
+<message><source>millisecond</source><translation>Millisekunde</translation></message>
+<message><source>microsecond</source><translation>Mikrosekunde</translation></message>
+<message><source>nanosecond</source><translation>Nanosekunde</translation></message>
+<message><source>picosecond</source><translation>Pikosekunde</translation></message>
+<message><source>femtosecond</source><translation>Femtosekunde</translation></message>
+<message><source>attosecond</source><translation>Attosekunde</translation></message>
+<message><source>zeptosecond</source><translation>Zeptosekunde</translation></message>
+<message><source>yoctosecond</source><translation>Yoktosekunde</translation></message>
+<message><source>minute</source><translation>Minute</translation></message>
+<message><source>hour</source><translation>Stunde</translation></message>
+<message><source>day</source><translation>Tag</translation></message>
+<message><source>week</source><translation>Woche</translation></message>
+<message><source>fortnight</source><translation>Vierzehn Tage</translation></message>
+<message><source>month</source><translation>Monat</translation></message>
+<message><source>month (hollow)</source><translation>Monat (hohl)</translation></message>
+<message><source>month (full)</source><translation>Monat (voll)</translation></message>
+<message><source>year</source><translation>Jahr</translation></message>
+<message><source>year (Gregorian)</source><translation>Jahr (gregorianisch)</translation></message>
+<message><source>year (Julian)</source><translation>Jahr (julianisch)</translation></message>
+<message><source>sidereal year</source><translation>Siderisches Jahr</translation></message>
+<message><source>tropical year</source><translation>Tropisches Jahr</translation></message>
+<message><source>annum</source><translation>Annum</translation></message>
+<message><source>decade</source><translation>Jahrzehnt</translation></message>
+<message><source>century</source><translation>Jahrhundert</translation></message>
+<message><source>century (Julian)</source><translation>Jahrhundert (julianisch)</translation></message>
+<message><source>millenium</source><translation>Jahrtausend</translation></message>
+<message><source>millenium (Gregorian)</source><translation>Jahrtausend (gregorianisch)</translation></message>
+<message><source>millenium (Julian)</source><translation>Jahrtausend (julianisch)</translation></message>
+<message><source>newton meter (torque)</source><translation>Newtonmeter (Drehmoment)</translation></message>
+<message><source>newton centimeter (torque)</source><translation>Newtonzentimeter (Drehmoment)</translation></message>
+<message><source>newton decameter (torque)</source><translation>Newtondekameter (Drehmoment)</translation></message>
+<message><source>foot pound (torque)</source><translation>Fuß-Pfund (Drehmoment)</translation></message>
+<message><source>inch pound (torque)</source><translation>Zoll-Pfund (Drehmoment)</translation></message>
+<message><source>meter kilogram (torque)</source><translation>Meterkilogramm (Drehmoment)</translation></message>
+<message><source>centimeter kilogram (torque)</source><translation>Zentimeterkilogramm (Drehmoment)</translation></message>
+<message><source>inch ounce (torque)</source><translation>Zoll-Unze (Drehmoment)</translation></message>
+<message><source>gram centimeter (torque)</source><translation>Grammzentimeter (Drehmoment)</translation></message>
+<message><source>decanewton meter (torque)</source><translation>Dekanewtonmeter (Drehmoment)</translation></message>
+<message><source>kilonewton meter (torque)</source><translation>Kilonewtonmeter (Drehmoment)</translation></message>
+<message><source>meganewton meter (torque)</source><translation>Meganewtonmeter (Drehmoment)</translation></message>
+<message><source>kip foot (torque)</source><translation>Kip-Fuß (Drehmoment)</translation></message>
+<message><source>kilogram force meter (torque)</source><translation>Kilopondmeter (Drehmoment)</translation></message>
+<message><source>ton force meter (torque)</source><translation>Tonne-Kraft-Meter (Drehmoment)</translation></message>
+<message><source>pound force foot (torque)</source><translation>Pfund-Kraft-Fuß (Drehmoment)</translation></message>
+<message><source>poise</source><translation>Poise</translation></message>
+<message><source>centipoise</source><translation>Zentipoise</translation></message>
+<message><source>pascal second</source><translation>Pascalsekunde</translation></message>
+<message><source>pound mass per foot second</source><translation>Pfund (Masse) pro Fuß und Sekunde</translation></message>
+<message><source>pound mass per foot hour</source><translation>Pfund (Masse) pro Fuß und Stunde</translation></message>
+<message><source>stoke</source><translation>Stokes</translation></message>
+<message><source>centistoke</source><translation>Zentistokes</translation></message>
+<message><source>meter per second squared</source><translation>Meter pro Quadratsekunde</translation></message>
+<message><source>foot per second squared</source><translation>Fuß pro Quadratsekunde</translation></message>
+<message><source>survey foot per second squared</source><translation>Fuß (US-Vermessung) pro Quadratsekunde</translation></message>
+<message><source>volt</source><translation>Volt</translation></message>
+<message><source>kilovolt</source><translation>Kilovolt</translation></message>
+<message><source>microvolt</source><translation>Mikrovolt</translation></message>
+<message><source>millivolt</source><translation>Millivolt</translation></message>
+<message><source>volt (electrical potential)</source><translation>Volt (elektrisches Potential)</translation></message>
+<message><source>abvolt</source><translation>Abvolt</translation></message>
+<message><source>statvolt</source><translation>Statvolt</translation></message>
+<message><source>candela</source><translation>Candela</translation></message>
+<message><source>lumen per steradian</source><translation>Lumen pro Steradiant</translation></message>
+<message><source>candlepower</source><translation>Candlepower</translation></message>
+<message><source>Lux (Illuminance)</source><translation>Lux (Beleuchtungsstärke)</translation></message>
+<message><source>footcandle</source><translation>Footcandle</translation></message>
+<message><source>lumen second</source><translation>Lumensekunde</translation></message>
+<message><source>talbots</source><translation>Talbot</translation></message>
+<message><source>luminous power</source><translation>Lichtleistung</translation></message>
+<message><source>lumen</source><translation>Lumen</translation></message>
+<message><source>candela per square meter</source><translation>Candela pro Quadratmeter</translation></message>
+<message><source>foot lambert</source><translation>Foot-Lambert</translation></message>
+<message><source>candela per square foot</source><translation>Candela pro Quadratfuß</translation></message>
+<message><source>lux (emittance)</source><translation>Lux (Lichtausstrahlung)</translation></message>
+<message><source>lumen per watt</source><translation>Lumen pro Watt</translation></message>
+<message><source>pascal per meter</source><translation>Pascal pro Meter</translation></message>
+<message><source>inch of water per 100foot</source><translation>Zoll Wassersäule pro 100 Fuß</translation></message>
+<message><source>foot of water per 100foot</source><translation>Fuß Wassersäule pro 100 Fuß</translation></message>
+<message><source>inch of mercury per 100foot</source><translation>Zoll Quecksilbersäule pro 100 Fuß</translation></message>
+<message><source>millimeter of mercury per 100foot</source><translation>Millimeter Quecksilbersäule pro 100 Fuß</translation></message>
+<message><source>newton meter per degree</source><translation>Newtonmeter pro Grad</translation></message>
+<message><source>kip foot per degree</source><translation>Kip-Fuß pro Grad</translation></message>
+<message><source>kilonewton meter per degree</source><translation>Kilonewtonmeter pro Grad</translation></message>
+<message><source>newton meter per degree per meter</source><translation>Newtonmeter pro Grad und Meter</translation></message>
+<message><source>kip foot per degree per foot</source><translation>Kip-Fuß pro Grad und Fuß</translation></message>
+<message><source>kilonewton meter per degree per meter</source><translation>Kilonewtonmeter pro Grad und Meter</translation></message>
+<message><source>watt per square meter kelvin</source><translation>Watt pro Quadratmeter und Kelvin</translation></message>
+<message><source>british thermal unit per hour square foot fahrenheit</source><translation>British Thermal Unit pro Stunde, Quadratfuß und Grad Fahrenheit</translation></message>
+<message><source>cubic meter per second square meter</source><translation>Kubikmeter pro Sekunde und Quadratmeter</translation></message>
+<message><source>cubic foot per minute square foot</source><translation>Kubikfuß pro Minute und Quadratfuß</translation></message>
+<message><source>liter per second square meter</source><translation>Liter pro Sekunde und Quadratmeter</translation></message>
+<message><source>cubic meter per second cubic meter</source><translation>Kubikmeter pro Sekunde und Kubikmeter</translation></message>
+<message><source>cubic foot per minute cubic foot</source><translation>Kubikfuß pro Minute und Kubikfuß</translation></message>
+<message><source>liter per second cubic meter</source><translation>Liter pro Sekunde und Kubikmeter</translation></message>
+<message><source>cubic meter per second watt</source><translation>Kubikmeter pro Sekunde und Watt</translation></message>
+<message><source>cubic foot per minute ton of refrigeration</source><translation>Kubikfuß pro Minute und Kältetonne</translation></message>
+<message><source>liter per second kilowatt</source><translation>Liter pro Sekunde und Kilowatt</translation></message>
+<message><source>square meter per watt</source><translation>Quadratmeter pro Watt</translation></message>
+<message><source>square foot per ton of refrigeration</source><translation>Quadratfuß pro Kältetonne</translation></message>
+<message><source>square meter per kilowatt</source><translation>Quadratmeter pro Kilowatt</translation></message>
+<message><source>square foot per thousand british thermal unit per hour</source><translation>Quadratfuß pro tausend British Thermal Units pro Stunde</translation></message>
+<message><source>square second per meter kilogram</source><translation>Quadratsekunde pro Meter und Kilogramm</translation></message>
+<message><source>inverse kilonewton</source><translation>Pro Kilonewton</translation></message>
+<message><source>inverse kip</source><translation>Pro Kip</translation></message>
+<message><source>inverse fahrenheit</source><translation>Pro Grad Fahrenheit</translation></message>
+<message><source>inverse celsius</source><translation>Pro Grad Celsius</translation></message>
+<message><source>oersted</source><translation>Oersted</translation></message>
+<message><source>Ampere per meter</source><translation>Ampere pro Meter</translation></message>
+</context>
+</TS>

@@ -1,0 +1,714 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+<name>UnitSymbol_Length</name>
+<message><source>eSMeter_Name_Alternate1</source><extracomment>meter</extracomment><translation>meters</translation></message>
+<message><source>eSMeter_Name_Alternate2</source><extracomment>meter</extracomment><translation>metre</translation></message>
+<message><source>eSMeter_Name_Alternate3</source><extracomment>meter</extracomment><translation>metres</translation></message>
+<message><source>eSMeter_Name_Alternate4</source><extracomment>meter</extracomment><translation>mtr</translation></message>
+<message><source>eSKilometer_Name_Alternate1</source><extracomment>kilometer</extracomment><translation>kilometers</translation></message>
+<message><source>eSKilometer_Name_Alternate2</source><extracomment>kilometer</extracomment><translation>kilometre</translation></message>
+<message><source>eSKilometer_Name_Alternate3</source><extracomment>kilometer</extracomment><translation>kilometres</translation></message>
+<message><source>eSKilometer_Name_Alternate4</source><extracomment>kilometer</extracomment><translation>kms</translation></message>
+<message><source>eSDecimeter_Name_Alternate1</source><extracomment>decimeter</extracomment><translation>decimeters</translation></message>
+<message><source>eSDecimeter_Name_Alternate2</source><extracomment>decimeter</extracomment><translation>decimetre</translation></message>
+<message><source>eSDecimeter_Name_Alternate3</source><extracomment>decimeter</extracomment><translation>decimetres</translation></message>
+<message><source>eSCentimeter_Name_Alternate1</source><extracomment>centimeter</extracomment><translation>centimeters</translation></message>
+<message><source>eSCentimeter_Name_Alternate2</source><extracomment>centimeter</extracomment><translation>centimetre</translation></message>
+<message><source>eSCentimeter_Name_Alternate3</source><extracomment>centimeter</extracomment><translation>centimetres</translation></message>
+<message><source>eSMillimeter_Name_Alternate1</source><extracomment>millimeter</extracomment><translation>millimeters</translation></message>
+<message><source>eSMillimeter_Name_Alternate2</source><extracomment>millimeter</extracomment><translation>millimetre</translation></message>
+<message><source>eSMillimeter_Name_Alternate3</source><extracomment>millimeter</extracomment><translation>millimetres</translation></message>
+<message><source>eSMicrometer_Name_Alternate1</source><extracomment>micrometer</extracomment><translation>micrometers</translation></message>
+<message><source>eSMicrometer_Name_Alternate2</source><extracomment>micrometer</extracomment><translation>micrometre</translation></message>
+<message><source>eSMicrometer_Name_Alternate3</source><extracomment>micrometer</extracomment><translation>micrometres</translation></message>
+<message><source>eSmum_Alternate1</source><extracomment>micrometer</extracomment><translation>μm</translation></message>
+<message><source>eSNanometer_Name_Alternate1</source><extracomment>nanometer</extracomment><translation>nanometers</translation></message>
+<message><source>eSNanometer_Name_Alternate2</source><extracomment>nanometer</extracomment><translation>nanometre</translation></message>
+<message><source>eSNanometer_Name_Alternate3</source><extracomment>nanometer</extracomment><translation>nanometres</translation></message>
+<message><source>eSInch_Name_Alternate1</source><extracomment>inch</extracomment><translation>inches</translation></message>
+<message><source>eSInch_Name_Alternate2</source><extracomment>inch</extracomment><translation>in.</translation></message>
+<message><source>eSFoot_Name_Alternate1</source><extracomment>foot</extracomment><translation>feet</translation></message>
+<message><source>eSFoot_Name_Alternate2</source><extracomment>foot</extracomment><translation>ft.</translation></message>
+<message><source>eSFootUSSurvey_Name_Alternate1</source><extracomment>foot (U.S. Survey)</extracomment><translation>US survey foot</translation></message>
+<message><source>eSFootUSSurvey_Name_Alternate2</source><extracomment>foot (U.S. Survey)</extracomment><translation>US survey feet</translation></message>
+<message><source>eSFootUSSurvey_Name_Alternate3</source><extracomment>foot (U.S. Survey)</extracomment><translation>survey foot</translation></message>
+<message><source>eSFootUSSurvey_Name_Alternate4</source><extracomment>foot (U.S. Survey)</extracomment><translation>survey feet</translation></message>
+<message><source>eSFootUSSurvey_Name_Alternate5</source><extracomment>foot (U.S. Survey)</extracomment><translation>ftUS</translation></message>
+<message><source>eSFootUSSurvey_Name_Alternate6</source><extracomment>foot (U.S. Survey)</extracomment><translation>usft</translation></message>
+<message><source>eSFootUSSurvey_Name_Alternate7</source><extracomment>foot (U.S. Survey)</extracomment><translation>US ft</translation></message>
+<message><source>eSYard_Name_Alternate1</source><extracomment>yard</extracomment><translation>yards</translation></message>
+<message><source>eSYard_Name_Alternate2</source><extracomment>yard</extracomment><translation>yds</translation></message>
+<message><source>eSChain_Name_Alternate1</source><extracomment>chain</extracomment><translation>chains</translation></message>
+<message><source>eSFurlong_Name_Alternate1</source><extracomment>furlong</extracomment><translation>furlongs</translation></message>
+<message><source>eSMile_Name_Alternate1</source><extracomment>mile</extracomment><translation>miles</translation></message>
+<message><source>eSNauticalMile_Name_Alternate1</source><extracomment>nautical mile</extracomment><translation>nautical miles</translation></message>
+<message><source>eSMicron_Name_Alternate1</source><extracomment>micron</extracomment><translation>microns</translation></message>
+<message><source>eSmu_Alternate1</source><extracomment>micron</extracomment><translation>μ</translation></message>
+<message><source>eSMicroinch_Name_Alternate1</source><extracomment>microinch</extracomment><translation>microinches</translation></message>
+<message><source>eSmuin_Alternate1</source><extracomment>microinch</extracomment><translation>μin</translation></message>
+<message><source>eSAngstrom_Name_Alternate1</source><extracomment>angstrom</extracomment><translation>angstroms</translation></message>
+<message><source>eSAngstrom_Name_Alternate2</source><extracomment>angstrom</extracomment><translation>Å</translation></message>
+<message><source>eSAngstrom_Name_Alternate3</source><extracomment>angstrom</extracomment><translation>ångström</translation></message>
+<message><source>eSAngstrom_Name_Alternate4</source><extracomment>angstrom</extracomment><translation>ångströms</translation></message>
+<message><source>eSAstronomicalUnit_Name_Alternate1</source><extracomment>astronomical unit</extracomment><translation>AU</translation></message>
+<message><source>eSFathom_Name_Alternate1</source><extracomment>fathom</extracomment><translation>fathoms</translation></message>
+<message><source>eSFathom_Name_Alternate2</source><extracomment>fathom</extracomment><translation>ftm</translation></message>
+<message><source>eSLightYear_Name_Alternate1</source><extracomment>light-year</extracomment><translation>light-years</translation></message>
+<message><source>eSLightYear_Name_Alternate2</source><extracomment>light-year</extracomment><translation>light year</translation></message>
+<message><source>eSLightYear_Name_Alternate3</source><extracomment>light-year</extracomment><translation>light years</translation></message>
+<message><source>eSParsec_Name_Alternate1</source><extracomment>parsec</extracomment><translation>parsecs</translation></message>
+<message><source>eSMil_Name_Alternate1</source><extracomment>mil</extracomment><translation>mils</translation></message>
+<message><source>eSMilSwedenAndNorway_Name_Alternate1</source><extracomment>mil (Sweden and Norway)</extracomment><translation>Scandinavian mile</translation></message>
+<message><source>eSMilSwedenAndNorway_Name_Alternate2</source><extracomment>mil (Sweden and Norway)</extracomment><translation>Scandinavian miles</translation></message>
+<message><source>eSLink_Name_Alternate1</source><extracomment>link</extracomment><translation>links</translation></message>
+<message><source>eSRod_Name_Alternate1</source><extracomment>rod</extracomment><translation>rods</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Area</name>
+<message><source>eSSquareMeter_Name_Alternate1</source><extracomment>square meter</extracomment><translation>square meters</translation></message>
+<message><source>eSSquareMeter_Name_Alternate2</source><extracomment>square meter</extracomment><translation>square metre</translation></message>
+<message><source>eSSquareMeter_Name_Alternate3</source><extracomment>square meter</extracomment><translation>square metres</translation></message>
+<message><source>eSSquareMeter_Name_Alternate4</source><extracomment>square meter</extracomment><translation>sqm</translation></message>
+<message><source>eSSquareMeter_Name_Alternate5</source><extracomment>square meter</extracomment><translation>sq. m</translation></message>
+<message><source>eSSquareInch_Name_Alternate1</source><extracomment>square inch</extracomment><translation>square inches</translation></message>
+<message><source>eSSquareInch_Name_Alternate2</source><extracomment>square inch</extracomment><translation>sqin</translation></message>
+<message><source>eSSquareInch_Name_Alternate3</source><extracomment>square inch</extracomment><translation>sq. in.</translation></message>
+<message><source>eSSquareFoot_Name_Alternate1</source><extracomment>square foot</extracomment><translation>square feet</translation></message>
+<message><source>eSSquareFoot_Name_Alternate2</source><extracomment>square foot</extracomment><translation>sqft</translation></message>
+<message><source>eSSquareFoot_Name_Alternate3</source><extracomment>square foot</extracomment><translation>sq. ft.</translation></message>
+<message><source>eSSquareFoot_Name_Alternate4</source><extracomment>square foot</extracomment><translation>sq.ft.</translation></message>
+<message><source>eSSquareFoot_Name_Alternate5</source><extracomment>square foot</extracomment><translation>SF</translation></message>
+<message><source>eSSquareYard_Name_Alternate1</source><extracomment>square yard</extracomment><translation>square yards</translation></message>
+<message><source>eSSquareYard_Name_Alternate2</source><extracomment>square yard</extracomment><translation>sqyd</translation></message>
+<message><source>eSSquareYard_Name_Alternate3</source><extracomment>square yard</extracomment><translation>sq. yd.</translation></message>
+<message><source>eSAcre_Name_Alternate1</source><extracomment>acre</extracomment><translation>acres</translation></message>
+<message><source>eSHectare_Name_Alternate1</source><extracomment>hectare</extracomment><translation>hectares</translation></message>
+<message><source>eSSquareKilometer_Name_Alternate1</source><extracomment>square kilometer</extracomment><translation>square kilometers</translation></message>
+<message><source>eSSquareKilometer_Name_Alternate2</source><extracomment>square kilometer</extracomment><translation>square kilometre</translation></message>
+<message><source>eSSquareKilometer_Name_Alternate3</source><extracomment>square kilometer</extracomment><translation>square kilometres</translation></message>
+<message><source>eSSquareKilometer_Name_Alternate4</source><extracomment>square kilometer</extracomment><translation>sqkm</translation></message>
+<message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>square miles</translation></message>
+<message><source>eSSquareMile_Name_Alternate2</source><extracomment>square mile</extracomment><translation>sqmi</translation></message>
+<message><source>eSSquareCentimeter_Name_Alternate1</source><extracomment>square centimeter</extracomment><translation>square centimeters</translation></message>
+<message><source>eSSquareCentimeter_Name_Alternate2</source><extracomment>square centimeter</extracomment><translation>square centimetre</translation></message>
+<message><source>eSSquareCentimeter_Name_Alternate3</source><extracomment>square centimeter</extracomment><translation>square centimetres</translation></message>
+<message><source>eSSquareCentimeter_Name_Alternate4</source><extracomment>square centimeter</extracomment><translation>sqcm</translation></message>
+<message><source>eSSquareMillimeter_Name_Alternate1</source><extracomment>square millimeter</extracomment><translation>square millimeters</translation></message>
+<message><source>eSSquareMillimeter_Name_Alternate2</source><extracomment>square millimeter</extracomment><translation>square millimetre</translation></message>
+<message><source>eSSquareMillimeter_Name_Alternate3</source><extracomment>square millimeter</extracomment><translation>square millimetres</translation></message>
+<message><source>eSSquareMillimeter_Name_Alternate4</source><extracomment>square millimeter</extracomment><translation>sqmm</translation></message>
+<message><source>eSCircularMil_Name_Alternate1</source><extracomment>circular mil</extracomment><translation>circular mils</translation></message>
+<message><source>eSKiloCircularMil_Name_Alternate1</source><extracomment>kilo-circular mil</extracomment><translation>MCM</translation></message>
+<message><source>eSAre_Name_Alternate1</source><extracomment>are</extracomment><translation>ares</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Volume</name>
+<message><source>eSLiter_Name_Alternate1</source><extracomment>liter</extracomment><translation>liters</translation></message>
+<message><source>eSLiter_Name_Alternate2</source><extracomment>liter</extracomment><translation>litre</translation></message>
+<message><source>eSLiter_Name_Alternate3</source><extracomment>liter</extracomment><translation>litres</translation></message>
+<message><source>eSLiter_Name_Alternate4</source><extracomment>liter</extracomment><translation>l</translation></message>
+<message><source>eSLiter_Name_Alternate5</source><extracomment>liter</extracomment><translation>ℓ</translation></message>
+<message><source>eSCubicCentimeter_Name_Alternate1</source><extracomment>cubic centimeter</extracomment><translation>cubic centimeters</translation></message>
+<message><source>eSCubicCentimeter_Name_Alternate2</source><extracomment>cubic centimeter</extracomment><translation>cubic centimetre</translation></message>
+<message><source>eSCubicCentimeter_Name_Alternate3</source><extracomment>cubic centimeter</extracomment><translation>cubic centimetres</translation></message>
+<message><source>eSCubicCentimeter_Name_Alternate4</source><extracomment>cubic centimeter</extracomment><translation>㏄</translation></message>
+<message><source>eSTablespoon_Name_Alternate1</source><extracomment>tablespoon</extracomment><translation>tablespoons</translation></message>
+<message><source>eSTablespoon_Name_Alternate2</source><extracomment>tablespoon</extracomment><translation>Tbsp</translation></message>
+<message><source>eSTablespoon_Name_Alternate3</source><extracomment>tablespoon</extracomment><translation>tbs</translation></message>
+<message><source>eSFluidOunceUS_Name_Alternate1</source><extracomment>fluid ounce (U.S.)</extracomment><translation>fl oz</translation></message>
+<message><source>eSFluidOunceUS_Name_Alternate2</source><extracomment>fluid ounce (U.S.)</extracomment><translation>fl. oz.</translation></message>
+<message><source>eSFluidOunceUS_Name_Alternate3</source><extracomment>fluid ounce (U.S.)</extracomment><translation>floz</translation></message>
+<message><source>eSFluidOunceUS_Name_Alternate4</source><extracomment>fluid ounce (U.S.)</extracomment><translation>fluid ounce</translation></message>
+<message><source>eSFluidOunceUS_Name_Alternate5</source><extracomment>fluid ounce (U.S.)</extracomment><translation>fluid ounces</translation></message>
+<message><source>eSCup_Name_Alternate1</source><extracomment>cup</extracomment><translation>cups</translation></message>
+<message><source>eSQuartUSFluid_Name_Alternate1</source><extracomment>quart (U.S. fluid)</extracomment><translation>qt</translation></message>
+<message><source>eSQuartUSFluid_Name_Alternate2</source><extracomment>quart (U.S. fluid)</extracomment><translation>quart</translation></message>
+<message><source>eSQuartUSFluid_Name_Alternate3</source><extracomment>quart (U.S. fluid)</extracomment><translation>quarts</translation></message>
+<message><source>eSGallonImperial_Name_Alternate1</source><extracomment>gallon (imperial)</extracomment><translation>imp gal</translation></message>
+<message><source>eSGallonImperial_Name_Alternate2</source><extracomment>gallon (imperial)</extracomment><translation>UK gal</translation></message>
+<message><source>eSGallonImperial_Name_Alternate3</source><extracomment>gallon (imperial)</extracomment><translation>imperial gallon</translation></message>
+<message><source>eSGallonImperial_Name_Alternate4</source><extracomment>gallon (imperial)</extracomment><translation>imperial gallons</translation></message>
+<message><source>eSGallonUSFluidWine_Name_Alternate1</source><extracomment>gallon (U.S. fluid; Wine)</extracomment><translation>gal</translation></message>
+<message><source>eSGallonUSFluidWine_Name_Alternate2</source><extracomment>gallon (U.S. fluid; Wine)</extracomment><translation>gals</translation></message>
+<message><source>eSGallonUSFluidWine_Name_Alternate3</source><extracomment>gallon (U.S. fluid; Wine)</extracomment><translation>gallon</translation></message>
+<message><source>eSGallonUSFluidWine_Name_Alternate4</source><extracomment>gallon (U.S. fluid; Wine)</extracomment><translation>gallons</translation></message>
+<message><source>eSGallonUSFluidWine_Name_Alternate5</source><extracomment>gallon (U.S. fluid; Wine)</extracomment><translation>US gal</translation></message>
+<message><source>eSBushelUSDryLevel_Name_Alternate1</source><extracomment>bushel (U.S. dry level)</extracomment><translation>bu</translation></message>
+<message><source>eSBushelUSDryLevel_Name_Alternate2</source><extracomment>bushel (U.S. dry level)</extracomment><translation>bushel</translation></message>
+<message><source>eSBushelUSDryLevel_Name_Alternate3</source><extracomment>bushel (U.S. dry level)</extracomment><translation>bushels</translation></message>
+<message><source>eSCentiliter_Name_Alternate1</source><extracomment>centiliter</extracomment><translation>cl</translation></message>
+<message><source>eSCubicFoot_Name_Alternate1</source><extracomment>cubic foot</extracomment><translation>cubic feet</translation></message>
+<message><source>eSCubicFoot_Name_Alternate2</source><extracomment>cubic foot</extracomment><translation>cuft</translation></message>
+<message><source>eSCubicFoot_Name_Alternate3</source><extracomment>cubic foot</extracomment><translation>cu. ft.</translation></message>
+<message><source>eSCubicFoot_Name_Alternate4</source><extracomment>cubic foot</extracomment><translation>CF</translation></message>
+<message><source>eSCubicInch_Name_Alternate1</source><extracomment>cubic inch</extracomment><translation>cubic inches</translation></message>
+<message><source>eSCubicInch_Name_Alternate2</source><extracomment>cubic inch</extracomment><translation>cuin</translation></message>
+<message><source>eSCubicInch_Name_Alternate3</source><extracomment>cubic inch</extracomment><translation>cu. in.</translation></message>
+<message><source>eSCubicMeter_Name_Alternate1</source><extracomment>cubic meter</extracomment><translation>cubic meters</translation></message>
+<message><source>eSCubicMeter_Name_Alternate2</source><extracomment>cubic meter</extracomment><translation>cubic metre</translation></message>
+<message><source>eSCubicMeter_Name_Alternate3</source><extracomment>cubic meter</extracomment><translation>cubic metres</translation></message>
+<message><source>eSCubicMeter_Name_Alternate4</source><extracomment>cubic meter</extracomment><translation>cbm</translation></message>
+<message><source>eSCubicYard_Name_Alternate1</source><extracomment>cubic yard</extracomment><translation>cubic yards</translation></message>
+<message><source>eSCubicYard_Name_Alternate2</source><extracomment>cubic yard</extracomment><translation>cuyd</translation></message>
+<message><source>eSCubicYard_Name_Alternate3</source><extracomment>cubic yard</extracomment><translation>cu. yd.</translation></message>
+<message><source>eSCubicYard_Name_Alternate4</source><extracomment>cubic yard</extracomment><translation>CY</translation></message>
+<message><source>eSMicroliter_Name_Alternate1</source><extracomment>microliter</extracomment><translation>microliters</translation></message>
+<message><source>eSMicroliter_Name_Alternate2</source><extracomment>microliter</extracomment><translation>microlitres</translation></message>
+<message><source>eSMicroliter_Name_Alternate3</source><extracomment>microliter</extracomment><translation>µl</translation></message>
+<message><source>eSMicroliter_Name_Alternate4</source><extracomment>microliter</extracomment><translation>ul</translation></message>
+<message><source>eSmuL_Alternate1</source><extracomment>microliter</extracomment><translation>μL</translation></message>
+<message><source>eSmuL_Alternate2</source><extracomment>microliter</extracomment><translation>μl</translation></message>
+<message><source>eSMilliliter_Name_Alternate1</source><extracomment>milliliter</extracomment><translation>milliliters</translation></message>
+<message><source>eSMilliliter_Name_Alternate2</source><extracomment>milliliter</extracomment><translation>millilitre</translation></message>
+<message><source>eSMilliliter_Name_Alternate3</source><extracomment>milliliter</extracomment><translation>millilitres</translation></message>
+<message><source>eSMilliliter_Name_Alternate4</source><extracomment>milliliter</extracomment><translation>ml</translation></message>
+<message><source>eSMilliliter_Name_Alternate5</source><extracomment>milliliter</extracomment><translation>㎖</translation></message>
+<message><source>eSPintUSFluid_Name_Alternate1</source><extracomment>pint (U.S. fluid)</extracomment><translation>pt</translation></message>
+<message><source>eSPintUSFluid_Name_Alternate2</source><extracomment>pint (U.S. fluid)</extracomment><translation>pint</translation></message>
+<message><source>eSPintUSFluid_Name_Alternate3</source><extracomment>pint (U.S. fluid)</extracomment><translation>pints</translation></message>
+<message><source>eSTeaspoon_Name_Alternate1</source><extracomment>teaspoon</extracomment><translation>teaspoons</translation></message>
+<message><source>eSCubicMillimeter_Name_Alternate1</source><extracomment>cubic millimeter</extracomment><translation>cubic millimeters</translation></message>
+<message><source>eSCubicMillimeter_Name_Alternate2</source><extracomment>cubic millimeter</extracomment><translation>cubic millimetres</translation></message>
+<message><source>eSBarrelPetroleum_Name_Alternate1</source><extracomment>barrel (petroleum)</extracomment><translation>barrels</translation></message>
+<message><source>eSBarrelPetroleum_Name_Alternate2</source><extracomment>barrel (petroleum)</extracomment><translation>bbls</translation></message>
+<message><source>eSBoardFoot_Name_Alternate1</source><extracomment>board-foot</extracomment><translation>board feet</translation></message>
+<message><source>eSBoardFoot_Name_Alternate2</source><extracomment>board-foot</extracomment><translation>board foot</translation></message>
+<message><source>eSBoardFoot_Name_Alternate3</source><extracomment>board-foot</extracomment><translation>bd ft</translation></message>
+<message><source>eSBoardFoot_Name_Alternate4</source><extracomment>board-foot</extracomment><translation>BF</translation></message>
+<message><source>eSBoardFoot_Name_Alternate5</source><extracomment>board-foot</extracomment><translation>FBM</translation></message>
+<message><source>eSDekaliter_Name_Alternate1</source><extracomment>dekaliter</extracomment><translation>dal</translation></message>
+<message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>cubic decimeters</translation></message>
+<message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>cubic decimetres</translation></message>
+<message><source>eSPeck_Name_Alternate1</source><extracomment>peck</extracomment><translation>pecks</translation></message>
+<message><source>eSMinimUS_Name_Alternate1</source><extracomment>minim (U.S.)</extracomment><translation>minim</translation></message>
+<message><source>eSMinimUS_Name_Alternate2</source><extracomment>minim (U.S.)</extracomment><translation>minims</translation></message>
+<message><source>eSKiloliter_Name_Alternate1</source><extracomment>kiloliter</extracomment><translation>kiloliters</translation></message>
+<message><source>eSKiloliter_Name_Alternate2</source><extracomment>kiloliter</extracomment><translation>kilolitres</translation></message>
+<message><source>eSKiloliter_Name_Alternate3</source><extracomment>kiloliter</extracomment><translation>kl</translation></message>
+<message><source>eSHogsheadUS_Name_Alternate1</source><extracomment>hogshead (U.S.)</extracomment><translation>hhd</translation></message>
+<message><source>eSHogsheadUS_Name_Alternate2</source><extracomment>hogshead (U.S.)</extracomment><translation>hogshead</translation></message>
+<message><source>eSHogsheadUS_Name_Alternate3</source><extracomment>hogshead (U.S.)</extracomment><translation>hogsheads</translation></message>
+<message><source>eSGillUS_Name_Alternate1</source><extracomment>gill (U.S.)</extracomment><translation>gi</translation></message>
+<message><source>eSGillUS_Name_Alternate2</source><extracomment>gill (U.S.)</extracomment><translation>gill</translation></message>
+<message><source>eSGillUS_Name_Alternate3</source><extracomment>gill (U.S.)</extracomment><translation>gills</translation></message>
+<message><source>eSAcreFoot_Name_Alternate1</source><extracomment>acre-foot</extracomment><translation>ac·ft</translation></message>
+<message><source>eSAcreFoot_Name_Alternate2</source><extracomment>acre-foot</extracomment><translation>ac-ft</translation></message>
+<message><source>eSAcreFoot_Name_Alternate3</source><extracomment>acre-foot</extracomment><translation>acre-ft</translation></message>
+<message><source>eSAcreFoot_Name_Alternate4</source><extracomment>acre-foot</extracomment><translation>acre-feet</translation></message>
+<message><source>eSAcreFoot_Name_Alternate5</source><extracomment>acre-foot</extracomment><translation>acre feet</translation></message>
+<message><source>eSAcreInch_Name_Alternate1</source><extracomment>acre-inch</extracomment><translation>ac·in</translation></message>
+<message><source>eSAcreInch_Name_Alternate2</source><extracomment>acre-inch</extracomment><translation>ac-in</translation></message>
+<message><source>eSAcreInch_Name_Alternate3</source><extracomment>acre-inch</extracomment><translation>acre-in</translation></message>
+<message><source>eSAcreInch_Name_Alternate4</source><extracomment>acre-inch</extracomment><translation>acre-inches</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Mass</name>
+<message><source>eSKilogram_Name_Alternate1</source><extracomment>kilogram</extracomment><translation>kilograms</translation></message>
+<message><source>eSKilogram_Name_Alternate2</source><extracomment>kilogram</extracomment><translation>kilogramme</translation></message>
+<message><source>eSKilogram_Name_Alternate3</source><extracomment>kilogram</extracomment><translation>kilogrammes</translation></message>
+<message><source>eSKilogram_Name_Alternate4</source><extracomment>kilogram</extracomment><translation>kgs</translation></message>
+<message><source>eSKilogram_Name_Alternate5</source><extracomment>kilogram</extracomment><translation>kilo</translation></message>
+<message><source>eSKilogram_Name_Alternate6</source><extracomment>kilogram</extracomment><translation>kilos</translation></message>
+<message><source>eSGram_Name_Alternate1</source><extracomment>gram</extracomment><translation>grams</translation></message>
+<message><source>eSGram_Name_Alternate2</source><extracomment>gram</extracomment><translation>gramme</translation></message>
+<message><source>eSGram_Name_Alternate3</source><extracomment>gram</extracomment><translation>grammes</translation></message>
+<message><source>eSGram_Name_Alternate4</source><extracomment>gram</extracomment><translation>gm</translation></message>
+<message><source>eSGram_Name_Alternate5</source><extracomment>gram</extracomment><translation>gms</translation></message>
+<message><source>eSMegagram_Name_Alternate1</source><extracomment>megagram</extracomment><translation>t</translation></message>
+<message><source>eSMegagram_Name_Alternate2</source><extracomment>megagram</extracomment><translation>tonne</translation></message>
+<message><source>eSMegagram_Name_Alternate3</source><extracomment>megagram</extracomment><translation>tonnes</translation></message>
+<message><source>eSMegagram_Name_Alternate4</source><extracomment>megagram</extracomment><translation>metric ton</translation></message>
+<message><source>eSMegagram_Name_Alternate5</source><extracomment>megagram</extracomment><translation>metric tons</translation></message>
+<message><source>eSMilligram_Name_Alternate1</source><extracomment>milligram</extracomment><translation>milligrams</translation></message>
+<message><source>eSMicrogram_Name_Alternate1</source><extracomment>microgram</extracomment><translation>micrograms</translation></message>
+<message><source>eSMicrogram_Name_Alternate2</source><extracomment>microgram</extracomment><translation>mcg</translation></message>
+<message><source>eSmug_Alternate1</source><extracomment>microgram</extracomment><translation>μg</translation></message>
+<message><source>eSPound_Name_Alternate1</source><extracomment>pound</extracomment><translation>pounds</translation></message>
+<message><source>eSPound_Name_Alternate2</source><extracomment>pound</extracomment><translation>lbs</translation></message>
+<message><source>eSPound_Name_Alternate3</source><extracomment>pound</extracomment><translation>lbm</translation></message>
+<message><source>eSPound_Name_Alternate4</source><extracomment>pound</extracomment><translation>lb.</translation></message>
+<message><source>eSPound_Name_Alternate5</source><extracomment>pound</extracomment><translation>℔</translation></message>
+<message><source>eSPoundTroy_Name_Alternate1</source><extracomment>pound (troy)</extracomment><translation>troy pound</translation></message>
+<message><source>eSPoundTroy_Name_Alternate2</source><extracomment>pound (troy)</extracomment><translation>troy pounds</translation></message>
+<message><source>eSOunceAvoirdupois_Name_Alternate1</source><extracomment>ounce (avoirdupois)</extracomment><translation>ounce</translation></message>
+<message><source>eSOunceAvoirdupois_Name_Alternate2</source><extracomment>ounce (avoirdupois)</extracomment><translation>ounces</translation></message>
+<message><source>eSOunceApothecaryTroy_Name_Alternate1</source><extracomment>ounce (apothecary; troy)</extracomment><translation>troy ounce</translation></message>
+<message><source>eSOunceApothecaryTroy_Name_Alternate2</source><extracomment>ounce (apothecary; troy)</extracomment><translation>troy ounces</translation></message>
+<message><source>eSOunceApothecaryTroy_Name_Alternate3</source><extracomment>ounce (apothecary; troy)</extracomment><translation>ozt</translation></message>
+<message><source>eSStone_Name_Alternate1</source><extracomment>stone</extracomment><translation>stones</translation></message>
+<message><source>eSShortTon_Name_Alternate1</source><extracomment>short ton</extracomment><translation>short ton</translation></message>
+<message><source>eSShortTon_Name_Alternate2</source><extracomment>short ton</extracomment><translation>short tons</translation></message>
+<message><source>eSShortTon_Name_Alternate3</source><extracomment>short ton</extracomment><translation>tn</translation></message>
+<message><source>eSLongTon_Name_Alternate1</source><extracomment>long ton</extracomment><translation>long ton</translation></message>
+<message><source>eSLongTon_Name_Alternate2</source><extracomment>long ton</extracomment><translation>long tons</translation></message>
+<message><source>eSPennyweight_Name_Alternate1</source><extracomment>pennyweight</extracomment><translation>pennyweights</translation></message>
+<message><source>eSShortHundredweight_Name_Alternate1</source><extracomment>short hundredweight</extracomment><translation>cwt</translation></message>
+<message><source>eSShortHundredweight_Name_Alternate2</source><extracomment>short hundredweight</extracomment><translation>hundredweight</translation></message>
+<message><source>eSShortHundredweight_Name_Alternate3</source><extracomment>short hundredweight</extracomment><translation>hundredweights</translation></message>
+<message><source>eSGrain_Name_Alternate1</source><extracomment>grain</extracomment><translation>grains</translation></message>
+</context>
+<context>
+<name>UnitSymbol_AmountOfSubstance</name>
+<message><source>eSMole_Name_Alternate1</source><extracomment>mole</extracomment><translation>moles</translation></message>
+<message><source>eSKilomole_Name_Alternate1</source><extracomment>kilomole</extracomment><translation>kilomoles</translation></message>
+<message><source>eSMillimole_Name_Alternate1</source><extracomment>millimole</extracomment><translation>millimoles</translation></message>
+<message><source>eSMicromole_Name_Alternate1</source><extracomment>micromole</extracomment><translation>micromoles</translation></message>
+<message><source>eSmumol_Alternate1</source><extracomment>micromole</extracomment><translation>μmol</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Angle</name>
+<message><source>eSRadian_Name_Alternate1</source><extracomment>radian</extracomment><translation>radians</translation></message>
+<message><source>eSDegree_Name_Alternate1</source><extracomment>degree</extracomment><translation>degrees</translation></message>
+<message><source>eSDegree_Name_Alternate2</source><extracomment>degree</extracomment><translation>degs</translation></message>
+<message><source>eSMilliradian_Name_Alternate1</source><extracomment>milliradian</extracomment><translation>milliradians</translation></message>
+<message><source>eSGrad_Name_Alternate1</source><extracomment>grad</extracomment><translation>gon</translation></message>
+<message><source>eSGrad_Name_Alternate2</source><extracomment>grad</extracomment><translation>gons</translation></message>
+<message><source>eSGrad_Name_Alternate3</source><extracomment>grad</extracomment><translation>grads</translation></message>
+<message><source>eSGrad_Name_Alternate4</source><extracomment>grad</extracomment><translation>gradian</translation></message>
+<message><source>eSGrad_Name_Alternate5</source><extracomment>grad</extracomment><translation>gradians</translation></message>
+<message><source>eSAngleMinute_Name_Alternate1</source><extracomment>angle minute</extracomment><translation>arcminute</translation></message>
+<message><source>eSAngleMinute_Name_Alternate2</source><extracomment>angle minute</extracomment><translation>arcminutes</translation></message>
+<message><source>eSAngleMinute_Name_Alternate3</source><extracomment>angle minute</extracomment><translation>arcmins</translation></message>
+<message><source>eSAngleSecond_Name_Alternate1</source><extracomment>angle second</extracomment><translation>arcsecond</translation></message>
+<message><source>eSAngleSecond_Name_Alternate2</source><extracomment>angle second</extracomment><translation>arcseconds</translation></message>
+<message><source>eSAngleSecond_Name_Alternate3</source><extracomment>angle second</extracomment><translation>arcsecs</translation></message>
+</context>
+<context>
+<name>UnitSymbol_SolidAngle</name>
+<message><source>eSSteradian_Name_Alternate1</source><extracomment>steradian</extracomment><translation>steradians</translation></message>
+</context>
+<context>
+<name>UnitSymbol_PartsPer</name>
+<message><source>eSPartPerMillion_Name_Alternate1</source><extracomment>part per million</extracomment><translation>parts per million</translation></message>
+<message><source>eSPartPerBillion_Name_Alternate1</source><extracomment>part per billion</extracomment><translation>parts per billion</translation></message>
+</context>
+<context>
+<name>UnitSymbol_ElectricCurrent</name>
+<message><source>eSAmpere_Name_Alternate1</source><extracomment>ampere</extracomment><translation>amp</translation></message>
+<message><source>eSAmpere_Name_Alternate2</source><extracomment>ampere</extracomment><translation>amps</translation></message>
+<message><source>eSAmpere_Name_Alternate3</source><extracomment>ampere</extracomment><translation>amperes</translation></message>
+<message><source>eSKiloampere_Name_Alternate1</source><extracomment>kiloampere</extracomment><translation>kiloamps</translation></message>
+<message><source>eSKiloampere_Name_Alternate2</source><extracomment>kiloampere</extracomment><translation>kiloamperes</translation></message>
+<message><source>eSMilliampere_Name_Alternate1</source><extracomment>milliampere</extracomment><translation>milliamps</translation></message>
+<message><source>eSMilliampere_Name_Alternate2</source><extracomment>milliampere</extracomment><translation>milliamperes</translation></message>
+<message><source>eSMicroampere_Name_Alternate1</source><extracomment>microampere</extracomment><translation>microamps</translation></message>
+<message><source>eSMicroampere_Name_Alternate2</source><extracomment>microampere</extracomment><translation>microamperes</translation></message>
+<message><source>eSmuA_Alternate1</source><extracomment>microampere</extracomment><translation>μA</translation></message>
+</context>
+<context>
+<name>UnitSymbol_ElectricCharge</name>
+<message><source>eSCoulomb_Name_Alternate1</source><extracomment>coulomb</extracomment><translation>coulombs</translation></message>
+<message><source>eSAmpereHour_Name_Alternate1</source><extracomment>ampere hour</extracomment><translation>A·h</translation></message>
+<message><source>eSAmpereHour_Name_Alternate2</source><extracomment>ampere hour</extracomment><translation>Ahr</translation></message>
+<message><source>eSAmpereHour_Name_Alternate3</source><extracomment>ampere hour</extracomment><translation>amp-hour</translation></message>
+<message><source>eSAmpereHour_Name_Alternate4</source><extracomment>ampere hour</extracomment><translation>amp-hours</translation></message>
+<message><source>eSAmpereHour_Name_Alternate5</source><extracomment>ampere hour</extracomment><translation>ampere-hours</translation></message>
+<message><source>eSMilliampereHour_Name_Alternate1</source><extracomment>milliampere hour</extracomment><translation>mA·h</translation></message>
+<message><source>eSMilliampereHour_Name_Alternate2</source><extracomment>milliampere hour</extracomment><translation>mAhr</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Capacitance</name>
+<message><source>eSFarad_Name_Alternate1</source><extracomment>farad</extracomment><translation>farads</translation></message>
+<message><source>eSMicrofarad_Name_Alternate1</source><extracomment>microfarad</extracomment><translation>microfarads</translation></message>
+<message><source>eSmuF_Alternate1</source><extracomment>microfarad</extracomment><translation>μF</translation></message>
+<message><source>eSNanofarad_Name_Alternate1</source><extracomment>nanofarad</extracomment><translation>nanofarads</translation></message>
+<message><source>eSPicofarad_Name_Alternate1</source><extracomment>picofarad</extracomment><translation>picofarads</translation></message>
+</context>
+<context>
+<name>UnitSymbol_BitRate</name>
+<message><source>eSBitPerSecond_Name_Alternate1</source><extracomment>bit per second</extracomment><translation>b/s</translation></message>
+<message><source>eSKilobitPerSecond_Name_Alternate1</source><extracomment>kilobit per second</extracomment><translation>kb/s</translation></message>
+<message><source>eSMegabitPerSecond_Name_Alternate1</source><extracomment>megabit per second</extracomment><translation>Mb/s</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Density</name>
+<message><source>eSPoundPerGallon_Name_Alternate1</source><extracomment>pound per gallon</extracomment><translation>lb/gal</translation></message>
+<message><source>eSPoundPerGallon_Name_Alternate2</source><extracomment>pound per gallon</extracomment><translation>ppg</translation></message>
+<message><source>eSOuncePerGallon_Name_Alternate1</source><extracomment>ounce per gallon</extracomment><translation>oz/gal</translation></message>
+<message><source>eSPoundPerCubicFoot_Name_Alternate1</source><extracomment>pound per cubic foot</extracomment><translation>lb/ft³</translation></message>
+<message><source>eSPoundPerCubicFoot_Name_Alternate2</source><extracomment>pound per cubic foot</extracomment><translation>lb/cu ft</translation></message>
+<message><source>eSPoundPerCubicFoot_Name_Alternate3</source><extracomment>pound per cubic foot</extracomment><translation>lbm/ft³</translation></message>
+<message><source>eSPoundPerCubicInch_Name_Alternate1</source><extracomment>pound per cubic inch</extracomment><translation>lb/in³</translation></message>
+<message><source>eSPoundPerCubicInch_Name_Alternate2</source><extracomment>pound per cubic inch</extracomment><translation>lb/cu in</translation></message>
+</context>
+<context>
+<name>UnitSymbol_UnitWeight</name>
+<message><source>eSPoundForcePerCubicFoot_Name_Alternate1</source><extracomment>pound force per cubic foot</extracomment><translation>lbf/ft³</translation></message>
+<message><source>eSPoundForcePerCubicFoot_Name_Alternate2</source><extracomment>pound force per cubic foot</extracomment><translation>lbf/cu ft</translation></message>
+<message><source>eSPoundForcePerCubicFoot_Name_Alternate3</source><extracomment>pound force per cubic foot</extracomment><translation>pcf</translation></message>
+<message><source>eSKipPerCubicInch_Name_Alternate1</source><extracomment>kip per cubic inch</extracomment><translation>kip/in³</translation></message>
+<message><source>eSKipPerCubicInch_Name_Alternate2</source><extracomment>kip per cubic inch</extracomment><translation>kci</translation></message>
+<message><source>eSKipPerCubicFoot_Name_Alternate1</source><extracomment>kip per cubic foot</extracomment><translation>kip/ft³</translation></message>
+<message><source>eSKipPerCubicFoot_Name_Alternate2</source><extracomment>kip per cubic foot</extracomment><translation>kcf</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Energy</name>
+<message><source>eSJoule_Name_Alternate1</source><extracomment>joule</extracomment><translation>joules</translation></message>
+<message><source>eSCalorie_Name_Alternate1</source><extracomment>calorie</extracomment><translation>calories</translation></message>
+<message><source>eSKilocalorie_Name_Alternate1</source><extracomment>kilocalorie</extracomment><translation>kilocalories</translation></message>
+<message><source>eSKilocalorie_Name_Alternate2</source><extracomment>kilocalorie</extracomment><translation>Cal</translation></message>
+<message><source>eSBTUIT_Alternate1</source><extracomment>British thermal unit (International Table)</extracomment><translation>Btu</translation></message>
+<message><source>eSBTUIT_Alternate2</source><extracomment>British thermal unit (International Table)</extracomment><translation>BTU (IT)</translation></message>
+<message><source>eSBTUIT_Alternate3</source><extracomment>British thermal unit (International Table)</extracomment><translation>Btu (IT)</translation></message>
+<message><source>eSBTUIT_Alternate4</source><extracomment>British thermal unit (International Table)</extracomment><translation>BTUs</translation></message>
+<message><source>eSBTUIT_Alternate5</source><extracomment>British thermal unit (International Table)</extracomment><translation>Btus</translation></message>
+<message><source>eSBTUIT_Alternate6</source><extracomment>British thermal unit (International Table)</extracomment><translation>btu</translation></message>
+<message><source>eSElectronvolt_Name_Alternate1</source><extracomment>electronvolt</extracomment><translation>electronvolts</translation></message>
+<message><source>eSErg_Name_Alternate1</source><extracomment>erg</extracomment><translation>ergs</translation></message>
+<message><source>eSKilowattHour_Name_Alternate1</source><extracomment>kilowatt hour</extracomment><translation>kW·h</translation></message>
+<message><source>eSKilowattHour_Name_Alternate2</source><extracomment>kilowatt hour</extracomment><translation>kwh</translation></message>
+<message><source>eSKilowattHour_Name_Alternate3</source><extracomment>kilowatt hour</extracomment><translation>KWH</translation></message>
+<message><source>eSKilowattHour_Name_Alternate4</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-hour</translation></message>
+<message><source>eSKilowattHour_Name_Alternate5</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-hours</translation></message>
+<message><source>eSKilowattHour_Name_Alternate6</source><extracomment>kilowatt hour</extracomment><translation>kilowatt hours</translation></message>
+<message><source>eSThermUS_Name_Alternate1</source><extracomment>therm (U.S.)</extracomment><translation>therm</translation></message>
+<message><source>eSThermUS_Name_Alternate2</source><extracomment>therm (U.S.)</extracomment><translation>therms</translation></message>
+<message><source>eSNm_Alternate1</source><extracomment>newton meter</extracomment><translation>Nm</translation></message>
+<message><source>eSdaNm_Alternate1</source><extracomment>decanewton meter</extracomment><translation>daNm</translation></message>
+<message><source>eSkNm_Alternate1</source><extracomment>kilonewton meter</extracomment><translation>kNm</translation></message>
+<message><source>eSMNm_Alternate1</source><extracomment>meganewton meter</extracomment><translation>MNm</translation></message>
+<message><source>eSKilogramForceMeter_Name_Alternate1</source><extracomment>kilogram force meter</extracomment><translation>kgf·m</translation></message>
+<message><source>eSKilogramForceMeter_Name_Alternate2</source><extracomment>kilogram force meter</extracomment><translation>kgf-m</translation></message>
+<message><source>eSKilogramForceFoot_Name_Alternate1</source><extracomment>kilogram force foot</extracomment><translation>kgf·ft</translation></message>
+<message><source>eSFootPoundForce_Name_Alternate1</source><extracomment>foot pound force</extracomment><translation>ft·lbf</translation></message>
+<message><source>eSFootPoundForce_Name_Alternate2</source><extracomment>foot pound force</extracomment><translation>ft·lb</translation></message>
+<message><source>eSFootPoundForce_Name_Alternate3</source><extracomment>foot pound force</extracomment><translation>ft-lbf</translation></message>
+<message><source>eSFootPoundForce_Name_Alternate4</source><extracomment>foot pound force</extracomment><translation>ft-lb</translation></message>
+<message><source>eSFootPoundForce_Name_Alternate5</source><extracomment>foot pound force</extracomment><translation>foot-pound</translation></message>
+<message><source>eSFootPoundForce_Name_Alternate6</source><extracomment>foot pound force</extracomment><translation>foot-pounds</translation></message>
+</context>
+<context>
+<name>UnitSymbol_VolumetricFlowRate</name>
+<message><source>eSCubicMeterPerSecond_Name_Alternate1</source><extracomment>cubic meter per second</extracomment><translation>cumec</translation></message>
+<message><source>eSLiterPerSecond_Name_Alternate1</source><extracomment>liter per second</extracomment><translation>l/s</translation></message>
+<message><source>eSLiterPerSecond_Name_Alternate2</source><extracomment>liter per second</extracomment><translation>LPS</translation></message>
+<message><source>eSLiterPerMinute_Name_Alternate1</source><extracomment>liter per minute</extracomment><translation>l/min</translation></message>
+<message><source>eSLiterPerMinute_Name_Alternate2</source><extracomment>liter per minute</extracomment><translation>lpm</translation></message>
+<message><source>eSLiterPerMinute_Name_Alternate3</source><extracomment>liter per minute</extracomment><translation>LPM</translation></message>
+<message><source>eSLiterPerHour_Name_Alternate1</source><extracomment>liter per hour</extracomment><translation>l/h</translation></message>
+<message><source>eSLiterPerHour_Name_Alternate2</source><extracomment>liter per hour</extracomment><translation>lph</translation></message>
+<message><source>eSGallonPerMinute_Name_Alternate1</source><extracomment>gallon per minute</extracomment><translation>GPM</translation></message>
+<message><source>eSGallonPerHour_Name_Alternate1</source><extracomment>gallon per hour</extracomment><translation>GPH</translation></message>
+<message><source>eSGallonPerDay_Name_Alternate1</source><extracomment>gallon per day</extracomment><translation>GPD</translation></message>
+<message><source>eSCubicFootPerMinute_Name_Alternate1</source><extracomment>cubic foot per minute</extracomment><translation>CFM</translation></message>
+<message><source>eSCubicFootPerSecond_Name_Alternate1</source><extracomment>cubic foot per second</extracomment><translation>CFS</translation></message>
+<message><source>eSCubicMeterPerHour_Name_Alternate1</source><extracomment>cubic meter per hour</extracomment><translation>CMH</translation></message>
+<message><source>eSImpMillionGallonPerDay_Name_Alternate1</source><extracomment>Imp million gallon per day</extracomment><translation>MIGD</translation></message>
+<message><source>eSMillionLiterPerDay_Name_Alternate1</source><extracomment>million liter per day</extracomment><translation>MLD</translation></message>
+<message><source>eSUSMillionGallonPerDay_Name_Alternate1</source><extracomment>US million gallon per day</extracomment><translation>MGD</translation></message>
+<message><source>eSUSMillionGallonPerDay_Name_Alternate2</source><extracomment>US million gallon per day</extracomment><translation>mgd</translation></message>
+<message><source>eSAcreFootPerDay_Name_Alternate1</source><extracomment>acre foot per day</extracomment><translation>ac-ft/d</translation></message>
+<message><source>eSAcreFootPerHour_Name_Alternate1</source><extracomment>acre foot per hour</extracomment><translation>ac-ft/h</translation></message>
+</context>
+<context>
+<name>UnitSymbol_MassFlowRate</name>
+<message><source>eSPoundPerSecond_Name_Alternate1</source><extracomment>pound per second</extracomment><translation>lb/s</translation></message>
+<message><source>eSPoundPerSecond_Name_Alternate2</source><extracomment>pound per second</extracomment><translation>lb/sec</translation></message>
+<message><source>eSPoundPerMinute_Name_Alternate1</source><extracomment>pound per minute</extracomment><translation>lb/min</translation></message>
+<message><source>eSPoundPerHour_Name_Alternate1</source><extracomment>pound per hour</extracomment><translation>lb/h</translation></message>
+<message><source>eSPoundPerHour_Name_Alternate2</source><extracomment>pound per hour</extracomment><translation>lb/hr</translation></message>
+<message><source>eSPoundPerHour_Name_Alternate3</source><extracomment>pound per hour</extracomment><translation>pph</translation></message>
+<message><source>eSPoundPerHour_Name_Alternate4</source><extracomment>pound per hour</extracomment><translation>PPH</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Force</name>
+<message><source>eSNewton_Name_Alternate1</source><extracomment>newton</extracomment><translation>newtons</translation></message>
+<message><source>eSMeganewton_Name_Alternate1</source><extracomment>meganewton</extracomment><translation>meganewtons</translation></message>
+<message><source>eSKilonewton_Name_Alternate1</source><extracomment>kilonewton</extracomment><translation>kilonewtons</translation></message>
+<message><source>eSkp_Alternate1</source><extracomment>kilogram-force</extracomment><translation>kilopond</translation></message>
+<message><source>eSkp_Alternate2</source><extracomment>kilogram-force</extracomment><translation>kiloponds</translation></message>
+<message><source>eSPoundForce_Name_Alternate1</source><extracomment>pound force</extracomment><translation>pounds-force</translation></message>
+<message><source>eSPoundForce_Name_Alternate2</source><extracomment>pound force</extracomment><translation>pounds force</translation></message>
+<message><source>eSPoundForce_Name_Alternate3</source><extracomment>pound force</extracomment><translation>lb-f</translation></message>
+<message><source>eSKip_Name_Alternate1</source><extracomment>kip</extracomment><translation>kips</translation></message>
+<message><source>eSTonForce_Name_Alternate1</source><extracomment>ton force</extracomment><translation>tnf</translation></message>
+<message><source>eSTonForce_Name_Alternate2</source><extracomment>ton force</extracomment><translation>tf</translation></message>
+<message><source>eSDyne_Name_Alternate1</source><extracomment>dyne</extracomment><translation>dynes</translation></message>
+</context>
+<context>
+<name>UnitSymbol_LinearForce</name>
+<message><source>eSPoundForcePerFoot_Name_Alternate1</source><extracomment>pound-force per foot</extracomment><translation>plf</translation></message>
+<message><source>eSKipPerFoot_Name_Alternate1</source><extracomment>kip per foot</extracomment><translation>klf</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Frequency</name>
+<message><source>eSRevolutionPerMinute_Name_Alternate1</source><extracomment>revolution per minute</extracomment><translation>rpm</translation></message>
+<message><source>eSRevolutionPerMinute_Name_Alternate2</source><extracomment>revolution per minute</extracomment><translation>RPM</translation></message>
+<message><source>eSRevolutionPerMinute_Name_Alternate3</source><extracomment>revolution per minute</extracomment><translation>r/min</translation></message>
+<message><source>eSRevolutionPerMinute_Name_Alternate4</source><extracomment>revolution per minute</extracomment><translation>rev/min</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Inductance</name>
+<message><source>eSHenry_Name_Alternate1</source><extracomment>henry</extracomment><translation>henries</translation></message>
+<message><source>eSHenry_Name_Alternate2</source><extracomment>henry</extracomment><translation>henrys</translation></message>
+</context>
+<context>
+<name>UnitSymbol_MagneticFluxDensity</name>
+<message><source>eSGamma_Name_Alternate1</source><extracomment>gamma</extracomment><translation>γ</translation></message>
+</context>
+<context>
+<name>UnitSymbol_MagneticFlux</name>
+<message><source>eSWeber_Name_Alternate1</source><extracomment>weber</extracomment><translation>webers</translation></message>
+<message><source>eSMaxwell_Name_Alternate1</source><extracomment>maxwell</extracomment><translation>Mx</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Power</name>
+<message><source>eSWatt_Name_Alternate1</source><extracomment>watt</extracomment><translation>watts</translation></message>
+<message><source>eSHorsepowerMetric_Name_Alternate1</source><extracomment>horsepower (metric)</extracomment><translation>PS</translation></message>
+<message><source>eSHorsepowerMetric_Name_Alternate2</source><extracomment>horsepower (metric)</extracomment><translation>metric horsepower</translation></message>
+<message><source>eSHorsepowerImperialMechanical_Name_Alternate1</source><extracomment>horsepower (Imperial mechanical)</extracomment><translation>HP</translation></message>
+<message><source>eSHorsepowerImperialMechanical_Name_Alternate2</source><extracomment>horsepower (Imperial mechanical)</extracomment><translation>horsepower</translation></message>
+<message><source>eSKilowatt_Name_Alternate1</source><extracomment>kilowatt</extracomment><translation>kilowatts</translation></message>
+<message><source>eSMegawatt_Name_Alternate1</source><extracomment>megawatt</extracomment><translation>megawatts</translation></message>
+<message><source>eSmuW_Alternate1</source><extracomment>microwatt</extracomment><translation>μW</translation></message>
+<message><source>eSMilliwatt_Name_Alternate1</source><extracomment>milliwatt</extracomment><translation>milliwatts</translation></message>
+<message><source>eSBTUPerh_Alternate1</source><extracomment>British thermal unit (International Table) per hour</extracomment><translation>BTUH</translation></message>
+<message><source>eSBTUPerh_Alternate2</source><extracomment>British thermal unit (International Table) per hour</extracomment><translation>Btuh</translation></message>
+<message><source>eSMBTUPerh_Alternate1</source><extracomment>million British thermal unit (International Table) per hour</extracomment><translation>MMBH</translation></message>
+<message><source>eSMBTUPerh_Alternate2</source><extracomment>million British thermal unit (International Table) per hour</extracomment><translation>MMBtuh</translation></message>
+<message><source>eSkBTUPerh_Alternate1</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>MBH</translation></message>
+<message><source>eSkBTUPerh_Alternate2</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>MBtuh</translation></message>
+<message><source>eSkBTUPerh_Alternate3</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>kBtuh</translation></message>
+<message><source>eSTonOfRefrigeration_Name_Alternate1</source><extracomment>ton of refrigeration</extracomment><translation>tons</translation></message>
+<message><source>eSTonOfRefrigeration_Name_Alternate2</source><extracomment>ton of refrigeration</extracomment><translation>TR</translation></message>
+<message><source>eSTonOfRefrigeration_Name_Alternate3</source><extracomment>ton of refrigeration</extracomment><translation>RT</translation></message>
+<message><source>eSTonOfRefrigeration_Name_Alternate4</source><extracomment>ton of refrigeration</extracomment><translation>refrigeration ton</translation></message>
+<message><source>eSTonOfRefrigeration_Name_Alternate5</source><extracomment>ton of refrigeration</extracomment><translation>refrigeration tons</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Pressure</name>
+<message><source>eSBar_Name_Alternate1</source><extracomment>bar</extracomment><translation>bars</translation></message>
+<message><source>eSInchOfMercury_Name_Alternate1</source><extracomment>inch of mercury</extracomment><translation>in Hg</translation></message>
+<message><source>eSInchOfMercury_Name_Alternate2</source><extracomment>inch of mercury</extracomment><translation>in. Hg</translation></message>
+<message><source>eSInchOfMercury_Name_Alternate3</source><extracomment>inch of mercury</extracomment><translation>inches of mercury</translation></message>
+<message><source>eSInchOfWater_Name_Alternate1</source><extracomment>inch of water</extracomment><translation>inH2O</translation></message>
+<message><source>eSInchOfWater_Name_Alternate2</source><extracomment>inch of water</extracomment><translation>in H2O</translation></message>
+<message><source>eSInchOfWater_Name_Alternate3</source><extracomment>inch of water</extracomment><translation>in. H2O</translation></message>
+<message><source>eSInchOfWater_Name_Alternate4</source><extracomment>inch of water</extracomment><translation>in WC</translation></message>
+<message><source>eSInchOfWater_Name_Alternate5</source><extracomment>inch of water</extracomment><translation>in wc</translation></message>
+<message><source>eSInchOfWater_Name_Alternate6</source><extracomment>inch of water</extracomment><translation>in. w.c.</translation></message>
+<message><source>eSInchOfWater_Name_Alternate7</source><extracomment>inch of water</extracomment><translation>iwc</translation></message>
+<message><source>eSInchOfWater_Name_Alternate8</source><extracomment>inch of water</extracomment><translation>in wg</translation></message>
+<message><source>eSInchOfWater_Name_Alternate9</source><extracomment>inch of water</extracomment><translation>in. w.g.</translation></message>
+<message><source>eSInchOfWater_Name_Alternate10</source><extracomment>inch of water</extracomment><translation>inches of water</translation></message>
+<message><source>eSKilopascal_Name_Alternate1</source><extracomment>kilopascal</extracomment><translation>kilopascals</translation></message>
+<message><source>eSKilopascal_Name_Alternate2</source><extracomment>kilopascal</extracomment><translation>kpa</translation></message>
+<message><source>eSMegaPascal_Name_Alternate1</source><extracomment>mega pascal</extracomment><translation>megapascals</translation></message>
+<message><source>eSMillibar_Name_Alternate1</source><extracomment>millibar</extracomment><translation>mb</translation></message>
+<message><source>eSMillibar_Name_Alternate2</source><extracomment>millibar</extracomment><translation>㏔</translation></message>
+<message><source>eSMillibar_Name_Alternate3</source><extracomment>millibar</extracomment><translation>millibars</translation></message>
+<message><source>eSMillimeterOfMercury_Name_Alternate1</source><extracomment>millimeter of mercury</extracomment><translation>mm Hg</translation></message>
+<message><source>eSPascal_Name_Alternate1</source><extracomment>pascal</extracomment><translation>pascals</translation></message>
+<message><source>eSPoundPerSquareInchAtmosphere_Name_Alternate1</source><extracomment>pound per square inch (atmosphere)</extracomment><translation>PSIA</translation></message>
+<message><source>eSPoundPerSquareInchGauge_Name_Alternate1</source><extracomment>pound per square inch (gauge)</extracomment><translation>PSIG</translation></message>
+<message><source>eSPoundPerSquareFoot_Name_Alternate1</source><extracomment>pound per square foot</extracomment><translation>PSF</translation></message>
+<message><source>eSPoundPerSquareFoot_Name_Alternate2</source><extracomment>pound per square foot</extracomment><translation>lb/ft²</translation></message>
+<message><source>eSPoundPerSquareFoot_Name_Alternate3</source><extracomment>pound per square foot</extracomment><translation>lb/sq ft</translation></message>
+<message><source>eSPoundPerSquareInch_Name_Alternate1</source><extracomment>pound per square inch</extracomment><translation>PSI</translation></message>
+<message><source>eSPoundPerSquareInch_Name_Alternate2</source><extracomment>pound per square inch</extracomment><translation>lb/in²</translation></message>
+<message><source>eSPoundPerSquareInch_Name_Alternate3</source><extracomment>pound per square inch</extracomment><translation>lb/sq in</translation></message>
+<message><source>eSAtmosphereStandard_Name_Alternate1</source><extracomment>atmosphere (standard)</extracomment><translation>atmosphere</translation></message>
+<message><source>eSAtmosphereStandard_Name_Alternate2</source><extracomment>atmosphere (standard)</extracomment><translation>atmospheres</translation></message>
+<message><source>eSKilogramForcePerSquareMillimeter_Name_Alternate1</source><extracomment>kilogram force per square millimeter</extracomment><translation>kgf/mm²</translation></message>
+<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate1</source><extracomment>kilogram force per square centimeter</extracomment><translation>kgf/cm²</translation></message>
+<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate2</source><extracomment>kilogram force per square centimeter</extracomment><translation>kgf/sq cm</translation></message>
+<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate3</source><extracomment>kilogram force per square centimeter</extracomment><translation>ksc</translation></message>
+<message><source>eSKilogramForcePerSquareMeter_Name_Alternate1</source><extracomment>kilogram force per square meter</extracomment><translation>kgf/m²</translation></message>
+<message><source>eSKilogramForcePerSquareMeter_Name_Alternate2</source><extracomment>kilogram force per square meter</extracomment><translation>kgf/sq m</translation></message>
+<message><source>eSTonForcePerSquareCentimeter_Name_Alternate1</source><extracomment>ton force per square centimeter</extracomment><translation>tonf/cm²</translation></message>
+<message><source>eSTonForcePerSquareCentimeter_Name_Alternate2</source><extracomment>ton force per square centimeter</extracomment><translation>tf/cm²</translation></message>
+<message><source>eSTonForcePerSquareMeter_Name_Alternate1</source><extracomment>ton force per square meter</extracomment><translation>tonf/m²</translation></message>
+<message><source>eSTonForcePerSquareMeter_Name_Alternate2</source><extracomment>ton force per square meter</extracomment><translation>tf/m²</translation></message>
+<message><source>eSTonForcePerSquareFoot_Name_Alternate1</source><extracomment>ton force per square foot</extracomment><translation>tonf/ft²</translation></message>
+<message><source>eSTonForcePerSquareFoot_Name_Alternate2</source><extracomment>ton force per square foot</extracomment><translation>tsf</translation></message>
+<message><source>eSFootOfWater_Name_Alternate1</source><extracomment>foot of water</extracomment><translation>ftH2O</translation></message>
+<message><source>eSFootOfWater_Name_Alternate2</source><extracomment>foot of water</extracomment><translation>ft H2O</translation></message>
+<message><source>eSFootOfWater_Name_Alternate3</source><extracomment>foot of water</extracomment><translation>ft WC</translation></message>
+<message><source>eSFootOfWater_Name_Alternate4</source><extracomment>foot of water</extracomment><translation>ft wc</translation></message>
+<message><source>eSFootOfWater_Name_Alternate5</source><extracomment>foot of water</extracomment><translation>ft. w.c.</translation></message>
+<message><source>eSFootOfWater_Name_Alternate6</source><extracomment>foot of water</extracomment><translation>feet of water</translation></message>
+<message><source>eSKipPerSquareInch_Name_Alternate1</source><extracomment>kip per square inch</extracomment><translation>KSI</translation></message>
+<message><source>eSKipPerSquareInch_Name_Alternate2</source><extracomment>kip per square inch</extracomment><translation>kip/in²</translation></message>
+<message><source>eSKipPerSquareInch_Name_Alternate3</source><extracomment>kip per square inch</extracomment><translation>kip/sq in</translation></message>
+<message><source>eSKipPerSquareFoot_Name_Alternate1</source><extracomment>kip per square foot</extracomment><translation>KSF</translation></message>
+<message><source>eSKipPerSquareFoot_Name_Alternate2</source><extracomment>kip per square foot</extracomment><translation>kip/ft²</translation></message>
+<message><source>eSKipPerSquareFoot_Name_Alternate3</source><extracomment>kip per square foot</extracomment><translation>kip/sq ft</translation></message>
+<message><source>eSPoundForcePerSquareFoot_Name_Alternate1</source><extracomment>pound force per square foot</extracomment><translation>lbf/ft²</translation></message>
+<message><source>eSPoundForcePerSquareFoot_Name_Alternate2</source><extracomment>pound force per square foot</extracomment><translation>lbf/sq ft</translation></message>
+</context>
+<context>
+<name>UnitSymbol_ElectricalResistance</name>
+<message><source>eSOhm_Name_Alternate1</source><extracomment>ohm</extracomment><translation>ohms</translation></message>
+<message><source>eSOhm_Name_Alternate2</source><extracomment>ohm</extracomment><translation>Ω</translation></message>
+<message><source>eSKilohm_Name_Alternate1</source><extracomment>kilohm</extracomment><translation>kohm</translation></message>
+<message><source>eSKilohm_Name_Alternate2</source><extracomment>kilohm</extracomment><translation>kohms</translation></message>
+<message><source>eSKilohm_Name_Alternate3</source><extracomment>kilohm</extracomment><translation>kΩ</translation></message>
+<message><source>eSKilohm_Name_Alternate4</source><extracomment>kilohm</extracomment><translation>kiloohm</translation></message>
+<message><source>eSKilohm_Name_Alternate5</source><extracomment>kilohm</extracomment><translation>kilohms</translation></message>
+<message><source>eSMegohm_Name_Alternate1</source><extracomment>megohm</extracomment><translation>Mohm</translation></message>
+<message><source>eSMegohm_Name_Alternate2</source><extracomment>megohm</extracomment><translation>Mohms</translation></message>
+<message><source>eSMegohm_Name_Alternate3</source><extracomment>megohm</extracomment><translation>MΩ</translation></message>
+<message><source>eSMegohm_Name_Alternate4</source><extracomment>megohm</extracomment><translation>megaohm</translation></message>
+<message><source>eSMegohm_Name_Alternate5</source><extracomment>megohm</extracomment><translation>megohms</translation></message>
+<message><source>eSMicroohm_Name_Alternate1</source><extracomment>microohm</extracomment><translation>microohms</translation></message>
+<message><source>eSmuOmega_Alternate1</source><extracomment>microohm</extracomment><translation>μΩ</translation></message>
+<message><source>eSMilliohm_Name_Alternate1</source><extracomment>milliohm</extracomment><translation>milliohms</translation></message>
+</context>
+<context>
+<name>UnitSymbol_ElectricConductance</name>
+<message><source>eSMho_Name_Alternate1</source><extracomment>mho</extracomment><translation>mhos</translation></message>
+<message><source>eSMho_Name_Alternate2</source><extracomment>mho</extracomment><translation>℧</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Velocity</name>
+<message><source>eSMeterPerSecond_Name_Alternate1</source><extracomment>meter per second</extracomment><translation>m/sec</translation></message>
+<message><source>eSInchPerSecond_Name_Alternate1</source><extracomment>inch per second</extracomment><translation>ips</translation></message>
+<message><source>eSInchPerSecond_Name_Alternate2</source><extracomment>inch per second</extracomment><translation>in/sec</translation></message>
+<message><source>eSFootPerSecond_Name_Alternate1</source><extracomment>foot per second</extracomment><translation>ft/sec</translation></message>
+<message><source>eSFootPerSecond_Name_Alternate2</source><extracomment>foot per second</extracomment><translation>FPS</translation></message>
+<message><source>eSFootPerMinute_Name_Alternate1</source><extracomment>foot per minute</extracomment><translation>FPM</translation></message>
+<message><source>eSKilometerPerHour_Name_Alternate1</source><extracomment>kilometer per hour</extracomment><translation>km/hr</translation></message>
+<message><source>eSKilometerPerHour_Name_Alternate2</source><extracomment>kilometer per hour</extracomment><translation>KPH</translation></message>
+<message><source>eSKilometerPerHour_Name_Alternate3</source><extracomment>kilometer per hour</extracomment><translation>kmh</translation></message>
+<message><source>eSMilePerHour_Name_Alternate1</source><extracomment>mile per hour</extracomment><translation>mi/hr</translation></message>
+<message><source>eSMilePerHour_Name_Alternate2</source><extracomment>mile per hour</extracomment><translation>miles per hour</translation></message>
+<message><source>eSFootPerHour_Name_Alternate1</source><extracomment>foot per hour</extracomment><translation>ft/hr</translation></message>
+<message><source>eSInchPerHour_Name_Alternate1</source><extracomment>inch per hour</extracomment><translation>in/hr</translation></message>
+<message><source>eSKnot_Name_Alternate1</source><extracomment>knot</extracomment><translation>knots</translation></message>
+<message><source>eSKnot_Name_Alternate2</source><extracomment>knot</extracomment><translation>kts</translation></message>
+<message><source>eSMeterPerHour_Name_Alternate1</source><extracomment>meter per hour</extracomment><translation>m/hr</translation></message>
+</context>
+<context>
+<name>UnitSymbol_ComputerStorage</name>
+<message><source>eSByte_Name_Alternate1</source><extracomment>byte</extracomment><translation>bytes</translation></message>
+<message><source>eSBit_Name_Alternate1</source><extracomment>bit</extracomment><translation>bits</translation></message>
+<message><source>eSKilobyte_Name_Alternate1</source><extracomment>kilobyte</extracomment><translation>kilobytes</translation></message>
+<message><source>eSMegabyte_Name_Alternate1</source><extracomment>megabyte</extracomment><translation>megabytes</translation></message>
+<message><source>eSGigabyte_Name_Alternate1</source><extracomment>gigabyte</extracomment><translation>gigabytes</translation></message>
+<message><source>eSTerabyte_Name_Alternate1</source><extracomment>terabyte</extracomment><translation>terabytes</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Temperature</name>
+<message><source>eSKelvin_Name_Alternate1</source><extracomment>kelvin</extracomment><translation>kelvins</translation></message>
+<message><source>eSKelvin_Name_Alternate2</source><extracomment>kelvin</extracomment><translation>°K</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate1</source><extracomment>degree Celsius</extracomment><translation>Celsius</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate2</source><extracomment>degree Celsius</extracomment><translation>celsius</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate3</source><extracomment>degree Celsius</extracomment><translation>degrees Celsius</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate4</source><extracomment>degree Celsius</extracomment><translation>deg C</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate5</source><extracomment>degree Celsius</extracomment><translation>degree C</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate6</source><extracomment>degree Celsius</extracomment><translation>degrees C</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate7</source><extracomment>degree Celsius</extracomment><translation>° C</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate8</source><extracomment>degree Celsius</extracomment><translation>ºC</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate9</source><extracomment>degree Celsius</extracomment><translation>centigrade</translation></message>
+<message><source>eSDegreeFahrenheit_Name_Alternate1</source><extracomment>degree Fahrenheit</extracomment><translation>Fahrenheit</translation></message>
+<message><source>eSDegreeFahrenheit_Name_Alternate2</source><extracomment>degree Fahrenheit</extracomment><translation>fahrenheit</translation></message>
+<message><source>eSDegreeFahrenheit_Name_Alternate3</source><extracomment>degree Fahrenheit</extracomment><translation>degrees Fahrenheit</translation></message>
+<message><source>eSDegreeFahrenheit_Name_Alternate4</source><extracomment>degree Fahrenheit</extracomment><translation>deg F</translation></message>
+<message><source>eSDegreeFahrenheit_Name_Alternate5</source><extracomment>degree Fahrenheit</extracomment><translation>degree F</translation></message>
+<message><source>eSDegreeFahrenheit_Name_Alternate6</source><extracomment>degree Fahrenheit</extracomment><translation>degrees F</translation></message>
+<message><source>eSDegreeFahrenheit_Name_Alternate7</source><extracomment>degree Fahrenheit</extracomment><translation>° F</translation></message>
+<message><source>eSDegreeFahrenheit_Name_Alternate8</source><extracomment>degree Fahrenheit</extracomment><translation>ºF</translation></message>
+<message><source>eSDegreeRankine_Name_Alternate1</source><extracomment>degree Rankine</extracomment><translation>Rankine</translation></message>
+<message><source>eSDegreeRankine_Name_Alternate2</source><extracomment>degree Rankine</extracomment><translation>degrees Rankine</translation></message>
+<message><source>eSDegreeRankine_Name_Alternate3</source><extracomment>degree Rankine</extracomment><translation>deg R</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Time</name>
+<message><source>eSSecond_Name_Alternate1</source><extracomment>second</extracomment><translation>seconds</translation></message>
+<message><source>eSSecond_Name_Alternate2</source><extracomment>second</extracomment><translation>secs</translation></message>
+<message><source>eSSecond_Name_Alternate3</source><extracomment>second</extracomment><translation>sec.</translation></message>
+<message><source>eSMillisecond_Name_Alternate1</source><extracomment>millisecond</extracomment><translation>milliseconds</translation></message>
+<message><source>eSMillisecond_Name_Alternate2</source><extracomment>millisecond</extracomment><translation>msec</translation></message>
+<message><source>eSMillisecond_Name_Alternate3</source><extracomment>millisecond</extracomment><translation>msecs</translation></message>
+<message><source>eSMicrosecond_Name_Alternate1</source><extracomment>microsecond</extracomment><translation>microseconds</translation></message>
+<message><source>eSMicrosecond_Name_Alternate2</source><extracomment>microsecond</extracomment><translation>usec</translation></message>
+<message><source>eSmus_Alternate1</source><extracomment>microsecond</extracomment><translation>μs</translation></message>
+<message><source>eSNanosecond_Name_Alternate1</source><extracomment>nanosecond</extracomment><translation>nanoseconds</translation></message>
+<message><source>eSNanosecond_Name_Alternate2</source><extracomment>nanosecond</extracomment><translation>nsec</translation></message>
+<message><source>eSMinute_Name_Alternate1</source><extracomment>minute</extracomment><translation>minutes</translation></message>
+<message><source>eSMinute_Name_Alternate2</source><extracomment>minute</extracomment><translation>mins</translation></message>
+<message><source>eSMinute_Name_Alternate3</source><extracomment>minute</extracomment><translation>min.</translation></message>
+<message><source>eSHour_Name_Alternate1</source><extracomment>hour</extracomment><translation>hours</translation></message>
+<message><source>eSHour_Name_Alternate2</source><extracomment>hour</extracomment><translation>hrs</translation></message>
+<message><source>eSHour_Name_Alternate3</source><extracomment>hour</extracomment><translation>hr.</translation></message>
+<message><source>eSDay_Name_Alternate1</source><extracomment>day</extracomment><translation>days</translation></message>
+<message><source>eSWeek_Name_Alternate1</source><extracomment>week</extracomment><translation>weeks</translation></message>
+<message><source>eSWeek_Name_Alternate2</source><extracomment>week</extracomment><translation>wks</translation></message>
+<message><source>eSFortnight_Name_Alternate1</source><extracomment>fortnight</extracomment><translation>fortnights</translation></message>
+<message><source>eSMonth_Name_Alternate1</source><extracomment>month</extracomment><translation>months</translation></message>
+<message><source>eSMonth_Name_Alternate2</source><extracomment>month</extracomment><translation>mos</translation></message>
+<message><source>eSYear_Name_Alternate1</source><extracomment>year</extracomment><translation>years</translation></message>
+<message><source>eSYear_Name_Alternate2</source><extracomment>year</extracomment><translation>yrs</translation></message>
+<message><source>eSYear_Name_Alternate3</source><extracomment>year</extracomment><translation>yr.</translation></message>
+<message><source>eSDecade_Name_Alternate1</source><extracomment>decade</extracomment><translation>decades</translation></message>
+<message><source>eSCentury_Name_Alternate1</source><extracomment>century</extracomment><translation>centuries</translation></message>
+<message><source>eSMillenium_Name_Alternate1</source><extracomment>millenium</extracomment><translation>millennia</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Torque</name>
+<message><source>eSNewtonCentimeterTorque_Name_Alternate1</source><extracomment>newton centimeter (torque)</extracomment><translation>N·cm</translation></message>
+<message><source>eSFootPoundTorque_Name_Alternate1</source><extracomment>foot pound (torque)</extracomment><translation>lb·ft</translation></message>
+<message><source>eSFootPoundTorque_Name_Alternate2</source><extracomment>foot pound (torque)</extracomment><translation>lb-ft</translation></message>
+<message><source>eSInchPoundTorque_Name_Alternate1</source><extracomment>inch pound (torque)</extracomment><translation>in·lb</translation></message>
+<message><source>eSInchPoundTorque_Name_Alternate2</source><extracomment>inch pound (torque)</extracomment><translation>in-lb</translation></message>
+<message><source>eSInchPoundTorque_Name_Alternate3</source><extracomment>inch pound (torque)</extracomment><translation>lb·in</translation></message>
+<message><source>eSInchPoundTorque_Name_Alternate4</source><extracomment>inch pound (torque)</extracomment><translation>lb-in</translation></message>
+<message><source>eSInchPoundTorque_Name_Alternate5</source><extracomment>inch pound (torque)</extracomment><translation>in·lbf</translation></message>
+<message><source>eSInchPoundTorque_Name_Alternate6</source><extracomment>inch pound (torque)</extracomment><translation>lbf·in</translation></message>
+<message><source>eSInchPoundTorque_Name_Alternate7</source><extracomment>inch pound (torque)</extracomment><translation>in-lbf</translation></message>
+<message><source>eSMeterKilogramTorque_Name_Alternate1</source><extracomment>meter kilogram (torque)</extracomment><translation>kg·m</translation></message>
+<message><source>eSMeterKilogramTorque_Name_Alternate2</source><extracomment>meter kilogram (torque)</extracomment><translation>m·kg</translation></message>
+<message><source>eSCentimeterKilogramTorque_Name_Alternate1</source><extracomment>centimeter kilogram (torque)</extracomment><translation>kg·cm</translation></message>
+<message><source>eSCentimeterKilogramTorque_Name_Alternate2</source><extracomment>centimeter kilogram (torque)</extracomment><translation>cm·kg</translation></message>
+<message><source>eSInchOunceTorque_Name_Alternate1</source><extracomment>inch ounce (torque)</extracomment><translation>in·oz</translation></message>
+<message><source>eSInchOunceTorque_Name_Alternate2</source><extracomment>inch ounce (torque)</extracomment><translation>oz·in</translation></message>
+<message><source>eSInchOunceTorque_Name_Alternate3</source><extracomment>inch ounce (torque)</extracomment><translation>ozf·in</translation></message>
+<message><source>eSGramCentimeterTorque_Name_Alternate1</source><extracomment>gram centimeter (torque)</extracomment><translation>g·cm</translation></message>
+<message><source>eSGramCentimeterTorque_Name_Alternate2</source><extracomment>gram centimeter (torque)</extracomment><translation>gf·cm</translation></message>
+<message><source>eSKipFootTorque_Name_Alternate1</source><extracomment>kip foot (torque)</extracomment><translation>kip·ft</translation></message>
+<message><source>eSKipFootTorque_Name_Alternate2</source><extracomment>kip foot (torque)</extracomment><translation>kip-ft</translation></message>
+<message><source>eSKipFootTorque_Name_Alternate3</source><extracomment>kip foot (torque)</extracomment><translation>k-ft</translation></message>
+<message><source>eSKipFootTorque_Name_Alternate4</source><extracomment>kip foot (torque)</extracomment><translation>ft·kip</translation></message>
+<message><source>eSTonForceMeterTorque_Name_Alternate1</source><extracomment>ton force meter (torque)</extracomment><translation>tonf·m</translation></message>
+<message><source>eSTonForceMeterTorque_Name_Alternate2</source><extracomment>ton force meter (torque)</extracomment><translation>tf·m</translation></message>
+<message><source>eSPoundForceFootTorque_Name_Alternate1</source><extracomment>pound force foot (torque)</extracomment><translation>lbf·ft</translation></message>
+<message><source>eSPoundForceFootTorque_Name_Alternate2</source><extracomment>pound force foot (torque)</extracomment><translation>lbf-ft</translation></message>
+</context>
+<context>
+<name>UnitSymbol_DynamicViscosity</name>
+<message><source>eSCentipoise_Name_Alternate1</source><extracomment>centipoise</extracomment><translation>centipoises</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Acceleration</name>
+<message><source>eSMeterPerSecondSquared_Name_Alternate1</source><extracomment>meter per second squared</extracomment><translation>m/sec²</translation></message>
+<message><source>eSMeterPerSecondSquared_Name_Alternate2</source><extracomment>meter per second squared</extracomment><translation>m/s/s</translation></message>
+<message><source>eSFootPerSecondSquared_Name_Alternate1</source><extracomment>foot per second squared</extracomment><translation>ft/sec²</translation></message>
+<message><source>eSFootPerSecondSquared_Name_Alternate2</source><extracomment>foot per second squared</extracomment><translation>ft/s/s</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Voltage</name>
+<message><source>eSVolt_Name_Alternate1</source><extracomment>volt</extracomment><translation>volts</translation></message>
+<message><source>eSKilovolt_Name_Alternate1</source><extracomment>kilovolt</extracomment><translation>kilovolts</translation></message>
+<message><source>eSmuV_Alternate1</source><extracomment>microvolt</extracomment><translation>μV</translation></message>
+<message><source>eSMillivolt_Name_Alternate1</source><extracomment>millivolt</extracomment><translation>millivolts</translation></message>
+</context>
+<context>
+<name>UnitSymbol_LuminousIntensity</name>
+<message><source>eSCandela_Name_Alternate1</source><extracomment>candela</extracomment><translation>candelas</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Illuminance</name>
+<message><source>eSlx_I_Alternate1</source><extracomment>Lux (Illuminance)</extracomment><translation>lux</translation></message>
+<message><source>eSFootcandle_Name_Alternate1</source><extracomment>footcandle</extracomment><translation>footcandles</translation></message>
+</context>
+<context>
+<name>UnitSymbol_LuminousFlux</name>
+<message><source>eSLumen_Name_Alternate1</source><extracomment>lumen</extracomment><translation>lumens</translation></message>
+</context>
+<context>
+<name>UnitSymbol_MagneticFieldIntensity</name>
+<message><source>eSOersted_Name_Alternate1</source><extracomment>oersted</extracomment><translation>Oe</translation></message>
+</context>
+</TS>
