@@ -5,4 +5,5 @@
 #include <ViVuzaZadurUI/LCIDUtil.h>
 #include <ViVuzaZadurUI/LocaleUtil.h>
 #include <ViVuzaZadurUI/StringUtil.h>
+#include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>

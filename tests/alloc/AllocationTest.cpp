@@ -1,0 +1,66 @@
+// Number text allocates nothing per call. This program replaces operator new to count.
+#include "units/FormatterState.h"
+#include "units/number/NumberFormatter.h"
+#include "units/number/NumberScanner.h"
+
+#include <ViVuzaZadurUI/UnitsManager.h>
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::atomic<size_t> allocations{0};
+}
+
+void* operator new(size_t size) {
+    allocations.fetch_add(1);
+    if (void* memory = std::malloc(size == 0 ? 1 : size))
+        return memory;
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, size_t) noexcept {
+    std::free(memory);
+}
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+TEST(Allocations, NumberTextAllocatesNothingPerCall) {
+    FormatterState state(L"en-US");
+    NumberSettings settings = state.Number();
+    wchar_t buffer[128];
+    double value = 0;
+    NumberFlags flags;
+    // The first fraction builds the default settings once; count the second round.
+    size_t before = 0;
+    for (int round = 0; round < 2; ++round) {
+        before = allocations.load();
+        for (NumberFormat format : {nfExponential, nfExponentialLower, nfFixedPoint, nfGeneral,
+                                    nfGeneralLower, nfNumber, nfFraction}) {
+            settings.numericFormat = format;
+            EXPECT_GT(FormatNumber(settings, 1234567.891, buffer, 128, 0), 0);
+            EXPECT_GT(FormatNumber(settings, -0.375, buffer, 128, SignedZero), 0);
+        }
+        for (const wchar_t* text : {L"1,234.5", L"-12", L"2e-3", L"x", L".5"})
+            ScanNumber(state.NumberTokens(), text, &value, &flags);
+    }
+    EXPECT_EQ(allocations.load() - before, 0u);
+    UnitsManager::Uninitialize();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

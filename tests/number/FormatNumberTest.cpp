@@ -1,0 +1,248 @@
+#include "units/number/NumberFormatter.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+#include <thread>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+using Setup = std::function<void(NumberSettings&)>;
+
+NumberSettings With(const Setup& setup) {
+    NumberSettings settings;
+    if (setup)
+        setup(settings);
+    return settings;
+}
+
+Setup Format(NumberFormat format, int precision) {
+    return [=](NumberSettings& s) {
+        s.numericFormat = format;
+        s.decimalPrecision = precision;
+    };
+}
+
+Setup Then(Setup first, Setup second) {
+    return [=](NumberSettings& s) {
+        first(s);
+        second(s);
+    };
+}
+
+std::wstring Write(const NumberSettings& settings, double value, unsigned flags = 0) {
+    wchar_t buffer[512];
+    int written = FormatNumber(settings, value, buffer, 512, flags);
+    if (written < 0)
+        return L"<failed>";
+    EXPECT_EQ(static_cast<size_t>(written), std::wcslen(buffer) + 1);
+    return buffer;
+}
+
+struct NumberCase {
+    const char* what;
+    Setup setup;
+    double value;
+    unsigned flags;
+    const wchar_t* text;
+};
+
+void PrintTo(const NumberCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class NumberText : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(NumberText, IsWrittenUnderTheSettings) {
+    const NumberCase& c = GetParam();
+    EXPECT_EQ(Write(With(c.setup), c.value, c.flags), std::wstring(c.text));
+}
+
+const Setup kDefaults;
+const Setup kNativeDigits = [](NumberSettings& s) {
+    const wchar_t arabic[] = L"٠١٢٣٤٥٦٧٨٩";
+    std::copy(arabic, arabic + 10, s.nativeDigits);
+};
+const Setup kLongTexts = [](NumberSettings& s) {
+    s.groupSeparator = L"<g>";
+    s.decimalSeparator = L"<d>";
+    s.negativeSign = L"minus ";
+    s.positiveSign = L"plus ";
+};
+
+Setup Sizes(std::vector<int> sizes) {
+    return [=](NumberSettings& s) { s.groupSizes = sizes; };
+}
+
+const NumberCase kNumberCases[] = {
+    {"defaults", kDefaults, 1234567.891, 0, L"1,234,567.89"},
+    {"sizes 3", Sizes({3}), 1234567.89, 0, L"1,234,567.89"},
+    {"sizes 3 2", Sizes({3, 2}), 1234567.89, 0, L"12,34,567.89"},
+    {"sizes 3 0", Sizes({3, 0}), 1234567.89, 0, L"1234,567.89"},
+    {"sizes 0", Sizes({0}), 1234567.89, 0, L"1234567.89"},
+    {"sizes 1 2 3", Sizes({1, 2, 3}), 1234567890.0, 0, L"1,234,567,89,0.00"},
+    {"below a thousand", kDefaults, 999.5, 0, L"999.50"},
+    {"number at precision 0", Format(nfNumber, 0), 1234567, 0, L"1,234,567"},
+    {"precision 0 below 1000", Format(nfNumber, 0), 999, 0, L"999"},
+    {"integer only", kDefaults, 1234567.891, IntegerOnly, L"1,234,568"},
+    {"large fixed", Format(nfFixedPoint, 0), 1e20, 0, L"100000000000000000000"},
+    {"large number", Format(nfNumber, 0), 1e20, 0, L"100,000,000,000,000,000,000"},
+    {"negative zero", kDefaults, -0.0, 0, L"0.00"},
+    {"negative rounding to zero", Format(nfFixedPoint, 2), -0.001, 0, L"-0.00"},
+    {"signed zero", kDefaults, 0.0, SignedZero, L"-0.00"},
+    {"signed zero, nonzero value", kDefaults, 2.0, SignedZero, L"2.00"},
+    {"negative", kDefaults, -1234.5, 0, L"-1,234.50"},
+    {"no negative sign", [](NumberSettings& s) { s.includeNegativeSignInNumber = false; }, -5, 0,
+     L"5.00"},
+    {"positive sign", [](NumberSettings& s) { s.positiveSign = L"+"; }, 5, 0, L"+5.00"},
+    {"positive sign not included",
+     [](NumberSettings& s) {
+         s.positiveSign = L"+";
+         s.includePositiveSignInNumber = false;
+     },
+     5, 0, L"5.00"},
+    {"Exponential", Format(nfExponential, 2), 12345, 0, L"1.23E04"},
+    {"Exponential three digits",
+     Then(Format(nfExponential, 2), [](NumberSettings& s) { s.allowTwoDigitExponent = false; }),
+     12345, 0, L"1.23E004"},
+    {"Exponential negative", Format(nfExponential, 2), -0.00012345, 0, L"-1.23E-04"},
+    {"Exponential exponent plus",
+     Then(Format(nfExponential, 2),
+          [](NumberSettings& s) {
+              s.positiveSign = L"+";
+              s.includePositiveSignInExponent = true;
+          }),
+     12345, 0, L"+1.23E+04"},
+    {"Exponential no exponent minus",
+     Then(Format(nfExponential, 2),
+          [](NumberSettings& s) { s.includeNegativeSignInExponent = false; }),
+     0.00012345, 0, L"1.23E04"},
+    {"exponential", Format(nfExponentialLower, 3), 12346, 0, L"1.235e04"},
+    {"exponential tie to even", Format(nfExponentialLower, 3), 12345, 0, L"1.234e04"},
+    {"exponential of zero", Format(nfExponentialLower, 1), 0.0, 0, L"0.0e00"},
+    {"exponent of 308", Format(nfExponential, 1), 1.5e308, 0, L"1.5E308"},
+    {"General small", Format(nfGeneral, 2), 1e-10, 0, L"1E-10"},
+    {"General half", Format(nfGeneral, 2), 0.5, 0, L"0.5"},
+    {"General large", Format(nfGeneral, 3), 123456789, 0, L"1.23E08"},
+    {"General three digits",
+     Then(Format(nfGeneral, 2), [](NumberSettings& s) { s.allowTwoDigitExponent = false; }), 1e-10,
+     0, L"1E-010"},
+    {"general", Format(nfGeneralLower, 4), 0.0000123456, 0, L"1.235e-05"},
+    {"general integer", Format(nfGeneralLower, 6), 1234.5, 0, L"1234.5"},
+    {"General precision 0", Format(nfGeneral, 0), 0.5, 0, L"0.5"},
+    {"fixed point", Format(nfFixedPoint, 3), 1234.5678, 0, L"1234.568"},
+    {"fixed point precision 0", Format(nfFixedPoint, 0), 2.5, 0, L"2"},
+    {"native digits", kNativeDigits, 1234.5, 0, L"١,٢٣٤.٥٠"},
+    {"native digits in the exponent", Then(Format(nfExponential, 1), kNativeDigits), 12345, 0,
+     L"١.٢E٠٤"},
+    {"long texts in reading order", kLongTexts, -1234567.5, 0, L"minus 1<g>234<g>567<d>50"},
+    {"long positive sign", kLongTexts, 1234.5, 0, L"plus 1<g>234<d>50"},
+    {"long signs in the exponent",
+     Then(Then(Format(nfExponential, 1), kLongTexts),
+          [](NumberSettings& s) { s.includePositiveSignInExponent = true; }),
+     -0.0123, 0, L"minus 1<d>2Eminus 02"},
+    {"signed zero with long sign", kLongTexts, 0.0, SignedZero, L"minus plus 0<d>00"},
+    {"Fraction whole", Format(nfFraction, 3), 2.0, 0, L"2"},
+    {"Fraction mixed", Format(nfFraction, 3), 2.5, 0, L"2 1/2"},
+    {"Fraction proper", Format(nfFraction, 3), 0.375, 0, L"3/8"},
+    {"Fraction rounds to zero", Format(nfFraction, 3), 0.01, 0, L"0"},
+    {"Fraction negative mixed", Format(nfFraction, 3), -1.25, 0, L"-1 1/4"},
+    {"Fraction negative proper", Format(nfFraction, 3), -0.25, 0, L"-1/4"},
+    {"Fraction negative to zero", Format(nfFraction, 3), -0.01, 0, L"-0"},
+    {"Fraction negative to zero, no minus",
+     Then(Format(nfFraction, 3), [](NumberSettings& s) { s.includeNegativeSignInNumber = false; }),
+     -0.01, 0, L"0"},
+    {"Fraction precision 0", Format(nfFraction, 0), 2.5, 0, L"3"},
+    {"Fraction precision 0 negative", Format(nfFraction, 0), -2.5, 0, L"-3"},
+    {"Fraction 1024ths", Format(nfFraction, 10), 0.0009765625, 0, L"1/1,024"},
+    {"Fraction thousands", Format(nfFraction, 1), 12345.5, 0, L"12,345 1/2"},
+    {"Fraction ignores the caller's texts", Then(Format(nfFraction, 2), kLongTexts), -1.75, 0,
+     L"-1 3/4"},
+    {"Fraction ignores native digits", Then(Format(nfFraction, 2), kNativeDigits), 1.5, 0,
+     L"1 1/2"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Settings, NumberText, ::testing::ValuesIn(kNumberCases));
+
+struct BufferCase {
+    const char* what;
+    Setup setup;
+    double value;
+    size_t smallest; // the smallest buffer that works
+};
+
+void PrintTo(const BufferCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class BufferSize : public ::testing::TestWithParam<BufferCase> {};
+
+// Both the converted text and the written text, each with a terminator, must fit.
+TEST_P(BufferSize, SmallestThatWorksAndOneBelow) {
+    const BufferCase& c = GetParam();
+    NumberSettings settings = With(c.setup);
+    std::array<wchar_t, 64> memory;
+    memory.fill(L'#');
+    EXPECT_GT(FormatNumber(settings, c.value, memory.data(), c.smallest, 0), 0);
+    for (size_t i = c.smallest; i < memory.size(); ++i)
+        ASSERT_EQ(memory[i], L'#') << "written past the buffer";
+    memory.fill(L'#');
+    EXPECT_EQ(FormatNumber(settings, c.value, memory.data(), c.smallest - 1, 0), -1);
+    for (size_t i = c.smallest - 1; i < memory.size(); ++i)
+        ASSERT_EQ(memory[i], L'#') << "written past the buffer";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, BufferSize,
+    ::testing::Values(
+        BufferCase{"fixed: converted +123", Format(nfFixedPoint, 0), 123, 5},
+        BufferCase{"number: written 1,234,567", Format(nfNumber, 0), 1234567, 10},
+        BufferCase{"exponential: converted +1.23E+04", Format(nfExponential, 2), 12345, 10},
+        BufferCase{"long texts: plus 1<g>234<d>00", kLongTexts, 1234, 18},
+        BufferCase{"fraction: 2 1/2 and an extra terminator", Format(nfFraction, 1), 2.5, 7},
+        BufferCase{"fraction: whole only", Format(nfFraction, 1), 2.0, 3}));
+
+TEST(FormatNumber, RefusesBadArguments) {
+    NumberSettings settings;
+    wchar_t buffer[32];
+    EXPECT_EQ(FormatNumber(settings, 1.0, nullptr, 32, 0), -1);
+    EXPECT_EQ(FormatNumber(settings, 1.0, buffer, 0, 0), -1);
+    for (double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_EQ(FormatNumber(settings, value, buffer, 32, 0), -1);
+    for (int format : {-1, 7, 100}) {
+        settings.numericFormat = static_cast<NumberFormat>(format);
+        EXPECT_EQ(FormatNumber(settings, 1.0, buffer, 32, 0), -1);
+    }
+    settings.numericFormat = nfFixedPoint;
+    settings.decimalPrecision = 99;
+    EXPECT_EQ(Write(settings, 1e308).size(), 309u + 1 + 99);
+}
+
+// The exponent digit setting belongs to each formatter: two threads with different settings
+// never see each other's.
+TEST(FormatNumber, ExponentDigitsArePerCall) {
+    NumberSettings two = With(Format(nfExponential, 2));
+    NumberSettings three = two;
+    three.allowTwoDigitExponent = false;
+    auto run = [](const NumberSettings& settings, const wchar_t* expected, bool* ok) {
+        for (int i = 0; i < 20000 && *ok; ++i)
+            *ok = Write(settings, 12345) == expected;
+    };
+    bool twoOk = true, threeOk = true;
+    std::thread first(run, std::cref(two), L"1.23E04", &twoOk);
+    std::thread second(run, std::cref(three), L"1.23E004", &threeOk);
+    first.join();
+    second.join();
+    EXPECT_TRUE(twoOk);
+    EXPECT_TRUE(threeOk);
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "units/FormatterState.h"
+#include "units/number/NumberScanner.h"
+
+#include <ViVuzaZadurUI/UnitsManager.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+using Setup = std::function<void(FormatterState&)>;
+
+struct ScanCase {
+    const char* what;
+    Setup setup;
+    const wchar_t* text;
+    int count; // characters read; 0: no number
+    double value;
+    unsigned flags;
+};
+
+void PrintTo(const ScanCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class ScanNumberTest : public ::testing::TestWithParam<ScanCase> {
+protected:
+    static void SetUpTestSuite() { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
+    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
+};
+
+TEST_P(ScanNumberTest, ReadsTheLongestValidNumber) {
+    const ScanCase& c = GetParam();
+    FormatterState state(L"en-US");
+    if (c.setup)
+        c.setup(state);
+    double value = -777;
+    NumberFlags flags = NumberFlags(0xdead);
+    EXPECT_EQ(ScanNumber(state.NumberTokens(), c.text, &value, &flags), c.count);
+    if (c.count > 0) {
+        EXPECT_DOUBLE_EQ(value, c.value);
+        EXPECT_EQ(flags, c.flags);
+    } else {
+        EXPECT_EQ(value, -777) << "untouched";
+        EXPECT_EQ(flags, 0xdeadu) << "untouched";
+    }
+}
+
+constexpr unsigned I = IntegerDigits, F = FractionDigits, G = GroupSeparatorSeen,
+                   D = DecimalSeparatorSeen, X = ExponentDigits, MM = MantissaMinus,
+                   MP = MantissaPlus, XM = ExponentMinus, XP = ExponentPlus;
+
+const Setup kDefaults;
+const Setup kArabicDigits = [](FormatterState& s) {
+    ASSERT_EQ(s.SetNativeDigits(L"٠١٢٣٤٥٦٧٨٩"), ecSuccess);
+};
+const Setup kLongSeparators = [](FormatterState& s) {
+    ASSERT_EQ(s.SetGroupSeparator(L"'"), ecSuccess);
+    ASSERT_EQ(s.SetDecimalSeparator(L"<d>"), ecSuccess);
+    s.SetNegativeSign(L"minus ");
+    s.SetPositiveSign(L"plus ");
+};
+const Setup kCommaForBoth = [](FormatterState& s) {
+    ASSERT_EQ(s.SetGroupSeparator(L","), ecSuccess);
+    ASSERT_EQ(s.SetDecimalSeparator(L","), ecSuccess);
+};
+const Setup kGerman = [](FormatterState& s) {
+    ASSERT_EQ(s.SetGroupSeparator(L"."), ecSuccess);
+    ASSERT_EQ(s.SetDecimalSeparator(L","), ecSuccess);
+};
+
+const Setup kGermanDecimalFirst = [](FormatterState& s) {
+    ASSERT_EQ(s.SetDecimalSeparator(L","), ecSuccess);
+    ASSERT_EQ(s.SetGroupSeparator(L"."), ecSuccess);
+};
+
+const ScanCase kScanCases[] = {
+    {"grouped decimal", kDefaults, L"1,234.5", 7, 1234.5, G | D | I | F},
+    {"negative", kDefaults, L"-12", 3, -12, MM | I},
+    {"double group separator", kDefaults, L"1,,2", 4, 12, I | G},
+    {"trailing group separator", kDefaults, L"1,", 2, 1, I | G},
+    {"trailing decimal", kDefaults, L"12.", 3, 12, I | D},
+    {"leading decimal", kDefaults, L".5", 2, 0.5, D | F},
+    {"decimal alone", kDefaults, L".", 0, 0, 0},
+    {"second decimal", kDefaults, L"1.2.3", 3, 1.2, I | D | F},
+    {"exponent", kDefaults, L"2e3", 3, 2000, I | X},
+    {"capital exponent", kDefaults, L"2E3", 3, 2000, I | X},
+    {"negative exponent", kDefaults, L"2e-3", 4, 0.002, I | X | XM},
+    {"exponent without digits", kDefaults, L"2e", 1, 2, I},
+    {"plus is no sign", kDefaults, L"2e+3", 1, 2, I},
+    {"exponent after a lone point", kDefaults, L".e5", 0, 0, 0},
+    {"exponent after digits and point", kDefaults, L"1.e2", 4, 100, I | D | X},
+    {"double minus", kDefaults, L"--5", 0, 0, 0},
+    {"minus alone", kDefaults, L"-", 0, 0, 0},
+    {"letter", kDefaults, L"x", 0, 0, 0},
+    {"empty", kDefaults, L"", 0, 0, 0},
+    {"number then unit", kDefaults, L"12.5 m", 4, 12.5, I | D | F},
+    {"group separator first", kDefaults, L",5", 0, 0, 0},
+    {"group separator in the fraction", kDefaults, L"1.5,3", 3, 1.5, I | D | F},
+    {"plus sign", [](FormatterState& s) { s.SetPositiveSign(L"+"); }, L"+5", 2, 5, MP | I},
+    {"plus sign in the exponent", [](FormatterState& s) { s.SetPositiveSign(L"+"); }, L"2e+3", 4,
+     2000, I | X | XP},
+    {"native digits", kArabicDigits, L"١,٢٣٤.٥", 7, 1234.5, G | D | I | F},
+    {"native digits do not read ASCII", kArabicDigits, L"12", 0, 0, 0},
+    {"long separators", kLongSeparators, L"minus 1'234<d>5", 15, -1234.5, MM | G | D | I | F},
+    {"long positive sign", kLongSeparators, L"plus 7<d>25", 11, 7.25, MP | D | I | F},
+    {"partial separator", kLongSeparators, L"3<d", 1, 3, I},
+    // A digit that begins a longer token is read through the trie: longest match wins.
+    {"digit starting a separator",
+     [](FormatterState& s) { ASSERT_EQ(s.SetDecimalSeparator(L"0."), ecSuccess); }, L"10.5", 4, 1.5,
+     I | D | F},
+    // Swapping the separators in either order keeps both readable.
+    {"German separators", kGerman, L"1.234,5", 7, 1234.5, G | D | I | F},
+    {"German separators, decimal first", kGermanDecimalFirst, L"1.234,5", 7, 1234.5, G | D | I | F},
+    // The decimal separator was registered last, so "," reads as the decimal separator.
+    {"one comma for both", kCommaForBoth, L"1,5", 3, 1.5, I | D | F},
+    {"one comma for both, twice", kCommaForBoth, L"1,234,5", 5, 1.234, I | D | F},
+};
+
+INSTANTIATE_TEST_SUITE_P(Settings, ScanNumberTest, ::testing::ValuesIn(kScanCases));
+
+TEST(ScanNumber, NullArguments) {
+    FormatterState state(L"en-US");
+    double value = 0;
+    EXPECT_EQ(ScanNumber(state.NumberTokens(), nullptr, &value, nullptr), -1);
+    EXPECT_EQ(ScanNumber(state.NumberTokens(), L"5", nullptr, nullptr), -1);
+    EXPECT_EQ(ScanNumber(state.NumberTokens(), L"5", &value, nullptr), 1);
+    EXPECT_EQ(value, 5);
+    UnitsManager::Uninitialize();
+}
+
+struct TokenCase {
+    const wchar_t* text;
+    int tokenClass;
+    size_t length;
+};
+
+TEST(NumberTokenTable, DefaultTokens) {
+    FormatterState state(L"en-US");
+    const TokenCase cases[] = {{L"5", 5, 1},  {L"0", 0, 1},  {L",", 10, 1},    {L".", 11, 1},
+                               {L"-", 13, 1}, {L"e", 14, 1}, {L"E", 14, 1},    {L"x", 12, 0},
+                               {L"+", 12, 0}, {L"", -1, 99}, {nullptr, -1, 99}};
+    for (const TokenCase& c : cases) {
+        size_t length = 99;
+        EXPECT_EQ(state.NumberTokens().ClassAt(c.text, &length), c.tokenClass);
+        EXPECT_EQ(length, c.length);
+    }
+    UnitsManager::Uninitialize();
+}
+
+} // namespace

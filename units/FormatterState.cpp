@@ -1,0 +1,114 @@
+#include "units/FormatterState.h"
+
+#include <algorithm>
+
+namespace velmar::platform::core::units {
+
+FormatterState::FormatterState(const wchar_t* locale)
+    : translations(std::make_shared<const TranslationSet>(locale)),
+      localeName(translations->LocaleName().toStdWString()) {
+    RegisterNumberTokens();
+}
+
+FormatterState::FormatterState(const FormatterState& other)
+    : number(other.number), numberTokens(other.numberTokens), translations(other.translations),
+      localeName(other.localeName) {}
+
+FormatterState::~FormatterState() = default;
+
+// Registers the texts of the settings in this order, so that of two settings with the same
+// text the later one holds it: the digits, "e", "E", the signs, the separators. With only,
+// just the settings whose text is that one.
+void FormatterState::RegisterNumberTokens(const std::wstring* only) {
+    auto reg = [&](const std::wstring& text, int tokenClass) {
+        if (only == nullptr || *only == text)
+            numberTokens.Register(text, tokenClass);
+    };
+    for (int digit = 0; digit < 10; ++digit)
+        reg(std::wstring(1, number.nativeDigits[digit]), digit);
+    reg(L"e", NumberTokenTable::ExponentMark);
+    reg(L"E", NumberTokenTable::ExponentMark);
+    reg(number.positiveSign, NumberTokenTable::PositiveSign);
+    reg(number.negativeSign, NumberTokenTable::NegativeSign);
+    reg(number.groupSeparator, NumberTokenTable::GroupSeparator);
+    reg(number.decimalSeparator, NumberTokenTable::DecimalSeparator);
+}
+
+// Takes a setting's old text out of the token table. Another setting with the same text keeps
+// it: swapping the separators («1.234,5») leaves both readable.
+void FormatterState::RemoveToken(const std::wstring& text) {
+    numberTokens.Remove(text);
+    RegisterNumberTokens(&text);
+}
+
+void FormatterState::ReplaceToken(std::wstring& setting, const wchar_t* text, int tokenClass) {
+    std::wstring old = setting;
+    setting = text;
+    RemoveToken(old);
+    numberTokens.Register(setting, tokenClass);
+}
+
+ErrorCode FormatterState::SetNativeDigits(const wchar_t* digits) {
+    if (digits == nullptr)
+        return ecFailure;
+    for (int i = 0; i < 10; ++i) {
+        if (digits[i] == L'\0')
+            return ecFailure;
+        for (int j = 0; j < i; ++j)
+            if (digits[i] == digits[j])
+                return ecFailure;
+    }
+    wchar_t old[10];
+    std::copy_n(number.nativeDigits, 10, old);
+    std::copy_n(digits, 10, number.nativeDigits);
+    for (wchar_t digit : old)
+        RemoveToken(std::wstring(1, digit));
+    for (int digit = 0; digit < 10; ++digit)
+        numberTokens.Register(std::wstring(1, digits[digit]), digit);
+    return ecSuccess;
+}
+
+void FormatterState::SetPositiveSign(const wchar_t* sign) {
+    if (sign != nullptr)
+        ReplaceToken(number.positiveSign, sign, NumberTokenTable::PositiveSign);
+}
+
+void FormatterState::SetNegativeSign(const wchar_t* sign) {
+    if (sign != nullptr)
+        ReplaceToken(number.negativeSign, sign, NumberTokenTable::NegativeSign);
+}
+
+ErrorCode FormatterState::SetGroupSeparator(const wchar_t* separator) {
+    if (separator == nullptr || *separator == L'\0')
+        return ecFailure;
+    ReplaceToken(number.groupSeparator, separator, NumberTokenTable::GroupSeparator);
+    return ecSuccess;
+}
+
+ErrorCode FormatterState::SetDecimalSeparator(const wchar_t* separator) {
+    if (separator == nullptr || *separator == L'\0')
+        return ecFailure;
+    ReplaceToken(number.decimalSeparator, separator, NumberTokenTable::DecimalSeparator);
+    return ecSuccess;
+}
+
+ErrorCode FormatterState::SetDecimalPrecision(int precision) {
+    if (precision < 0 || precision > 99)
+        return ecFailure;
+    number.decimalPrecision = precision;
+    return ecSuccess;
+}
+
+ErrorCode FormatterState::SetGroupSizes(const int* sizes, int count) {
+    if (sizes == nullptr || count < 1)
+        return ecFailure;
+    for (int i = 0; i < count; ++i) {
+        int lowest = i + 1 < count ? 1 : 0;
+        if (sizes[i] < lowest || sizes[i] > 9)
+            return ecFailure;
+    }
+    number.groupSizes.assign(sizes, sizes + count);
+    return ecSuccess;
+}
+
+} // namespace velmar::platform::core::units

@@ -1,0 +1,195 @@
+#include "units/number/NumberFormatter.h"
+
+#include "platform/NumberConversion.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmar::platform::core::units {
+
+namespace {
+
+// Builds text back to front in the caller's buffer: every piece is appended reversed, and the
+// whole is reversed once at the end, so that multi-character signs and separators read in
+// order. Fails once the text and its terminator would not fit.
+class ReversedText {
+public:
+    ReversedText(wchar_t* buffer, size_t size) : buffer_(buffer), limit_(size - 1) {}
+
+    bool Append(wchar_t c) {
+        if (length_ >= limit_)
+            return false;
+        buffer_[length_++] = c;
+        return true;
+    }
+    bool Append(const std::wstring& text) {
+        if (text.size() > limit_ - length_)
+            return false;
+        std::reverse_copy(text.begin(), text.end(), buffer_ + length_);
+        length_ += text.size();
+        return true;
+    }
+    // Reverses and terminates the text; returns its length plus one.
+    int Finish() {
+        std::reverse(buffer_, buffer_ + length_);
+        buffer_[length_] = L'\0';
+        return static_cast<int>(length_ + 1);
+    }
+
+private:
+    wchar_t* buffer_;
+    size_t limit_;
+    size_t length_ = 0;
+};
+
+char ConversionLetter(NumberFormat format) {
+    switch (format) {
+    case nfExponential:
+        return 'E';
+    case nfExponentialLower:
+        return 'e';
+    case nfFixedPoint:
+    case nfNumber:
+        return 'f';
+    case nfGeneral:
+        return 'G';
+    case nfGeneralLower:
+        return 'g';
+    default:
+        return '\0';
+    }
+}
+
+int Format(const NumberSettings& s, NumberFormat format, int precision, double value,
+           wchar_t* buffer, size_t bufferSize, unsigned flags) {
+    if (buffer == nullptr || bufferSize == 0 || !std::isfinite(value))
+        return -1;
+    if (value == 0.0)
+        value = 0.0; // a negative zero is written as zero
+    if (format == nfFraction)
+        return FormatFraction(s, value, buffer, bufferSize);
+    char letter = ConversionLetter(format);
+    if (letter == '\0')
+        return -1;
+    if (flags & IntegerOnly)
+        precision = 0;
+
+    char converted[os::kMaxConvertedLength];
+    int length = os::ConvertDouble(converted, sizeof converted, value, letter, precision,
+                                   s.allowTwoDigitExponent);
+    if (length < 0 || static_cast<size_t>(length) + 1 > bufferSize)
+        return -1;
+    bool hasExponent =
+        letter == 'E' || letter == 'e' ||
+        ((letter == 'G' || letter == 'g') &&
+         std::find(converted, converted + length, letter == 'G' ? 'E' : 'e') != converted + length);
+
+    ReversedText out(buffer, bufferSize);
+    bool groups = format == nfNumber && !s.groupSizes.empty() && s.groupSizes[0] != 0;
+    bool inMantissa = !hasExponent;
+    bool grouping = groups && precision == 0;
+    size_t groupIndex = 0;
+    int digitsInGroup = 0;
+    bool ok = true;
+    for (int i = length - 1; i >= 0 && ok; --i) {
+        char c = converted[i];
+        bool digit = c >= '0' && c <= '9';
+        if (grouping && digit && digitsInGroup == s.groupSizes[groupIndex]) {
+            ok = out.Append(s.groupSeparator);
+            digitsInGroup = 0;
+            if (groupIndex + 1 < s.groupSizes.size())
+                ++groupIndex;
+            grouping = s.groupSizes[groupIndex] != 0;
+        }
+        bool mantissa = !hasExponent || inMantissa;
+        if (c == '+') {
+            if (mantissa ? s.includePositiveSignInNumber : s.includePositiveSignInExponent)
+                ok = ok && out.Append(s.positiveSign);
+        } else if (c == '-') {
+            if (mantissa ? s.includeNegativeSignInNumber : s.includeNegativeSignInExponent)
+                ok = ok && out.Append(s.negativeSign);
+        } else if (c == '.') {
+            ok = ok && out.Append(s.decimalSeparator);
+            if (groups) {
+                groupIndex = 0;
+                digitsInGroup = 0;
+                grouping = true;
+            }
+        } else if (digit) {
+            ok = ok && out.Append(s.nativeDigits[c - '0']);
+            ++digitsInGroup;
+        } else {
+            if ((c == 'E' || c == 'e') && hasExponent)
+                inMantissa = true;
+            ok = ok && out.Append(static_cast<wchar_t>(c));
+        }
+    }
+    if (ok && (flags & SignedZero) && value == 0.0)
+        ok = out.Append(s.negativeSign);
+    return ok ? out.Finish() : -1;
+}
+
+} // namespace
+
+int FormatNumber(const NumberSettings& settings, double value, wchar_t* buffer, size_t bufferSize,
+                 unsigned flags) {
+    return Format(settings, settings.numericFormat, settings.decimalPrecision, value, buffer,
+                  bufferSize, flags);
+}
+
+int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer,
+                   size_t bufferSize) {
+    if (buffer == nullptr || bufferSize == 0 || !std::isfinite(value))
+        return -1;
+    unsigned wholeFlags = IntegerOnly;
+    if (value < 0 && settings.includeNegativeSignInNumber)
+        wholeFlags |= SignedZero;
+    double denominator = 1.0;
+    for (int i = 0; i < settings.decimalPrecision; ++i)
+        denominator *= 2.0;
+    double rounded = value > 0 ? value + 0.5 / denominator : value - 0.5 / denominator;
+    double whole = 0;
+    double fraction = std::modf(rounded, &whole);
+    double numerator = std::trunc(fraction * denominator);
+
+    // The parts are written with a new formatter's settings in the "Number" format.
+    const NumberSettings& plain = NumberSettings::Defaults();
+    int precision = settings.decimalPrecision;
+    auto write = [&](double number, size_t at, unsigned flags) {
+        return Format(plain, nfNumber, precision, number, buffer + at, bufferSize - at, flags);
+    };
+    size_t position = 0; // where the next part starts
+    if (numerator == 0 || whole != 0) {
+        int written = write(whole, position, wholeFlags);
+        if (written < 0)
+            return -1;
+        position += static_cast<size_t>(written);
+        buffer[position - 1] = L' ';
+    }
+    size_t length = position == 0 ? 0 : position - 1;
+    if (numerator != 0) {
+        if (whole < 0 && numerator < 0)
+            numerator = -numerator;
+        while (std::fmod(numerator, 2.0) == 0) {
+            numerator /= 2;
+            denominator /= 2;
+        }
+        int written = write(numerator, position, IntegerOnly);
+        if (written < 0)
+            return -1;
+        position += static_cast<size_t>(written);
+        buffer[position - 1] = L'/';
+        written = write(denominator, position, IntegerOnly);
+        if (written < 0)
+            return -1;
+        length = position + static_cast<size_t>(written) - 1;
+    }
+    // The text and its terminator, and one more terminator after them, must fit.
+    if (length + 1 >= bufferSize)
+        return -1;
+    buffer[length] = L'\0';
+    buffer[length + 1] = L'\0';
+    return static_cast<int>(length + 1);
+}
+
+} // namespace velmar::platform::core::units

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "units/number/NumberSettings.h"
+
+#include <cstddef>
+
+namespace velmar::platform::core::units {
+
+// Call flags of FormatNumber.
+enum FormatNumberFlags : unsigned {
+    IntegerOnly = 1, // precision 0 instead of the settings' precision
+    SignedZero = 2,  // a zero value is written with the negative sign in front
+};
+
+// Writes value as number text under the settings: digits, signs, separators, grouping and the
+// numeric format. Returns the characters written including the terminator, or -1 when the
+// buffer is null or too small, the format is unknown, or the value is not finite (infinities
+// and NaN have no number text). Callers append text at buffer + result - 1.
+int FormatNumber(const NumberSettings& settings, double value, wchar_t* buffer, size_t bufferSize,
+                 unsigned flags);
+
+// The "Fraction" format: the value rounded to a multiple of 1/2^precision, half away from
+// zero, written as a whole number and a reduced fraction ("2 1/2", "3/8", "-1 1/4"). The
+// numbers are written with the initial settings of a formatter, whatever the caller's digits,
+// signs and separators. Same result convention as FormatNumber.
+int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer,
+                   size_t bufferSize);
+
+} // namespace velmar::platform::core::units

@@ -1,0 +1,140 @@
+#include "units/number/NumberScanner.h"
+
+#include "units/number/NumberTokenTable.h"
+
+#include <cmath>
+
+namespace velmar::platform::core::units {
+
+namespace {
+
+enum State {
+    Reject = 0,
+    Start = 1,
+    AfterSign = 2,
+    IntegerPart = 3,
+    AfterDecimal = 4,
+    FractionPart = 5,
+    AfterExponentMark = 6,
+    AfterExponentSign = 7,
+    ExponentPart = 8,
+};
+
+} // namespace
+
+int ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* value,
+               NumberFlags* flags) {
+    if (text == nullptr || value == nullptr)
+        return -1;
+    size_t length = 0;
+    int token = tokens.ClassAt(text, &length);
+    if (token < 0)
+        return 0;
+    double integer = 0, fraction = 0, divisor = 1, exponent = 0;
+    double sign = 1, exponentSign = 1;
+    unsigned working = 0, reported = 0;
+    size_t position = 0; // characters advanced
+    size_t consumed = 0; // characters that form the number so far
+    State state = Start;
+    for (;;) {
+        if (token <= 9) {
+            double* accumulator = &integer;
+            switch (state) {
+            case Start:
+            case AfterSign:
+                working |= IntegerDigits;
+                state = IntegerPart;
+                break;
+            case IntegerPart:
+                break;
+            case AfterDecimal:
+                working |= FractionDigits;
+                state = FractionPart;
+                [[fallthrough]];
+            case FractionPart:
+                accumulator = &fraction;
+                break;
+            default: // after the exponent mark or sign, or in the exponent
+                working |= ExponentDigits;
+                state = ExponentPart;
+                accumulator = &exponent;
+                break;
+            }
+            // This digit, and the run of one-character digits after it.
+            double digits = *accumulator;
+            bool inFraction = state == FractionPart;
+            for (;;) {
+                digits = 10 * digits + token;
+                if (inFraction)
+                    divisor *= 10;
+                position += length;
+                token = tokens.DigitAt(text[position]);
+                if (token < 0)
+                    break;
+                length = 1;
+            }
+            *accumulator = digits;
+            consumed = position;
+            reported = working;
+        } else if (token == NumberTokenTable::GroupSeparator) {
+            if (state == IntegerPart) {
+                position += length;
+                consumed = position;
+                working |= GroupSeparatorSeen;
+                reported = working;
+            } else {
+                state = Reject;
+            }
+        } else if (token == NumberTokenTable::DecimalSeparator) {
+            if (state == IntegerPart || state == Start || state == AfterSign) {
+                position += length;
+                if (state == IntegerPart)
+                    consumed = position;
+                working |= DecimalSeparatorSeen;
+                reported = working;
+                state = AfterDecimal;
+            } else {
+                state = Start;
+            }
+        } else if (token == NumberTokenTable::PositiveSign ||
+                   token == NumberTokenTable::NegativeSign) {
+            bool negative = token == NumberTokenTable::NegativeSign;
+            if (state == Start) {
+                position += length;
+                sign = negative ? -1 : 1;
+                working = negative ? MantissaMinus : MantissaPlus;
+                state = AfterSign;
+            } else if (state == AfterExponentMark) {
+                position += length;
+                exponentSign = negative ? -1 : 1;
+                working |= negative ? ExponentMinus : ExponentPlus;
+                state = AfterExponentSign;
+            } else {
+                state = Start;
+            }
+        } else { // exponent mark
+            position += length;
+            if (state == IntegerPart || state == FractionPart ||
+                (state == AfterDecimal && consumed >= 1))
+                state = AfterExponentMark;
+            else
+                state = state == AfterDecimal ? Start : Reject;
+        }
+        if (state == Reject || text[position] == L'\0' || state == Start)
+            break;
+        token = tokens.ClassAt(text + position, &length);
+        if (token < 0)
+            break;
+    }
+    if (consumed == 0)
+        return 0;
+    double result = (integer + fraction / divisor) * sign;
+    if (exponent != 0)
+        result *= std::pow(10.0, exponent * exponentSign);
+    *value = result;
+    if (flags != nullptr)
+        *flags = static_cast<NumberFlags>(reported);
+    return static_cast<int>(consumed);
+}
+
+} // namespace velmar::platform::core::units

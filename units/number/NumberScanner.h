@@ -1,0 +1,17 @@
+#pragma once
+
+#include "units/number/NumberFlags.h"
+
+namespace velmar::platform::core::units {
+
+class NumberTokenTable;
+
+// Reads one number that starts exactly at text, through the formatter's number tokens: its
+// native digits, group and decimal separators, signs and the exponent marks "e" and "E".
+// Returns -1 for a null text or value, otherwise the count of characters that form the number
+// (0: no number starts there). On a count of 1 or more it stores the value, and the flags when
+// flags is not null; otherwise it leaves both alone. Allocates nothing.
+int ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* value,
+               NumberFlags* flags);
+
+} // namespace velmar::platform::core::units
