@@ -1,18 +1,33 @@
 #include "units/FormatterState.h"
 
+#include "units/UnitSymbolTable.h"
+#include "units/symbols/IFormatSymbol.h"
+#include "units/symbols/format/CustomSymbol.h"
+#include "units/symbols/parse/ParseSymbolRegistry.h"
+
+#include <ViVuzaZadur/UnitsConfig.h>
+
 #include <algorithm>
 
 namespace velmar::platform::core::units {
 
 FormatterState::FormatterState(const wchar_t* locale)
     : translations(std::make_shared<const TranslationSet>(locale)),
-      localeName(translations->LocaleName().toStdWString()) {
+      localeName(translations->LocaleName().toStdWString()),
+      symbols(&ParseSymbolRegistry::Instance().EnsureLocale(*translations)) {
     RegisterNumberTokens();
 }
 
 FormatterState::FormatterState(const FormatterState& other)
-    : number(other.number), numberTokens(other.numberTokens), translations(other.translations),
-      localeName(other.localeName) {}
+    : number(other.number), numberTokens(other.numberTokens), defaultSymbols(other.defaultSymbols),
+      defaultUnits(other.defaultUnits), translations(other.translations),
+      localeName(other.localeName), symbols(other.symbols) {
+    // The source's strings fit together in one pattern tree, so each compiles again.
+    for (const auto& [symbol, entry] : other.formattingStrings)
+        SetSymbolString(symbol, entry.text.c_str(), 0);
+    for (const auto& [symbol, entry] : other.parsingStrings)
+        SetSymbolString(symbol, entry.text.c_str(), 1);
+}
 
 FormatterState::~FormatterState() = default;
 
@@ -108,6 +123,76 @@ ErrorCode FormatterState::SetGroupSizes(const int* sizes, int count) {
             return ecFailure;
     }
     number.groupSizes.assign(sizes, sizes + count);
+    return ecSuccess;
+}
+
+} // namespace velmar::platform::core::units
+
+namespace velmar::platform::core::units {
+
+const IFormatSymbol* FormatterState::UnitSymbol(int symbol) const {
+    const UnitSymbolTable::Slot* slot = symbols->Find(symbol);
+    return slot == nullptr ? nullptr : slot->format;
+}
+
+ErrorCode FormatterState::SetSymbolString(int symbol, const wchar_t* text, int forParsing) {
+    if (forParsing != 0 && forParsing != 1)
+        return ecFailure;
+    std::map<int, SymbolStringEntry>& strings = forParsing ? parsingStrings : formattingStrings;
+    auto entry = strings.find(symbol);
+    bool empty = text == nullptr || *text == L'\0';
+    if (entry == strings.end() && empty)
+        return ecSuccess;
+    if (entry != strings.end()) {
+        if (text != nullptr && entry->second.text == text)
+            return ecSuccess;
+        if (empty) {
+            for (const auto& compiled : entry->second.symbols)
+                RemovePattern(parseSymbols, compiled->Literals(), 0);
+            strings.erase(entry);
+            return ecSuccess;
+        }
+    }
+    const IFormatSymbol* prototype = UnitSymbol(symbol);
+    std::vector<std::wstring> literals;
+    std::vector<int> placeholders;
+    std::vector<std::unique_ptr<CustomSymbol>> compiled;
+    if (prototype == nullptr || SplitSymbolString(text, literals, placeholders) != 0 ||
+        prototype->Customize(compiled, literals, placeholders) != 0)
+        return ecFailure;
+    if (entry != strings.end())
+        for (const auto& old : entry->second.symbols)
+            RemovePattern(parseSymbols, old->Literals(), 0);
+    for (size_t i = 0; i < compiled.size(); ++i) {
+        if (AddPattern(parseSymbols, compiled[i]->Literals(), 0, compiled[i].get(), false, false) ==
+            0)
+            continue;
+        // A literal sequence is taken: everything goes back as it was.
+        for (size_t j = 0; j < i; ++j)
+            RemovePattern(parseSymbols, compiled[j]->Literals(), 0);
+        if (entry != strings.end())
+            for (const auto& old : entry->second.symbols)
+                AddPattern(parseSymbols, old->Literals(), 0, old.get(), false, false);
+        return ecFailure;
+    }
+    SymbolStringEntry& stored = entry != strings.end() ? entry->second : strings[symbol];
+    stored.text = text;
+    stored.symbols = std::move(compiled);
+    return ecSuccess;
+}
+
+ErrorCode FormatterState::GetSymbolString(int symbol, wchar_t* buffer, size_t size,
+                                          int forParsing) const {
+    const std::map<int, SymbolStringEntry>& strings =
+        forParsing ? parsingStrings : formattingStrings;
+    auto entry = strings.find(symbol);
+    if (entry == strings.end())
+        return ecNotFound;
+    const std::wstring& text = entry->second.text;
+    if (buffer == nullptr || text.size() + 1 > size)
+        return ecFailure;
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = L'\0';
     return ecSuccess;
 }
 

@@ -1,30 +1,40 @@
 #pragma once
 
+#include "units/SymbolStrings.h"
 #include "units/names/TranslationSet.h"
 #include "units/number/NumberSettings.h"
 #include "units/number/NumberTokenTable.h"
 
+#include <map>
 #include <memory>
 #include <string>
 
 namespace velmar::platform::core::units {
 
+class IFormatSymbol;
+class UnitSymbolTable;
+
 // The private state of a UnitsFormatter: its number settings with the token table that
-// follows them, its per-unit settings and the translations of its locale.
+// follows them, its symbol strings with their pattern tree, its default units and symbols,
+// and the translations and unit symbols of its locale.
 class FormatterState {
 public:
     explicit FormatterState(const wchar_t* locale);
-    // A deep copy: the copy owns its own settings and token table. The translations are
-    // shared, since a loaded TranslationSet never changes.
+    // A deep copy: the copy owns its own settings, token table, symbol strings (compiled
+    // again) and pattern tree. The translations and the locale's unit symbols are shared,
+    // since they never change.
     FormatterState(const FormatterState& other);
     FormatterState& operator=(const FormatterState&) = delete;
     ~FormatterState();
 
     const NumberSettings& Number() const { return number; }
+    NumberSettings& MutableNumber() { return number; }
     const NumberTokenTable& NumberTokens() const { return numberTokens; }
     const TranslationSet& Translations() const { return *translations; }
     const std::wstring& LocaleName() const { return localeName; }
+    const PatternNode& ParseSymbols() const { return parseSymbols; }
 
+    // Number settings with checks; a rejected call changes nothing.
     ErrorCode SetNativeDigits(const wchar_t* digits);
     void SetPositiveSign(const wchar_t* sign);
     void SetNegativeSign(const wchar_t* sign);
@@ -32,7 +42,35 @@ public:
     ErrorCode SetDecimalSeparator(const wchar_t* separator);
     ErrorCode SetDecimalPrecision(int precision);
     ErrorCode SetGroupSizes(const int* sizes, int count);
-    NumberSettings& MutableNumber() { return number; }
+
+    // Symbol strings: forParsing 0 for formatting strings, 1 for parsing strings.
+    ErrorCode SetSymbolString(int symbol, const wchar_t* text, int forParsing);
+    ErrorCode GetSymbolString(int symbol, wchar_t* buffer, size_t size, int forParsing) const;
+
+    // Format: a value in a unit, or a base value of a dimension.
+    ErrorCode Format(double value, int unit, wchar_t* buffer, size_t size, int display,
+                     double* shown) const;
+    ErrorCode Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
+                     int display, double* shown) const;
+
+    // The unit symbol id an id is displayed with: a symbol id itself; else the group's default
+    // unit (its first unit when none is set), then the unit's default symbol (its first).
+    int ResolveSymbolId(int id) const;
+
+    // Default units and symbols.
+    int GetDefaultUnit(int group) const;
+    ErrorCode SetDefaultUnit(int unit);
+    int GetDefaultSymbol(int unit) const;
+    ErrorCode SetDefaultSymbol(int symbol);
+
+    // Display names of a group, unit or unit symbol id, and of numeric formats.
+    ErrorCode GetDisplayNameLength(int id, size_t& length) const;
+    ErrorCode GetDisplayName(int id, wchar_t* buffer, size_t size) const;
+    ErrorCode GetNumberFormatDisplayNameLength(NumberFormat format, size_t& length) const;
+    ErrorCode GetNumberFormatDisplayName(NumberFormat format, wchar_t* buffer, size_t size) const;
+
+    // The locale's object for a unit symbol id as a format symbol, or null.
+    const IFormatSymbol* UnitSymbol(int symbol) const;
 
 private:
     void RegisterNumberTokens(const std::wstring* only = nullptr);
@@ -41,8 +79,14 @@ private:
 
     NumberSettings number;
     NumberTokenTable numberTokens;
+    PatternNode parseSymbols;
+    std::map<int, SymbolStringEntry> formattingStrings;
+    std::map<int, SymbolStringEntry> parsingStrings;
+    std::map<int, int> defaultSymbols; // unit id -> unit symbol id
+    std::map<int, int> defaultUnits;   // group id -> unit id
     std::shared_ptr<const TranslationSet> translations;
     std::wstring localeName;
+    const UnitSymbolTable* symbols; // shared, owned by the parse-symbol registry
 };
 
 } // namespace velmar::platform::core::units

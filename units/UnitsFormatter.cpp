@@ -149,4 +149,61 @@ void UnitsFormatter::SetIncludeNegativeSignInExponent(bool include) {
     state->MutableNumber().includeNegativeSignInExponent = include;
 }
 
+ErrorCode UnitsFormatter::Format(double value, int unit, wchar_t* buffer, size_t bufferSize,
+                                 int display, double* shown) const {
+    return state->Format(value, unit, buffer, bufferSize, display, shown);
+}
+
+ErrorCode UnitsFormatter::SetSymbolFormattingString(int symbol, const wchar_t* text) {
+    return state->SetSymbolString(symbol, text, 0);
+}
+
+ErrorCode UnitsFormatter::SetSymbolParsingString(int symbol, const wchar_t* text) {
+    return state->SetSymbolString(symbol, text, 1);
+}
+
+ErrorCode UnitsFormatter::GetSymbolFormattingString(int symbol, wchar_t* buffer,
+                                                    size_t bufferSize) const {
+    return state->GetSymbolString(symbol, buffer, bufferSize, 0);
+}
+
+ErrorCode UnitsFormatter::GetSymbolParsingString(int symbol, wchar_t* buffer,
+                                                 size_t bufferSize) const {
+    return state->GetSymbolString(symbol, buffer, bufferSize, 1);
+}
+
+int UnitsFormatter::GetDefaultUnit(int group) const {
+    return state->GetDefaultUnit(group);
+}
+
+ErrorCode UnitsFormatter::SetDefaultUnit(int unit) {
+    return state->SetDefaultUnit(unit);
+}
+
+int UnitsFormatter::GetDefaultSymbol(int unit) const {
+    return state->GetDefaultSymbol(unit);
+}
+
+ErrorCode UnitsFormatter::SetDefaultSymbol(int symbol) {
+    return state->SetDefaultSymbol(symbol);
+}
+
+ErrorCode UnitsFormatter::GetDisplayNameLength(int id, size_t& length) const {
+    return state->GetDisplayNameLength(id, length);
+}
+
+ErrorCode UnitsFormatter::GetDisplayName(int id, wchar_t* buffer, size_t bufferSize) const {
+    return state->GetDisplayName(id, buffer, bufferSize);
+}
+
+ErrorCode UnitsFormatter::GetNumberFormatDisplayNameLength(NumberFormat format,
+                                                           size_t& length) const {
+    return state->GetNumberFormatDisplayNameLength(format, length);
+}
+
+ErrorCode UnitsFormatter::GetNumberFormatDisplayName(NumberFormat format, wchar_t* buffer,
+                                                     size_t bufferSize) const {
+    return state->GetNumberFormatDisplayName(format, buffer, bufferSize);
+}
+
 } // namespace velmar::platform::core::units

@@ -79,6 +79,54 @@ public:
     bool IncludeNegativeSignInExponent() const;
     void SetIncludeNegativeSignInExponent(bool include);
 
+    // Writes value, a quantity in the unit id unit, into buffer as localized text. display
+    // chooses the symbol: 0 for unit itself, or any group, unit or unit symbol id; a group
+    // takes its default unit (its first unit when none is set), a unit its default symbol (its
+    // first). A formatting string set for the symbol gives the layout. On success (ecSuccess)
+    // shown, when not null, receives the value in the displayed unit. ecFailure: unit names
+    // no unit, nothing to display with, a buffer that is null or too short, or a value without
+    // number text (infinite or NaN); ecDimensionMismatch: display is of another dimension than
+    // unit. After a failure the buffer holds whatever was written.
+    ErrorCode Format(double value, int unit, wchar_t* buffer, size_t bufferSize, int display = 0,
+                     double* shown = nullptr) const;
+
+    // Symbol strings: layouts of one unit symbol for this formatter, literal texts around
+    // numbered placeholders, "{{" and "}}" for braces: "{0} m", "{0} ft {1} in". A plain unit
+    // has placeholder 0; feet and inches (and minutes and seconds) 0 and 1; degrees, minutes
+    // and seconds 0, 1 and 2. A formatting string replaces the symbol's built-in layout in
+    // Format; a parsing string adds a layout that parsing reads. A null or empty text removes
+    // the string. ecFailure: symbol names no unit symbol, a syntax error, a placeholder set
+    // the symbol does not have, or literals that another string of this formatter has already;
+    // the previous string then stays as it was.
+    ErrorCode SetSymbolFormattingString(int symbol, const wchar_t* text);
+    ErrorCode SetSymbolParsingString(int symbol, const wchar_t* text);
+    // The string as set: ecNotFound when none is set for exactly this id, ecFailure (buffer
+    // untouched) when it does not fit with its terminator.
+    ErrorCode GetSymbolFormattingString(int symbol, wchar_t* buffer, size_t bufferSize) const;
+    ErrorCode GetSymbolParsingString(int symbol, wchar_t* buffer, size_t bufferSize) const;
+
+    // The default unit of a group id, or 0: the one set, else the group's first unit.
+    int GetDefaultUnit(int group) const;
+    // Makes a unit the default of its group; ecFailure when it names no unit.
+    ErrorCode SetDefaultUnit(int unit);
+    // The default symbol of a unit id, or 0: the one set, else the unit's first symbol.
+    int GetDefaultSymbol(int unit) const;
+    // Makes a unit symbol the default of its unit; ecFailure when it names no unit symbol.
+    ErrorCode SetDefaultSymbol(int symbol);
+
+    // Display names in this formatter's language: of a group or unit its translated name, of a
+    // unit symbol its text. Lengths count the terminator; an empty name has length 0. A group
+    // or unit name is cut to the buffer (ecSuccess); a symbol text that does not fit gives
+    // ecFailure and writes nothing. ecFailure also for an id without a name or symbol and for
+    // a null buffer or a size of 0.
+    ErrorCode GetDisplayNameLength(int id, size_t& length) const;
+    ErrorCode GetDisplayName(int id, wchar_t* buffer, size_t bufferSize) const;
+    // The translated name of a numeric format; a name cut to the buffer is written, with
+    // ecFailure.
+    ErrorCode GetNumberFormatDisplayNameLength(NumberFormat format, size_t& length) const;
+    ErrorCode GetNumberFormatDisplayName(NumberFormat format, wchar_t* buffer,
+                                         size_t bufferSize) const;
+
 private:
     FormatterState* state;
 };

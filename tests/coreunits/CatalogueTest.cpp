@@ -193,6 +193,10 @@ struct GroupOfDimensionCase {
     int group; // the group it maps to
 };
 
+void PrintTo(const GroupOfDimensionCase& c, std::ostream* out) {
+    *out << std::hex << "unit " << c.unit;
+}
+
 class FindUnitGroup : public ::testing::TestWithParam<GroupOfDimensionCase> {};
 
 TEST_P(FindUnitGroup, SharedDimensionsMapToTheChosenGroup) {

@@ -50,6 +50,10 @@ struct BaseValue {
     double base; // in the coherent SI unit of its dimension
 };
 
+void PrintTo(const BaseValue& c, std::ostream* out) {
+    *out << std::hex << "unit " << c.unit;
+}
+
 class BaseValues : public ::testing::TestWithParam<BaseValue> {};
 
 // Units whose whole group has no SI unit to compare with.

@@ -73,6 +73,8 @@ struct IndexCase {
     const char* name; // null: no row
 };
 
+void PrintTo(const IndexCase& c, std::ostream* out) { *out << std::hex << "id " << c.id; }
+
 class UnitNameIndex : public ::testing::TestWithParam<IndexCase> {};
 
 TEST_P(UnitNameIndex, FindsExactIdsOnly) {

@@ -3,6 +3,7 @@
 #include "locale/TranslationLookup.h"
 #include "locale/UnitsManagerAccess.h"
 #include "units/names/NameTables.h"
+#include "units/symbols/parse/ParseSymbolRegistry.h"
 
 #include <ViVuzaZadur/UnitsConfig.h>
 #include <ViVuzaZadurUI/LocaleUtil.h>
@@ -76,6 +77,8 @@ void TranslationSet::Load() {
     LoadFile(alternateTranslator,
              LocaleUtil::ResolveTranslatorFile(kModuleName, kAlternateFile, localeName, path));
     CacheAlternates();
+    // The locale's unit symbols are built with the first set of the locale.
+    ParseSymbolRegistry::Instance().EnsureLocale(*this);
 }
 
 void TranslationSet::CacheAlternates() const {

@@ -60,6 +60,9 @@ char ConversionLetter(NumberFormat format) {
     }
 }
 
+int Fraction(const NumberSettings& settings, int precision, double value, wchar_t* buffer,
+             size_t bufferSize);
+
 int Format(const NumberSettings& s, NumberFormat format, int precision, double value,
            wchar_t* buffer, size_t bufferSize, unsigned flags) {
     if (buffer == nullptr || bufferSize == 0 || !std::isfinite(value))
@@ -67,7 +70,7 @@ int Format(const NumberSettings& s, NumberFormat format, int precision, double v
     if (value == 0.0)
         value = 0.0; // a negative zero is written as zero
     if (format == nfFraction)
-        return FormatFraction(s, value, buffer, bufferSize);
+        return Fraction(s, precision, value, buffer, bufferSize);
     char letter = ConversionLetter(format);
     if (letter == '\0')
         return -1;
@@ -129,23 +132,15 @@ int Format(const NumberSettings& s, NumberFormat format, int precision, double v
     return ok ? out.Finish() : -1;
 }
 
-} // namespace
-
-int FormatNumber(const NumberSettings& settings, double value, wchar_t* buffer, size_t bufferSize,
-                 unsigned flags) {
-    return Format(settings, settings.numericFormat, settings.decimalPrecision, value, buffer,
-                  bufferSize, flags);
-}
-
-int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer,
-                   size_t bufferSize) {
+int Fraction(const NumberSettings& settings, int precision, double value, wchar_t* buffer,
+             size_t bufferSize) {
     if (buffer == nullptr || bufferSize == 0 || !std::isfinite(value))
         return -1;
     unsigned wholeFlags = IntegerOnly;
     if (value < 0 && settings.includeNegativeSignInNumber)
         wholeFlags |= SignedZero;
     double denominator = 1.0;
-    for (int i = 0; i < settings.decimalPrecision; ++i)
+    for (int i = 0; i < precision; ++i)
         denominator *= 2.0;
     double rounded = value > 0 ? value + 0.5 / denominator : value - 0.5 / denominator;
     double whole = 0;
@@ -154,7 +149,6 @@ int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer
 
     // The parts are written with a new formatter's settings in the "Number" format.
     const NumberSettings& plain = NumberSettings::Defaults();
-    int precision = settings.decimalPrecision;
     auto write = [&](double number, size_t at, unsigned flags) {
         return Format(plain, nfNumber, precision, number, buffer + at, bufferSize - at, flags);
     };
@@ -190,6 +184,25 @@ int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer
     buffer[length] = L'\0';
     buffer[length + 1] = L'\0';
     return static_cast<int>(length + 1);
+}
+
+
+} // namespace
+
+int FormatNumber(const NumberSettings& settings, double value, wchar_t* buffer, size_t bufferSize,
+                 unsigned flags) {
+    return Format(settings, settings.numericFormat, settings.decimalPrecision, value, buffer,
+                  bufferSize, flags);
+}
+
+int FormatNumberWithPrecision(const NumberSettings& settings, int precision, double value,
+                              wchar_t* buffer, size_t bufferSize, unsigned flags) {
+    return Format(settings, settings.numericFormat, precision, value, buffer, bufferSize, flags);
+}
+
+int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer,
+                   size_t bufferSize) {
+    return Fraction(settings, settings.decimalPrecision, value, buffer, bufferSize);
 }
 
 } // namespace velmar::platform::core::units

@@ -19,6 +19,10 @@ enum FormatNumberFlags : unsigned {
 int FormatNumber(const NumberSettings& settings, double value, wchar_t* buffer, size_t bufferSize,
                  unsigned flags);
 
+// FormatNumber with another precision than the settings' own.
+int FormatNumberWithPrecision(const NumberSettings& settings, int precision, double value,
+                              wchar_t* buffer, size_t bufferSize, unsigned flags);
+
 // The "Fraction" format: the value rounded to a multiple of 1/2^precision, half away from
 // zero, written as a whole number and a reduced fraction ("2 1/2", "3/8", "-1 1/4"). The
 // numbers are written with the initial settings of a formatter, whatever the caller's digits,

@@ -38,6 +38,8 @@ public:
     T* Lookup(const wchar_t* text, size_t* length) const;
     // Releases the value of text: 0, or 1 when text is null or has no value.
     int Erase(const wchar_t* text);
+    // Whether no key has a value.
+    bool IsEmpty() const { return root_->IsLeaf() && root_->value == nullptr; }
     // Whether some key is longer than text and starts with it.
     bool HasLongerKeys(const wchar_t* text) const;
 

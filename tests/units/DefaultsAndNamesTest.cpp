@@ -1,0 +1,119 @@
+#include <ViVuzaZadurUI/UnitsFormatter.h>
+#include <ViVuzaZadurUI/UnitsManager.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+class DefaultsAndNames : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
+    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
+};
+
+TEST_F(DefaultsAndNames, DefaultUnits) {
+    UnitsFormatter formatter(L"en-US");
+    EXPECT_EQ(formatter.GetDefaultUnit(0x2000), 0x2001);
+    EXPECT_EQ(formatter.GetDefaultUnit(0x2017), 0) << "a unit id is not a group id";
+    EXPECT_EQ(formatter.GetDefaultUnit(0x45000), 0) << "no such group";
+    EXPECT_EQ(formatter.GetDefaultUnit(0), 0);
+    EXPECT_EQ(formatter.SetDefaultUnit(0x2017), ecSuccess);
+    EXPECT_EQ(formatter.GetDefaultUnit(0x2000), 0x2017);
+    // A unit of another group leaves Length alone.
+    EXPECT_EQ(formatter.SetDefaultUnit(0x8002), ecSuccess);
+    EXPECT_EQ(formatter.GetDefaultUnit(0x2000), 0x2017);
+    EXPECT_EQ(formatter.GetDefaultUnit(0x8000), 0x8002);
+    // A symbol id names its unit.
+    EXPECT_EQ(formatter.SetDefaultUnit(0x202016), ecSuccess);
+    EXPECT_EQ(formatter.GetDefaultUnit(0x2000), 0x2016);
+    for (int bad : {0, 0x2000, 0x2043, 0x45001, -1})
+        EXPECT_EQ(formatter.SetDefaultUnit(bad), ecFailure) << std::hex << bad;
+    EXPECT_EQ(formatter.GetDefaultUnit(0x2000), 0x2016);
+}
+
+TEST_F(DefaultsAndNames, DefaultSymbols) {
+    UnitsFormatter formatter(L"en-US");
+    EXPECT_EQ(formatter.GetDefaultSymbol(0x2017), 0x102017);
+    EXPECT_EQ(formatter.GetDefaultSymbol(0x2000), 0);
+    EXPECT_EQ(formatter.GetDefaultSymbol(0x2043), 0);
+    EXPECT_EQ(formatter.SetDefaultSymbol(0x2017), ecFailure) << "a plain unit id";
+    EXPECT_EQ(formatter.SetDefaultSymbol(0x402017), ecFailure) << "the foot has two symbols";
+    EXPECT_EQ(formatter.SetDefaultSymbol(0x702016), ecSuccess);
+    EXPECT_EQ(formatter.GetDefaultSymbol(0x2016), 0x702016);
+    EXPECT_EQ(formatter.GetDefaultSymbol(0x2016 | 0x10000000), 0x702016);
+    EXPECT_EQ(formatter.SetDefaultSymbol(0x202016), ecSuccess);
+    EXPECT_EQ(formatter.GetDefaultSymbol(0x2016), 0x202016);
+}
+
+TEST_F(DefaultsAndNames, NameLengths) {
+    UnitsFormatter formatter(L"de-DE");
+    size_t length = 99;
+    EXPECT_EQ(formatter.GetDisplayNameLength(0x2000, length), ecSuccess);
+    EXPECT_EQ(length, std::wstring(L"Länge").size() + 1);
+    EXPECT_EQ(formatter.GetDisplayNameLength(0x2017, length), ecSuccess);
+    EXPECT_EQ(length, std::wstring(L"Fuß").size() + 1);
+    EXPECT_EQ(formatter.GetDisplayNameLength(0x202001, length), ecSuccess);
+    EXPECT_EQ(length, 2u);
+    // A group or unit without a name has an empty one: length 0.
+    EXPECT_EQ(formatter.GetDisplayNameLength(0x45000, length), ecSuccess);
+    EXPECT_EQ(length, 0u);
+    length = 99;
+    EXPECT_EQ(formatter.GetDisplayNameLength(0x302001, length), ecFailure);
+    EXPECT_EQ(length, 99u);
+    EXPECT_EQ(formatter.GetDisplayNameLength(0, length), ecFailure);
+    EXPECT_EQ(formatter.GetNumberFormatDisplayNameLength(nfFraction, length), ecSuccess);
+    EXPECT_EQ(length, std::wstring(L"Bruch").size() + 1);
+    EXPECT_EQ(formatter.GetNumberFormatDisplayNameLength(NumberFormat(9), length), ecSuccess);
+    EXPECT_EQ(length, 0u);
+}
+
+TEST_F(DefaultsAndNames, NamesAreCutButSymbolTextsAreNot) {
+    UnitsFormatter formatter(L"en-US");
+    std::array<wchar_t, 16> buffer;
+    buffer.fill(L'#');
+    // "Length" into 4 characters: cut, terminated, success.
+    EXPECT_EQ(formatter.GetDisplayName(0x2000, buffer.data(), 4), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer.data()), L"Len");
+    EXPECT_EQ(buffer[4], L'#');
+    EXPECT_EQ(formatter.GetDisplayName(0x2017, buffer.data(), 16), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer.data()), L"foot");
+    // The symbol text "psi" into 3 characters: nothing written.
+    buffer.fill(L'#');
+    EXPECT_EQ(formatter.GetDisplayName(0x221012, buffer.data(), 3), ecFailure);
+    EXPECT_EQ(buffer[0], L'#');
+    EXPECT_EQ(formatter.GetDisplayName(0x221012, buffer.data(), 4), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer.data()), L"psi");
+    EXPECT_EQ(formatter.GetDisplayName(0x2000, nullptr, 4), ecFailure);
+    EXPECT_EQ(formatter.GetDisplayName(0x2000, buffer.data(), 0), ecFailure);
+    EXPECT_EQ(formatter.GetDisplayName(0x402017, buffer.data(), 16), ecFailure);
+    // The unitless unit writes no text but is named by its symbol.
+    EXPECT_EQ(formatter.GetDisplayName(0x101001, buffer.data(), 16), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer.data()), L"unitless");
+}
+
+TEST_F(DefaultsAndNames, NumberFormatNames) {
+    UnitsFormatter formatter(L"en-US");
+    std::array<wchar_t, 16> buffer;
+    buffer.fill(L'#');
+    // "Fraction" into exactly its length: cut by one character, and ecFailure.
+    EXPECT_EQ(formatter.GetNumberFormatDisplayName(nfFraction, buffer.data(), 8), ecFailure);
+    EXPECT_EQ(std::wstring(buffer.data()), L"Fractio");
+    EXPECT_EQ(buffer[8], L'#');
+    EXPECT_EQ(formatter.GetNumberFormatDisplayName(nfFraction, buffer.data(), 9), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer.data()), L"Fraction");
+    EXPECT_EQ(formatter.GetNumberFormatDisplayName(nfFraction, nullptr, 9), ecFailure);
+    buffer.fill(L'#');
+    EXPECT_EQ(formatter.GetNumberFormatDisplayName(nfFraction, buffer.data(), 0), ecFailure);
+    EXPECT_EQ(buffer[0], L'#');
+    UnitsFormatter russian(L"ru-RU");
+    wchar_t name[64];
+    ASSERT_EQ(russian.GetNumberFormatDisplayName(nfNumber, name, 64), ecSuccess);
+    EXPECT_NE(std::wstring(name), L"Number");
+}
+
+} // namespace

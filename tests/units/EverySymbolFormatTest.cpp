@@ -1,0 +1,95 @@
+#include "units/names/TranslationSet.h"
+
+#include <ViVuzaZadur/UnitsConfig.h>
+#include <ViVuzaZadurUI/UnitsFormatter.h>
+#include <ViVuzaZadurUI/UnitsManager.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+std::vector<int> Ids(size_t (UnitsConfig::*list)(int, int*) const, int of) {
+    std::vector<int> ids((UnitsConfig::GetInstance()->*list)(of, nullptr));
+    (UnitsConfig::GetInstance()->*list)(of, ids.data());
+    return ids;
+}
+
+std::vector<int> AllSymbols() {
+    std::vector<int> groups(UnitsConfig::GetInstance()->GetUnitGroups(nullptr));
+    UnitsConfig::GetInstance()->GetUnitGroups(groups.data());
+    std::vector<int> symbols;
+    for (int group : groups)
+        for (int unit : Ids(&UnitsConfig::GetUnitTypes, group))
+            for (int symbol : Ids(&UnitsConfig::GetUnitSymbols, unit))
+                symbols.push_back(symbol);
+    return symbols;
+}
+
+// The symbols whose text is not what Format writes: the unitless unit writes the bare
+// number, and the composite notations write their marks, not their display labels.
+const std::set<int> kUnitless{0x101001};
+const std::set<int> kFeetInches{0x502016, 0x602016, 0x702016, 0x802016, 0x52c001};
+const std::set<int> kInchFractions{0x902016, 0xa02016};
+const std::set<int> kDegreeSign{0x408002};
+const std::set<int> kDegreeLetter{0x608002};
+const std::set<int> kBearing{0x508002};
+
+bool Contains(const std::wstring& text, const wchar_t* part) {
+    return text.find(part) != std::wstring::npos;
+}
+
+class EverySymbol : public ::testing::TestWithParam<const wchar_t*> {
+protected:
+    void TearDown() override { UnitsManager::Uninitialize(); }
+};
+
+// Every unit symbol of the catalogue writes values in every shipped locale, with its
+// translated text or, for the composite notations, with their marks.
+TEST_P(EverySymbol, FormatsWithItsText) {
+    UnitsFormatter formatter(GetParam());
+    ASSERT_EQ(std::wstring(formatter.GetLocale()), GetParam());
+    TranslationSet translations(GetParam());
+    std::vector<int> symbols = AllSymbols();
+    ASSERT_EQ(symbols.size(), 1846u);
+    for (int symbol : symbols) {
+        std::wstring text = translations.SymbolText(symbol).toStdWString();
+        for (double value : {1.5, -2.25, 1234.5}) {
+            wchar_t buffer[256];
+            double shown = 0;
+            ErrorCode result =
+                formatter.Format(value, symbol & 0xfffff, buffer, 256, symbol, &shown);
+            ASSERT_EQ(result, ecSuccess) << std::hex << symbol;
+            std::wstring written = buffer;
+            EXPECT_NEAR(shown, value, 1e-9 * std::abs(value)) << std::hex << symbol;
+            SCOPED_TRACE(QString::fromWCharArray(buffer).toStdString());
+            if (kUnitless.count(symbol)) {
+                EXPECT_EQ(written.find_first_not_of(L"-0123456789.,"), std::wstring::npos);
+            } else if (kFeetInches.count(symbol)) {
+                EXPECT_TRUE(Contains(written, L"'") && Contains(written, L"\""));
+            } else if (kInchFractions.count(symbol)) {
+                EXPECT_TRUE(Contains(written, L"\""));
+            } else if (kDegreeSign.count(symbol)) {
+                EXPECT_TRUE(Contains(written, L"\u00b0"));
+            } else if (kDegreeLetter.count(symbol)) {
+                EXPECT_TRUE(Contains(written, L"d"));
+            } else if (kBearing.count(symbol)) {
+                EXPECT_TRUE(written[0] == L'N' || written[0] == L'S' || written[0] == L'E' ||
+                            written[0] == L'W');
+            } else {
+                ASSERT_FALSE(text.empty()) << std::hex << symbol;
+                EXPECT_EQ(written.substr(written.size() - text.size()), text) << std::hex << symbol;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedLocales, EverySymbol,
+                         ::testing::Values(L"en-US", L"de-DE", L"fr-FR", L"ru-RU"));
+
+} // namespace

@@ -1,0 +1,208 @@
+#include "units/FormatterState.h"
+
+#include <ViVuzaZadurUI/UnitsFormatter.h>
+#include <ViVuzaZadurUI/UnitsManager.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+constexpr int kInch = 0x2016;
+constexpr int kFoot = 0x2017;
+constexpr int kMeter = 0x2001;
+constexpr int kDegree = 0x8002;
+constexpr int kSecond = 0x2c001;
+constexpr int kLength = 0x2000;
+
+class FormatTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
+    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
+
+    static std::wstring Write(const UnitsFormatter& formatter, double value, int unit, int display,
+                              ErrorCode expected = ecSuccess) {
+        wchar_t buffer[128];
+        EXPECT_EQ(formatter.Format(value, unit, buffer, 128, display), expected);
+        return expected == ecSuccess ? std::wstring(buffer) : std::wstring();
+    }
+};
+
+struct Worked {
+    int display;
+    double value; // in the unit
+    int unit;
+    int precision;
+    const wchar_t* text;
+};
+
+void PrintTo(const Worked& c, std::ostream* out) {
+    *out << std::hex << c.display << std::dec << " " << c.value << " at " << c.precision;
+}
+
+class WorkedExamples : public FormatTest, public ::testing::WithParamInterface<Worked> {};
+
+TEST_P(WorkedExamples, AreWrittenExactly) {
+    const Worked& c = GetParam();
+    UnitsFormatter formatter(L"en-US");
+    ASSERT_EQ(formatter.SetNumberDecimalPrecision(c.precision), ecSuccess);
+    EXPECT_EQ(Write(formatter, c.value, c.unit, c.display), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(FeetAndInches, WorkedExamples,
+                         ::testing::Values(Worked{0x502016, 66.5, kInch, 2, L"5'6.50\""},
+                                           Worked{0x602016, 66.5, kInch, 2, L"5'-6.50\""},
+                                           Worked{0x702016, 66.5, kInch, 2, L"5'6 1/2\""},
+                                           Worked{0x802016, 66.5, kInch, 2, L"5'-6-1/2\""},
+                                           Worked{0x702016, 60.5, kInch, 2, L"5'1/2\""},
+                                           Worked{0x702016, 71.9, kInch, 2, L"6'0\""},
+                                           Worked{0x902016, 6.5, kInch, 2, L"6 1/2\""},
+                                           Worked{0xa02016, 6.5, kInch, 2, L"6-1/2\""},
+                                           Worked{0x902016, -6.5, kInch, 2, L"-6 1/2\""},
+                                           Worked{0x902016, -0.25, kInch, 2, L"-1/4\""},
+                                           Worked{0x502016, 6, kInch, 2, L"0'6.00\""},
+                                           Worked{0x502016, -6, kInch, 2, L"-0'6.00\""},
+                                           Worked{0x52c001, 330, kSecond, 2, L"5'30.00\""},
+                                           // Rounding to the fraction happens before the split.
+                                           Worked{0x702016, 60.01, kInch, 2, L"5'0\""},
+                                           Worked{0x702016, -66.5, kInch, 2, L"-5'6 1/2\""},
+                                           Worked{0x702016, 66.5, kInch, 0, L"5'7\""},
+                                           Worked{0x702016, 66.5625, kInch, 4, L"5'6 9/16\""},
+                                           Worked{0x802016, 61, kInch, 2, L"5'-1\""},
+                                           Worked{0x502016, 5.5, kFoot, 1, L"5'6.0\""}));
+
+INSTANTIATE_TEST_SUITE_P(DegreesMinutesSeconds, WorkedExamples,
+                         ::testing::Values(Worked{0x408002, 45.5, kDegree, 2, L"45°30'"},
+                                           Worked{0x408002, 45.5, kDegree, 0, L"46°"},
+                                           Worked{0x408002, 30.2525, kDegree, 4, L"30°15'9\""},
+                                           Worked{0x408002, 12.3456, kDegree, 6, L"12°20'44.16\""},
+                                           Worked{0x608002, 45.5, kDegree, 2, L"45d30'"},
+                                           Worked{0x408002, -45.5, kDegree, 2, L"-45°30'"},
+                                           Worked{0x408002, -0.5, kDegree, 2, L"-0°30'"},
+                                           Worked{0x508002, 30, kDegree, 2, L"N 60°0' E"},
+                                           Worked{0x508002, 120, kDegree, 2, L"N 30°0' W"},
+                                           Worked{0x508002, -30, kDegree, 2, L"S 60°0' E"},
+                                           Worked{0x508002, -120, kDegree, 2, L"S 30°0' W"},
+                                           Worked{0x508002, 90, kDegree, 2, L"N"},
+                                           Worked{0x508002, 450, kDegree, 2, L"N"},
+                                           Worked{0x508002, -180, kDegree, 2, L"W"},
+                                           Worked{0x508002, 0, kDegree, 2, L"E"},
+                                           Worked{0x508002, -90, kDegree, 2, L"S"},
+                                           Worked{0x408002, 29.99999, kDegree, 4, L"30°0'0\""},
+                                           Worked{0x408002, 29.9999, kDegree, 2, L"30°0'"},
+                                           Worked{0x408002, 10.75, kDegree, 1, L"10°45'"},
+                                           Worked{0x408002, 1, 0x8001, 3, L"57°17'45\""}));
+
+INSTANTIATE_TEST_SUITE_P(UnitSymbols, WorkedExamples,
+                         ::testing::Values(Worked{0x202001, 12.5, kMeter, 2, L"12.50 m"},
+                                           Worked{0x208002, 12.5, kDegree, 2, L"12.50°"},
+                                           Worked{0x101001, 12.5, 0x1001, 2, L"12.50"},
+                                           Worked{0x22a002, 100, 0x2a002, 1, L"100.0°C"},
+                                           Worked{0x32a002, 0, 0x2a001, 2, L"-273.15 degC"},
+                                           Worked{0x22a003, 100, 0x2a002, 0, L"212°F"},
+                                           Worked{0x202001, 1, kFoot, 4, L"0.3048 m"},
+                                           Worked{0x202016, 1, kMeter, 3, L"39.370 in"}));
+
+TEST_F(FormatTest, DisplayZeroUsesTheUnitsDefaultSymbol) {
+    UnitsFormatter formatter(L"en-US");
+    wchar_t buffer[64];
+    double shown = 0;
+    ASSERT_EQ(formatter.Format(2.5, kFoot, buffer, 64, 0, &shown), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer), L"2.50 foot");
+    EXPECT_DOUBLE_EQ(shown, 2.5);
+    ASSERT_EQ(formatter.SetDefaultSymbol(0x202017), ecSuccess);
+    EXPECT_EQ(Write(formatter, 2.5, kFoot, 0), L"2.50 ft");
+}
+
+TEST_F(FormatTest, GroupDisplayTakesTheGroupsDefaultUnit) {
+    UnitsFormatter formatter(L"en-US");
+    wchar_t buffer[64];
+    double shown = 0;
+    ASSERT_EQ(formatter.Format(1, kFoot, buffer, 64, kLength, &shown), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer), L"0.30 meter");
+    EXPECT_DOUBLE_EQ(shown, 0.3048);
+    ASSERT_EQ(formatter.SetDefaultUnit(kInch), ecSuccess);
+    ASSERT_EQ(formatter.SetDefaultSymbol(0x702016), ecSuccess);
+    ASSERT_EQ(formatter.Format(5.5, kFoot, buffer, 64, kLength, &shown), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer), L"5'6\"");
+    EXPECT_DOUBLE_EQ(shown, 66);
+}
+
+TEST_F(FormatTest, FormattingStringReplacesTheBuiltInLayoutUntilRemoved) {
+    UnitsFormatter formatter(L"en-US");
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x702016, L"{0} ft {1} in"), ecSuccess);
+    EXPECT_EQ(Write(formatter, 66.5, kInch, 0x702016), L"5 ft 6 1/2 in");
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x702016, L"{1} in, {0} ft"), ecSuccess);
+    EXPECT_EQ(Write(formatter, 66.5, kInch, 0x702016), L"6 1/2 in, 5 ft");
+    // The dash symbol's own layout joins whole inches and fraction with a dash; its placeholder
+    // always with a space.
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x802016, L"{0}-{1}"), ecSuccess);
+    EXPECT_EQ(Write(formatter, 66.5, kInch, 0x802016), L"5-6 1/2");
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x202001, L"{{ {0} }} metres"), ecSuccess);
+    EXPECT_EQ(Write(formatter, 12.5, kMeter, 0x202001), L"{ 12.50 } metres");
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x408002, L"{0}deg {1}min {2}sec"), ecSuccess);
+    formatter.SetNumberDecimalPrecision(4);
+    EXPECT_EQ(Write(formatter, 30.2525, kDegree, 0x408002), L"30deg 15min 9sec");
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x702016, nullptr), ecSuccess);
+    formatter.SetNumberDecimalPrecision(2);
+    EXPECT_EQ(Write(formatter, 66.5, kInch, 0x702016), L"5'6 1/2\"");
+    // The surveyor's bearing cannot be written part by part.
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x508002, L"{0} {1} {2}"), ecSuccess);
+    Write(formatter, 30, kDegree, 0x508002, ecFailure);
+}
+
+TEST_F(FormatTest, Failures) {
+    UnitsFormatter formatter(L"en-US");
+    std::array<wchar_t, 16> buffer;
+    buffer.fill(L'#');
+    double shown = -7;
+    // A unit that names nothing leaves the buffer untouched.
+    for (int unit : {0, 0x2043, 0x45001, kLength, -1})
+        EXPECT_EQ(formatter.Format(1, unit, buffer.data(), 16, 0, &shown), ecFailure);
+    EXPECT_EQ(buffer[0], L'#');
+    EXPECT_EQ(shown, -7);
+    // Another dimension: the conversion's code is passed on.
+    EXPECT_EQ(formatter.Format(1, kMeter, buffer.data(), 16, 0x208002, &shown),
+              ecDimensionMismatch);
+    EXPECT_EQ(shown, -7);
+    EXPECT_EQ(formatter.Format(1, kMeter, buffer.data(), 16, 0x302001), ecFailure);
+    EXPECT_EQ(formatter.Format(1, kMeter, nullptr, 16, 0x202001), ecFailure);
+    EXPECT_EQ(formatter.Format(1, kMeter, buffer.data(), 0, 0x202001), ecFailure);
+    for (double value :
+         {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(), 1e300})
+        EXPECT_EQ(formatter.Format(value, kMeter, buffer.data(), 16, 0x202001), ecFailure);
+    EXPECT_EQ(shown, -7);
+    // Room for the number but not for the space and text.
+    EXPECT_EQ(formatter.Format(12.5, kMeter, buffer.data(), 6, 0x202001), ecFailure);
+    EXPECT_EQ(formatter.Format(12.5, kMeter, buffer.data(), 8, 0x202001), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer.data()), L"12.50 m");
+    EXPECT_EQ(formatter.Format(12.5, kMeter, buffer.data(), 7, 0x202001), ecFailure);
+}
+
+TEST_F(FormatTest, BaseValueOfADimensionWithoutGroup) {
+    FormatterState state(L"en-US");
+    wchar_t buffer[32];
+    DimensionTag unknown{5, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(state.Format(1.0, unknown, buffer, 32, 0, nullptr), ecFailure);
+    DimensionTag length{1, 0, 0, 0, 0, 0, 0};
+    ASSERT_EQ(state.Format(1.5, length, buffer, 32, 0, nullptr), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer), L"1.50 meter");
+}
+
+TEST_F(FormatTest, ShownFollowsTheDisplayedUnit) {
+    UnitsFormatter formatter(L"en-US");
+    wchar_t buffer[64];
+    double shown = 0;
+    ASSERT_EQ(formatter.Format(1, 0x2a002, buffer, 64, 0x22a003, &shown), ecSuccess);
+    EXPECT_NEAR(shown, 33.8, 1e-12);
+    ASSERT_EQ(formatter.Format(1, 0x2009, buffer, 64, 0x702016, &shown), ecSuccess);
+    EXPECT_NEAR(shown, 1000 / 0.0254, 1e-9);
+}
+
+} // namespace

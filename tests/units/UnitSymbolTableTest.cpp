@@ -1,0 +1,148 @@
+#include "units/UnitSymbolTable.h"
+#include "units/names/TranslationSet.h"
+#include "units/symbols/format/DegreePrimeDoublePrimeSymbol2.h"
+#include "units/symbols/format/GenericSymbolEx2.h"
+#include "units/symbols/format/LinearSymbol2.h"
+#include "units/symbols/format/PrimeDoublePrimeSymbol2.h"
+#include "units/symbols/parse/FixedSymbols.h"
+#include "units/symbols/parse/ParseSymbolRegistry.h"
+
+#include <ViVuzaZadurUI/UnitsManager.h>
+
+#include <gtest/gtest.h>
+
+#include <typeinfo>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+ParseSymbolRegistry& Registry() {
+    return ParseSymbolRegistry::Instance();
+}
+
+class UnitSymbolTableTest : public ::testing::Test {
+protected:
+    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
+};
+
+template <class Expected> bool Is(const void* object) {
+    return object != nullptr &&
+           dynamic_cast<const Expected*>(static_cast<const ISymbol*>(object)) != nullptr;
+}
+
+struct FixedCase {
+    const wchar_t* text;
+    const std::type_info& type;
+};
+
+TEST(ParseSymbolRegistryTest, FixedEntries) {
+    const FixedCase cases[] = {
+        {L"/", typeid(DivisionSymbol)},
+        {L" ", typeid(SpaceSymbol)},
+        {L"\u00b7", typeid(MultiplicationSymbol)},
+        {L"\u00b2", typeid(SquareSymbol)},
+        {L"\u00b3", typeid(CubicSymbol)},
+        {L"(", typeid(LeftParenthesisSymbol)},
+        {L"\uff08", typeid(LeftParenthesisSymbol)},
+        {L")", typeid(RightParenthesisSymbol)},
+        {L"\uff09", typeid(RightParenthesisSymbol)},
+        {L"\u2032", typeid(PrimeSymbol)},
+        {L"'", typeid(PrimeSymbol)},
+        {L"\u02b9", typeid(PrimeSymbol)},
+        {L"\u2019", typeid(PrimeSymbol)},
+        {L"\u02bc", typeid(PrimeSymbol)},
+        {L"\u2018", typeid(PrimeSymbol)},
+        {L"\u2033", typeid(DoublePrimeSymbol)},
+        {L"\"", typeid(DoublePrimeSymbol)},
+        {L"\u02ba", typeid(DoublePrimeSymbol)},
+        {L"\u201d", typeid(DoublePrimeSymbol)},
+        {L"\u201c", typeid(DoublePrimeSymbol)},
+        {L"\u2010", typeid(DashSymbol)},
+        {L"\u2012", typeid(DashSymbol)},
+        {L"\u2013", typeid(DashSymbol)},
+        {L"\u2014", typeid(DashSymbol)},
+        {L"\u2015", typeid(DashSymbol)},
+        {L"-", typeid(DashSymbol)},
+        {L"\u2043", typeid(DashSymbol)},
+        {L"^", typeid(CaretSymbol)},
+        {L"\u00b0", typeid(DegreeSymbol)},
+        {L"N", typeid(NorthSymbol)},
+        {L"E", typeid(EastSymbol)},
+        {L"S", typeid(SouthSymbol)},
+        {L"W", typeid(WestSymbol)},
+        {L"d", typeid(DSymbol)},
+        {L"g", typeid(GSymbol)},
+    };
+    for (const FixedCase& c : cases) {
+        size_t length = 0;
+        IParseSymbol* symbol = Registry().Lookup(c.text, &length);
+        ASSERT_NE(symbol, nullptr) << QString::fromWCharArray(c.text).toStdString();
+        EXPECT_EQ(typeid(*symbol), c.type) << QString::fromWCharArray(c.text).toStdString();
+        EXPECT_EQ(length, 1u);
+    }
+    // Look-alikes share one object.
+    EXPECT_EQ(Registry().Lookup(L"(", nullptr), Registry().Lookup(L"\uff08", nullptr));
+    EXPECT_EQ(Registry().Lookup(L"'", nullptr), Registry().Lookup(L"\u2018", nullptr));
+    // Longest match: a registered text followed by more characters.
+    size_t length = 0;
+    EXPECT_EQ(typeid(*Registry().Lookup(L"/s", &length)), typeid(DivisionSymbol));
+    EXPECT_EQ(length, 1u);
+    EXPECT_EQ(Registry().Lookup(L"", &length), nullptr);
+    EXPECT_EQ(Registry().Register(L"N", Registry().Lookup(L"E", nullptr)), 1);
+    EXPECT_EQ(typeid(*Registry().Lookup(L"N", nullptr)), typeid(NorthSymbol));
+    EXPECT_EQ(Registry().Register(L"", Registry().Lookup(L"E", nullptr)), 1);
+    EXPECT_EQ(Registry().Register(nullptr, Registry().Lookup(L"E", nullptr)), 1);
+}
+
+TEST_F(UnitSymbolTableTest, ObjectsByKind) {
+    TranslationSet english(L"en-US");
+    const UnitSymbolTable& table = Registry().EnsureLocale(english);
+    auto object = [&](int id) -> const void* {
+        const UnitSymbolTable::Slot* slot = table.Find(id);
+        return slot == nullptr ? nullptr : slot->object.get();
+    };
+    EXPECT_TRUE(Is<PrimeDoublePrimeSymbol2>(object(0x502016)));
+    EXPECT_TRUE(Is<PrimeDoublePrimeSymbol2>(object(0x52c001)));
+    EXPECT_TRUE(Is<DegreePrimeDoublePrimeSymbol2>(object(0x508002)));
+    EXPECT_TRUE(Is<GenericSymbolEx2>(object(0x101001)));
+    auto attached = [&](int id) {
+        auto* symbol = dynamic_cast<const GenericSymbol2*>(static_cast<const ISymbol*>(object(id)));
+        return symbol != nullptr && (symbol->flags & SimpleFormatSymbol2::Attached) != 0;
+    };
+    EXPECT_TRUE(attached(0x302017));
+    EXPECT_TRUE(attached(0x208002));
+    EXPECT_TRUE(attached(0x42c001));
+    EXPECT_FALSE(attached(0x202017));
+    // Every symbol of the Temperature group is of exactly one kind.
+    for (int id :
+         {0x12a002, 0x22a002, 0x32a002, 0x42a002, 0x12a003, 0x22a003, 0x32a003, 0x42a003}) {
+        auto* linear = dynamic_cast<const LinearSymbol2*>(static_cast<const ISymbol*>(object(id)));
+        ASSERT_NE(linear, nullptr) << std::hex << id;
+        EXPECT_EQ(linear->intervalUnitId, (id & 0xfffff) == 0x2a002 ? 0x2a001 : 0x2a004);
+        EXPECT_FALSE(Is<GenericSymbol2>(object(id)));
+    }
+    EXPECT_TRUE(attached(0x22a004));
+    // The text of a linear symbol reaches that very object in the registry.
+    const UnitSymbolTable::Slot* fahrenheit = table.Find(0x22a003);
+    EXPECT_EQ(Registry().Lookup(fahrenheit->format->GetText(), nullptr), fahrenheit->parse);
+    // Ids outside the table, or without a symbol field.
+    for (int id : {0x2016, 0xb02016, 0x302001, 0x102043, 0x145001, 0x201002, 0})
+        EXPECT_EQ(table.Find(id), nullptr) << std::hex << id;
+}
+
+TEST_F(UnitSymbolTableTest, LocalesShareTheirObjectsAndHaveTheirOwnTexts) {
+    TranslationSet first(L"ru-RU");
+    TranslationSet second(L"ru-RU");
+    TranslationSet english(L"en-US");
+    const UnitSymbolTable& russian = Registry().EnsureLocale(first);
+    EXPECT_EQ(&Registry().EnsureLocale(second), &russian);
+    const UnitSymbolTable& table = Registry().EnsureLocale(english);
+    EXPECT_NE(table.Find(0x202001)->object.get(), russian.Find(0x202001)->object.get());
+    EXPECT_EQ(std::wstring(russian.Find(0x202001)->format->GetText()), L"\u043c"); // м
+    EXPECT_EQ(std::wstring(table.Find(0x202001)->format->GetText()), L"m");
+    // Texts the first registrant kept: meter's "m" is en-US's, "м" is ru-RU's.
+    EXPECT_EQ(Registry().Lookup(L"\u043c", nullptr), russian.Find(0x202001)->parse);
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "units/SymbolStrings.h"
+
+namespace velmar::platform::core::units {
+
+namespace {
+
+// Larger placeholder indices can name no part of any symbol.
+constexpr int kMaxPlaceholder = 999999;
+
+// The child under exactly this literal, or null.
+PatternNode* Child(PatternNode& node, const std::wstring& literal) {
+    size_t length = 0;
+    PatternNode* child = node.next.Lookup(literal.c_str(), &length);
+    return child != nullptr && length == literal.size() ? child : nullptr;
+}
+
+} // namespace
+
+int SplitSymbolString(const wchar_t* text, std::vector<std::wstring>& literals,
+                      std::vector<int>& placeholders) {
+    enum { Text, Open, Index, Close, After } state = Text;
+    literals.assign(1, std::wstring());
+    placeholders.clear();
+    if (text == nullptr)
+        return 1;
+    int index = 0;
+    for (const wchar_t* c = text; *c != L'\0'; ++c) {
+        switch (state) {
+        case Text:
+            if (*c == L'{')
+                state = Open;
+            else if (*c == L'}')
+                state = Close;
+            else
+                literals.back() += *c;
+            break;
+        case Open:
+            if (*c == L'{') {
+                literals.back() += L'{';
+                state = Text;
+            } else if (*c >= L'0' && *c <= L'9') {
+                index = *c - L'0';
+                state = Index;
+            } else {
+                return 1;
+            }
+            break;
+        case Index:
+            if (*c >= L'0' && *c <= L'9') {
+                index = index * 10 + (*c - L'0');
+                if (index > kMaxPlaceholder)
+                    return 1;
+            } else if (*c == L'}') {
+                placeholders.push_back(index);
+                state = After;
+            } else {
+                return 1;
+            }
+            break;
+        case Close:
+            if (*c != L'}')
+                return 1;
+            literals.back() += L'}';
+            state = Text;
+            break;
+        case After:
+            if (*c == L'{' || *c == L'}')
+                return 1;
+            literals.emplace_back(1, *c);
+            state = Text;
+            break;
+        }
+    }
+    return state == Text || state == After ? 0 : 1;
+}
+
+int AddPattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from,
+               IParseSymbol* symbol, bool owned, bool replace) {
+    if (from == literals.size()) {
+        if (node.symbol.symbol != nullptr && !replace)
+            return 1;
+        node.symbol.Reset(symbol, owned);
+        return 0;
+    }
+    const std::wstring& literal = literals[from];
+    if (PatternNode* child = Child(node, literal))
+        return AddPattern(*child, literals, from + 1, symbol, owned, replace);
+    auto* child = new PatternNode;
+    if (node.next.Insert(literal.c_str(), child, true, false) != 0) {
+        delete child;
+        return 1;
+    }
+    if (AddPattern(*child, literals, from + 1, symbol, owned, replace) != 0) {
+        node.next.Erase(literal.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int RemovePattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from) {
+    if (from == literals.size()) {
+        if (node.symbol.symbol == nullptr)
+            return 1;
+        node.symbol.Release();
+        return 0;
+    }
+    const std::wstring& literal = literals[from];
+    PatternNode* child = Child(node, literal);
+    if (child == nullptr)
+        return 1;
+    int result = RemovePattern(*child, literals, from + 1);
+    if (result == 0 && child->symbol.symbol == nullptr && child->next.IsEmpty())
+        result = node.next.Erase(literal.c_str());
+    return result;
+}
+
+} // namespace velmar::platform::core::units

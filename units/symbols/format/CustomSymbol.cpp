@@ -1,0 +1,104 @@
+#include "units/symbols/format/CustomSymbol.h"
+
+#include "units/symbols/parse/NumberSymbol.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace velmar::platform::core::units {
+
+CustomSymbol::CustomSymbol(const IFormatSymbol* prototype, std::vector<std::wstring> literals,
+                           std::vector<int> placeholders, int kind)
+    : placeholders(std::move(placeholders)), literals(std::move(literals)), prototype(prototype),
+      kind(kind) {
+    bool valid = prototype != nullptr;
+    size_t count = this->placeholders.size();
+    valid = valid && static_cast<int>(count) == prototype->GetLastPartIndex(kind) + 1;
+    valid = valid && (this->literals.size() == count || this->literals.size() == count + 1);
+    std::vector<bool> seen(count);
+    for (int index : this->placeholders) {
+        valid = valid && index >= 0 && static_cast<size_t>(index) < count && !seen[index];
+        if (valid)
+            seen[index] = true;
+    }
+    if (!valid) {
+        this->prototype = nullptr;
+        this->literals.clear();
+        this->placeholders.clear();
+    }
+}
+
+int CustomSymbol::Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
+                         const FormatterState& state) const {
+    if (!IsValid() || buffer == nullptr)
+        return -1;
+    size_t at = 0;
+    size_t remaining = size;
+    for (size_t i = 0; i < literals.size(); ++i) {
+        const std::wstring& literal = literals[i];
+        if (remaining < literal.size() + 1)
+            return -1;
+        literal.copy(buffer + at, literal.size());
+        at += literal.size();
+        remaining -= literal.size();
+        if (i < placeholders.size()) {
+            int written =
+                FormatPart(static_cast<int>(i), value, dimension, buffer + at, remaining, state);
+            if (written < 0)
+                return -1;
+            // The part's terminator is overwritten by what follows.
+            at += static_cast<size_t>(written) - 1;
+            remaining -= static_cast<size_t>(written) - 1;
+        }
+    }
+    if (remaining == 0)
+        return -1;
+    buffer[at] = L'\0';
+    return static_cast<int>(size - remaining + 1);
+}
+
+int CustomSymbol::FormatPart(int index, double value, const DimensionTag& dimension,
+                             wchar_t* buffer, size_t size, const FormatterState& state) const {
+    if (!IsValid() || index < 0 || static_cast<size_t>(index) >= placeholders.size())
+        return -1;
+    return prototype->FormatPart(placeholders[index], value, dimension, buffer, size, state);
+}
+
+int CustomSymbol::BuildResult(SymbolList& list, int requested) const {
+    if (!IsValid() || requested != kind)
+        return 1;
+    auto end = std::find_if(list.begin(), list.end(), [](const SymbolRef& element) {
+        return dynamic_cast<const NumberSymbol*>(element.symbol) == nullptr;
+    });
+    if (static_cast<size_t>(std::distance(list.begin(), end)) != placeholders.size())
+        return 1;
+    // The number written for placeholder k moves to position k.
+    std::vector<SymbolRef> numbers;
+    for (auto element = list.begin(); element != end; ++element)
+        numbers.push_back(std::move(*element));
+    auto element = list.begin();
+    for (size_t position = 0; position < placeholders.size(); ++position, ++element) {
+        size_t from = static_cast<size_t>(
+            std::find(placeholders.begin(), placeholders.end(), static_cast<int>(position)) -
+            placeholders.begin());
+        *element = std::move(numbers[from]);
+    }
+    return prototype->BuildResult(list, kind);
+}
+
+int CustomSymbol::GetLastPartIndex(int requested) const {
+    if (!IsValid())
+        return -3;
+    return requested == kind ? prototype->GetLastPartIndex(kind) : -1;
+}
+
+int CustomSymbol::Customize(std::vector<std::unique_ptr<CustomSymbol>>&,
+                            const std::vector<std::wstring>&, const std::vector<int>&) const {
+    return 3;
+}
+
+const wchar_t* CustomSymbol::GetText() const {
+    return IsValid() ? prototype->GetText() : nullptr;
+}
+
+} // namespace velmar::platform::core::units

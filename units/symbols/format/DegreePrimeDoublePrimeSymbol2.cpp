@@ -1,0 +1,198 @@
+#include "units/symbols/format/DegreePrimeDoublePrimeSymbol2.h"
+
+#include "units/FormatterState.h"
+#include "units/number/NumberFormatter.h"
+#include "units/symbols/format/UnitSymbolParts.h"
+
+#include <ViVuzaZadur/UnitConverter.h>
+
+#include <cmath>
+
+namespace velmar::platform::core::units {
+
+namespace {
+
+constexpr int kDegree = 0x8002;
+
+// An angle split into degrees (toward zero), minutes and seconds (magnitudes), rounded and
+// carried for the precision.
+struct Split {
+    double degrees;
+    double minutes;
+    double seconds;
+    unsigned degreeFlags;
+};
+
+Split SplitAngle(double x, int precision) {
+    Split split{0, 0, 0, IntegerOnly | (x < 0 ? SignedZero : 0u)};
+    double guard = 1 / (2 * std::pow(10.0, precision) * 100000);
+    x += x < 0 ? -guard : guard;
+    split.degrees = std::trunc(x);
+    double totalMinutes = std::abs(x - split.degrees) * 60;
+    split.minutes = std::floor(totalMinutes);
+    split.seconds = (totalMinutes - split.minutes) * 60;
+    auto carryMinutes = [&split]() {
+        if (split.minutes >= 60) {
+            split.degrees += 1;
+            split.minutes -= 60;
+        }
+    };
+    if (precision == 0) {
+        if (split.minutes >= 30)
+            split.degrees += 1;
+    } else if (precision <= 2) {
+        if (split.seconds >= 30)
+            split.minutes += 1;
+        carryMinutes();
+    } else if (precision <= 4) {
+        double whole = 0;
+        if (std::modf(split.seconds, &whole) >= 0.5)
+            split.seconds += 0.5;
+        if (split.seconds >= 60) {
+            split.minutes += 1;
+            split.seconds = 0;
+        }
+        carryMinutes();
+    } else {
+        double scale = std::pow(10.0, precision - 4);
+        double whole = 0;
+        double scaled = std::modf(split.seconds, &whole) * scale;
+        if (std::modf(scaled, &whole) >= 0.5)
+            split.seconds += 1 / (2 * scale);
+        if (split.seconds >= 60) {
+            split.minutes += 1;
+            split.seconds -= 60;
+        }
+        carryMinutes();
+    }
+    return split;
+}
+
+// Writes the seconds for the precision at buffer + at: an integer up to precision 4, else with
+// p - 4 decimals in the formatter's numeric format. The index of the terminator, or an error.
+int WriteSeconds(const FormatterState& state, double seconds, wchar_t* buffer, size_t size,
+                 size_t at) {
+    int precision = state.Number().decimalPrecision;
+    int written = precision <= 4
+                      ? FormatNumber(state.Number(), seconds, buffer + at, size - at, IntegerOnly)
+                      : FormatNumberWithPrecision(state.Number(), precision - 4, seconds,
+                                                  buffer + at, size - at, 0);
+    return written < 0 ? written : static_cast<int>(at) + written - 1;
+}
+
+} // namespace
+
+DegreePrimeDoublePrimeSymbol2::DegreePrimeDoublePrimeSymbol2(std::wstring text, bool bearing,
+                                                             bool degreeSign)
+    : GenericSymbol2(std::move(text), kDegree, 0), bearing(bearing), degreeSign(degreeSign) {}
+
+int DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension,
+                                          wchar_t* buffer, size_t size,
+                                          const FormatterState& state) const {
+    if (buffer == nullptr)
+        return -1;
+    const UnitConverter* converter = GetConverter();
+    double x = 0;
+    ErrorCode error = converter->FromBase(value, dimension, &x);
+    if (error != ecSuccess)
+        return -error;
+    size_t at = 0;
+    wchar_t suffix = L'\0';
+    if (bearing) {
+        x = std::fmod(x, 360.0);
+        if (x <= -180)
+            x += 360;
+        else if (x > 180)
+            x -= 360;
+        if (size < 2)
+            return -1;
+        if (x == 0 || x == 90 || x == -90 || x == 180) {
+            buffer[0] = x == 0 ? L'E' : x == 90 ? L'N' : x == -90 ? L'S' : L'W';
+            buffer[1] = L'\0';
+            return 2;
+        }
+        wchar_t prefix;
+        if (x > 0 && x < 90) {
+            prefix = L'N', suffix = L'E', x = 90 - x;
+        } else if (x > 90) {
+            prefix = L'N', suffix = L'W', x = x - 90;
+        } else if (x > -90) {
+            prefix = L'S', suffix = L'E', x = x + 90;
+        } else {
+            prefix = L'S', suffix = L'W', x = -90 - x;
+        }
+        buffer[at++] = prefix;
+        buffer[at++] = L' ';
+    }
+    int precision = state.Number().decimalPrecision;
+    Split split = SplitAngle(x, precision);
+    int end = WriteInteger(state, split.degrees, split.degreeFlags, buffer, size, at);
+    if (end < 0)
+        return end;
+    buffer[end] = degreeSign ? L'\u00b0' : L'd';
+    if (precision >= 1) {
+        end = WriteInteger(state, split.minutes, 0, buffer, size, static_cast<size_t>(end) + 1);
+        if (end < 0)
+            return end;
+        buffer[end] = L'\'';
+    }
+    if (precision >= 3) {
+        end = WriteSeconds(state, split.seconds, buffer, size, static_cast<size_t>(end) + 1);
+        if (end < 0)
+            return end;
+        buffer[end] = L'"';
+    }
+    size_t length = static_cast<size_t>(end) + 1;
+    if (bearing) {
+        if (length + 3 >= size)
+            return -1;
+        buffer[length++] = L' ';
+        buffer[length++] = suffix;
+    } else if (length >= size) {
+        return -1;
+    }
+    buffer[length] = L'\0';
+    return static_cast<int>(length + 1);
+}
+
+int DegreePrimeDoublePrimeSymbol2::FormatPart(int index, double value,
+                                              const DimensionTag& dimension, wchar_t* buffer,
+                                              size_t size, const FormatterState& state) const {
+    if (buffer == nullptr || bearing)
+        return -1;
+    double x = 0;
+    ErrorCode error = GetConverter()->FromBase(value, dimension, &x);
+    if (error != ecSuccess)
+        return -error;
+    int precision = state.Number().decimalPrecision;
+    Split split = SplitAngle(x, precision);
+    int end;
+    if (index == 0)
+        end = WriteInteger(state, split.degrees, split.degreeFlags, buffer, size, 0);
+    else if (index == 1 && precision >= 1)
+        end = WriteInteger(state, split.minutes, 0, buffer, size, 0);
+    else if (index == 2 && precision >= 3)
+        end = WriteSeconds(state, split.seconds, buffer, size, 0);
+    else if (precision <= 2)
+        end = WriteInteger(state, 0, 0, buffer, size, 0);
+    else
+        return -1;
+    return end < 0 ? end : end + 1;
+}
+
+int DegreePrimeDoublePrimeSymbol2::BuildResult(SymbolList& list, int kind) const {
+    double numbers[3];
+    if (kind != 0 || !LeadingNumbers(list, 3, numbers))
+        return 1;
+    double minutes = std::abs(numbers[1]) / 60;
+    double seconds = std::abs(numbers[2]) / 3600;
+    double angle =
+        numbers[0] >= 0 ? numbers[0] + minutes + seconds : numbers[0] - minutes - seconds;
+    return ReplaceWithResult(list, unitId, angle, 3);
+}
+
+int DegreePrimeDoublePrimeSymbol2::GetLastPartIndex(int kind) const {
+    return kind == 0 ? 2 : -1;
+}
+
+} // namespace velmar::platform::core::units

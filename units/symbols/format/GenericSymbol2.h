@@ -1,0 +1,18 @@
+#pragma once
+
+#include "units/symbols/format/UnitFormatSymbol.h"
+#include "units/symbols/parse/OperandSymbol.h"
+
+namespace velmar::platform::core::units {
+
+// A unit symbol: writes a value in its unit with its text («12.50 m»), and is a unit operand
+// in parsed expressions.
+class GenericSymbol2 : public OperandSymbol, public UnitFormatSymbol {
+public:
+    GenericSymbol2(std::wstring text, int unitId, uint32_t flags)
+        : UnitFormatSymbol(std::move(text), unitId, flags) {}
+
+    const UnitConverter* GetConverter() const override;
+};
+
+} // namespace velmar::platform::core::units

@@ -1,0 +1,257 @@
+#include "units/symbols/format/PrimeDoublePrimeSymbol2.h"
+
+#include "units/FormatterState.h"
+#include "units/number/NumberFormatter.h"
+#include "units/symbols/format/CustomSymbol.h"
+#include "units/symbols/format/UnitSymbolParts.h"
+
+#include <ViVuzaZadur/UnitConverter.h>
+
+#include <cmath>
+
+namespace velmar::platform::core::units {
+
+namespace {
+
+constexpr int kInch = 0x2016;
+constexpr wchar_t kPrime = L'\'';
+constexpr wchar_t kDoublePrime = L'"';
+
+// The symbols whose inches carry a fraction, with and without feet.
+constexpr int kFeetInchesFraction = 0x702016;
+constexpr int kFeetDashInchesFraction = 0x802016;
+constexpr int kInchesFraction = 0x902016;
+constexpr int kInchesDashFraction = 0xa02016;
+constexpr int kFeetInches = 0x502016;
+constexpr int kFeetDashInches = 0x602016;
+constexpr int kMinutesSeconds = 0x52c001;
+
+bool HasFeetFractions(int id) {
+    return id == kFeetInchesFraction || id == kFeetDashInchesFraction;
+}
+bool HasInchFractions(int id) {
+    return id == kInchesFraction || id == kInchesDashFraction;
+}
+bool HasMajorMinor(int id) {
+    return id == kFeetInches || id == kFeetDashInches || id == kMinutesSeconds ||
+           HasFeetFractions(id);
+}
+
+} // namespace
+
+struct PrimeDoublePrimeSymbol2::Parts {
+    double major = 0;
+    double minor = 0;
+    double denominator = 1;
+    unsigned majorFlags = IntegerOnly;
+};
+
+PrimeDoublePrimeSymbol2::PrimeDoublePrimeSymbol2(std::wstring text, int symbolId, bool showMajor,
+                                                 bool useFraction, bool useDash)
+    : GenericSymbol2(std::move(text), symbolId & 0xfffff, 0), showMajor(showMajor),
+      useFraction(useFraction), useDash(useDash), symbolId(symbolId) {}
+
+double PrimeDoublePrimeSymbol2::MajorFactor() const {
+    return unitId == kInch ? 12.0 : 60.0;
+}
+
+int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension,
+                                     const FormatterState& state, Parts& parts) const {
+    const UnitConverter* converter = GetConverter();
+    if (converter == nullptr)
+        return -ecFailure;
+    double x = 0;
+    ErrorCode error = converter->FromBase(value, dimension, &x);
+    if (error != ecSuccess)
+        return -error;
+    if (x < 0)
+        parts.majorFlags |= SignedZero;
+    int precision = state.Number().decimalPrecision;
+    if (useFraction) {
+        for (int i = 0; i < precision; ++i)
+            parts.denominator *= 2;
+        x += (x > 0 ? 0.5 : -0.5) / parts.denominator;
+    } else {
+        // A guard against representation error: 0.5 must not show as 0.49999.
+        double guard = 1 / (2 * std::pow(10.0, precision) * 100000);
+        x += x < 0 ? -guard : guard;
+    }
+    parts.minor = x;
+    if (showMajor) {
+        parts.major = std::trunc(x / MajorFactor());
+        parts.minor = std::abs(x - parts.major * MajorFactor());
+    }
+    return 0;
+}
+
+int PrimeDoublePrimeSymbol2::WriteMinor(const Parts& parts, wchar_t* buffer, size_t size, size_t at,
+                                        wchar_t afterWhole, const FormatterState& state) const {
+    if (!useFraction) {
+        int written = FormatNumber(state.Number(), parts.minor, buffer + at, size - at, 0);
+        return written < 0 ? written : static_cast<int>(at) + written - 1;
+    }
+    double whole = std::trunc(parts.minor);
+    double numerator = std::trunc((parts.minor - whole) * parts.denominator);
+    double denominator = parts.denominator;
+    int end = static_cast<int>(at) - 1;
+    if (numerator == 0 || whole != 0) {
+        end = WriteInteger(state, whole, 0, buffer, size, at);
+        if (end < 0)
+            return end;
+        buffer[end] = afterWhole;
+        at = static_cast<size_t>(end) + 1;
+    }
+    if (numerator != 0) {
+        if (whole < 0 && numerator < 0)
+            numerator = -numerator;
+        while (std::fmod(numerator, 2.0) == 0) {
+            numerator /= 2;
+            denominator /= 2;
+        }
+        end = WriteInteger(state, numerator, 0, buffer, size, at);
+        if (end < 0)
+            return end;
+        buffer[end] = L'/';
+        end = WriteInteger(state, denominator, 0, buffer, size, static_cast<size_t>(end) + 1);
+    }
+    return end;
+}
+
+int PrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension, wchar_t* buffer,
+                                    size_t size, const FormatterState& state) const {
+    if (buffer == nullptr)
+        return -1;
+    Parts parts;
+    if (int error = Prepare(value, dimension, state, parts); error != 0)
+        return error;
+    size_t at = 0;
+    if (showMajor) {
+        int end = WriteInteger(state, parts.major, parts.majorFlags, buffer, size, 0);
+        if (end < 0)
+            return end;
+        buffer[end] = kPrime;
+        at = static_cast<size_t>(end) + 1;
+        if (useDash) {
+            if (at >= size)
+                return -1;
+            buffer[at++] = L'-';
+        }
+    }
+    int last = WriteMinor(parts, buffer, size, at, useDash ? L'-' : L' ', state);
+    if (last < 0)
+        return last;
+    // The double prime takes the place of the last terminator, or of the separator after a
+    // whole number that stands alone.
+    if (static_cast<size_t>(last) + 1 >= size)
+        return -1;
+    buffer[last] = kDoublePrime;
+    buffer[last + 1] = L'\0';
+    return last + 2;
+}
+
+int PrimeDoublePrimeSymbol2::FormatPart(int index, double value, const DimensionTag& dimension,
+                                        wchar_t* buffer, size_t size,
+                                        const FormatterState& state) const {
+    if (buffer == nullptr)
+        return -1;
+    Parts parts;
+    if (int error = Prepare(value, dimension, state, parts); error != 0)
+        return error;
+    int last = showMajor && index == 0
+                   ? WriteInteger(state, parts.major, parts.majorFlags, buffer, size, 0)
+                   : WriteMinor(parts, buffer, size, 0, L' ', state);
+    if (last < 0)
+        return last;
+    buffer[last] = L'\0';
+    return last + 1;
+}
+
+int PrimeDoublePrimeSymbol2::GetLastPartIndex(int kind) const {
+    if (HasMajorMinor(symbolId) && kind == 0)
+        return 1;
+    if (HasFeetFractions(symbolId) && (kind == 1 || kind == 2))
+        return kind + 1;
+    if (HasInchFractions(symbolId) && kind >= 0 && kind <= 2)
+        return kind;
+    return -1;
+}
+
+int PrimeDoublePrimeSymbol2::Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
+                                       const std::vector<std::wstring>& literals,
+                                       const std::vector<int>& placeholders) const {
+    if (CustomizeKind0(this, out, literals, placeholders) != 0)
+        return 1;
+    if (!HasFeetFractions(symbolId) && !HasInchFractions(symbolId))
+        return 0;
+    // Derived layouts for reading fractional inches: the fraction texts follow the inches
+    // placeholder, the literals keep their order.
+    std::vector<std::wstring> one, two;
+    std::vector<int> onePlaces, twoPlaces;
+    auto literal = [&](size_t i) { return i < literals.size() ? literals[i] : std::wstring(); };
+    bool trailing = literals.size() > placeholders.size();
+    if (HasFeetFractions(symbolId) && placeholders[0] == 0) {
+        one = {literals[0], literals[1], L"/"};
+        onePlaces = {0, 1, 2};
+        two = {literals[0], literals[1], L" ", L"/"};
+        twoPlaces = {0, 1, 2, 3};
+        if (trailing) {
+            one.push_back(literal(2));
+            two.push_back(literal(2));
+        }
+    } else if (HasFeetFractions(symbolId)) {
+        one = {literals[0], L"/", literals[1]};
+        onePlaces = {1, 2, 0};
+        two = {literals[0], L" ", L"/", literals[1]};
+        twoPlaces = {1, 2, 3, 0};
+        if (trailing) {
+            one.push_back(literal(2));
+            two.push_back(literal(2));
+        }
+    } else {
+        one = {literals[0], L"/"};
+        onePlaces = {0, 1};
+        two = {literals[0], L" ", L"/"};
+        twoPlaces = {0, 1, 2};
+        if (trailing) {
+            one.push_back(literal(1));
+            two.push_back(literal(1));
+        }
+    }
+    auto first = std::make_unique<CustomSymbol>(this, one, onePlaces, 1);
+    auto second = std::make_unique<CustomSymbol>(this, two, twoPlaces, 2);
+    if (!first->IsValid() || !second->IsValid()) {
+        out.clear();
+        return 1;
+    }
+    out.push_back(std::move(first));
+    out.push_back(std::move(second));
+    return 0;
+}
+
+int PrimeDoublePrimeSymbol2::BuildResult(SymbolList& list, int kind) const {
+    double numbers[4];
+    int count = GetLastPartIndex(kind) + 1;
+    if (count <= 0 || !LeadingNumbers(list, static_cast<size_t>(count), numbers))
+        return 1;
+    double factor = MajorFactor();
+    auto combine = [factor](double a, double m) {
+        return a >= 0 ? m + a * factor : a * factor - m;
+    };
+    double value = 0;
+    if (HasInchFractions(symbolId)) {
+        if ((kind == 1 && numbers[1] == 0) || (kind == 2 && numbers[2] == 0))
+            return 1;
+        value = kind == 0   ? numbers[0]
+                : kind == 1 ? numbers[0] / numbers[1]
+                            : numbers[0] + numbers[1] / numbers[2];
+    } else {
+        if ((kind == 1 && numbers[2] == 0) || (kind == 2 && numbers[3] == 0))
+            return 1;
+        value = kind == 0   ? combine(numbers[0], std::abs(numbers[1]))
+                : kind == 1 ? combine(numbers[0], std::abs(numbers[1] / numbers[2]))
+                            : combine(numbers[0], std::abs(numbers[1] + numbers[2] / numbers[3]));
+    }
+    return ReplaceWithResult(list, unitId, value, static_cast<size_t>(count));
+}
+
+} // namespace velmar::platform::core::units

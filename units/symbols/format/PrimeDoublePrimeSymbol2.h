@@ -1,0 +1,53 @@
+#pragma once
+
+#include "units/symbols/format/GenericSymbol2.h"
+
+namespace velmar::platform::core::units {
+
+// A value as a count of a major unit and a remainder in a minor unit, marked with a prime and
+// a double prime: a length as feet and inches («5'6.50"»), a time as minutes and seconds
+// («5'30.00"»). Variants leave the feet out, put a dash after the prime and between whole
+// inches and fraction, or write the inches as a whole number and a fraction whose denominator
+// is 2 to the formatter's precision («5'-6 1/2"»). The marks are the ASCII apostrophe and
+// quotation mark, whatever the symbol's text.
+//
+// Layouts of symbol strings: kind 0 has the major count as placeholder 0 and the minor part as
+// placeholder 1 (the inches alone as 0 when the feet are left out). The fractional symbols
+// also read two derived layouts: whole inches written as a fraction (kind 1) and as a whole
+// number and a fraction (kind 2).
+class PrimeDoublePrimeSymbol2 : public GenericSymbol2 {
+public:
+    // unitId is the minor unit: symbolId & 0xfffff.
+    PrimeDoublePrimeSymbol2(std::wstring text, int symbolId, bool showMajor, bool useFraction,
+                            bool useDash);
+
+    int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
+               const FormatterState& state) const override;
+    int FormatPart(int index, double value, const DimensionTag& dimension, wchar_t* buffer,
+                   size_t size, const FormatterState& state) const override;
+    int BuildResult(SymbolList& list, int kind) const override;
+    int GetLastPartIndex(int kind) const override;
+    int Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
+                  const std::vector<std::wstring>& literals,
+                  const std::vector<int>& placeholders) const override;
+
+    const bool showMajor;
+    const bool useFraction;
+    const bool useDash;
+    const int symbolId;
+
+private:
+    struct Parts;
+    // Converts the value into the minor unit and splits it: -1, the negated ErrorCode of the
+    // conversion, or 0.
+    int Prepare(double value, const DimensionTag& dimension, const FormatterState& state,
+                Parts& parts) const;
+    // Writes the minor part at buffer + at; afterWhole follows a whole number that stands
+    // alone. Returns the index of the last terminator written, or a negative error.
+    int WriteMinor(const Parts& parts, wchar_t* buffer, size_t size, size_t at, wchar_t afterWhole,
+                   const FormatterState& state) const;
+    // Inches and feet (12), or seconds and minutes (60).
+    double MajorFactor() const;
+};
+
+} // namespace velmar::platform::core::units

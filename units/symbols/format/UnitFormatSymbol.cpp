@@ -1,0 +1,40 @@
+#include "units/symbols/format/UnitFormatSymbol.h"
+
+#include "units/symbols/format/UnitSymbolParts.h"
+
+namespace velmar::platform::core::units {
+
+int UnitFormatSymbol::Format(double value, const DimensionTag& dimension, wchar_t* buffer,
+                             size_t size, const FormatterState& state) const {
+    int written = FormatPart(0, value, dimension, buffer, size, state);
+    if (written < 1)
+        return written;
+    return SimpleFormatSymbol2::Format(value, dimension, buffer + written - 1, size - written + 1,
+                                       state);
+}
+
+int UnitFormatSymbol::FormatPart(int index, double value, const DimensionTag& dimension,
+                                 wchar_t* buffer, size_t size, const FormatterState& state) const {
+    if (index != 0)
+        return -1;
+    return FormatInUnit(unitId, value, dimension, buffer, size, state);
+}
+
+int UnitFormatSymbol::BuildResult(SymbolList& list, int kind) const {
+    double value = 0;
+    if (kind != 0 || !LeadingNumbers(list, 1, &value))
+        return 1;
+    return ReplaceWithResult(list, unitId, value, 1);
+}
+
+int UnitFormatSymbol::GetLastPartIndex(int kind) const {
+    return kind == 0 ? 0 : -1;
+}
+
+int UnitFormatSymbol::Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
+                                const std::vector<std::wstring>& literals,
+                                const std::vector<int>& placeholders) const {
+    return CustomizeKind0(this, out, literals, placeholders);
+}
+
+} // namespace velmar::platform::core::units

@@ -1,0 +1,69 @@
+#include "units/symbols/format/UnitSymbolParts.h"
+
+#include "units/FormatterState.h"
+#include "units/number/NumberFormatter.h"
+#include "units/symbols/format/CustomSymbol.h"
+#include "units/symbols/parse/GenericOperand.h"
+#include "units/symbols/parse/NumberSymbol.h"
+
+#include <ViVuzaZadur/UnitConverter.h>
+#include <ViVuzaZadur/UnitsConfig.h>
+
+#include <iterator>
+
+namespace velmar::platform::core::units {
+
+int FormatInUnit(int unitId, double value, const DimensionTag& dimension, wchar_t* buffer,
+                 size_t size, const FormatterState& state, unsigned numberFlags) {
+    const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unitId);
+    if (converter == nullptr)
+        return -ecFailure;
+    double converted = 0;
+    ErrorCode error = converter->FromBase(value, dimension, &converted);
+    if (error != ecSuccess)
+        return -error;
+    return FormatNumber(state.Number(), converted, buffer, size, numberFlags);
+}
+
+int WriteInteger(const FormatterState& state, double value, unsigned flags, wchar_t* buffer,
+                 size_t size, size_t at) {
+    int written = FormatNumber(state.Number(), value, buffer + at, size - at, IntegerOnly | flags);
+    return written < 0 ? written : static_cast<int>(at) + written - 1;
+}
+
+int ReplaceWithResult(SymbolList& list, int unitId, double value, size_t count) {
+    const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unitId);
+    double base = 0;
+    if (list.size() < count || converter == nullptr ||
+        converter->ToBase(value, &base, converter->GetDimTag()) != ecSuccess)
+        return 1;
+    list.front().Reset(new ResultSymbol(base, converter->GetDimTag()), true);
+    list.erase(std::next(list.begin()), std::next(list.begin(), static_cast<long>(count)));
+    return 0;
+}
+
+bool LeadingNumbers(const SymbolList& list, size_t count, double* values) {
+    auto element = list.begin();
+    for (size_t i = 0; i < count; ++i, ++element) {
+        if (element == list.end())
+            return false;
+        auto* number = dynamic_cast<const NumberSymbol*>(element->symbol);
+        if (number == nullptr)
+            return false;
+        values[i] = number->value;
+    }
+    return true;
+}
+
+int CustomizeKind0(const IFormatSymbol* prototype, std::vector<std::unique_ptr<CustomSymbol>>& out,
+                   const std::vector<std::wstring>& literals,
+                   const std::vector<int>& placeholders) {
+    out.clear();
+    auto custom = std::make_unique<CustomSymbol>(prototype, literals, placeholders, 0);
+    if (!custom->IsValid())
+        return 1;
+    out.push_back(std::move(custom));
+    return 0;
+}
+
+} // namespace velmar::platform::core::units

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "units/number/NumberFlags.h"
+#include "units/symbols/IParseSymbol.h"
+
+namespace velmar::platform::core::units {
+
+// A number read from a parsed text, with the flags the scanner reported for it.
+class NumberSymbol : public IParseSymbol {
+public:
+    NumberSymbol(double value, NumberFlags flags) : value(value), flags(flags) {}
+
+    int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                 const int* targetDimension) const override;
+
+    double value;
+    NumberFlags flags;
+};
+
+} // namespace velmar::platform::core::units
