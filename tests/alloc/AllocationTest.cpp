@@ -1,4 +1,6 @@
-// Number text allocates nothing per call. This program replaces operator new to count.
+// Number text allocates nothing per call. This program counts every operator new.
+#include "AllocationCounter.h"
+
 #include "units/FormatterState.h"
 #include "units/number/NumberFormatter.h"
 #include "units/number/NumberScanner.h"
@@ -8,27 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace {
-std::atomic<size_t> allocations{0};
-}
-
-void* operator new(size_t size) {
-    allocations.fetch_add(1);
-    if (void* memory = std::malloc(size == 0 ? 1 : size))
-        return memory;
-    throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, size_t) noexcept {
-    std::free(memory);
-}
 
 using namespace velmar::platform::core::units;
 
@@ -43,7 +24,7 @@ TEST(Allocations, NumberTextAllocatesNothingPerCall) {
     // The first fraction builds the default settings once; count the second round.
     size_t before = 0;
     for (int round = 0; round < 2; ++round) {
-        before = allocations.load();
+        before = AllocationCount();
         for (NumberFormat format : {nfExponential, nfExponentialLower, nfFixedPoint, nfGeneral,
                                     nfGeneralLower, nfNumber, nfFraction}) {
             settings.numericFormat = format;
@@ -53,7 +34,7 @@ TEST(Allocations, NumberTextAllocatesNothingPerCall) {
         for (const wchar_t* text : {L"1,234.5", L"-12", L"2e-3", L"x", L".5"})
             ScanNumber(state.NumberTokens(), text, &value, &flags);
     }
-    EXPECT_EQ(allocations.load() - before, 0u);
+    EXPECT_EQ(AllocationCount() - before, 0u);
     UnitsManager::Uninitialize();
 }
 

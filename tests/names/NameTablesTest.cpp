@@ -73,7 +73,9 @@ struct IndexCase {
     const char* name; // null: no row
 };
 
-void PrintTo(const IndexCase& c, std::ostream* out) { *out << std::hex << "id " << c.id; }
+void PrintTo(const IndexCase& c, std::ostream* out) {
+    *out << std::hex << "id " << c.id;
+}
 
 class UnitNameIndex : public ::testing::TestWithParam<IndexCase> {};
 

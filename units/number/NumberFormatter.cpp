@@ -148,36 +148,11 @@ int Fraction(const NumberSettings& settings, int precision, double value, wchar_
     double numerator = std::trunc(fraction * denominator);
 
     // The parts are written with a new formatter's settings in the "Number" format.
-    const NumberSettings& plain = NumberSettings::Defaults();
-    auto write = [&](double number, size_t at, unsigned flags) {
-        return Format(plain, nfNumber, precision, number, buffer + at, bufferSize - at, flags);
-    };
-    size_t position = 0; // where the next part starts
-    if (numerator == 0 || whole != 0) {
-        int written = write(whole, position, wholeFlags);
-        if (written < 0)
-            return -1;
-        position += static_cast<size_t>(written);
-        buffer[position - 1] = L' ';
-    }
-    size_t length = position == 0 ? 0 : position - 1;
-    if (numerator != 0) {
-        if (whole < 0 && numerator < 0)
-            numerator = -numerator;
-        while (std::fmod(numerator, 2.0) == 0) {
-            numerator /= 2;
-            denominator /= 2;
-        }
-        int written = write(numerator, position, IntegerOnly);
-        if (written < 0)
-            return -1;
-        position += static_cast<size_t>(written);
-        buffer[position - 1] = L'/';
-        written = write(denominator, position, IntegerOnly);
-        if (written < 0)
-            return -1;
-        length = position + static_cast<size_t>(written) - 1;
-    }
+    int end = WriteMixedNumber(NumberSettings::Defaults(), nfNumber, whole, numerator, denominator,
+                               wholeFlags, L' ', buffer, bufferSize, 0);
+    if (end < 0)
+        return -1;
+    size_t length = static_cast<size_t>(end);
     // The text and its terminator, and one more terminator after them, must fit.
     if (length + 1 >= bufferSize)
         return -1;
@@ -185,7 +160,6 @@ int Fraction(const NumberSettings& settings, int precision, double value, wchar_
     buffer[length + 1] = L'\0';
     return static_cast<int>(length + 1);
 }
-
 
 } // namespace
 
@@ -198,6 +172,41 @@ int FormatNumber(const NumberSettings& settings, double value, wchar_t* buffer, 
 int FormatNumberWithPrecision(const NumberSettings& settings, int precision, double value,
                               wchar_t* buffer, size_t bufferSize, unsigned flags) {
     return Format(settings, settings.numericFormat, precision, value, buffer, bufferSize, flags);
+}
+
+int WriteMixedNumber(const NumberSettings& settings, NumberFormat format, double whole,
+                     double numerator, double denominator, unsigned wholeFlags, wchar_t afterWhole,
+                     wchar_t* buffer, size_t bufferSize, size_t at) {
+    auto write = [&](double number, unsigned flags) {
+        if (at >= bufferSize)
+            return -1;
+        int written = Format(settings, format, settings.decimalPrecision, number, buffer + at,
+                             bufferSize - at, flags | IntegerOnly);
+        return written < 0 ? -1 : static_cast<int>(at) + written - 1;
+    };
+    int end = static_cast<int>(at) - 1;
+    if (numerator == 0 || whole != 0) {
+        end = write(whole, wholeFlags);
+        if (end < 0)
+            return -1;
+        buffer[end] = afterWhole;
+        at = static_cast<size_t>(end) + 1;
+    }
+    if (numerator != 0) {
+        if (whole < 0 && numerator < 0)
+            numerator = -numerator;
+        while (std::fmod(numerator, 2.0) == 0) {
+            numerator /= 2;
+            denominator /= 2;
+        }
+        end = write(numerator, 0);
+        if (end < 0)
+            return -1;
+        buffer[end] = L'/';
+        at = static_cast<size_t>(end) + 1;
+        end = write(denominator, 0);
+    }
+    return end;
 }
 
 int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer,

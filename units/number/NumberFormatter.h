@@ -23,6 +23,15 @@ int FormatNumber(const NumberSettings& settings, double value, wchar_t* buffer, 
 int FormatNumberWithPrecision(const NumberSettings& settings, int precision, double value,
                               wchar_t* buffer, size_t bufferSize, unsigned flags);
 
+// Writes a mixed number at buffer + at, its parts IntegerOnly in the given settings and format:
+// the whole number with wholeFlags, unless it is 0 and a fraction follows, then afterWhole; then
+// numerator/denominator reduced by halving, unless the numerator is 0. The sign stands once, on
+// the whole number. Returns the index of the last character written (the final terminator, or
+// afterWhole behind a lone whole number), or -1 when the text does not fit.
+int WriteMixedNumber(const NumberSettings& settings, NumberFormat format, double whole,
+                     double numerator, double denominator, unsigned wholeFlags, wchar_t afterWhole,
+                     wchar_t* buffer, size_t bufferSize, size_t at);
+
 // The "Fraction" format: the value rounded to a multiple of 1/2^precision, half away from
 // zero, written as a whole number and a reduced fraction ("2 1/2", "3/8", "-1 1/4"). The
 // numbers are written with the initial settings of a formatter, whatever the caller's digits,

@@ -92,29 +92,8 @@ int PrimeDoublePrimeSymbol2::WriteMinor(const Parts& parts, wchar_t* buffer, siz
     }
     double whole = std::trunc(parts.minor);
     double numerator = std::trunc((parts.minor - whole) * parts.denominator);
-    double denominator = parts.denominator;
-    int end = static_cast<int>(at) - 1;
-    if (numerator == 0 || whole != 0) {
-        end = WriteInteger(state, whole, 0, buffer, size, at);
-        if (end < 0)
-            return end;
-        buffer[end] = afterWhole;
-        at = static_cast<size_t>(end) + 1;
-    }
-    if (numerator != 0) {
-        if (whole < 0 && numerator < 0)
-            numerator = -numerator;
-        while (std::fmod(numerator, 2.0) == 0) {
-            numerator /= 2;
-            denominator /= 2;
-        }
-        end = WriteInteger(state, numerator, 0, buffer, size, at);
-        if (end < 0)
-            return end;
-        buffer[end] = L'/';
-        end = WriteInteger(state, denominator, 0, buffer, size, static_cast<size_t>(end) + 1);
-    }
-    return end;
+    return WriteMixedNumber(state.Number(), state.Number().numericFormat, whole, numerator,
+                            parts.denominator, 0, afterWhole, buffer, size, at);
 }
 
 int PrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension, wchar_t* buffer,
