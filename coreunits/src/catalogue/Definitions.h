@@ -20,8 +20,12 @@ namespace velmar::platform::core::units::catalogue {
 
 // Dimension exponents, in this order: length, mass, time, electric current,
 // thermodynamic temperature, amount of substance, luminous intensity.
-struct Dimension { int exponents[7]; };
+struct Dimension {
+    int exponents[7];
+};
 
+// The exponents stand in aligned columns.
+// clang-format off
 namespace dim {
 //                                       L  M  T  I  Th N  J
 // Plane and solid angles, ratios, counts (bits) and the unitless unit.
@@ -116,6 +120,7 @@ constexpr Dimension LuminousEnergy{{      0, 0, 1, 0, 0, 0, 1}};
 // lm/W
 constexpr Dimension LuminousEfficacy{{   -2,-1, 3, 0, 0, 0, 1}};
 }  // namespace dim
+// clang-format on
 
 // ---------------------------------------------------------------------------
 // Mathematical constant and prefixes
@@ -126,22 +131,22 @@ constexpr double pi = 3.14159265358979323846;
 // ronna/quetta prefixes have no unit in the catalogue.
 constexpr double yotta = 1e24;
 constexpr double zetta = 1e21;
-constexpr double exa   = 1e18;
-constexpr double peta  = 1e15;
-constexpr double tera  = 1e12;
-constexpr double giga  = 1e9;
-constexpr double mega  = 1e6;
-constexpr double kilo  = 1e3;
+constexpr double exa = 1e18;
+constexpr double peta = 1e15;
+constexpr double tera = 1e12;
+constexpr double giga = 1e9;
+constexpr double mega = 1e6;
+constexpr double kilo = 1e3;
 constexpr double hecto = 1e2;
-constexpr double deca  = 1e1;
-constexpr double deci  = 1e-1;
+constexpr double deca = 1e1;
+constexpr double deci = 1e-1;
 constexpr double centi = 1e-2;
 constexpr double milli = 1e-3;
 constexpr double micro = 1e-6;
-constexpr double nano  = 1e-9;
-constexpr double pico  = 1e-12;
+constexpr double nano = 1e-9;
+constexpr double pico = 1e-12;
 constexpr double femto = 1e-15;
-constexpr double atto  = 1e-18;
+constexpr double atto = 1e-18;
 constexpr double zepto = 1e-21;
 constexpr double yocto = 1e-24;
 
@@ -171,8 +176,8 @@ constexpr double ampere = 1;
 constexpr double kelvin = 1;
 constexpr double mole = 1;
 constexpr double candela = 1;
-constexpr double radian = 1;     // dimensionless in the SI
-constexpr double steradian = 1;  // dimensionless in the SI
+constexpr double radian = 1;    // dimensionless in the SI
+constexpr double steradian = 1; // dimensionless in the SI
 
 constexpr double gram = kilogram / kilo;
 constexpr double square_meter = meter * meter;
@@ -200,7 +205,7 @@ constexpr double lux = lumen / square_meter;
 // ---------------------------------------------------------------------------
 constexpr double speed_of_light = 299792458 * meter / second;
 constexpr double elementary_charge = 1.602176634e-19 * coulomb;
-constexpr double avogadro = 6.02214076e23;  // 1/mol
+constexpr double avogadro = 6.02214076e23; // 1/mol
 // Atomic mass constant m_u = 1 Da, CODATA 2022 recommended value.
 constexpr double atomic_mass_constant = 1.66053906892e-27 * kilogram;
 
@@ -225,8 +230,8 @@ constexpr double millennium = 1000 * year_common;
 // "month" is one twelfth of "year" (730 h, the usual monthly energy
 // convention), so that 12 months make a year.
 constexpr double month = year_common / 12;
-constexpr double month_hollow = 29 * day;  // lunar-calendar short month
-constexpr double month_full = 30 * day;    // lunar-calendar long month
+constexpr double month_hollow = 29 * day; // lunar-calendar short month
+constexpr double month_full = 30 * day;   // lunar-calendar long month
 // Gregorian calendar: 97 leap days in 400 years.
 constexpr double year_gregorian = 365.2425 * day;
 constexpr double millennium_gregorian = 1000 * year_gregorian;
@@ -247,7 +252,7 @@ constexpr double year_tropical = 365.24219 * day;
 constexpr double degree = pi / 180 * radian;
 constexpr double arcminute = degree / 60;
 constexpr double arcsecond = arcminute / 60;
-constexpr double grad = pi / 200 * radian;       // gon: 400 to the turn
+constexpr double grad = pi / 200 * radian;                    // gon: 400 to the turn
 constexpr double angular_mil_nato = 2 * pi / 6400 * radian;   // NATO mil
 constexpr double angular_mil_sweden = 2 * pi / 6300 * radian; // Swedish streck
 constexpr double angular_mil_ussr = 2 * pi / 6000 * radian;   // Soviet/Finnish
@@ -260,27 +265,27 @@ constexpr double angular_mil_ussr = 2 * pi / 6000 * radian;   // Soviet/Finnish
 constexpr double inch = 0.0254 * meter;
 constexpr double foot = 12 * inch;
 constexpr double yard = 3 * foot;
-constexpr double mile = 5280 * foot;           // international (statute) mile
-constexpr double chain = 66 * foot;            // Gunter's chain, international foot
-constexpr double gunter_link = chain / 100;    // Gunter's link, 7.92 in
-constexpr double rod = chain / 4;              // rod = pole = perch, 16.5 ft
-constexpr double furlong = 10 * chain;         // 660 ft
-constexpr double chain_engineer = 100 * foot;  // Ramsden's (engineer's) chain
-constexpr double link_engineer = chain_engineer / 100;  // = 1 ft
+constexpr double mile = 5280 * foot;                   // international (statute) mile
+constexpr double chain = 66 * foot;                    // Gunter's chain, international foot
+constexpr double gunter_link = chain / 100;            // Gunter's link, 7.92 in
+constexpr double rod = chain / 4;                      // rod = pole = perch, 16.5 ft
+constexpr double furlong = 10 * chain;                 // 660 ft
+constexpr double chain_engineer = 100 * foot;          // Ramsden's (engineer's) chain
+constexpr double link_engineer = chain_engineer / 100; // = 1 ft
 constexpr double fathom = 6 * foot;
-constexpr double mil = inch / 1000;            // thou
+constexpr double mil = inch / 1000; // thou
 constexpr double microinch = micro * inch;
 constexpr double hand = 4 * inch;
 constexpr double palm = 3 * inch;
-constexpr double span = 9 * inch;              // also the cloth-measure span (4 nails)
-constexpr double cubit = 18 * inch;            // English cubit
-constexpr double pace = 30 * inch;             // 2.5 ft
+constexpr double span = 9 * inch;   // also the cloth-measure span (4 nails)
+constexpr double cubit = 18 * inch; // English cubit
+constexpr double pace = 30 * inch;  // 2.5 ft
 constexpr double rope = 20 * foot;
-constexpr double skein = 120 * yard;           // yarn measure, 360 ft
-constexpr double bolt = 40 * yard;             // cloth bolt, 120 ft
+constexpr double skein = 120 * yard; // yarn measure, 360 ft
+constexpr double bolt = 40 * yard;   // cloth bolt, 120 ft
 // "caliber" is a hundredth of an inch: a ".45 caliber" bore is 45 calibers.
 constexpr double caliber = inch / 100;
-constexpr double league = 3 * mile;            // land league of 3 statute miles
+constexpr double league = 3 * mile; // land league of 3 statute miles
 // U.S. survey foot (Mendenhall order 1893; NIST/NOAA Federal Register notice
 // of 5 Oct 2020: deprecated from 2023, kept for legacy survey data).
 constexpr double survey_foot = 1200.0 / 3937.0 * meter;
@@ -289,10 +294,10 @@ constexpr double survey_yard = 3 * survey_foot;
 constexpr double survey_rod = 16.5 * survey_foot;
 constexpr double survey_mile = 5280 * survey_foot;
 // Historical survey feet, as the EPSG geodetic registry defines them.
-constexpr double foot_benoit = 0.9143992 * meter / 3;    // EPSG 9051, Benoit 1895 B
-constexpr double foot_clarke = 0.3047972654 * meter;     // EPSG 9005, Clarke's foot (Cape)
-constexpr double foot_indian = 12 / 39.370142 * meter;   // EPSG 9080, Indian foot
-constexpr double foot_sears = 12 / 39.370147 * meter;    // EPSG 9041, Sears 1922
+constexpr double foot_benoit = 0.9143992 * meter / 3;  // EPSG 9051, Benoit 1895 B
+constexpr double foot_clarke = 0.3047972654 * meter;   // EPSG 9005, Clarke's foot (Cape)
+constexpr double foot_indian = 12 / 39.370142 * meter; // EPSG 9080, Indian foot
+constexpr double foot_sears = 12 / 39.370147 * meter;  // EPSG 9041, Sears 1922
 // Nautical units.
 constexpr double nautical_mile = 1852 * meter;          // international, 1929
 constexpr double nautical_mile_admiralty = 6080 * foot; // UK, until 1970
@@ -304,7 +309,7 @@ constexpr double cable = nautical_mile / 10;
 // ellipsoid (semi-major axis 6 378 137 m).
 constexpr double wgs84_semi_major_axis = 6378137 * meter;
 constexpr double geographical_mile = wgs84_semi_major_axis * arcminute;
-constexpr double mil_scandinavian = 10 * kilo * meter;  // Swedish/Norwegian mil
+constexpr double mil_scandinavian = 10 * kilo * meter; // Swedish/Norwegian mil
 constexpr double micron = micro * meter;
 constexpr double millimicron = nano * meter;
 constexpr double angstrom = 1e-10 * meter;
@@ -325,7 +330,7 @@ constexpr double square_millimeter = milli * meter * milli * meter;
 constexpr double square_centimeter = centi * meter * centi * meter;
 constexpr double square_decimeter = deci * meter * deci * meter;
 constexpr double square_kilometer = kilo * meter * kilo * meter;
-constexpr double acre = 43560 * square_foot;               // 10 square chains
+constexpr double acre = 43560 * square_foot; // 10 square chains
 constexpr double survey_acre = 43560 * survey_foot * survey_foot;
 constexpr double are = 100 * square_meter;
 constexpr double hectare = hecto * are;
@@ -336,7 +341,7 @@ constexpr double hectare = hecto * are;
 // measure differs by 4 ppm and has its own survey acre and survey mile.
 constexpr double section = square_mile;
 constexpr double township = 36 * section;
-constexpr double circular_mil = pi / 4 * mil * mil;   // area of a 1 mil circle
+constexpr double circular_mil = pi / 4 * mil * mil; // area of a 1 mil circle
 constexpr double barn = 1e-28 * square_meter;
 // Board (area): a board one foot long and one inch wide, 12 in²; one inch
 // thick it makes the board-foot.
@@ -354,20 +359,20 @@ constexpr double cubic_yard = yard * yard * yard;
 constexpr double cubic_millimeter = milli * meter * milli * meter * milli * meter;
 constexpr double cubic_centimeter = centi * meter * centi * meter * centi * meter;
 constexpr double cubic_decimeter = deci * meter * deci * meter * deci * meter;
-constexpr double liter = milli * cubic_meter;       // CGPM 1964
+constexpr double liter = milli * cubic_meter; // CGPM 1964
 constexpr double stere = cubic_meter;
-constexpr double board_foot = 144 * cubic_inch;     // 1 ft x 1 ft x 1 in
-constexpr double cord = 128 * cubic_foot;           // 8 ft x 4 ft x 4 ft stack
-constexpr double cord_foot = cord / 8;              // 16 ft³
-constexpr double register_ton = 100 * cubic_foot;   // Moorsom gross tonnage
+constexpr double board_foot = 144 * cubic_inch;   // 1 ft x 1 ft x 1 in
+constexpr double cord = 128 * cubic_foot;         // 8 ft x 4 ft x 4 ft stack
+constexpr double cord_foot = cord / 8;            // 16 ft³
+constexpr double register_ton = 100 * cubic_foot; // Moorsom gross tonnage
 constexpr double acre_foot = acre * foot;
 constexpr double acre_inch = acre * inch;
 // U.S. liquid measure (NIST Handbook 44, Appendix C): wine gallon of 231 in³.
 constexpr double gallon_us = 231 * cubic_inch;
 constexpr double quart_us = gallon_us / 4;
 constexpr double pint_us = quart_us / 2;
-constexpr double cup_us = pint_us / 2;              // customary cup, 8 fl oz
-constexpr double gill_us = pint_us / 4;             // 4 fl oz
+constexpr double cup_us = pint_us / 2;  // customary cup, 8 fl oz
+constexpr double gill_us = pint_us / 4; // 4 fl oz
 constexpr double fluid_ounce_us = gallon_us / 128;
 constexpr double tablespoon_us = fluid_ounce_us / 2;
 constexpr double teaspoon_us = tablespoon_us / 3;
@@ -379,7 +384,7 @@ constexpr double tun = 252 * gallon_us;             // wine tun
 constexpr double barrel_petroleum = 42 * gallon_us; // API barrel
 constexpr double beer_gallon = 282 * cubic_inch;    // old English ale gallon
 // U.S. dry measure (Handbook 44, Appendix C; 15 U.S.C. 234 for the barrel).
-constexpr double bushel_us = 2150.42 * cubic_inch;  // Winchester bushel, struck
+constexpr double bushel_us = 2150.42 * cubic_inch; // Winchester bushel, struck
 // Heaped bushel: Handbook 44, App. C, 2747.715 in³ (about 1.278 struck bushels).
 constexpr double bushel_us_heaped = 2747.715 * cubic_inch;
 constexpr double peck_us = bushel_us / 4;
@@ -391,13 +396,13 @@ constexpr double barrel_us_dry = 7056 * cubic_inch;
 constexpr double gallon_imperial = 4.54609 * liter;
 constexpr double quart_imperial = gallon_imperial / 4;
 constexpr double pint_imperial = gallon_imperial / 8;
-constexpr double gill_imperial = pint_imperial / 4;  // 5 fl oz
+constexpr double gill_imperial = pint_imperial / 4; // 5 fl oz
 constexpr double fluid_ounce_imperial = gallon_imperial / 160;
 constexpr double minim_imperial = fluid_ounce_imperial / 480;
 constexpr double teaspoon_imperial = gill_imperial / 24;
 constexpr double peck_imperial = 2 * gallon_imperial;
 constexpr double bushel_imperial = 8 * gallon_imperial;
-constexpr double barrel_imperial = 36 * gallon_imperial;  // beer barrel
+constexpr double barrel_imperial = 36 * gallon_imperial;   // beer barrel
 constexpr double hogshead_imperial = 54 * gallon_imperial; // beer hogshead, 1.5 barrels
 constexpr double firkin = 9 * gallon_imperial;             // beer firkin
 // Canadian kitchen measures, on imperial fluid ounces.
@@ -444,7 +449,7 @@ constexpr double dalton = atomic_mass_constant;
 // ---------------------------------------------------------------------------
 // Force, pressure, energy, power
 // ---------------------------------------------------------------------------
-constexpr double standard_gravity = 9.80665 * meter / (second * second);  // CGPM 1901
+constexpr double standard_gravity = 9.80665 * meter / (second * second); // CGPM 1901
 constexpr double kilogram_force = kilogram * standard_gravity;
 constexpr double gram_force = gram * standard_gravity;
 // "ton force" is the metric tonne-force (1000 kgf), the unit used with
@@ -456,13 +461,13 @@ constexpr double ounce_force = pound_force / 16;
 // kip = kilopound = 1000 lbf (U.S. structural practice; "kilopound per square
 // inch" is the ksi).
 constexpr double kip = 1000 * pound_force;
-constexpr double dyne = 1e-5 * newton;   // g·cm/s²
-constexpr double erg = 1e-7 * joule;     // dyn·cm
+constexpr double dyne = 1e-5 * newton; // g·cm/s²
+constexpr double erg = 1e-7 * joule;   // dyn·cm
 
 constexpr double psi = pound_force / square_inch;
 constexpr double bar = 1e5 * pascal_unit;
-constexpr double standard_atmosphere = 101325 * pascal_unit;   // CGPM 1954
-constexpr double technical_atmosphere = kilogram_force / square_centimeter;  // at, kgf/cm²
+constexpr double standard_atmosphere = 101325 * pascal_unit;                // CGPM 1954
+constexpr double technical_atmosphere = kilogram_force / square_centimeter; // at, kgf/cm²
 constexpr double torr = standard_atmosphere / 760;
 // Conventional manometric liquids (NIST SP 811, B.8, "conventional"):
 // mercury 13 595.1 kg/m³ (0 °C) and water 1000 kg/m³ (4 °C), under
@@ -484,7 +489,7 @@ constexpr double calorie_th = 4.184 * joule;
 constexpr double calorie_15c = 4.18580 * joule;
 constexpr double calorie_20c = 4.18190 * joule;
 constexpr double calorie_mean = 4.19002 * joule;
-constexpr double calorie_398c = 4.2045 * joule;  // 3.98 °C calorie, approximate
+constexpr double calorie_398c = 4.2045 * joule; // 3.98 °C calorie, approximate
 // The degree Fahrenheit interval, equal to the Rankine degree.
 constexpr double rankine = kelvin * 5 / 9;
 // British thermal units. IT and thermochemical BTU follow from their
@@ -496,7 +501,7 @@ constexpr double btu_th = calorie_th * (pound / gram) * (rankine / kelvin);
 constexpr double btu_iso = 1055.056 * joule;
 // BTU on water at a stated temperature (approximate, measured values).
 constexpr double btu_39f = 1059.67 * joule;
-constexpr double btu_59f = 1054.804 * joule;  // U.S. gas industry BTU
+constexpr double btu_59f = 1054.804 * joule; // U.S. gas industry BTU
 constexpr double btu_60f = 1054.68 * joule;
 constexpr double btu_63f = 1054.6 * joule;
 constexpr double btu_mean = 1055.87 * joule;
@@ -524,12 +529,12 @@ constexpr double volt_ampere = watt;
 // ---------------------------------------------------------------------------
 constexpr double knot = nautical_mile / hour;
 constexpr double knot_admiralty = nautical_mile_admiralty / hour;
-constexpr double poise = 0.1 * pascal_unit * second;              // CGS
-constexpr double stokes = 1e-4 * square_meter / second;      // CGS, cm²/s
-constexpr double revolution = 1;                             // a count per turn
+constexpr double poise = 0.1 * pascal_unit * second;    // CGS
+constexpr double stokes = 1e-4 * square_meter / second; // CGS, cm²/s
+constexpr double revolution = 1;                        // a count per turn
 constexpr double cycle = 1;
 constexpr double flash = 1;
-constexpr double stroke = 1;                                 // one pump stroke
+constexpr double stroke = 1; // one pump stroke
 
 // ---------------------------------------------------------------------------
 // Electromagnetic units
@@ -538,12 +543,12 @@ constexpr double ampere_hour = ampere * hour;
 // Faraday (charge of one mole of electrons): N_A·e, exact in the 2019 SI.
 constexpr double faraday = avogadro * elementary_charge;
 constexpr double mho = siemens;
-constexpr double gauss = 1e-4 * tesla;          // CGS-Gaussian
-constexpr double gamma_nt = nano * tesla;       // geophysics gamma = 1 nT
-constexpr double maxwell = 1e-8 * weber;        // CGS-Gaussian
+constexpr double gauss = 1e-4 * tesla;    // CGS-Gaussian
+constexpr double gamma_nt = nano * tesla; // geophysics gamma = 1 nT
+constexpr double maxwell = 1e-8 * weber;  // CGS-Gaussian
 constexpr double oersted = 1000 / (4 * pi) * ampere / meter;
-constexpr double abvolt = 1e-8 * volt;          // CGS-EMU
-constexpr double statvolt = speed_of_light * micro * volt / (meter / second);  // c/10^6 V, CGS-ESU
+constexpr double abvolt = 1e-8 * volt;                                        // CGS-EMU
+constexpr double statvolt = speed_of_light * micro * volt / (meter / second); // c/10^6 V, CGS-ESU
 
 // ---------------------------------------------------------------------------
 // Photometric units
@@ -559,8 +564,8 @@ constexpr double talbot = lumen * second;
 // Temperature
 // ---------------------------------------------------------------------------
 // Offsets: base K = (t + offset) x factor.
-constexpr double celsius_offset = 273.15;      // 0 °C = 273.15 K
-constexpr double fahrenheit_offset = 459.67;   // 0 °F = 459.67 °R (NIST SP 811, B.9)
+constexpr double celsius_offset = 273.15;    // 0 °C = 273.15 K
+constexpr double fahrenheit_offset = 459.67; // 0 °F = 459.67 °R (NIST SP 811, B.9)
 
 // ---------------------------------------------------------------------------
 // Information: bits are the counting unit (bit = 1, byte = 8), both for
@@ -571,4 +576,4 @@ constexpr double bit = 1;
 constexpr double octet = 8 * bit;
 constexpr double signal_symbol = 1;
 
-}  // namespace velmar::platform::core::units::catalogue
+} // namespace velmar::platform::core::units::catalogue
