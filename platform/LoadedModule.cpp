@@ -30,10 +30,10 @@ int VisitModule(struct dl_phdr_info* info, size_t, void* data) {
     if (info->dlpi_name == nullptr || info->dlpi_name[0] == '\0')
         return 0;
     QString path = QFile::decodeName(info->dlpi_name);
-    bool match = search->base != 0
-                     ? info->dlpi_addr == search->base
-                     : IsSharedObjectOf(QFileInfo(path).fileName(), search->libName) ||
-                           IsSharedObjectOf(QFileInfo(path).fileName(), search->plainName);
+    QString fileName = QFileInfo(path).fileName();
+    bool match = search->base != 0 ? info->dlpi_addr == search->base
+                                   : IsSharedObjectOf(fileName, search->libName) ||
+                                         IsSharedObjectOf(fileName, search->plainName);
     if (!match)
         return 0;
     search->foundHandle = reinterpret_cast<const void*>(info->dlpi_addr);
