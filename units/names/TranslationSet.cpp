@@ -62,10 +62,7 @@ void TranslationSet::ApplyFallbackLocale() {
 }
 
 void TranslationSet::Load() {
-    UnitsManagerAccess manager(UnitsManager::GetInstance());
-    if (!manager.Exists())
-        return;
-    const QString& path = manager.TranslatorFilesPath();
+    const QString& path = UnitsManagerAccess(UnitsManager::GetInstance()).TranslatorFilesPath();
     QString nameFile = LocaleUtil::ResolveTranslatorFile(kModuleName, kNameFile, localeName, path);
     if (nameFile.isEmpty() || !QFileInfo::exists(nameFile)) {
         ApplyFallbackLocale();
