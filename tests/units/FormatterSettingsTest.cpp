@@ -159,24 +159,6 @@ TEST_F(FormatterSettings, PrecisionAndGroupSizes) {
     EXPECT_EQ(formatter.SetNumberGroupSizes(nullptr, 1), ecFailure);
 }
 
-TEST_F(FormatterSettings, FlagsAndFormat) {
-    UnitsFormatter formatter;
-    formatter.SetNumericFormat(nfFraction);
-    EXPECT_EQ(formatter.GetNumericFormat(), nfFraction);
-    formatter.SetNumericFormat(NumberFormat(42));
-    EXPECT_EQ(formatter.GetNumericFormat(), 42);
-    formatter.SetAllowTwoDigitExponent(false);
-    formatter.SetIncludePositiveSignInNumber(false);
-    formatter.SetIncludeNegativeSignInNumber(false);
-    formatter.SetIncludePositiveSignInExponent(true);
-    formatter.SetIncludeNegativeSignInExponent(false);
-    EXPECT_FALSE(formatter.AllowTwoDigitExponent());
-    EXPECT_FALSE(formatter.IncludePositiveSignInNumber());
-    EXPECT_FALSE(formatter.IncludeNegativeSignInNumber());
-    EXPECT_TRUE(formatter.IncludePositiveSignInExponent());
-    EXPECT_FALSE(formatter.IncludeNegativeSignInExponent());
-}
-
 TEST_F(FormatterSettings, CopiesAreIndependent) {
     auto* original = new UnitsFormatter(L"de-DE");
     original->SetNegativeSign(L"neg");
