@@ -18,8 +18,8 @@ constexpr int kUnitless = 0x1001;
 constexpr int kKelvin = 0x2a001;
 constexpr int kRankine = 0x2a004;
 
+// Symbols not listed are plain: the number, a space and the text.
 enum class Kind {
-    Plain,                 // the number, a space and the text
     Attached,              // the number and the text
     Linear,                // a temperature scale: (interval unit, attached)
     FeetInches,            // (feet written, inches with a fraction, dash)
@@ -119,9 +119,8 @@ std::unique_ptr<ISymbol> MakeSymbol(int id, std::wstring text, bool* registersTe
         *registersText = false;
         return std::make_unique<DegreePrimeDoublePrimeSymbol2>(std::move(text), special->a != 0,
                                                                special->b != 0);
-    default:
-        return std::make_unique<GenericSymbol2>(std::move(text), unitId, 0);
     }
+    return nullptr;
 }
 
 } // namespace
