@@ -1,3 +1,17 @@
+# vvz_compile_translation(<source.ts> <output.qm>)
+#
+# Adds the command that compiles one .ts file into a .qm file with lrelease.
+function(vvz_compile_translation source output)
+    get_filename_component(folder ${output} DIRECTORY)
+    get_filename_component(name ${output} NAME_WE)
+    add_custom_command(OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+        COMMAND Qt6::lrelease -silent ${source} -qm ${output}
+        DEPENDS ${source}
+        COMMENT "lrelease ${name}"
+        VERBATIM)
+endfunction()
+
 # vvz_add_translations(<target> SOURCE_DIR <dir> OUTPUT_DIR <dir> [INSTALL_DIR <dir>])
 #
 # Compiles every <SOURCE_DIR>/<locale>/<name>.ts with lrelease into
@@ -11,12 +25,7 @@ function(vvz_add_translations target)
         get_filename_component(locale ${source} DIRECTORY)
         get_filename_component(name ${source} NAME_WE)
         set(output ${ARG_OUTPUT_DIR}/${locale}/${name}.qm)
-        add_custom_command(OUTPUT ${output}
-            COMMAND ${CMAKE_COMMAND} -E make_directory ${ARG_OUTPUT_DIR}/${locale}
-            COMMAND Qt6::lrelease -silent ${ARG_SOURCE_DIR}/${source} -qm ${output}
-            DEPENDS ${ARG_SOURCE_DIR}/${source}
-            COMMENT "lrelease ${locale}/${name}"
-            VERBATIM)
+        vvz_compile_translation(${ARG_SOURCE_DIR}/${source} ${output})
         list(APPEND outputs ${output})
         if(ARG_INSTALL_DIR)
             install(FILES ${output} DESTINATION ${ARG_INSTALL_DIR}/${locale})

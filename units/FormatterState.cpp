@@ -147,8 +147,7 @@ ErrorCode FormatterState::SetSymbolString(int symbol, const wchar_t* text, int f
         if (text != nullptr && entry->second.text == text)
             return ecSuccess;
         if (empty) {
-            for (const auto& compiled : entry->second.symbols)
-                RemovePattern(parseSymbols, compiled->Literals(), 0);
+            RemovePatterns(parseSymbols, entry->second.symbols);
             strings.erase(entry);
             return ecSuccess;
         }
@@ -160,19 +159,12 @@ ErrorCode FormatterState::SetSymbolString(int symbol, const wchar_t* text, int f
     if (prototype == nullptr || SplitSymbolString(text, literals, placeholders) != 0 ||
         prototype->Customize(compiled, literals, placeholders) != 0)
         return ecFailure;
+    // The old string leaves the tree; if a new literal path is taken, it comes back.
     if (entry != strings.end())
-        for (const auto& old : entry->second.symbols)
-            RemovePattern(parseSymbols, old->Literals(), 0);
-    for (size_t i = 0; i < compiled.size(); ++i) {
-        if (AddPattern(parseSymbols, compiled[i]->Literals(), 0, compiled[i].get(), false, false) ==
-            0)
-            continue;
-        // A literal sequence is taken: everything goes back as it was.
-        for (size_t j = 0; j < i; ++j)
-            RemovePattern(parseSymbols, compiled[j]->Literals(), 0);
+        RemovePatterns(parseSymbols, entry->second.symbols);
+    if (AddPatterns(parseSymbols, compiled) != 0) {
         if (entry != strings.end())
-            for (const auto& old : entry->second.symbols)
-                AddPattern(parseSymbols, old->Literals(), 0, old.get(), false, false);
+            AddPatterns(parseSymbols, entry->second.symbols);
         return ecFailure;
     }
     SymbolStringEntry& stored = entry != strings.end() ? entry->second : strings[symbol];

@@ -114,4 +114,20 @@ int RemovePattern(PatternNode& node, const std::vector<std::wstring>& literals, 
     return result;
 }
 
+int AddPatterns(PatternNode& root, const std::vector<std::unique_ptr<CustomSymbol>>& symbols) {
+    for (size_t i = 0; i < symbols.size(); ++i) {
+        if (AddPattern(root, symbols[i]->Literals(), 0, symbols[i].get(), false, false) == 0)
+            continue;
+        for (size_t j = 0; j < i; ++j)
+            RemovePattern(root, symbols[j]->Literals(), 0);
+        return 1;
+    }
+    return 0;
+}
+
+void RemovePatterns(PatternNode& root, const std::vector<std::unique_ptr<CustomSymbol>>& symbols) {
+    for (const auto& symbol : symbols)
+        RemovePattern(root, symbol->Literals(), 0);
+}
+
 } // namespace velmar::platform::core::units

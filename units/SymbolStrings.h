@@ -46,4 +46,11 @@ int AddPattern(PatternNode& node, const std::vector<std::wstring>& literals, siz
 // when no symbol is there.
 int RemovePattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from);
 
+// Enters every compiled symbol of a symbol string at its literal path. When a path is taken,
+// the symbols entered so far are taken out again and the result is 1.
+int AddPatterns(PatternNode& root, const std::vector<std::unique_ptr<CustomSymbol>>& symbols);
+
+// Takes the compiled symbols of a symbol string out of the tree.
+void RemovePatterns(PatternNode& root, const std::vector<std::unique_ptr<CustomSymbol>>& symbols);
+
 } // namespace velmar::platform::core::units

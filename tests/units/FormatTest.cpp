@@ -185,6 +185,18 @@ TEST_F(FormatTest, Failures) {
     EXPECT_EQ(formatter.Format(12.5, kMeter, buffer.data(), 7, 0x202001), ecFailure);
 }
 
+TEST_F(FormatTest, TheNumericFormatApplies) {
+    UnitsFormatter formatter(L"en-US");
+    formatter.SetNumericFormat(nfFraction);
+    formatter.SetNumberDecimalPrecision(3);
+    EXPECT_EQ(Write(formatter, 2.625, kMeter, 0x202001), L"2 5/8 m");
+    formatter.SetNumericFormat(nfExponentialLower);
+    formatter.SetNumberDecimalPrecision(1);
+    EXPECT_EQ(Write(formatter, 12500, kMeter, 0x202001), L"1.2e04 m");
+    formatter.SetNumericFormat(NumberFormat(42));
+    Write(formatter, 1, kMeter, 0x202001, ecFailure);
+}
+
 TEST_F(FormatTest, BaseValueOfADimensionWithoutGroup) {
     FormatterState state(L"en-US");
     wchar_t buffer[32];

@@ -163,6 +163,8 @@ TEST_F(SymbolStrings, LiteralsAreSharedByFormattingAndParsingStrings) {
     // A change that collides fails and keeps the old string and its pattern.
     EXPECT_EQ(formatter.SetSymbolParsingString(0x202017, L"{0} u"), ecFailure);
     EXPECT_EQ(Get(formatter, 0x202017, true), L"{0} v");
+    EXPECT_EQ(formatter.SetSymbolParsingString(0x202016, L"{0} v"), ecFailure)
+        << "the old string's literals are back in the tree";
     ASSERT_EQ(formatter.SetSymbolFormattingString(0x202001, nullptr), ecSuccess);
     EXPECT_EQ(formatter.SetSymbolParsingString(0x202017, L"{0} u"), ecSuccess);
 }

@@ -4,8 +4,6 @@
 #include "units/number/NumberFormatter.h"
 #include "units/symbols/format/UnitSymbolParts.h"
 
-#include <ViVuzaZadur/UnitConverter.h>
-
 #include <cmath>
 
 namespace velmar::platform::core::units {
@@ -91,11 +89,9 @@ int DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dime
                                           const FormatterState& state) const {
     if (buffer == nullptr)
         return -1;
-    const UnitConverter* converter = GetConverter();
     double x = 0;
-    ErrorCode error = converter->FromBase(value, dimension, &x);
-    if (error != ecSuccess)
-        return -error;
+    if (int error = ConvertFromBase(unitId, value, dimension, &x); error != 0)
+        return error;
     size_t at = 0;
     wchar_t suffix = L'\0';
     if (bearing) {
@@ -161,9 +157,8 @@ int DegreePrimeDoublePrimeSymbol2::FormatPart(int index, double value,
     if (buffer == nullptr || bearing)
         return -1;
     double x = 0;
-    ErrorCode error = GetConverter()->FromBase(value, dimension, &x);
-    if (error != ecSuccess)
-        return -error;
+    if (int error = ConvertFromBase(unitId, value, dimension, &x); error != 0)
+        return error;
     int precision = state.Number().decimalPrecision;
     Split split = SplitAngle(x, precision);
     int end;

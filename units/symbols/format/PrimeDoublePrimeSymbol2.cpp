@@ -5,8 +5,6 @@
 #include "units/symbols/format/CustomSymbol.h"
 #include "units/symbols/format/UnitSymbolParts.h"
 
-#include <ViVuzaZadur/UnitConverter.h>
-
 #include <cmath>
 
 namespace velmar::platform::core::units {
@@ -57,13 +55,9 @@ double PrimeDoublePrimeSymbol2::MajorFactor() const {
 
 int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension,
                                      const FormatterState& state, Parts& parts) const {
-    const UnitConverter* converter = GetConverter();
-    if (converter == nullptr)
-        return -ecFailure;
     double x = 0;
-    ErrorCode error = converter->FromBase(value, dimension, &x);
-    if (error != ecSuccess)
-        return -error;
+    if (int error = ConvertFromBase(unitId, value, dimension, &x); error != 0)
+        return error;
     if (x < 0)
         parts.majorFlags |= SignedZero;
     int precision = state.Number().decimalPrecision;

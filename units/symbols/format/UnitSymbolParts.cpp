@@ -13,15 +13,18 @@
 
 namespace velmar::platform::core::units {
 
-int FormatInUnit(int unitId, double value, const DimensionTag& dimension, wchar_t* buffer,
-                 size_t size, const FormatterState& state, unsigned numberFlags) {
+int ConvertFromBase(int unitId, double value, const DimensionTag& dimension, double* converted) {
     const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unitId);
     if (converter == nullptr)
         return -ecFailure;
+    return -converter->FromBase(value, dimension, converted);
+}
+
+int FormatInUnit(int unitId, double value, const DimensionTag& dimension, wchar_t* buffer,
+                 size_t size, const FormatterState& state, unsigned numberFlags) {
     double converted = 0;
-    ErrorCode error = converter->FromBase(value, dimension, &converted);
-    if (error != ecSuccess)
-        return -error;
+    if (int error = ConvertFromBase(unitId, value, dimension, &converted); error != 0)
+        return error;
     return FormatNumber(state.Number(), converted, buffer, size, numberFlags);
 }
 

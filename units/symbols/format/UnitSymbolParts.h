@@ -6,6 +6,10 @@ namespace velmar::platform::core::units {
 
 // What the format symbols share.
 
+// The base value converted into the unit: 0, or the negated ErrorCode of a failed conversion
+// (-ecFailure when the id names no unit).
+int ConvertFromBase(int unitId, double value, const DimensionTag& dimension, double* converted);
+
 // The base value converted into the unit and written as number text under the formatter's
 // settings: the count including the terminator, -1, or the negated ErrorCode of a failed
 // conversion.
