@@ -14,14 +14,15 @@ namespace velmar::platform::core::units {
 FormatterState::FormatterState(const wchar_t* locale)
     : translations(std::make_shared<const TranslationSet>(locale)),
       localeName(translations->LocaleName().toStdWString()),
-      symbols(&ParseSymbolRegistry::Instance().EnsureLocale(*translations)) {
+      symbols(&ParseSymbolRegistry::Instance().EnsureLocale(*translations)),
+      fallbackSymbols(&ParseSymbolRegistry::Instance().Fallback()) {
     RegisterNumberTokens();
 }
 
 FormatterState::FormatterState(const FormatterState& other)
     : number(other.number), numberTokens(other.numberTokens), defaultSymbols(other.defaultSymbols),
       defaultUnits(other.defaultUnits), translations(other.translations),
-      localeName(other.localeName), symbols(other.symbols) {
+      localeName(other.localeName), symbols(other.symbols), fallbackSymbols(other.fallbackSymbols) {
     // The source's strings fit together in one pattern tree, so each compiles again.
     for (const auto& [symbol, entry] : other.formattingStrings)
         SetSymbolString(symbol, entry.text.c_str(), 0);

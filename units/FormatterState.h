@@ -86,7 +86,10 @@ private:
     std::map<int, int> defaultUnits;   // group id -> unit id
     std::shared_ptr<const TranslationSet> translations;
     std::wstring localeName;
-    const UnitSymbolTable* symbols; // shared, owned by the parse-symbol registry
+    // Shared, owned by the parse-symbol registry: the unit symbols of this formatter's locale,
+    // and those of en-US, whose texts every locale reads too.
+    const UnitSymbolTable* symbols;
+    const UnitSymbolTable* fallbackSymbols;
 };
 
 } // namespace velmar::platform::core::units

@@ -5,7 +5,6 @@
 #include "units/symbols/format/GenericSymbolEx2.h"
 #include "units/symbols/format/LinearSymbol2.h"
 #include "units/symbols/format/PrimeDoublePrimeSymbol2.h"
-#include "units/symbols/parse/ParseSymbolRegistry.h"
 
 #include <ViVuzaZadur/UnitsConfig.h>
 
@@ -129,7 +128,7 @@ UnitSymbolTable::UnitSymbolTable() = default;
 
 UnitSymbolTable::~UnitSymbolTable() = default;
 
-void UnitSymbolTable::Build(const TranslationSet& translations, ParseSymbolRegistry& registry) {
+void UnitSymbolTable::Build(const TranslationSet& translations) {
     auto fill = [](Slot& slot, std::unique_ptr<ISymbol> object) {
         slot.object = std::move(object);
         slot.format = dynamic_cast<const IFormatSymbol*>(slot.object.get());
@@ -164,12 +163,18 @@ void UnitSymbolTable::Build(const TranslationSet& translations, ParseSymbolRegis
                 fill(slot,
                      MakeSymbol(id, translations.SymbolText(id).toStdWString(), &registersText));
                 if (registersText)
-                    registry.Register(slot.format->GetText(), slot.parse);
+                    Enter(slot.format->GetText(), slot.parse);
                 for (const QString& alternate : translations.AlternateSymbols(id))
-                    registry.Register(alternate.toStdWString().c_str(), slot.parse);
+                    Enter(alternate.toStdWString().c_str(), slot.parse);
             }
         }
     }
+}
+
+// Empty texts are never entered: they would match everywhere.
+void UnitSymbolTable::Enter(const wchar_t* text, IParseSymbol* symbol) {
+    if (text != nullptr && *text != L'\0' && symbol != nullptr)
+        texts_.Insert(text, symbol, false, false);
 }
 
 const UnitSymbolTable::Slot* UnitSymbolTable::Find(int id) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "units/number/TextTrie.h"
+
 #include <memory>
 #include <vector>
 
@@ -8,12 +10,13 @@ namespace velmar::platform::core::units {
 class IFormatSymbol;
 class IParseSymbol;
 class ISymbol;
-class ParseSymbolRegistry;
 class TranslationSet;
 
 // The unit symbol objects of one locale: for every unit symbol id of the catalogue the object
 // that writes values with it and reads its text, with the texts of that locale. Indexed by the
 // id's group, unit and symbol fields; built once per locale and process, then only read.
+// The texts by which the locale's symbols are recognised (their own texts and alternates) are
+// the table's too: the first symbol that enters a text keeps it.
 class UnitSymbolTable {
 public:
     struct Slot {
@@ -25,15 +28,24 @@ public:
     UnitSymbolTable();
     ~UnitSymbolTable();
 
-    // Builds every group's symbols with its builder, and registers their texts and alternate
-    // texts in the registry without overwriting.
-    void Build(const TranslationSet& translations, ParseSymbolRegistry& registry);
+    // Builds every group's symbols with its builder, and enters their texts and alternate
+    // texts without overwriting.
+    void Build(const TranslationSet& translations);
 
     // The slot of a unit symbol id; null when any field lies outside the table or the slot is
     // empty.
     const Slot* Find(int symbolId) const;
 
+    // The symbol of the longest of the locale's texts at text, and that text's length; null and
+    // 0 when none starts there.
+    IParseSymbol* Lookup(const wchar_t* text, size_t* length) const {
+        return texts_.Lookup(text, length);
+    }
+
 private:
+    void Enter(const wchar_t* text, IParseSymbol* symbol);
+
+    TextTrie<IParseSymbol> texts_;
     std::vector<std::vector<std::vector<Slot>>> groups_;
 };
 

@@ -75,19 +75,35 @@ std::string KeyOf(int symbol) {
 
 using Clashes = std::set<std::pair<std::string, std::string>>; // text, key
 
-// The reviewed exceptions: lines «text»: key (unit) → ...
-Clashes ReadList(const QString& locale) {
-    Clashes listed;
+// The reviewed exceptions of a locale: lines «text»: key (unit) → ... for its own texts, and
+// lines en-US «text»: key (unit) → ... for en-US texts that the locale reads as another unit.
+struct Listed {
+    Clashes own;
+    Clashes english;
+};
+
+Listed ReadList(const QString& locale) {
+    Listed listed;
     QFile file(QStringLiteral(VVZ_TRANSLATIONS_DIR "/") + locale + QStringLiteral("/CLASHES.md"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << file.fileName().toStdString();
     QTextStream in(&file);
-    QRegularExpression line(QStringLiteral("^- «(.+?)»: (\\S+) "));
+    QRegularExpression line(QStringLiteral("^- (en-US )?«(.+?)»: (\\S+) "));
     while (!in.atEnd()) {
         QRegularExpressionMatch match = line.match(in.readLine());
         if (match.hasMatch())
-            listed.insert({match.captured(1).toStdString(), match.captured(2).toStdString()});
+            (match.captured(1).isEmpty() ? listed.own : listed.english)
+                .insert({match.captured(2).toStdString(), match.captured(3).toStdString()});
     }
     return listed;
+}
+
+void ExpectSame(const Clashes& found, const Clashes& listed, const char* what) {
+    for (const auto& clash : found)
+        EXPECT_TRUE(listed.count(clash))
+            << what << " not in the list: «" << clash.first << "» " << clash.second;
+    for (const auto& clash : listed)
+        EXPECT_TRUE(found.count(clash))
+            << what << " listed but no clash: «" << clash.first << "» " << clash.second;
 }
 
 class ClashList : public ::testing::TestWithParam<const char*> {
@@ -95,43 +111,40 @@ protected:
     void TearDown() override { UnitsManager::Uninitialize(); }
 };
 
-// Replays the order in which texts enter the parse-symbol registry: its fixed texts, the
-// en-US symbols, then the locale's. A text that another unit (or a fixed symbol) registered
-// first does not parse as the symbol's own unit: every such case must be one of the locale's
-// reviewed exceptions, and every listed exception must occur.
+// Replays how a parse of the locale finds texts: a fixed text first, then the locale's own
+// texts in the order its table enters them (the first one keeps a text), then en-US's. A text
+// of the locale that a fixed symbol or an earlier symbol of another unit holds does not parse
+// as its own unit; nor does an en-US text that the locale holds for another unit. Every such
+// case must be one of the locale's reviewed exceptions, and every listed exception must occur.
 TEST_P(ClashList, ListsEveryTextTakenByAnotherUnit) {
     QString locale = QString::fromLatin1(GetParam());
     TranslationSet english(L"en-US");
     TranslationSet translations(locale);
     ASSERT_EQ(translations.LocaleName(), locale);
-    std::map<std::wstring, int> owners; // text -> unit id of the first registrant
-    auto enter = [&](const std::vector<Registration>& registrations, Clashes* clashes) {
-        for (const Registration& r : registrations) {
-            int unit = r.symbol & 0xfffff;
-            size_t length = 0;
-            IParseSymbol* found = ParseSymbolRegistry::Instance().Lookup(r.text.c_str(), &length);
-            bool fixed = found != nullptr && length == r.text.size() &&
-                         dynamic_cast<const IFormatSymbol*>(found) == nullptr;
-            auto owner = owners.emplace(r.text, fixed ? -1 : unit).first;
-            if (clashes != nullptr && owner->second != unit)
-                clashes->insert({QString::fromStdWString(r.text).toStdString(), KeyOf(r.symbol)});
-        }
-    };
-    Clashes found;
-    if (locale == QStringLiteral("en-US")) {
-        enter(RegistrationsOf(english), &found);
-    } else {
-        enter(RegistrationsOf(english), nullptr);
-        enter(RegistrationsOf(translations), &found);
+    std::map<std::wstring, int> owners; // text -> unit id of the first registrant, -1 fixed
+    Clashes own;
+    for (const Registration& r : RegistrationsOf(translations)) {
+        int unit = r.symbol & 0xfffff;
+        size_t length = 0;
+        IParseSymbol* fixed = ParseSymbolRegistry::Instance().Lookup(r.text.c_str(), &length);
+        auto owner =
+            owners.emplace(r.text, fixed != nullptr && length == r.text.size() ? -1 : unit).first;
+        if (owner->second != unit)
+            own.insert({QString::fromStdWString(r.text).toStdString(), KeyOf(r.symbol)});
     }
-    Clashes listed = ReadList(locale);
-    EXPECT_GE(found.size(), 7u) << "every locale keeps the fixed marks' clashes";
-    for (const auto& clash : found)
-        EXPECT_TRUE(listed.count(clash))
-            << "not in the list: «" << clash.first << "» " << clash.second;
-    for (const auto& clash : listed)
-        EXPECT_TRUE(found.count(clash))
-            << "listed but no clash: «" << clash.first << "» " << clash.second;
+    Clashes shadowed;
+    if (locale != QStringLiteral("en-US")) {
+        for (const Registration& r : RegistrationsOf(english)) {
+            auto owner = owners.find(r.text);
+            if (owner != owners.end() && owner->second != -1 &&
+                owner->second != (r.symbol & 0xfffff))
+                shadowed.insert({QString::fromStdWString(r.text).toStdString(), KeyOf(r.symbol)});
+        }
+    }
+    Listed listed = ReadList(locale);
+    EXPECT_GE(own.size(), 7u) << "every locale keeps the fixed marks' clashes";
+    ExpectSame(own, listed.own, "own text");
+    ExpectSame(shadowed, listed.english, "en-US text");
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, ClashList, ::testing::Values("en-US", "de-DE", "fr-FR", "ru-RU"));

@@ -123,9 +123,9 @@ TEST_F(UnitSymbolTableTest, ObjectsByKind) {
         EXPECT_FALSE(Is<GenericSymbol2>(object(id)));
     }
     EXPECT_TRUE(attached(0x22a004));
-    // The text of a linear symbol reaches that very object in the registry.
+    // The text of a linear symbol reaches that very object.
     const UnitSymbolTable::Slot* fahrenheit = table.Find(0x22a003);
-    EXPECT_EQ(Registry().Lookup(fahrenheit->format->GetText(), nullptr), fahrenheit->parse);
+    EXPECT_EQ(Registry().Lookup(fahrenheit->format->GetText(), nullptr, &table), fahrenheit->parse);
     // Ids outside the table, or without a symbol field.
     for (int id : {0x2016, 0xb02016, 0x302001, 0x102043, 0x145001, 0x201002, 0})
         EXPECT_EQ(table.Find(id), nullptr) << std::hex << id;
@@ -141,8 +141,46 @@ TEST_F(UnitSymbolTableTest, LocalesShareTheirObjectsAndHaveTheirOwnTexts) {
     EXPECT_NE(table.Find(0x202001)->object.get(), russian.Find(0x202001)->object.get());
     EXPECT_EQ(std::wstring(russian.Find(0x202001)->format->GetText()), L"\u043c"); // м
     EXPECT_EQ(std::wstring(table.Find(0x202001)->format->GetText()), L"m");
-    // Texts the first registrant kept: meter's "m" is en-US's, "м" is ru-RU's.
-    EXPECT_EQ(Registry().Lookup(L"\u043c", nullptr), russian.Find(0x202001)->parse);
+    // A locale reads its own texts first, then en-US's; other locales' texts not at all.
+    EXPECT_EQ(Registry().Lookup(L"\u043c", nullptr, &russian, &table),
+              russian.Find(0x202001)->parse);
+    EXPECT_EQ(Registry().Lookup(L"m", nullptr, &russian, &table), table.Find(0x202001)->parse);
+    EXPECT_EQ(Registry().Lookup(L"\u043c", nullptr, &table, &table), nullptr);
+    EXPECT_EQ(Registry().Lookup(L"\u043c", nullptr), nullptr);
+}
+
+struct LookupCase {
+    const wchar_t* text;
+    int owner; // 0: the fixed texts, 1: own, 2: fallback, -1: nothing
+    size_t length;
+};
+
+// Longest match across the three, and on equal length fixed, own, fallback in that order.
+TEST_F(UnitSymbolTableTest, LookupPrecedence) {
+    TranslationSet english(L"en-US");
+    TranslationSet french(L"fr-FR");
+    const UnitSymbolTable& own = Registry().EnsureLocale(french);
+    const UnitSymbolTable& fallback = Registry().EnsureLocale(english);
+    const LookupCase cases[] = {
+        {L"N", 0, 1},        // the compass point, although the newton's text is "N" everywhere
+        {L"ch", 1, 2},       // fr-FR's horsepower before en-US's chain
+        {L"GPM", 2, 3},      // only en-US has it
+        {L"N\u00b7m", 1, 3}, // a longer own text beats the fixed "N"
+        {L"@", -1, 0},
+    };
+    for (const LookupCase& c : cases) {
+        size_t length = 0;
+        IParseSymbol* found = Registry().Lookup(c.text, &length, &own, &fallback);
+        size_t ownLength = 0, fallbackLength = 0;
+        IParseSymbol* expected = c.owner == 0   ? Registry().Lookup(c.text, &length)
+                                 : c.owner == 1 ? own.Lookup(c.text, &ownLength)
+                                 : c.owner == 2 ? fallback.Lookup(c.text, &fallbackLength)
+                                                : nullptr;
+        Registry().Lookup(c.text, &length, &own, &fallback);
+        EXPECT_NE(found == nullptr, c.owner >= 0);
+        EXPECT_EQ(found, expected) << QString::fromWCharArray(c.text).toStdString();
+        EXPECT_EQ(length, c.length) << QString::fromWCharArray(c.text).toStdString();
+    }
 }
 
 } // namespace

@@ -115,6 +115,16 @@ private:
         }
     };
 
+    // Whether text starts with the non-empty segment. Stops at the first difference, so that a
+    // lookup costs no more than the length of the key it matches, however long the text.
+    static bool StartsWith(const wchar_t* text, const std::wstring& segment) {
+        if (segment.empty())
+            return false;
+        for (size_t i = 0; i < segment.size(); ++i)
+            if (text[i] != segment[i]) // also stops at the text's terminator
+                return false;
+        return true;
+    }
     static void Destroy(Node* node);
     static Node* Clone(const Node* node);
     static int EraseAt(Node*& slot, const wchar_t* key);
@@ -248,13 +258,9 @@ template <class T> T* TextTrie<T>::Lookup(const wchar_t* text, size_t* length) c
                 ++position;
                 continue;
             }
-            const std::wstring& segment = node->segment;
-            if (segment.empty() ||
-                segment.compare(0, segment.size(), text + position,
-                                std::min(segment.size(),
-                                         std::char_traits<wchar_t>::length(text + position))) != 0)
+            if (!StartsWith(text + position, node->segment))
                 break;
-            position += segment.size();
+            position += node->segment.size();
             node = node->successor;
         }
     }
@@ -306,11 +312,7 @@ template <class T> int TextTrie<T>::EraseAt(Node*& slot, const wchar_t* key) {
         }
     } else {
         const std::wstring& segment = node->segment;
-        if (segment.empty() ||
-            segment.compare(0, segment.size(), key,
-                            std::min(segment.size(), std::char_traits<wchar_t>::length(key))) != 0)
-            return 1;
-        if (EraseAt(node->successor, key + segment.size()) != 0)
+        if (!StartsWith(key, segment) || EraseAt(node->successor, key + segment.size()) != 0)
             return 1;
     }
     Compact(slot);

@@ -48,8 +48,26 @@ ParseSymbolRegistry::ParseSymbolRegistry() {
     }
 }
 
-IParseSymbol* ParseSymbolRegistry::Lookup(const wchar_t* text, size_t* length) const {
-    return symbolTrie.Lookup(text, length);
+IParseSymbol* ParseSymbolRegistry::Lookup(const wchar_t* text, size_t* length,
+                                          const UnitSymbolTable* own,
+                                          const UnitSymbolTable* fallback) const {
+    size_t best = 0;
+    IParseSymbol* found = symbolTrie.Lookup(text, &best);
+    // In order of precedence: a later table wins only with a longer text.
+    auto consider = [&](const UnitSymbolTable* table) {
+        size_t matched = 0;
+        if (IParseSymbol* symbol = table->Lookup(text, &matched); matched > best) {
+            found = symbol;
+            best = matched;
+        }
+    };
+    if (own != nullptr)
+        consider(own);
+    if (fallback != nullptr && fallback != own)
+        consider(fallback);
+    if (length != nullptr)
+        *length = best;
+    return found;
 }
 
 int ParseSymbolRegistry::Register(const wchar_t* text, IParseSymbol* symbol) {
@@ -59,15 +77,30 @@ int ParseSymbolRegistry::Register(const wchar_t* text, IParseSymbol* symbol) {
 }
 
 const UnitSymbolTable& ParseSymbolRegistry::EnsureLocale(const TranslationSet& translations) {
-    auto found = unitSymbolTables.find(translations.LocaleName());
-    if (found != unitSymbolTables.end())
-        return *found->second;
-    // The entry exists, empty, before its table is built.
-    UnitSymbolTable& table =
-        *unitSymbolTables.emplace(translations.LocaleName(), std::make_unique<UnitSymbolTable>())
-             .first->second;
-    table.Build(translations, *this);
-    return table;
+    std::lock_guard<std::mutex> lock(mutex);
+    std::unique_ptr<UnitSymbolTable>& table = unitSymbolTables[translations.LocaleName()];
+    if (!table) {
+        auto built = std::make_unique<UnitSymbolTable>();
+        built->Build(translations);
+        table = std::move(built);
+    }
+    return *table;
+}
+
+const UnitSymbolTable& ParseSymbolRegistry::Fallback() {
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (fallback != nullptr)
+            return *fallback;
+    }
+    // Loading the set builds its table; the set itself is not needed afterwards. Should en-US
+    // have no translation files, the set falls back as every set does, and so does this.
+    TranslationSet english(QStringLiteral("en-US"));
+    const UnitSymbolTable& table = EnsureLocale(english);
+    std::lock_guard<std::mutex> lock(mutex);
+    if (fallback == nullptr)
+        fallback = &table;
+    return *fallback;
 }
 
 } // namespace velmar::platform::core::units
