@@ -53,6 +53,13 @@ public:
     ErrorCode Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
                      int display, double* shown) const;
 
+    // Parse: text as a quantity in a unit (ecNotAQuantity on every failure), or as the base
+    // value of a dimension, a bare number taking the default unit of group (0: the group of the
+    // dimension); ecFailure when that unit has no symbol object.
+    ErrorCode Parse(const wchar_t* text, double& value, int unit) const;
+    ErrorCode Parse(const wchar_t* text, double& value, const DimensionTag& dimension,
+                    int group) const;
+
     // The unit symbol id an id is displayed with: a symbol id itself; else the group's default
     // unit (its first unit when none is set), then the unit's default symbol (its first).
     int ResolveSymbolId(int id) const;

@@ -154,6 +154,15 @@ ErrorCode UnitsFormatter::Format(double value, int unit, wchar_t* buffer, size_t
     return state->Format(value, unit, buffer, bufferSize, display, shown);
 }
 
+ErrorCode UnitsFormatter::Parse(const wchar_t* text, double& value, int unit) const {
+    return state->Parse(text, value, unit);
+}
+
+ErrorCode UnitsFormatter::Parse(const wchar_t* text, double& value, const int (&dimension)[7],
+                                int group) const {
+    return state->Parse(text, value, dimension, group);
+}
+
 ErrorCode UnitsFormatter::SetSymbolFormattingString(int symbol, const wchar_t* text) {
     return state->SetSymbolString(symbol, text, 0);
 }

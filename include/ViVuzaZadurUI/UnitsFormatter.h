@@ -90,6 +90,23 @@ public:
     ErrorCode Format(double value, int unit, wchar_t* buffer, size_t bufferSize, int display = 0,
                      double* shown = nullptr) const;
 
+    // Reads text as a quantity and writes its value in the unit id unit: ecSuccess, or
+    // ecNotAQuantity (value untouched) for a text that is not a quantity of unit's dimension,
+    // and for a unit that names nothing. The text is read under this formatter's number
+    // settings, through its symbol parsing and formatting strings first, then as numbers and
+    // unit expressions written with the symbol texts of its locale and of en-US:
+    //   «12.5 m», «9.81 m/s²», «5 kN·m», «5 N-m», «1 1/2 in», «100 °F», «m/(s·s)», «kg*m/s^2»;
+    //   feet and inches «5'», «5'6"», «5' 6 1/2"», «5'-6-1/2"», «3-7/8"» in lengths;
+    //   minutes and seconds «5'30"» in times; «45°30'15"», «45d30'», «100g» in angles, and
+    //   bearings «N 45°30' E» (angles counterclockwise from east: N is 90°, S −90°).
+    // N, S and W are compass points in angles and the newton, siemens and watt elsewhere; d is
+    // degrees or days, g grads or grams. A bare number («12.5») is taken in the default unit of
+    // unit's group (see SetDefaultUnit and SetDefaultSymbol). The minus before degrees or feet
+    // governs the whole: «-45°30'15"» is −45.5041…°, «-5'6"» is −66 inches. A bearing needs its
+    // pole: «45° E» is no quantity. Results that are not finite, and texts deeper than 64
+    // parentheses or cut into more than 1024 pieces, are no quantity.
+    ErrorCode Parse(const wchar_t* text, double& value, int unit) const;
+
     // Symbol strings: layouts of one unit symbol for this formatter, literal texts around
     // numbered placeholders, "{{" and "}}" for braces: "{0} m", "{0} ft {1} in". A plain unit
     // has placeholder 0; feet and inches (and minutes and seconds) 0 and 1; degrees, minutes
@@ -128,6 +145,10 @@ public:
                                          size_t bufferSize) const;
 
 private:
+    // The base value of the quantity, which must have the dimension; a bare number takes the
+    // default unit of group (0: the dimension's group). ecFailure when that unit has no symbol.
+    ErrorCode Parse(const wchar_t* text, double& value, const int (&dimension)[7], int group) const;
+
     FormatterState* state;
 };
 

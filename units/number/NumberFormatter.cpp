@@ -61,7 +61,7 @@ char ConversionLetter(NumberFormat format) {
 }
 
 int Fraction(const NumberSettings& settings, int precision, double value, wchar_t* buffer,
-             size_t bufferSize);
+             size_t bufferSize, unsigned flags);
 
 int Format(const NumberSettings& s, NumberFormat format, int precision, double value,
            wchar_t* buffer, size_t bufferSize, unsigned flags) {
@@ -70,7 +70,7 @@ int Format(const NumberSettings& s, NumberFormat format, int precision, double v
     if (value == 0.0)
         value = 0.0; // a negative zero is written as zero
     if (format == nfFraction)
-        return Fraction(s, precision, value, buffer, bufferSize);
+        return Fraction(s, precision, value, buffer, bufferSize, flags & SignedZero);
     char letter = ConversionLetter(format);
     if (letter == '\0')
         return -1;
@@ -132,11 +132,13 @@ int Format(const NumberSettings& s, NumberFormat format, int precision, double v
     return ok ? out.Finish() : -1;
 }
 
+// flags may ask for SignedZero: the feet or degrees of a negative composite value that count
+// zero («-0'7 3/4"») keep their sign in this format too.
 int Fraction(const NumberSettings& settings, int precision, double value, wchar_t* buffer,
-             size_t bufferSize) {
+             size_t bufferSize, unsigned flags) {
     if (buffer == nullptr || bufferSize == 0 || !std::isfinite(value))
         return -1;
-    unsigned wholeFlags = IntegerOnly;
+    unsigned wholeFlags = IntegerOnly | (flags & SignedZero);
     if (value < 0 && settings.includeNegativeSignInNumber)
         wholeFlags |= SignedZero;
     double denominator = 1.0;
@@ -211,7 +213,7 @@ int WriteMixedNumber(const NumberSettings& settings, NumberFormat format, double
 
 int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer,
                    size_t bufferSize) {
-    return Fraction(settings, settings.decimalPrecision, value, buffer, bufferSize);
+    return Fraction(settings, settings.decimalPrecision, value, buffer, bufferSize, 0);
 }
 
 } // namespace velmar::platform::core::units

@@ -86,6 +86,17 @@ int CustomSymbol::BuildResult(SymbolList& list, int requested) const {
     return prototype->BuildResult(list, kind);
 }
 
+// A compiled parsing pattern that matched: the numbers it read open the list, in text order,
+// and the prototype turns them into the result.
+int CustomSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool,
+                           const int*) const {
+    if (BuildResult(list, kind) != 0)
+        return 1;
+    list.erase(position);
+    position = list.begin();
+    return 0;
+}
+
 int CustomSymbol::GetLastPartIndex(int requested) const {
     if (!IsValid())
         return -3;

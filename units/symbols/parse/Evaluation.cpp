@@ -1,51 +1,186 @@
-// Evaluation of parsed symbol lists: how each parse symbol rewrites the list of a text into one
-// result. Parsing is not offered yet, so no list evaluates: every symbol fails.
-#include "units/symbols/format/CustomSymbol.h"
-#include "units/symbols/format/LinearSymbol2.h"
+// The evaluator of parsed symbol lists, and how numbers, unit operands, results and spaces
+// take part in it.
+#include "units/symbols/parse/Evaluation.h"
+
+#include "units/number/NumberFlags.h"
 #include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
 #include "units/symbols/parse/NumberSymbol.h"
 
+#include <ViVuzaZadur/UnitConverter.h>
+#include <ViVuzaZadur/UnitsConfig.h>
+
+#include <algorithm>
+#include <iterator>
+
 namespace velmar::platform::core::units {
 
+using namespace evaluation;
+
 namespace {
-constexpr int kNotEvaluated = 1;
+
+constexpr int kLengthGroup = 0x2000;
+constexpr int kTimeGroup = 0x2c000;
+
+const DimensionTag& Tag(const int* target) {
+    return *reinterpret_cast<const DimensionTag*>(target);
 }
 
-#define VVZ_NOT_EVALUATED(Class)                                                                   \
-    int Class::Evaluate(SymbolList&, SymbolList::iterator&, bool, const int*) const {              \
-        return kNotEvaluated;                                                                      \
-    }
-VVZ_NOT_EVALUATED(OperandSymbol)
-VVZ_NOT_EVALUATED(OperatorSymbol)
-VVZ_NOT_EVALUATED(NumberSymbol)
-VVZ_NOT_EVALUATED(ResultSymbol)
-VVZ_NOT_EVALUATED(SpaceSymbol)
-VVZ_NOT_EVALUATED(LeftParenthesisSymbol)
-VVZ_NOT_EVALUATED(RightParenthesisSymbol)
-VVZ_NOT_EVALUATED(DegreeSymbol)
-VVZ_NOT_EVALUATED(PrimeSymbol)
-VVZ_NOT_EVALUATED(DoublePrimeSymbol)
-VVZ_NOT_EVALUATED(DashSymbol)
-VVZ_NOT_EVALUATED(NorthSymbol)
-VVZ_NOT_EVALUATED(EastSymbol)
-VVZ_NOT_EVALUATED(SouthSymbol)
-VVZ_NOT_EVALUATED(WestSymbol)
-VVZ_NOT_EVALUATED(DSymbol)
-VVZ_NOT_EVALUATED(GSymbol)
-VVZ_NOT_EVALUATED(LinearSymbol2)
-VVZ_NOT_EVALUATED(CustomSymbol)
-#undef VVZ_NOT_EVALUATED
+// A walk may revisit elements, but every rewrite shrinks the list; a walk that takes more steps
+// than this has gone wrong and fails rather than run on.
+size_t StepBudget(const SymbolList& list) {
+    return 8 * list.size() + 64;
+}
 
-#define VVZ_NOT_APPLIED(Class)                                                                     \
-    int Class::Apply(SymbolList&, SymbolList::iterator&) const {                                   \
-        return kNotEvaluated;                                                                      \
+} // namespace
+
+namespace evaluation {
+
+bool ReadFraction(SymbolList& list, SymbolList::iterator e, double* v) {
+    if (e == list.begin())
+        return false;
+    auto* b = As<NumberSymbol>(e);
+    auto division = std::prev(e);
+    if (b == nullptr || division == list.begin() || !Is<DivisionSymbol>(division))
+        return false;
+    auto numerator = std::prev(division);
+    auto* a = As<NumberSymbol>(numerator);
+    if (a == nullptr || !(b->value > 0))
+        return false;
+    *v = a->value / b->value;
+    if (numerator == list.begin())
+        return true;
+    auto whole = std::prev(numerator);
+    auto* c = As<NumberSymbol>(whole);
+    if (a->value < 0 || c == nullptr || whole != list.begin())
+        return false;
+    *v = IsNegative(*c) ? c->value - *v : c->value + *v;
+    return true;
+}
+
+bool IsAngle(const int* target) {
+    return std::all_of(target, target + 7, [](int exponent) { return exponent == 0; });
+}
+
+bool IsLength(const int* target) {
+    return UnitsConfig::GetInstance()->FindUnitGroup(Tag(target)) == kLengthGroup;
+}
+
+bool IsTime(const int* target) {
+    return UnitsConfig::GetInstance()->FindUnitGroup(Tag(target)) == kTimeGroup;
+}
+
+int ConvertWith(int unit, double value, const int* target, double* base) {
+    const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unit);
+    return converter != nullptr && converter->ToBase(value, base, Tag(target)) == ecSuccess ? 0 : 1;
+}
+
+void Finish(SymbolList& list, double base, const int* target, SymbolList::iterator& position) {
+    list.front().Reset(new ResultSymbol(base, Tag(target)), true);
+    list.erase(std::next(list.begin()), list.end());
+    position = list.end();
+}
+
+int FinishWith(SymbolList& list, int unit, double value, const int* target,
+               SymbolList::iterator& position) {
+    double base = 0;
+    if (ConvertWith(unit, value, target, &base) != 0)
+        return 1;
+    Finish(list, base, target, position);
+    return 0;
+}
+
+void ReplaceWithNumber(SymbolList::iterator element, double value, unsigned flags) {
+    element->Reset(new NumberSymbol(value, static_cast<NumberFlags>(flags)), true);
+}
+
+bool IsNegative(const NumberSymbol& number) {
+    return (number.flags & MantissaMinus) != 0;
+}
+
+} // namespace evaluation
+
+int EvaluateList(SymbolList& list, const int* targetDimension) {
+    if (list.empty())
+        return 1;
+    for (bool firstPass : {true, false}) {
+        size_t budget = StepBudget(list);
+        for (auto position = list.begin(); position != list.end();) {
+            if (budget-- == 0 ||
+                position->symbol->Evaluate(list, position, firstPass, targetDimension) != 0)
+                return 1;
+        }
     }
-VVZ_NOT_APPLIED(DivisionSymbol)
-VVZ_NOT_APPLIED(MultiplicationSymbol)
-VVZ_NOT_APPLIED(SquareSymbol)
-VVZ_NOT_APPLIED(CubicSymbol)
-VVZ_NOT_APPLIED(CaretSymbol)
-#undef VVZ_NOT_APPLIED
+    return !list.empty() && Is<ResultSymbol>(list.begin()) ? 0 : 1;
+}
+
+// A number attaches to what follows it. Standing last, it is either a lone number, which the
+// parse completes with a default unit, or the denominator of a fraction without a unit: a value
+// already in base terms of the target dimension.
+int NumberSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                           const int* targetDimension) const {
+    auto self = position++;
+    if (firstPass || position != list.end())
+        return 0;
+    double v = 0;
+    if (self == list.begin() || !ReadFraction(list, self, &v))
+        return 1;
+    Finish(list, v, targetDimension, position);
+    return 0;
+}
+
+// A unit operand standing last takes the number, fraction or mixed number in front of it.
+int OperandSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                            const int*) const {
+    auto self = position++;
+    if (firstPass || position != list.end())
+        return 0;
+    if (self == list.begin())
+        return 1; // a unit without a number
+    const UnitConverter* converter = GetConverter();
+    if (converter == nullptr)
+        return 1;
+    auto before = std::prev(self);
+    bool plainNumber = before == list.begin();
+    double v = 0;
+    if (plainNumber) {
+        auto* number = As<NumberSymbol>(before);
+        if (number == nullptr)
+            return 1;
+        v = number->value;
+    } else if (!ReadFraction(list, before, &v)) {
+        return 1;
+    }
+    double base = 0;
+    if (converter->ToBase(v, &base, converter->GetDimTag()) != ecSuccess)
+        return 1;
+    // This symbol may be owned by the list: nothing of it is used once it is erased.
+    list.front().Reset(new ResultSymbol(base, converter->GetDimTag()), true);
+    list.erase(std::next(list.begin()), list.end());
+    position = plainNumber ? list.begin() : list.end();
+    return 0;
+}
+
+// A result is the whole quantity: it must stand alone at the front once the walk ends.
+int ResultSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                           const int*) const {
+    auto self = position++;
+    return !firstPass && position == list.end() && self != list.begin() ? 1 : 0;
+}
+
+// A space multiplies two operands («kN m»); next to anything else it vanishes.
+int SpaceSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool,
+                          const int*) const {
+    auto next = std::next(position);
+    bool left = position == list.begin() || Is<OperandSymbol>(std::prev(position));
+    bool right = next != list.end() && Is<OperandSymbol>(next);
+    if (left && right) {
+        position->Reset(new MultiplicationSymbol, true);
+        position = next;
+    } else {
+        position = list.erase(position);
+    }
+    return 0;
+}
 
 } // namespace velmar::platform::core::units

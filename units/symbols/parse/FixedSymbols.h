@@ -61,8 +61,7 @@ public:
     int Apply(SymbolList&, SymbolList::iterator&) const override { return 0; }
 };
 
-// Marks and letters of degrees-minutes-seconds, feet-and-inches and bearings. Which pole a
-// bearing starts from is part of the parse that reads it, not of these shared objects.
+// Marks and letters of degrees-minutes-seconds, feet-and-inches and bearings.
 #define VVZ_NOTATION_SYMBOL(Name)                                                                  \
     class Name : public IParseSymbol {                                                             \
     public:                                                                                        \
@@ -74,11 +73,27 @@ VVZ_NOTATION_SYMBOL(PrimeSymbol)       // "′" and look-alikes
 VVZ_NOTATION_SYMBOL(DoublePrimeSymbol) // "″" and look-alikes
 VVZ_NOTATION_SYMBOL(DashSymbol)        // "-" and the other dashes
 VVZ_NOTATION_SYMBOL(NorthSymbol)       // "N", the newton outside angles
-VVZ_NOTATION_SYMBOL(EastSymbol)        // "E"
 VVZ_NOTATION_SYMBOL(SouthSymbol)       // "S", the siemens outside angles
-VVZ_NOTATION_SYMBOL(WestSymbol)        // "W", the watt outside angles
 VVZ_NOTATION_SYMBOL(DSymbol)           // "d": degrees in angles, days otherwise
 VVZ_NOTATION_SYMBOL(GSymbol)           // "g": grads in angles, grams otherwise
 #undef VVZ_NOTATION_SYMBOL
+
+// The pole from which the angle of a bearing is measured: the letter N or S that opens it.
+enum class Pole { None, North, South };
+
+// "E" and "W", which end a bearing (W is the watt outside angles). The registry's shared
+// objects know no pole; when N or S opens a bearing, the parse puts an object of its own that
+// knows the pole in place of the letter that ends it, so no parse sees another's pole.
+#define VVZ_BEARING_END_SYMBOL(Name)                                                               \
+    class Name : public IParseSymbol {                                                             \
+    public:                                                                                        \
+        explicit Name(Pole pole = Pole::None) : pole(pole) {}                                      \
+        int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,             \
+                     const int* targetDimension) const override;                                   \
+        const Pole pole;                                                                           \
+    };
+VVZ_BEARING_END_SYMBOL(EastSymbol)
+VVZ_BEARING_END_SYMBOL(WestSymbol)
+#undef VVZ_BEARING_END_SYMBOL
 
 } // namespace velmar::platform::core::units

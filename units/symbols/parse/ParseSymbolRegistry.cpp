@@ -24,7 +24,9 @@ ParseSymbolRegistry::ParseSymbolRegistry() {
     const std::pair<ISymbol*, std::vector<const wchar_t*>> fixed[] = {
         Fixed<DivisionSymbol>({L"/"}),
         Fixed<SpaceSymbol>({L" "}),
-        Fixed<MultiplicationSymbol>({L"\u00b7"}),
+        // Besides the middle dot, the signs people also type for a product: the asterisk, the
+        // multiplication sign and the dot operator.
+        Fixed<MultiplicationSymbol>({L"\u00b7", L"*", L"\u00d7", L"\u22c5"}),
         Fixed<SquareSymbol>({L"\u00b2"}),
         Fixed<CubicSymbol>({L"\u00b3"}),
         Fixed<LeftParenthesisSymbol>({L"(", L"\uff08"}),

@@ -1,0 +1,320 @@
+#include "units/FormatterState.h"
+
+#include <ViVuzaZadurUI/UnitsFormatter.h>
+#include <ViVuzaZadurUI/UnitsManager.h>
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+constexpr int kMeter = 0x2001;
+constexpr int kInch = 0x2016;
+constexpr int kFoot = 0x2017;
+constexpr int kKilogram = 0x5001;
+constexpr int kDegree = 0x8002;
+constexpr int kSquareMeter = 0x3001;
+constexpr int kSecond = 0x2c001;
+constexpr int kDay = 0x2c018;
+constexpr int kGram = 0x5002;
+constexpr int kNewton = 0x17001;
+constexpr int kKilonewton = 0x17009;
+constexpr int kWatt = 0x1d001;
+constexpr int kSiemens = 0x27001;
+constexpr int kNewtonMeter = 0x13014;
+constexpr int kKilonewtonMeter = 0x13016;
+constexpr int kMeterPerSecond = 0x28001;
+constexpr int kAcceleration = 0x30001; // m/s²
+constexpr int kCelsius = 0x2a002;
+constexpr int kKelvin = 0x2a001;
+constexpr int kHeatTransfer = 0x3d001; // W/(m²·K)
+constexpr int kGrad = 0x8004;
+constexpr int kPascal = 0x2100e;
+
+const double kFails = std::numeric_limits<double>::quiet_NaN();
+
+struct ParseCase {
+    const wchar_t* text;
+    int unit;
+    double expected; // in the unit; kFails for a text that is not a quantity of it
+};
+
+void PrintTo(const ParseCase& c, std::ostream* out) {
+    *out << "«" << QString::fromWCharArray(c.text).toStdString() << "» into " << std::hex << c.unit;
+}
+
+class ParseTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
+    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
+};
+
+// Checks one case: the value on success, 2 and an untouched value on failure.
+void ExpectParse(const UnitsFormatter& formatter, const ParseCase& c) {
+    double value = -12345;
+    ErrorCode result = formatter.Parse(c.text, value, c.unit);
+    if (std::isnan(c.expected)) {
+        EXPECT_EQ(result, ecNotAQuantity);
+        EXPECT_EQ(value, -12345);
+    } else {
+        ASSERT_EQ(result, ecSuccess);
+        EXPECT_NEAR(value, c.expected, std::abs(c.expected) * 1e-12 + 1e-12);
+    }
+}
+
+class Reads : public ParseTest, public ::testing::WithParamInterface<ParseCase> {};
+
+TEST_P(Reads, InEnglish) {
+    UnitsFormatter formatter(L"en-US");
+    ExpectParse(formatter, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Expressions, Reads,
+    ::testing::Values(
+        ParseCase{L"12.5 m", kMeter, 12.5}, ParseCase{L"12.5m", kMeter, 12.5},
+        ParseCase{L"1,234.5 m", kMeter, 1234.5}, ParseCase{L"5 km", kMeter, 5000},
+        ParseCase{L"5 m", kFoot, 5 / 0.3048}, ParseCase{L"5 m·m", kSquareMeter, 5},
+        ParseCase{L"5 m m", kSquareMeter, 5}, ParseCase{L"5 m²", kSquareMeter, 5},
+        ParseCase{L"5 m^2", kSquareMeter, 5}, ParseCase{L"5 m/s", kMeterPerSecond, 5},
+        ParseCase{L"5 m / s", kMeterPerSecond, 5}, ParseCase{L"9.81 m/s²", kAcceleration, 9.81},
+        ParseCase{L"9.81 m/(s·s)", kAcceleration, 9.81},
+        ParseCase{L"9.81 m/s^2", kAcceleration, 9.81}, ParseCase{L"5 kN·m", kKilonewtonMeter, 5},
+        ParseCase{L"5 kN m", kKilonewtonMeter, 5}, ParseCase{L"5 N-m", kNewtonMeter, 5},
+        ParseCase{L"5 N–m", kNewtonMeter, 5}, ParseCase{L"5 kg*m/s^2", kNewton, 5},
+        ParseCase{L"5 kN×m", kKilonewtonMeter, 5}, ParseCase{L"5 kN⋅m", kKilonewtonMeter, 5},
+        ParseCase{L"1/2 m", kMeter, 0.5}, ParseCase{L"1 1/2 m", kMeter, 1.5},
+        ParseCase{L"-1 1/2 m", kMeter, -1.5}, ParseCase{L"1/2", kMeter, 0.5},
+        ParseCase{L"(5 m)", kMeter, 5}, ParseCase{L"5 (m)", kMeter, 5},
+        ParseCase{L"5 W/(m²·K)", kHeatTransfer, 5}, ParseCase{L"100 °C", kCelsius, 100},
+        ParseCase{L"100 °C", kKelvin, 373.15}, ParseCase{L"212 °F", kCelsius, 100},
+        ParseCase{L"212°F", kCelsius, 100}, ParseCase{L"5 W/(m²·°C)", kHeatTransfer, 5},
+        ParseCase{L"5 N/m²", kPascal, 5},
+        // Failures.
+        ParseCase{L"", kMeter, kFails}, ParseCase{L"m", kMeter, kFails},
+        ParseCase{L"5 m 3", kMeter, kFails}, ParseCase{L"5 m)", kMeter, kFails},
+        ParseCase{L"5 (m", kMeter, kFails}, ParseCase{L"5 m·/s", kMeterPerSecond, kFails},
+        ParseCase{L"5 m^2.0", kSquareMeter, kFails}, ParseCase{L"5 m^0", kMeter, kFails},
+        ParseCase{L"5 m^-2", kMeter, kFails}, ParseCase{L"1 -1/2 m", kMeter, kFails},
+        ParseCase{L"1/0 m", kMeter, kFails}, ParseCase{L"1/-2 m", kMeter, kFails},
+        ParseCase{L"5 x", kMeter, kFails}, ParseCase{L"5 m", kDegree, kFails},
+        ParseCase{L"5 m", 0x2043, kFails}, ParseCase{L"5 m", 0, kFails},
+        ParseCase{L"1e999 m", kMeter, kFails}, ParseCase{L"1e-999 m", kMeter, 0}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Notations, Reads,
+    ::testing::Values(
+        // Angles.
+        ParseCase{L"45°", kDegree, 45}, ParseCase{L"45.5°", kDegree, 45.5},
+        ParseCase{L"-45°30'", kDegree, -45.5},
+        ParseCase{L"45°30'15\"", kDegree, 45 + 30 / 60.0 + 15 / 3600.0},
+        ParseCase{L"45°30′15″", kDegree, 45 + 30 / 60.0 + 15 / 3600.0},
+        ParseCase{L"-45°30'15\"", kDegree, -(45 + 30 / 60.0 + 15 / 3600.0)},
+        ParseCase{L"45°30.5'", kDegree, 45 + 30.5 / 60}, ParseCase{L"30'", kDegree, 0.5},
+        ParseCase{L"1/2'", kDegree, 1 / 120.0}, ParseCase{L"45d30'", kDegree, 45.5},
+        ParseCase{L"100g", kGrad, 100}, ParseCase{L"N", kDegree, 90}, ParseCase{L"S", kDegree, -90},
+        ParseCase{L"E", kDegree, 0}, ParseCase{L"W", kDegree, 180},
+        ParseCase{L"N 45° E", kDegree, 45}, ParseCase{L"N 45° W", kDegree, 135},
+        ParseCase{L"S 45° E", kDegree, -45}, ParseCase{L"S 45° W", kDegree, -135},
+        ParseCase{L"N 45°30' E", kDegree, 44.5}, ParseCase{L"N45°30'E", kDegree, 44.5},
+        ParseCase{L"S 30°15'10\" W", kDegree, -(90 + 30 + 15 / 60.0 + 10 / 3600.0)},
+        ParseCase{L"N 60°0' E", kDegree, 30}, ParseCase{L"45°30", kDegree, kFails},
+        ParseCase{L"45°-30'", kDegree, kFails}, ParseCase{L"N 100° E", kDegree, kFails},
+        ParseCase{L"45° E", kDegree, kFails}, ParseCase{L"N 45°", kDegree, kFails},
+        ParseCase{L"45° N", kDegree, kFails},
+        // Lengths.
+        ParseCase{L"5'", kInch, 60}, ParseCase{L"5'6\"", kInch, 66}, ParseCase{L"5'6", kInch, 66},
+        ParseCase{L"5' 6 1/2\"", kInch, 66.5}, ParseCase{L"5'-6\"", kInch, 66},
+        ParseCase{L"5' - 6\"", kInch, 66}, ParseCase{L"-5'6\"", kInch, -66},
+        ParseCase{L"6\"", kInch, 6}, ParseCase{L"5-1/2\"", kInch, 5.5},
+        ParseCase{L"5 - 1/2\"", kInch, 5.5}, ParseCase{L"5 1/2\"", kInch, 5.5},
+        ParseCase{L"1/2'", kInch, 6}, ParseCase{L"5'-6-1/2\"", kInch, 66.5},
+        ParseCase{L"3-7/8\"", kInch, 3.875}, ParseCase{L"5'6 1/2\"", kFoot, 66.5 / 12},
+        ParseCase{L"-0'6\"", kInch, -6}, ParseCase{L"5′6″", kInch, 66},
+        ParseCase{L"1 1/2 in", kInch, 1.5}, ParseCase{L"5'6 7\"", kInch, kFails},
+        ParseCase{L"5' 1/0\"", kInch, kFails}, ParseCase{L"5°", kInch, kFails},
+        // Times and other contexts.
+        ParseCase{L"5'30\"", kSecond, 330}, ParseCase{L"5'", kSecond, 300},
+        ParseCase{L"2 d", kDay, 2}, ParseCase{L"5 N", kNewton, 5}, ParseCase{L"2 W", kWatt, 2},
+        ParseCase{L"3 S", kSiemens, 3}, ParseCase{L"5 g", kGram, 5},
+        ParseCase{L"5 g", kKilogram, 0.005}, ParseCase{L"5 N-m", kNewtonMeter, 5},
+        ParseCase{L"5'", kNewton, kFails}, ParseCase{L"5 kN", kKilonewton, 5}));
+
+} // namespace
+
+namespace {
+
+struct LocaleCase {
+    const wchar_t* locale;
+    bool germanSeparators; // "." groups, "," is the decimal separator
+    ParseCase parse;
+};
+
+void PrintTo(const LocaleCase& c, std::ostream* out) {
+    *out << QString::fromWCharArray(c.locale).toStdString() << " ";
+    PrintTo(c.parse, out);
+}
+
+class ReadsInLocale : public ParseTest, public ::testing::WithParamInterface<LocaleCase> {};
+
+// A locale reads its own symbol texts and alternates, and en-US's.
+TEST_P(ReadsInLocale, ItsOwnTextsAndEnglish) {
+    const LocaleCase& c = GetParam();
+    UnitsFormatter formatter(c.locale);
+    if (c.germanSeparators) {
+        ASSERT_EQ(formatter.SetNumberGroupSeparator(L"."), ecSuccess);
+        ASSERT_EQ(formatter.SetNumberDecimalSeparator(L","), ecSuccess);
+    }
+    ExpectParse(formatter, c.parse);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shipped, ReadsInLocale,
+    ::testing::Values(LocaleCase{L"ru-RU", false, {L"5 м", kMeter, 5}},
+                      LocaleCase{L"ru-RU", false, {L"5 км", kMeter, 5000}},
+                      LocaleCase{L"ru-RU", false, {L"5 фут", kFoot, 5}},
+                      LocaleCase{L"ru-RU", false, {L"5 ft", kFoot, 5}},
+                      LocaleCase{L"ru-RU", false, {L"5 кН·м", kKilonewtonMeter, 5}},
+                      LocaleCase{L"de-DE", false, {L"5 Zoll", kInch, 5}},
+                      LocaleCase{L"de-DE", false, {L"5 Fuß", kFoot, 5}},
+                      LocaleCase{L"de-DE", true, {L"1.234,5 m", kMeter, 1234.5}},
+                      LocaleCase{L"de-DE", true, {L"1,5 m", kMeter, 1.5}},
+                      LocaleCase{L"de-DE", true, {L"45°30'15\"", kDegree, 45.5041666666666667}},
+                      LocaleCase{L"de-DE", true, {L"5' 6 1/2\"", kInch, 66.5}},
+                      LocaleCase{L"fr-FR", false, {L"5 m", kMeter, 5}},
+                      LocaleCase{L"fr-FR", false, {L"N 45°30' E", kDegree, 44.5}},
+                      LocaleCase{L"fr-FR", true, {L"5 N", kNewton, 5}}));
+
+TEST_F(ParseTest, ParsingStringsAreReadFirst) {
+    UnitsFormatter formatter(L"en-US");
+    ASSERT_EQ(formatter.SetSymbolParsingString(0x702016, L"{0} ft {1} in"), ecSuccess);
+    ASSERT_EQ(formatter.SetSymbolParsingString(0x408002, L"{0}deg {1}min {2}sec"), ecSuccess);
+    // «metres» is registered nowhere: only the formatting string reads it.
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x202001, L"{0} metres"), ecSuccess);
+    ASSERT_EQ(formatter.SetSymbolParsingString(0x902016, L"{0} inches"), ecSuccess);
+    const ParseCase cases[] = {
+        {L"5 ft 6 in", kInch, 66},
+        {L"5 ft 6 1/2 in", kInch, 66.5},
+        {L"5 ft 1/2 in", kInch, 60.5},
+        {L"-5 ft 6 in", kInch, -66},
+        {L"30deg 15min 9sec", kDegree, 30.2525},
+        {L"5 metres", kMeter, 5},
+        {L"6 1/2 inches", kInch, 6.5},
+        {L"1/2 inches", kInch, 0.5},
+        {L"5'6\"", kInch, 66}, // a walk that fails falls back to the general reading
+        {L"5 ft 6", kInch, kFails},
+        {L"5 metres 2", kMeter, kFails},
+    };
+    for (const ParseCase& c : cases) {
+        SCOPED_TRACE(QString::fromWCharArray(c.text).toStdString());
+        ExpectParse(formatter, c);
+    }
+    // Placeholders in another order.
+    ASSERT_EQ(formatter.SetSymbolParsingString(0x702016, L"{1} in {0} ft"), ecSuccess);
+    ExpectParse(formatter, {L"6 in 5 ft", kInch, 66});
+    ExpectParse(formatter, {L"6 1/2 in 5 ft", kInch, 66.5});
+    // What a formatting string writes, the formatter reads.
+    wchar_t buffer[64];
+    ASSERT_EQ(formatter.Format(12.5, kMeter, buffer, 64, 0x202001), ecSuccess);
+    ExpectParse(formatter, {buffer, kMeter, 12.5});
+}
+
+TEST_F(ParseTest, BareNumberTakesTheGroupsDefaultUnit) {
+    UnitsFormatter formatter(L"en-US");
+    ExpectParse(formatter, {L"12.5", kFoot, 12.5 / 0.3048}); // the group's first unit: meter
+    ExpectParse(formatter, {L"12.5 ", kFoot, 12.5 / 0.3048});
+    ASSERT_EQ(formatter.SetDefaultUnit(kInch), ecSuccess);
+    ExpectParse(formatter, {L"12.5", kFoot, 12.5 / 12});
+    ASSERT_EQ(formatter.SetDefaultSymbol(0x702016), ecSuccess);
+    ExpectParse(formatter, {L"12.5", kFoot, 12.5 / 12});
+    ASSERT_EQ(formatter.SetDefaultUnit(kCelsius), ecSuccess);
+    ExpectParse(formatter, {L"100", kKelvin, 373.15}); // the scale's offset applies
+    ExpectParse(formatter, {L"-", kFoot, kFails});
+
+    // The private form: a group whose default unit has no symbol gives 1, a base value else.
+    FormatterState state(L"en-US");
+    const DimensionTag length{1, 0, 0, 0, 0, 0, 0};
+    double value = -1;
+    EXPECT_EQ(state.Parse(L"5", value, length, 0xff000), ecFailure);
+    EXPECT_EQ(state.Parse(L"5 x", value, length, 0xff000), ecNotAQuantity);
+    EXPECT_EQ(value, -1);
+    ASSERT_EQ(state.Parse(L"5", value, length, 0), ecSuccess);
+    EXPECT_EQ(value, 5);
+    ASSERT_EQ(state.Parse(L"5 ft", value, length, 0x2000), ecSuccess);
+    EXPECT_NEAR(value, 1.524, 1e-12);
+    EXPECT_EQ(state.Parse(nullptr, value, length, 0), ecNotAQuantity);
+}
+
+// Hostile texts: every one gives 0 or 2, at once and without a crash, and a result is finite.
+TEST_F(ParseTest, HostileTextsAreRefusedOrReadWithinBounds) {
+    UnitsFormatter formatter(L"en-US");
+    const std::wstring many(100000, L'(');
+    const std::wstring closing(100000, L')');
+    const std::wstring texts[] = {
+        many + L"5 m" + closing,
+        std::wstring(40, L'(') + L"5 m" + std::wstring(40, L')'),
+        L"5" + std::wstring(100000, L' ') + L"m",
+        std::wstring(100000, L'7') + L" m",
+        L"0." + std::wstring(100000, L'0') + L"1 m",
+        L"1" + std::wstring(100000, L',') + L" m",
+        L"5 m^2147483647",
+        L"5 m^2147483648",
+        L"5 m^99",
+        L"5 m" + std::wstring(100, L'\u00b2'),
+        L"5 %" + std::wstring(1000, L'\u00b2'),
+        L"1e308 km",
+        std::wstring(50000, L'-') + L"5 m",
+        std::wstring(100000, L'N'),
+        std::wstring(100000, L'\u00b0'),
+    };
+    for (const std::wstring& text : texts) {
+        double value = 0;
+        for (int unit : {kMeter, kSquareMeter, kDegree}) {
+            ErrorCode result = formatter.Parse(text.c_str(), value, unit);
+            EXPECT_TRUE(result == ecSuccess || result == ecNotAQuantity);
+            if (result == ecSuccess) {
+                EXPECT_TRUE(std::isfinite(value));
+            }
+        }
+    }
+    double value = 0;
+    ASSERT_EQ(formatter.Parse(texts[1].c_str(), value, kMeter), ecSuccess);
+    EXPECT_EQ(value, 5);
+    EXPECT_EQ(formatter.Parse(texts[6].c_str(), value, kSquareMeter), ecNotAQuantity);
+}
+
+// Random texts of the characters that mean something to a parse.
+TEST_F(ParseTest, RandomTextsGiveAResultOrTwo) {
+    UnitsFormatter formatter(L"en-US");
+    const std::wstring alphabet = L"0123456789.,-+eE /·*×^²³()'\"°′″NSEWdgmkftin°CF%";
+    unsigned seed = 12345;
+    auto next = [&seed]() {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7fff;
+    };
+    int read = 0;
+    for (int i = 0; i < 20000; ++i) {
+        std::wstring text;
+        for (unsigned length = next() % 16; length > 0; --length)
+            text += alphabet[next() % alphabet.size()];
+        double value = 0;
+        for (int unit : {kMeter, kInch, kDegree, kNewtonMeter, kCelsius}) {
+            ErrorCode result = formatter.Parse(text.c_str(), value, unit);
+            ASSERT_TRUE(result == ecSuccess || result == ecNotAQuantity);
+            if (result == ecSuccess) {
+                ASSERT_TRUE(std::isfinite(value));
+                ++read;
+            }
+        }
+    }
+    EXPECT_GT(read, 100);
+}
+
+} // namespace

@@ -1,0 +1,200 @@
+// The operators of unit expressions: products, quotients, powers and parentheses.
+#include "units/symbols/parse/Evaluation.h"
+#include "units/symbols/parse/FixedSymbols.h"
+#include "units/symbols/parse/GenericOperand.h"
+#include "units/symbols/parse/NumberSymbol.h"
+
+#include "units/number/NumberFlags.h"
+
+#include <ViVuzaZadur/UnitConverter.h>
+
+#include <cmath>
+#include <iterator>
+
+namespace velmar::platform::core::units {
+
+using namespace evaluation;
+
+namespace {
+
+// Unit expressions stay within what engineering writes (m⁴, s⁻³): a larger exponent of any
+// base dimension, or a larger power, is no quantity. This also keeps the exponents far from the
+// range of int, however often a text squares a unit («m²²²²…»).
+constexpr int kMaxExponent = 64;
+constexpr int kMaxPower = 64;
+// Parentheses nest this deep at most; deeper texts fail instead of using up the stack.
+constexpr int kMaxNesting = 64;
+
+GenericConverter ConverterOf(SymbolList::const_iterator element) {
+    return GenericConverter(*As<OperandSymbol>(element)->GetConverter());
+}
+
+bool HasConverter(SymbolList::const_iterator element) {
+    auto* operand = As<OperandSymbol>(element);
+    return operand != nullptr && operand->GetConverter() != nullptr;
+}
+
+// Whether a combined unit is still a quantity: exponents within range, a finite factor.
+bool IsSane(const GenericConverter& converter) {
+    for (int exponent : converter.GetDimTag())
+        if (exponent > kMaxExponent || exponent < -kMaxExponent)
+            return false;
+    return std::isfinite(converter.GetFactor()) && converter.GetFactor() != 0;
+}
+
+// Puts a new operand of the converter in place of the element, and erases count elements after
+// it; position is left on the new operand. 1 when the unit is no sane quantity.
+int ReplaceOperand(SymbolList& list, SymbolList::iterator element, const GenericConverter& unit,
+                   int count, SymbolList::iterator& position) {
+    if (!IsSane(unit))
+        return 1;
+    // The erased elements may include the operator being applied.
+    element->Reset(new GenericOperand(unit), true);
+    list.erase(std::next(element), std::next(element, count + 1));
+    position = element;
+    return 0;
+}
+
+// The two-operand operators: the operands on both sides combine into one.
+int ApplyBinary(SymbolList& list, SymbolList::iterator& position, bool divide) {
+    auto next = std::next(position);
+    if (position == list.begin() || next == list.end())
+        return 1;
+    auto left = std::prev(position);
+    if (!HasConverter(left) || !HasConverter(next))
+        return 1;
+    GenericConverter unit =
+        divide ? ConverterOf(left) / ConverterOf(next) : ConverterOf(left) * ConverterOf(next);
+    return ReplaceOperand(list, left, unit, 2, position);
+}
+
+// A power of the operand before position, the operator standing at position; extra elements
+// after the operator (the exponent) go with it.
+int ApplyPower(SymbolList& list, SymbolList::iterator& position, int power, int extra) {
+    if (position == list.begin())
+        return 1;
+    auto operand = std::prev(position);
+    if (!HasConverter(operand))
+        return 1;
+    GenericConverter base = ConverterOf(operand);
+    GenericConverter unit = base;
+    for (int i = 1; i < power; ++i) {
+        unit = unit * base;
+        if (!IsSane(unit))
+            return 1;
+    }
+    return ReplaceOperand(list, operand, unit, 1 + extra, position);
+}
+
+// How deep the evaluation is inside parentheses on this thread.
+thread_local int nesting = 0;
+
+} // namespace
+
+// An operator waits until the operand on its right is complete: an operator of higher precedence
+// there (a power, a parenthesised group) is evaluated first; one of equal or lower precedence
+// lets this one apply, so that equal precedences apply from left to right.
+int OperatorSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                             const int* targetDimension) const {
+    if (firstPass) {
+        ++position;
+        return 0;
+    }
+    if ((operandFlags & TakesLeft) != 0 && (operandFlags & TakesRight) == 0)
+        return Apply(list, position);
+    const int ownPrecedence = precedence;
+    auto q = std::next(position);
+    if (q == list.end())
+        return 1;
+    if (Is<OperandSymbol>(q))
+        ++q;
+    while (q != list.end()) {
+        auto* other = As<OperatorSymbol>(q);
+        if (other == nullptr) {
+            // Applied later: when the walk comes back after a right parenthesis, or when an
+            // operator to the left reaches this one.
+            position = q;
+            return 0;
+        }
+        if (ownPrecedence >= other->precedence)
+            return Apply(list, position);
+        auto evaluated = q;
+        size_t size = list.size();
+        (void)other->Evaluate(list, q, false, targetDimension);
+        q = q == list.begin() ? list.end() : std::prev(q);
+        // Back where it started with nothing changed («0/(», a group that cannot even begin):
+        // looking again would change nothing either.
+        if (list.size() == size && q == evaluated)
+            break;
+    }
+    return Apply(list, position);
+}
+
+int DivisionSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+    return ApplyBinary(list, position, true);
+}
+
+int MultiplicationSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+    return ApplyBinary(list, position, false);
+}
+
+int SquareSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+    return ApplyPower(list, position, 2, 0);
+}
+
+int CubicSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+    return ApplyPower(list, position, 3, 0);
+}
+
+// «m^2»: a whole exponent from 1, written without a decimal separator.
+int CaretSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+    auto next = std::next(position);
+    if (position == list.begin() || next == list.end())
+        return 1;
+    auto* exponent = As<NumberSymbol>(next);
+    if (exponent == nullptr || (exponent->flags & DecimalSeparatorSeen) != 0)
+        return 1;
+    double value = std::trunc(exponent->value);
+    if (!(value >= 1 && value <= kMaxPower))
+        return 1;
+    return ApplyPower(list, position, static_cast<int>(value), 1);
+}
+
+// Evaluates the group that starts here, from its first element on.
+int LeftParenthesisSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position,
+                                    bool firstPass, const int* targetDimension) const {
+    ++position;
+    if (firstPass)
+        return 0;
+    if (position == list.end() || nesting >= kMaxNesting)
+        return 1;
+    ++nesting;
+    int result = position->symbol->Evaluate(list, position, false, targetDimension);
+    --nesting;
+    return result;
+}
+
+// Closes the nearest group: both parentheses go, and the walk steps back to revisit the group's
+// result and the operator before the group.
+int RightParenthesisSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position,
+                                     bool firstPass, const int*) const {
+    if (firstPass) {
+        ++position;
+        return 0;
+    }
+    if (position == list.begin())
+        return 1;
+    auto left = std::prev(position);
+    while (!Is<LeftParenthesisSymbol>(left)) {
+        if (left == list.begin())
+            return 1;
+        --left;
+    }
+    list.erase(left);
+    position = list.erase(position);
+    for (int step = 0; step < 2 && position != list.begin(); ++step)
+        --position;
+    return 0;
+}
+
+} // namespace velmar::platform::core::units
