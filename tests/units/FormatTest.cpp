@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <iomanip>
 #include <limits>
 #include <string>
 
@@ -43,7 +44,8 @@ struct Worked {
 };
 
 void PrintTo(const Worked& c, std::ostream* out) {
-    *out << std::hex << c.display << std::dec << " " << c.value << " at " << c.precision;
+    *out << std::hex << c.display << std::dec << " " << std::setprecision(12) << c.value << " at "
+         << c.precision;
 }
 
 class WorkedExamples : public FormatTest, public ::testing::WithParamInterface<Worked> {};
@@ -98,6 +100,39 @@ INSTANTIATE_TEST_SUITE_P(DegreesMinutesSeconds, WorkedExamples,
                                            Worked{0x408002, 29.9999, kDegree, 2, L"30°0'"},
                                            Worked{0x408002, 10.75, kDegree, 1, L"10°45'"},
                                            Worked{0x408002, 1, 0x8001, 3, L"57°17'45\""}));
+
+// A negative angle rounds and carries as the mirror image of its magnitude, at every precision;
+// bearings, always written from a positive angle, carry the same way.
+INSTANTIATE_TEST_SUITE_P(
+    DegreesMinutesSecondsCarry, WorkedExamples,
+    ::testing::Values(
+        Worked{0x408002, 10.6, kDegree, 0, L"11°"}, Worked{0x408002, -10.6, kDegree, 0, L"-11°"},
+        Worked{0x408002, 0.6, kDegree, 0, L"1°"}, Worked{0x408002, -0.6, kDegree, 0, L"-1°"},
+        Worked{0x408002, -0.4, kDegree, 0, L"-0°"}, Worked{0x408002, -10.4, kDegree, 0, L"-10°"},
+        Worked{0x408002, 10.99999, kDegree, 1, L"11°0'"},
+        Worked{0x408002, -10.99999, kDegree, 1, L"-11°0'"},
+        Worked{0x408002, 10.99999, kDegree, 2, L"11°0'"},
+        Worked{0x408002, -10.99999, kDegree, 2, L"-11°0'"},
+        Worked{0x608002, 0.99999, kDegree, 2, L"1d0'"},
+        Worked{0x608002, -0.99999, kDegree, 2, L"-1d0'"},
+        Worked{0x608002, -0.99, kDegree, 2, L"-0d59'"},
+        Worked{0x408002, 29.99999, kDegree, 3, L"30°0'0\""},
+        Worked{0x408002, -29.99999, kDegree, 3, L"-30°0'0\""},
+        Worked{0x408002, -29.99999, kDegree, 4, L"-30°0'0\""},
+        Worked{0x408002, 29.99999, kDegree, 5, L"30°0'0.0\""},
+        Worked{0x408002, -29.99999, kDegree, 5, L"-30°0'0.0\""},
+        Worked{0x408002, -29.99999, kDegree, 6, L"-29°59'59.96\""},
+        Worked{0x408002, 29.9999999, kDegree, 6, L"30°0'0.00\""},
+        Worked{0x408002, -29.9999999, kDegree, 6, L"-30°0'0.00\""},
+        Worked{0x408002, -0.999999999, kDegree, 7, L"-1°0'0.000\""},
+        Worked{0x508002, 30.00001, kDegree, 0, L"N 60° E"},
+        Worked{0x508002, -149.99999, kDegree, 1, L"S 60°0' W"},
+        Worked{0x508002, 149.99999, kDegree, 2, L"N 60°0' W"},
+        Worked{0x508002, -30.00001, kDegree, 3, L"S 60°0'0\" E"},
+        Worked{0x508002, 30.00001, kDegree, 4, L"N 60°0'0\" E"},
+        Worked{0x508002, 30.00001, kDegree, 5, L"N 60°0'0.0\" E"},
+        Worked{0x508002, 30.00001, kDegree, 6, L"N 59°59'59.96\" E"},
+        Worked{0x508002, 30.0000001, kDegree, 6, L"N 60°0'0.00\" E"}));
 
 INSTANTIATE_TEST_SUITE_P(UnitSymbols, WorkedExamples,
                          ::testing::Values(Worked{0x202001, 12.5, kMeter, 2, L"12.50 m"},
