@@ -41,11 +41,12 @@ struct Worked {
     int unit;
     int precision;
     const wchar_t* text;
+    NumberFormat format = nfNumber;
 };
 
 void PrintTo(const Worked& c, std::ostream* out) {
     *out << std::hex << c.display << std::dec << " " << std::setprecision(12) << c.value << " at "
-         << c.precision;
+         << c.precision << " in format " << c.format;
 }
 
 class WorkedExamples : public FormatTest, public ::testing::WithParamInterface<Worked> {};
@@ -54,6 +55,7 @@ TEST_P(WorkedExamples, AreWrittenExactly) {
     const Worked& c = GetParam();
     UnitsFormatter formatter(L"en-US");
     ASSERT_EQ(formatter.SetNumberDecimalPrecision(c.precision), ecSuccess);
+    formatter.SetNumericFormat(c.format);
     EXPECT_EQ(Write(formatter, c.value, c.unit, c.display), c.text);
 }
 
@@ -78,6 +80,47 @@ INSTANTIATE_TEST_SUITE_P(FeetAndInches, WorkedExamples,
                                            Worked{0x702016, 66.5625, kInch, 4, L"5'6 9/16\""},
                                            Worked{0x802016, 61, kInch, 2, L"5'-1\""},
                                            Worked{0x502016, 5.5, kFoot, 1, L"5'6.0\""}));
+
+// Decimal inches and seconds that round up to a whole foot or minute carry into it, at every
+// precision and for either sign; their neighbours just below the carry stay as they were.
+INSTANTIATE_TEST_SUITE_P(
+    FeetAndInchesCarry, WorkedExamples,
+    ::testing::Values(Worked{0x502016, 11.99, kInch, 0, L"1'0\""},
+                      Worked{0x502016, -11.99, kInch, 0, L"-1'0\""},
+                      Worked{0x502016, 11.49, kInch, 0, L"0'11\""},
+                      Worked{0x502016, 11.96, kInch, 1, L"1'0.0\""},
+                      Worked{0x502016, -11.96, kInch, 1, L"-1'0.0\""},
+                      Worked{0x502016, 11.94, kInch, 1, L"0'11.9\""},
+                      Worked{0x502016, 71.999, kInch, 2, L"6'0.00\""},
+                      Worked{0x502016, -71.999, kInch, 2, L"-6'0.00\""},
+                      Worked{0x502016, 71.994, kInch, 2, L"5'11.99\""},
+                      Worked{0x502016, -11.999, kInch, 2, L"-1'0.00\""},
+                      Worked{0x602016, 11.999, kInch, 2, L"1'-0.00\""},
+                      Worked{0x602016, -11.999, kInch, 2, L"-1'-0.00\""},
+                      Worked{0x52c001, 119.999, kSecond, 2, L"2'0.00\""},
+                      Worked{0x52c001, -119.999, kSecond, 2, L"-2'0.00\""},
+                      Worked{0x52c001, 119.994, kSecond, 2, L"1'59.99\""},
+                      Worked{0x602016, 23.9996, kInch, 3, L"2'-0.000\""},
+                      Worked{0x602016, -23.9996, kInch, 3, L"-2'-0.000\""},
+                      Worked{0x602016, 23.9994, kInch, 3, L"1'-11.999\""},
+                      Worked{0x52c001, 59.99996, kSecond, 4, L"1'0.0000\""},
+                      Worked{0x52c001, -59.99996, kSecond, 4, L"-1'0.0000\""},
+                      Worked{0x502016, 35.999996, kInch, 5, L"3'0.00000\""},
+                      Worked{0x502016, -35.999996, kInch, 5, L"-3'0.00000\""},
+                      Worked{0x502016, 35.999994, kInch, 5, L"2'11.99999\""},
+                      // The minor part rounds as its numeric format writes it.
+                      Worked{0x602016, 71.999, kInch, 2, L"6'-0.00\"", nfFixedPoint},
+                      Worked{0x502016, 11.9, kInch, 2, L"1'0\"", nfFraction},
+                      Worked{0x502016, -11.9, kInch, 2, L"-1'0\"", nfFraction},
+                      Worked{0x502016, 11.8, kInch, 2, L"0'11 3/4\"", nfFraction},
+                      Worked{0x502016, 11.94, kInch, 2, L"1'0\"", nfGeneral},
+                      Worked{0x502016, 11.4, kInch, 2, L"0'11\"", nfGeneral},
+                      Worked{0x502016, 66.5, kInch, 2, L"5'6.5\"", nfGeneral},
+                      Worked{0x502016, -23.97, kInch, 3, L"-2'0\"", nfGeneral},
+                      Worked{0x52c001, 55, kSecond, 1, L"1'0\"", nfGeneral},
+                      Worked{0x52c001, 54.9, kSecond, 1, L"0'5E01\"", nfGeneral},
+                      Worked{0x502016, 11.94, kInch, 1, L"1E00'0.0E00\"", nfExponential},
+                      Worked{0x502016, 11.4, kInch, 1, L"0E00'1.1E01\"", nfExponential}));
 
 INSTANTIATE_TEST_SUITE_P(DegreesMinutesSeconds, WorkedExamples,
                          ::testing::Values(Worked{0x408002, 45.5, kDegree, 2, L"45°30'"},
