@@ -184,6 +184,8 @@ INSTANTIATE_TEST_SUITE_P(UnitSymbols, WorkedExamples,
                                            Worked{0x22a002, 100, 0x2a002, 1, L"100.0°C"},
                                            Worked{0x32a002, 0, 0x2a001, 2, L"-273.15 degC"},
                                            Worked{0x22a003, 100, 0x2a002, 0, L"212°F"},
+                                           Worked{0x42a002, 100, 0x2a002, 1, L"100.0\u2103"},
+                                           Worked{0x42a003, 100, 0x2a002, 0, L"212\u2109"},
                                            Worked{0x202001, 1, kFoot, 4, L"0.3048 m"},
                                            Worked{0x202016, 1, kMeter, 3, L"39.370 in"}));
 
