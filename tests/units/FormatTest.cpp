@@ -229,6 +229,10 @@ TEST_F(FormatTest, FormattingStringReplacesTheBuiltInLayoutUntilRemoved) {
     ASSERT_EQ(formatter.SetSymbolFormattingString(0x408002, L"{0}deg {1}min {2}sec"), ecSuccess);
     formatter.SetNumberDecimalPrecision(4);
     EXPECT_EQ(Write(formatter, 30.2525, kDegree, 0x408002), L"30deg 15min 9sec");
+    // The parts written one by one carry as the built-in layout does.
+    EXPECT_EQ(Write(formatter, -29.99999, kDegree, 0x408002), L"-30deg 0min 0sec");
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x502016, L"{0} ft {1} in"), ecSuccess);
+    EXPECT_EQ(Write(formatter, -71.99999, kInch, 0x502016), L"-6 ft 0.0000 in");
     ASSERT_EQ(formatter.SetSymbolFormattingString(0x702016, nullptr), ecSuccess);
     formatter.SetNumberDecimalPrecision(2);
     EXPECT_EQ(Write(formatter, 66.5, kInch, 0x702016), L"5'6 1/2\"");
