@@ -245,6 +245,15 @@ TEST(Converter, RefusesAnotherDimension) {
     EXPECT_EQ(foot->ToBase(1.0, &out, degree->GetDimTag()), ecDimensionMismatch);
     EXPECT_EQ(foot->FromBase(1.0, degree->GetDimTag(), &out), ecDimensionMismatch);
     EXPECT_EQ(degree->FromBase(1.0, foot->GetDimTag(), &out), ecDimensionMismatch);
+    // A tag that differs from the foot's in one exponent only, whichever it is, down to the
+    // last (luminous intensity).
+    for (int exponent = 0; exponent < 7; ++exponent) {
+        DimensionTag other;
+        std::copy(foot->GetDimTag(), foot->GetDimTag() + 7, other);
+        other[exponent] += 1;
+        EXPECT_EQ(foot->ToBase(1.0, &out, other), ecDimensionMismatch) << exponent;
+        EXPECT_EQ(foot->FromBase(1.0, other, &out), ecDimensionMismatch) << exponent;
+    }
     EXPECT_EQ(out, 42);
     EXPECT_EQ(foot->ToBase(1.0, nullptr, foot->GetDimTag()), ecFailure);
     EXPECT_EQ(foot->FromBase(1.0, foot->GetDimTag(), nullptr), ecFailure);

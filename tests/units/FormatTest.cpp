@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <iomanip>
 #include <limits>
 #include <string>
 
@@ -40,10 +41,12 @@ struct Worked {
     int unit;
     int precision;
     const wchar_t* text;
+    NumberFormat format = nfNumber;
 };
 
 void PrintTo(const Worked& c, std::ostream* out) {
-    *out << std::hex << c.display << std::dec << " " << c.value << " at " << c.precision;
+    *out << std::hex << c.display << std::dec << " " << std::setprecision(12) << c.value << " at "
+         << c.precision << " in format " << c.format;
 }
 
 class WorkedExamples : public FormatTest, public ::testing::WithParamInterface<Worked> {};
@@ -52,6 +55,7 @@ TEST_P(WorkedExamples, AreWrittenExactly) {
     const Worked& c = GetParam();
     UnitsFormatter formatter(L"en-US");
     ASSERT_EQ(formatter.SetNumberDecimalPrecision(c.precision), ecSuccess);
+    formatter.SetNumericFormat(c.format);
     EXPECT_EQ(Write(formatter, c.value, c.unit, c.display), c.text);
 }
 
@@ -77,6 +81,47 @@ INSTANTIATE_TEST_SUITE_P(FeetAndInches, WorkedExamples,
                                            Worked{0x802016, 61, kInch, 2, L"5'-1\""},
                                            Worked{0x502016, 5.5, kFoot, 1, L"5'6.0\""}));
 
+// Decimal inches and seconds that round up to a whole foot or minute carry into it, at every
+// precision and for either sign; their neighbours just below the carry stay as they were.
+INSTANTIATE_TEST_SUITE_P(
+    FeetAndInchesCarry, WorkedExamples,
+    ::testing::Values(Worked{0x502016, 11.99, kInch, 0, L"1'0\""},
+                      Worked{0x502016, -11.99, kInch, 0, L"-1'0\""},
+                      Worked{0x502016, 11.49, kInch, 0, L"0'11\""},
+                      Worked{0x502016, 11.96, kInch, 1, L"1'0.0\""},
+                      Worked{0x502016, -11.96, kInch, 1, L"-1'0.0\""},
+                      Worked{0x502016, 11.94, kInch, 1, L"0'11.9\""},
+                      Worked{0x502016, 71.999, kInch, 2, L"6'0.00\""},
+                      Worked{0x502016, -71.999, kInch, 2, L"-6'0.00\""},
+                      Worked{0x502016, 71.994, kInch, 2, L"5'11.99\""},
+                      Worked{0x502016, -11.999, kInch, 2, L"-1'0.00\""},
+                      Worked{0x602016, 11.999, kInch, 2, L"1'-0.00\""},
+                      Worked{0x602016, -11.999, kInch, 2, L"-1'-0.00\""},
+                      Worked{0x52c001, 119.999, kSecond, 2, L"2'0.00\""},
+                      Worked{0x52c001, -119.999, kSecond, 2, L"-2'0.00\""},
+                      Worked{0x52c001, 119.994, kSecond, 2, L"1'59.99\""},
+                      Worked{0x602016, 23.9996, kInch, 3, L"2'-0.000\""},
+                      Worked{0x602016, -23.9996, kInch, 3, L"-2'-0.000\""},
+                      Worked{0x602016, 23.9994, kInch, 3, L"1'-11.999\""},
+                      Worked{0x52c001, 59.99996, kSecond, 4, L"1'0.0000\""},
+                      Worked{0x52c001, -59.99996, kSecond, 4, L"-1'0.0000\""},
+                      Worked{0x502016, 35.999996, kInch, 5, L"3'0.00000\""},
+                      Worked{0x502016, -35.999996, kInch, 5, L"-3'0.00000\""},
+                      Worked{0x502016, 35.999994, kInch, 5, L"2'11.99999\""},
+                      // The minor part rounds as its numeric format writes it.
+                      Worked{0x602016, 71.999, kInch, 2, L"6'-0.00\"", nfFixedPoint},
+                      Worked{0x502016, 11.9, kInch, 2, L"1'0\"", nfFraction},
+                      Worked{0x502016, -11.9, kInch, 2, L"-1'0\"", nfFraction},
+                      Worked{0x502016, 11.8, kInch, 2, L"0'11 3/4\"", nfFraction},
+                      Worked{0x502016, 11.94, kInch, 2, L"1'0\"", nfGeneral},
+                      Worked{0x502016, 11.4, kInch, 2, L"0'11\"", nfGeneral},
+                      Worked{0x502016, 66.5, kInch, 2, L"5'6.5\"", nfGeneral},
+                      Worked{0x502016, -23.97, kInch, 3, L"-2'0\"", nfGeneral},
+                      Worked{0x52c001, 55, kSecond, 1, L"1'0\"", nfGeneral},
+                      Worked{0x52c001, 54.9, kSecond, 1, L"0'5E01\"", nfGeneral},
+                      Worked{0x502016, 11.94, kInch, 1, L"1E00'0.0E00\"", nfExponential},
+                      Worked{0x502016, 11.4, kInch, 1, L"0E00'1.1E01\"", nfExponential}));
+
 INSTANTIATE_TEST_SUITE_P(DegreesMinutesSeconds, WorkedExamples,
                          ::testing::Values(Worked{0x408002, 45.5, kDegree, 2, L"45°30'"},
                                            Worked{0x408002, 45.5, kDegree, 0, L"46°"},
@@ -99,6 +144,39 @@ INSTANTIATE_TEST_SUITE_P(DegreesMinutesSeconds, WorkedExamples,
                                            Worked{0x408002, 10.75, kDegree, 1, L"10°45'"},
                                            Worked{0x408002, 1, 0x8001, 3, L"57°17'45\""}));
 
+// A negative angle rounds and carries as the mirror image of its magnitude, at every precision;
+// bearings, always written from a positive angle, carry the same way.
+INSTANTIATE_TEST_SUITE_P(
+    DegreesMinutesSecondsCarry, WorkedExamples,
+    ::testing::Values(
+        Worked{0x408002, 10.6, kDegree, 0, L"11°"}, Worked{0x408002, -10.6, kDegree, 0, L"-11°"},
+        Worked{0x408002, 0.6, kDegree, 0, L"1°"}, Worked{0x408002, -0.6, kDegree, 0, L"-1°"},
+        Worked{0x408002, -0.4, kDegree, 0, L"-0°"}, Worked{0x408002, -10.4, kDegree, 0, L"-10°"},
+        Worked{0x408002, 10.99999, kDegree, 1, L"11°0'"},
+        Worked{0x408002, -10.99999, kDegree, 1, L"-11°0'"},
+        Worked{0x408002, 10.99999, kDegree, 2, L"11°0'"},
+        Worked{0x408002, -10.99999, kDegree, 2, L"-11°0'"},
+        Worked{0x608002, 0.99999, kDegree, 2, L"1d0'"},
+        Worked{0x608002, -0.99999, kDegree, 2, L"-1d0'"},
+        Worked{0x608002, -0.99, kDegree, 2, L"-0d59'"},
+        Worked{0x408002, 29.99999, kDegree, 3, L"30°0'0\""},
+        Worked{0x408002, -29.99999, kDegree, 3, L"-30°0'0\""},
+        Worked{0x408002, -29.99999, kDegree, 4, L"-30°0'0\""},
+        Worked{0x408002, 29.99999, kDegree, 5, L"30°0'0.0\""},
+        Worked{0x408002, -29.99999, kDegree, 5, L"-30°0'0.0\""},
+        Worked{0x408002, -29.99999, kDegree, 6, L"-29°59'59.96\""},
+        Worked{0x408002, 29.9999999, kDegree, 6, L"30°0'0.00\""},
+        Worked{0x408002, -29.9999999, kDegree, 6, L"-30°0'0.00\""},
+        Worked{0x408002, -0.999999999, kDegree, 7, L"-1°0'0.000\""},
+        Worked{0x508002, 30.00001, kDegree, 0, L"N 60° E"},
+        Worked{0x508002, -149.99999, kDegree, 1, L"S 60°0' W"},
+        Worked{0x508002, 149.99999, kDegree, 2, L"N 60°0' W"},
+        Worked{0x508002, -30.00001, kDegree, 3, L"S 60°0'0\" E"},
+        Worked{0x508002, 30.00001, kDegree, 4, L"N 60°0'0\" E"},
+        Worked{0x508002, 30.00001, kDegree, 5, L"N 60°0'0.0\" E"},
+        Worked{0x508002, 30.00001, kDegree, 6, L"N 59°59'59.96\" E"},
+        Worked{0x508002, 30.0000001, kDegree, 6, L"N 60°0'0.00\" E"}));
+
 INSTANTIATE_TEST_SUITE_P(UnitSymbols, WorkedExamples,
                          ::testing::Values(Worked{0x202001, 12.5, kMeter, 2, L"12.50 m"},
                                            Worked{0x208002, 12.5, kDegree, 2, L"12.50°"},
@@ -106,6 +184,8 @@ INSTANTIATE_TEST_SUITE_P(UnitSymbols, WorkedExamples,
                                            Worked{0x22a002, 100, 0x2a002, 1, L"100.0°C"},
                                            Worked{0x32a002, 0, 0x2a001, 2, L"-273.15 degC"},
                                            Worked{0x22a003, 100, 0x2a002, 0, L"212°F"},
+                                           Worked{0x42a002, 100, 0x2a002, 1, L"100.0\u2103"},
+                                           Worked{0x42a003, 100, 0x2a002, 0, L"212\u2109"},
                                            Worked{0x202001, 1, kFoot, 4, L"0.3048 m"},
                                            Worked{0x202016, 1, kMeter, 3, L"39.370 in"}));
 
@@ -149,6 +229,10 @@ TEST_F(FormatTest, FormattingStringReplacesTheBuiltInLayoutUntilRemoved) {
     ASSERT_EQ(formatter.SetSymbolFormattingString(0x408002, L"{0}deg {1}min {2}sec"), ecSuccess);
     formatter.SetNumberDecimalPrecision(4);
     EXPECT_EQ(Write(formatter, 30.2525, kDegree, 0x408002), L"30deg 15min 9sec");
+    // The parts written one by one carry as the built-in layout does.
+    EXPECT_EQ(Write(formatter, -29.99999, kDegree, 0x408002), L"-30deg 0min 0sec");
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x502016, L"{0} ft {1} in"), ecSuccess);
+    EXPECT_EQ(Write(formatter, -71.99999, kInch, 0x502016), L"-6 ft 0.0000 in");
     ASSERT_EQ(formatter.SetSymbolFormattingString(0x702016, nullptr), ecSuccess);
     formatter.SetNumberDecimalPrecision(2);
     EXPECT_EQ(Write(formatter, 66.5, kInch, 0x702016), L"5'6 1/2\"");

@@ -3,6 +3,7 @@
 #include "platform/NumberConversion.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace velmar::platform::core::units {
@@ -58,6 +59,24 @@ char ConversionLetter(NumberFormat format) {
     default:
         return '\0';
     }
+}
+
+// A value rounded to the nearest multiple of 1/2^precision, halves away from zero, as the
+// whole number and numerator (both with the value's sign) over the denominator.
+struct RoundedFraction {
+    double whole;
+    double numerator;
+    double denominator;
+};
+
+RoundedFraction RoundToFraction(double value, int precision) {
+    double denominator = 1.0;
+    for (int i = 0; i < precision; ++i)
+        denominator *= 2.0;
+    double rounded = value > 0 ? value + 0.5 / denominator : value - 0.5 / denominator;
+    double whole = 0;
+    double fraction = std::modf(rounded, &whole);
+    return {whole, std::trunc(fraction * denominator), denominator};
 }
 
 int Fraction(const NumberSettings& settings, int precision, double value, wchar_t* buffer,
@@ -141,17 +160,10 @@ int Fraction(const NumberSettings& settings, int precision, double value, wchar_
     unsigned wholeFlags = IntegerOnly | (flags & SignedZero);
     if (value < 0 && settings.includeNegativeSignInNumber)
         wholeFlags |= SignedZero;
-    double denominator = 1.0;
-    for (int i = 0; i < precision; ++i)
-        denominator *= 2.0;
-    double rounded = value > 0 ? value + 0.5 / denominator : value - 0.5 / denominator;
-    double whole = 0;
-    double fraction = std::modf(rounded, &whole);
-    double numerator = std::trunc(fraction * denominator);
-
+    RoundedFraction parts = RoundToFraction(value, precision);
     // The parts are written with a new formatter's settings in the "Number" format.
-    int end = WriteMixedNumber(NumberSettings::Defaults(), nfNumber, whole, numerator, denominator,
-                               wholeFlags, L' ', buffer, bufferSize, 0);
+    int end = WriteMixedNumber(NumberSettings::Defaults(), nfNumber, parts.whole, parts.numerator,
+                               parts.denominator, wholeFlags, L' ', buffer, bufferSize, 0);
     if (end < 0)
         return -1;
     size_t length = static_cast<size_t>(end);
@@ -214,6 +226,27 @@ int WriteMixedNumber(const NumberSettings& settings, NumberFormat format, double
 int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer,
                    size_t bufferSize) {
     return Fraction(settings, settings.decimalPrecision, value, buffer, bufferSize, 0);
+}
+
+double WrittenValue(const NumberSettings& settings, double value) {
+    if (!std::isfinite(value))
+        return std::nan("");
+    if (settings.numericFormat == nfFraction) {
+        RoundedFraction parts = RoundToFraction(value, settings.decimalPrecision);
+        return parts.whole + parts.numerator / parts.denominator;
+    }
+    char letter = ConversionLetter(settings.numericFormat);
+    char converted[os::kMaxConvertedLength];
+    int length = letter == '\0' ? -1
+                                : os::ConvertDouble(converted, sizeof converted, value, letter,
+                                                    settings.decimalPrecision, true);
+    if (length <= 0)
+        return std::nan("");
+    // The conversion writes a plus sign, which reading back does not take.
+    const char* begin = converted[0] == '+' ? converted + 1 : converted;
+    double written = std::nan("");
+    std::from_chars(begin, converted + length, written);
+    return written;
 }
 
 } // namespace velmar::platform::core::units

@@ -39,4 +39,9 @@ int WriteMixedNumber(const NumberSettings& settings, NumberFormat format, double
 int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer,
                    size_t bufferSize);
 
+// The value that FormatNumber's text for value, without flags, stands for: the value rounded as
+// the numeric format and precision round it (to decimals, to significant digits, or to a multiple
+// of 1/2^precision). NaN for a format outside the known ones or a value that is not finite.
+double WrittenValue(const NumberSettings& settings, double value);
+
 } // namespace velmar::platform::core::units

@@ -12,8 +12,8 @@ namespace {
 
 constexpr int kDegree = 0x8002;
 
-// An angle split into degrees (toward zero), minutes and seconds (magnitudes), rounded and
-// carried for the precision.
+// An angle split into degrees, minutes and seconds, rounded and carried for the precision.
+// Minutes and seconds are magnitudes; the degrees carry the sign.
 struct Split {
     double degrees;
     double minutes;
@@ -21,12 +21,17 @@ struct Split {
     unsigned degreeFlags;
 };
 
+// A negative angle is the mirror image of its magnitude: |x| is split, rounded and carried
+// exactly as a positive angle, and only then do the degrees take the minus sign, so that -10.6
+// at precision 0 reads -11 like 10.6 reads 11. A degree count of zero keeps the sign as a signed
+// zero ("-0°30'").
 Split SplitAngle(double x, int precision) {
-    Split split{0, 0, 0, IntegerOnly | (x < 0 ? SignedZero : 0u)};
-    double guard = 1 / (2 * std::pow(10.0, precision) * 100000);
-    x += x < 0 ? -guard : guard;
-    split.degrees = std::trunc(x);
-    double totalMinutes = std::abs(x - split.degrees) * 60;
+    bool negative = x < 0;
+    Split split{0, 0, 0, IntegerOnly | (negative ? SignedZero : 0u)};
+    // A guard against representation error, away from zero: 0.5 must not split as 0.49999.
+    double magnitude = std::abs(x) + 1 / (2 * std::pow(10.0, precision) * 100000);
+    split.degrees = std::trunc(magnitude);
+    double totalMinutes = (magnitude - split.degrees) * 60;
     split.minutes = std::floor(totalMinutes);
     split.seconds = (totalMinutes - split.minutes) * 60;
     auto carryMinutes = [&split]() {
@@ -63,6 +68,8 @@ Split SplitAngle(double x, int precision) {
         }
         carryMinutes();
     }
+    if (negative)
+        split.degrees = -split.degrees;
     return split;
 }
 

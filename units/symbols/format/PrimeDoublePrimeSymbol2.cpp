@@ -72,8 +72,25 @@ int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension
     }
     parts.minor = x;
     if (showMajor) {
-        parts.major = std::trunc(x / MajorFactor());
-        parts.minor = std::abs(x - parts.major * MajorFactor());
+        double factor = MajorFactor();
+        parts.major = std::trunc(x / factor);
+        parts.minor = std::abs(x - parts.major * factor);
+        // Carry: the minor part is written rounded, and when it rounds up to a whole major unit
+        // (12 inches, 60 seconds) the major count takes it, away from zero, and the minor part
+        // is written as zero: 71.999 inches at precision 2 is 6'0.00", never 5'12.00". The
+        // rounding is the numeric format's own: p decimals in "Number" and "Fixed Point", p
+        // mantissa decimals in "Exponential", the nearest 1/2^p in "Fraction", p significant
+        // digits in "General". The significant digits count the minor part's digits, so
+        // rounding the whole value instead would change texts that carry nothing (66.5 inches
+        // at two digits stays 5'6.5"). At one significant digit 10 and 11 inches both read 1E01
+        // and do not carry, while 55 seconds and more read 6E01, sixty, and do. Minor parts
+        // that do not round to a whole major unit are written as they are. The fraction
+        // variants round the value itself before the split, so their minor part never reaches
+        // a whole major unit.
+        if (!useFraction && WrittenValue(state.Number(), parts.minor) >= factor) {
+            parts.major += x < 0 ? -1 : 1;
+            parts.minor = 0;
+        }
     }
     return 0;
 }
