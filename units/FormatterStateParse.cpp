@@ -7,6 +7,7 @@
 #include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/GenericOperand.h"
 #include "units/symbols/parse/NumberSymbol.h"
+#include "units/symbols/parse/ParseArena.h"
 #include "units/symbols/parse/ParseSymbolRegistry.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
@@ -59,8 +60,9 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
                                 int group) const {
     if (text == nullptr || *text == L'\0')
         return ecNotAQuantity;
+    ParseArena arena;
     // The numbers that open the text, one straight after the other.
-    SymbolList leading;
+    SymbolList leading(arena.Resource());
     const wchar_t* rest = text;
     while (*rest != L'\0' && leading.size() <= kMaxSymbols) {
         size_t length = AppendNumber(numberTokens, rest, leading);
@@ -73,7 +75,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
 
     // The pattern walk: the formatter's compiled strings, literal by literal and number by
     // number, sharing the leading numbers without owning them.
-    SymbolList working(leading.begin(), leading.end());
+    SymbolList working(leading.begin(), leading.end(), arena.Resource());
     const PatternNode* node = &parseSymbols;
     size_t length = 0;
     if (!leading.empty())
@@ -115,8 +117,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         }
         if (EvaluateList(working, dimension) != 0) {
             // A bare number is a quantity of the group's default unit.
-            if (working.size() != 1 ||
-                dynamic_cast<NumberSymbol*>(working.front().symbol) == nullptr)
+            if (working.size() != 1 || !evaluation::Is<NumberSymbol>(working.begin()))
                 return ecNotAQuantity;
             int unitGroup =
                 group != 0 ? group & 0xff000 : UnitsConfig::GetInstance()->FindUnitGroup(dimension);

@@ -11,8 +11,29 @@ namespace velmar::platform::core::units {
 // shared between parses keeps no state of a parse.
 class IParseSymbol : public virtual ISymbol {
 public:
+    // What a symbol is, for the evaluation's many tests of a symbol's neighbours: a bit for
+    // each class that it asks about, set by the class and its bases, so that a test costs no
+    // dynamic_cast.
+    enum Kind : unsigned {
+        NumberKind = 1u << 0,
+        OperandKind = 1u << 1,
+        ResultKind = 1u << 2,
+        OperatorKind = 1u << 3,
+        DivisionKind = 1u << 4,
+        LeftParenthesisKind = 1u << 5,
+        SpaceKind = 1u << 6,
+        PrimeKind = 1u << 7,
+        DoublePrimeKind = 1u << 8,
+        EastKind = 1u << 9,
+        WestKind = 1u << 10,
+    };
+
+    explicit IParseSymbol(unsigned kinds = 0) : kinds(kinds) {}
+
     virtual int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                          const int* targetDimension) const = 0;
+
+    const unsigned kinds;
 };
 
 inline void SymbolRef::Release() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <list>
+#include <memory_resource>
 
 namespace velmar::platform::core::units {
 
@@ -43,7 +44,8 @@ public:
     bool owned = false;
 };
 
-// The symbols of one parsed text, in text order; evaluation rewrites it in place.
-using SymbolList = std::list<SymbolRef>;
+// The symbols of one parsed text, in text order; evaluation rewrites it in place. A parse
+// keeps its lists in its arena.
+using SymbolList = std::pmr::list<SymbolRef>;
 
 } // namespace velmar::platform::core::units

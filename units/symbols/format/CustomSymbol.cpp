@@ -68,7 +68,7 @@ int CustomSymbol::BuildResult(SymbolList& list, int requested) const {
     if (!IsValid() || requested != kind)
         return 1;
     auto end = std::find_if(list.begin(), list.end(), [](const SymbolRef& element) {
-        return dynamic_cast<const NumberSymbol*>(element.symbol) == nullptr;
+        return (element.symbol->kinds & NumberSymbol::kKind) == 0;
     });
     if (static_cast<size_t>(std::distance(list.begin(), end)) != placeholders.size())
         return 1;

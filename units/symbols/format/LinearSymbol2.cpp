@@ -21,7 +21,7 @@ int LinearSymbol2::Evaluate(SymbolList& list, SymbolList::iterator& position, bo
     const UnitsConfig* config = UnitsConfig::GetInstance();
     if (firstPass) {
         bool compound = std::any_of(list.begin(), list.end(), [&](const SymbolRef& element) {
-            return &element != &*position && dynamic_cast<OperandSymbol*>(element.symbol);
+            return &element != &*position && (element.symbol->kinds & OperandSymbol::kKind) != 0;
         });
         if (compound) {
             const UnitConverter* interval = config->FindConverter(intervalUnitId);

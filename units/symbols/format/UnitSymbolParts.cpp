@@ -3,6 +3,7 @@
 #include "units/FormatterState.h"
 #include "units/number/NumberFormatter.h"
 #include "units/symbols/format/CustomSymbol.h"
+#include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/GenericOperand.h"
 #include "units/symbols/parse/NumberSymbol.h"
 
@@ -50,7 +51,7 @@ bool LeadingNumbers(const SymbolList& list, size_t count, double* values) {
     for (size_t i = 0; i < count; ++i, ++element) {
         if (element == list.end())
             return false;
-        auto* number = dynamic_cast<const NumberSymbol*>(element->symbol);
+        auto* number = evaluation::As<NumberSymbol>(element);
         if (number == nullptr)
             return false;
         values[i] = number->value;

@@ -21,7 +21,8 @@ namespace evaluation {
 
 // The symbol of an element as T, or null.
 template <class T> T* As(SymbolList::const_iterator element) {
-    return dynamic_cast<T*>(element->symbol);
+    IParseSymbol* symbol = element->symbol;
+    return (symbol->kinds & T::kKind) != 0 ? static_cast<T*>(symbol) : nullptr;
 }
 template <class T> bool Is(SymbolList::const_iterator element) {
     return As<T>(element) != nullptr;

@@ -11,13 +11,16 @@ namespace velmar::platform::core::units {
 // Implicit multiplication between two operands; vanishes elsewhere.
 class SpaceSymbol : public IParseSymbol {
 public:
+    static constexpr unsigned kKind = SpaceKind;
+    SpaceSymbol() : IParseSymbol(kKind) {}
     int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                  const int* targetDimension) const override;
 };
 
 class DivisionSymbol : public OperatorSymbol {
 public:
-    DivisionSymbol() : OperatorSymbol(10, TakesRight) {}
+    static constexpr unsigned kKind = DivisionKind;
+    DivisionSymbol() : OperatorSymbol(10, TakesRight, kKind) {}
     int Apply(SymbolList& list, SymbolList::iterator& position) const override;
 };
 
@@ -47,7 +50,8 @@ public:
 
 class LeftParenthesisSymbol : public OperatorSymbol {
 public:
-    LeftParenthesisSymbol() : OperatorSymbol(50, TakesRight | TakesLeft) {}
+    static constexpr unsigned kKind = LeftParenthesisKind;
+    LeftParenthesisSymbol() : OperatorSymbol(50, TakesRight | TakesLeft, kKind) {}
     int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                  const int* targetDimension) const override;
     int Apply(SymbolList&, SymbolList::iterator&) const override { return 0; }
@@ -62,20 +66,22 @@ public:
 };
 
 // Marks and letters of degrees-minutes-seconds, feet-and-inches and bearings.
-#define VVZ_NOTATION_SYMBOL(Name)                                                                  \
+#define VVZ_NOTATION_SYMBOL(Name, Kinds)                                                           \
     class Name : public IParseSymbol {                                                             \
     public:                                                                                        \
+        static constexpr unsigned kKind = Kinds;                                                   \
+        Name() : IParseSymbol(kKind) {}                                                            \
         int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,             \
                      const int* targetDimension) const override;                                   \
     };
-VVZ_NOTATION_SYMBOL(DegreeSymbol)      // "°"
-VVZ_NOTATION_SYMBOL(PrimeSymbol)       // "′" and look-alikes
-VVZ_NOTATION_SYMBOL(DoublePrimeSymbol) // "″" and look-alikes
-VVZ_NOTATION_SYMBOL(DashSymbol)        // "-" and the other dashes
-VVZ_NOTATION_SYMBOL(NorthSymbol)       // "N", the newton outside angles
-VVZ_NOTATION_SYMBOL(SouthSymbol)       // "S", the siemens outside angles
-VVZ_NOTATION_SYMBOL(DSymbol)           // "d": degrees in angles, days otherwise
-VVZ_NOTATION_SYMBOL(GSymbol)           // "g": grads in angles, grams otherwise
+VVZ_NOTATION_SYMBOL(DegreeSymbol, 0)                    // "°"
+VVZ_NOTATION_SYMBOL(PrimeSymbol, PrimeKind)             // "′" and look-alikes
+VVZ_NOTATION_SYMBOL(DoublePrimeSymbol, DoublePrimeKind) // "″" and look-alikes
+VVZ_NOTATION_SYMBOL(DashSymbol, 0)                      // "-" and the other dashes
+VVZ_NOTATION_SYMBOL(NorthSymbol, 0)                     // "N", the newton outside angles
+VVZ_NOTATION_SYMBOL(SouthSymbol, 0)                     // "S", the siemens outside angles
+VVZ_NOTATION_SYMBOL(DSymbol, 0)                         // "d": degrees in angles, days otherwise
+VVZ_NOTATION_SYMBOL(GSymbol, 0)                         // "g": grads in angles, grams otherwise
 #undef VVZ_NOTATION_SYMBOL
 
 // The pole from which the angle of a bearing is measured: the letter N or S that opens it.
@@ -84,16 +90,17 @@ enum class Pole { None, North, South };
 // "E" and "W", which end a bearing (W is the watt outside angles). The registry's shared
 // objects know no pole; when N or S opens a bearing, the parse puts an object of its own that
 // knows the pole in place of the letter that ends it, so no parse sees another's pole.
-#define VVZ_BEARING_END_SYMBOL(Name)                                                               \
+#define VVZ_BEARING_END_SYMBOL(Name, Kind)                                                         \
     class Name : public IParseSymbol {                                                             \
     public:                                                                                        \
-        explicit Name(Pole pole = Pole::None) : pole(pole) {}                                      \
+        static constexpr unsigned kKind = Kind;                                                    \
+        explicit Name(Pole pole = Pole::None) : IParseSymbol(kKind), pole(pole) {}                 \
         int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,             \
                      const int* targetDimension) const override;                                   \
         const Pole pole;                                                                           \
     };
-VVZ_BEARING_END_SYMBOL(EastSymbol)
-VVZ_BEARING_END_SYMBOL(WestSymbol)
+VVZ_BEARING_END_SYMBOL(EastSymbol, EastKind)
+VVZ_BEARING_END_SYMBOL(WestSymbol, WestKind)
 #undef VVZ_BEARING_END_SYMBOL
 
 } // namespace velmar::platform::core::units

@@ -9,7 +9,8 @@ namespace velmar::platform::core::units {
 // A unit made while a text is evaluated: a product, a quotient or a power of units.
 class GenericOperand : public OperandSymbol {
 public:
-    explicit GenericOperand(const GenericConverter& converter) : converter(converter) {}
+    explicit GenericOperand(const GenericConverter& converter, unsigned kinds = 0)
+        : OperandSymbol(kinds), converter(converter) {}
 
     const UnitConverter* GetConverter() const override { return &converter; }
 
@@ -20,8 +21,10 @@ public:
 // 1.0 to base terms gives the value back.
 class ResultSymbol : public GenericOperand {
 public:
+    static constexpr unsigned kKind = ResultKind;
+
     ResultSymbol(double base, const DimensionTag& dimension)
-        : GenericOperand(GenericConverter(base, dimension)) {}
+        : GenericOperand(GenericConverter(base, dimension), kKind) {}
 
     int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                  const int* targetDimension) const override;

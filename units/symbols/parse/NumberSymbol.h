@@ -8,7 +8,10 @@ namespace velmar::platform::core::units {
 // A number read from a parsed text, with the flags the scanner reported for it.
 class NumberSymbol : public IParseSymbol {
 public:
-    NumberSymbol(double value, NumberFlags flags) : value(value), flags(flags) {}
+    static constexpr unsigned kKind = NumberKind;
+
+    NumberSymbol(double value, NumberFlags flags)
+        : IParseSymbol(kKind), value(value), flags(flags) {}
 
     int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                  const int* targetDimension) const override;

@@ -10,6 +10,10 @@ class UnitConverter;
 // quotient, a result). Its converter turns a value in the operand's unit into base terms.
 class OperandSymbol : public IParseSymbol {
 public:
+    static constexpr unsigned kKind = OperandKind;
+
+    explicit OperandSymbol(unsigned kinds = 0) : IParseSymbol(kKind | kinds) {}
+
     int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                  const int* targetDimension) const override;
     // Null when the operand names no unit of the catalogue.

@@ -13,8 +13,10 @@ public:
         TakesLeft = 2,  // binds the operand before it
     };
 
-    OperatorSymbol(int precedence, int operandFlags)
-        : precedence(precedence), operandFlags(operandFlags) {}
+    static constexpr unsigned kKind = OperatorKind;
+
+    OperatorSymbol(int precedence, int operandFlags, unsigned kinds = 0)
+        : IParseSymbol(kKind | kinds), precedence(precedence), operandFlags(operandFlags) {}
 
     int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                  const int* targetDimension) const override;
