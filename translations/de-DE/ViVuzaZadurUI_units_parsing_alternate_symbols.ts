@@ -133,7 +133,7 @@
 <message><source>eSDecagram_Name_Alternate2</source><extracomment>decagram</extracomment><translation>dkg</translation></message>
 <message><source>eSMilligram_Name_Alternate1</source><extracomment>milligram</extracomment><translation>Milligramm</translation></message>
 <message><source>eSMicrogram_Name_Alternate1</source><extracomment>microgram</extracomment><translation>Mikrogramm</translation></message>
-<message><source>eSPound_Name_Alternate1</source><extracomment>pound</extracomment><translation>Pfund</translation></message>
+<message><source>eSPoundMeter_Name_Alternate1</source><extracomment>pound (meter)</extracomment><translation>Pfund</translation></message>
 <message><source>eSPoundTroy_Name_Alternate1</source><extracomment>pound (troy)</extracomment><translation>Troy-Pfund</translation></message>
 <message><source>eSOunceAvoirdupois_Name_Alternate1</source><extracomment>ounce (avoirdupois)</extracomment><translation>Unze</translation></message>
 <message><source>eSOunceAvoirdupois_Name_Alternate2</source><extracomment>ounce (avoirdupois)</extracomment><translation>Unzen</translation></message>
