@@ -452,14 +452,14 @@
 <message><source>joule</source><translation>joule</translation></message>
 <message><source>calorie</source><translation>calorie</translation></message>
 <message><source>kilocalorie</source><translation>kilocalorie</translation></message>
-<message><source>British thermal unit (thermochemical)</source><translation>British thermal unit (thermochimique)</translation></message>
-<message><source>British thermal unit (ISO)</source><translation>British thermal unit (ISO)</translation></message>
-<message><source>British thermal unit (63 degree F)</source><translation>British thermal unit (63 °F)</translation></message>
-<message><source>British thermal unit (60 degree F)</source><translation>British thermal unit (60 °F)</translation></message>
-<message><source>British thermal unit (59 degree F)</source><translation>British thermal unit (59 °F)</translation></message>
-<message><source>British thermal unit (International Table)</source><translation>British thermal unit (table internationale)</translation></message>
-<message><source>British thermal unit (mean)</source><translation>British thermal unit (moyenne)</translation></message>
-<message><source>British thermal unit (39 degree F)</source><translation>British thermal unit (39 °F)</translation></message>
+<message><source>British thermal unit (thermochemical)</source><translation>unité thermique britannique (thermochimique)</translation></message>
+<message><source>British thermal unit (ISO)</source><translation>unité thermique britannique (ISO)</translation></message>
+<message><source>British thermal unit (63 degree F)</source><translation>unité thermique britannique (63 °F)</translation></message>
+<message><source>British thermal unit (60 degree F)</source><translation>unité thermique britannique (60 °F)</translation></message>
+<message><source>British thermal unit (59 degree F)</source><translation>unité thermique britannique (59 °F)</translation></message>
+<message><source>British thermal unit (International Table)</source><translation>unité thermique britannique (table internationale)</translation></message>
+<message><source>British thermal unit (mean)</source><translation>unité thermique britannique (moyenne)</translation></message>
+<message><source>British thermal unit (39 degree F)</source><translation>unité thermique britannique (39 °F)</translation></message>
 <message><source>kiloelectronvolt</source><translation>kiloélectronvolt</translation></message>
 <message><source>megaelectronvolt</source><translation>mégaélectronvolt</translation></message>
 <message><source>electronvolt</source><translation>électronvolt</translation></message>
@@ -472,10 +472,10 @@
 <message><source>decanewton meter</source><translation>décanewton-mètre</translation></message>
 <message><source>kilonewton meter</source><translation>kilonewton-mètre</translation></message>
 <message><source>meganewton meter</source><translation>méganewton-mètre</translation></message>
-<message><source>kilogram force meter</source><translation>kilogramme-force mètre</translation></message>
-<message><source>kilogram force foot</source><translation>kilogramme-force pied</translation></message>
-<message><source>ton force foot</source><translation>tonne-force pied</translation></message>
-<message><source>ton force meter</source><translation>tonne-force mètre</translation></message>
+<message><source>kilogram force meter</source><translation>kilogramme-force-mètre</translation></message>
+<message><source>kilogram force foot</source><translation>kilogramme-force-pied</translation></message>
+<message><source>ton force foot</source><translation>tonne-force-pied</translation></message>
+<message><source>ton force meter</source><translation>tonne-force-mètre</translation></message>
 <message><source>foot kilopound</source><translation>pied-kilolivre</translation></message>
 <message><source>foot pound force</source><translation>pied-livre-force</translation></message>
 <message><source>calorie (20 degree C)</source><translation>calorie (20 °C)</translation></message>
@@ -560,7 +560,7 @@
 <message><source>kip</source><translation>kip</translation></message>
 <message><source>ton force</source><translation>tonne-force</translation></message>
 <message><source>dyne</source><translation>dyne</translation></message>
-<message><source>lbforce</source><translation>lbforce</translation></message>
+<message><source>lbforce</source><translation>livre-force (lbf)</translation></message>
 <message><source>ounce force</source><translation>once-force</translation></message>
 <message><source>newton per meter</source><translation>newton par mètre</translation></message>
 <message><source>kilopound per foot</source><translation>kilolivre par pied</translation></message>
@@ -605,24 +605,24 @@
 <message><source>kilovolt ampere</source><translation>kilovoltampère</translation></message>
 <message><source>megavolt ampere</source><translation>mégavoltampère</translation></message>
 <message><source>milliwatt</source><translation>milliwatt</translation></message>
-<message><source>kilogram force meter per second</source><translation>kilogramme-force mètre par seconde</translation></message>
+<message><source>kilogram force meter per second</source><translation>kilogramme-force-mètre par seconde</translation></message>
 <message><source>foot pound-force per second</source><translation>pied-livre-force par seconde</translation></message>
 <message><source>calorie per second</source><translation>calorie par seconde</translation></message>
 <message><source>kilocalorie per second</source><translation>kilocalorie par seconde</translation></message>
-<message><source>British thermal unit (International Table) per second</source><translation>British thermal unit (table internationale) par seconde</translation></message>
-<message><source>British thermal unit (International Table) per hour</source><translation>British thermal unit (table internationale) par heure</translation></message>
-<message><source>million British thermal unit (International Table) per hour</source><translation>million de British thermal units (table internationale) par heure</translation></message>
-<message><source>thousand British thermal unit (International Table) per hour</source><translation>millier de British thermal units (table internationale) par heure</translation></message>
+<message><source>British thermal unit (International Table) per second</source><translation>unité thermique britannique (table internationale) par seconde</translation></message>
+<message><source>British thermal unit (International Table) per hour</source><translation>unité thermique britannique (table internationale) par heure</translation></message>
+<message><source>million British thermal unit (International Table) per hour</source><translation>million d'unités thermiques britanniques (table internationale) par heure</translation></message>
+<message><source>thousand British thermal unit (International Table) per hour</source><translation>millier d'unités thermiques britanniques (table internationale) par heure</translation></message>
 <message><source>ton of refrigeration</source><translation>tonne de réfrigération</translation></message>
 <message><source>watt per cubic meter</source><translation>watt par mètre cube</translation></message>
 <message><source>watt per cubic foot</source><translation>watt par pied cube</translation></message>
-<message><source>British thermal unit per hour cubic foot</source><translation>British thermal unit par heure et par pied cube</translation></message>
+<message><source>British thermal unit per hour cubic foot</source><translation>unité thermique britannique par heure et par pied cube</translation></message>
 <message><source>watt per kilogram</source><translation>watt par kilogramme</translation></message>
 <message><source>watt per square meter</source><translation>watt par mètre carré</translation></message>
 <message><source>kilowatt per square meter</source><translation>kilowatt par mètre carré</translation></message>
 <message><source>kilowatt per square foot</source><translation>kilowatt par pied carré</translation></message>
 <message><source>watt per square foot</source><translation>watt par pied carré</translation></message>
-<message><source>British thermal unit per hour square foot</source><translation>British thermal unit par heure et par pied carré</translation></message>
+<message><source>British thermal unit per hour square foot</source><translation>unité thermique britannique par heure et par pied carré</translation></message>
 <message><source>bar</source><translation>bar</translation></message>
 <message><source>bar absolute</source><translation>bar absolu</translation></message>
 <message><source>bar gauge</source><translation>bar relatif</translation></message>
@@ -676,9 +676,9 @@
 <message><source>kilonewton-meter per meter</source><translation>kilonewton-mètre par mètre</translation></message>
 <message><source>meganewton-meter per meter</source><translation>méganewton-mètre par mètre</translation></message>
 <message><source>kip-foot per foot</source><translation>kip-pied par pied</translation></message>
-<message><source>kilogram force-meter per meter</source><translation>kilogramme-force mètre par mètre</translation></message>
-<message><source>ton force-meter per meter</source><translation>tonne-force mètre par mètre</translation></message>
-<message><source>pound-force foot per foot</source><translation>livre-force pied par pied</translation></message>
+<message><source>kilogram force-meter per meter</source><translation>kilogramme-force-mètre par mètre</translation></message>
+<message><source>ton force-meter per meter</source><translation>tonne-force-mètre par mètre</translation></message>
+<message><source>pound-force foot per foot</source><translation>livre-force-pied par pied</translation></message>
 <message><source>ohm</source><translation>ohm</translation></message>
 <message><source>kilohm</source><translation>kilohm</translation></message>
 <message><source>gigaohm</source><translation>gigaohm</translation></message>
@@ -790,9 +790,9 @@
 <message><source>kilonewton meter (torque)</source><translation>kilonewton-mètre (couple)</translation></message>
 <message><source>meganewton meter (torque)</source><translation>méganewton-mètre (couple)</translation></message>
 <message><source>kip foot (torque)</source><translation>kip-pied (couple)</translation></message>
-<message><source>kilogram force meter (torque)</source><translation>kilogramme-force mètre (couple)</translation></message>
-<message><source>ton force meter (torque)</source><translation>tonne-force mètre (couple)</translation></message>
-<message><source>pound force foot (torque)</source><translation>livre-force pied (couple)</translation></message>
+<message><source>kilogram force meter (torque)</source><translation>kilogramme-force-mètre (couple)</translation></message>
+<message><source>ton force meter (torque)</source><translation>tonne-force-mètre (couple)</translation></message>
+<message><source>pound force foot (torque)</source><translation>livre-force-pied (couple)</translation></message>
 <message><source>poise</source><translation>poise</translation></message>
 <message><source>centipoise</source><translation>centipoise</translation></message>
 <message><source>pascal second</source><translation>pascal-seconde</translation></message>
@@ -836,7 +836,7 @@
 <message><source>kip foot per degree per foot</source><translation>kip-pied par degré et par pied</translation></message>
 <message><source>kilonewton meter per degree per meter</source><translation>kilonewton-mètre par degré et par mètre</translation></message>
 <message><source>watt per square meter kelvin</source><translation>watt par mètre carré-kelvin</translation></message>
-<message><source>british thermal unit per hour square foot fahrenheit</source><translation>British thermal unit par heure, par pied carré et par degré Fahrenheit</translation></message>
+<message><source>british thermal unit per hour square foot fahrenheit</source><translation>unité thermique britannique par heure, par pied carré et par degré Fahrenheit</translation></message>
 <message><source>cubic meter per second square meter</source><translation>mètre cube par seconde et par mètre carré</translation></message>
 <message><source>cubic foot per minute square foot</source><translation>pied cube par minute et par pied carré</translation></message>
 <message><source>liter per second square meter</source><translation>litre par seconde et par mètre carré</translation></message>
@@ -849,7 +849,7 @@
 <message><source>square meter per watt</source><translation>mètre carré par watt</translation></message>
 <message><source>square foot per ton of refrigeration</source><translation>pied carré par tonne de réfrigération</translation></message>
 <message><source>square meter per kilowatt</source><translation>mètre carré par kilowatt</translation></message>
-<message><source>square foot per thousand british thermal unit per hour</source><translation>pied carré par millier de British thermal units par heure</translation></message>
+<message><source>square foot per thousand british thermal unit per hour</source><translation>pied carré par millier d'unités thermiques britanniques par heure</translation></message>
 <message><source>square second per meter kilogram</source><translation>seconde carrée par mètre-kilogramme</translation></message>
 <message><source>inverse kilonewton</source><translation>par kilonewton</translation></message>
 <message><source>inverse kip</source><translation>par kip</translation></message>

@@ -300,6 +300,7 @@
 <message><source>eSBritishThermalUnitInternationalTable_Name_Alternate1</source><extracomment>British thermal unit (International Table)</extracomment><translation>unité thermique britannique</translation></message>
 <message><source>eSBritishThermalUnitInternationalTable_Name_Alternate2</source><extracomment>British thermal unit (International Table)</extracomment><translation>unités thermiques britanniques</translation></message>
 <message><source>eSBritishThermalUnitInternationalTable_Name_Alternate3</source><extracomment>British thermal unit (International Table)</extracomment><translation>British thermal units</translation></message>
+<message><source>eSBritishThermalUnitInternationalTable_Name_Alternate4</source><extracomment>British thermal unit (International Table)</extracomment><translation>British thermal unit</translation></message>
 <message><source>eSElectronvolt_Name_Alternate1</source><extracomment>electronvolt</extracomment><translation>électronvolts</translation></message>
 <message><source>eSElectronvolt_Name_Alternate2</source><extracomment>electronvolt</extracomment><translation>électron-volt</translation></message>
 <message><source>eSElectronvolt_Name_Alternate3</source><extracomment>electronvolt</extracomment><translation>électrons-volts</translation></message>
