@@ -1048,7 +1048,7 @@
 <message><source>eSEs</source><extracomment>exasecond</extracomment><translation>Эс</translation></message>
 <message><source>eSPs</source><extracomment>petasecond</extracomment><translation>Пс</translation></message>
 <message><source>eSTs</source><extracomment>terasecond</extracomment><translation>Тс</translation></message>
-<message><source>eSGs</source><extracomment>gigasecond</extracomment><translation>Gs</translation></message>
+<message><source>eSGs</source><extracomment>gigasecond</extracomment><translatorcomment>Latin on purpose: the Cyrillic «Гс» is the gauss (GOST 8.417), so the gigasecond keeps «Gs».</translatorcomment><translation>Gs</translation></message>
 <message><source>eSMs</source><extracomment>megasecond</extracomment><translation>Мс</translation></message>
 <message><source>eSks</source><extracomment>kilosecond</extracomment><translation>кс</translation></message>
 <message><source>eShs</source><extracomment>hectosecond</extracomment><translation>гс</translation></message>
