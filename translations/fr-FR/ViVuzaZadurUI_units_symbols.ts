@@ -59,11 +59,11 @@
 <message><source>eSmi</source><extracomment>mile</extracomment><translation>mi</translation></message>
 <message><source>eSmi_Geo</source><extracomment>geographical mile</extracomment><translation>mi (géo.)</translation></message>
 <message><source>eSmi_US_Survey</source><extracomment>mile (U.S. Survey)</extracomment><translation>mi (arpentage US)</translation></message>
-<message><source>eSNM</source><extracomment>nautical mile</extracomment><translation>M</translation></message>
+<message><source>eSNM</source><extracomment>nautical mile</extracomment><translation>NM</translation></message>
 <message><source>eSnmi</source><extracomment>nautical mile</extracomment><translation>nmi</translation></message>
 <message><source>eSnmile</source><extracomment>nautical mile</extracomment><translation>nmile</translation></message>
 <message><source>eSmi_Statute</source><extracomment>statute mile</extracomment><translation>mi (terrestre)</translation></message>
-<message><source>eSNM_Adm</source><extracomment>nautical mile (admiralty)</extracomment><translation>M (R.-U.)</translation></message>
+<message><source>eSNM_Adm</source><extracomment>nautical mile (admiralty)</extracomment><translation>NM (R.-U.)</translation></message>
 <message><source>eSnmi_Adm</source><extracomment>nautical mile (admiralty)</extracomment><translation>nmi (R.-U.)</translation></message>
 <message><source>eSnm_Adm</source><extracomment>nautical mile (admiralty)</extracomment><translation>nm (R.-U.)</translation></message>
 <message><source>eSnmile_Adm</source><extracomment>nautical mile (admiralty)</extracomment><translation>nmile (R.-U.)</translation></message>
@@ -154,7 +154,7 @@
 <message><source>eSsqu2</source><extracomment>square micron</extracomment><translation>u²</translation></message>
 <message><source>eSsqNM_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>sq M (R.-U.)</translation></message>
 <message><source>eSsqnmi_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>sq nmi (R.-U.)</translation></message>
-<message><source>eSNM2_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>M² (R.-U.)</translation></message>
+<message><source>eSNM2_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>NM² (R.-U.)</translation></message>
 <message><source>eSnmi2_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>nmi² (R.-U.)</translation></message>
 <message><source>eSsqmi_Statute</source><extracomment>square mile (statute)</extracomment><translation>sq mi (terrestre)</translation></message>
 <message><source>eSmi2_Statute</source><extracomment>square mile (statute)</extracomment><translation>mi² (terrestre)</translation></message>
@@ -271,13 +271,13 @@
 <message><source>eSmil3</source><extracomment>cubic mil</extracomment><translation>mil³</translation></message>
 <message><source>eScuNM_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>cu M (R.-U.)</translation></message>
 <message><source>eScunmi_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>cu nmi (R.-U.)</translation></message>
-<message><source>eSNM3_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>M³ (R.-U.)</translation></message>
+<message><source>eSNM3_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>NM³ (R.-U.)</translation></message>
 <message><source>eSnmi3_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>nmi³ (R.-U.)</translation></message>
 <message><source>eScumi</source><extracomment>cubic mile</extracomment><translation>cu mi</translation></message>
 <message><source>eSmi3</source><extracomment>cubic mile</extracomment><translation>mi³</translation></message>
 <message><source>eScuNM</source><extracomment>cubic nautical mile</extracomment><translation>cu M</translation></message>
 <message><source>eScunmi</source><extracomment>cubic nautical mile</extracomment><translation>cu nmi</translation></message>
-<message><source>eSNM3</source><extracomment>cubic nautical mile</extracomment><translation>M³</translation></message>
+<message><source>eSNM3</source><extracomment>cubic nautical mile</extracomment><translation>NM³</translation></message>
 <message><source>eSnmi3</source><extracomment>cubic nautical mile</extracomment><translation>nmi³</translation></message>
 <message><source>eScumi_Statute</source><extracomment>cubic mile (statute)</extracomment><translation>cu mi (terrestre)</translation></message>
 <message><source>eSmi3_Statute</source><extracomment>cubic mile (statute)</extracomment><translation>mi³ (terrestre)</translation></message>
