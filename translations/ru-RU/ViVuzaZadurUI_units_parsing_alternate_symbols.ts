@@ -75,15 +75,18 @@
 <message><source>eSSquareInch_Name_Alternate3</source><extracomment>square inch</extracomment><translation>кв. дюймов</translation></message>
 <message><source>eSSquareInch_Name_Alternate4</source><extracomment>square inch</extracomment><translation>квадратных дюймов</translation></message>
 <message><source>eSSquareInch_Name_Alternate5</source><extracomment>square inch</extracomment><translation>квадратного дюйма</translation></message>
+<message><source>eSsqin_Alternate1</source><extracomment>square inch</extracomment><translation>кв. дюйм</translation></message>
 <message><source>eSSquareFoot_Name_Alternate1</source><extracomment>square foot</extracomment><translation>фут2</translation></message>
 <message><source>eSSquareFoot_Name_Alternate2</source><extracomment>square foot</extracomment><translation>кв.фут</translation></message>
 <message><source>eSSquareFoot_Name_Alternate3</source><extracomment>square foot</extracomment><translation>кв. футов</translation></message>
 <message><source>eSSquareFoot_Name_Alternate4</source><extracomment>square foot</extracomment><translation>кв. фута</translation></message>
 <message><source>eSSquareFoot_Name_Alternate5</source><extracomment>square foot</extracomment><translation>квадратных футов</translation></message>
 <message><source>eSSquareFoot_Name_Alternate6</source><extracomment>square foot</extracomment><translation>квадратного фута</translation></message>
+<message><source>eSsqft_Alternate1</source><extracomment>square foot</extracomment><translation>кв. фут</translation></message>
 <message><source>eSSquareYard_Name_Alternate1</source><extracomment>square yard</extracomment><translation>ярд2</translation></message>
 <message><source>eSSquareYard_Name_Alternate2</source><extracomment>square yard</extracomment><translation>кв. ярдов</translation></message>
 <message><source>eSSquareYard_Name_Alternate3</source><extracomment>square yard</extracomment><translation>квадратных ярдов</translation></message>
+<message><source>eSsqyd_Alternate1</source><extracomment>square yard</extracomment><translation>кв. ярд</translation></message>
 <message><source>eSAcre_Name_Alternate1</source><extracomment>acre</extracomment><translation>акра</translation></message>
 <message><source>eSAcre_Name_Alternate2</source><extracomment>acre</extracomment><translation>акров</translation></message>
 <message><source>eSAcre_Name_Alternate3</source><extracomment>acre</extracomment><translation>акры</translation></message>
@@ -97,6 +100,7 @@
 <message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>кв. миль</translation></message>
 <message><source>eSSquareMile_Name_Alternate2</source><extracomment>square mile</extracomment><translation>квадратных миль</translation></message>
 <message><source>eSSquareMile_Name_Alternate3</source><extracomment>square mile</extracomment><translation>квадратной мили</translation></message>
+<message><source>eSsqmi_Alternate1</source><extracomment>square mile</extracomment><translation>кв. миля</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate1</source><extracomment>square centimeter</extracomment><translation>см2</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate2</source><extracomment>square centimeter</extracomment><translation>кв.см</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate3</source><extracomment>square centimeter</extracomment><translation>квадратных сантиметров</translation></message>
@@ -110,8 +114,21 @@
 <message><source>eSAre_Name_Alternate3</source><extracomment>are</extracomment><translation>соток</translation></message>
 <message><source>eSAre_Name_Alternate4</source><extracomment>are</extracomment><translation>ара</translation></message>
 <message><source>eSAre_Name_Alternate5</source><extracomment>are</extracomment><translation>аров</translation></message>
+<message><source>eSsqAWithRingAbove_Alternate1</source><extracomment>square angstrom</extracomment><translation>кв. Å</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate1</source><extracomment>square decimeter</extracomment><translation>дм2</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate2</source><extracomment>square decimeter</extracomment><translation>кв.дм</translation></message>
+<message><source>eSsqfur_Alternate1</source><extracomment>square furlong</extracomment><translation>кв. фурлонг</translation></message>
+<message><source>eSsqNL_Alternate1</source><extracomment>square nautical league</extracomment><translation>кв. мор. лига</translation></message>
+<message><source>eSsqlea_Alternate1</source><extracomment>square league (statute)</extracomment><translation>кв. лига</translation></message>
+<message><source>eSsqly_Alternate1</source><extracomment>square light-year</extracomment><translation>кв. св. год</translation></message>
+<message><source>eSsqlnk_Alternate1</source><extracomment>square link</extracomment><translation>кв. линк</translation></message>
+<message><source>eSsqmu_Alternate1</source><extracomment>square micron</extracomment><translation>кв. мк</translation></message>
+<message><source>eSsqNM_Adm_Alternate1</source><extracomment>square mile (UK nautical)</extracomment><translation>кв. мор. миля (брит.)</translation></message>
+<message><source>eSsqmi_Statute_Alternate1</source><extracomment>square mile (statute)</extracomment><translation>кв. миля (стат.)</translation></message>
+<message><source>eSsqpc_Alternate1</source><extracomment>square parsec</extracomment><translation>кв. пк</translation></message>
+<message><source>eSsqrd_Alternate1</source><extracomment>square perch</extracomment><translation>кв. род</translation></message>
+<message><source>eSsqmil_Alternate1</source><extracomment>square mil</extracomment><translation>кв. мил</translation></message>
+<message><source>eSsqAU_Alternate1</source><extracomment>square astronomical unit</extracomment><translation>кв. а. е.</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Volume</name>
@@ -140,10 +157,12 @@
 <message><source>eSCubicFoot_Name_Alternate4</source><extracomment>cubic foot</extracomment><translation>куб. фута</translation></message>
 <message><source>eSCubicFoot_Name_Alternate5</source><extracomment>cubic foot</extracomment><translation>кубических футов</translation></message>
 <message><source>eSCubicFoot_Name_Alternate6</source><extracomment>cubic foot</extracomment><translation>кубического фута</translation></message>
+<message><source>eScuft_Alternate1</source><extracomment>cubic foot</extracomment><translation>куб. фут</translation></message>
 <message><source>eSCubicInch_Name_Alternate1</source><extracomment>cubic inch</extracomment><translation>дюйм3</translation></message>
 <message><source>eSCubicInch_Name_Alternate2</source><extracomment>cubic inch</extracomment><translation>куб.дюйм</translation></message>
 <message><source>eSCubicInch_Name_Alternate3</source><extracomment>cubic inch</extracomment><translation>куб. дюймов</translation></message>
 <message><source>eSCubicInch_Name_Alternate4</source><extracomment>cubic inch</extracomment><translation>кубических дюймов</translation></message>
+<message><source>eScuin_Alternate1</source><extracomment>cubic inch</extracomment><translation>куб. дюйм</translation></message>
 <message><source>eSCubicMeter_Name_Alternate1</source><extracomment>cubic meter</extracomment><translation>м3</translation></message>
 <message><source>eSCubicMeter_Name_Alternate2</source><extracomment>cubic meter</extracomment><translation>куб.м</translation></message>
 <message><source>eSCubicMeter_Name_Alternate3</source><extracomment>cubic meter</extracomment><translation>кубометр</translation></message>
@@ -156,6 +175,7 @@
 <message><source>eSCubicYard_Name_Alternate1</source><extracomment>cubic yard</extracomment><translation>ярд3</translation></message>
 <message><source>eSCubicYard_Name_Alternate2</source><extracomment>cubic yard</extracomment><translation>куб. ярдов</translation></message>
 <message><source>eSCubicYard_Name_Alternate3</source><extracomment>cubic yard</extracomment><translation>кубических ярдов</translation></message>
+<message><source>eScuyd_Alternate1</source><extracomment>cubic yard</extracomment><translation>куб. ярд</translation></message>
 <message><source>eSMilliliter_Name_Alternate1</source><extracomment>milliliter</extracomment><translation>миллилитра</translation></message>
 <message><source>eSMilliliter_Name_Alternate2</source><extracomment>milliliter</extracomment><translation>миллилитров</translation></message>
 <message><source>eSCubicMillimeter_Name_Alternate1</source><extracomment>cubic millimeter</extracomment><translation>мм3</translation></message>
@@ -164,6 +184,22 @@
 <message><source>eSBarrelPetroleum_Name_Alternate2</source><extracomment>barrel (petroleum)</extracomment><translation>барреля</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate3</source><extracomment>barrel (petroleum)</extracomment><translation>баррелей</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate4</source><extracomment>barrel (petroleum)</extracomment><translation>барр</translation></message>
+<message><source>eScuAWithRingAbove_Alternate1</source><extracomment>cubic angstrom</extracomment><translation>куб. Å</translation></message>
+<message><source>eScuAU_Alternate1</source><extracomment>cubic astronomical unit</extracomment><translation>куб. а. е.</translation></message>
+<message><source>eScuch_Alternate1</source><extracomment>cubic chain</extracomment><translation>куб. чейн</translation></message>
+<message><source>eScufm_Alternate1</source><extracomment>cubic fathom</extracomment><translation>куб. мор. саж.</translation></message>
+<message><source>eScufur_Alternate1</source><extracomment>cubic furlong</extracomment><translation>куб. фурлонг</translation></message>
+<message><source>eScuNL_Alternate1</source><extracomment>cubic nautical league</extracomment><translation>куб. мор. лига</translation></message>
+<message><source>eSculea_Alternate1</source><extracomment>cubic league (statute)</extracomment><translation>куб. лига</translation></message>
+<message><source>eSculy_Alternate1</source><extracomment>cubic light-year</extracomment><translation>куб. св. год</translation></message>
+<message><source>eSculnk_Alternate1</source><extracomment>cubic link</extracomment><translation>куб. линк</translation></message>
+<message><source>eScumil_Alternate1</source><extracomment>cubic mil</extracomment><translation>куб. мил</translation></message>
+<message><source>eScuNM_Adm_Alternate1</source><extracomment>cubic mile (UK nautical)</extracomment><translation>куб. мор. миля (брит.)</translation></message>
+<message><source>eScumi_Alternate1</source><extracomment>cubic mile</extracomment><translation>куб. миля</translation></message>
+<message><source>eScuNM_Alternate1</source><extracomment>cubic nautical mile</extracomment><translation>куб. мор. миля</translation></message>
+<message><source>eScumi_Statute_Alternate1</source><extracomment>cubic mile (statute)</extracomment><translation>куб. миля (стат.)</translation></message>
+<message><source>eScupc_Alternate1</source><extracomment>cubic parsec</extracomment><translation>куб. пк</translation></message>
+<message><source>eScurd_Alternate1</source><extracomment>cubic perch</extracomment><translation>куб. род</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>дм3</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>куб.дм</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate3</source><extracomment>cubic decimeter</extracomment><translation>кубических дециметров</translation></message>
