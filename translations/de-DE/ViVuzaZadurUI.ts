@@ -245,7 +245,7 @@
 <message><source>decistere</source><translation>Dezister</translation></message>
 <message><source>dekaliter</source><translation>Dekaliter</translation></message>
 <message><source>dekastere</source><translation>Dekaster</translation></message>
-<message><source>dram</source><translation>Drachme</translation></message>
+<message><source>dram</source><translation>Flüssigdrachme</translation></message>
 <message><source>firkin</source><translation>Firkin</translation></message>
 <message><source>cubic angstrom</source><translation>Kubikångström</translation></message>
 <message><source>cubic astronomical unit</source><translation>Kubik-AE</translation></message>

@@ -245,7 +245,7 @@
 <message><source>decistere</source><translation>décistère</translation></message>
 <message><source>dekaliter</source><translation>décalitre</translation></message>
 <message><source>dekastere</source><translation>décastère</translation></message>
-<message><source>dram</source><translation>drachme</translation></message>
+<message><source>dram</source><translation>drachme liquide</translation></message>
 <message><source>firkin</source><translation>firkin</translation></message>
 <message><source>cubic angstrom</source><translation>ångström cube</translation></message>
 <message><source>cubic astronomical unit</source><translation>unité astronomique cube</translation></message>

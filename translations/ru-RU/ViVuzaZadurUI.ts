@@ -245,7 +245,7 @@
 <message><source>decistere</source><translation>децистер</translation></message>
 <message><source>dekaliter</source><translation>декалитр</translation></message>
 <message><source>dekastere</source><translation>декастер</translation></message>
-<message><source>dram</source><translation>драхма</translation></message>
+<message><source>dram</source><translation>жидкая драхма</translation></message>
 <message><source>firkin</source><translation>фиркин</translation></message>
 <message><source>cubic angstrom</source><translation>кубический ангстрем</translation></message>
 <message><source>cubic astronomical unit</source><translation>кубическая астрономическая единица</translation></message>

@@ -240,7 +240,7 @@
 <message><source>eSbf</source><extracomment>board-foot</extracomment><translation>борд-фут</translation></message>
 <message><source>eSbfdot</source><extracomment>board-foot</extracomment><translation>борд-фут</translation></message>
 <message><source>eSdaL</source><extracomment>dekaliter</extracomment><translation>дал</translation></message>
-<message><source>eSdr</source><extracomment>dram</extracomment><translation>драхма</translation></message>
+<message><source>eSdr</source><extracomment>dram</extracomment><translation>жидк. драхма</translation></message>
 <message><source>eScuAWithRingAbove</source><extracomment>cubic angstrom</extracomment><translation>Å³</translation></message>
 <message><source>eSAWithRingAbove3</source><extracomment>cubic angstrom</extracomment><translation>Å³</translation></message>
 <message><source>eScuAU</source><extracomment>cubic astronomical unit</extracomment><translation>а. е.³</translation></message>
@@ -335,7 +335,7 @@
 <message><source>eSst</source><extracomment>stone</extracomment><translation>стоун</translation></message>
 <message><source>eSshtn</source><extracomment>short ton</extracomment><translation>кор. тонна</translation></message>
 <message><source>eSlongtn</source><extracomment>long ton</extracomment><translation>дл. тонна</translation></message>
-<message><source>eSkt</source><extracomment>carat</extracomment><translation>карат</translation></message>
+<message><source>eSkt</source><extracomment>carat</extracomment><translation>кар</translation></message>
 <message><source>eSct</source><extracomment>carat (metric)</extracomment><translation>кар</translation></message>
 <message><source>eSdrav</source><extracomment>dram (avoirdupois)</extracomment><translation>драхма (эвердьюп.)</translation></message>
 <message><source>eSdrt</source><extracomment>dram (apothecary; troy)</extracomment><translation>драхма (тройск.)</translation></message>
@@ -408,7 +408,7 @@
 </context>
 <context>
 <name>UnitSymbol_AreaDensity</name>
-<message><source>eSgPersqm</source><extracomment>gram per square meter</extracomment><translation>г/кв. м</translation></message>
+<message><source>eSgPersqm</source><extracomment>gram per square meter</extracomment><translation>г/м²</translation></message>
 <message><source>eSgPerm2</source><extracomment>gram per square meter</extracomment><translation>г/м²</translation></message>
 <message><source>eSgPersqin</source><extracomment>gram per square inch</extracomment><translation>г/кв. дюйм</translation></message>
 <message><source>eSgPerin2</source><extracomment>gram per square inch</extracomment><translation>г/дюйм²</translation></message>
