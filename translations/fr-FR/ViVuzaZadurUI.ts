@@ -117,11 +117,11 @@
 <message><source>chain</source><translation>chaîne</translation></message>
 <message><source>chain (Ramsden's; Engineer's)</source><translation>chaîne (Ramsden ; ingénieur)</translation></message>
 <message><source>furlong</source><translation>furlong</translation></message>
-<message><source>mile</source><translation>mille</translation></message>
+<message><source>mile</source><translation>mile</translation></message>
 <message><source>geographical mile</source><translation>mille géographique</translation></message>
-<message><source>mile (U.S. Survey)</source><translation>mille (arpentage US)</translation></message>
+<message><source>mile (U.S. Survey)</source><translation>mile (arpentage US)</translation></message>
 <message><source>nautical mile</source><translation>mille marin</translation></message>
-<message><source>statute mile</source><translation>mille terrestre</translation></message>
+<message><source>statute mile</source><translation>mile terrestre</translation></message>
 <message><source>nautical mile (admiralty)</source><translation>mille marin (Amirauté)</translation></message>
 <message><source>micron</source><translation>micron</translation></message>
 <message><source>microinch</source><translation>micropouce</translation></message>
@@ -160,7 +160,7 @@
 <message><source>township</source><translation>township</translation></message>
 <message><source>hectare</source><translation>hectare</translation></message>
 <message><source>square kilometer</source><translation>kilomètre carré</translation></message>
-<message><source>square mile</source><translation>mille carré</translation></message>
+<message><source>square mile</source><translation>mile carré</translation></message>
 <message><source>square centimeter</source><translation>centimètre carré</translation></message>
 <message><source>square millimeter</source><translation>millimètre carré</translation></message>
 <message><source>circular mil</source><translation>mil circulaire</translation></message>
@@ -184,7 +184,7 @@
 <message><source>square link</source><translation>chaînon carré</translation></message>
 <message><source>square micron</source><translation>micron carré</translation></message>
 <message><source>square mile (UK nautical)</source><translation>mille carré (marin britannique)</translation></message>
-<message><source>square mile (statute)</source><translation>mille carré (terrestre)</translation></message>
+<message><source>square mile (statute)</source><translation>mile carré (terrestre)</translation></message>
 <message><source>square millimicron</source><translation>millimicron carré</translation></message>
 <message><source>square pace</source><translation>pas carré</translation></message>
 <message><source>square palm</source><translation>palme carrée</translation></message>
@@ -265,9 +265,9 @@
 <message><source>cubic link</source><translation>chaînon cube</translation></message>
 <message><source>cubic mil</source><translation>mil cube</translation></message>
 <message><source>cubic mile (UK nautical)</source><translation>mille cube (marin britannique)</translation></message>
-<message><source>cubic mile</source><translation>mille cube</translation></message>
+<message><source>cubic mile</source><translation>mile cube</translation></message>
 <message><source>cubic nautical mile</source><translation>mille marin cube</translation></message>
-<message><source>cubic mile (statute)</source><translation>mille cube (terrestre)</translation></message>
+<message><source>cubic mile (statute)</source><translation>mile cube (terrestre)</translation></message>
 <message><source>cubic millimicron</source><translation>millimicron cube</translation></message>
 <message><source>cubic pace</source><translation>pas cube</translation></message>
 <message><source>cubic palm</source><translation>palme cube</translation></message>
@@ -696,7 +696,7 @@
 <message><source>inch per minute</source><translation>pouce par minute</translation></message>
 <message><source>foot per minute</source><translation>pied par minute</translation></message>
 <message><source>kilometer per hour</source><translation>kilomètre par heure</translation></message>
-<message><source>mile per hour</source><translation>mille par heure</translation></message>
+<message><source>mile per hour</source><translation>mile par heure</translation></message>
 <message><source>centimeter per minute</source><translation>centimètre par minute</translation></message>
 <message><source>foot per hour</source><translation>pied par heure</translation></message>
 <message><source>inch per hour</source><translation>pouce par heure</translation></message>
@@ -705,9 +705,9 @@
 <message><source>knot</source><translation>nœud</translation></message>
 <message><source>knot (UK)</source><translation>nœud (britannique)</translation></message>
 <message><source>meter per hour</source><translation>mètre par heure</translation></message>
-<message><source>mile per minute</source><translation>mille par minute</translation></message>
-<message><source>mile per second</source><translation>mille par seconde</translation></message>
-<message><source>survey mile per hour</source><translation>mille d'arpentage par heure</translation></message>
+<message><source>mile per minute</source><translation>mile par minute</translation></message>
+<message><source>mile per second</source><translation>mile par seconde</translation></message>
+<message><source>survey mile per hour</source><translation>mile d'arpentage par heure</translation></message>
 <message><source>survey foot per second</source><translation>pied d'arpentage par seconde</translation></message>
 <message><source>byte</source><translation>octet</translation></message>
 <message><source>bit</source><translation>bit</translation></message>

@@ -40,13 +40,13 @@
 <message><source>eSChain_Name_Alternate1</source><extracomment>chain</extracomment><translation>chaînes</translation></message>
 <message><source>eSChain_Name_Alternate2</source><extracomment>chain</extracomment><translation>chaine</translation></message>
 <message><source>eSChain_Name_Alternate3</source><extracomment>chain</extracomment><translation>chaines</translation></message>
-<message><source>eSMile_Name_Alternate1</source><extracomment>mile</extracomment><translation>milles</translation></message>
+<message><source>eSMile_Name_Alternate1</source><extracomment>mile</extracomment><translation>miles</translation></message>
 <message><source>eSMile_Name_Alternate2</source><extracomment>mile</extracomment><translation>mille anglais</translation></message>
 <message><source>eSMile_Name_Alternate3</source><extracomment>mile</extracomment><translation>milles anglais</translation></message>
 <message><source>eSNauticalMile_Name_Alternate1</source><extracomment>nautical mile</extracomment><translation>milles marins</translation></message>
 <message><source>eSNauticalMile_Name_Alternate2</source><extracomment>nautical mile</extracomment><translation>mille nautique</translation></message>
 <message><source>eSNauticalMile_Name_Alternate3</source><extracomment>nautical mile</extracomment><translation>milles nautiques</translation></message>
-<message><source>eSStatuteMile_Name_Alternate1</source><extracomment>statute mile</extracomment><translation>milles terrestres</translation></message>
+<message><source>eSStatuteMile_Name_Alternate1</source><extracomment>statute mile</extracomment><translation>miles terrestres</translation></message>
 <message><source>eSMicron_Name_Alternate1</source><extracomment>micron</extracomment><translation>microns</translation></message>
 <message><source>eSAngstrom_Name_Alternate1</source><extracomment>angstrom</extracomment><translation>angström</translation></message>
 <message><source>eSAngstrom_Name_Alternate2</source><extracomment>angstrom</extracomment><translation>ångströms</translation></message>
@@ -87,7 +87,7 @@
 <message><source>eSSquareKilometer_Name_Alternate2</source><extracomment>square kilometer</extracomment><translation>kilometre carre</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate3</source><extracomment>square kilometer</extracomment><translation>kilometres carres</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate4</source><extracomment>square kilometer</extracomment><translation>km2</translation></message>
-<message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>milles carrés</translation></message>
+<message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>miles carrés</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate1</source><extracomment>square centimeter</extracomment><translation>centimètres carrés</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate2</source><extracomment>square centimeter</extracomment><translation>centimetre carre</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate3</source><extracomment>square centimeter</extracomment><translation>centimetres carres</translation></message>
@@ -450,8 +450,8 @@
 <message><source>eSMeterPerSecond_Name_Alternate1</source><extracomment>meter per second</extracomment><translation>mètres par seconde</translation></message>
 <message><source>eSKilometerPerHour_Name_Alternate1</source><extracomment>kilometer per hour</extracomment><translation>kilomètres par heure</translation></message>
 <message><source>eSKilometerPerHour_Name_Alternate2</source><extracomment>kilometer per hour</extracomment><translation>km/heure</translation></message>
-<message><source>eSMilePerHour_Name_Alternate1</source><extracomment>mile per hour</extracomment><translation>milles par heure</translation></message>
-<message><source>eSMilePerHour_Name_Alternate2</source><extracomment>mile per hour</extracomment><translation>milles à l'heure</translation></message>
+<message><source>eSMilePerHour_Name_Alternate1</source><extracomment>mile per hour</extracomment><translation>miles par heure</translation></message>
+<message><source>eSMilePerHour_Name_Alternate2</source><extracomment>mile per hour</extracomment><translation>miles à l'heure</translation></message>
 <message><source>eSKnot_Name_Alternate1</source><extracomment>knot</extracomment><translation>nœuds</translation></message>
 <message><source>eSKnot_Name_Alternate2</source><extracomment>knot</extracomment><translation>noeud</translation></message>
 <message><source>eSKnot_Name_Alternate3</source><extracomment>knot</extracomment><translation>noeuds</translation></message>

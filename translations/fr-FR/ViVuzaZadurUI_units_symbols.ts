@@ -1001,11 +1001,11 @@
 <message><source>eSMiB</source><extracomment>mebibyte</extracomment><translation>Mio</translation></message>
 <message><source>eSGiB</source><extracomment>gibibyte</extracomment><translation>Gio</translation></message>
 <message><source>eSTiB</source><extracomment>tebibyte</extracomment><translation>Tio</translation></message>
-<message><source>eSkb</source><extracomment>kilobit</extracomment><translation>kb</translation></message>
+<message><source>eSkb</source><extracomment>kilobit</extracomment><translation>kbit</translation></message>
 <message><source>eSkbit</source><extracomment>kilobit</extracomment><translation>kbit</translation></message>
-<message><source>eSMb</source><extracomment>megabit</extracomment><translation>Mb</translation></message>
+<message><source>eSMb</source><extracomment>megabit</extracomment><translation>Mbit</translation></message>
 <message><source>eSMbit</source><extracomment>megabit</extracomment><translation>Mbit</translation></message>
-<message><source>eSGb</source><extracomment>gigabit</extracomment><translation>Gb</translation></message>
+<message><source>eSGb</source><extracomment>gigabit</extracomment><translation>Gbit</translation></message>
 <message><source>eSGbit</source><extracomment>gigabit</extracomment><translation>Gbit</translation></message>
 <message><source>eSPB</source><extracomment>petabyte</extracomment><translation>Po</translation></message>
 <message><source>eSPiB</source><extracomment>pebibyte</extracomment><translation>Pio</translation></message>
