@@ -156,6 +156,7 @@
 <message><source>eSRadian_Name_Alternate1</source><extracomment>radian</extracomment><translation>Radiant</translation></message>
 <message><source>eSDegree_Name_Alternate1</source><extracomment>degree</extracomment><translation>Grad</translation></message>
 <message><source>eSDegree_Name_Alternate2</source><extracomment>degree</extracomment><translation>Altgrad</translation></message>
+<message><source>eSDegree_Name_Alternate3</source><extracomment>degree</extracomment><translation>grad</translation></message>
 <message><source>eSMilliradian_Name_Alternate1</source><extracomment>milliradian</extracomment><translation>Milliradiant</translation></message>
 <message><source>eSGrad_Name_Alternate1</source><extracomment>grad</extracomment><translation>Gon</translation></message>
 <message><source>eSGrad_Name_Alternate2</source><extracomment>grad</extracomment><translation>Neugrad</translation></message>
