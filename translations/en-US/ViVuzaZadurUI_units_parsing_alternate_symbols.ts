@@ -866,6 +866,10 @@
 </context>
 <context>
 <name>UnitSymbol_HeatTransferCoefficient</name>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate1</source><extracomment>watt per square meter kelvin</extracomment><translation>W/m²K</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translation>W/m²·K</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate3</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m²K»</translatorcomment><translation>W/m2K</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate4</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m²·K»</translatorcomment><translation>W/m2·K</translation></message>
 <message><source>eSWPerm2K_Alternate1</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m²·K)»</translatorcomment><translation>W/(m2·K)</translation></message>
 <message><source>eSBTUPerhft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(h·ft²·°F)»</translatorcomment><translation>BTU/(h·ft2·°F)</translation></message>
 <message><source>eSBTUPerhrft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(hr·ft²·°F)»</translatorcomment><translation>BTU/(hr·ft2·°F)</translation></message>

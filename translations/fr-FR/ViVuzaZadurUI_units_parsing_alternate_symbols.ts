@@ -548,6 +548,5 @@
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate3</source><extracomment>watt per square meter kelvin</extracomment><translation>W/m²K</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate4</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m².K»</translatorcomment><translation>W/m2.K</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate5</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m².K)»</translatorcomment><translation>W/(m2.K)</translation></message>
-<message><source>eSWattPerSquareMeterKelvin_Name_Alternate6</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m²K»</translatorcomment><translation>W/m2K</translation></message>
 </context>
 </TS>
