@@ -5,6 +5,7 @@
 #include "units/symbols/format/PrimeDoublePrimeSymbol2.h"
 #include "units/symbols/parse/ParseSymbolRegistry.h"
 
+#include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
 
@@ -14,6 +15,8 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -73,13 +76,15 @@ std::string KeyOf(int symbol) {
            QString::fromWCharArray(UnitsConfig::GetInstance()->GetGlobalName(symbol)).toStdString();
 }
 
-using Clashes = std::set<std::pair<std::string, std::string>>; // text, key
+using Clashes = std::set<std::pair<std::string, std::string>>; // text and key, or two texts
 
-// The reviewed exceptions of a locale: lines «text»: key (unit) → ... for its own texts, and
-// lines en-US «text»: key (unit) → ... for en-US texts that the locale reads as another unit.
+// The reviewed exceptions of a locale: lines «text»: key (unit) → ... for its own texts, lines
+// en-US «text»: key (unit) → ... for en-US texts that the locale reads as another unit, and
+// lines «text» / «text»: ... for texts that differ only in case (each pair in order).
 struct Listed {
     Clashes own;
     Clashes english;
+    Clashes caseOnly;
 };
 
 Listed ReadList(const QString& locale) {
@@ -87,12 +92,16 @@ Listed ReadList(const QString& locale) {
     QFile file(QStringLiteral(VVZ_TRANSLATIONS_DIR "/") + locale + QStringLiteral("/CLASHES.md"));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << file.fileName().toStdString();
     QTextStream in(&file);
-    QRegularExpression line(QStringLiteral("^- (en-US )?«(.+?)»: (\\S+) "));
+    QRegularExpression taken(QStringLiteral("^- (en-US )?«([^»]+)»: (\\S+) "));
+    QRegularExpression pair(QStringLiteral("^- «([^»]+)» / «([^»]+)»: "));
     while (!in.atEnd()) {
-        QRegularExpressionMatch match = line.match(in.readLine());
-        if (match.hasMatch())
+        QString line = in.readLine();
+        if (QRegularExpressionMatch match = taken.match(line); match.hasMatch())
             (match.captured(1).isEmpty() ? listed.own : listed.english)
                 .insert({match.captured(2).toStdString(), match.captured(3).toStdString()});
+        if (QRegularExpressionMatch match = pair.match(line); match.hasMatch())
+            listed.caseOnly.insert(
+                std::minmax(match.captured(1).toStdString(), match.captured(2).toStdString()));
     }
     return listed;
 }
@@ -104,6 +113,119 @@ void ExpectSame(const Clashes& found, const Clashes& listed, const char* what) {
     for (const auto& clash : listed)
         EXPECT_TRUE(found.count(clash))
             << what << " listed but no clash: «" << clash.first << "» " << clash.second;
+}
+
+// What a table reads: each text's unit, as the first symbol to enter it gives it (-1 when a fixed
+// text takes it), and the texts of the table that do not parse as their own symbol's unit.
+struct Replay {
+    std::map<std::wstring, int> owners;
+    Clashes clashes;
+};
+
+Replay ReplayOf(const TranslationSet& translations) {
+    Replay replay;
+    for (const Registration& r : RegistrationsOf(translations)) {
+        int unit = r.symbol & 0xfffff;
+        size_t length = 0;
+        IParseSymbol* fixed = ParseSymbolRegistry::Instance().Lookup(r.text.c_str(), &length);
+        auto owner =
+            replay.owners.emplace(r.text, fixed != nullptr && length == r.text.size() ? -1 : unit)
+                .first;
+        if (owner->second != unit)
+            replay.clashes.insert({QString::fromStdWString(r.text).toStdString(), KeyOf(r.symbol)});
+    }
+    return replay;
+}
+
+// Letters whose two cases are two different prefixes, with their factors: in mm and Mm, or гм
+// and Гм, the case is the SI's and GOST's own distinction.
+struct PrefixLetter {
+    QChar letter;
+    double factor;
+};
+const PrefixLetter kPrefixLetters[] = {
+    {u'Y', 1e24},  // yotta
+    {u'y', 1e-24}, // yocto
+    {u'Z', 1e21},  // zetta
+    {u'z', 1e-21}, // zepto
+    {u'P', 1e15},  // peta
+    {u'p', 1e-12}, // pico
+    {u'M', 1e6},   // mega
+    {u'm', 1e-3},  // milli
+    {u'И', 1e24},  // иотта
+    {u'и', 1e-24}, // иокто
+    {u'З', 1e21},  // зетта
+    {u'з', 1e-21}, // зепто
+    {u'П', 1e15},  // пета
+    {u'п', 1e-12}, // пико
+    {u'Г', 1e9},   // гига
+    {u'г', 1e2},   // гекто
+    {u'М', 1e6},   // мега
+    {u'м', 1e-3},  // милли
+};
+
+double PrefixFactor(QChar letter) {
+    for (const PrefixLetter& prefix : kPrefixLetters)
+        if (prefix.letter == letter)
+            return prefix.factor;
+    return 0;
+}
+
+// Whether two texts that differ only in case name units that differ by the prefixes whose
+// letters they swap (or by the square or cube of them, for areas and volumes).
+bool DifferOnlyByPrefix(const QString& a, int unitA, const QString& b, int unitB) {
+    if (a.size() != b.size())
+        return false;
+    const UnitsConfig* config = UnitsConfig::GetInstance();
+    double ratio =
+        config->FindConverter(unitA)->GetFactor() / config->FindConverter(unitB)->GetFactor();
+    for (int i = 0; i < a.size(); ++i) {
+        double prefixA = PrefixFactor(a[i]), prefixB = PrefixFactor(b[i]);
+        if (a[i] == b[i] || prefixA == 0 || prefixB == 0)
+            continue;
+        for (int power = 1; power <= 3; ++power)
+            if (std::abs(ratio / std::pow(prefixA / prefixB, power) - 1) < 1e-9)
+                return true;
+    }
+    return false;
+}
+
+bool SameDimension(int unitA, int unitB) {
+    const UnitsConfig* config = UnitsConfig::GetInstance();
+    const DimensionTag& a = config->FindConverter(unitA)->GetDimTag();
+    const DimensionTag& b = config->FindConverter(unitB)->GetDimTag();
+    return std::equal(a, a + 7, b);
+}
+
+// Two texts, in order, and the units they read as.
+using NearClash = std::pair<std::pair<std::string, std::string>, std::pair<int, int>>;
+
+// Texts that differ only in case and read as units of one dimension: a slip of the shift key
+// gives another value without an error. Fixed texts are no units and take no part.
+std::set<NearClash> NearClashesOf(const std::map<std::wstring, int>& reads) {
+    std::map<QString, std::vector<std::pair<QString, int>>> byFolded;
+    for (const auto& [text, unit] : reads)
+        if (unit != -1) {
+            QString qtext = QString::fromStdWString(text);
+            byFolded[qtext.toCaseFolded()].push_back({qtext, unit});
+        }
+    std::set<NearClash> found;
+    for (const auto& [folded, texts] : byFolded)
+        for (size_t i = 0; i < texts.size(); ++i)
+            for (size_t j = i + 1; j < texts.size(); ++j) {
+                auto [a, unitA] = texts[i];
+                auto [b, unitB] = texts[j];
+                if (unitA == unitB || !SameDimension(unitA, unitB) ||
+                    DifferOnlyByPrefix(a, unitA, b, unitB))
+                    continue;
+                NearClash clash{{a.toStdString(), b.toStdString()}, {unitA, unitB}};
+                if (clash.first.second < clash.first.first) {
+                    std::swap(clash.first.first, clash.first.second);
+                    std::swap(clash.second.first, clash.second.second);
+                }
+                found.insert(clash);
+            }
+    return found;
 }
 
 class ClashList : public ::testing::TestWithParam<const char*> {
@@ -121,30 +243,41 @@ TEST_P(ClashList, ListsEveryTextTakenByAnotherUnit) {
     TranslationSet english(L"en-US");
     TranslationSet translations(locale);
     ASSERT_EQ(translations.LocaleName(), locale);
-    std::map<std::wstring, int> owners; // text -> unit id of the first registrant, -1 fixed
-    Clashes own;
-    for (const Registration& r : RegistrationsOf(translations)) {
-        int unit = r.symbol & 0xfffff;
-        size_t length = 0;
-        IParseSymbol* fixed = ParseSymbolRegistry::Instance().Lookup(r.text.c_str(), &length);
-        auto owner =
-            owners.emplace(r.text, fixed != nullptr && length == r.text.size() ? -1 : unit).first;
-        if (owner->second != unit)
-            own.insert({QString::fromStdWString(r.text).toStdString(), KeyOf(r.symbol)});
-    }
+    Replay own = ReplayOf(translations);
     Clashes shadowed;
     if (locale != QStringLiteral("en-US")) {
         for (const Registration& r : RegistrationsOf(english)) {
-            auto owner = owners.find(r.text);
-            if (owner != owners.end() && owner->second != -1 &&
+            auto owner = own.owners.find(r.text);
+            if (owner != own.owners.end() && owner->second != -1 &&
                 owner->second != (r.symbol & 0xfffff))
                 shadowed.insert({QString::fromStdWString(r.text).toStdString(), KeyOf(r.symbol)});
         }
     }
     Listed listed = ReadList(locale);
-    EXPECT_GE(own.size(), 7u) << "every locale keeps the fixed marks' clashes";
-    ExpectSame(own, listed.own, "own text");
+    EXPECT_GE(own.clashes.size(), 7u) << "every locale keeps the fixed marks' clashes";
+    ExpectSame(own.clashes, listed.own, "own text");
     ExpectSame(shadowed, listed.english, "en-US text");
+}
+
+// Every pair of texts that the locale reads as units of one dimension and that differ only in
+// case must be a reviewed decision of the locale's list, and every listed pair must occur. A
+// pair that en-US reads the same way is en-US's to list.
+TEST_P(ClashList, ListsEveryCaseOnlyClash) {
+    QString locale = QString::fromLatin1(GetParam());
+    std::map<std::wstring, int> englishReads = ReplayOf(TranslationSet(L"en-US")).owners;
+    TranslationSet translations(locale);
+    ASSERT_EQ(translations.LocaleName(), locale);
+    std::map<std::wstring, int> reads = ReplayOf(translations).owners;
+    std::set<NearClash> english;
+    if (locale != QStringLiteral("en-US")) {
+        reads.insert(englishReads.begin(), englishReads.end()); // own texts come first
+        english = NearClashesOf(englishReads);
+    }
+    Clashes found;
+    for (const NearClash& clash : NearClashesOf(reads))
+        if (english.count(clash) == 0)
+            found.insert(clash.first);
+    ExpectSame(found, ReadList(locale).caseOnly, "case-only pair");
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, ClashList, ::testing::Values("en-US", "de-DE", "fr-FR", "ru-RU"));

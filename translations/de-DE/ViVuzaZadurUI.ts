@@ -196,7 +196,7 @@
 <message><source>square survey foot</source><translation>Quadratfuß (US-Vermessung)</translation></message>
 <message><source>square chain</source><translation>Quadratchain</translation></message>
 <message><source>square mil</source><translation>Quadratmil</translation></message>
-<message><source>square astronomical unit</source><translation>Astronomische Quadrateinheit</translation></message>
+<message><source>square astronomical unit</source><translation>Quadrat-AE</translation></message>
 <message><source>survey acre</source><translation>Acre (US-Vermessung)</translation></message>
 <message><source>square survey yard</source><translation>Quadratyard (US-Vermessung)</translation></message>
 <message><source>board</source><translation>Board</translation></message>
@@ -245,10 +245,10 @@
 <message><source>decistere</source><translation>Dezister</translation></message>
 <message><source>dekaliter</source><translation>Dekaliter</translation></message>
 <message><source>dekastere</source><translation>Dekaster</translation></message>
-<message><source>dram</source><translation>Drachme</translation></message>
+<message><source>dram</source><translation>Flüssigdrachme</translation></message>
 <message><source>firkin</source><translation>Firkin</translation></message>
 <message><source>cubic angstrom</source><translation>Kubikångström</translation></message>
-<message><source>cubic astronomical unit</source><translation>Astronomische Kubikeinheit</translation></message>
+<message><source>cubic astronomical unit</source><translation>Kubik-AE</translation></message>
 <message><source>cubic bolt</source><translation>Kubikbolt</translation></message>
 <message><source>cubic cable</source><translation>Kubikkabellänge</translation></message>
 <message><source>cubic caliber</source><translation>Kubikkaliber</translation></message>
@@ -560,7 +560,7 @@
 <message><source>kip</source><translation>Kip</translation></message>
 <message><source>ton force</source><translation>Tonne-Kraft</translation></message>
 <message><source>dyne</source><translation>Dyn</translation></message>
-<message><source>lbforce</source><translation>Pfund-Kraft (lbforce)</translation></message>
+<message><source>lbforce</source><translation>Pfund-Kraft (lbf)</translation></message>
 <message><source>ounce force</source><translation>Unze-Kraft</translation></message>
 <message><source>newton per meter</source><translation>Newton pro Meter</translation></message>
 <message><source>kilopound per foot</source><translation>Kilopfund pro Fuß</translation></message>
@@ -577,7 +577,7 @@
 <message><source>megahertz</source><translation>Megahertz</translation></message>
 <message><source>gigahertz</source><translation>Gigahertz</translation></message>
 <message><source>terahertz</source><translation>Terahertz</translation></message>
-<message><source>cycle per second</source><translation>Periode pro Sekunde</translation></message>
+<message><source>cycle per second</source><translation>Schwingung pro Sekunde</translation></message>
 <message><source>revolution per minute</source><translation>Umdrehung pro Minute</translation></message>
 <message><source>flash per second</source><translation>Blitz pro Sekunde</translation></message>
 <message><source>flash per minute</source><translation>Blitz pro Minute</translation></message>
@@ -817,7 +817,7 @@
 <message><source>footcandle</source><translation>Footcandle</translation></message>
 <message><source>lumen second</source><translation>Lumensekunde</translation></message>
 <message><source>talbots</source><translation>Talbot</translation></message>
-<message><source>luminous power</source><translation>Lichtleistung</translation></message>
+<message><source>luminous power</source><translation>Lichtstrom</translation></message>
 <message><source>lumen</source><translation>Lumen</translation></message>
 <message><source>candela per square meter</source><translation>Candela pro Quadratmeter</translation></message>
 <message><source>foot lambert</source><translation>Foot-Lambert</translation></message>

@@ -80,6 +80,11 @@
 <message><source>eSAre_Name_Alternate1</source><extracomment>are</extracomment><translation>Ar</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate1</source><extracomment>square decimeter</extracomment><translation>Quadratdezimeter</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate2</source><extracomment>square decimeter</extracomment><translation>qdm</translation></message>
+<message><source>eSsqly_Alternate1</source><extracomment>square light-year</extracomment><translatorcomment>generated from «Lj²»</translatorcomment><translation>Lj2</translation></message>
+<message><source>eSsqNM_Adm_Alternate1</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «sm² (UK)»</translatorcomment><translation>sm2 (UK)</translation></message>
+<message><source>eSsqmi_Statute_Alternate1</source><extracomment>square mile (statute)</extracomment><translatorcomment>generated from «mi² (Land)»</translatorcomment><translation>mi2 (Land)</translation></message>
+<message><source>eSsqmil_Alternate1</source><extracomment>square mil</extracomment><translatorcomment>generated from «mil²»</translatorcomment><translation>mil2</translation></message>
+<message><source>eSsqAU_Alternate1</source><extracomment>square astronomical unit</extracomment><translatorcomment>generated from «AE²»</translatorcomment><translation>AE2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Volume</name>
@@ -115,6 +120,11 @@
 <message><source>eSCubicMillimeter_Name_Alternate2</source><extracomment>cubic millimeter</extracomment><translation>Kubikmillimetern</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate1</source><extracomment>barrel (petroleum)</extracomment><translation>Barrel</translation></message>
 <message><source>eSDekaliter_Name_Alternate1</source><extracomment>dekaliter</extracomment><translation>Dekaliter</translation></message>
+<message><source>eScuAU_Alternate1</source><extracomment>cubic astronomical unit</extracomment><translatorcomment>generated from «AE³»</translatorcomment><translation>AE3</translation></message>
+<message><source>eSculy_Alternate1</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «Lj³»</translatorcomment><translation>Lj3</translation></message>
+<message><source>eScuNM_Adm_Alternate1</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «sm³ (UK)»</translatorcomment><translation>sm3 (UK)</translation></message>
+<message><source>eScuNM_Alternate1</source><extracomment>cubic nautical mile</extracomment><translatorcomment>generated from «sm³»</translatorcomment><translation>sm3</translation></message>
+<message><source>eScumi_Statute_Alternate1</source><extracomment>cubic mile (statute)</extracomment><translatorcomment>generated from «mi³ (Land)»</translatorcomment><translation>mi3 (Land)</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>Kubikdezimeter</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>Kubikdezimetern</translation></message>
 <message><source>eSKiloliter_Name_Alternate1</source><extracomment>kiloliter</extracomment><translation>Kiloliter</translation></message>
@@ -133,7 +143,7 @@
 <message><source>eSDecagram_Name_Alternate2</source><extracomment>decagram</extracomment><translation>dkg</translation></message>
 <message><source>eSMilligram_Name_Alternate1</source><extracomment>milligram</extracomment><translation>Milligramm</translation></message>
 <message><source>eSMicrogram_Name_Alternate1</source><extracomment>microgram</extracomment><translation>Mikrogramm</translation></message>
-<message><source>eSPound_Name_Alternate1</source><extracomment>pound</extracomment><translation>Pfund</translation></message>
+<message><source>eSPoundMeter_Name_Alternate1</source><extracomment>pound (meter)</extracomment><translation>Pfund</translation></message>
 <message><source>eSPoundTroy_Name_Alternate1</source><extracomment>pound (troy)</extracomment><translation>Troy-Pfund</translation></message>
 <message><source>eSOunceAvoirdupois_Name_Alternate1</source><extracomment>ounce (avoirdupois)</extracomment><translation>Unze</translation></message>
 <message><source>eSOunceAvoirdupois_Name_Alternate2</source><extracomment>ounce (avoirdupois)</extracomment><translation>Unzen</translation></message>
@@ -156,6 +166,7 @@
 <message><source>eSRadian_Name_Alternate1</source><extracomment>radian</extracomment><translation>Radiant</translation></message>
 <message><source>eSDegree_Name_Alternate1</source><extracomment>degree</extracomment><translation>Grad</translation></message>
 <message><source>eSDegree_Name_Alternate2</source><extracomment>degree</extracomment><translation>Altgrad</translation></message>
+<message><source>eSDegree_Name_Alternate3</source><extracomment>degree</extracomment><translation>grad</translation></message>
 <message><source>eSMilliradian_Name_Alternate1</source><extracomment>milliradian</extracomment><translation>Milliradiant</translation></message>
 <message><source>eSGrad_Name_Alternate1</source><extracomment>grad</extracomment><translation>Gon</translation></message>
 <message><source>eSGrad_Name_Alternate2</source><extracomment>grad</extracomment><translation>Neugrad</translation></message>
@@ -313,8 +324,8 @@
 <message><source>eSNewtonPerSquareMillimeter_Name_Alternate1</source><extracomment>newton per square millimeter</extracomment><translation>Newton pro Quadratmillimeter</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate1</source><extracomment>kilogram force per square centimeter</extracomment><translation>Kilopond pro Quadratzentimeter</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate2</source><extracomment>kilogram force per square centimeter</extracomment><translation>kp/cm²</translation></message>
-<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate3</source><extracomment>kilogram force per square centimeter</extracomment><translation>kp/cm2</translation></message>
-<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate4</source><extracomment>kilogram force per square centimeter</extracomment><translation>kp/qcm</translation></message>
+<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate3</source><extracomment>kilogram force per square centimeter</extracomment><translation>kp/qcm</translation></message>
+<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate4</source><extracomment>kilogram force per square centimeter</extracomment><translatorcomment>generated from «kp/cm²»</translatorcomment><translation>kp/cm2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_ElectricalResistance</name>
@@ -429,6 +440,15 @@
 <context>
 <name>UnitSymbol_HeatTransferCoefficient</name>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate1</source><extracomment>watt per square meter kelvin</extracomment><translation>W/(m²K)</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m²K)»</translatorcomment><translation>W/(m2K)</translation></message>
+</context>
+<context>
+<name>UnitSymbol_AirflowDensity</name>
+<message><source>eSLPersm2_Alternate1</source><extracomment>liter per second square meter</extracomment><translatorcomment>generated from «l/(s·m²)»</translatorcomment><translation>l/(s·m2)</translation></message>
+</context>
+<context>
+<name>UnitSymbol_AirflowDividedByVolume</name>
+<message><source>eSLPersm3_Alternate1</source><extracomment>liter per second cubic meter</extracomment><translatorcomment>generated from «l/(s·m³)»</translatorcomment><translation>l/(s·m3)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_MagneticFieldIntensity</name>

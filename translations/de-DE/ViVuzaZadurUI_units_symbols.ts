@@ -101,12 +101,12 @@
 <message><source>eSm2</source><extracomment>square meter</extracomment><translation>m²</translation></message>
 <message><source>eSsqm</source><extracomment>square meter</extracomment><translation>qm</translation></message>
 <message><source>eSm2_OneChar</source><extracomment>square meter</extracomment><translation>㎡</translation></message>
-<message><source>eSsqin</source><extracomment>square inch</extracomment><translation>sq in</translation></message>
+<message><source>eSsqin</source><extracomment>square inch</extracomment><translation>in²</translation></message>
 <message><source>eSin2</source><extracomment>square inch</extracomment><translation>in²</translation></message>
-<message><source>eSsqft</source><extracomment>square foot</extracomment><translation>sq ft</translation></message>
+<message><source>eSsqft</source><extracomment>square foot</extracomment><translation>ft²</translation></message>
 <message><source>eSft2</source><extracomment>square foot</extracomment><translation>ft²</translation></message>
 <message><source>eSsf</source><extracomment>square foot</extracomment><translation>sf</translation></message>
-<message><source>eSsqyd</source><extracomment>square yard</extracomment><translation>sq yd</translation></message>
+<message><source>eSsqyd</source><extracomment>square yard</extracomment><translation>yd²</translation></message>
 <message><source>eSyd2</source><extracomment>square yard</extracomment><translation>yd²</translation></message>
 <message><source>eSac</source><extracomment>acre</extracomment><translation>ac</translation></message>
 <message><source>eStwp</source><extracomment>township</extracomment><translation>twp</translation></message>
@@ -115,7 +115,7 @@
 <message><source>eSkm2</source><extracomment>square kilometer</extracomment><translation>km²</translation></message>
 <message><source>eSsqkm</source><extracomment>square kilometer</extracomment><translation>qkm</translation></message>
 <message><source>eSkm2_OneChar</source><extracomment>square kilometer</extracomment><translation>㎢</translation></message>
-<message><source>eSsqmi</source><extracomment>square mile</extracomment><translation>sq mi</translation></message>
+<message><source>eSsqmi</source><extracomment>square mile</extracomment><translation>mi²</translation></message>
 <message><source>eSmi2</source><extracomment>square mile</extracomment><translation>mi²</translation></message>
 <message><source>eScm2</source><extracomment>square centimeter</extracomment><translation>cm²</translation></message>
 <message><source>eSsqcm</source><extracomment>square centimeter</extracomment><translation>qcm</translation></message>
@@ -128,42 +128,42 @@
 <message><source>eSkcmil</source><extracomment>kilo-circular mil</extracomment><translation>kcmil</translation></message>
 <message><source>eSa</source><extracomment>are</extracomment><translation>a</translation></message>
 <message><source>eSb</source><extracomment>barn</extracomment><translation>b</translation></message>
-<message><source>eSsqAWithRingAbove</source><extracomment>square angstrom</extracomment><translation>sq Å</translation></message>
+<message><source>eSsqAWithRingAbove</source><extracomment>square angstrom</extracomment><translation>Å²</translation></message>
 <message><source>eSAWithRingAbove2</source><extracomment>square angstrom</extracomment><translation>Å²</translation></message>
 <message><source>eSdm2</source><extracomment>square decimeter</extracomment><translation>dm²</translation></message>
 <message><source>eSsqdm</source><extracomment>square decimeter</extracomment><translation>qdm</translation></message>
-<message><source>eSsqfur</source><extracomment>square furlong</extracomment><translation>sq fur</translation></message>
+<message><source>eSsqfur</source><extracomment>square furlong</extracomment><translation>fur²</translation></message>
 <message><source>eSfur2</source><extracomment>square furlong</extracomment><translation>fur²</translation></message>
 <message><source>eSGm2</source><extracomment>square gigameter</extracomment><translation>Gm²</translation></message>
-<message><source>eSsqGm</source><extracomment>square gigameter</extracomment><translation>sq Gm</translation></message>
-<message><source>eSsqNL</source><extracomment>square nautical league</extracomment><translation>sq NL</translation></message>
-<message><source>eSsqnl</source><extracomment>square nautical league</extracomment><translation>sq nl</translation></message>
+<message><source>eSsqGm</source><extracomment>square gigameter</extracomment><translation>Gm²</translation></message>
+<message><source>eSsqNL</source><extracomment>square nautical league</extracomment><translation>NL²</translation></message>
+<message><source>eSsqnl</source><extracomment>square nautical league</extracomment><translation>nl²</translation></message>
 <message><source>eSNL2</source><extracomment>square nautical league</extracomment><translation>NL²</translation></message>
 <message><source>eSnl2</source><extracomment>square nautical league</extracomment><translation>nl²</translation></message>
-<message><source>eSsqlea</source><extracomment>square league (statute)</extracomment><translation>sq lea</translation></message>
+<message><source>eSsqlea</source><extracomment>square league (statute)</extracomment><translation>lea²</translation></message>
 <message><source>eSlea2</source><extracomment>square league (statute)</extracomment><translation>lea²</translation></message>
-<message><source>eSsqly</source><extracomment>square light-year</extracomment><translation>sq ly</translation></message>
-<message><source>eSsqldotydot</source><extracomment>square light-year</extracomment><translation>sq l.y.</translation></message>
+<message><source>eSsqly</source><extracomment>square light-year</extracomment><translation>Lj²</translation></message>
+<message><source>eSsqldotydot</source><extracomment>square light-year</extracomment><translation>l.y.²</translation></message>
 <message><source>eSly2</source><extracomment>square light-year</extracomment><translation>Lj²</translation></message>
 <message><source>eSsqdotydot2</source><extracomment>square light-year</extracomment><translation>l.y.²</translation></message>
-<message><source>eSsqlnk</source><extracomment>square link</extracomment><translation>sq lnk</translation></message>
+<message><source>eSsqlnk</source><extracomment>square link</extracomment><translation>lnk²</translation></message>
 <message><source>eSlnk2</source><extracomment>square link</extracomment><translation>lnk²</translation></message>
-<message><source>eSsqmu</source><extracomment>square micron</extracomment><translation>sq µ</translation></message>
+<message><source>eSsqmu</source><extracomment>square micron</extracomment><translation>µ²</translation></message>
 <message><source>eSsqmu2</source><extracomment>square micron</extracomment><translation>µ²</translation></message>
-<message><source>eSsqu</source><extracomment>square micron</extracomment><translation>sq u</translation></message>
+<message><source>eSsqu</source><extracomment>square micron</extracomment><translation>u²</translation></message>
 <message><source>eSsqu2</source><extracomment>square micron</extracomment><translation>u²</translation></message>
-<message><source>eSsqNM_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>sq NM (UK)</translation></message>
-<message><source>eSsqnmi_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>sq nmi (UK)</translation></message>
+<message><source>eSsqNM_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>sm² (UK)</translation></message>
+<message><source>eSsqnmi_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>nmi² (UK)</translation></message>
 <message><source>eSNM2_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>sm² (UK)</translation></message>
 <message><source>eSnmi2_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>nmi² (UK)</translation></message>
-<message><source>eSsqmi_Statute</source><extracomment>square mile (statute)</extracomment><translation>sq mi (Land)</translation></message>
+<message><source>eSsqmi_Statute</source><extracomment>square mile (statute)</extracomment><translation>mi² (Land)</translation></message>
 <message><source>eSmi2_Statute</source><extracomment>square mile (statute)</extracomment><translation>mi² (Land)</translation></message>
-<message><source>eSsqpc</source><extracomment>square parsec</extracomment><translation>sq pc</translation></message>
+<message><source>eSsqpc</source><extracomment>square parsec</extracomment><translation>pc²</translation></message>
 <message><source>eSpc2</source><extracomment>square parsec</extracomment><translation>pc²</translation></message>
-<message><source>eSsqrd</source><extracomment>square perch</extracomment><translation>sq rd</translation></message>
+<message><source>eSsqrd</source><extracomment>square perch</extracomment><translation>rd²</translation></message>
 <message><source>eSrd2</source><extracomment>square perch</extracomment><translation>rd²</translation></message>
-<message><source>eSsqmil</source><extracomment>square mil</extracomment><translation>sq mil</translation></message>
-<message><source>eSsqAU</source><extracomment>square astronomical unit</extracomment><translation>sq au</translation></message>
+<message><source>eSsqmil</source><extracomment>square mil</extracomment><translation>mil²</translation></message>
+<message><source>eSsqAU</source><extracomment>square astronomical unit</extracomment><translation>AE²</translation></message>
 <message><source>eSAU2</source><extracomment>square astronomical unit</extracomment><translation>AE²</translation></message>
 <message><source>eSbd</source><extracomment>board</extracomment><translation>bd</translation></message>
 </context>
@@ -197,16 +197,16 @@
 <message><source>eSbu_US_lvl</source><extracomment>bushel (U.S. dry level)</extracomment><translation>bu (US gestr.)</translation></message>
 <message><source>eSbu_US</source><extracomment>bushel (U.S. dry heaped)</extracomment><translation>bu (US gehäuft)</translation></message>
 <message><source>eScL</source><extracomment>centiliter</extracomment><translation>cl</translation></message>
-<message><source>eScuft</source><extracomment>cubic foot</extracomment><translation>cu ft</translation></message>
+<message><source>eScuft</source><extracomment>cubic foot</extracomment><translation>ft³</translation></message>
 <message><source>eSft3</source><extracomment>cubic foot</extracomment><translation>ft³</translation></message>
 <message><source>eScf</source><extracomment>cubic foot</extracomment><translation>cf</translation></message>
-<message><source>eScuin</source><extracomment>cubic inch</extracomment><translation>cu in</translation></message>
+<message><source>eScuin</source><extracomment>cubic inch</extracomment><translation>in³</translation></message>
 <message><source>eSin3</source><extracomment>cubic inch</extracomment><translation>in³</translation></message>
 <message><source>eSm3</source><extracomment>cubic meter</extracomment><translation>m³</translation></message>
 <message><source>eScum</source><extracomment>cubic meter</extracomment><translation>cbm</translation></message>
 <message><source>eSm3_OneChar</source><extracomment>cubic meter</extracomment><translation>㎥</translation></message>
 <message><source>eScc_OneChar</source><extracomment>cubic meter</extracomment><translation>㎥</translation></message>
-<message><source>eScuyd</source><extracomment>cubic yard</extracomment><translation>cu yd</translation></message>
+<message><source>eScuyd</source><extracomment>cubic yard</extracomment><translation>yd³</translation></message>
 <message><source>eSyd3</source><extracomment>cubic yard</extracomment><translation>yd³</translation></message>
 <message><source>eScy</source><extracomment>cubic yard</extracomment><translation>cy</translation></message>
 <message><source>eSfldr</source><extracomment>fluid dram</extracomment><translation>fl dr</translation></message>
@@ -222,7 +222,7 @@
 <message><source>eStsp_US</source><extracomment>teaspoon (U.S.)</extracomment><translation>TL (US)</translation></message>
 <message><source>eStsp_Imp</source><extracomment>teaspoon (imperial)</extracomment><translation>TL (imp)</translation></message>
 <message><source>eSmm3</source><extracomment>cubic millimeter</extracomment><translation>mm³</translation></message>
-<message><source>eScumm</source><extracomment>cubic millimeter</extracomment><translation>cu mm</translation></message>
+<message><source>eScumm</source><extracomment>cubic millimeter</extracomment><translation>mm³</translation></message>
 <message><source>eSmm3_OneChar</source><extracomment>cubic millimeter</extracomment><translation>㎣</translation></message>
 <message><source>eSbl_Imp</source><extracomment>barrel (imperial)</extracomment><translation>bl (imp)</translation></message>
 <message><source>eSbbl_Imp</source><extracomment>barrel (imperial)</extracomment><translation>bbl (imp)</translation></message>
@@ -240,53 +240,53 @@
 <message><source>eSbf</source><extracomment>board-foot</extracomment><translation>bf</translation></message>
 <message><source>eSbfdot</source><extracomment>board-foot</extracomment><translation>bf.</translation></message>
 <message><source>eSdaL</source><extracomment>dekaliter</extracomment><translation>dal</translation></message>
-<message><source>eSdr</source><extracomment>dram</extracomment><translation>dr</translation></message>
-<message><source>eScuAWithRingAbove</source><extracomment>cubic angstrom</extracomment><translation>cu Å</translation></message>
+<message><source>eSdr</source><extracomment>dram</extracomment><translation>fl dr</translation></message>
+<message><source>eScuAWithRingAbove</source><extracomment>cubic angstrom</extracomment><translation>Å³</translation></message>
 <message><source>eSAWithRingAbove3</source><extracomment>cubic angstrom</extracomment><translation>Å³</translation></message>
-<message><source>eScuAU</source><extracomment>cubic astronomical unit</extracomment><translation>cu au</translation></message>
+<message><source>eScuAU</source><extracomment>cubic astronomical unit</extracomment><translation>AE³</translation></message>
 <message><source>eSAU3</source><extracomment>cubic astronomical unit</extracomment><translation>AE³</translation></message>
-<message><source>eScuch</source><extracomment>cubic chain</extracomment><translation>cu ch</translation></message>
+<message><source>eScuch</source><extracomment>cubic chain</extracomment><translation>ch³</translation></message>
 <message><source>eSch3</source><extracomment>cubic chain</extracomment><translation>ch³</translation></message>
-<message><source>eScufm</source><extracomment>cubic fathom</extracomment><translation>cu fath</translation></message>
+<message><source>eScufm</source><extracomment>cubic fathom</extracomment><translation>fath³</translation></message>
 <message><source>eSfm3</source><extracomment>cubic fathom</extracomment><translation>fath³</translation></message>
-<message><source>eScufur</source><extracomment>cubic furlong</extracomment><translation>cu fur</translation></message>
+<message><source>eScufur</source><extracomment>cubic furlong</extracomment><translation>fur³</translation></message>
 <message><source>eSfur3</source><extracomment>cubic furlong</extracomment><translation>fur³</translation></message>
 <message><source>eSGm3</source><extracomment>cubic gigameter</extracomment><translation>Gm³</translation></message>
-<message><source>eScuGm</source><extracomment>cubic gigameter</extracomment><translation>cu Gm</translation></message>
+<message><source>eScuGm</source><extracomment>cubic gigameter</extracomment><translation>Gm³</translation></message>
 <message><source>eShm3</source><extracomment>cubic hectometer</extracomment><translation>hm³</translation></message>
-<message><source>eScuhm</source><extracomment>cubic hectometer</extracomment><translation>cu hm</translation></message>
-<message><source>eScuNL</source><extracomment>cubic nautical league</extracomment><translation>cu NL</translation></message>
-<message><source>eScunl</source><extracomment>cubic nautical league</extracomment><translation>cu nl</translation></message>
+<message><source>eScuhm</source><extracomment>cubic hectometer</extracomment><translation>hm³</translation></message>
+<message><source>eScuNL</source><extracomment>cubic nautical league</extracomment><translation>NL³</translation></message>
+<message><source>eScunl</source><extracomment>cubic nautical league</extracomment><translation>nl³</translation></message>
 <message><source>eSNL3</source><extracomment>cubic nautical league</extracomment><translation>NL³</translation></message>
 <message><source>eSnl3</source><extracomment>cubic nautical league</extracomment><translation>nl³</translation></message>
-<message><source>eSculea</source><extracomment>cubic league (statute)</extracomment><translation>cu lea</translation></message>
+<message><source>eSculea</source><extracomment>cubic league (statute)</extracomment><translation>lea³</translation></message>
 <message><source>eSlea3</source><extracomment>cubic league (statute)</extracomment><translation>lea³</translation></message>
-<message><source>eSculy</source><extracomment>cubic light-year</extracomment><translation>cu ly</translation></message>
-<message><source>eSculdotydot</source><extracomment>cubic light-year</extracomment><translation>cu l.y.</translation></message>
+<message><source>eSculy</source><extracomment>cubic light-year</extracomment><translation>Lj³</translation></message>
+<message><source>eSculdotydot</source><extracomment>cubic light-year</extracomment><translation>l.y.³</translation></message>
 <message><source>eSly3</source><extracomment>cubic light-year</extracomment><translation>Lj³</translation></message>
 <message><source>eSldotydot3</source><extracomment>cubic light-year</extracomment><translation>l.y.³</translation></message>
-<message><source>eSculnk</source><extracomment>cubic link</extracomment><translation>cu lnk</translation></message>
+<message><source>eSculnk</source><extracomment>cubic link</extracomment><translation>lnk³</translation></message>
 <message><source>eSlnk3</source><extracomment>cubic link</extracomment><translation>lnk³</translation></message>
-<message><source>eScumil</source><extracomment>cubic mil</extracomment><translation>cu mil</translation></message>
+<message><source>eScumil</source><extracomment>cubic mil</extracomment><translation>mil³</translation></message>
 <message><source>eSmil3</source><extracomment>cubic mil</extracomment><translation>mil³</translation></message>
-<message><source>eScuNM_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>cu NM (UK)</translation></message>
-<message><source>eScunmi_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>cu nmi (UK)</translation></message>
+<message><source>eScuNM_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>sm³ (UK)</translation></message>
+<message><source>eScunmi_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>nmi³ (UK)</translation></message>
 <message><source>eSNM3_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>sm³ (UK)</translation></message>
 <message><source>eSnmi3_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>nmi³ (UK)</translation></message>
-<message><source>eScumi</source><extracomment>cubic mile</extracomment><translation>cu mi</translation></message>
+<message><source>eScumi</source><extracomment>cubic mile</extracomment><translation>mi³</translation></message>
 <message><source>eSmi3</source><extracomment>cubic mile</extracomment><translation>mi³</translation></message>
-<message><source>eScuNM</source><extracomment>cubic nautical mile</extracomment><translation>cu NM</translation></message>
-<message><source>eScunmi</source><extracomment>cubic nautical mile</extracomment><translation>cu nmi</translation></message>
+<message><source>eScuNM</source><extracomment>cubic nautical mile</extracomment><translation>sm³</translation></message>
+<message><source>eScunmi</source><extracomment>cubic nautical mile</extracomment><translation>nmi³</translation></message>
 <message><source>eSNM3</source><extracomment>cubic nautical mile</extracomment><translation>sm³</translation></message>
 <message><source>eSnmi3</source><extracomment>cubic nautical mile</extracomment><translation>nmi³</translation></message>
-<message><source>eScumi_Statute</source><extracomment>cubic mile (statute)</extracomment><translation>cu mi (Land)</translation></message>
+<message><source>eScumi_Statute</source><extracomment>cubic mile (statute)</extracomment><translation>mi³ (Land)</translation></message>
 <message><source>eSmi3_Statute</source><extracomment>cubic mile (statute)</extracomment><translation>mi³ (Land)</translation></message>
-<message><source>eScupc</source><extracomment>cubic parsec</extracomment><translation>cu pc</translation></message>
+<message><source>eScupc</source><extracomment>cubic parsec</extracomment><translation>pc³</translation></message>
 <message><source>eSpc3</source><extracomment>cubic parsec</extracomment><translation>pc³</translation></message>
-<message><source>eScurd</source><extracomment>cubic perch</extracomment><translation>cu rd</translation></message>
+<message><source>eScurd</source><extracomment>cubic perch</extracomment><translation>rd³</translation></message>
 <message><source>eSrd3</source><extracomment>cubic perch</extracomment><translation>rd³</translation></message>
 <message><source>eSdm3</source><extracomment>cubic decimeter</extracomment><translation>dm³</translation></message>
-<message><source>eScudm</source><extracomment>cubic decimeter</extracomment><translation>cu dm</translation></message>
+<message><source>eScudm</source><extracomment>cubic decimeter</extracomment><translation>dm³</translation></message>
 <message><source>eSpk</source><extracomment>peck</extracomment><translation>pk</translation></message>
 <message><source>eSpk_US_dry</source><extracomment>peck (U.S. dry)</extracomment><translation>pk (US trocken)</translation></message>
 <message><source>eSpk_Imp</source><extracomment>peck (imperial)</extracomment><translation>pk (imp)</translation></message>
@@ -335,7 +335,7 @@
 <message><source>eSst</source><extracomment>stone</extracomment><translation>st</translation></message>
 <message><source>eSshtn</source><extracomment>short ton</extracomment><translation>sh tn</translation></message>
 <message><source>eSlongtn</source><extracomment>long ton</extracomment><translation>long tn</translation></message>
-<message><source>eSkt</source><extracomment>carat</extracomment><translation>kt</translation></message>
+<message><source>eSkt</source><extracomment>carat</extracomment><translation>ct</translation></message>
 <message><source>eSct</source><extracomment>carat (metric)</extracomment><translation>ct</translation></message>
 <message><source>eSdrav</source><extracomment>dram (avoirdupois)</extracomment><translation>dr av</translation></message>
 <message><source>eSdrt</source><extracomment>dram (apothecary; troy)</extracomment><translation>dr t</translation></message>
@@ -408,7 +408,7 @@
 </context>
 <context>
 <name>UnitSymbol_AreaDensity</name>
-<message><source>eSgPersqm</source><extracomment>gram per square meter</extracomment><translation>g/qm</translation></message>
+<message><source>eSgPersqm</source><extracomment>gram per square meter</extracomment><translation>g/m²</translation></message>
 <message><source>eSgPerm2</source><extracomment>gram per square meter</extracomment><translation>g/m²</translation></message>
 <message><source>eSgPersqin</source><extracomment>gram per square inch</extracomment><translation>g/sq in</translation></message>
 <message><source>eSgPerin2</source><extracomment>gram per square inch</extracomment><translation>g/in²</translation></message>

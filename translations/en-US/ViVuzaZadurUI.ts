@@ -19,6 +19,7 @@
 <message><source>mile (U.S. Survey)</source><translation>mile (U.S. survey)</translation></message>
 <message><source>link (Ramsden's; Engineer's)</source><translation>link (Ramsden's; engineer's)</translation></message>
 <message><source>gallon (U.S. fluid; Wine)</source><translation>gallon (U.S. fluid; wine)</translation></message>
+<message><source>dram</source><translation>fluid dram</translation></message>
 <message><source>pound (meter)</source><translation>pound (metric)</translation></message>
 <message><source>pound force per cubic foot</source><translation>pound-force per cubic foot</translation></message>
 <message><source>kilogram force meter</source><translation>kilogram-force meter</translation></message>

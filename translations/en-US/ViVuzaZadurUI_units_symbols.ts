@@ -240,7 +240,7 @@
 <message><source>eSbf</source><extracomment>board-foot</extracomment><translation>bf</translation></message>
 <message><source>eSbfdot</source><extracomment>board-foot</extracomment><translation>bf.</translation></message>
 <message><source>eSdaL</source><extracomment>dekaliter</extracomment><translation>daL</translation></message>
-<message><source>eSdr</source><extracomment>dram</extracomment><translation>dr</translation></message>
+<message><source>eSdr</source><extracomment>dram</extracomment><translation>fl dr</translation></message>
 <message><source>eScuAWithRingAbove</source><extracomment>cubic angstrom</extracomment><translation>cu Å</translation></message>
 <message><source>eSAWithRingAbove3</source><extracomment>cubic angstrom</extracomment><translation>Å³</translation></message>
 <message><source>eScuAU</source><extracomment>cubic astronomical unit</extracomment><translation>cu au</translation></message>
@@ -335,7 +335,7 @@
 <message><source>eSst</source><extracomment>stone</extracomment><translation>st</translation></message>
 <message><source>eSshtn</source><extracomment>short ton</extracomment><translation>sh tn</translation></message>
 <message><source>eSlongtn</source><extracomment>long ton</extracomment><translation>long tn</translation></message>
-<message><source>eSkt</source><extracomment>carat</extracomment><translation>kt</translation></message>
+<message><source>eSkt</source><extracomment>carat</extracomment><translation>ct</translation></message>
 <message><source>eSct</source><extracomment>carat (metric)</extracomment><translation>ct</translation></message>
 <message><source>eSdrav</source><extracomment>dram (avoirdupois)</extracomment><translation>dr av</translation></message>
 <message><source>eSdrt</source><extracomment>dram (apothecary; troy)</extracomment><translation>dr t</translation></message>
@@ -408,7 +408,7 @@
 </context>
 <context>
 <name>UnitSymbol_AreaDensity</name>
-<message><source>eSgPersqm</source><extracomment>gram per square meter</extracomment><translation>g/sq m</translation></message>
+<message><source>eSgPersqm</source><extracomment>gram per square meter</extracomment><translation>g/m²</translation></message>
 <message><source>eSgPerm2</source><extracomment>gram per square meter</extracomment><translation>g/m²</translation></message>
 <message><source>eSgPersqin</source><extracomment>gram per square inch</extracomment><translation>g/sq in</translation></message>
 <message><source>eSgPerin2</source><extracomment>gram per square inch</extracomment><translation>g/in²</translation></message>

@@ -117,11 +117,11 @@
 <message><source>chain</source><translation>chaîne</translation></message>
 <message><source>chain (Ramsden's; Engineer's)</source><translation>chaîne (Ramsden ; ingénieur)</translation></message>
 <message><source>furlong</source><translation>furlong</translation></message>
-<message><source>mile</source><translation>mille</translation></message>
+<message><source>mile</source><translation>mile</translation></message>
 <message><source>geographical mile</source><translation>mille géographique</translation></message>
-<message><source>mile (U.S. Survey)</source><translation>mille (arpentage US)</translation></message>
+<message><source>mile (U.S. Survey)</source><translation>mile (arpentage US)</translation></message>
 <message><source>nautical mile</source><translation>mille marin</translation></message>
-<message><source>statute mile</source><translation>mille terrestre</translation></message>
+<message><source>statute mile</source><translation>mile terrestre</translation></message>
 <message><source>nautical mile (admiralty)</source><translation>mille marin (Amirauté)</translation></message>
 <message><source>micron</source><translation>micron</translation></message>
 <message><source>microinch</source><translation>micropouce</translation></message>
@@ -160,7 +160,7 @@
 <message><source>township</source><translation>township</translation></message>
 <message><source>hectare</source><translation>hectare</translation></message>
 <message><source>square kilometer</source><translation>kilomètre carré</translation></message>
-<message><source>square mile</source><translation>mille carré</translation></message>
+<message><source>square mile</source><translation>mile carré</translation></message>
 <message><source>square centimeter</source><translation>centimètre carré</translation></message>
 <message><source>square millimeter</source><translation>millimètre carré</translation></message>
 <message><source>circular mil</source><translation>mil circulaire</translation></message>
@@ -184,7 +184,7 @@
 <message><source>square link</source><translation>chaînon carré</translation></message>
 <message><source>square micron</source><translation>micron carré</translation></message>
 <message><source>square mile (UK nautical)</source><translation>mille carré (marin britannique)</translation></message>
-<message><source>square mile (statute)</source><translation>mille carré (terrestre)</translation></message>
+<message><source>square mile (statute)</source><translation>mile carré (terrestre)</translation></message>
 <message><source>square millimicron</source><translation>millimicron carré</translation></message>
 <message><source>square pace</source><translation>pas carré</translation></message>
 <message><source>square palm</source><translation>palme carrée</translation></message>
@@ -245,7 +245,7 @@
 <message><source>decistere</source><translation>décistère</translation></message>
 <message><source>dekaliter</source><translation>décalitre</translation></message>
 <message><source>dekastere</source><translation>décastère</translation></message>
-<message><source>dram</source><translation>drachme</translation></message>
+<message><source>dram</source><translation>drachme liquide</translation></message>
 <message><source>firkin</source><translation>firkin</translation></message>
 <message><source>cubic angstrom</source><translation>ångström cube</translation></message>
 <message><source>cubic astronomical unit</source><translation>unité astronomique cube</translation></message>
@@ -265,9 +265,9 @@
 <message><source>cubic link</source><translation>chaînon cube</translation></message>
 <message><source>cubic mil</source><translation>mil cube</translation></message>
 <message><source>cubic mile (UK nautical)</source><translation>mille cube (marin britannique)</translation></message>
-<message><source>cubic mile</source><translation>mille cube</translation></message>
+<message><source>cubic mile</source><translation>mile cube</translation></message>
 <message><source>cubic nautical mile</source><translation>mille marin cube</translation></message>
-<message><source>cubic mile (statute)</source><translation>mille cube (terrestre)</translation></message>
+<message><source>cubic mile (statute)</source><translation>mile cube (terrestre)</translation></message>
 <message><source>cubic millimicron</source><translation>millimicron cube</translation></message>
 <message><source>cubic pace</source><translation>pas cube</translation></message>
 <message><source>cubic palm</source><translation>palme cube</translation></message>
@@ -452,14 +452,14 @@
 <message><source>joule</source><translation>joule</translation></message>
 <message><source>calorie</source><translation>calorie</translation></message>
 <message><source>kilocalorie</source><translation>kilocalorie</translation></message>
-<message><source>British thermal unit (thermochemical)</source><translation>British thermal unit (thermochimique)</translation></message>
-<message><source>British thermal unit (ISO)</source><translation>British thermal unit (ISO)</translation></message>
-<message><source>British thermal unit (63 degree F)</source><translation>British thermal unit (63 °F)</translation></message>
-<message><source>British thermal unit (60 degree F)</source><translation>British thermal unit (60 °F)</translation></message>
-<message><source>British thermal unit (59 degree F)</source><translation>British thermal unit (59 °F)</translation></message>
-<message><source>British thermal unit (International Table)</source><translation>British thermal unit (table internationale)</translation></message>
-<message><source>British thermal unit (mean)</source><translation>British thermal unit (moyenne)</translation></message>
-<message><source>British thermal unit (39 degree F)</source><translation>British thermal unit (39 °F)</translation></message>
+<message><source>British thermal unit (thermochemical)</source><translation>unité thermique britannique (thermochimique)</translation></message>
+<message><source>British thermal unit (ISO)</source><translation>unité thermique britannique (ISO)</translation></message>
+<message><source>British thermal unit (63 degree F)</source><translation>unité thermique britannique (63 °F)</translation></message>
+<message><source>British thermal unit (60 degree F)</source><translation>unité thermique britannique (60 °F)</translation></message>
+<message><source>British thermal unit (59 degree F)</source><translation>unité thermique britannique (59 °F)</translation></message>
+<message><source>British thermal unit (International Table)</source><translation>unité thermique britannique (table internationale)</translation></message>
+<message><source>British thermal unit (mean)</source><translation>unité thermique britannique (moyenne)</translation></message>
+<message><source>British thermal unit (39 degree F)</source><translation>unité thermique britannique (39 °F)</translation></message>
 <message><source>kiloelectronvolt</source><translation>kiloélectronvolt</translation></message>
 <message><source>megaelectronvolt</source><translation>mégaélectronvolt</translation></message>
 <message><source>electronvolt</source><translation>électronvolt</translation></message>
@@ -472,10 +472,10 @@
 <message><source>decanewton meter</source><translation>décanewton-mètre</translation></message>
 <message><source>kilonewton meter</source><translation>kilonewton-mètre</translation></message>
 <message><source>meganewton meter</source><translation>méganewton-mètre</translation></message>
-<message><source>kilogram force meter</source><translation>kilogramme-force mètre</translation></message>
-<message><source>kilogram force foot</source><translation>kilogramme-force pied</translation></message>
-<message><source>ton force foot</source><translation>tonne-force pied</translation></message>
-<message><source>ton force meter</source><translation>tonne-force mètre</translation></message>
+<message><source>kilogram force meter</source><translation>kilogramme-force-mètre</translation></message>
+<message><source>kilogram force foot</source><translation>kilogramme-force-pied</translation></message>
+<message><source>ton force foot</source><translation>tonne-force-pied</translation></message>
+<message><source>ton force meter</source><translation>tonne-force-mètre</translation></message>
 <message><source>foot kilopound</source><translation>pied-kilolivre</translation></message>
 <message><source>foot pound force</source><translation>pied-livre-force</translation></message>
 <message><source>calorie (20 degree C)</source><translation>calorie (20 °C)</translation></message>
@@ -560,7 +560,7 @@
 <message><source>kip</source><translation>kip</translation></message>
 <message><source>ton force</source><translation>tonne-force</translation></message>
 <message><source>dyne</source><translation>dyne</translation></message>
-<message><source>lbforce</source><translation>lbforce</translation></message>
+<message><source>lbforce</source><translation>livre-force (lbf)</translation></message>
 <message><source>ounce force</source><translation>once-force</translation></message>
 <message><source>newton per meter</source><translation>newton par mètre</translation></message>
 <message><source>kilopound per foot</source><translation>kilolivre par pied</translation></message>
@@ -605,24 +605,24 @@
 <message><source>kilovolt ampere</source><translation>kilovoltampère</translation></message>
 <message><source>megavolt ampere</source><translation>mégavoltampère</translation></message>
 <message><source>milliwatt</source><translation>milliwatt</translation></message>
-<message><source>kilogram force meter per second</source><translation>kilogramme-force mètre par seconde</translation></message>
+<message><source>kilogram force meter per second</source><translation>kilogramme-force-mètre par seconde</translation></message>
 <message><source>foot pound-force per second</source><translation>pied-livre-force par seconde</translation></message>
 <message><source>calorie per second</source><translation>calorie par seconde</translation></message>
 <message><source>kilocalorie per second</source><translation>kilocalorie par seconde</translation></message>
-<message><source>British thermal unit (International Table) per second</source><translation>British thermal unit (table internationale) par seconde</translation></message>
-<message><source>British thermal unit (International Table) per hour</source><translation>British thermal unit (table internationale) par heure</translation></message>
-<message><source>million British thermal unit (International Table) per hour</source><translation>million de British thermal units (table internationale) par heure</translation></message>
-<message><source>thousand British thermal unit (International Table) per hour</source><translation>millier de British thermal units (table internationale) par heure</translation></message>
+<message><source>British thermal unit (International Table) per second</source><translation>unité thermique britannique (table internationale) par seconde</translation></message>
+<message><source>British thermal unit (International Table) per hour</source><translation>unité thermique britannique (table internationale) par heure</translation></message>
+<message><source>million British thermal unit (International Table) per hour</source><translation>million d'unités thermiques britanniques (table internationale) par heure</translation></message>
+<message><source>thousand British thermal unit (International Table) per hour</source><translation>millier d'unités thermiques britanniques (table internationale) par heure</translation></message>
 <message><source>ton of refrigeration</source><translation>tonne de réfrigération</translation></message>
 <message><source>watt per cubic meter</source><translation>watt par mètre cube</translation></message>
 <message><source>watt per cubic foot</source><translation>watt par pied cube</translation></message>
-<message><source>British thermal unit per hour cubic foot</source><translation>British thermal unit par heure et par pied cube</translation></message>
+<message><source>British thermal unit per hour cubic foot</source><translation>unité thermique britannique par heure et par pied cube</translation></message>
 <message><source>watt per kilogram</source><translation>watt par kilogramme</translation></message>
 <message><source>watt per square meter</source><translation>watt par mètre carré</translation></message>
 <message><source>kilowatt per square meter</source><translation>kilowatt par mètre carré</translation></message>
 <message><source>kilowatt per square foot</source><translation>kilowatt par pied carré</translation></message>
 <message><source>watt per square foot</source><translation>watt par pied carré</translation></message>
-<message><source>British thermal unit per hour square foot</source><translation>British thermal unit par heure et par pied carré</translation></message>
+<message><source>British thermal unit per hour square foot</source><translation>unité thermique britannique par heure et par pied carré</translation></message>
 <message><source>bar</source><translation>bar</translation></message>
 <message><source>bar absolute</source><translation>bar absolu</translation></message>
 <message><source>bar gauge</source><translation>bar relatif</translation></message>
@@ -676,9 +676,9 @@
 <message><source>kilonewton-meter per meter</source><translation>kilonewton-mètre par mètre</translation></message>
 <message><source>meganewton-meter per meter</source><translation>méganewton-mètre par mètre</translation></message>
 <message><source>kip-foot per foot</source><translation>kip-pied par pied</translation></message>
-<message><source>kilogram force-meter per meter</source><translation>kilogramme-force mètre par mètre</translation></message>
-<message><source>ton force-meter per meter</source><translation>tonne-force mètre par mètre</translation></message>
-<message><source>pound-force foot per foot</source><translation>livre-force pied par pied</translation></message>
+<message><source>kilogram force-meter per meter</source><translation>kilogramme-force-mètre par mètre</translation></message>
+<message><source>ton force-meter per meter</source><translation>tonne-force-mètre par mètre</translation></message>
+<message><source>pound-force foot per foot</source><translation>livre-force-pied par pied</translation></message>
 <message><source>ohm</source><translation>ohm</translation></message>
 <message><source>kilohm</source><translation>kilohm</translation></message>
 <message><source>gigaohm</source><translation>gigaohm</translation></message>
@@ -696,7 +696,7 @@
 <message><source>inch per minute</source><translation>pouce par minute</translation></message>
 <message><source>foot per minute</source><translation>pied par minute</translation></message>
 <message><source>kilometer per hour</source><translation>kilomètre par heure</translation></message>
-<message><source>mile per hour</source><translation>mille par heure</translation></message>
+<message><source>mile per hour</source><translation>mile par heure</translation></message>
 <message><source>centimeter per minute</source><translation>centimètre par minute</translation></message>
 <message><source>foot per hour</source><translation>pied par heure</translation></message>
 <message><source>inch per hour</source><translation>pouce par heure</translation></message>
@@ -705,9 +705,9 @@
 <message><source>knot</source><translation>nœud</translation></message>
 <message><source>knot (UK)</source><translation>nœud (britannique)</translation></message>
 <message><source>meter per hour</source><translation>mètre par heure</translation></message>
-<message><source>mile per minute</source><translation>mille par minute</translation></message>
-<message><source>mile per second</source><translation>mille par seconde</translation></message>
-<message><source>survey mile per hour</source><translation>mille d'arpentage par heure</translation></message>
+<message><source>mile per minute</source><translation>mile par minute</translation></message>
+<message><source>mile per second</source><translation>mile par seconde</translation></message>
+<message><source>survey mile per hour</source><translation>mile d'arpentage par heure</translation></message>
 <message><source>survey foot per second</source><translation>pied d'arpentage par seconde</translation></message>
 <message><source>byte</source><translation>octet</translation></message>
 <message><source>bit</source><translation>bit</translation></message>
@@ -790,9 +790,9 @@
 <message><source>kilonewton meter (torque)</source><translation>kilonewton-mètre (couple)</translation></message>
 <message><source>meganewton meter (torque)</source><translation>méganewton-mètre (couple)</translation></message>
 <message><source>kip foot (torque)</source><translation>kip-pied (couple)</translation></message>
-<message><source>kilogram force meter (torque)</source><translation>kilogramme-force mètre (couple)</translation></message>
-<message><source>ton force meter (torque)</source><translation>tonne-force mètre (couple)</translation></message>
-<message><source>pound force foot (torque)</source><translation>livre-force pied (couple)</translation></message>
+<message><source>kilogram force meter (torque)</source><translation>kilogramme-force-mètre (couple)</translation></message>
+<message><source>ton force meter (torque)</source><translation>tonne-force-mètre (couple)</translation></message>
+<message><source>pound force foot (torque)</source><translation>livre-force-pied (couple)</translation></message>
 <message><source>poise</source><translation>poise</translation></message>
 <message><source>centipoise</source><translation>centipoise</translation></message>
 <message><source>pascal second</source><translation>pascal-seconde</translation></message>
@@ -836,7 +836,7 @@
 <message><source>kip foot per degree per foot</source><translation>kip-pied par degré et par pied</translation></message>
 <message><source>kilonewton meter per degree per meter</source><translation>kilonewton-mètre par degré et par mètre</translation></message>
 <message><source>watt per square meter kelvin</source><translation>watt par mètre carré-kelvin</translation></message>
-<message><source>british thermal unit per hour square foot fahrenheit</source><translation>British thermal unit par heure, par pied carré et par degré Fahrenheit</translation></message>
+<message><source>british thermal unit per hour square foot fahrenheit</source><translation>unité thermique britannique par heure, par pied carré et par degré Fahrenheit</translation></message>
 <message><source>cubic meter per second square meter</source><translation>mètre cube par seconde et par mètre carré</translation></message>
 <message><source>cubic foot per minute square foot</source><translation>pied cube par minute et par pied carré</translation></message>
 <message><source>liter per second square meter</source><translation>litre par seconde et par mètre carré</translation></message>
@@ -849,7 +849,7 @@
 <message><source>square meter per watt</source><translation>mètre carré par watt</translation></message>
 <message><source>square foot per ton of refrigeration</source><translation>pied carré par tonne de réfrigération</translation></message>
 <message><source>square meter per kilowatt</source><translation>mètre carré par kilowatt</translation></message>
-<message><source>square foot per thousand british thermal unit per hour</source><translation>pied carré par millier de British thermal units par heure</translation></message>
+<message><source>square foot per thousand british thermal unit per hour</source><translation>pied carré par millier d'unités thermiques britanniques par heure</translation></message>
 <message><source>square second per meter kilogram</source><translation>seconde carrée par mètre-kilogramme</translation></message>
 <message><source>inverse kilonewton</source><translation>par kilonewton</translation></message>
 <message><source>inverse kip</source><translation>par kip</translation></message>

@@ -40,13 +40,13 @@
 <message><source>eSChain_Name_Alternate1</source><extracomment>chain</extracomment><translation>chaînes</translation></message>
 <message><source>eSChain_Name_Alternate2</source><extracomment>chain</extracomment><translation>chaine</translation></message>
 <message><source>eSChain_Name_Alternate3</source><extracomment>chain</extracomment><translation>chaines</translation></message>
-<message><source>eSMile_Name_Alternate1</source><extracomment>mile</extracomment><translation>milles</translation></message>
+<message><source>eSMile_Name_Alternate1</source><extracomment>mile</extracomment><translation>miles</translation></message>
 <message><source>eSMile_Name_Alternate2</source><extracomment>mile</extracomment><translation>mille anglais</translation></message>
 <message><source>eSMile_Name_Alternate3</source><extracomment>mile</extracomment><translation>milles anglais</translation></message>
 <message><source>eSNauticalMile_Name_Alternate1</source><extracomment>nautical mile</extracomment><translation>milles marins</translation></message>
 <message><source>eSNauticalMile_Name_Alternate2</source><extracomment>nautical mile</extracomment><translation>mille nautique</translation></message>
 <message><source>eSNauticalMile_Name_Alternate3</source><extracomment>nautical mile</extracomment><translation>milles nautiques</translation></message>
-<message><source>eSStatuteMile_Name_Alternate1</source><extracomment>statute mile</extracomment><translation>milles terrestres</translation></message>
+<message><source>eSStatuteMile_Name_Alternate1</source><extracomment>statute mile</extracomment><translation>miles terrestres</translation></message>
 <message><source>eSMicron_Name_Alternate1</source><extracomment>micron</extracomment><translation>microns</translation></message>
 <message><source>eSAngstrom_Name_Alternate1</source><extracomment>angstrom</extracomment><translation>angström</translation></message>
 <message><source>eSAngstrom_Name_Alternate2</source><extracomment>angstrom</extracomment><translation>ångströms</translation></message>
@@ -73,36 +73,37 @@
 <message><source>eSSquareMeter_Name_Alternate1</source><extracomment>square meter</extracomment><translation>mètres carrés</translation></message>
 <message><source>eSSquareMeter_Name_Alternate2</source><extracomment>square meter</extracomment><translation>metre carre</translation></message>
 <message><source>eSSquareMeter_Name_Alternate3</source><extracomment>square meter</extracomment><translation>metres carres</translation></message>
-<message><source>eSSquareMeter_Name_Alternate4</source><extracomment>square meter</extracomment><translation>m2</translation></message>
 <message><source>eSSquareInch_Name_Alternate1</source><extracomment>square inch</extracomment><translation>pouces carrés</translation></message>
 <message><source>eSSquareInch_Name_Alternate2</source><extracomment>square inch</extracomment><translation>po²</translation></message>
-<message><source>eSSquareInch_Name_Alternate3</source><extracomment>square inch</extracomment><translation>po2</translation></message>
+<message><source>eSSquareInch_Name_Alternate3</source><extracomment>square inch</extracomment><translatorcomment>generated from «po²»</translatorcomment><translation>po2</translation></message>
 <message><source>eSSquareFoot_Name_Alternate1</source><extracomment>square foot</extracomment><translation>pieds carrés</translation></message>
 <message><source>eSSquareFoot_Name_Alternate2</source><extracomment>square foot</extracomment><translation>pi²</translation></message>
-<message><source>eSSquareFoot_Name_Alternate3</source><extracomment>square foot</extracomment><translation>pi2</translation></message>
+<message><source>eSSquareFoot_Name_Alternate3</source><extracomment>square foot</extracomment><translatorcomment>generated from «pi²»</translatorcomment><translation>pi2</translation></message>
 <message><source>eSSquareYard_Name_Alternate1</source><extracomment>square yard</extracomment><translation>yards carrés</translation></message>
 <message><source>eSAcre_Name_Alternate1</source><extracomment>acre</extracomment><translation>acres</translation></message>
 <message><source>eSHectare_Name_Alternate1</source><extracomment>hectare</extracomment><translation>hectares</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate1</source><extracomment>square kilometer</extracomment><translation>kilomètres carrés</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate2</source><extracomment>square kilometer</extracomment><translation>kilometre carre</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate3</source><extracomment>square kilometer</extracomment><translation>kilometres carres</translation></message>
-<message><source>eSSquareKilometer_Name_Alternate4</source><extracomment>square kilometer</extracomment><translation>km2</translation></message>
-<message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>milles carrés</translation></message>
+<message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>miles carrés</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate1</source><extracomment>square centimeter</extracomment><translation>centimètres carrés</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate2</source><extracomment>square centimeter</extracomment><translation>centimetre carre</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate3</source><extracomment>square centimeter</extracomment><translation>centimetres carres</translation></message>
-<message><source>eSSquareCentimeter_Name_Alternate4</source><extracomment>square centimeter</extracomment><translation>cm2</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate1</source><extracomment>square millimeter</extracomment><translation>millimètres carrés</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate2</source><extracomment>square millimeter</extracomment><translation>millimetre carre</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate3</source><extracomment>square millimeter</extracomment><translation>millimetres carres</translation></message>
-<message><source>eSSquareMillimeter_Name_Alternate4</source><extracomment>square millimeter</extracomment><translation>mm2</translation></message>
 <message><source>eSAre_Name_Alternate1</source><extracomment>are</extracomment><translation>ares</translation></message>
 <message><source>eSCentare_Name_Alternate1</source><extracomment>centare</extracomment><translation>centiares</translation></message>
 <message><source>eSCentare_Name_Alternate2</source><extracomment>centare</extracomment><translation>ca</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate1</source><extracomment>square decimeter</extracomment><translation>décimètres carrés</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate2</source><extracomment>square decimeter</extracomment><translation>decimetre carre</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate3</source><extracomment>square decimeter</extracomment><translation>decimetres carres</translation></message>
-<message><source>eSSquareDecimeter_Name_Alternate4</source><extracomment>square decimeter</extracomment><translation>dm2</translation></message>
+<message><source>eSsqly_Alternate1</source><extracomment>square light-year</extracomment><translatorcomment>generated from «al²»</translatorcomment><translation>al2</translation></message>
+<message><source>eSsqldotydot_Alternate1</source><extracomment>square light-year</extracomment><translatorcomment>generated from «a.l.²»</translatorcomment><translation>a.l.2</translation></message>
+<message><source>eSsqNM_Adm_Alternate1</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «NM² (R.-U.)»</translatorcomment><translation>NM2 (R.-U.)</translation></message>
+<message><source>eSsqnmi_Adm_Alternate1</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «nmi² (R.-U.)»</translatorcomment><translation>nmi2 (R.-U.)</translation></message>
+<message><source>eSsqmi_Statute_Alternate1</source><extracomment>square mile (statute)</extracomment><translatorcomment>generated from «mi² (terrestre)»</translatorcomment><translation>mi2 (terrestre)</translation></message>
+<message><source>eSsqmil_Alternate1</source><extracomment>square mil</extracomment><translatorcomment>generated from «mil²»</translatorcomment><translation>mil2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Volume</name>
@@ -111,7 +112,6 @@
 <message><source>eSCubicCentimeter_Name_Alternate1</source><extracomment>cubic centimeter</extracomment><translation>centimètres cubes</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate2</source><extracomment>cubic centimeter</extracomment><translation>centimetre cube</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate3</source><extracomment>cubic centimeter</extracomment><translation>centimetres cubes</translation></message>
-<message><source>eSCubicCentimeter_Name_Alternate4</source><extracomment>cubic centimeter</extracomment><translation>cm3</translation></message>
 <message><source>eSTablespoon_Name_Alternate1</source><extracomment>tablespoon</extracomment><translation>cuillères à soupe</translation></message>
 <message><source>eSTablespoon_Name_Alternate2</source><extracomment>tablespoon</extracomment><translation>c. à s.</translation></message>
 <message><source>eSTablespoon_Name_Alternate3</source><extracomment>tablespoon</extracomment><translation>càs</translation></message>
@@ -124,16 +124,15 @@
 <message><source>eSCentiliter_Name_Alternate2</source><extracomment>centiliter</extracomment><translation>cl</translation></message>
 <message><source>eSCubicFoot_Name_Alternate1</source><extracomment>cubic foot</extracomment><translation>pieds cubes</translation></message>
 <message><source>eSCubicFoot_Name_Alternate2</source><extracomment>cubic foot</extracomment><translation>pi³</translation></message>
-<message><source>eSCubicFoot_Name_Alternate3</source><extracomment>cubic foot</extracomment><translation>pi3</translation></message>
+<message><source>eSCubicFoot_Name_Alternate3</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «pi³»</translatorcomment><translation>pi3</translation></message>
 <message><source>eSCubicInch_Name_Alternate1</source><extracomment>cubic inch</extracomment><translation>pouces cubes</translation></message>
 <message><source>eSCubicInch_Name_Alternate2</source><extracomment>cubic inch</extracomment><translation>po³</translation></message>
-<message><source>eSCubicInch_Name_Alternate3</source><extracomment>cubic inch</extracomment><translation>po3</translation></message>
+<message><source>eSCubicInch_Name_Alternate3</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «po³»</translatorcomment><translation>po3</translation></message>
 <message><source>eSCubicMeter_Name_Alternate1</source><extracomment>cubic meter</extracomment><translation>mètres cubes</translation></message>
 <message><source>eSCubicMeter_Name_Alternate2</source><extracomment>cubic meter</extracomment><translation>metre cube</translation></message>
 <message><source>eSCubicMeter_Name_Alternate3</source><extracomment>cubic meter</extracomment><translation>metres cubes</translation></message>
-<message><source>eSCubicMeter_Name_Alternate4</source><extracomment>cubic meter</extracomment><translation>m3</translation></message>
-<message><source>eSCubicMeter_Name_Alternate5</source><extracomment>cubic meter</extracomment><translation>stère</translation></message>
-<message><source>eSCubicMeter_Name_Alternate6</source><extracomment>cubic meter</extracomment><translation>stères</translation></message>
+<message><source>eSCubicMeter_Name_Alternate4</source><extracomment>cubic meter</extracomment><translation>stère</translation></message>
+<message><source>eSCubicMeter_Name_Alternate5</source><extracomment>cubic meter</extracomment><translation>stères</translation></message>
 <message><source>eSCubicYard_Name_Alternate1</source><extracomment>cubic yard</extracomment><translation>yards cubes</translation></message>
 <message><source>eSMicroliter_Name_Alternate1</source><extracomment>microliter</extracomment><translation>microlitres</translation></message>
 <message><source>eSMicroliter_Name_Alternate2</source><extracomment>microliter</extracomment><translation>µl</translation></message>
@@ -149,7 +148,6 @@
 <message><source>eSCubicMillimeter_Name_Alternate1</source><extracomment>cubic millimeter</extracomment><translation>millimètres cubes</translation></message>
 <message><source>eSCubicMillimeter_Name_Alternate2</source><extracomment>cubic millimeter</extracomment><translation>millimetre cube</translation></message>
 <message><source>eSCubicMillimeter_Name_Alternate3</source><extracomment>cubic millimeter</extracomment><translation>millimetres cubes</translation></message>
-<message><source>eSCubicMillimeter_Name_Alternate4</source><extracomment>cubic millimeter</extracomment><translation>mm3</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate1</source><extracomment>barrel (petroleum)</extracomment><translation>barils</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate2</source><extracomment>barrel (petroleum)</extracomment><translation>baril de pétrole</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate3</source><extracomment>barrel (petroleum)</extracomment><translation>barils de pétrole</translation></message>
@@ -160,10 +158,14 @@
 <message><source>eSDekaliter_Name_Alternate1</source><extracomment>dekaliter</extracomment><translation>décalitres</translation></message>
 <message><source>eSDekaliter_Name_Alternate2</source><extracomment>dekaliter</extracomment><translation>dal</translation></message>
 <message><source>eSDekastere_Name_Alternate1</source><extracomment>dekastere</extracomment><translation>décastères</translation></message>
+<message><source>eSculy_Alternate1</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «al³»</translatorcomment><translation>al3</translation></message>
+<message><source>eSculdotydot_Alternate1</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «a.l.³»</translatorcomment><translation>a.l.3</translation></message>
+<message><source>eScuNM_Adm_Alternate1</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «NM³ (R.-U.)»</translatorcomment><translation>NM3 (R.-U.)</translation></message>
+<message><source>eScunmi_Adm_Alternate1</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «nmi³ (R.-U.)»</translatorcomment><translation>nmi3 (R.-U.)</translation></message>
+<message><source>eScumi_Statute_Alternate1</source><extracomment>cubic mile (statute)</extracomment><translatorcomment>generated from «mi³ (terrestre)»</translatorcomment><translation>mi3 (terrestre)</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>décimètres cubes</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>decimetre cube</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate3</source><extracomment>cubic decimeter</extracomment><translation>decimetres cubes</translation></message>
-<message><source>eSCubicDecimeter_Name_Alternate4</source><extracomment>cubic decimeter</extracomment><translation>dm3</translation></message>
 <message><source>eSKiloliter_Name_Alternate1</source><extracomment>kiloliter</extracomment><translation>kilolitres</translation></message>
 <message><source>eSKiloliter_Name_Alternate2</source><extracomment>kiloliter</extracomment><translation>kl</translation></message>
 <message><source>eSCordFirewood_Name_Alternate1</source><extracomment>cord (firewood)</extracomment><translation>cordes</translation></message>
@@ -275,22 +277,20 @@
 <context>
 <name>UnitSymbol_Density</name>
 <message><source>eSKilogramPerCubicMeter_Name_Alternate1</source><extracomment>kilogram per cubic meter</extracomment><translation>kilogrammes par mètre cube</translation></message>
-<message><source>eSKilogramPerCubicMeter_Name_Alternate2</source><extracomment>kilogram per cubic meter</extracomment><translation>kg/m3</translation></message>
 <message><source>eSKilogramPerLiter_Name_Alternate1</source><extracomment>kilogram per liter</extracomment><translation>kilogrammes par litre</translation></message>
 <message><source>eSKilogramPerLiter_Name_Alternate2</source><extracomment>kilogram per liter</extracomment><translation>t/m³</translation></message>
-<message><source>eSKilogramPerLiter_Name_Alternate3</source><extracomment>kilogram per liter</extracomment><translation>t/m3</translation></message>
-<message><source>eSKilogramPerLiter_Name_Alternate4</source><extracomment>kilogram per liter</extracomment><translation>g/cm³</translation></message>
-<message><source>eSKilogramPerLiter_Name_Alternate5</source><extracomment>kilogram per liter</extracomment><translation>g/cm3</translation></message>
-<message><source>eSKilogramPerLiter_Name_Alternate6</source><extracomment>kilogram per liter</extracomment><translation>kg/l</translation></message>
-<message><source>eSKilogramPerLiter_Name_Alternate7</source><extracomment>kilogram per liter</extracomment><translation>kg/dm³</translation></message>
-<message><source>eSKilogramPerLiter_Name_Alternate8</source><extracomment>kilogram per liter</extracomment><translation>kg/dm3</translation></message>
+<message><source>eSKilogramPerLiter_Name_Alternate3</source><extracomment>kilogram per liter</extracomment><translation>g/cm³</translation></message>
+<message><source>eSKilogramPerLiter_Name_Alternate4</source><extracomment>kilogram per liter</extracomment><translation>kg/l</translation></message>
+<message><source>eSKilogramPerLiter_Name_Alternate5</source><extracomment>kilogram per liter</extracomment><translation>kg/dm³</translation></message>
+<message><source>eSKilogramPerLiter_Name_Alternate6</source><extracomment>kilogram per liter</extracomment><translatorcomment>generated from «t/m³»</translatorcomment><translation>t/m3</translation></message>
+<message><source>eSKilogramPerLiter_Name_Alternate7</source><extracomment>kilogram per liter</extracomment><translatorcomment>generated from «g/cm³»</translatorcomment><translation>g/cm3</translation></message>
+<message><source>eSKilogramPerLiter_Name_Alternate8</source><extracomment>kilogram per liter</extracomment><translatorcomment>generated from «kg/dm³»</translatorcomment><translation>kg/dm3</translation></message>
 <message><source>eSGramPerLiter_Name_Alternate1</source><extracomment>gram per liter</extracomment><translation>grammes par litre</translation></message>
 <message><source>eSGramPerLiter_Name_Alternate2</source><extracomment>gram per liter</extracomment><translation>g/l</translation></message>
 </context>
 <context>
 <name>UnitSymbol_UnitWeight</name>
 <message><source>eSKilonewtonPerCubicMeter_Name_Alternate1</source><extracomment>kilonewton per cubic meter</extracomment><translation>kilonewtons par mètre cube</translation></message>
-<message><source>eSKilonewtonPerCubicMeter_Name_Alternate2</source><extracomment>kilonewton per cubic meter</extracomment><translation>kN/m3</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Energy</name>
@@ -300,6 +300,7 @@
 <message><source>eSBritishThermalUnitInternationalTable_Name_Alternate1</source><extracomment>British thermal unit (International Table)</extracomment><translation>unité thermique britannique</translation></message>
 <message><source>eSBritishThermalUnitInternationalTable_Name_Alternate2</source><extracomment>British thermal unit (International Table)</extracomment><translation>unités thermiques britanniques</translation></message>
 <message><source>eSBritishThermalUnitInternationalTable_Name_Alternate3</source><extracomment>British thermal unit (International Table)</extracomment><translation>British thermal units</translation></message>
+<message><source>eSBritishThermalUnitInternationalTable_Name_Alternate4</source><extracomment>British thermal unit (International Table)</extracomment><translation>British thermal unit</translation></message>
 <message><source>eSElectronvolt_Name_Alternate1</source><extracomment>electronvolt</extracomment><translation>électronvolts</translation></message>
 <message><source>eSElectronvolt_Name_Alternate2</source><extracomment>electronvolt</extracomment><translation>électron-volt</translation></message>
 <message><source>eSElectronvolt_Name_Alternate3</source><extracomment>electronvolt</extracomment><translation>électrons-volts</translation></message>
@@ -320,8 +321,8 @@
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
 <message><source>eSCubicMeterPerSecond_Name_Alternate1</source><extracomment>cubic meter per second</extracomment><translation>mètres cubes par seconde</translation></message>
-<message><source>eSCubicMeterPerSecond_Name_Alternate2</source><extracomment>cubic meter per second</extracomment><translation>m3/s</translation></message>
-<message><source>eSCubicMeterPerSecond_Name_Alternate3</source><extracomment>cubic meter per second</extracomment><translation>m³/sec</translation></message>
+<message><source>eSCubicMeterPerSecond_Name_Alternate2</source><extracomment>cubic meter per second</extracomment><translation>m³/sec</translation></message>
+<message><source>eSCubicMeterPerSecond_Name_Alternate3</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «m³/sec»</translatorcomment><translation>m3/sec</translation></message>
 <message><source>eSLiterPerSecond_Name_Alternate1</source><extracomment>liter per second</extracomment><translation>litres par seconde</translation></message>
 <message><source>eSLiterPerSecond_Name_Alternate2</source><extracomment>liter per second</extracomment><translation>l/s</translation></message>
 <message><source>eSLiterPerMinute_Name_Alternate1</source><extracomment>liter per minute</extracomment><translation>litres par minute</translation></message>
@@ -329,9 +330,7 @@
 <message><source>eSLiterPerHour_Name_Alternate1</source><extracomment>liter per hour</extracomment><translation>litres par heure</translation></message>
 <message><source>eSLiterPerHour_Name_Alternate2</source><extracomment>liter per hour</extracomment><translation>l/h</translation></message>
 <message><source>eSCubicMeterPerHour_Name_Alternate1</source><extracomment>cubic meter per hour</extracomment><translation>mètres cubes par heure</translation></message>
-<message><source>eSCubicMeterPerHour_Name_Alternate2</source><extracomment>cubic meter per hour</extracomment><translation>m3/h</translation></message>
 <message><source>eSCubicMeterPerMinute_Name_Alternate1</source><extracomment>cubic meter per minute</extracomment><translation>mètres cubes par minute</translation></message>
-<message><source>eSCubicMeterPerMinute_Name_Alternate2</source><extracomment>cubic meter per minute</extracomment><translation>m3/min</translation></message>
 <message><source>eSLiterPerDay_Name_Alternate1</source><extracomment>liter per day</extracomment><translation>litres par jour</translation></message>
 <message><source>eSLiterPerDay_Name_Alternate2</source><extracomment>liter per day</extracomment><translation>l/j</translation></message>
 <message><source>eSLiterPerDay_Name_Alternate3</source><extracomment>liter per day</extracomment><translation>L/j</translation></message>
@@ -339,9 +338,10 @@
 <message><source>eSMillionLiterPerDay_Name_Alternate2</source><extracomment>million liter per day</extracomment><translation>Ml/j</translation></message>
 <message><source>eSMillionLiterPerDay_Name_Alternate3</source><extracomment>million liter per day</extracomment><translation>ML/j</translation></message>
 <message><source>eSCubicFootPerDay_Name_Alternate1</source><extracomment>cubic foot per day</extracomment><translation>pi³/j</translation></message>
+<message><source>eSCubicFootPerDay_Name_Alternate2</source><extracomment>cubic foot per day</extracomment><translatorcomment>generated from «pi³/j»</translatorcomment><translation>pi3/j</translation></message>
 <message><source>eSCubicMeterPerDay_Name_Alternate1</source><extracomment>cubic meter per day</extracomment><translation>mètres cubes par jour</translation></message>
 <message><source>eSCubicMeterPerDay_Name_Alternate2</source><extracomment>cubic meter per day</extracomment><translation>m³/j</translation></message>
-<message><source>eSCubicMeterPerDay_Name_Alternate3</source><extracomment>cubic meter per day</extracomment><translation>m3/j</translation></message>
+<message><source>eSCubicMeterPerDay_Name_Alternate3</source><extracomment>cubic meter per day</extracomment><translatorcomment>generated from «m³/j»</translatorcomment><translation>m3/j</translation></message>
 </context>
 <context>
 <name>UnitSymbol_MassFlowRate</name>
@@ -404,17 +404,15 @@
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfArea</name>
-<message><source>eSWattPerSquareMeter_Name_Alternate1</source><extracomment>watt per square meter</extracomment><translation>W/m2</translation></message>
-<message><source>eSWattPerSquareMeter_Name_Alternate2</source><extracomment>watt per square meter</extracomment><translation>watts par mètre carré</translation></message>
+<message><source>eSWattPerSquareMeter_Name_Alternate1</source><extracomment>watt per square meter</extracomment><translation>watts par mètre carré</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Pressure</name>
 <message><source>eSBar_Name_Alternate1</source><extracomment>bar</extracomment><translation>bars</translation></message>
 <message><source>eSBar_Name_Alternate2</source><extracomment>bar</extracomment><translation>daN/cm²</translation></message>
-<message><source>eSBar_Name_Alternate3</source><extracomment>bar</extracomment><translation>daN/cm2</translation></message>
+<message><source>eSBar_Name_Alternate3</source><extracomment>bar</extracomment><translatorcomment>generated from «daN/cm²»</translatorcomment><translation>daN/cm2</translation></message>
 <message><source>eSBarGauge_Name_Alternate1</source><extracomment>bar gauge</extracomment><translation>bar rel</translation></message>
 <message><source>eSBarGauge_Name_Alternate2</source><extracomment>bar gauge</extracomment><translation>bar eff</translation></message>
-<message><source>eSKilogramPerSquareCentimeter_Name_Alternate1</source><extracomment>kilogram per square centimeter</extracomment><translation>kg/cm2</translation></message>
 <message><source>eSKilopascal_Name_Alternate1</source><extracomment>kilopascal</extracomment><translation>kilopascals</translation></message>
 <message><source>eSMegaPascal_Name_Alternate1</source><extracomment>mega pascal</extracomment><translation>mégapascals</translation></message>
 <message><source>eSMillibar_Name_Alternate1</source><extracomment>millibar</extracomment><translation>millibars</translation></message>
@@ -426,12 +424,8 @@
 <message><source>eSPascal_Name_Alternate1</source><extracomment>pascal</extracomment><translation>pascals</translation></message>
 <message><source>eSAtmosphereStandard_Name_Alternate1</source><extracomment>atmosphere (standard)</extracomment><translation>atmosphère</translation></message>
 <message><source>eSAtmosphereStandard_Name_Alternate2</source><extracomment>atmosphere (standard)</extracomment><translation>atmosphères</translation></message>
-<message><source>eSNewtonPerSquareMillimeter_Name_Alternate1</source><extracomment>newton per square millimeter</extracomment><translation>N/mm2</translation></message>
-<message><source>eSKilonewtonPerSquareMeter_Name_Alternate1</source><extracomment>kilonewton per square meter</extracomment><translation>kN/m2</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate1</source><extracomment>kilogram force per square centimeter</extracomment><translation>kgf/cm²</translation></message>
-<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate2</source><extracomment>kilogram force per square centimeter</extracomment><translation>kgf/cm2</translation></message>
 <message><source>eSKilogramForcePerSquareMeter_Name_Alternate1</source><extracomment>kilogram force per square meter</extracomment><translation>kgf/m²</translation></message>
-<message><source>eSKilogramForcePerSquareMeter_Name_Alternate2</source><extracomment>kilogram force per square meter</extracomment><translation>kgf/m2</translation></message>
 <message><source>eSTonForcePerSquareMeter_Name_Alternate1</source><extracomment>ton force per square meter</extracomment><translation>tf/m2</translation></message>
 </context>
 <context>
@@ -449,8 +443,8 @@
 <message><source>eSMeterPerSecond_Name_Alternate1</source><extracomment>meter per second</extracomment><translation>mètres par seconde</translation></message>
 <message><source>eSKilometerPerHour_Name_Alternate1</source><extracomment>kilometer per hour</extracomment><translation>kilomètres par heure</translation></message>
 <message><source>eSKilometerPerHour_Name_Alternate2</source><extracomment>kilometer per hour</extracomment><translation>km/heure</translation></message>
-<message><source>eSMilePerHour_Name_Alternate1</source><extracomment>mile per hour</extracomment><translation>milles par heure</translation></message>
-<message><source>eSMilePerHour_Name_Alternate2</source><extracomment>mile per hour</extracomment><translation>milles à l'heure</translation></message>
+<message><source>eSMilePerHour_Name_Alternate1</source><extracomment>mile per hour</extracomment><translation>miles par heure</translation></message>
+<message><source>eSMilePerHour_Name_Alternate2</source><extracomment>mile per hour</extracomment><translation>miles à l'heure</translation></message>
 <message><source>eSKnot_Name_Alternate1</source><extracomment>knot</extracomment><translation>nœuds</translation></message>
 <message><source>eSKnot_Name_Alternate2</source><extracomment>knot</extracomment><translation>noeud</translation></message>
 <message><source>eSKnot_Name_Alternate3</source><extracomment>knot</extracomment><translation>noeuds</translation></message>
@@ -527,7 +521,6 @@
 <context>
 <name>UnitSymbol_Acceleration</name>
 <message><source>eSMeterPerSecondSquared_Name_Alternate1</source><extracomment>meter per second squared</extracomment><translation>mètres par seconde carrée</translation></message>
-<message><source>eSMeterPerSecondSquared_Name_Alternate2</source><extracomment>meter per second squared</extracomment><translation>m/s2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Voltage</name>
@@ -553,5 +546,7 @@
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate1</source><extracomment>watt per square meter kelvin</extracomment><translation>W/m².K</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translation>W/(m².K)</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate3</source><extracomment>watt per square meter kelvin</extracomment><translation>W/m²K</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate4</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m².K»</translatorcomment><translation>W/m2.K</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate5</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m².K)»</translatorcomment><translation>W/(m2.K)</translation></message>
 </context>
 </TS>

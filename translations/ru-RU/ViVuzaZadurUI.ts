@@ -245,7 +245,7 @@
 <message><source>decistere</source><translation>децистер</translation></message>
 <message><source>dekaliter</source><translation>декалитр</translation></message>
 <message><source>dekastere</source><translation>декастер</translation></message>
-<message><source>dram</source><translation>драхма</translation></message>
+<message><source>dram</source><translation>жидкая драхма</translation></message>
 <message><source>firkin</source><translation>фиркин</translation></message>
 <message><source>cubic angstrom</source><translation>кубический ангстрем</translation></message>
 <message><source>cubic astronomical unit</source><translation>кубическая астрономическая единица</translation></message>
@@ -729,7 +729,7 @@
 <message><source>zettabyte</source><translation>зеттабайт</translation></message>
 <message><source>zebibyte</source><translation>зебибайт</translation></message>
 <message><source>yottabyte</source><translation>иоттабайт</translation></message>
-<message><source>yobibyte</source><translation>йобибайт</translation></message>
+<message><source>yobibyte</source><translation>иобибайт</translation></message>
 <message><source>kelvin</source><translation>кельвин</translation></message>
 <message><source>degree Celsius</source><translation>градус Цельсия</translation></message>
 <message><source>degree Fahrenheit</source><translation>градус Фаренгейта</translation></message>
@@ -770,7 +770,7 @@
 <message><source>year (Julian)</source><translation>год (юлианский)</translation></message>
 <message><source>sidereal year</source><translation>звездный год</translation></message>
 <message><source>tropical year</source><translation>тропический год</translation></message>
-<message><source>annum</source><translation>год (annum)</translation></message>
+<message><source>annum</source><translation>год (365,25 сут)</translation></message>
 <message><source>decade</source><translation>десятилетие</translation></message>
 <message><source>century</source><translation>век</translation></message>
 <message><source>century (Julian)</source><translation>век (юлианский)</translation></message>

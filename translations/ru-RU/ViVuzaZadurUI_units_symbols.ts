@@ -101,12 +101,12 @@
 <message><source>eSm2</source><extracomment>square meter</extracomment><translation>м²</translation></message>
 <message><source>eSsqm</source><extracomment>square meter</extracomment><translation>кв. м</translation></message>
 <message><source>eSm2_OneChar</source><extracomment>square meter</extracomment><translation>㎡</translation></message>
-<message><source>eSsqin</source><extracomment>square inch</extracomment><translation>кв. дюйм</translation></message>
+<message><source>eSsqin</source><extracomment>square inch</extracomment><translation>дюйм²</translation></message>
 <message><source>eSin2</source><extracomment>square inch</extracomment><translation>дюйм²</translation></message>
-<message><source>eSsqft</source><extracomment>square foot</extracomment><translation>кв. фут</translation></message>
+<message><source>eSsqft</source><extracomment>square foot</extracomment><translation>фут²</translation></message>
 <message><source>eSft2</source><extracomment>square foot</extracomment><translation>фут²</translation></message>
-<message><source>eSsf</source><extracomment>square foot</extracomment><translation>кв. фут</translation></message>
-<message><source>eSsqyd</source><extracomment>square yard</extracomment><translation>кв. ярд</translation></message>
+<message><source>eSsf</source><extracomment>square foot</extracomment><translation>фут²</translation></message>
+<message><source>eSsqyd</source><extracomment>square yard</extracomment><translation>ярд²</translation></message>
 <message><source>eSyd2</source><extracomment>square yard</extracomment><translation>ярд²</translation></message>
 <message><source>eSac</source><extracomment>acre</extracomment><translation>акр</translation></message>
 <message><source>eStwp</source><extracomment>township</extracomment><translation>тауншип</translation></message>
@@ -115,7 +115,7 @@
 <message><source>eSkm2</source><extracomment>square kilometer</extracomment><translation>км²</translation></message>
 <message><source>eSsqkm</source><extracomment>square kilometer</extracomment><translation>кв. км</translation></message>
 <message><source>eSkm2_OneChar</source><extracomment>square kilometer</extracomment><translation>㎢</translation></message>
-<message><source>eSsqmi</source><extracomment>square mile</extracomment><translation>кв. миля</translation></message>
+<message><source>eSsqmi</source><extracomment>square mile</extracomment><translation>миля²</translation></message>
 <message><source>eSmi2</source><extracomment>square mile</extracomment><translation>миля²</translation></message>
 <message><source>eScm2</source><extracomment>square centimeter</extracomment><translation>см²</translation></message>
 <message><source>eSsqcm</source><extracomment>square centimeter</extracomment><translation>кв. см</translation></message>
@@ -128,42 +128,42 @@
 <message><source>eSkcmil</source><extracomment>kilo-circular mil</extracomment><translation>тыс. круг. мил</translation></message>
 <message><source>eSa</source><extracomment>are</extracomment><translation>а</translation></message>
 <message><source>eSb</source><extracomment>barn</extracomment><translation>б</translation></message>
-<message><source>eSsqAWithRingAbove</source><extracomment>square angstrom</extracomment><translation>кв. Å</translation></message>
+<message><source>eSsqAWithRingAbove</source><extracomment>square angstrom</extracomment><translation>Å²</translation></message>
 <message><source>eSAWithRingAbove2</source><extracomment>square angstrom</extracomment><translation>Å²</translation></message>
 <message><source>eSdm2</source><extracomment>square decimeter</extracomment><translation>дм²</translation></message>
 <message><source>eSsqdm</source><extracomment>square decimeter</extracomment><translation>кв. дм</translation></message>
-<message><source>eSsqfur</source><extracomment>square furlong</extracomment><translation>кв. фурлонг</translation></message>
+<message><source>eSsqfur</source><extracomment>square furlong</extracomment><translation>фурлонг²</translation></message>
 <message><source>eSfur2</source><extracomment>square furlong</extracomment><translation>фурлонг²</translation></message>
 <message><source>eSGm2</source><extracomment>square gigameter</extracomment><translation>Гм²</translation></message>
-<message><source>eSsqGm</source><extracomment>square gigameter</extracomment><translation>кв. Гм</translation></message>
-<message><source>eSsqNL</source><extracomment>square nautical league</extracomment><translation>кв. мор. лига</translation></message>
-<message><source>eSsqnl</source><extracomment>square nautical league</extracomment><translation>кв. мор. лига</translation></message>
+<message><source>eSsqGm</source><extracomment>square gigameter</extracomment><translation>Гм²</translation></message>
+<message><source>eSsqNL</source><extracomment>square nautical league</extracomment><translation>мор. лига²</translation></message>
+<message><source>eSsqnl</source><extracomment>square nautical league</extracomment><translation>мор. лига²</translation></message>
 <message><source>eSNL2</source><extracomment>square nautical league</extracomment><translation>мор. лига²</translation></message>
 <message><source>eSnl2</source><extracomment>square nautical league</extracomment><translation>мор. лига²</translation></message>
-<message><source>eSsqlea</source><extracomment>square league (statute)</extracomment><translation>кв. лига</translation></message>
+<message><source>eSsqlea</source><extracomment>square league (statute)</extracomment><translation>лига²</translation></message>
 <message><source>eSlea2</source><extracomment>square league (statute)</extracomment><translation>лига²</translation></message>
-<message><source>eSsqly</source><extracomment>square light-year</extracomment><translation>кв. св. год</translation></message>
-<message><source>eSsqldotydot</source><extracomment>square light-year</extracomment><translation>кв. св. год</translation></message>
+<message><source>eSsqly</source><extracomment>square light-year</extracomment><translation>св. год²</translation></message>
+<message><source>eSsqldotydot</source><extracomment>square light-year</extracomment><translation>св. год²</translation></message>
 <message><source>eSly2</source><extracomment>square light-year</extracomment><translation>св. год²</translation></message>
 <message><source>eSsqdotydot2</source><extracomment>square light-year</extracomment><translation>св. год²</translation></message>
-<message><source>eSsqlnk</source><extracomment>square link</extracomment><translation>кв. линк</translation></message>
+<message><source>eSsqlnk</source><extracomment>square link</extracomment><translation>линк²</translation></message>
 <message><source>eSlnk2</source><extracomment>square link</extracomment><translation>линк²</translation></message>
-<message><source>eSsqmu</source><extracomment>square micron</extracomment><translation>кв. мк</translation></message>
+<message><source>eSsqmu</source><extracomment>square micron</extracomment><translation>мк²</translation></message>
 <message><source>eSsqmu2</source><extracomment>square micron</extracomment><translation>мк²</translation></message>
-<message><source>eSsqu</source><extracomment>square micron</extracomment><translation>кв. мк</translation></message>
+<message><source>eSsqu</source><extracomment>square micron</extracomment><translation>мк²</translation></message>
 <message><source>eSsqu2</source><extracomment>square micron</extracomment><translation>мк²</translation></message>
-<message><source>eSsqNM_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>кв. мор. миля (брит.)</translation></message>
-<message><source>eSsqnmi_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>кв. мор. миля (брит.)</translation></message>
+<message><source>eSsqNM_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>мор. миля² (брит.)</translation></message>
+<message><source>eSsqnmi_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>мор. миля² (брит.)</translation></message>
 <message><source>eSNM2_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>мор. миля² (брит.)</translation></message>
 <message><source>eSnmi2_Adm</source><extracomment>square mile (UK nautical)</extracomment><translation>мор. миля² (брит.)</translation></message>
-<message><source>eSsqmi_Statute</source><extracomment>square mile (statute)</extracomment><translation>кв. миля (стат.)</translation></message>
+<message><source>eSsqmi_Statute</source><extracomment>square mile (statute)</extracomment><translation>миля² (стат.)</translation></message>
 <message><source>eSmi2_Statute</source><extracomment>square mile (statute)</extracomment><translation>миля² (стат.)</translation></message>
-<message><source>eSsqpc</source><extracomment>square parsec</extracomment><translation>кв. пк</translation></message>
+<message><source>eSsqpc</source><extracomment>square parsec</extracomment><translation>пк²</translation></message>
 <message><source>eSpc2</source><extracomment>square parsec</extracomment><translation>пк²</translation></message>
-<message><source>eSsqrd</source><extracomment>square perch</extracomment><translation>кв. род</translation></message>
+<message><source>eSsqrd</source><extracomment>square perch</extracomment><translation>род²</translation></message>
 <message><source>eSrd2</source><extracomment>square perch</extracomment><translation>род²</translation></message>
-<message><source>eSsqmil</source><extracomment>square mil</extracomment><translation>кв. мил</translation></message>
-<message><source>eSsqAU</source><extracomment>square astronomical unit</extracomment><translation>кв. а. е.</translation></message>
+<message><source>eSsqmil</source><extracomment>square mil</extracomment><translation>мил²</translation></message>
+<message><source>eSsqAU</source><extracomment>square astronomical unit</extracomment><translation>а. е.²</translation></message>
 <message><source>eSAU2</source><extracomment>square astronomical unit</extracomment><translation>а. е.²</translation></message>
 <message><source>eSbd</source><extracomment>board</extracomment><translation>борд</translation></message>
 </context>
@@ -197,18 +197,18 @@
 <message><source>eSbu_US_lvl</source><extracomment>bushel (U.S. dry level)</extracomment><translation>бушель (США, без верха)</translation></message>
 <message><source>eSbu_US</source><extracomment>bushel (U.S. dry heaped)</extracomment><translation>бушель (США, с верхом)</translation></message>
 <message><source>eScL</source><extracomment>centiliter</extracomment><translation>сл</translation></message>
-<message><source>eScuft</source><extracomment>cubic foot</extracomment><translation>куб. фут</translation></message>
+<message><source>eScuft</source><extracomment>cubic foot</extracomment><translation>фут³</translation></message>
 <message><source>eSft3</source><extracomment>cubic foot</extracomment><translation>фут³</translation></message>
-<message><source>eScf</source><extracomment>cubic foot</extracomment><translation>куб. фут</translation></message>
-<message><source>eScuin</source><extracomment>cubic inch</extracomment><translation>куб. дюйм</translation></message>
+<message><source>eScf</source><extracomment>cubic foot</extracomment><translation>фут³</translation></message>
+<message><source>eScuin</source><extracomment>cubic inch</extracomment><translation>дюйм³</translation></message>
 <message><source>eSin3</source><extracomment>cubic inch</extracomment><translation>дюйм³</translation></message>
 <message><source>eSm3</source><extracomment>cubic meter</extracomment><translation>м³</translation></message>
 <message><source>eScum</source><extracomment>cubic meter</extracomment><translation>куб. м</translation></message>
 <message><source>eSm3_OneChar</source><extracomment>cubic meter</extracomment><translation>㎥</translation></message>
 <message><source>eScc_OneChar</source><extracomment>cubic meter</extracomment><translation>㎥</translation></message>
-<message><source>eScuyd</source><extracomment>cubic yard</extracomment><translation>куб. ярд</translation></message>
+<message><source>eScuyd</source><extracomment>cubic yard</extracomment><translation>ярд³</translation></message>
 <message><source>eSyd3</source><extracomment>cubic yard</extracomment><translation>ярд³</translation></message>
-<message><source>eScy</source><extracomment>cubic yard</extracomment><translation>куб. ярд</translation></message>
+<message><source>eScy</source><extracomment>cubic yard</extracomment><translation>ярд³</translation></message>
 <message><source>eSfldr</source><extracomment>fluid dram</extracomment><translation>жидк. драхма</translation></message>
 <message><source>eSmuL</source><extracomment>microliter</extracomment><translation>мкл</translation></message>
 <message><source>eSuL</source><extracomment>microliter</extracomment><translation>мкл</translation></message>
@@ -240,50 +240,50 @@
 <message><source>eSbf</source><extracomment>board-foot</extracomment><translation>борд-фут</translation></message>
 <message><source>eSbfdot</source><extracomment>board-foot</extracomment><translation>борд-фут</translation></message>
 <message><source>eSdaL</source><extracomment>dekaliter</extracomment><translation>дал</translation></message>
-<message><source>eSdr</source><extracomment>dram</extracomment><translation>драхма</translation></message>
-<message><source>eScuAWithRingAbove</source><extracomment>cubic angstrom</extracomment><translation>куб. Å</translation></message>
+<message><source>eSdr</source><extracomment>dram</extracomment><translation>жидк. драхма</translation></message>
+<message><source>eScuAWithRingAbove</source><extracomment>cubic angstrom</extracomment><translation>Å³</translation></message>
 <message><source>eSAWithRingAbove3</source><extracomment>cubic angstrom</extracomment><translation>Å³</translation></message>
-<message><source>eScuAU</source><extracomment>cubic astronomical unit</extracomment><translation>куб. а. е.</translation></message>
+<message><source>eScuAU</source><extracomment>cubic astronomical unit</extracomment><translation>а. е.³</translation></message>
 <message><source>eSAU3</source><extracomment>cubic astronomical unit</extracomment><translation>а. е.³</translation></message>
-<message><source>eScuch</source><extracomment>cubic chain</extracomment><translation>куб. чейн</translation></message>
+<message><source>eScuch</source><extracomment>cubic chain</extracomment><translation>чейн³</translation></message>
 <message><source>eSch3</source><extracomment>cubic chain</extracomment><translation>чейн³</translation></message>
-<message><source>eScufm</source><extracomment>cubic fathom</extracomment><translation>куб. мор. саж.</translation></message>
+<message><source>eScufm</source><extracomment>cubic fathom</extracomment><translation>мор. саж.³</translation></message>
 <message><source>eSfm3</source><extracomment>cubic fathom</extracomment><translation>мор. саж.³</translation></message>
-<message><source>eScufur</source><extracomment>cubic furlong</extracomment><translation>куб. фурлонг</translation></message>
+<message><source>eScufur</source><extracomment>cubic furlong</extracomment><translation>фурлонг³</translation></message>
 <message><source>eSfur3</source><extracomment>cubic furlong</extracomment><translation>фурлонг³</translation></message>
 <message><source>eSGm3</source><extracomment>cubic gigameter</extracomment><translation>Гм³</translation></message>
-<message><source>eScuGm</source><extracomment>cubic gigameter</extracomment><translation>куб. Гм</translation></message>
+<message><source>eScuGm</source><extracomment>cubic gigameter</extracomment><translation>Гм³</translation></message>
 <message><source>eShm3</source><extracomment>cubic hectometer</extracomment><translation>гм³</translation></message>
-<message><source>eScuhm</source><extracomment>cubic hectometer</extracomment><translation>куб. гм</translation></message>
-<message><source>eScuNL</source><extracomment>cubic nautical league</extracomment><translation>куб. мор. лига</translation></message>
-<message><source>eScunl</source><extracomment>cubic nautical league</extracomment><translation>куб. мор. лига</translation></message>
+<message><source>eScuhm</source><extracomment>cubic hectometer</extracomment><translation>гм³</translation></message>
+<message><source>eScuNL</source><extracomment>cubic nautical league</extracomment><translation>мор. лига³</translation></message>
+<message><source>eScunl</source><extracomment>cubic nautical league</extracomment><translation>мор. лига³</translation></message>
 <message><source>eSNL3</source><extracomment>cubic nautical league</extracomment><translation>мор. лига³</translation></message>
 <message><source>eSnl3</source><extracomment>cubic nautical league</extracomment><translation>мор. лига³</translation></message>
-<message><source>eSculea</source><extracomment>cubic league (statute)</extracomment><translation>куб. лига</translation></message>
+<message><source>eSculea</source><extracomment>cubic league (statute)</extracomment><translation>лига³</translation></message>
 <message><source>eSlea3</source><extracomment>cubic league (statute)</extracomment><translation>лига³</translation></message>
-<message><source>eSculy</source><extracomment>cubic light-year</extracomment><translation>куб. св. год</translation></message>
-<message><source>eSculdotydot</source><extracomment>cubic light-year</extracomment><translation>куб. св. год</translation></message>
+<message><source>eSculy</source><extracomment>cubic light-year</extracomment><translation>св. год³</translation></message>
+<message><source>eSculdotydot</source><extracomment>cubic light-year</extracomment><translation>св. год³</translation></message>
 <message><source>eSly3</source><extracomment>cubic light-year</extracomment><translation>св. год³</translation></message>
 <message><source>eSldotydot3</source><extracomment>cubic light-year</extracomment><translation>св. год³</translation></message>
-<message><source>eSculnk</source><extracomment>cubic link</extracomment><translation>куб. линк</translation></message>
+<message><source>eSculnk</source><extracomment>cubic link</extracomment><translation>линк³</translation></message>
 <message><source>eSlnk3</source><extracomment>cubic link</extracomment><translation>линк³</translation></message>
-<message><source>eScumil</source><extracomment>cubic mil</extracomment><translation>куб. мил</translation></message>
+<message><source>eScumil</source><extracomment>cubic mil</extracomment><translation>мил³</translation></message>
 <message><source>eSmil3</source><extracomment>cubic mil</extracomment><translation>мил³</translation></message>
-<message><source>eScuNM_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>куб. мор. миля (брит.)</translation></message>
-<message><source>eScunmi_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>куб. мор. миля (брит.)</translation></message>
+<message><source>eScuNM_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>мор. миля³ (брит.)</translation></message>
+<message><source>eScunmi_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>мор. миля³ (брит.)</translation></message>
 <message><source>eSNM3_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>мор. миля³ (брит.)</translation></message>
 <message><source>eSnmi3_Adm</source><extracomment>cubic mile (UK nautical)</extracomment><translation>мор. миля³ (брит.)</translation></message>
-<message><source>eScumi</source><extracomment>cubic mile</extracomment><translation>куб. миля</translation></message>
+<message><source>eScumi</source><extracomment>cubic mile</extracomment><translation>миля³</translation></message>
 <message><source>eSmi3</source><extracomment>cubic mile</extracomment><translation>миля³</translation></message>
-<message><source>eScuNM</source><extracomment>cubic nautical mile</extracomment><translation>куб. мор. миля</translation></message>
-<message><source>eScunmi</source><extracomment>cubic nautical mile</extracomment><translation>куб. мор. миля</translation></message>
+<message><source>eScuNM</source><extracomment>cubic nautical mile</extracomment><translation>мор. миля³</translation></message>
+<message><source>eScunmi</source><extracomment>cubic nautical mile</extracomment><translation>мор. миля³</translation></message>
 <message><source>eSNM3</source><extracomment>cubic nautical mile</extracomment><translation>мор. миля³</translation></message>
 <message><source>eSnmi3</source><extracomment>cubic nautical mile</extracomment><translation>мор. миля³</translation></message>
-<message><source>eScumi_Statute</source><extracomment>cubic mile (statute)</extracomment><translation>куб. миля (стат.)</translation></message>
+<message><source>eScumi_Statute</source><extracomment>cubic mile (statute)</extracomment><translation>миля³ (стат.)</translation></message>
 <message><source>eSmi3_Statute</source><extracomment>cubic mile (statute)</extracomment><translation>миля³ (стат.)</translation></message>
-<message><source>eScupc</source><extracomment>cubic parsec</extracomment><translation>куб. пк</translation></message>
+<message><source>eScupc</source><extracomment>cubic parsec</extracomment><translation>пк³</translation></message>
 <message><source>eSpc3</source><extracomment>cubic parsec</extracomment><translation>пк³</translation></message>
-<message><source>eScurd</source><extracomment>cubic perch</extracomment><translation>куб. род</translation></message>
+<message><source>eScurd</source><extracomment>cubic perch</extracomment><translation>род³</translation></message>
 <message><source>eSrd3</source><extracomment>cubic perch</extracomment><translation>род³</translation></message>
 <message><source>eSdm3</source><extracomment>cubic decimeter</extracomment><translation>дм³</translation></message>
 <message><source>eScudm</source><extracomment>cubic decimeter</extracomment><translation>куб. дм</translation></message>
@@ -335,7 +335,7 @@
 <message><source>eSst</source><extracomment>stone</extracomment><translation>стоун</translation></message>
 <message><source>eSshtn</source><extracomment>short ton</extracomment><translation>кор. тонна</translation></message>
 <message><source>eSlongtn</source><extracomment>long ton</extracomment><translation>дл. тонна</translation></message>
-<message><source>eSkt</source><extracomment>carat</extracomment><translation>карат</translation></message>
+<message><source>eSkt</source><extracomment>carat</extracomment><translation>кар</translation></message>
 <message><source>eSct</source><extracomment>carat (metric)</extracomment><translation>кар</translation></message>
 <message><source>eSdrav</source><extracomment>dram (avoirdupois)</extracomment><translation>драхма (эвердьюп.)</translation></message>
 <message><source>eSdrt</source><extracomment>dram (apothecary; troy)</extracomment><translation>драхма (тройск.)</translation></message>
@@ -408,7 +408,7 @@
 </context>
 <context>
 <name>UnitSymbol_AreaDensity</name>
-<message><source>eSgPersqm</source><extracomment>gram per square meter</extracomment><translation>г/кв. м</translation></message>
+<message><source>eSgPersqm</source><extracomment>gram per square meter</extracomment><translation>г/м²</translation></message>
 <message><source>eSgPerm2</source><extracomment>gram per square meter</extracomment><translation>г/м²</translation></message>
 <message><source>eSgPersqin</source><extracomment>gram per square inch</extracomment><translation>г/кв. дюйм</translation></message>
 <message><source>eSgPerin2</source><extracomment>gram per square inch</extracomment><translation>г/дюйм²</translation></message>
@@ -1048,7 +1048,7 @@
 <message><source>eSEs</source><extracomment>exasecond</extracomment><translation>Эс</translation></message>
 <message><source>eSPs</source><extracomment>petasecond</extracomment><translation>Пс</translation></message>
 <message><source>eSTs</source><extracomment>terasecond</extracomment><translation>Тс</translation></message>
-<message><source>eSGs</source><extracomment>gigasecond</extracomment><translation>Gs</translation></message>
+<message><source>eSGs</source><extracomment>gigasecond</extracomment><translatorcomment>Latin on purpose: the Cyrillic «Гс» is the gauss (GOST 8.417), so the gigasecond keeps «Gs».</translatorcomment><translation>Gs</translation></message>
 <message><source>eSMs</source><extracomment>megasecond</extracomment><translation>Мс</translation></message>
 <message><source>eSks</source><extracomment>kilosecond</extracomment><translation>кс</translation></message>
 <message><source>eShs</source><extracomment>hectosecond</extracomment><translation>гс</translation></message>
