@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Adds the spellings people type for the symbol texts that hold ², ³ or µ: m2, kg/m3, um.
+"""Adds the spellings people type for the symbol texts that hold ², ³ or µ: m2, kg/m3, um, m/s^2.
 
 Every text that a locale enters for a symbol (the symbol's own text, then its alternates) and
-that holds ², ³, µ or μ gets the spelling with 2, 3 and u in their place as a further alternate
-of the same symbol, in translations/<locale>/ViVuzaZadurUI_units_parsing_alternate_symbols.ts,
+that holds ², ³, µ or μ gets the spellings with 2, 3 and u in their place, and with ^2 and ^3,
+as further alternates of the same symbol. The caret spelling matters where the text before the
+power is itself a symbol: «m/s^2» would otherwise read as the square of «m/s». They go in translations/<locale>/ViVuzaZadurUI_units_parsing_alternate_symbols.ts,
 marked by a translator comment "generated from «...»". A spelling that the locale already reads
 as the same unit is not added again. A spelling is left out, and listed at the end of the
 locale's CLASHES.md, when
@@ -28,7 +29,8 @@ ROOT = Path(__file__).resolve().parent.parent
 TRANSLATIONS = ROOT / "translations"
 ALTERNATES = "ViVuzaZadurUI_units_parsing_alternate_symbols.ts"
 MAX_ALTERNATES = 10
-TYPED = str.maketrans({"²": "2", "³": "3", "µ": "u", "μ": "u"})
+TYPED = [str.maketrans({"²": "2", "³": "3", "µ": "u", "μ": "u"}),
+         str.maketrans({"²": "^2", "³": "^3", "µ": "u", "μ": "u"})]
 MARK = "generated from"  # the translator comment of the spellings written here
 GENERATED = MARK + " «{}»"
 SECTION = "## Typed spellings not added"
@@ -174,23 +176,27 @@ def generate(catalogue, locale, readings):
     of the locales that read its texts as well."""
     numbers = dict((g, max(m)) for g, m in locale.messages.items())
     for symbol, text in locale.entries:
-        spelling = text.translate(TYPED)
-        unit = symbol & 0xfffff
-        objections = [r.objection(spelling, unit, catalogue) for r in readings]
-        if spelling == text or objections[0] == "":
-            continue
-        reason = next((o for o in objections if o), None)
-        global_name = catalogue.global_names[symbol]
-        if reason is None and numbers.get(global_name, 0) >= MAX_ALTERNATES:
-            reason = "the symbol has its ten alternates already"
-        if reason is not None:
-            if (unit, text, spelling, reason) not in locale.skipped:
-                locale.skipped.append((unit, text, spelling, reason))
-            continue
-        numbers[global_name] = numbers.get(global_name, 0) + 1
-        locale.added.append((symbol, numbers[global_name], text, spelling))
-        for reading in readings:
-            reading.add(spelling, unit)
+        for spelling in dict.fromkeys(text.translate(typed) for typed in TYPED):
+            add(catalogue, locale, readings, numbers, symbol, text, spelling)
+
+
+def add(catalogue, locale, readings, numbers, symbol, text, spelling):
+    unit = symbol & 0xfffff
+    objections = [r.objection(spelling, unit, catalogue) for r in readings]
+    if spelling == text or objections[0] == "":
+        return
+    reason = next((o for o in objections if o), None)
+    global_name = catalogue.global_names[symbol]
+    if reason is None and numbers.get(global_name, 0) >= MAX_ALTERNATES:
+        reason = "the symbol has its ten alternates already"
+    if reason is not None:
+        if (unit, text, spelling, reason) not in locale.skipped:
+            locale.skipped.append((unit, text, spelling, reason))
+        return
+    numbers[global_name] = numbers.get(global_name, 0) + 1
+    locale.added.append((symbol, numbers[global_name], text, spelling))
+    for reading in readings:
+        reading.add(spelling, unit)
 
 
 def alternates_file(catalogue, locale):
@@ -226,9 +232,10 @@ def clashes_file(catalogue, locale):
     path = TRANSLATIONS / locale.name / "CLASHES.md"
     kept = path.read_text(encoding="utf-8").split("\n" + SECTION + "\n")[0].rstrip("\n")
     lines = [kept, "", SECTION, "",
-             "scripts/typed_spellings.py adds, for every text with ², ³ or µ, the spelling with 2, 3",
-             "or u that people type (m2, kg/m3, um) as an alternate of the same symbol. It leaves out",
-             "the spellings below, which would read as another unit or differ from one only in case.",
+             "scripts/typed_spellings.py adds, for every text with ², ³ or µ, the spellings with 2, 3",
+             "or u and with ^2 or ^3 that people type (m2, kg/m3, um, m/s^2) as alternates of the same",
+             "symbol. It leaves out the spellings below, which would read as another unit, differ from",
+             "one only in case, or find the symbol with its ten alternates already.",
              ""]
     for unit, text, spelling, reason in locale.skipped:
         lines.append("- «%s» for «%s» (%s): %s." % (spelling, text, catalogue.unit_names[unit],

@@ -81,10 +81,15 @@
 <message><source>eSSquareDecimeter_Name_Alternate1</source><extracomment>square decimeter</extracomment><translation>Quadratdezimeter</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate2</source><extracomment>square decimeter</extracomment><translation>qdm</translation></message>
 <message><source>eSsqly_Alternate1</source><extracomment>square light-year</extracomment><translatorcomment>generated from «Lj²»</translatorcomment><translation>Lj2</translation></message>
+<message><source>eSsqly_Alternate2</source><extracomment>square light-year</extracomment><translatorcomment>generated from «Lj²»</translatorcomment><translation>Lj^2</translation></message>
 <message><source>eSsqNM_Adm_Alternate1</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «sm² (UK)»</translatorcomment><translation>sm2 (UK)</translation></message>
+<message><source>eSsqNM_Adm_Alternate2</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «sm² (UK)»</translatorcomment><translation>sm^2 (UK)</translation></message>
 <message><source>eSsqmi_Statute_Alternate1</source><extracomment>square mile (statute)</extracomment><translatorcomment>generated from «mi² (Land)»</translatorcomment><translation>mi2 (Land)</translation></message>
+<message><source>eSsqmi_Statute_Alternate2</source><extracomment>square mile (statute)</extracomment><translatorcomment>generated from «mi² (Land)»</translatorcomment><translation>mi^2 (Land)</translation></message>
 <message><source>eSsqmil_Alternate1</source><extracomment>square mil</extracomment><translatorcomment>generated from «mil²»</translatorcomment><translation>mil2</translation></message>
+<message><source>eSsqmil_Alternate2</source><extracomment>square mil</extracomment><translatorcomment>generated from «mil²»</translatorcomment><translation>mil^2</translation></message>
 <message><source>eSsqAU_Alternate1</source><extracomment>square astronomical unit</extracomment><translatorcomment>generated from «AE²»</translatorcomment><translation>AE2</translation></message>
+<message><source>eSsqAU_Alternate2</source><extracomment>square astronomical unit</extracomment><translatorcomment>generated from «AE²»</translatorcomment><translation>AE^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Volume</name>
@@ -121,10 +126,15 @@
 <message><source>eSBarrelPetroleum_Name_Alternate1</source><extracomment>barrel (petroleum)</extracomment><translation>Barrel</translation></message>
 <message><source>eSDekaliter_Name_Alternate1</source><extracomment>dekaliter</extracomment><translation>Dekaliter</translation></message>
 <message><source>eScuAU_Alternate1</source><extracomment>cubic astronomical unit</extracomment><translatorcomment>generated from «AE³»</translatorcomment><translation>AE3</translation></message>
+<message><source>eScuAU_Alternate2</source><extracomment>cubic astronomical unit</extracomment><translatorcomment>generated from «AE³»</translatorcomment><translation>AE^3</translation></message>
 <message><source>eSculy_Alternate1</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «Lj³»</translatorcomment><translation>Lj3</translation></message>
+<message><source>eSculy_Alternate2</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «Lj³»</translatorcomment><translation>Lj^3</translation></message>
 <message><source>eScuNM_Adm_Alternate1</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «sm³ (UK)»</translatorcomment><translation>sm3 (UK)</translation></message>
+<message><source>eScuNM_Adm_Alternate2</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «sm³ (UK)»</translatorcomment><translation>sm^3 (UK)</translation></message>
 <message><source>eScuNM_Alternate1</source><extracomment>cubic nautical mile</extracomment><translatorcomment>generated from «sm³»</translatorcomment><translation>sm3</translation></message>
+<message><source>eScuNM_Alternate2</source><extracomment>cubic nautical mile</extracomment><translatorcomment>generated from «sm³»</translatorcomment><translation>sm^3</translation></message>
 <message><source>eScumi_Statute_Alternate1</source><extracomment>cubic mile (statute)</extracomment><translatorcomment>generated from «mi³ (Land)»</translatorcomment><translation>mi3 (Land)</translation></message>
+<message><source>eScumi_Statute_Alternate2</source><extracomment>cubic mile (statute)</extracomment><translatorcomment>generated from «mi³ (Land)»</translatorcomment><translation>mi^3 (Land)</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>Kubikdezimeter</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>Kubikdezimetern</translation></message>
 <message><source>eSKiloliter_Name_Alternate1</source><extracomment>kiloliter</extracomment><translation>Kiloliter</translation></message>
@@ -326,6 +336,7 @@
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate2</source><extracomment>kilogram force per square centimeter</extracomment><translation>kp/cm²</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate3</source><extracomment>kilogram force per square centimeter</extracomment><translation>kp/qcm</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate4</source><extracomment>kilogram force per square centimeter</extracomment><translatorcomment>generated from «kp/cm²»</translatorcomment><translation>kp/cm2</translation></message>
+<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate5</source><extracomment>kilogram force per square centimeter</extracomment><translatorcomment>generated from «kp/cm²»</translatorcomment><translation>kp/cm^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_ElectricalResistance</name>
@@ -441,14 +452,17 @@
 <name>UnitSymbol_HeatTransferCoefficient</name>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate1</source><extracomment>watt per square meter kelvin</extracomment><translation>W/(m²K)</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m²K)»</translatorcomment><translation>W/(m2K)</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate3</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m²K)»</translatorcomment><translation>W/(m^2K)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AirflowDensity</name>
 <message><source>eSLPersm2_Alternate1</source><extracomment>liter per second square meter</extracomment><translatorcomment>generated from «l/(s·m²)»</translatorcomment><translation>l/(s·m2)</translation></message>
+<message><source>eSLPersm2_Alternate2</source><extracomment>liter per second square meter</extracomment><translatorcomment>generated from «l/(s·m²)»</translatorcomment><translation>l/(s·m^2)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AirflowDividedByVolume</name>
 <message><source>eSLPersm3_Alternate1</source><extracomment>liter per second cubic meter</extracomment><translatorcomment>generated from «l/(s·m³)»</translatorcomment><translation>l/(s·m3)</translation></message>
+<message><source>eSLPersm3_Alternate2</source><extracomment>liter per second cubic meter</extracomment><translatorcomment>generated from «l/(s·m³)»</translatorcomment><translation>l/(s·m^3)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_MagneticFieldIntensity</name>

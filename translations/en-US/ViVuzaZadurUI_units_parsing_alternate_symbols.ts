@@ -73,20 +73,24 @@
 <message><source>eSSquareMeter_Name_Alternate4</source><extracomment>square meter</extracomment><translation>sqm</translation></message>
 <message><source>eSSquareMeter_Name_Alternate5</source><extracomment>square meter</extracomment><translation>sq. m</translation></message>
 <message><source>eSm2_Alternate1</source><extracomment>square meter</extracomment><translatorcomment>generated from «m²»</translatorcomment><translation>m2</translation></message>
+<message><source>eSm2_Alternate2</source><extracomment>square meter</extracomment><translatorcomment>generated from «m²»</translatorcomment><translation>m^2</translation></message>
 <message><source>eSSquareInch_Name_Alternate1</source><extracomment>square inch</extracomment><translation>square inches</translation></message>
 <message><source>eSSquareInch_Name_Alternate2</source><extracomment>square inch</extracomment><translation>sqin</translation></message>
 <message><source>eSSquareInch_Name_Alternate3</source><extracomment>square inch</extracomment><translation>sq. in.</translation></message>
 <message><source>eSin2_Alternate1</source><extracomment>square inch</extracomment><translatorcomment>generated from «in²»</translatorcomment><translation>in2</translation></message>
+<message><source>eSin2_Alternate2</source><extracomment>square inch</extracomment><translatorcomment>generated from «in²»</translatorcomment><translation>in^2</translation></message>
 <message><source>eSSquareFoot_Name_Alternate1</source><extracomment>square foot</extracomment><translation>square feet</translation></message>
 <message><source>eSSquareFoot_Name_Alternate2</source><extracomment>square foot</extracomment><translation>sqft</translation></message>
 <message><source>eSSquareFoot_Name_Alternate3</source><extracomment>square foot</extracomment><translation>sq. ft.</translation></message>
 <message><source>eSSquareFoot_Name_Alternate4</source><extracomment>square foot</extracomment><translation>sq.ft.</translation></message>
 <message><source>eSSquareFoot_Name_Alternate5</source><extracomment>square foot</extracomment><translation>SF</translation></message>
 <message><source>eSft2_Alternate1</source><extracomment>square foot</extracomment><translatorcomment>generated from «ft²»</translatorcomment><translation>ft2</translation></message>
+<message><source>eSft2_Alternate2</source><extracomment>square foot</extracomment><translatorcomment>generated from «ft²»</translatorcomment><translation>ft^2</translation></message>
 <message><source>eSSquareYard_Name_Alternate1</source><extracomment>square yard</extracomment><translation>square yards</translation></message>
 <message><source>eSSquareYard_Name_Alternate2</source><extracomment>square yard</extracomment><translation>sqyd</translation></message>
 <message><source>eSSquareYard_Name_Alternate3</source><extracomment>square yard</extracomment><translation>sq. yd.</translation></message>
 <message><source>eSyd2_Alternate1</source><extracomment>square yard</extracomment><translatorcomment>generated from «yd²»</translatorcomment><translation>yd2</translation></message>
+<message><source>eSyd2_Alternate2</source><extracomment>square yard</extracomment><translatorcomment>generated from «yd²»</translatorcomment><translation>yd^2</translation></message>
 <message><source>eSAcre_Name_Alternate1</source><extracomment>acre</extracomment><translation>acres</translation></message>
 <message><source>eSHectare_Name_Alternate1</source><extracomment>hectare</extracomment><translation>hectares</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate1</source><extracomment>square kilometer</extracomment><translation>square kilometers</translation></message>
@@ -94,39 +98,60 @@
 <message><source>eSSquareKilometer_Name_Alternate3</source><extracomment>square kilometer</extracomment><translation>square kilometres</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate4</source><extracomment>square kilometer</extracomment><translation>sqkm</translation></message>
 <message><source>eSkm2_Alternate1</source><extracomment>square kilometer</extracomment><translatorcomment>generated from «km²»</translatorcomment><translation>km2</translation></message>
+<message><source>eSkm2_Alternate2</source><extracomment>square kilometer</extracomment><translatorcomment>generated from «km²»</translatorcomment><translation>km^2</translation></message>
 <message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>square miles</translation></message>
 <message><source>eSSquareMile_Name_Alternate2</source><extracomment>square mile</extracomment><translation>sqmi</translation></message>
 <message><source>eSmi2_Alternate1</source><extracomment>square mile</extracomment><translatorcomment>generated from «mi²»</translatorcomment><translation>mi2</translation></message>
+<message><source>eSmi2_Alternate2</source><extracomment>square mile</extracomment><translatorcomment>generated from «mi²»</translatorcomment><translation>mi^2</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate1</source><extracomment>square centimeter</extracomment><translation>square centimeters</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate2</source><extracomment>square centimeter</extracomment><translation>square centimetre</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate3</source><extracomment>square centimeter</extracomment><translation>square centimetres</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate4</source><extracomment>square centimeter</extracomment><translation>sqcm</translation></message>
 <message><source>eScm2_Alternate1</source><extracomment>square centimeter</extracomment><translatorcomment>generated from «cm²»</translatorcomment><translation>cm2</translation></message>
+<message><source>eScm2_Alternate2</source><extracomment>square centimeter</extracomment><translatorcomment>generated from «cm²»</translatorcomment><translation>cm^2</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate1</source><extracomment>square millimeter</extracomment><translation>square millimeters</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate2</source><extracomment>square millimeter</extracomment><translation>square millimetre</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate3</source><extracomment>square millimeter</extracomment><translation>square millimetres</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate4</source><extracomment>square millimeter</extracomment><translation>sqmm</translation></message>
 <message><source>eSmm2_Alternate1</source><extracomment>square millimeter</extracomment><translatorcomment>generated from «mm²»</translatorcomment><translation>mm2</translation></message>
+<message><source>eSmm2_Alternate2</source><extracomment>square millimeter</extracomment><translatorcomment>generated from «mm²»</translatorcomment><translation>mm^2</translation></message>
 <message><source>eSCircularMil_Name_Alternate1</source><extracomment>circular mil</extracomment><translation>circular mils</translation></message>
 <message><source>eSKiloCircularMil_Name_Alternate1</source><extracomment>kilo-circular mil</extracomment><translation>MCM</translation></message>
 <message><source>eSAre_Name_Alternate1</source><extracomment>are</extracomment><translation>ares</translation></message>
 <message><source>eSAWithRingAbove2_Alternate1</source><extracomment>square angstrom</extracomment><translatorcomment>generated from «Å²»</translatorcomment><translation>Å2</translation></message>
+<message><source>eSAWithRingAbove2_Alternate2</source><extracomment>square angstrom</extracomment><translatorcomment>generated from «Å²»</translatorcomment><translation>Å^2</translation></message>
 <message><source>eSdm2_Alternate1</source><extracomment>square decimeter</extracomment><translatorcomment>generated from «dm²»</translatorcomment><translation>dm2</translation></message>
+<message><source>eSdm2_Alternate2</source><extracomment>square decimeter</extracomment><translatorcomment>generated from «dm²»</translatorcomment><translation>dm^2</translation></message>
 <message><source>eSfur2_Alternate1</source><extracomment>square furlong</extracomment><translatorcomment>generated from «fur²»</translatorcomment><translation>fur2</translation></message>
+<message><source>eSfur2_Alternate2</source><extracomment>square furlong</extracomment><translatorcomment>generated from «fur²»</translatorcomment><translation>fur^2</translation></message>
 <message><source>eSGm2_Alternate1</source><extracomment>square gigameter</extracomment><translatorcomment>generated from «Gm²»</translatorcomment><translation>Gm2</translation></message>
+<message><source>eSGm2_Alternate2</source><extracomment>square gigameter</extracomment><translatorcomment>generated from «Gm²»</translatorcomment><translation>Gm^2</translation></message>
 <message><source>eSNL2_Alternate1</source><extracomment>square nautical league</extracomment><translatorcomment>generated from «NL²»</translatorcomment><translation>NL2</translation></message>
+<message><source>eSNL2_Alternate2</source><extracomment>square nautical league</extracomment><translatorcomment>generated from «NL²»</translatorcomment><translation>NL^2</translation></message>
 <message><source>eSnl2_Alternate1</source><extracomment>square nautical league</extracomment><translatorcomment>generated from «nl²»</translatorcomment><translation>nl2</translation></message>
+<message><source>eSnl2_Alternate2</source><extracomment>square nautical league</extracomment><translatorcomment>generated from «nl²»</translatorcomment><translation>nl^2</translation></message>
 <message><source>eSlea2_Alternate1</source><extracomment>square league (statute)</extracomment><translatorcomment>generated from «lea²»</translatorcomment><translation>lea2</translation></message>
+<message><source>eSlea2_Alternate2</source><extracomment>square league (statute)</extracomment><translatorcomment>generated from «lea²»</translatorcomment><translation>lea^2</translation></message>
 <message><source>eSly2_Alternate1</source><extracomment>square light-year</extracomment><translatorcomment>generated from «ly²»</translatorcomment><translation>ly2</translation></message>
+<message><source>eSly2_Alternate2</source><extracomment>square light-year</extracomment><translatorcomment>generated from «ly²»</translatorcomment><translation>ly^2</translation></message>
 <message><source>eSsqdotydot2_Alternate1</source><extracomment>square light-year</extracomment><translatorcomment>generated from «l.y.²»</translatorcomment><translation>l.y.2</translation></message>
+<message><source>eSsqdotydot2_Alternate2</source><extracomment>square light-year</extracomment><translatorcomment>generated from «l.y.²»</translatorcomment><translation>l.y.^2</translation></message>
 <message><source>eSlnk2_Alternate1</source><extracomment>square link</extracomment><translatorcomment>generated from «lnk²»</translatorcomment><translation>lnk2</translation></message>
+<message><source>eSlnk2_Alternate2</source><extracomment>square link</extracomment><translatorcomment>generated from «lnk²»</translatorcomment><translation>lnk^2</translation></message>
 <message><source>eSsqmu2_Alternate1</source><extracomment>square micron</extracomment><translatorcomment>generated from «µ²»</translatorcomment><translation>u2</translation></message>
+<message><source>eSsqmu2_Alternate2</source><extracomment>square micron</extracomment><translatorcomment>generated from «µ²»</translatorcomment><translation>u^2</translation></message>
 <message><source>eSNM2_Adm_Alternate1</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «NM² (UK)»</translatorcomment><translation>NM2 (UK)</translation></message>
+<message><source>eSNM2_Adm_Alternate2</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «NM² (UK)»</translatorcomment><translation>NM^2 (UK)</translation></message>
 <message><source>eSnmi2_Adm_Alternate1</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «nmi² (UK)»</translatorcomment><translation>nmi2 (UK)</translation></message>
+<message><source>eSnmi2_Adm_Alternate2</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «nmi² (UK)»</translatorcomment><translation>nmi^2 (UK)</translation></message>
 <message><source>eSmi2_Statute_Alternate1</source><extracomment>square mile (statute)</extracomment><translatorcomment>generated from «mi² (statute)»</translatorcomment><translation>mi2 (statute)</translation></message>
+<message><source>eSmi2_Statute_Alternate2</source><extracomment>square mile (statute)</extracomment><translatorcomment>generated from «mi² (statute)»</translatorcomment><translation>mi^2 (statute)</translation></message>
 <message><source>eSpc2_Alternate1</source><extracomment>square parsec</extracomment><translatorcomment>generated from «pc²»</translatorcomment><translation>pc2</translation></message>
+<message><source>eSpc2_Alternate2</source><extracomment>square parsec</extracomment><translatorcomment>generated from «pc²»</translatorcomment><translation>pc^2</translation></message>
 <message><source>eSrd2_Alternate1</source><extracomment>square perch</extracomment><translatorcomment>generated from «rd²»</translatorcomment><translation>rd2</translation></message>
+<message><source>eSrd2_Alternate2</source><extracomment>square perch</extracomment><translatorcomment>generated from «rd²»</translatorcomment><translation>rd^2</translation></message>
 <message><source>eSAU2_Alternate1</source><extracomment>square astronomical unit</extracomment><translatorcomment>generated from «au²»</translatorcomment><translation>au2</translation></message>
+<message><source>eSAU2_Alternate2</source><extracomment>square astronomical unit</extracomment><translatorcomment>generated from «au²»</translatorcomment><translation>au^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Volume</name>
@@ -140,6 +165,7 @@
 <message><source>eSCubicCentimeter_Name_Alternate3</source><extracomment>cubic centimeter</extracomment><translation>cubic centimetres</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate4</source><extracomment>cubic centimeter</extracomment><translation>㏄</translation></message>
 <message><source>eScm3_Alternate1</source><extracomment>cubic centimeter</extracomment><translatorcomment>generated from «cm³»</translatorcomment><translation>cm3</translation></message>
+<message><source>eScm3_Alternate2</source><extracomment>cubic centimeter</extracomment><translatorcomment>generated from «cm³»</translatorcomment><translation>cm^3</translation></message>
 <message><source>eSTablespoon_Name_Alternate1</source><extracomment>tablespoon</extracomment><translation>tablespoons</translation></message>
 <message><source>eSTablespoon_Name_Alternate2</source><extracomment>tablespoon</extracomment><translation>Tbsp</translation></message>
 <message><source>eSTablespoon_Name_Alternate3</source><extracomment>tablespoon</extracomment><translation>tbs</translation></message>
@@ -170,20 +196,24 @@
 <message><source>eSCubicFoot_Name_Alternate3</source><extracomment>cubic foot</extracomment><translation>cu. ft.</translation></message>
 <message><source>eSCubicFoot_Name_Alternate4</source><extracomment>cubic foot</extracomment><translation>CF</translation></message>
 <message><source>eSft3_Alternate1</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «ft³»</translatorcomment><translation>ft3</translation></message>
+<message><source>eSft3_Alternate2</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «ft³»</translatorcomment><translation>ft^3</translation></message>
 <message><source>eSCubicInch_Name_Alternate1</source><extracomment>cubic inch</extracomment><translation>cubic inches</translation></message>
 <message><source>eSCubicInch_Name_Alternate2</source><extracomment>cubic inch</extracomment><translation>cuin</translation></message>
 <message><source>eSCubicInch_Name_Alternate3</source><extracomment>cubic inch</extracomment><translation>cu. in.</translation></message>
 <message><source>eSin3_Alternate1</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «in³»</translatorcomment><translation>in3</translation></message>
+<message><source>eSin3_Alternate2</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «in³»</translatorcomment><translation>in^3</translation></message>
 <message><source>eSCubicMeter_Name_Alternate1</source><extracomment>cubic meter</extracomment><translation>cubic meters</translation></message>
 <message><source>eSCubicMeter_Name_Alternate2</source><extracomment>cubic meter</extracomment><translation>cubic metre</translation></message>
 <message><source>eSCubicMeter_Name_Alternate3</source><extracomment>cubic meter</extracomment><translation>cubic metres</translation></message>
 <message><source>eSCubicMeter_Name_Alternate4</source><extracomment>cubic meter</extracomment><translation>cbm</translation></message>
 <message><source>eSm3_Alternate1</source><extracomment>cubic meter</extracomment><translatorcomment>generated from «m³»</translatorcomment><translation>m3</translation></message>
+<message><source>eSm3_Alternate2</source><extracomment>cubic meter</extracomment><translatorcomment>generated from «m³»</translatorcomment><translation>m^3</translation></message>
 <message><source>eSCubicYard_Name_Alternate1</source><extracomment>cubic yard</extracomment><translation>cubic yards</translation></message>
 <message><source>eSCubicYard_Name_Alternate2</source><extracomment>cubic yard</extracomment><translation>cuyd</translation></message>
 <message><source>eSCubicYard_Name_Alternate3</source><extracomment>cubic yard</extracomment><translation>cu. yd.</translation></message>
 <message><source>eSCubicYard_Name_Alternate4</source><extracomment>cubic yard</extracomment><translation>CY</translation></message>
 <message><source>eSyd3_Alternate1</source><extracomment>cubic yard</extracomment><translatorcomment>generated from «yd³»</translatorcomment><translation>yd3</translation></message>
+<message><source>eSyd3_Alternate2</source><extracomment>cubic yard</extracomment><translatorcomment>generated from «yd³»</translatorcomment><translation>yd^3</translation></message>
 <message><source>eSMicroliter_Name_Alternate1</source><extracomment>microliter</extracomment><translation>microliters</translation></message>
 <message><source>eSMicroliter_Name_Alternate2</source><extracomment>microliter</extracomment><translation>microlitres</translation></message>
 <message><source>eSMicroliter_Name_Alternate3</source><extracomment>microliter</extracomment><translation>µl</translation></message>
@@ -202,6 +232,7 @@
 <message><source>eSCubicMillimeter_Name_Alternate1</source><extracomment>cubic millimeter</extracomment><translation>cubic millimeters</translation></message>
 <message><source>eSCubicMillimeter_Name_Alternate2</source><extracomment>cubic millimeter</extracomment><translation>cubic millimetres</translation></message>
 <message><source>eSmm3_Alternate1</source><extracomment>cubic millimeter</extracomment><translatorcomment>generated from «mm³»</translatorcomment><translation>mm3</translation></message>
+<message><source>eSmm3_Alternate2</source><extracomment>cubic millimeter</extracomment><translatorcomment>generated from «mm³»</translatorcomment><translation>mm^3</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate1</source><extracomment>barrel (petroleum)</extracomment><translation>barrels</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate2</source><extracomment>barrel (petroleum)</extracomment><translation>bbls</translation></message>
 <message><source>eSBoardFoot_Name_Alternate1</source><extracomment>board-foot</extracomment><translation>board feet</translation></message>
@@ -211,30 +242,53 @@
 <message><source>eSBoardFoot_Name_Alternate5</source><extracomment>board-foot</extracomment><translation>FBM</translation></message>
 <message><source>eSDekaliter_Name_Alternate1</source><extracomment>dekaliter</extracomment><translation>dal</translation></message>
 <message><source>eSAWithRingAbove3_Alternate1</source><extracomment>cubic angstrom</extracomment><translatorcomment>generated from «Å³»</translatorcomment><translation>Å3</translation></message>
+<message><source>eSAWithRingAbove3_Alternate2</source><extracomment>cubic angstrom</extracomment><translatorcomment>generated from «Å³»</translatorcomment><translation>Å^3</translation></message>
 <message><source>eSAU3_Alternate1</source><extracomment>cubic astronomical unit</extracomment><translatorcomment>generated from «au³»</translatorcomment><translation>au3</translation></message>
+<message><source>eSAU3_Alternate2</source><extracomment>cubic astronomical unit</extracomment><translatorcomment>generated from «au³»</translatorcomment><translation>au^3</translation></message>
 <message><source>eSch3_Alternate1</source><extracomment>cubic chain</extracomment><translatorcomment>generated from «ch³»</translatorcomment><translation>ch3</translation></message>
+<message><source>eSch3_Alternate2</source><extracomment>cubic chain</extracomment><translatorcomment>generated from «ch³»</translatorcomment><translation>ch^3</translation></message>
 <message><source>eSfm3_Alternate1</source><extracomment>cubic fathom</extracomment><translatorcomment>generated from «fath³»</translatorcomment><translation>fath3</translation></message>
+<message><source>eSfm3_Alternate2</source><extracomment>cubic fathom</extracomment><translatorcomment>generated from «fath³»</translatorcomment><translation>fath^3</translation></message>
 <message><source>eSfur3_Alternate1</source><extracomment>cubic furlong</extracomment><translatorcomment>generated from «fur³»</translatorcomment><translation>fur3</translation></message>
+<message><source>eSfur3_Alternate2</source><extracomment>cubic furlong</extracomment><translatorcomment>generated from «fur³»</translatorcomment><translation>fur^3</translation></message>
 <message><source>eSGm3_Alternate1</source><extracomment>cubic gigameter</extracomment><translatorcomment>generated from «Gm³»</translatorcomment><translation>Gm3</translation></message>
+<message><source>eSGm3_Alternate2</source><extracomment>cubic gigameter</extracomment><translatorcomment>generated from «Gm³»</translatorcomment><translation>Gm^3</translation></message>
 <message><source>eShm3_Alternate1</source><extracomment>cubic hectometer</extracomment><translatorcomment>generated from «hm³»</translatorcomment><translation>hm3</translation></message>
+<message><source>eShm3_Alternate2</source><extracomment>cubic hectometer</extracomment><translatorcomment>generated from «hm³»</translatorcomment><translation>hm^3</translation></message>
 <message><source>eSNL3_Alternate1</source><extracomment>cubic nautical league</extracomment><translatorcomment>generated from «NL³»</translatorcomment><translation>NL3</translation></message>
+<message><source>eSNL3_Alternate2</source><extracomment>cubic nautical league</extracomment><translatorcomment>generated from «NL³»</translatorcomment><translation>NL^3</translation></message>
 <message><source>eSnl3_Alternate1</source><extracomment>cubic nautical league</extracomment><translatorcomment>generated from «nl³»</translatorcomment><translation>nl3</translation></message>
+<message><source>eSnl3_Alternate2</source><extracomment>cubic nautical league</extracomment><translatorcomment>generated from «nl³»</translatorcomment><translation>nl^3</translation></message>
 <message><source>eSlea3_Alternate1</source><extracomment>cubic league (statute)</extracomment><translatorcomment>generated from «lea³»</translatorcomment><translation>lea3</translation></message>
+<message><source>eSlea3_Alternate2</source><extracomment>cubic league (statute)</extracomment><translatorcomment>generated from «lea³»</translatorcomment><translation>lea^3</translation></message>
 <message><source>eSly3_Alternate1</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «ly³»</translatorcomment><translation>ly3</translation></message>
+<message><source>eSly3_Alternate2</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «ly³»</translatorcomment><translation>ly^3</translation></message>
 <message><source>eSldotydot3_Alternate1</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «l.y.³»</translatorcomment><translation>l.y.3</translation></message>
+<message><source>eSldotydot3_Alternate2</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «l.y.³»</translatorcomment><translation>l.y.^3</translation></message>
 <message><source>eSlnk3_Alternate1</source><extracomment>cubic link</extracomment><translatorcomment>generated from «lnk³»</translatorcomment><translation>lnk3</translation></message>
+<message><source>eSlnk3_Alternate2</source><extracomment>cubic link</extracomment><translatorcomment>generated from «lnk³»</translatorcomment><translation>lnk^3</translation></message>
 <message><source>eSmil3_Alternate1</source><extracomment>cubic mil</extracomment><translatorcomment>generated from «mil³»</translatorcomment><translation>mil3</translation></message>
+<message><source>eSmil3_Alternate2</source><extracomment>cubic mil</extracomment><translatorcomment>generated from «mil³»</translatorcomment><translation>mil^3</translation></message>
 <message><source>eSNM3_Adm_Alternate1</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «NM³ (UK)»</translatorcomment><translation>NM3 (UK)</translation></message>
+<message><source>eSNM3_Adm_Alternate2</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «NM³ (UK)»</translatorcomment><translation>NM^3 (UK)</translation></message>
 <message><source>eSnmi3_Adm_Alternate1</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «nmi³ (UK)»</translatorcomment><translation>nmi3 (UK)</translation></message>
+<message><source>eSnmi3_Adm_Alternate2</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «nmi³ (UK)»</translatorcomment><translation>nmi^3 (UK)</translation></message>
 <message><source>eSmi3_Alternate1</source><extracomment>cubic mile</extracomment><translatorcomment>generated from «mi³»</translatorcomment><translation>mi3</translation></message>
+<message><source>eSmi3_Alternate2</source><extracomment>cubic mile</extracomment><translatorcomment>generated from «mi³»</translatorcomment><translation>mi^3</translation></message>
 <message><source>eSNM3_Alternate1</source><extracomment>cubic nautical mile</extracomment><translatorcomment>generated from «NM³»</translatorcomment><translation>NM3</translation></message>
+<message><source>eSNM3_Alternate2</source><extracomment>cubic nautical mile</extracomment><translatorcomment>generated from «NM³»</translatorcomment><translation>NM^3</translation></message>
 <message><source>eSnmi3_Alternate1</source><extracomment>cubic nautical mile</extracomment><translatorcomment>generated from «nmi³»</translatorcomment><translation>nmi3</translation></message>
+<message><source>eSnmi3_Alternate2</source><extracomment>cubic nautical mile</extracomment><translatorcomment>generated from «nmi³»</translatorcomment><translation>nmi^3</translation></message>
 <message><source>eSmi3_Statute_Alternate1</source><extracomment>cubic mile (statute)</extracomment><translatorcomment>generated from «mi³ (statute)»</translatorcomment><translation>mi3 (statute)</translation></message>
+<message><source>eSmi3_Statute_Alternate2</source><extracomment>cubic mile (statute)</extracomment><translatorcomment>generated from «mi³ (statute)»</translatorcomment><translation>mi^3 (statute)</translation></message>
 <message><source>eSpc3_Alternate1</source><extracomment>cubic parsec</extracomment><translatorcomment>generated from «pc³»</translatorcomment><translation>pc3</translation></message>
+<message><source>eSpc3_Alternate2</source><extracomment>cubic parsec</extracomment><translatorcomment>generated from «pc³»</translatorcomment><translation>pc^3</translation></message>
 <message><source>eSrd3_Alternate1</source><extracomment>cubic perch</extracomment><translatorcomment>generated from «rd³»</translatorcomment><translation>rd3</translation></message>
+<message><source>eSrd3_Alternate2</source><extracomment>cubic perch</extracomment><translatorcomment>generated from «rd³»</translatorcomment><translation>rd^3</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>cubic decimeters</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>cubic decimetres</translation></message>
 <message><source>eSdm3_Alternate1</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «dm³»</translatorcomment><translation>dm3</translation></message>
+<message><source>eSdm3_Alternate2</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «dm³»</translatorcomment><translation>dm^3</translation></message>
 <message><source>eSPeck_Name_Alternate1</source><extracomment>peck</extracomment><translation>pecks</translation></message>
 <message><source>eSMinimUS_Name_Alternate1</source><extracomment>minim (U.S.)</extracomment><translation>minim</translation></message>
 <message><source>eSMinimUS_Name_Alternate2</source><extracomment>minim (U.S.)</extracomment><translation>minims</translation></message>
@@ -336,7 +390,9 @@
 <context>
 <name>UnitSymbol_AreaDensity</name>
 <message><source>eSgPersqm_Alternate1</source><extracomment>gram per square meter</extracomment><translatorcomment>generated from «g/m²»</translatorcomment><translation>g/m2</translation></message>
+<message><source>eSgPersqm_Alternate2</source><extracomment>gram per square meter</extracomment><translatorcomment>generated from «g/m²»</translatorcomment><translation>g/m^2</translation></message>
 <message><source>eSgPerin2_Alternate1</source><extracomment>gram per square inch</extracomment><translatorcomment>generated from «g/in²»</translatorcomment><translation>g/in2</translation></message>
+<message><source>eSgPerin2_Alternate2</source><extracomment>gram per square inch</extracomment><translatorcomment>generated from «g/in²»</translatorcomment><translation>g/in^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PartsPer</name>
@@ -384,6 +440,7 @@
 <context>
 <name>UnitSymbol_Density</name>
 <message><source>eSkmPerm3_Alternate1</source><extracomment>kilogram per cubic meter</extracomment><translatorcomment>generated from «kg/m³»</translatorcomment><translation>kg/m3</translation></message>
+<message><source>eSkmPerm3_Alternate2</source><extracomment>kilogram per cubic meter</extracomment><translatorcomment>generated from «kg/m³»</translatorcomment><translation>kg/m^3</translation></message>
 <message><source>eSPoundPerGallon_Name_Alternate1</source><extracomment>pound per gallon</extracomment><translation>lb/gal</translation></message>
 <message><source>eSPoundPerGallon_Name_Alternate2</source><extracomment>pound per gallon</extracomment><translation>ppg</translation></message>
 <message><source>eSOuncePerGallon_Name_Alternate1</source><extracomment>ounce per gallon</extracomment><translation>oz/gal</translation></message>
@@ -391,25 +448,33 @@
 <message><source>eSPoundPerCubicFoot_Name_Alternate2</source><extracomment>pound per cubic foot</extracomment><translation>lb/cu ft</translation></message>
 <message><source>eSPoundPerCubicFoot_Name_Alternate3</source><extracomment>pound per cubic foot</extracomment><translation>lbm/ft³</translation></message>
 <message><source>eSPoundPerCubicFoot_Name_Alternate4</source><extracomment>pound per cubic foot</extracomment><translatorcomment>generated from «lb/ft³»</translatorcomment><translation>lb/ft3</translation></message>
-<message><source>eSPoundPerCubicFoot_Name_Alternate5</source><extracomment>pound per cubic foot</extracomment><translatorcomment>generated from «lbm/ft³»</translatorcomment><translation>lbm/ft3</translation></message>
+<message><source>eSPoundPerCubicFoot_Name_Alternate5</source><extracomment>pound per cubic foot</extracomment><translatorcomment>generated from «lb/ft³»</translatorcomment><translation>lb/ft^3</translation></message>
+<message><source>eSPoundPerCubicFoot_Name_Alternate6</source><extracomment>pound per cubic foot</extracomment><translatorcomment>generated from «lbm/ft³»</translatorcomment><translation>lbm/ft3</translation></message>
+<message><source>eSPoundPerCubicFoot_Name_Alternate7</source><extracomment>pound per cubic foot</extracomment><translatorcomment>generated from «lbm/ft³»</translatorcomment><translation>lbm/ft^3</translation></message>
 <message><source>eSPoundPerCubicInch_Name_Alternate1</source><extracomment>pound per cubic inch</extracomment><translation>lb/in³</translation></message>
 <message><source>eSPoundPerCubicInch_Name_Alternate2</source><extracomment>pound per cubic inch</extracomment><translation>lb/cu in</translation></message>
 <message><source>eSPoundPerCubicInch_Name_Alternate3</source><extracomment>pound per cubic inch</extracomment><translatorcomment>generated from «lb/in³»</translatorcomment><translation>lb/in3</translation></message>
+<message><source>eSPoundPerCubicInch_Name_Alternate4</source><extracomment>pound per cubic inch</extracomment><translatorcomment>generated from «lb/in³»</translatorcomment><translation>lb/in^3</translation></message>
 </context>
 <context>
 <name>UnitSymbol_UnitWeight</name>
 <message><source>eSNPerm3_Alternate1</source><extracomment>newton per cubic meter</extracomment><translatorcomment>generated from «N/m³»</translatorcomment><translation>N/m3</translation></message>
+<message><source>eSNPerm3_Alternate2</source><extracomment>newton per cubic meter</extracomment><translatorcomment>generated from «N/m³»</translatorcomment><translation>N/m^3</translation></message>
 <message><source>eSkNPerm3_Alternate1</source><extracomment>kilonewton per cubic meter</extracomment><translatorcomment>generated from «kN/m³»</translatorcomment><translation>kN/m3</translation></message>
+<message><source>eSkNPerm3_Alternate2</source><extracomment>kilonewton per cubic meter</extracomment><translatorcomment>generated from «kN/m³»</translatorcomment><translation>kN/m^3</translation></message>
 <message><source>eSPoundForcePerCubicFoot_Name_Alternate1</source><extracomment>pound force per cubic foot</extracomment><translation>lbf/ft³</translation></message>
 <message><source>eSPoundForcePerCubicFoot_Name_Alternate2</source><extracomment>pound force per cubic foot</extracomment><translation>lbf/cu ft</translation></message>
 <message><source>eSPoundForcePerCubicFoot_Name_Alternate3</source><extracomment>pound force per cubic foot</extracomment><translation>pcf</translation></message>
 <message><source>eSPoundForcePerCubicFoot_Name_Alternate4</source><extracomment>pound force per cubic foot</extracomment><translatorcomment>generated from «lbf/ft³»</translatorcomment><translation>lbf/ft3</translation></message>
+<message><source>eSPoundForcePerCubicFoot_Name_Alternate5</source><extracomment>pound force per cubic foot</extracomment><translatorcomment>generated from «lbf/ft³»</translatorcomment><translation>lbf/ft^3</translation></message>
 <message><source>eSKipPerCubicInch_Name_Alternate1</source><extracomment>kip per cubic inch</extracomment><translation>kip/in³</translation></message>
 <message><source>eSKipPerCubicInch_Name_Alternate2</source><extracomment>kip per cubic inch</extracomment><translation>kci</translation></message>
 <message><source>eSKipPerCubicInch_Name_Alternate3</source><extracomment>kip per cubic inch</extracomment><translatorcomment>generated from «kip/in³»</translatorcomment><translation>kip/in3</translation></message>
+<message><source>eSKipPerCubicInch_Name_Alternate4</source><extracomment>kip per cubic inch</extracomment><translatorcomment>generated from «kip/in³»</translatorcomment><translation>kip/in^3</translation></message>
 <message><source>eSKipPerCubicFoot_Name_Alternate1</source><extracomment>kip per cubic foot</extracomment><translation>kip/ft³</translation></message>
 <message><source>eSKipPerCubicFoot_Name_Alternate2</source><extracomment>kip per cubic foot</extracomment><translation>kcf</translation></message>
 <message><source>eSKipPerCubicFoot_Name_Alternate3</source><extracomment>kip per cubic foot</extracomment><translatorcomment>generated from «kip/ft³»</translatorcomment><translation>kip/ft3</translation></message>
+<message><source>eSKipPerCubicFoot_Name_Alternate4</source><extracomment>kip per cubic foot</extracomment><translatorcomment>generated from «kip/ft³»</translatorcomment><translation>kip/ft^3</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Energy</name>
@@ -451,6 +516,7 @@
 <name>UnitSymbol_VolumetricFlowRate</name>
 <message><source>eSCubicMeterPerSecond_Name_Alternate1</source><extracomment>cubic meter per second</extracomment><translation>cumec</translation></message>
 <message><source>eSm3Pers_Alternate1</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «m³/s»</translatorcomment><translation>m3/s</translation></message>
+<message><source>eSm3Pers_Alternate2</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «m³/s»</translatorcomment><translation>m^3/s</translation></message>
 <message><source>eSLiterPerSecond_Name_Alternate1</source><extracomment>liter per second</extracomment><translation>l/s</translation></message>
 <message><source>eSLiterPerSecond_Name_Alternate2</source><extracomment>liter per second</extracomment><translation>LPS</translation></message>
 <message><source>eSLiterPerMinute_Name_Alternate1</source><extracomment>liter per minute</extracomment><translation>l/min</translation></message>
@@ -462,27 +528,42 @@
 <message><source>eSGallonPerHour_Name_Alternate1</source><extracomment>gallon per hour</extracomment><translation>GPH</translation></message>
 <message><source>eSGallonPerDay_Name_Alternate1</source><extracomment>gallon per day</extracomment><translation>GPD</translation></message>
 <message><source>eScm3Permin_Alternate1</source><extracomment>cubic centimeter per minute</extracomment><translatorcomment>generated from «cm³/min»</translatorcomment><translation>cm3/min</translation></message>
+<message><source>eScm3Permin_Alternate2</source><extracomment>cubic centimeter per minute</extracomment><translatorcomment>generated from «cm³/min»</translatorcomment><translation>cm^3/min</translation></message>
 <message><source>eSft3Perh_Alternate1</source><extracomment>cubic foot per hour</extracomment><translatorcomment>generated from «ft³/h»</translatorcomment><translation>ft3/h</translation></message>
+<message><source>eSft3Perh_Alternate2</source><extracomment>cubic foot per hour</extracomment><translatorcomment>generated from «ft³/h»</translatorcomment><translation>ft^3/h</translation></message>
 <message><source>eSft3Perhr_Alternate1</source><extracomment>cubic foot per hour</extracomment><translatorcomment>generated from «ft³/hr»</translatorcomment><translation>ft3/hr</translation></message>
+<message><source>eSft3Perhr_Alternate2</source><extracomment>cubic foot per hour</extracomment><translatorcomment>generated from «ft³/hr»</translatorcomment><translation>ft^3/hr</translation></message>
 <message><source>eSCubicFootPerMinute_Name_Alternate1</source><extracomment>cubic foot per minute</extracomment><translation>CFM</translation></message>
 <message><source>eSft3Permin_Alternate1</source><extracomment>cubic foot per minute</extracomment><translatorcomment>generated from «ft³/min»</translatorcomment><translation>ft3/min</translation></message>
+<message><source>eSft3Permin_Alternate2</source><extracomment>cubic foot per minute</extracomment><translatorcomment>generated from «ft³/min»</translatorcomment><translation>ft^3/min</translation></message>
 <message><source>eSCubicFootPerSecond_Name_Alternate1</source><extracomment>cubic foot per second</extracomment><translation>CFS</translation></message>
 <message><source>eSft3Pers_Alternate1</source><extracomment>cubic foot per second</extracomment><translatorcomment>generated from «ft³/s»</translatorcomment><translation>ft3/s</translation></message>
+<message><source>eSft3Pers_Alternate2</source><extracomment>cubic foot per second</extracomment><translatorcomment>generated from «ft³/s»</translatorcomment><translation>ft^3/s</translation></message>
 <message><source>eSin3Permin_Alternate1</source><extracomment>cubic inch per minute</extracomment><translatorcomment>generated from «in³/min»</translatorcomment><translation>in3/min</translation></message>
+<message><source>eSin3Permin_Alternate2</source><extracomment>cubic inch per minute</extracomment><translatorcomment>generated from «in³/min»</translatorcomment><translation>in^3/min</translation></message>
 <message><source>eSCubicMeterPerHour_Name_Alternate1</source><extracomment>cubic meter per hour</extracomment><translation>CMH</translation></message>
 <message><source>eSm3Perh_Alternate1</source><extracomment>cubic meter per hour</extracomment><translatorcomment>generated from «m³/h»</translatorcomment><translation>m3/h</translation></message>
+<message><source>eSm3Perh_Alternate2</source><extracomment>cubic meter per hour</extracomment><translatorcomment>generated from «m³/h»</translatorcomment><translation>m^3/h</translation></message>
 <message><source>eSm3Perhr_Alternate1</source><extracomment>cubic meter per hour</extracomment><translatorcomment>generated from «m³/hr»</translatorcomment><translation>m3/hr</translation></message>
+<message><source>eSm3Perhr_Alternate2</source><extracomment>cubic meter per hour</extracomment><translatorcomment>generated from «m³/hr»</translatorcomment><translation>m^3/hr</translation></message>
 <message><source>eSm3Permin_Alternate1</source><extracomment>cubic meter per minute</extracomment><translatorcomment>generated from «m³/min»</translatorcomment><translation>m3/min</translation></message>
+<message><source>eSm3Permin_Alternate2</source><extracomment>cubic meter per minute</extracomment><translatorcomment>generated from «m³/min»</translatorcomment><translation>m^3/min</translation></message>
 <message><source>eScm3Pers_Alternate1</source><extracomment>cubic centimeter per second</extracomment><translatorcomment>generated from «cm³/s»</translatorcomment><translation>cm3/s</translation></message>
+<message><source>eScm3Pers_Alternate2</source><extracomment>cubic centimeter per second</extracomment><translatorcomment>generated from «cm³/s»</translatorcomment><translation>cm^3/s</translation></message>
 <message><source>eScm3Perh_Alternate1</source><extracomment>cubic centimeter per hour</extracomment><translatorcomment>generated from «cm³/h»</translatorcomment><translation>cm3/h</translation></message>
+<message><source>eScm3Perh_Alternate2</source><extracomment>cubic centimeter per hour</extracomment><translatorcomment>generated from «cm³/h»</translatorcomment><translation>cm^3/h</translation></message>
 <message><source>eScm3Perhr_Alternate1</source><extracomment>cubic centimeter per hour</extracomment><translatorcomment>generated from «cm³/hr»</translatorcomment><translation>cm3/hr</translation></message>
+<message><source>eScm3Perhr_Alternate2</source><extracomment>cubic centimeter per hour</extracomment><translatorcomment>generated from «cm³/hr»</translatorcomment><translation>cm^3/hr</translation></message>
 <message><source>eSImpMillionGallonPerDay_Name_Alternate1</source><extracomment>Imp million gallon per day</extracomment><translation>MIGD</translation></message>
 <message><source>eSMillionLiterPerDay_Name_Alternate1</source><extracomment>million liter per day</extracomment><translation>MLD</translation></message>
 <message><source>eSUSMillionGallonPerDay_Name_Alternate1</source><extracomment>US million gallon per day</extracomment><translation>MGD</translation></message>
 <message><source>eSUSMillionGallonPerDay_Name_Alternate2</source><extracomment>US million gallon per day</extracomment><translation>mgd</translation></message>
 <message><source>eSft3Perd_Alternate1</source><extracomment>cubic foot per day</extracomment><translatorcomment>generated from «ft³/d»</translatorcomment><translation>ft3/d</translation></message>
+<message><source>eSft3Perd_Alternate2</source><extracomment>cubic foot per day</extracomment><translatorcomment>generated from «ft³/d»</translatorcomment><translation>ft^3/d</translation></message>
 <message><source>eSm3Perd_Alternate1</source><extracomment>cubic meter per day</extracomment><translatorcomment>generated from «m³/d»</translatorcomment><translation>m3/d</translation></message>
+<message><source>eSm3Perd_Alternate2</source><extracomment>cubic meter per day</extracomment><translatorcomment>generated from «m³/d»</translatorcomment><translation>m^3/d</translation></message>
 <message><source>eSyd3Permin_Alternate1</source><extracomment>cubic yard per minute</extracomment><translatorcomment>generated from «yd³/min»</translatorcomment><translation>yd3/min</translation></message>
+<message><source>eSyd3Permin_Alternate2</source><extracomment>cubic yard per minute</extracomment><translatorcomment>generated from «yd³/min»</translatorcomment><translation>yd^3/min</translation></message>
 <message><source>eSAcreFootPerDay_Name_Alternate1</source><extracomment>acre foot per day</extracomment><translation>ac-ft/d</translation></message>
 <message><source>eSAcreFootPerHour_Name_Alternate1</source><extracomment>acre foot per hour</extracomment><translation>ac-ft/h</translation></message>
 </context>
@@ -564,22 +645,36 @@
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>
 <message><source>eSWPerm3_Alternate1</source><extracomment>watt per cubic meter</extracomment><translatorcomment>generated from «W/m³»</translatorcomment><translation>W/m3</translation></message>
+<message><source>eSWPerm3_Alternate2</source><extracomment>watt per cubic meter</extracomment><translatorcomment>generated from «W/m³»</translatorcomment><translation>W/m^3</translation></message>
 <message><source>eSWPerft3_Alternate1</source><extracomment>watt per cubic foot</extracomment><translatorcomment>generated from «W/ft³»</translatorcomment><translation>W/ft3</translation></message>
+<message><source>eSWPerft3_Alternate2</source><extracomment>watt per cubic foot</extracomment><translatorcomment>generated from «W/ft³»</translatorcomment><translation>W/ft^3</translation></message>
 <message><source>eSBTUPerhft3_Alternate1</source><extracomment>British thermal unit per hour cubic foot</extracomment><translatorcomment>generated from «BTU/(h·ft³)»</translatorcomment><translation>BTU/(h·ft3)</translation></message>
+<message><source>eSBTUPerhft3_Alternate2</source><extracomment>British thermal unit per hour cubic foot</extracomment><translatorcomment>generated from «BTU/(h·ft³)»</translatorcomment><translation>BTU/(h·ft^3)</translation></message>
 <message><source>eSBTUPerhrft3_Alternate1</source><extracomment>British thermal unit per hour cubic foot</extracomment><translatorcomment>generated from «BTU/(hr·ft³)»</translatorcomment><translation>BTU/(hr·ft3)</translation></message>
+<message><source>eSBTUPerhrft3_Alternate2</source><extracomment>British thermal unit per hour cubic foot</extracomment><translatorcomment>generated from «BTU/(hr·ft³)»</translatorcomment><translation>BTU/(hr·ft^3)</translation></message>
 <message><source>eSBtuPerhft3_Alternate1</source><extracomment>British thermal unit per hour cubic foot</extracomment><translatorcomment>generated from «Btu/(h·ft³)»</translatorcomment><translation>Btu/(h·ft3)</translation></message>
+<message><source>eSBtuPerhft3_Alternate2</source><extracomment>British thermal unit per hour cubic foot</extracomment><translatorcomment>generated from «Btu/(h·ft³)»</translatorcomment><translation>Btu/(h·ft^3)</translation></message>
 <message><source>eSBtuPerhrft3_Alternate1</source><extracomment>British thermal unit per hour cubic foot</extracomment><translatorcomment>generated from «Btu/(hr·ft³)»</translatorcomment><translation>Btu/(hr·ft3)</translation></message>
+<message><source>eSBtuPerhrft3_Alternate2</source><extracomment>British thermal unit per hour cubic foot</extracomment><translatorcomment>generated from «Btu/(hr·ft³)»</translatorcomment><translation>Btu/(hr·ft^3)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfArea</name>
 <message><source>eSWPerm2_Alternate1</source><extracomment>watt per square meter</extracomment><translatorcomment>generated from «W/m²»</translatorcomment><translation>W/m2</translation></message>
+<message><source>eSWPerm2_Alternate2</source><extracomment>watt per square meter</extracomment><translatorcomment>generated from «W/m²»</translatorcomment><translation>W/m^2</translation></message>
 <message><source>eSkWPerm2_Alternate1</source><extracomment>kilowatt per square meter</extracomment><translatorcomment>generated from «kW/m²»</translatorcomment><translation>kW/m2</translation></message>
+<message><source>eSkWPerm2_Alternate2</source><extracomment>kilowatt per square meter</extracomment><translatorcomment>generated from «kW/m²»</translatorcomment><translation>kW/m^2</translation></message>
 <message><source>eSkWPerft2_Alternate1</source><extracomment>kilowatt per square foot</extracomment><translatorcomment>generated from «kW/ft²»</translatorcomment><translation>kW/ft2</translation></message>
+<message><source>eSkWPerft2_Alternate2</source><extracomment>kilowatt per square foot</extracomment><translatorcomment>generated from «kW/ft²»</translatorcomment><translation>kW/ft^2</translation></message>
 <message><source>eSWPerft2_Alternate1</source><extracomment>watt per square foot</extracomment><translatorcomment>generated from «W/ft²»</translatorcomment><translation>W/ft2</translation></message>
+<message><source>eSWPerft2_Alternate2</source><extracomment>watt per square foot</extracomment><translatorcomment>generated from «W/ft²»</translatorcomment><translation>W/ft^2</translation></message>
 <message><source>eSBTUPerhPerft2_Alternate1</source><extracomment>British thermal unit per hour square foot</extracomment><translatorcomment>generated from «BTU/(h·ft²)»</translatorcomment><translation>BTU/(h·ft2)</translation></message>
+<message><source>eSBTUPerhPerft2_Alternate2</source><extracomment>British thermal unit per hour square foot</extracomment><translatorcomment>generated from «BTU/(h·ft²)»</translatorcomment><translation>BTU/(h·ft^2)</translation></message>
 <message><source>eSBTUPerhrPerft2_Alternate1</source><extracomment>British thermal unit per hour square foot</extracomment><translatorcomment>generated from «BTU/(hr·ft²)»</translatorcomment><translation>BTU/(hr·ft2)</translation></message>
+<message><source>eSBTUPerhrPerft2_Alternate2</source><extracomment>British thermal unit per hour square foot</extracomment><translatorcomment>generated from «BTU/(hr·ft²)»</translatorcomment><translation>BTU/(hr·ft^2)</translation></message>
 <message><source>eSBtuPerhPerft2_Alternate1</source><extracomment>British thermal unit per hour square foot</extracomment><translatorcomment>generated from «Btu/(h·ft²)»</translatorcomment><translation>Btu/(h·ft2)</translation></message>
+<message><source>eSBtuPerhPerft2_Alternate2</source><extracomment>British thermal unit per hour square foot</extracomment><translatorcomment>generated from «Btu/(h·ft²)»</translatorcomment><translation>Btu/(h·ft^2)</translation></message>
 <message><source>eSBtuPerhrPerft2_Alternate1</source><extracomment>British thermal unit per hour square foot</extracomment><translatorcomment>generated from «Btu/(hr·ft²)»</translatorcomment><translation>Btu/(hr·ft2)</translation></message>
+<message><source>eSBtuPerhrPerft2_Alternate2</source><extracomment>British thermal unit per hour square foot</extracomment><translatorcomment>generated from «Btu/(hr·ft²)»</translatorcomment><translation>Btu/(hr·ft^2)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Pressure</name>
@@ -598,6 +693,7 @@
 <message><source>eSInchOfWater_Name_Alternate9</source><extracomment>inch of water</extracomment><translation>in. w.g.</translation></message>
 <message><source>eSInchOfWater_Name_Alternate10</source><extracomment>inch of water</extracomment><translation>inches of water</translation></message>
 <message><source>eSkgPercm2_Alternate1</source><extracomment>kilogram per square centimeter</extracomment><translatorcomment>generated from «kg/cm²»</translatorcomment><translation>kg/cm2</translation></message>
+<message><source>eSkgPercm2_Alternate2</source><extracomment>kilogram per square centimeter</extracomment><translatorcomment>generated from «kg/cm²»</translatorcomment><translation>kg/cm^2</translation></message>
 <message><source>eSKilopascal_Name_Alternate1</source><extracomment>kilopascal</extracomment><translation>kilopascals</translation></message>
 <message><source>eSKilopascal_Name_Alternate2</source><extracomment>kilopascal</extracomment><translation>kpa</translation></message>
 <message><source>eSMegaPascal_Name_Alternate1</source><extracomment>mega pascal</extracomment><translation>megapascals</translation></message>
@@ -612,39 +708,56 @@
 <message><source>eSPoundPerSquareFoot_Name_Alternate2</source><extracomment>pound per square foot</extracomment><translation>lb/ft²</translation></message>
 <message><source>eSPoundPerSquareFoot_Name_Alternate3</source><extracomment>pound per square foot</extracomment><translation>lb/sq ft</translation></message>
 <message><source>eSPoundPerSquareFoot_Name_Alternate4</source><extracomment>pound per square foot</extracomment><translatorcomment>generated from «lb/ft²»</translatorcomment><translation>lb/ft2</translation></message>
+<message><source>eSPoundPerSquareFoot_Name_Alternate5</source><extracomment>pound per square foot</extracomment><translatorcomment>generated from «lb/ft²»</translatorcomment><translation>lb/ft^2</translation></message>
 <message><source>eSPoundPerSquareInch_Name_Alternate1</source><extracomment>pound per square inch</extracomment><translation>PSI</translation></message>
 <message><source>eSPoundPerSquareInch_Name_Alternate2</source><extracomment>pound per square inch</extracomment><translation>lb/in²</translation></message>
 <message><source>eSPoundPerSquareInch_Name_Alternate3</source><extracomment>pound per square inch</extracomment><translation>lb/sq in</translation></message>
 <message><source>eSPoundPerSquareInch_Name_Alternate4</source><extracomment>pound per square inch</extracomment><translatorcomment>generated from «lb/in²»</translatorcomment><translation>lb/in2</translation></message>
+<message><source>eSPoundPerSquareInch_Name_Alternate5</source><extracomment>pound per square inch</extracomment><translatorcomment>generated from «lb/in²»</translatorcomment><translation>lb/in^2</translation></message>
 <message><source>eSlbfPerin2_Alternate1</source><extracomment>pound per square inch</extracomment><translatorcomment>generated from «lbf/in²»</translatorcomment><translation>lbf/in2</translation></message>
+<message><source>eSlbfPerin2_Alternate2</source><extracomment>pound per square inch</extracomment><translatorcomment>generated from «lbf/in²»</translatorcomment><translation>lbf/in^2</translation></message>
 <message><source>eSAtmosphereStandard_Name_Alternate1</source><extracomment>atmosphere (standard)</extracomment><translation>atmosphere</translation></message>
 <message><source>eSAtmosphereStandard_Name_Alternate2</source><extracomment>atmosphere (standard)</extracomment><translation>atmospheres</translation></message>
 <message><source>eSNPermm2_Alternate1</source><extracomment>newton per square millimeter</extracomment><translatorcomment>generated from «N/mm²»</translatorcomment><translation>N/mm2</translation></message>
+<message><source>eSNPermm2_Alternate2</source><extracomment>newton per square millimeter</extracomment><translatorcomment>generated from «N/mm²»</translatorcomment><translation>N/mm^2</translation></message>
 <message><source>eSNPerm2_Alternate1</source><extracomment>newton per square meter</extracomment><translatorcomment>generated from «N/m²»</translatorcomment><translation>N/m2</translation></message>
+<message><source>eSNPerm2_Alternate2</source><extracomment>newton per square meter</extracomment><translatorcomment>generated from «N/m²»</translatorcomment><translation>N/m^2</translation></message>
 <message><source>eSdaNPermm2_Alternate1</source><extracomment>decanewton per square millimeter</extracomment><translatorcomment>generated from «daN/mm²»</translatorcomment><translation>daN/mm2</translation></message>
+<message><source>eSdaNPermm2_Alternate2</source><extracomment>decanewton per square millimeter</extracomment><translatorcomment>generated from «daN/mm²»</translatorcomment><translation>daN/mm^2</translation></message>
 <message><source>eSdaNPerm2_Alternate1</source><extracomment>decanewton per square meter</extracomment><translatorcomment>generated from «daN/m²»</translatorcomment><translation>daN/m2</translation></message>
+<message><source>eSdaNPerm2_Alternate2</source><extracomment>decanewton per square meter</extracomment><translatorcomment>generated from «daN/m²»</translatorcomment><translation>daN/m^2</translation></message>
 <message><source>eSkNPerm2_Alternate1</source><extracomment>kilonewton per square meter</extracomment><translatorcomment>generated from «kN/m²»</translatorcomment><translation>kN/m2</translation></message>
+<message><source>eSkNPerm2_Alternate2</source><extracomment>kilonewton per square meter</extracomment><translatorcomment>generated from «kN/m²»</translatorcomment><translation>kN/m^2</translation></message>
 <message><source>eSMNPerm2_Alternate1</source><extracomment>meganewton per square meter</extracomment><translatorcomment>generated from «MN/m²»</translatorcomment><translation>MN/m2</translation></message>
+<message><source>eSMNPerm2_Alternate2</source><extracomment>meganewton per square meter</extracomment><translatorcomment>generated from «MN/m²»</translatorcomment><translation>MN/m^2</translation></message>
 <message><source>eSKilogramForcePerSquareMillimeter_Name_Alternate1</source><extracomment>kilogram force per square millimeter</extracomment><translation>kgf/mm²</translation></message>
 <message><source>eSKilogramForcePerSquareMillimeter_Name_Alternate2</source><extracomment>kilogram force per square millimeter</extracomment><translatorcomment>generated from «kgf/mm²»</translatorcomment><translation>kgf/mm2</translation></message>
+<message><source>eSKilogramForcePerSquareMillimeter_Name_Alternate3</source><extracomment>kilogram force per square millimeter</extracomment><translatorcomment>generated from «kgf/mm²»</translatorcomment><translation>kgf/mm^2</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate1</source><extracomment>kilogram force per square centimeter</extracomment><translation>kgf/cm²</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate2</source><extracomment>kilogram force per square centimeter</extracomment><translation>kgf/sq cm</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate3</source><extracomment>kilogram force per square centimeter</extracomment><translation>ksc</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate4</source><extracomment>kilogram force per square centimeter</extracomment><translatorcomment>generated from «kgf/cm²»</translatorcomment><translation>kgf/cm2</translation></message>
+<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate5</source><extracomment>kilogram force per square centimeter</extracomment><translatorcomment>generated from «kgf/cm²»</translatorcomment><translation>kgf/cm^2</translation></message>
 <message><source>eSKilogramForcePerSquareMeter_Name_Alternate1</source><extracomment>kilogram force per square meter</extracomment><translation>kgf/m²</translation></message>
 <message><source>eSKilogramForcePerSquareMeter_Name_Alternate2</source><extracomment>kilogram force per square meter</extracomment><translation>kgf/sq m</translation></message>
 <message><source>eSKilogramForcePerSquareMeter_Name_Alternate3</source><extracomment>kilogram force per square meter</extracomment><translatorcomment>generated from «kgf/m²»</translatorcomment><translation>kgf/m2</translation></message>
+<message><source>eSKilogramForcePerSquareMeter_Name_Alternate4</source><extracomment>kilogram force per square meter</extracomment><translatorcomment>generated from «kgf/m²»</translatorcomment><translation>kgf/m^2</translation></message>
 <message><source>eSTonForcePerSquareCentimeter_Name_Alternate1</source><extracomment>ton force per square centimeter</extracomment><translation>tonf/cm²</translation></message>
 <message><source>eSTonForcePerSquareCentimeter_Name_Alternate2</source><extracomment>ton force per square centimeter</extracomment><translation>tf/cm²</translation></message>
 <message><source>eSTonForcePerSquareCentimeter_Name_Alternate3</source><extracomment>ton force per square centimeter</extracomment><translatorcomment>generated from «tonf/cm²»</translatorcomment><translation>tonf/cm2</translation></message>
-<message><source>eSTonForcePerSquareCentimeter_Name_Alternate4</source><extracomment>ton force per square centimeter</extracomment><translatorcomment>generated from «tf/cm²»</translatorcomment><translation>tf/cm2</translation></message>
+<message><source>eSTonForcePerSquareCentimeter_Name_Alternate4</source><extracomment>ton force per square centimeter</extracomment><translatorcomment>generated from «tonf/cm²»</translatorcomment><translation>tonf/cm^2</translation></message>
+<message><source>eSTonForcePerSquareCentimeter_Name_Alternate5</source><extracomment>ton force per square centimeter</extracomment><translatorcomment>generated from «tf/cm²»</translatorcomment><translation>tf/cm2</translation></message>
+<message><source>eSTonForcePerSquareCentimeter_Name_Alternate6</source><extracomment>ton force per square centimeter</extracomment><translatorcomment>generated from «tf/cm²»</translatorcomment><translation>tf/cm^2</translation></message>
 <message><source>eSTonForcePerSquareMeter_Name_Alternate1</source><extracomment>ton force per square meter</extracomment><translation>tonf/m²</translation></message>
 <message><source>eSTonForcePerSquareMeter_Name_Alternate2</source><extracomment>ton force per square meter</extracomment><translation>tf/m²</translation></message>
 <message><source>eSTonForcePerSquareMeter_Name_Alternate3</source><extracomment>ton force per square meter</extracomment><translatorcomment>generated from «tonf/m²»</translatorcomment><translation>tonf/m2</translation></message>
-<message><source>eSTonForcePerSquareMeter_Name_Alternate4</source><extracomment>ton force per square meter</extracomment><translatorcomment>generated from «tf/m²»</translatorcomment><translation>tf/m2</translation></message>
+<message><source>eSTonForcePerSquareMeter_Name_Alternate4</source><extracomment>ton force per square meter</extracomment><translatorcomment>generated from «tonf/m²»</translatorcomment><translation>tonf/m^2</translation></message>
+<message><source>eSTonForcePerSquareMeter_Name_Alternate5</source><extracomment>ton force per square meter</extracomment><translatorcomment>generated from «tf/m²»</translatorcomment><translation>tf/m2</translation></message>
+<message><source>eSTonForcePerSquareMeter_Name_Alternate6</source><extracomment>ton force per square meter</extracomment><translatorcomment>generated from «tf/m²»</translatorcomment><translation>tf/m^2</translation></message>
 <message><source>eSTonForcePerSquareFoot_Name_Alternate1</source><extracomment>ton force per square foot</extracomment><translation>tonf/ft²</translation></message>
 <message><source>eSTonForcePerSquareFoot_Name_Alternate2</source><extracomment>ton force per square foot</extracomment><translation>tsf</translation></message>
 <message><source>eSTonForcePerSquareFoot_Name_Alternate3</source><extracomment>ton force per square foot</extracomment><translatorcomment>generated from «tonf/ft²»</translatorcomment><translation>tonf/ft2</translation></message>
+<message><source>eSTonForcePerSquareFoot_Name_Alternate4</source><extracomment>ton force per square foot</extracomment><translatorcomment>generated from «tonf/ft²»</translatorcomment><translation>tonf/ft^2</translation></message>
 <message><source>eSFootOfWater_Name_Alternate1</source><extracomment>foot of water</extracomment><translation>ftH2O</translation></message>
 <message><source>eSFootOfWater_Name_Alternate2</source><extracomment>foot of water</extracomment><translation>ft H2O</translation></message>
 <message><source>eSFootOfWater_Name_Alternate3</source><extracomment>foot of water</extracomment><translation>ft WC</translation></message>
@@ -655,31 +768,46 @@
 <message><source>eSKipPerSquareInch_Name_Alternate2</source><extracomment>kip per square inch</extracomment><translation>kip/in²</translation></message>
 <message><source>eSKipPerSquareInch_Name_Alternate3</source><extracomment>kip per square inch</extracomment><translation>kip/sq in</translation></message>
 <message><source>eSKipPerSquareInch_Name_Alternate4</source><extracomment>kip per square inch</extracomment><translatorcomment>generated from «kip/in²»</translatorcomment><translation>kip/in2</translation></message>
+<message><source>eSKipPerSquareInch_Name_Alternate5</source><extracomment>kip per square inch</extracomment><translatorcomment>generated from «kip/in²»</translatorcomment><translation>kip/in^2</translation></message>
 <message><source>eSKipPerSquareFoot_Name_Alternate1</source><extracomment>kip per square foot</extracomment><translation>KSF</translation></message>
 <message><source>eSKipPerSquareFoot_Name_Alternate2</source><extracomment>kip per square foot</extracomment><translation>kip/ft²</translation></message>
 <message><source>eSKipPerSquareFoot_Name_Alternate3</source><extracomment>kip per square foot</extracomment><translation>kip/sq ft</translation></message>
 <message><source>eSKipPerSquareFoot_Name_Alternate4</source><extracomment>kip per square foot</extracomment><translatorcomment>generated from «kip/ft²»</translatorcomment><translation>kip/ft2</translation></message>
+<message><source>eSKipPerSquareFoot_Name_Alternate5</source><extracomment>kip per square foot</extracomment><translatorcomment>generated from «kip/ft²»</translatorcomment><translation>kip/ft^2</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate1</source><extracomment>pound force per square foot</extracomment><translation>lbf/ft²</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate2</source><extracomment>pound force per square foot</extracomment><translation>lbf/sq ft</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate3</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «lbf/ft²»</translatorcomment><translation>lbf/ft2</translation></message>
+<message><source>eSPoundForcePerSquareFoot_Name_Alternate4</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «lbf/ft²»</translatorcomment><translation>lbf/ft^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearForceScale</name>
 <message><source>eSm2PerN_Alternate1</source><extracomment>square meter per newton</extracomment><translatorcomment>generated from «m²/N»</translatorcomment><translation>m2/N</translation></message>
+<message><source>eSm2PerN_Alternate2</source><extracomment>square meter per newton</extracomment><translatorcomment>generated from «m²/N»</translatorcomment><translation>m^2/N</translation></message>
 <message><source>eSm2PerkN_Alternate1</source><extracomment>square meter per kilonewton</extracomment><translatorcomment>generated from «m²/kN»</translatorcomment><translation>m2/kN</translation></message>
+<message><source>eSm2PerkN_Alternate2</source><extracomment>square meter per kilonewton</extracomment><translatorcomment>generated from «m²/kN»</translatorcomment><translation>m^2/kN</translation></message>
 <message><source>eSft2Perkip_Alternate1</source><extracomment>square foot per kip</extracomment><translatorcomment>generated from «ft²/kip»</translatorcomment><translation>ft2/kip</translation></message>
+<message><source>eSft2Perkip_Alternate2</source><extracomment>square foot per kip</extracomment><translatorcomment>generated from «ft²/kip»</translatorcomment><translation>ft^2/kip</translation></message>
 <message><source>eSft2Perkipf_Alternate1</source><extracomment>square foot per kip</extracomment><translatorcomment>generated from «ft²/kipf»</translatorcomment><translation>ft2/kipf</translation></message>
+<message><source>eSft2Perkipf_Alternate2</source><extracomment>square foot per kip</extracomment><translatorcomment>generated from «ft²/kipf»</translatorcomment><translation>ft^2/kipf</translation></message>
 <message><source>eSft2Perklbf_Alternate1</source><extracomment>square foot per kip</extracomment><translatorcomment>generated from «ft²/klbf»</translatorcomment><translation>ft2/klbf</translation></message>
+<message><source>eSft2Perklbf_Alternate2</source><extracomment>square foot per kip</extracomment><translatorcomment>generated from «ft²/klbf»</translatorcomment><translation>ft^2/klbf</translation></message>
 <message><source>eSft2Perklb_Alternate1</source><extracomment>square foot per kip</extracomment><translatorcomment>generated from «ft²/klb»</translatorcomment><translation>ft2/klb</translation></message>
+<message><source>eSft2Perklb_Alternate2</source><extracomment>square foot per kip</extracomment><translatorcomment>generated from «ft²/klb»</translatorcomment><translation>ft^2/klb</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AreaForceScale</name>
 <message><source>eSm3PerN_Alternate1</source><extracomment>cubic meter per newton</extracomment><translatorcomment>generated from «m³/N»</translatorcomment><translation>m3/N</translation></message>
+<message><source>eSm3PerN_Alternate2</source><extracomment>cubic meter per newton</extracomment><translatorcomment>generated from «m³/N»</translatorcomment><translation>m^3/N</translation></message>
 <message><source>eSm3PerkN_Alternate1</source><extracomment>cubic meter per kilonewton</extracomment><translatorcomment>generated from «m³/kN»</translatorcomment><translation>m3/kN</translation></message>
+<message><source>eSm3PerkN_Alternate2</source><extracomment>cubic meter per kilonewton</extracomment><translatorcomment>generated from «m³/kN»</translatorcomment><translation>m^3/kN</translation></message>
 <message><source>eSft3Perkip_Alternate1</source><extracomment>cubic foot per kip</extracomment><translatorcomment>generated from «ft³/kip»</translatorcomment><translation>ft3/kip</translation></message>
+<message><source>eSft3Perkip_Alternate2</source><extracomment>cubic foot per kip</extracomment><translatorcomment>generated from «ft³/kip»</translatorcomment><translation>ft^3/kip</translation></message>
 <message><source>eSft3Perkipf_Alternate1</source><extracomment>cubic foot per kip</extracomment><translatorcomment>generated from «ft³/kipf»</translatorcomment><translation>ft3/kipf</translation></message>
+<message><source>eSft3Perkipf_Alternate2</source><extracomment>cubic foot per kip</extracomment><translatorcomment>generated from «ft³/kipf»</translatorcomment><translation>ft^3/kipf</translation></message>
 <message><source>eSft3Perlbf_Alternate1</source><extracomment>cubic foot per kip</extracomment><translatorcomment>generated from «ft³/klbf»</translatorcomment><translation>ft3/klbf</translation></message>
+<message><source>eSft3Perlbf_Alternate2</source><extracomment>cubic foot per kip</extracomment><translatorcomment>generated from «ft³/klbf»</translatorcomment><translation>ft^3/klbf</translation></message>
 <message><source>eSft3Perklb_Alternate1</source><extracomment>cubic foot per kip</extracomment><translatorcomment>generated from «ft³/klb»</translatorcomment><translation>ft3/klb</translation></message>
+<message><source>eSft3Perklb_Alternate2</source><extracomment>cubic foot per kip</extracomment><translatorcomment>generated from «ft³/klb»</translatorcomment><translation>ft^3/klb</translation></message>
 </context>
 <context>
 <name>UnitSymbol_ElectricalResistance</name>
@@ -828,11 +956,15 @@
 <message><source>eSMeterPerSecondSquared_Name_Alternate1</source><extracomment>meter per second squared</extracomment><translation>m/sec²</translation></message>
 <message><source>eSMeterPerSecondSquared_Name_Alternate2</source><extracomment>meter per second squared</extracomment><translation>m/s/s</translation></message>
 <message><source>eSMeterPerSecondSquared_Name_Alternate3</source><extracomment>meter per second squared</extracomment><translatorcomment>generated from «m/sec²»</translatorcomment><translation>m/sec2</translation></message>
+<message><source>eSMeterPerSecondSquared_Name_Alternate4</source><extracomment>meter per second squared</extracomment><translatorcomment>generated from «m/sec²»</translatorcomment><translation>m/sec^2</translation></message>
 <message><source>eSmPers2_Alternate1</source><extracomment>meter per second squared</extracomment><translatorcomment>generated from «m/s²»</translatorcomment><translation>m/s2</translation></message>
+<message><source>eSmPers2_Alternate2</source><extracomment>meter per second squared</extracomment><translatorcomment>generated from «m/s²»</translatorcomment><translation>m/s^2</translation></message>
 <message><source>eSFootPerSecondSquared_Name_Alternate1</source><extracomment>foot per second squared</extracomment><translation>ft/sec²</translation></message>
 <message><source>eSFootPerSecondSquared_Name_Alternate2</source><extracomment>foot per second squared</extracomment><translation>ft/s/s</translation></message>
 <message><source>eSFootPerSecondSquared_Name_Alternate3</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «ft/sec²»</translatorcomment><translation>ft/sec2</translation></message>
+<message><source>eSFootPerSecondSquared_Name_Alternate4</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «ft/sec²»</translatorcomment><translation>ft/sec^2</translation></message>
 <message><source>eSftPers2_Alternate1</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «ft/s²»</translatorcomment><translation>ft/s2</translation></message>
+<message><source>eSftPers2_Alternate2</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «ft/s²»</translatorcomment><translation>ft/s^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Voltage</name>
@@ -850,6 +982,7 @@
 <message><source>eSlx_I_Alternate1</source><extracomment>Lux (Illuminance)</extracomment><translation>lux</translation></message>
 <message><source>eSFootcandle_Name_Alternate1</source><extracomment>footcandle</extracomment><translation>footcandles</translation></message>
 <message><source>eSlmPerft2_Alternate1</source><extracomment>footcandle</extracomment><translatorcomment>generated from «lm/ft²»</translatorcomment><translation>lm/ft2</translation></message>
+<message><source>eSlmPerft2_Alternate2</source><extracomment>footcandle</extracomment><translatorcomment>generated from «lm/ft²»</translatorcomment><translation>lm/ft^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LuminousFlux</name>
@@ -858,53 +991,78 @@
 <context>
 <name>UnitSymbol_Luminance</name>
 <message><source>eScdPerm2_Alternate1</source><extracomment>candela per square meter</extracomment><translatorcomment>generated from «cd/m²»</translatorcomment><translation>cd/m2</translation></message>
+<message><source>eScdPerm2_Alternate2</source><extracomment>candela per square meter</extracomment><translatorcomment>generated from «cd/m²»</translatorcomment><translation>cd/m^2</translation></message>
 <message><source>eScdPerft2_Alternate1</source><extracomment>candela per square foot</extracomment><translatorcomment>generated from «cd/ft²»</translatorcomment><translation>cd/ft2</translation></message>
+<message><source>eScdPerft2_Alternate2</source><extracomment>candela per square foot</extracomment><translatorcomment>generated from «cd/ft²»</translatorcomment><translation>cd/ft^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LuminousEmittance</name>
 <message><source>eSlx_LE_Alternate1</source><extracomment>lux (emittance)</extracomment><translatorcomment>generated from «lm/m²»</translatorcomment><translation>lm/m2</translation></message>
+<message><source>eSlx_LE_Alternate2</source><extracomment>lux (emittance)</extracomment><translatorcomment>generated from «lm/m²»</translatorcomment><translation>lm/m^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_HeatTransferCoefficient</name>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate1</source><extracomment>watt per square meter kelvin</extracomment><translation>W/m²K</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translation>W/m²·K</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate3</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m²K»</translatorcomment><translation>W/m2K</translation></message>
-<message><source>eSWattPerSquareMeterKelvin_Name_Alternate4</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m²·K»</translatorcomment><translation>W/m2·K</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate4</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m²K»</translatorcomment><translation>W/m^2K</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate5</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m²·K»</translatorcomment><translation>W/m2·K</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate6</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m²·K»</translatorcomment><translation>W/m^2·K</translation></message>
 <message><source>eSWPerm2K_Alternate1</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m²·K)»</translatorcomment><translation>W/(m2·K)</translation></message>
+<message><source>eSWPerm2K_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m²·K)»</translatorcomment><translation>W/(m^2·K)</translation></message>
 <message><source>eSBTUPerhft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(h·ft²·°F)»</translatorcomment><translation>BTU/(h·ft2·°F)</translation></message>
+<message><source>eSBTUPerhft2DegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(h·ft²·°F)»</translatorcomment><translation>BTU/(h·ft^2·°F)</translation></message>
 <message><source>eSBTUPerhrft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(hr·ft²·°F)»</translatorcomment><translation>BTU/(hr·ft2·°F)</translation></message>
+<message><source>eSBTUPerhrft2DegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(hr·ft²·°F)»</translatorcomment><translation>BTU/(hr·ft^2·°F)</translation></message>
 <message><source>eSBtuPerhft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(h·ft²·°F)»</translatorcomment><translation>Btu/(h·ft2·°F)</translation></message>
+<message><source>eSBtuPerhft2DegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(h·ft²·°F)»</translatorcomment><translation>Btu/(h·ft^2·°F)</translation></message>
 <message><source>eSBtuPerhrft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(hr·ft²·°F)»</translatorcomment><translation>Btu/(hr·ft2·°F)</translation></message>
+<message><source>eSBtuPerhrft2DegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(hr·ft²·°F)»</translatorcomment><translation>Btu/(hr·ft^2·°F)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AirflowDensity</name>
 <message><source>eSm3Persm2_Alternate1</source><extracomment>cubic meter per second square meter</extracomment><translatorcomment>generated from «m³/(s·m²)»</translatorcomment><translation>m3/(s·m2)</translation></message>
+<message><source>eSm3Persm2_Alternate2</source><extracomment>cubic meter per second square meter</extracomment><translatorcomment>generated from «m³/(s·m²)»</translatorcomment><translation>m^3/(s·m^2)</translation></message>
 <message><source>eSft3Perminft2_Alternate1</source><extracomment>cubic foot per minute square foot</extracomment><translatorcomment>generated from «ft³/(min·ft²)»</translatorcomment><translation>ft3/(min·ft2)</translation></message>
+<message><source>eSft3Perminft2_Alternate2</source><extracomment>cubic foot per minute square foot</extracomment><translatorcomment>generated from «ft³/(min·ft²)»</translatorcomment><translation>ft^3/(min·ft^2)</translation></message>
 <message><source>eSLPersm2_Alternate1</source><extracomment>liter per second square meter</extracomment><translatorcomment>generated from «L/(s·m²)»</translatorcomment><translation>L/(s·m2)</translation></message>
+<message><source>eSLPersm2_Alternate2</source><extracomment>liter per second square meter</extracomment><translatorcomment>generated from «L/(s·m²)»</translatorcomment><translation>L/(s·m^2)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AirflowDividedByVolume</name>
 <message><source>eSm3Persm3_Alternate1</source><extracomment>cubic meter per second cubic meter</extracomment><translatorcomment>generated from «m³/(s·m³)»</translatorcomment><translation>m3/(s·m3)</translation></message>
+<message><source>eSm3Persm3_Alternate2</source><extracomment>cubic meter per second cubic meter</extracomment><translatorcomment>generated from «m³/(s·m³)»</translatorcomment><translation>m^3/(s·m^3)</translation></message>
 <message><source>eSft3Perminft3_Alternate1</source><extracomment>cubic foot per minute cubic foot</extracomment><translatorcomment>generated from «ft³/(min·ft³)»</translatorcomment><translation>ft3/(min·ft3)</translation></message>
+<message><source>eSft3Perminft3_Alternate2</source><extracomment>cubic foot per minute cubic foot</extracomment><translatorcomment>generated from «ft³/(min·ft³)»</translatorcomment><translation>ft^3/(min·ft^3)</translation></message>
 <message><source>eScfmPerft3_Alternate1</source><extracomment>cubic foot per minute cubic foot</extracomment><translatorcomment>generated from «cfm/ft³»</translatorcomment><translation>cfm/ft3</translation></message>
+<message><source>eScfmPerft3_Alternate2</source><extracomment>cubic foot per minute cubic foot</extracomment><translatorcomment>generated from «cfm/ft³»</translatorcomment><translation>cfm/ft^3</translation></message>
 <message><source>eSLPersm3_Alternate1</source><extracomment>liter per second cubic meter</extracomment><translatorcomment>generated from «L/(s·m³)»</translatorcomment><translation>L/(s·m3)</translation></message>
+<message><source>eSLPersm3_Alternate2</source><extracomment>liter per second cubic meter</extracomment><translatorcomment>generated from «L/(s·m³)»</translatorcomment><translation>L/(s·m^3)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AirflowDividedByPower</name>
 <message><source>eSm3PersW_Alternate1</source><extracomment>cubic meter per second watt</extracomment><translatorcomment>generated from «m³/(s·W)»</translatorcomment><translation>m3/(s·W)</translation></message>
+<message><source>eSm3PersW_Alternate2</source><extracomment>cubic meter per second watt</extracomment><translatorcomment>generated from «m³/(s·W)»</translatorcomment><translation>m^3/(s·W)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AreaDividedByPower</name>
 <message><source>eSm2PerW_Alternate1</source><extracomment>square meter per watt</extracomment><translatorcomment>generated from «m²/W»</translatorcomment><translation>m2/W</translation></message>
+<message><source>eSm2PerW_Alternate2</source><extracomment>square meter per watt</extracomment><translatorcomment>generated from «m²/W»</translatorcomment><translation>m^2/W</translation></message>
 <message><source>eSm2PerkW_Alternate1</source><extracomment>square meter per kilowatt</extracomment><translatorcomment>generated from «m²/kW»</translatorcomment><translation>m2/kW</translation></message>
+<message><source>eSm2PerkW_Alternate2</source><extracomment>square meter per kilowatt</extracomment><translatorcomment>generated from «m²/kW»</translatorcomment><translation>m^2/kW</translation></message>
 <message><source>eSft2PerkBTUPerh_Alternate1</source><extracomment>square foot per thousand british thermal unit per hour</extracomment><translatorcomment>generated from «ft²/(kBTU/h)»</translatorcomment><translation>ft2/(kBTU/h)</translation></message>
+<message><source>eSft2PerkBTUPerh_Alternate2</source><extracomment>square foot per thousand british thermal unit per hour</extracomment><translatorcomment>generated from «ft²/(kBTU/h)»</translatorcomment><translation>ft^2/(kBTU/h)</translation></message>
 <message><source>eSft2PerkBTUPerhr_Alternate1</source><extracomment>square foot per thousand british thermal unit per hour</extracomment><translatorcomment>generated from «ft²/(kBTU/hr)»</translatorcomment><translation>ft2/(kBTU/hr)</translation></message>
+<message><source>eSft2PerkBTUPerhr_Alternate2</source><extracomment>square foot per thousand british thermal unit per hour</extracomment><translatorcomment>generated from «ft²/(kBTU/hr)»</translatorcomment><translation>ft^2/(kBTU/hr)</translation></message>
 <message><source>eSft2PerkBtuPerh_Alternate1</source><extracomment>square foot per thousand british thermal unit per hour</extracomment><translatorcomment>generated from «ft²/(kBtu/h)»</translatorcomment><translation>ft2/(kBtu/h)</translation></message>
+<message><source>eSft2PerkBtuPerh_Alternate2</source><extracomment>square foot per thousand british thermal unit per hour</extracomment><translatorcomment>generated from «ft²/(kBtu/h)»</translatorcomment><translation>ft^2/(kBtu/h)</translation></message>
 <message><source>eSft2PerkBtuPerhr_Alternate1</source><extracomment>square foot per thousand british thermal unit per hour</extracomment><translatorcomment>generated from «ft²/(kBtu/hr)»</translatorcomment><translation>ft2/(kBtu/hr)</translation></message>
+<message><source>eSft2PerkBtuPerhr_Alternate2</source><extracomment>square foot per thousand british thermal unit per hour</extracomment><translatorcomment>generated from «ft²/(kBtu/hr)»</translatorcomment><translation>ft^2/(kBtu/hr)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_MomentScale</name>
 <message><source>eSs2Permkg_Alternate1</source><extracomment>square second per meter kilogram</extracomment><translatorcomment>generated from «s²/(m·kg)»</translatorcomment><translation>s2/(m·kg)</translation></message>
+<message><source>eSs2Permkg_Alternate2</source><extracomment>square second per meter kilogram</extracomment><translatorcomment>generated from «s²/(m·kg)»</translatorcomment><translation>s^2/(m·kg)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_MagneticFieldIntensity</name>

@@ -76,9 +76,11 @@
 <message><source>eSSquareInch_Name_Alternate1</source><extracomment>square inch</extracomment><translation>pouces carrés</translation></message>
 <message><source>eSSquareInch_Name_Alternate2</source><extracomment>square inch</extracomment><translation>po²</translation></message>
 <message><source>eSSquareInch_Name_Alternate3</source><extracomment>square inch</extracomment><translatorcomment>generated from «po²»</translatorcomment><translation>po2</translation></message>
+<message><source>eSSquareInch_Name_Alternate4</source><extracomment>square inch</extracomment><translatorcomment>generated from «po²»</translatorcomment><translation>po^2</translation></message>
 <message><source>eSSquareFoot_Name_Alternate1</source><extracomment>square foot</extracomment><translation>pieds carrés</translation></message>
 <message><source>eSSquareFoot_Name_Alternate2</source><extracomment>square foot</extracomment><translation>pi²</translation></message>
 <message><source>eSSquareFoot_Name_Alternate3</source><extracomment>square foot</extracomment><translatorcomment>generated from «pi²»</translatorcomment><translation>pi2</translation></message>
+<message><source>eSSquareFoot_Name_Alternate4</source><extracomment>square foot</extracomment><translatorcomment>generated from «pi²»</translatorcomment><translation>pi^2</translation></message>
 <message><source>eSSquareYard_Name_Alternate1</source><extracomment>square yard</extracomment><translation>yards carrés</translation></message>
 <message><source>eSAcre_Name_Alternate1</source><extracomment>acre</extracomment><translation>acres</translation></message>
 <message><source>eSHectare_Name_Alternate1</source><extracomment>hectare</extracomment><translation>hectares</translation></message>
@@ -99,11 +101,17 @@
 <message><source>eSSquareDecimeter_Name_Alternate2</source><extracomment>square decimeter</extracomment><translation>decimetre carre</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate3</source><extracomment>square decimeter</extracomment><translation>decimetres carres</translation></message>
 <message><source>eSsqly_Alternate1</source><extracomment>square light-year</extracomment><translatorcomment>generated from «al²»</translatorcomment><translation>al2</translation></message>
+<message><source>eSsqly_Alternate2</source><extracomment>square light-year</extracomment><translatorcomment>generated from «al²»</translatorcomment><translation>al^2</translation></message>
 <message><source>eSsqldotydot_Alternate1</source><extracomment>square light-year</extracomment><translatorcomment>generated from «a.l.²»</translatorcomment><translation>a.l.2</translation></message>
+<message><source>eSsqldotydot_Alternate2</source><extracomment>square light-year</extracomment><translatorcomment>generated from «a.l.²»</translatorcomment><translation>a.l.^2</translation></message>
 <message><source>eSsqNM_Adm_Alternate1</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «NM² (R.-U.)»</translatorcomment><translation>NM2 (R.-U.)</translation></message>
+<message><source>eSsqNM_Adm_Alternate2</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «NM² (R.-U.)»</translatorcomment><translation>NM^2 (R.-U.)</translation></message>
 <message><source>eSsqnmi_Adm_Alternate1</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «nmi² (R.-U.)»</translatorcomment><translation>nmi2 (R.-U.)</translation></message>
+<message><source>eSsqnmi_Adm_Alternate2</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «nmi² (R.-U.)»</translatorcomment><translation>nmi^2 (R.-U.)</translation></message>
 <message><source>eSsqmi_Statute_Alternate1</source><extracomment>square mile (statute)</extracomment><translatorcomment>generated from «mi² (terrestre)»</translatorcomment><translation>mi2 (terrestre)</translation></message>
+<message><source>eSsqmi_Statute_Alternate2</source><extracomment>square mile (statute)</extracomment><translatorcomment>generated from «mi² (terrestre)»</translatorcomment><translation>mi^2 (terrestre)</translation></message>
 <message><source>eSsqmil_Alternate1</source><extracomment>square mil</extracomment><translatorcomment>generated from «mil²»</translatorcomment><translation>mil2</translation></message>
+<message><source>eSsqmil_Alternate2</source><extracomment>square mil</extracomment><translatorcomment>generated from «mil²»</translatorcomment><translation>mil^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Volume</name>
@@ -125,9 +133,11 @@
 <message><source>eSCubicFoot_Name_Alternate1</source><extracomment>cubic foot</extracomment><translation>pieds cubes</translation></message>
 <message><source>eSCubicFoot_Name_Alternate2</source><extracomment>cubic foot</extracomment><translation>pi³</translation></message>
 <message><source>eSCubicFoot_Name_Alternate3</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «pi³»</translatorcomment><translation>pi3</translation></message>
+<message><source>eSCubicFoot_Name_Alternate4</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «pi³»</translatorcomment><translation>pi^3</translation></message>
 <message><source>eSCubicInch_Name_Alternate1</source><extracomment>cubic inch</extracomment><translation>pouces cubes</translation></message>
 <message><source>eSCubicInch_Name_Alternate2</source><extracomment>cubic inch</extracomment><translation>po³</translation></message>
 <message><source>eSCubicInch_Name_Alternate3</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «po³»</translatorcomment><translation>po3</translation></message>
+<message><source>eSCubicInch_Name_Alternate4</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «po³»</translatorcomment><translation>po^3</translation></message>
 <message><source>eSCubicMeter_Name_Alternate1</source><extracomment>cubic meter</extracomment><translation>mètres cubes</translation></message>
 <message><source>eSCubicMeter_Name_Alternate2</source><extracomment>cubic meter</extracomment><translation>metre cube</translation></message>
 <message><source>eSCubicMeter_Name_Alternate3</source><extracomment>cubic meter</extracomment><translation>metres cubes</translation></message>
@@ -159,10 +169,15 @@
 <message><source>eSDekaliter_Name_Alternate2</source><extracomment>dekaliter</extracomment><translation>dal</translation></message>
 <message><source>eSDekastere_Name_Alternate1</source><extracomment>dekastere</extracomment><translation>décastères</translation></message>
 <message><source>eSculy_Alternate1</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «al³»</translatorcomment><translation>al3</translation></message>
+<message><source>eSculy_Alternate2</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «al³»</translatorcomment><translation>al^3</translation></message>
 <message><source>eSculdotydot_Alternate1</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «a.l.³»</translatorcomment><translation>a.l.3</translation></message>
+<message><source>eSculdotydot_Alternate2</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «a.l.³»</translatorcomment><translation>a.l.^3</translation></message>
 <message><source>eScuNM_Adm_Alternate1</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «NM³ (R.-U.)»</translatorcomment><translation>NM3 (R.-U.)</translation></message>
+<message><source>eScuNM_Adm_Alternate2</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «NM³ (R.-U.)»</translatorcomment><translation>NM^3 (R.-U.)</translation></message>
 <message><source>eScunmi_Adm_Alternate1</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «nmi³ (R.-U.)»</translatorcomment><translation>nmi3 (R.-U.)</translation></message>
+<message><source>eScunmi_Adm_Alternate2</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «nmi³ (R.-U.)»</translatorcomment><translation>nmi^3 (R.-U.)</translation></message>
 <message><source>eScumi_Statute_Alternate1</source><extracomment>cubic mile (statute)</extracomment><translatorcomment>generated from «mi³ (terrestre)»</translatorcomment><translation>mi3 (terrestre)</translation></message>
+<message><source>eScumi_Statute_Alternate2</source><extracomment>cubic mile (statute)</extracomment><translatorcomment>generated from «mi³ (terrestre)»</translatorcomment><translation>mi^3 (terrestre)</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>décimètres cubes</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>decimetre cube</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate3</source><extracomment>cubic decimeter</extracomment><translation>decimetres cubes</translation></message>
@@ -283,8 +298,10 @@
 <message><source>eSKilogramPerLiter_Name_Alternate4</source><extracomment>kilogram per liter</extracomment><translation>kg/l</translation></message>
 <message><source>eSKilogramPerLiter_Name_Alternate5</source><extracomment>kilogram per liter</extracomment><translation>kg/dm³</translation></message>
 <message><source>eSKilogramPerLiter_Name_Alternate6</source><extracomment>kilogram per liter</extracomment><translatorcomment>generated from «t/m³»</translatorcomment><translation>t/m3</translation></message>
-<message><source>eSKilogramPerLiter_Name_Alternate7</source><extracomment>kilogram per liter</extracomment><translatorcomment>generated from «g/cm³»</translatorcomment><translation>g/cm3</translation></message>
-<message><source>eSKilogramPerLiter_Name_Alternate8</source><extracomment>kilogram per liter</extracomment><translatorcomment>generated from «kg/dm³»</translatorcomment><translation>kg/dm3</translation></message>
+<message><source>eSKilogramPerLiter_Name_Alternate7</source><extracomment>kilogram per liter</extracomment><translatorcomment>generated from «t/m³»</translatorcomment><translation>t/m^3</translation></message>
+<message><source>eSKilogramPerLiter_Name_Alternate8</source><extracomment>kilogram per liter</extracomment><translatorcomment>generated from «g/cm³»</translatorcomment><translation>g/cm3</translation></message>
+<message><source>eSKilogramPerLiter_Name_Alternate9</source><extracomment>kilogram per liter</extracomment><translatorcomment>generated from «g/cm³»</translatorcomment><translation>g/cm^3</translation></message>
+<message><source>eSKilogramPerLiter_Name_Alternate10</source><extracomment>kilogram per liter</extracomment><translatorcomment>generated from «kg/dm³»</translatorcomment><translation>kg/dm3</translation></message>
 <message><source>eSGramPerLiter_Name_Alternate1</source><extracomment>gram per liter</extracomment><translation>grammes par litre</translation></message>
 <message><source>eSGramPerLiter_Name_Alternate2</source><extracomment>gram per liter</extracomment><translation>g/l</translation></message>
 </context>
@@ -323,6 +340,7 @@
 <message><source>eSCubicMeterPerSecond_Name_Alternate1</source><extracomment>cubic meter per second</extracomment><translation>mètres cubes par seconde</translation></message>
 <message><source>eSCubicMeterPerSecond_Name_Alternate2</source><extracomment>cubic meter per second</extracomment><translation>m³/sec</translation></message>
 <message><source>eSCubicMeterPerSecond_Name_Alternate3</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «m³/sec»</translatorcomment><translation>m3/sec</translation></message>
+<message><source>eSCubicMeterPerSecond_Name_Alternate4</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «m³/sec»</translatorcomment><translation>m^3/sec</translation></message>
 <message><source>eSLiterPerSecond_Name_Alternate1</source><extracomment>liter per second</extracomment><translation>litres par seconde</translation></message>
 <message><source>eSLiterPerSecond_Name_Alternate2</source><extracomment>liter per second</extracomment><translation>l/s</translation></message>
 <message><source>eSLiterPerMinute_Name_Alternate1</source><extracomment>liter per minute</extracomment><translation>litres par minute</translation></message>
@@ -339,9 +357,11 @@
 <message><source>eSMillionLiterPerDay_Name_Alternate3</source><extracomment>million liter per day</extracomment><translation>ML/j</translation></message>
 <message><source>eSCubicFootPerDay_Name_Alternate1</source><extracomment>cubic foot per day</extracomment><translation>pi³/j</translation></message>
 <message><source>eSCubicFootPerDay_Name_Alternate2</source><extracomment>cubic foot per day</extracomment><translatorcomment>generated from «pi³/j»</translatorcomment><translation>pi3/j</translation></message>
+<message><source>eSCubicFootPerDay_Name_Alternate3</source><extracomment>cubic foot per day</extracomment><translatorcomment>generated from «pi³/j»</translatorcomment><translation>pi^3/j</translation></message>
 <message><source>eSCubicMeterPerDay_Name_Alternate1</source><extracomment>cubic meter per day</extracomment><translation>mètres cubes par jour</translation></message>
 <message><source>eSCubicMeterPerDay_Name_Alternate2</source><extracomment>cubic meter per day</extracomment><translation>m³/j</translation></message>
 <message><source>eSCubicMeterPerDay_Name_Alternate3</source><extracomment>cubic meter per day</extracomment><translatorcomment>generated from «m³/j»</translatorcomment><translation>m3/j</translation></message>
+<message><source>eSCubicMeterPerDay_Name_Alternate4</source><extracomment>cubic meter per day</extracomment><translatorcomment>generated from «m³/j»</translatorcomment><translation>m^3/j</translation></message>
 </context>
 <context>
 <name>UnitSymbol_MassFlowRate</name>
@@ -411,6 +431,7 @@
 <message><source>eSBar_Name_Alternate1</source><extracomment>bar</extracomment><translation>bars</translation></message>
 <message><source>eSBar_Name_Alternate2</source><extracomment>bar</extracomment><translation>daN/cm²</translation></message>
 <message><source>eSBar_Name_Alternate3</source><extracomment>bar</extracomment><translatorcomment>generated from «daN/cm²»</translatorcomment><translation>daN/cm2</translation></message>
+<message><source>eSBar_Name_Alternate4</source><extracomment>bar</extracomment><translatorcomment>generated from «daN/cm²»</translatorcomment><translation>daN/cm^2</translation></message>
 <message><source>eSBarGauge_Name_Alternate1</source><extracomment>bar gauge</extracomment><translation>bar rel</translation></message>
 <message><source>eSBarGauge_Name_Alternate2</source><extracomment>bar gauge</extracomment><translation>bar eff</translation></message>
 <message><source>eSKilopascal_Name_Alternate1</source><extracomment>kilopascal</extracomment><translation>kilopascals</translation></message>
@@ -547,6 +568,8 @@
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translation>W/(m².K)</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate3</source><extracomment>watt per square meter kelvin</extracomment><translation>W/m²K</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate4</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m².K»</translatorcomment><translation>W/m2.K</translation></message>
-<message><source>eSWattPerSquareMeterKelvin_Name_Alternate5</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m².K)»</translatorcomment><translation>W/(m2.K)</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate5</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m².K»</translatorcomment><translation>W/m^2.K</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate6</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m².K)»</translatorcomment><translation>W/(m2.K)</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate7</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m².K)»</translatorcomment><translation>W/(m^2.K)</translation></message>
 </context>
 </TS>

@@ -70,12 +70,14 @@
 <message><source>eSSquareMeter_Name_Alternate5</source><extracomment>square meter</extracomment><translation>квадратные метры</translation></message>
 <message><source>eSSquareMeter_Name_Alternate6</source><extracomment>square meter</extracomment><translation>кв. метров</translation></message>
 <message><source>eSm2_Alternate1</source><extracomment>square meter</extracomment><translatorcomment>generated from «м²»</translatorcomment><translation>м2</translation></message>
+<message><source>eSm2_Alternate2</source><extracomment>square meter</extracomment><translatorcomment>generated from «м²»</translatorcomment><translation>м^2</translation></message>
 <message><source>eSSquareInch_Name_Alternate1</source><extracomment>square inch</extracomment><translation>кв.дюйм</translation></message>
 <message><source>eSSquareInch_Name_Alternate2</source><extracomment>square inch</extracomment><translation>кв. дюймов</translation></message>
 <message><source>eSSquareInch_Name_Alternate3</source><extracomment>square inch</extracomment><translation>квадратных дюймов</translation></message>
 <message><source>eSSquareInch_Name_Alternate4</source><extracomment>square inch</extracomment><translation>квадратного дюйма</translation></message>
 <message><source>eSsqin_Alternate1</source><extracomment>square inch</extracomment><translation>кв. дюйм</translation></message>
 <message><source>eSsqin_Alternate2</source><extracomment>square inch</extracomment><translatorcomment>generated from «дюйм²»</translatorcomment><translation>дюйм2</translation></message>
+<message><source>eSsqin_Alternate3</source><extracomment>square inch</extracomment><translatorcomment>generated from «дюйм²»</translatorcomment><translation>дюйм^2</translation></message>
 <message><source>eSSquareFoot_Name_Alternate1</source><extracomment>square foot</extracomment><translation>кв.фут</translation></message>
 <message><source>eSSquareFoot_Name_Alternate2</source><extracomment>square foot</extracomment><translation>кв. футов</translation></message>
 <message><source>eSSquareFoot_Name_Alternate3</source><extracomment>square foot</extracomment><translation>кв. фута</translation></message>
@@ -83,10 +85,12 @@
 <message><source>eSSquareFoot_Name_Alternate5</source><extracomment>square foot</extracomment><translation>квадратного фута</translation></message>
 <message><source>eSsqft_Alternate1</source><extracomment>square foot</extracomment><translation>кв. фут</translation></message>
 <message><source>eSsqft_Alternate2</source><extracomment>square foot</extracomment><translatorcomment>generated from «фут²»</translatorcomment><translation>фут2</translation></message>
+<message><source>eSsqft_Alternate3</source><extracomment>square foot</extracomment><translatorcomment>generated from «фут²»</translatorcomment><translation>фут^2</translation></message>
 <message><source>eSSquareYard_Name_Alternate1</source><extracomment>square yard</extracomment><translation>кв. ярдов</translation></message>
 <message><source>eSSquareYard_Name_Alternate2</source><extracomment>square yard</extracomment><translation>квадратных ярдов</translation></message>
 <message><source>eSsqyd_Alternate1</source><extracomment>square yard</extracomment><translation>кв. ярд</translation></message>
 <message><source>eSsqyd_Alternate2</source><extracomment>square yard</extracomment><translatorcomment>generated from «ярд²»</translatorcomment><translation>ярд2</translation></message>
+<message><source>eSsqyd_Alternate3</source><extracomment>square yard</extracomment><translatorcomment>generated from «ярд²»</translatorcomment><translation>ярд^2</translation></message>
 <message><source>eSAcre_Name_Alternate1</source><extracomment>acre</extracomment><translation>акра</translation></message>
 <message><source>eSAcre_Name_Alternate2</source><extracomment>acre</extracomment><translation>акров</translation></message>
 <message><source>eSAcre_Name_Alternate3</source><extracomment>acre</extracomment><translation>акры</translation></message>
@@ -97,19 +101,23 @@
 <message><source>eSSquareKilometer_Name_Alternate2</source><extracomment>square kilometer</extracomment><translation>квадратных километров</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate3</source><extracomment>square kilometer</extracomment><translation>квадратного километра</translation></message>
 <message><source>eSkm2_Alternate1</source><extracomment>square kilometer</extracomment><translatorcomment>generated from «км²»</translatorcomment><translation>км2</translation></message>
+<message><source>eSkm2_Alternate2</source><extracomment>square kilometer</extracomment><translatorcomment>generated from «км²»</translatorcomment><translation>км^2</translation></message>
 <message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>кв. миль</translation></message>
 <message><source>eSSquareMile_Name_Alternate2</source><extracomment>square mile</extracomment><translation>квадратных миль</translation></message>
 <message><source>eSSquareMile_Name_Alternate3</source><extracomment>square mile</extracomment><translation>квадратной мили</translation></message>
 <message><source>eSsqmi_Alternate1</source><extracomment>square mile</extracomment><translation>кв. миля</translation></message>
 <message><source>eSsqmi_Alternate2</source><extracomment>square mile</extracomment><translatorcomment>generated from «миля²»</translatorcomment><translation>миля2</translation></message>
+<message><source>eSsqmi_Alternate3</source><extracomment>square mile</extracomment><translatorcomment>generated from «миля²»</translatorcomment><translation>миля^2</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate1</source><extracomment>square centimeter</extracomment><translation>кв.см</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate2</source><extracomment>square centimeter</extracomment><translation>квадратных сантиметров</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate3</source><extracomment>square centimeter</extracomment><translation>квадратного сантиметра</translation></message>
 <message><source>eScm2_Alternate1</source><extracomment>square centimeter</extracomment><translatorcomment>generated from «см²»</translatorcomment><translation>см2</translation></message>
+<message><source>eScm2_Alternate2</source><extracomment>square centimeter</extracomment><translatorcomment>generated from «см²»</translatorcomment><translation>см^2</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate1</source><extracomment>square millimeter</extracomment><translation>кв.мм</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate2</source><extracomment>square millimeter</extracomment><translation>квадратных миллиметров</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate3</source><extracomment>square millimeter</extracomment><translation>квадратного миллиметра</translation></message>
 <message><source>eSmm2_Alternate1</source><extracomment>square millimeter</extracomment><translatorcomment>generated from «мм²»</translatorcomment><translation>мм2</translation></message>
+<message><source>eSmm2_Alternate2</source><extracomment>square millimeter</extracomment><translatorcomment>generated from «мм²»</translatorcomment><translation>мм^2</translation></message>
 <message><source>eSAre_Name_Alternate1</source><extracomment>are</extracomment><translation>сотка</translation></message>
 <message><source>eSAre_Name_Alternate2</source><extracomment>are</extracomment><translation>сотки</translation></message>
 <message><source>eSAre_Name_Alternate3</source><extracomment>are</extracomment><translation>соток</translation></message>
@@ -118,31 +126,45 @@
 <message><source>eSsqAWithRingAbove_Alternate1</source><extracomment>square angstrom</extracomment><translation>кв. Å</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate1</source><extracomment>square decimeter</extracomment><translation>кв.дм</translation></message>
 <message><source>eSdm2_Alternate1</source><extracomment>square decimeter</extracomment><translatorcomment>generated from «дм²»</translatorcomment><translation>дм2</translation></message>
+<message><source>eSdm2_Alternate2</source><extracomment>square decimeter</extracomment><translatorcomment>generated from «дм²»</translatorcomment><translation>дм^2</translation></message>
 <message><source>eSsqfur_Alternate1</source><extracomment>square furlong</extracomment><translation>кв. фурлонг</translation></message>
 <message><source>eSsqfur_Alternate2</source><extracomment>square furlong</extracomment><translatorcomment>generated from «фурлонг²»</translatorcomment><translation>фурлонг2</translation></message>
+<message><source>eSsqfur_Alternate3</source><extracomment>square furlong</extracomment><translatorcomment>generated from «фурлонг²»</translatorcomment><translation>фурлонг^2</translation></message>
 <message><source>eSGm2_Alternate1</source><extracomment>square gigameter</extracomment><translatorcomment>generated from «Гм²»</translatorcomment><translation>Гм2</translation></message>
+<message><source>eSGm2_Alternate2</source><extracomment>square gigameter</extracomment><translatorcomment>generated from «Гм²»</translatorcomment><translation>Гм^2</translation></message>
 <message><source>eSsqNL_Alternate1</source><extracomment>square nautical league</extracomment><translation>кв. мор. лига</translation></message>
 <message><source>eSsqNL_Alternate2</source><extracomment>square nautical league</extracomment><translatorcomment>generated from «мор. лига²»</translatorcomment><translation>мор. лига2</translation></message>
+<message><source>eSsqNL_Alternate3</source><extracomment>square nautical league</extracomment><translatorcomment>generated from «мор. лига²»</translatorcomment><translation>мор. лига^2</translation></message>
 <message><source>eSsqlea_Alternate1</source><extracomment>square league (statute)</extracomment><translation>кв. лига</translation></message>
 <message><source>eSsqlea_Alternate2</source><extracomment>square league (statute)</extracomment><translatorcomment>generated from «лига²»</translatorcomment><translation>лига2</translation></message>
+<message><source>eSsqlea_Alternate3</source><extracomment>square league (statute)</extracomment><translatorcomment>generated from «лига²»</translatorcomment><translation>лига^2</translation></message>
 <message><source>eSsqly_Alternate1</source><extracomment>square light-year</extracomment><translation>кв. св. год</translation></message>
 <message><source>eSsqly_Alternate2</source><extracomment>square light-year</extracomment><translatorcomment>generated from «св. год²»</translatorcomment><translation>св. год2</translation></message>
+<message><source>eSsqly_Alternate3</source><extracomment>square light-year</extracomment><translatorcomment>generated from «св. год²»</translatorcomment><translation>св. год^2</translation></message>
 <message><source>eSsqlnk_Alternate1</source><extracomment>square link</extracomment><translation>кв. линк</translation></message>
 <message><source>eSsqlnk_Alternate2</source><extracomment>square link</extracomment><translatorcomment>generated from «линк²»</translatorcomment><translation>линк2</translation></message>
+<message><source>eSsqlnk_Alternate3</source><extracomment>square link</extracomment><translatorcomment>generated from «линк²»</translatorcomment><translation>линк^2</translation></message>
 <message><source>eSsqmu_Alternate1</source><extracomment>square micron</extracomment><translation>кв. мк</translation></message>
 <message><source>eSsqmu_Alternate2</source><extracomment>square micron</extracomment><translatorcomment>generated from «мк²»</translatorcomment><translation>мк2</translation></message>
+<message><source>eSsqmu_Alternate3</source><extracomment>square micron</extracomment><translatorcomment>generated from «мк²»</translatorcomment><translation>мк^2</translation></message>
 <message><source>eSsqNM_Adm_Alternate1</source><extracomment>square mile (UK nautical)</extracomment><translation>кв. мор. миля (брит.)</translation></message>
 <message><source>eSsqNM_Adm_Alternate2</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «мор. миля² (брит.)»</translatorcomment><translation>мор. миля2 (брит.)</translation></message>
+<message><source>eSsqNM_Adm_Alternate3</source><extracomment>square mile (UK nautical)</extracomment><translatorcomment>generated from «мор. миля² (брит.)»</translatorcomment><translation>мор. миля^2 (брит.)</translation></message>
 <message><source>eSsqmi_Statute_Alternate1</source><extracomment>square mile (statute)</extracomment><translation>кв. миля (стат.)</translation></message>
 <message><source>eSsqmi_Statute_Alternate2</source><extracomment>square mile (statute)</extracomment><translatorcomment>generated from «миля² (стат.)»</translatorcomment><translation>миля2 (стат.)</translation></message>
+<message><source>eSsqmi_Statute_Alternate3</source><extracomment>square mile (statute)</extracomment><translatorcomment>generated from «миля² (стат.)»</translatorcomment><translation>миля^2 (стат.)</translation></message>
 <message><source>eSsqpc_Alternate1</source><extracomment>square parsec</extracomment><translation>кв. пк</translation></message>
 <message><source>eSsqpc_Alternate2</source><extracomment>square parsec</extracomment><translatorcomment>generated from «пк²»</translatorcomment><translation>пк2</translation></message>
+<message><source>eSsqpc_Alternate3</source><extracomment>square parsec</extracomment><translatorcomment>generated from «пк²»</translatorcomment><translation>пк^2</translation></message>
 <message><source>eSsqrd_Alternate1</source><extracomment>square perch</extracomment><translation>кв. род</translation></message>
 <message><source>eSsqrd_Alternate2</source><extracomment>square perch</extracomment><translatorcomment>generated from «род²»</translatorcomment><translation>род2</translation></message>
+<message><source>eSsqrd_Alternate3</source><extracomment>square perch</extracomment><translatorcomment>generated from «род²»</translatorcomment><translation>род^2</translation></message>
 <message><source>eSsqmil_Alternate1</source><extracomment>square mil</extracomment><translation>кв. мил</translation></message>
 <message><source>eSsqmil_Alternate2</source><extracomment>square mil</extracomment><translatorcomment>generated from «мил²»</translatorcomment><translation>мил2</translation></message>
+<message><source>eSsqmil_Alternate3</source><extracomment>square mil</extracomment><translatorcomment>generated from «мил²»</translatorcomment><translation>мил^2</translation></message>
 <message><source>eSsqAU_Alternate1</source><extracomment>square astronomical unit</extracomment><translation>кв. а. е.</translation></message>
 <message><source>eSsqAU_Alternate2</source><extracomment>square astronomical unit</extracomment><translatorcomment>generated from «а. е.²»</translatorcomment><translation>а. е.2</translation></message>
+<message><source>eSsqAU_Alternate3</source><extracomment>square astronomical unit</extracomment><translatorcomment>generated from «а. е.²»</translatorcomment><translation>а. е.^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Volume</name>
@@ -155,6 +177,7 @@
 <message><source>eSCubicCentimeter_Name_Alternate4</source><extracomment>cubic centimeter</extracomment><translation>кубик</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate5</source><extracomment>cubic centimeter</extracomment><translation>кубиков</translation></message>
 <message><source>eScm3_Alternate1</source><extracomment>cubic centimeter</extracomment><translatorcomment>generated from «см³»</translatorcomment><translation>см3</translation></message>
+<message><source>eScm3_Alternate2</source><extracomment>cubic centimeter</extracomment><translatorcomment>generated from «см³»</translatorcomment><translation>см^3</translation></message>
 <message><source>eSGallonImperial_Name_Alternate1</source><extracomment>gallon (imperial)</extracomment><translation>брит. гал</translation></message>
 <message><source>eSGallonImperial_Name_Alternate2</source><extracomment>gallon (imperial)</extracomment><translation>британский галлон</translation></message>
 <message><source>eSGallonImperial_Name_Alternate3</source><extracomment>gallon (imperial)</extracomment><translation>британских галлонов</translation></message>
@@ -172,11 +195,13 @@
 <message><source>eSCubicFoot_Name_Alternate5</source><extracomment>cubic foot</extracomment><translation>кубического фута</translation></message>
 <message><source>eScuft_Alternate1</source><extracomment>cubic foot</extracomment><translation>куб. фут</translation></message>
 <message><source>eScuft_Alternate2</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «фут³»</translatorcomment><translation>фут3</translation></message>
+<message><source>eScuft_Alternate3</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «фут³»</translatorcomment><translation>фут^3</translation></message>
 <message><source>eSCubicInch_Name_Alternate1</source><extracomment>cubic inch</extracomment><translation>куб.дюйм</translation></message>
 <message><source>eSCubicInch_Name_Alternate2</source><extracomment>cubic inch</extracomment><translation>куб. дюймов</translation></message>
 <message><source>eSCubicInch_Name_Alternate3</source><extracomment>cubic inch</extracomment><translation>кубических дюймов</translation></message>
 <message><source>eScuin_Alternate1</source><extracomment>cubic inch</extracomment><translation>куб. дюйм</translation></message>
 <message><source>eScuin_Alternate2</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «дюйм³»</translatorcomment><translation>дюйм3</translation></message>
+<message><source>eScuin_Alternate3</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «дюйм³»</translatorcomment><translation>дюйм^3</translation></message>
 <message><source>eSCubicMeter_Name_Alternate1</source><extracomment>cubic meter</extracomment><translation>куб.м</translation></message>
 <message><source>eSCubicMeter_Name_Alternate2</source><extracomment>cubic meter</extracomment><translation>кубометр</translation></message>
 <message><source>eSCubicMeter_Name_Alternate3</source><extracomment>cubic meter</extracomment><translation>кубометра</translation></message>
@@ -186,14 +211,17 @@
 <message><source>eSCubicMeter_Name_Alternate7</source><extracomment>cubic meter</extracomment><translation>кубического метра</translation></message>
 <message><source>eSCubicMeter_Name_Alternate8</source><extracomment>cubic meter</extracomment><translation>м.куб.</translation></message>
 <message><source>eSm3_Alternate1</source><extracomment>cubic meter</extracomment><translatorcomment>generated from «м³»</translatorcomment><translation>м3</translation></message>
+<message><source>eSm3_Alternate2</source><extracomment>cubic meter</extracomment><translatorcomment>generated from «м³»</translatorcomment><translation>м^3</translation></message>
 <message><source>eSCubicYard_Name_Alternate1</source><extracomment>cubic yard</extracomment><translation>куб. ярдов</translation></message>
 <message><source>eSCubicYard_Name_Alternate2</source><extracomment>cubic yard</extracomment><translation>кубических ярдов</translation></message>
 <message><source>eScuyd_Alternate1</source><extracomment>cubic yard</extracomment><translation>куб. ярд</translation></message>
 <message><source>eScuyd_Alternate2</source><extracomment>cubic yard</extracomment><translatorcomment>generated from «ярд³»</translatorcomment><translation>ярд3</translation></message>
+<message><source>eScuyd_Alternate3</source><extracomment>cubic yard</extracomment><translatorcomment>generated from «ярд³»</translatorcomment><translation>ярд^3</translation></message>
 <message><source>eSMilliliter_Name_Alternate1</source><extracomment>milliliter</extracomment><translation>миллилитра</translation></message>
 <message><source>eSMilliliter_Name_Alternate2</source><extracomment>milliliter</extracomment><translation>миллилитров</translation></message>
 <message><source>eSCubicMillimeter_Name_Alternate1</source><extracomment>cubic millimeter</extracomment><translation>куб.мм</translation></message>
 <message><source>eSmm3_Alternate1</source><extracomment>cubic millimeter</extracomment><translatorcomment>generated from «мм³»</translatorcomment><translation>мм3</translation></message>
+<message><source>eSmm3_Alternate2</source><extracomment>cubic millimeter</extracomment><translatorcomment>generated from «мм³»</translatorcomment><translation>мм^3</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate1</source><extracomment>barrel (petroleum)</extracomment><translation>баррель</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate2</source><extracomment>barrel (petroleum)</extracomment><translation>барреля</translation></message>
 <message><source>eSBarrelPetroleum_Name_Alternate3</source><extracomment>barrel (petroleum)</extracomment><translation>баррелей</translation></message>
@@ -201,38 +229,55 @@
 <message><source>eScuAWithRingAbove_Alternate1</source><extracomment>cubic angstrom</extracomment><translation>куб. Å</translation></message>
 <message><source>eScuAU_Alternate1</source><extracomment>cubic astronomical unit</extracomment><translation>куб. а. е.</translation></message>
 <message><source>eScuAU_Alternate2</source><extracomment>cubic astronomical unit</extracomment><translatorcomment>generated from «а. е.³»</translatorcomment><translation>а. е.3</translation></message>
+<message><source>eScuAU_Alternate3</source><extracomment>cubic astronomical unit</extracomment><translatorcomment>generated from «а. е.³»</translatorcomment><translation>а. е.^3</translation></message>
 <message><source>eScuch_Alternate1</source><extracomment>cubic chain</extracomment><translation>куб. чейн</translation></message>
 <message><source>eScuch_Alternate2</source><extracomment>cubic chain</extracomment><translatorcomment>generated from «чейн³»</translatorcomment><translation>чейн3</translation></message>
+<message><source>eScuch_Alternate3</source><extracomment>cubic chain</extracomment><translatorcomment>generated from «чейн³»</translatorcomment><translation>чейн^3</translation></message>
 <message><source>eScufm_Alternate1</source><extracomment>cubic fathom</extracomment><translation>куб. мор. саж.</translation></message>
 <message><source>eScufm_Alternate2</source><extracomment>cubic fathom</extracomment><translatorcomment>generated from «мор. саж.³»</translatorcomment><translation>мор. саж.3</translation></message>
+<message><source>eScufm_Alternate3</source><extracomment>cubic fathom</extracomment><translatorcomment>generated from «мор. саж.³»</translatorcomment><translation>мор. саж.^3</translation></message>
 <message><source>eScufur_Alternate1</source><extracomment>cubic furlong</extracomment><translation>куб. фурлонг</translation></message>
 <message><source>eScufur_Alternate2</source><extracomment>cubic furlong</extracomment><translatorcomment>generated from «фурлонг³»</translatorcomment><translation>фурлонг3</translation></message>
+<message><source>eScufur_Alternate3</source><extracomment>cubic furlong</extracomment><translatorcomment>generated from «фурлонг³»</translatorcomment><translation>фурлонг^3</translation></message>
 <message><source>eSGm3_Alternate1</source><extracomment>cubic gigameter</extracomment><translatorcomment>generated from «Гм³»</translatorcomment><translation>Гм3</translation></message>
+<message><source>eSGm3_Alternate2</source><extracomment>cubic gigameter</extracomment><translatorcomment>generated from «Гм³»</translatorcomment><translation>Гм^3</translation></message>
 <message><source>eScuNL_Alternate1</source><extracomment>cubic nautical league</extracomment><translation>куб. мор. лига</translation></message>
 <message><source>eScuNL_Alternate2</source><extracomment>cubic nautical league</extracomment><translatorcomment>generated from «мор. лига³»</translatorcomment><translation>мор. лига3</translation></message>
+<message><source>eScuNL_Alternate3</source><extracomment>cubic nautical league</extracomment><translatorcomment>generated from «мор. лига³»</translatorcomment><translation>мор. лига^3</translation></message>
 <message><source>eSculea_Alternate1</source><extracomment>cubic league (statute)</extracomment><translation>куб. лига</translation></message>
 <message><source>eSculea_Alternate2</source><extracomment>cubic league (statute)</extracomment><translatorcomment>generated from «лига³»</translatorcomment><translation>лига3</translation></message>
+<message><source>eSculea_Alternate3</source><extracomment>cubic league (statute)</extracomment><translatorcomment>generated from «лига³»</translatorcomment><translation>лига^3</translation></message>
 <message><source>eSculy_Alternate1</source><extracomment>cubic light-year</extracomment><translation>куб. св. год</translation></message>
 <message><source>eSculy_Alternate2</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «св. год³»</translatorcomment><translation>св. год3</translation></message>
+<message><source>eSculy_Alternate3</source><extracomment>cubic light-year</extracomment><translatorcomment>generated from «св. год³»</translatorcomment><translation>св. год^3</translation></message>
 <message><source>eSculnk_Alternate1</source><extracomment>cubic link</extracomment><translation>куб. линк</translation></message>
 <message><source>eSculnk_Alternate2</source><extracomment>cubic link</extracomment><translatorcomment>generated from «линк³»</translatorcomment><translation>линк3</translation></message>
+<message><source>eSculnk_Alternate3</source><extracomment>cubic link</extracomment><translatorcomment>generated from «линк³»</translatorcomment><translation>линк^3</translation></message>
 <message><source>eScumil_Alternate1</source><extracomment>cubic mil</extracomment><translation>куб. мил</translation></message>
 <message><source>eScumil_Alternate2</source><extracomment>cubic mil</extracomment><translatorcomment>generated from «мил³»</translatorcomment><translation>мил3</translation></message>
+<message><source>eScumil_Alternate3</source><extracomment>cubic mil</extracomment><translatorcomment>generated from «мил³»</translatorcomment><translation>мил^3</translation></message>
 <message><source>eScuNM_Adm_Alternate1</source><extracomment>cubic mile (UK nautical)</extracomment><translation>куб. мор. миля (брит.)</translation></message>
 <message><source>eScuNM_Adm_Alternate2</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «мор. миля³ (брит.)»</translatorcomment><translation>мор. миля3 (брит.)</translation></message>
+<message><source>eScuNM_Adm_Alternate3</source><extracomment>cubic mile (UK nautical)</extracomment><translatorcomment>generated from «мор. миля³ (брит.)»</translatorcomment><translation>мор. миля^3 (брит.)</translation></message>
 <message><source>eScumi_Alternate1</source><extracomment>cubic mile</extracomment><translation>куб. миля</translation></message>
 <message><source>eScumi_Alternate2</source><extracomment>cubic mile</extracomment><translatorcomment>generated from «миля³»</translatorcomment><translation>миля3</translation></message>
+<message><source>eScumi_Alternate3</source><extracomment>cubic mile</extracomment><translatorcomment>generated from «миля³»</translatorcomment><translation>миля^3</translation></message>
 <message><source>eScuNM_Alternate1</source><extracomment>cubic nautical mile</extracomment><translation>куб. мор. миля</translation></message>
 <message><source>eScuNM_Alternate2</source><extracomment>cubic nautical mile</extracomment><translatorcomment>generated from «мор. миля³»</translatorcomment><translation>мор. миля3</translation></message>
+<message><source>eScuNM_Alternate3</source><extracomment>cubic nautical mile</extracomment><translatorcomment>generated from «мор. миля³»</translatorcomment><translation>мор. миля^3</translation></message>
 <message><source>eScumi_Statute_Alternate1</source><extracomment>cubic mile (statute)</extracomment><translation>куб. миля (стат.)</translation></message>
 <message><source>eScumi_Statute_Alternate2</source><extracomment>cubic mile (statute)</extracomment><translatorcomment>generated from «миля³ (стат.)»</translatorcomment><translation>миля3 (стат.)</translation></message>
+<message><source>eScumi_Statute_Alternate3</source><extracomment>cubic mile (statute)</extracomment><translatorcomment>generated from «миля³ (стат.)»</translatorcomment><translation>миля^3 (стат.)</translation></message>
 <message><source>eScupc_Alternate1</source><extracomment>cubic parsec</extracomment><translation>куб. пк</translation></message>
 <message><source>eScupc_Alternate2</source><extracomment>cubic parsec</extracomment><translatorcomment>generated from «пк³»</translatorcomment><translation>пк3</translation></message>
+<message><source>eScupc_Alternate3</source><extracomment>cubic parsec</extracomment><translatorcomment>generated from «пк³»</translatorcomment><translation>пк^3</translation></message>
 <message><source>eScurd_Alternate1</source><extracomment>cubic perch</extracomment><translation>куб. род</translation></message>
 <message><source>eScurd_Alternate2</source><extracomment>cubic perch</extracomment><translatorcomment>generated from «род³»</translatorcomment><translation>род3</translation></message>
+<message><source>eScurd_Alternate3</source><extracomment>cubic perch</extracomment><translatorcomment>generated from «род³»</translatorcomment><translation>род^3</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>куб.дм</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>кубических дециметров</translation></message>
 <message><source>eSdm3_Alternate1</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «дм³»</translatorcomment><translation>дм3</translation></message>
+<message><source>eSdm3_Alternate2</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «дм³»</translatorcomment><translation>дм^3</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>
@@ -296,7 +341,9 @@
 <context>
 <name>UnitSymbol_AreaDensity</name>
 <message><source>eSgPersqm_Alternate1</source><extracomment>gram per square meter</extracomment><translatorcomment>generated from «г/м²»</translatorcomment><translation>г/м2</translation></message>
+<message><source>eSgPersqm_Alternate2</source><extracomment>gram per square meter</extracomment><translatorcomment>generated from «г/м²»</translatorcomment><translation>г/м^2</translation></message>
 <message><source>eSgPerin2_Alternate1</source><extracomment>gram per square inch</extracomment><translatorcomment>generated from «г/дюйм²»</translatorcomment><translation>г/дюйм2</translation></message>
+<message><source>eSgPerin2_Alternate2</source><extracomment>gram per square inch</extracomment><translatorcomment>generated from «г/дюйм²»</translatorcomment><translation>г/дюйм^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PartsPer</name>
@@ -335,11 +382,14 @@
 <name>UnitSymbol_Density</name>
 <message><source>eSKilogramPerCubicMeter_Name_Alternate1</source><extracomment>kilogram per cubic meter</extracomment><translation>кг/куб.м</translation></message>
 <message><source>eSkmPerm3_Alternate1</source><extracomment>kilogram per cubic meter</extracomment><translatorcomment>generated from «кг/м³»</translatorcomment><translation>кг/м3</translation></message>
+<message><source>eSkmPerm3_Alternate2</source><extracomment>kilogram per cubic meter</extracomment><translatorcomment>generated from «кг/м³»</translatorcomment><translation>кг/м^3</translation></message>
 </context>
 <context>
 <name>UnitSymbol_UnitWeight</name>
 <message><source>eSNPerm3_Alternate1</source><extracomment>newton per cubic meter</extracomment><translatorcomment>generated from «Н/м³»</translatorcomment><translation>Н/м3</translation></message>
+<message><source>eSNPerm3_Alternate2</source><extracomment>newton per cubic meter</extracomment><translatorcomment>generated from «Н/м³»</translatorcomment><translation>Н/м^3</translation></message>
 <message><source>eSkNPerm3_Alternate1</source><extracomment>kilonewton per cubic meter</extracomment><translatorcomment>generated from «кН/м³»</translatorcomment><translation>кН/м3</translation></message>
+<message><source>eSkNPerm3_Alternate2</source><extracomment>kilonewton per cubic meter</extracomment><translatorcomment>generated from «кН/м³»</translatorcomment><translation>кН/м^3</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Energy</name>
@@ -363,7 +413,9 @@
 <message><source>eSCubicMeterPerSecond_Name_Alternate1</source><extracomment>cubic meter per second</extracomment><translation>м³/сек</translation></message>
 <message><source>eSCubicMeterPerSecond_Name_Alternate2</source><extracomment>cubic meter per second</extracomment><translation>куб. м/сек</translation></message>
 <message><source>eSCubicMeterPerSecond_Name_Alternate3</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «м³/сек»</translatorcomment><translation>м3/сек</translation></message>
+<message><source>eSCubicMeterPerSecond_Name_Alternate4</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «м³/сек»</translatorcomment><translation>м^3/сек</translation></message>
 <message><source>eSm3Pers_Alternate1</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «м³/с»</translatorcomment><translation>м3/с</translation></message>
+<message><source>eSm3Pers_Alternate2</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «м³/с»</translatorcomment><translation>м^3/с</translation></message>
 <message><source>eSLiterPerSecond_Name_Alternate1</source><extracomment>liter per second</extracomment><translation>л/сек</translation></message>
 <message><source>eSLiterPerSecond_Name_Alternate2</source><extracomment>liter per second</extracomment><translation>литров в секунду</translation></message>
 <message><source>eSLiterPerSecond_Name_Alternate3</source><extracomment>liter per second</extracomment><translation>литра в секунду</translation></message>
@@ -374,26 +426,40 @@
 <message><source>eSLiterPerHour_Name_Alternate3</source><extracomment>liter per hour</extracomment><translation>литра в час</translation></message>
 <message><source>eSGallonPerMinute_Name_Alternate1</source><extracomment>gallon per minute</extracomment><translation>галлонов в минуту</translation></message>
 <message><source>eScm3Permin_Alternate1</source><extracomment>cubic centimeter per minute</extracomment><translatorcomment>generated from «см³/мин»</translatorcomment><translation>см3/мин</translation></message>
+<message><source>eScm3Permin_Alternate2</source><extracomment>cubic centimeter per minute</extracomment><translatorcomment>generated from «см³/мин»</translatorcomment><translation>см^3/мин</translation></message>
 <message><source>eSft3Perh_Alternate1</source><extracomment>cubic foot per hour</extracomment><translatorcomment>generated from «фут³/ч»</translatorcomment><translation>фут3/ч</translation></message>
+<message><source>eSft3Perh_Alternate2</source><extracomment>cubic foot per hour</extracomment><translatorcomment>generated from «фут³/ч»</translatorcomment><translation>фут^3/ч</translation></message>
 <message><source>eSCubicFootPerMinute_Name_Alternate1</source><extracomment>cubic foot per minute</extracomment><translation>куб. футов в минуту</translation></message>
 <message><source>eSft3Permin_Alternate1</source><extracomment>cubic foot per minute</extracomment><translatorcomment>generated from «фут³/мин»</translatorcomment><translation>фут3/мин</translation></message>
+<message><source>eSft3Permin_Alternate2</source><extracomment>cubic foot per minute</extracomment><translatorcomment>generated from «фут³/мин»</translatorcomment><translation>фут^3/мин</translation></message>
 <message><source>eSft3Pers_Alternate1</source><extracomment>cubic foot per second</extracomment><translatorcomment>generated from «фут³/с»</translatorcomment><translation>фут3/с</translation></message>
+<message><source>eSft3Pers_Alternate2</source><extracomment>cubic foot per second</extracomment><translatorcomment>generated from «фут³/с»</translatorcomment><translation>фут^3/с</translation></message>
 <message><source>eSin3Permin_Alternate1</source><extracomment>cubic inch per minute</extracomment><translatorcomment>generated from «дюйм³/мин»</translatorcomment><translation>дюйм3/мин</translation></message>
+<message><source>eSin3Permin_Alternate2</source><extracomment>cubic inch per minute</extracomment><translatorcomment>generated from «дюйм³/мин»</translatorcomment><translation>дюйм^3/мин</translation></message>
 <message><source>eSCubicMeterPerHour_Name_Alternate1</source><extracomment>cubic meter per hour</extracomment><translation>м³/час</translation></message>
 <message><source>eSCubicMeterPerHour_Name_Alternate2</source><extracomment>cubic meter per hour</extracomment><translation>куб.м/ч</translation></message>
 <message><source>eSCubicMeterPerHour_Name_Alternate3</source><extracomment>cubic meter per hour</extracomment><translation>куб. м/час</translation></message>
 <message><source>eSCubicMeterPerHour_Name_Alternate4</source><extracomment>cubic meter per hour</extracomment><translation>кубометров в час</translation></message>
 <message><source>eSCubicMeterPerHour_Name_Alternate5</source><extracomment>cubic meter per hour</extracomment><translatorcomment>generated from «м³/час»</translatorcomment><translation>м3/час</translation></message>
+<message><source>eSCubicMeterPerHour_Name_Alternate6</source><extracomment>cubic meter per hour</extracomment><translatorcomment>generated from «м³/час»</translatorcomment><translation>м^3/час</translation></message>
 <message><source>eSm3Perh_Alternate1</source><extracomment>cubic meter per hour</extracomment><translatorcomment>generated from «м³/ч»</translatorcomment><translation>м3/ч</translation></message>
+<message><source>eSm3Perh_Alternate2</source><extracomment>cubic meter per hour</extracomment><translatorcomment>generated from «м³/ч»</translatorcomment><translation>м^3/ч</translation></message>
 <message><source>eSm3Permin_Alternate1</source><extracomment>cubic meter per minute</extracomment><translatorcomment>generated from «м³/мин»</translatorcomment><translation>м3/мин</translation></message>
+<message><source>eSm3Permin_Alternate2</source><extracomment>cubic meter per minute</extracomment><translatorcomment>generated from «м³/мин»</translatorcomment><translation>м^3/мин</translation></message>
 <message><source>eScm3Pers_Alternate1</source><extracomment>cubic centimeter per second</extracomment><translatorcomment>generated from «см³/с»</translatorcomment><translation>см3/с</translation></message>
+<message><source>eScm3Pers_Alternate2</source><extracomment>cubic centimeter per second</extracomment><translatorcomment>generated from «см³/с»</translatorcomment><translation>см^3/с</translation></message>
 <message><source>eScm3Perh_Alternate1</source><extracomment>cubic centimeter per hour</extracomment><translatorcomment>generated from «см³/ч»</translatorcomment><translation>см3/ч</translation></message>
+<message><source>eScm3Perh_Alternate2</source><extracomment>cubic centimeter per hour</extracomment><translatorcomment>generated from «см³/ч»</translatorcomment><translation>см^3/ч</translation></message>
 <message><source>eSLiterPerDay_Name_Alternate1</source><extracomment>liter per day</extracomment><translation>л/сутки</translation></message>
 <message><source>eSft3Perd_Alternate1</source><extracomment>cubic foot per day</extracomment><translatorcomment>generated from «фут³/сут»</translatorcomment><translation>фут3/сут</translation></message>
+<message><source>eSft3Perd_Alternate2</source><extracomment>cubic foot per day</extracomment><translatorcomment>generated from «фут³/сут»</translatorcomment><translation>фут^3/сут</translation></message>
 <message><source>eSCubicMeterPerDay_Name_Alternate1</source><extracomment>cubic meter per day</extracomment><translation>м³/сутки</translation></message>
 <message><source>eSCubicMeterPerDay_Name_Alternate2</source><extracomment>cubic meter per day</extracomment><translatorcomment>generated from «м³/сутки»</translatorcomment><translation>м3/сутки</translation></message>
+<message><source>eSCubicMeterPerDay_Name_Alternate3</source><extracomment>cubic meter per day</extracomment><translatorcomment>generated from «м³/сутки»</translatorcomment><translation>м^3/сутки</translation></message>
 <message><source>eSm3Perd_Alternate1</source><extracomment>cubic meter per day</extracomment><translatorcomment>generated from «м³/сут»</translatorcomment><translation>м3/сут</translation></message>
+<message><source>eSm3Perd_Alternate2</source><extracomment>cubic meter per day</extracomment><translatorcomment>generated from «м³/сут»</translatorcomment><translation>м^3/сут</translation></message>
 <message><source>eSyd3Permin_Alternate1</source><extracomment>cubic yard per minute</extracomment><translatorcomment>generated from «ярд³/мин»</translatorcomment><translation>ярд3/мин</translation></message>
+<message><source>eSyd3Permin_Alternate2</source><extracomment>cubic yard per minute</extracomment><translatorcomment>generated from «ярд³/мин»</translatorcomment><translation>ярд^3/мин</translation></message>
 </context>
 <context>
 <name>UnitSymbol_MassFlowRate</name>
@@ -480,23 +546,32 @@
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>
 <message><source>eSWPerm3_Alternate1</source><extracomment>watt per cubic meter</extracomment><translatorcomment>generated from «Вт/м³»</translatorcomment><translation>Вт/м3</translation></message>
+<message><source>eSWPerm3_Alternate2</source><extracomment>watt per cubic meter</extracomment><translatorcomment>generated from «Вт/м³»</translatorcomment><translation>Вт/м^3</translation></message>
 <message><source>eSWPerft3_Alternate1</source><extracomment>watt per cubic foot</extracomment><translatorcomment>generated from «Вт/фут³»</translatorcomment><translation>Вт/фут3</translation></message>
+<message><source>eSWPerft3_Alternate2</source><extracomment>watt per cubic foot</extracomment><translatorcomment>generated from «Вт/фут³»</translatorcomment><translation>Вт/фут^3</translation></message>
 <message><source>eSBTUPerhft3_Alternate1</source><extracomment>British thermal unit per hour cubic foot</extracomment><translatorcomment>generated from «БТЕ/(ч·фут³)»</translatorcomment><translation>БТЕ/(ч·фут3)</translation></message>
+<message><source>eSBTUPerhft3_Alternate2</source><extracomment>British thermal unit per hour cubic foot</extracomment><translatorcomment>generated from «БТЕ/(ч·фут³)»</translatorcomment><translation>БТЕ/(ч·фут^3)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfArea</name>
 <message><source>eSWattPerSquareMeter_Name_Alternate1</source><extracomment>watt per square meter</extracomment><translation>Вт/кв.м</translation></message>
 <message><source>eSWPerm2_Alternate1</source><extracomment>watt per square meter</extracomment><translatorcomment>generated from «Вт/м²»</translatorcomment><translation>Вт/м2</translation></message>
+<message><source>eSWPerm2_Alternate2</source><extracomment>watt per square meter</extracomment><translatorcomment>generated from «Вт/м²»</translatorcomment><translation>Вт/м^2</translation></message>
 <message><source>eSkWPerm2_Alternate1</source><extracomment>kilowatt per square meter</extracomment><translatorcomment>generated from «кВт/м²»</translatorcomment><translation>кВт/м2</translation></message>
+<message><source>eSkWPerm2_Alternate2</source><extracomment>kilowatt per square meter</extracomment><translatorcomment>generated from «кВт/м²»</translatorcomment><translation>кВт/м^2</translation></message>
 <message><source>eSkWPerft2_Alternate1</source><extracomment>kilowatt per square foot</extracomment><translatorcomment>generated from «кВт/фут²»</translatorcomment><translation>кВт/фут2</translation></message>
+<message><source>eSkWPerft2_Alternate2</source><extracomment>kilowatt per square foot</extracomment><translatorcomment>generated from «кВт/фут²»</translatorcomment><translation>кВт/фут^2</translation></message>
 <message><source>eSWPerft2_Alternate1</source><extracomment>watt per square foot</extracomment><translatorcomment>generated from «Вт/фут²»</translatorcomment><translation>Вт/фут2</translation></message>
+<message><source>eSWPerft2_Alternate2</source><extracomment>watt per square foot</extracomment><translatorcomment>generated from «Вт/фут²»</translatorcomment><translation>Вт/фут^2</translation></message>
 <message><source>eSBTUPerhPerft2_Alternate1</source><extracomment>British thermal unit per hour square foot</extracomment><translatorcomment>generated from «БТЕ/(ч·фут²)»</translatorcomment><translation>БТЕ/(ч·фут2)</translation></message>
+<message><source>eSBTUPerhPerft2_Alternate2</source><extracomment>British thermal unit per hour square foot</extracomment><translatorcomment>generated from «БТЕ/(ч·фут²)»</translatorcomment><translation>БТЕ/(ч·фут^2)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Pressure</name>
 <message><source>eSBar_Name_Alternate1</source><extracomment>bar</extracomment><translation>бара</translation></message>
 <message><source>eSBar_Name_Alternate2</source><extracomment>bar</extracomment><translation>баров</translation></message>
 <message><source>eSkgPercm2_Alternate1</source><extracomment>kilogram per square centimeter</extracomment><translatorcomment>generated from «кг/см²»</translatorcomment><translation>кг/см2</translation></message>
+<message><source>eSkgPercm2_Alternate2</source><extracomment>kilogram per square centimeter</extracomment><translatorcomment>generated from «кг/см²»</translatorcomment><translation>кг/см^2</translation></message>
 <message><source>eSKilopascal_Name_Alternate1</source><extracomment>kilopascal</extracomment><translation>килопаскаля</translation></message>
 <message><source>eSKilopascal_Name_Alternate2</source><extracomment>kilopascal</extracomment><translation>килопаскалей</translation></message>
 <message><source>eSMegaPascal_Name_Alternate1</source><extracomment>mega pascal</extracomment><translation>мегапаскаля</translation></message>
@@ -508,55 +583,77 @@
 <message><source>eSPascal_Name_Alternate1</source><extracomment>pascal</extracomment><translation>паскаля</translation></message>
 <message><source>eSPascal_Name_Alternate2</source><extracomment>pascal</extracomment><translation>паскалей</translation></message>
 <message><source>eSlbfPerin2_Alternate1</source><extracomment>pound per square inch</extracomment><translatorcomment>generated from «фунт-сила/дюйм²»</translatorcomment><translation>фунт-сила/дюйм2</translation></message>
+<message><source>eSlbfPerin2_Alternate2</source><extracomment>pound per square inch</extracomment><translatorcomment>generated from «фунт-сила/дюйм²»</translatorcomment><translation>фунт-сила/дюйм^2</translation></message>
 <message><source>eSAtmosphereStandard_Name_Alternate1</source><extracomment>atmosphere (standard)</extracomment><translation>физ. атм</translation></message>
 <message><source>eSAtmosphereMetric_Name_Alternate1</source><extracomment>atmosphere (metric)</extracomment><translation>техн. атм</translation></message>
 <message><source>eSNewtonPerSquareMillimeter_Name_Alternate1</source><extracomment>newton per square millimeter</extracomment><translation>Н/кв.мм</translation></message>
 <message><source>eSNPermm2_Alternate1</source><extracomment>newton per square millimeter</extracomment><translatorcomment>generated from «Н/мм²»</translatorcomment><translation>Н/мм2</translation></message>
+<message><source>eSNPermm2_Alternate2</source><extracomment>newton per square millimeter</extracomment><translatorcomment>generated from «Н/мм²»</translatorcomment><translation>Н/мм^2</translation></message>
 <message><source>eSNPerm2_Alternate1</source><extracomment>newton per square meter</extracomment><translatorcomment>generated from «Н/м²»</translatorcomment><translation>Н/м2</translation></message>
+<message><source>eSNPerm2_Alternate2</source><extracomment>newton per square meter</extracomment><translatorcomment>generated from «Н/м²»</translatorcomment><translation>Н/м^2</translation></message>
 <message><source>eSdaNPermm2_Alternate1</source><extracomment>decanewton per square millimeter</extracomment><translatorcomment>generated from «даН/мм²»</translatorcomment><translation>даН/мм2</translation></message>
+<message><source>eSdaNPermm2_Alternate2</source><extracomment>decanewton per square millimeter</extracomment><translatorcomment>generated from «даН/мм²»</translatorcomment><translation>даН/мм^2</translation></message>
 <message><source>eSdaNPerm2_Alternate1</source><extracomment>decanewton per square meter</extracomment><translatorcomment>generated from «даН/м²»</translatorcomment><translation>даН/м2</translation></message>
+<message><source>eSdaNPerm2_Alternate2</source><extracomment>decanewton per square meter</extracomment><translatorcomment>generated from «даН/м²»</translatorcomment><translation>даН/м^2</translation></message>
 <message><source>eSKilonewtonPerSquareMeter_Name_Alternate1</source><extracomment>kilonewton per square meter</extracomment><translation>кН/кв.м</translation></message>
 <message><source>eSkNPerm2_Alternate1</source><extracomment>kilonewton per square meter</extracomment><translatorcomment>generated from «кН/м²»</translatorcomment><translation>кН/м2</translation></message>
+<message><source>eSkNPerm2_Alternate2</source><extracomment>kilonewton per square meter</extracomment><translatorcomment>generated from «кН/м²»</translatorcomment><translation>кН/м^2</translation></message>
 <message><source>eSMNPerm2_Alternate1</source><extracomment>meganewton per square meter</extracomment><translatorcomment>generated from «МН/м²»</translatorcomment><translation>МН/м2</translation></message>
+<message><source>eSMNPerm2_Alternate2</source><extracomment>meganewton per square meter</extracomment><translatorcomment>generated from «МН/м²»</translatorcomment><translation>МН/м^2</translation></message>
 <message><source>eSKilogramForcePerSquareMillimeter_Name_Alternate1</source><extracomment>kilogram force per square millimeter</extracomment><translation>кгс/мм²</translation></message>
 <message><source>eSKilogramForcePerSquareMillimeter_Name_Alternate2</source><extracomment>kilogram force per square millimeter</extracomment><translation>кгс/кв. мм</translation></message>
 <message><source>eSKilogramForcePerSquareMillimeter_Name_Alternate3</source><extracomment>kilogram force per square millimeter</extracomment><translatorcomment>generated from «кгс/мм²»</translatorcomment><translation>кгс/мм2</translation></message>
+<message><source>eSKilogramForcePerSquareMillimeter_Name_Alternate4</source><extracomment>kilogram force per square millimeter</extracomment><translatorcomment>generated from «кгс/мм²»</translatorcomment><translation>кгс/мм^2</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate1</source><extracomment>kilogram force per square centimeter</extracomment><translation>кгс/см²</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate2</source><extracomment>kilogram force per square centimeter</extracomment><translation>кгс/кв. см</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate3</source><extracomment>kilogram force per square centimeter</extracomment><translation>кгс/кв.см</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate4</source><extracomment>kilogram force per square centimeter</extracomment><translatorcomment>generated from «кгс/см²»</translatorcomment><translation>кгс/см2</translation></message>
+<message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate5</source><extracomment>kilogram force per square centimeter</extracomment><translatorcomment>generated from «кгс/см²»</translatorcomment><translation>кгс/см^2</translation></message>
 <message><source>eSKilogramForcePerSquareMeter_Name_Alternate1</source><extracomment>kilogram force per square meter</extracomment><translation>кгс/м²</translation></message>
 <message><source>eSKilogramForcePerSquareMeter_Name_Alternate2</source><extracomment>kilogram force per square meter</extracomment><translation>кгс/кв. м</translation></message>
 <message><source>eSKilogramForcePerSquareMeter_Name_Alternate3</source><extracomment>kilogram force per square meter</extracomment><translatorcomment>generated from «кгс/м²»</translatorcomment><translation>кгс/м2</translation></message>
+<message><source>eSKilogramForcePerSquareMeter_Name_Alternate4</source><extracomment>kilogram force per square meter</extracomment><translatorcomment>generated from «кгс/м²»</translatorcomment><translation>кгс/м^2</translation></message>
 <message><source>eSTonForcePerSquareCentimeter_Name_Alternate1</source><extracomment>ton force per square centimeter</extracomment><translation>тс/см²</translation></message>
 <message><source>eSTonForcePerSquareCentimeter_Name_Alternate2</source><extracomment>ton force per square centimeter</extracomment><translatorcomment>generated from «тс/см²»</translatorcomment><translation>тс/см2</translation></message>
+<message><source>eSTonForcePerSquareCentimeter_Name_Alternate3</source><extracomment>ton force per square centimeter</extracomment><translatorcomment>generated from «тс/см²»</translatorcomment><translation>тс/см^2</translation></message>
 <message><source>eSTonForcePerSquareMeter_Name_Alternate1</source><extracomment>ton force per square meter</extracomment><translation>тс/м²</translation></message>
 <message><source>eSTonForcePerSquareMeter_Name_Alternate2</source><extracomment>ton force per square meter</extracomment><translation>тс/кв. м</translation></message>
 <message><source>eSTonForcePerSquareMeter_Name_Alternate3</source><extracomment>ton force per square meter</extracomment><translatorcomment>generated from «тс/м²»</translatorcomment><translation>тс/м2</translation></message>
+<message><source>eSTonForcePerSquareMeter_Name_Alternate4</source><extracomment>ton force per square meter</extracomment><translatorcomment>generated from «тс/м²»</translatorcomment><translation>тс/м^2</translation></message>
 <message><source>eSTonForcePerSquareFoot_Name_Alternate1</source><extracomment>ton force per square foot</extracomment><translation>тс/фут²</translation></message>
 <message><source>eSTonForcePerSquareFoot_Name_Alternate2</source><extracomment>ton force per square foot</extracomment><translation>тс/кв. фут</translation></message>
 <message><source>eSTonForcePerSquareFoot_Name_Alternate3</source><extracomment>ton force per square foot</extracomment><translatorcomment>generated from «тс/фут²»</translatorcomment><translation>тс/фут2</translation></message>
+<message><source>eSTonForcePerSquareFoot_Name_Alternate4</source><extracomment>ton force per square foot</extracomment><translatorcomment>generated from «тс/фут²»</translatorcomment><translation>тс/фут^2</translation></message>
 <message><source>eSKipPerSquareInch_Name_Alternate1</source><extracomment>kip per square inch</extracomment><translation>кип/дюйм²</translation></message>
 <message><source>eSKipPerSquareInch_Name_Alternate2</source><extracomment>kip per square inch</extracomment><translation>кип/кв. дюйм</translation></message>
 <message><source>eSKipPerSquareInch_Name_Alternate3</source><extracomment>kip per square inch</extracomment><translatorcomment>generated from «кип/дюйм²»</translatorcomment><translation>кип/дюйм2</translation></message>
+<message><source>eSKipPerSquareInch_Name_Alternate4</source><extracomment>kip per square inch</extracomment><translatorcomment>generated from «кип/дюйм²»</translatorcomment><translation>кип/дюйм^2</translation></message>
 <message><source>eSKipPerSquareFoot_Name_Alternate1</source><extracomment>kip per square foot</extracomment><translation>кип/фут²</translation></message>
 <message><source>eSKipPerSquareFoot_Name_Alternate2</source><extracomment>kip per square foot</extracomment><translation>кип/кв. фут</translation></message>
 <message><source>eSKipPerSquareFoot_Name_Alternate3</source><extracomment>kip per square foot</extracomment><translatorcomment>generated from «кип/фут²»</translatorcomment><translation>кип/фут2</translation></message>
+<message><source>eSKipPerSquareFoot_Name_Alternate4</source><extracomment>kip per square foot</extracomment><translatorcomment>generated from «кип/фут²»</translatorcomment><translation>кип/фут^2</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate1</source><extracomment>pound force per square foot</extracomment><translation>фунт-сила/фут²</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate2</source><extracomment>pound force per square foot</extracomment><translation>фунт-сила/кв. фут</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate3</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «фунт-сила/фут²»</translatorcomment><translation>фунт-сила/фут2</translation></message>
+<message><source>eSPoundForcePerSquareFoot_Name_Alternate4</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «фунт-сила/фут²»</translatorcomment><translation>фунт-сила/фут^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearForceScale</name>
 <message><source>eSm2PerN_Alternate1</source><extracomment>square meter per newton</extracomment><translatorcomment>generated from «м²/Н»</translatorcomment><translation>м2/Н</translation></message>
+<message><source>eSm2PerN_Alternate2</source><extracomment>square meter per newton</extracomment><translatorcomment>generated from «м²/Н»</translatorcomment><translation>м^2/Н</translation></message>
 <message><source>eSm2PerkN_Alternate1</source><extracomment>square meter per kilonewton</extracomment><translatorcomment>generated from «м²/кН»</translatorcomment><translation>м2/кН</translation></message>
+<message><source>eSm2PerkN_Alternate2</source><extracomment>square meter per kilonewton</extracomment><translatorcomment>generated from «м²/кН»</translatorcomment><translation>м^2/кН</translation></message>
 <message><source>eSft2Perkip_Alternate1</source><extracomment>square foot per kip</extracomment><translatorcomment>generated from «фут²/кип»</translatorcomment><translation>фут2/кип</translation></message>
+<message><source>eSft2Perkip_Alternate2</source><extracomment>square foot per kip</extracomment><translatorcomment>generated from «фут²/кип»</translatorcomment><translation>фут^2/кип</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AreaForceScale</name>
 <message><source>eSm3PerN_Alternate1</source><extracomment>cubic meter per newton</extracomment><translatorcomment>generated from «м³/Н»</translatorcomment><translation>м3/Н</translation></message>
+<message><source>eSm3PerN_Alternate2</source><extracomment>cubic meter per newton</extracomment><translatorcomment>generated from «м³/Н»</translatorcomment><translation>м^3/Н</translation></message>
 <message><source>eSm3PerkN_Alternate1</source><extracomment>cubic meter per kilonewton</extracomment><translatorcomment>generated from «м³/кН»</translatorcomment><translation>м3/кН</translation></message>
+<message><source>eSm3PerkN_Alternate2</source><extracomment>cubic meter per kilonewton</extracomment><translatorcomment>generated from «м³/кН»</translatorcomment><translation>м^3/кН</translation></message>
 <message><source>eSft3Perkip_Alternate1</source><extracomment>cubic foot per kip</extracomment><translatorcomment>generated from «фут³/кип»</translatorcomment><translation>фут3/кип</translation></message>
+<message><source>eSft3Perkip_Alternate2</source><extracomment>cubic foot per kip</extracomment><translatorcomment>generated from «фут³/кип»</translatorcomment><translation>фут^3/кип</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearMoment</name>
@@ -715,8 +812,11 @@
 <name>UnitSymbol_Acceleration</name>
 <message><source>eSMeterPerSecondSquared_Name_Alternate1</source><extracomment>meter per second squared</extracomment><translation>м/сек²</translation></message>
 <message><source>eSMeterPerSecondSquared_Name_Alternate2</source><extracomment>meter per second squared</extracomment><translatorcomment>generated from «м/сек²»</translatorcomment><translation>м/сек2</translation></message>
+<message><source>eSMeterPerSecondSquared_Name_Alternate3</source><extracomment>meter per second squared</extracomment><translatorcomment>generated from «м/сек²»</translatorcomment><translation>м/сек^2</translation></message>
 <message><source>eSmPers2_Alternate1</source><extracomment>meter per second squared</extracomment><translatorcomment>generated from «м/с²»</translatorcomment><translation>м/с2</translation></message>
+<message><source>eSmPers2_Alternate2</source><extracomment>meter per second squared</extracomment><translatorcomment>generated from «м/с²»</translatorcomment><translation>м/с^2</translation></message>
 <message><source>eSftPers2_Alternate1</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «фут/с²»</translatorcomment><translation>фут/с2</translation></message>
+<message><source>eSftPers2_Alternate2</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «фут/с²»</translatorcomment><translation>фут/с^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Voltage</name>
@@ -740,6 +840,7 @@
 <message><source>eSLuxIlluminance_Name_Alternate2</source><extracomment>Lux (Illuminance)</extracomment><translation>люкса</translation></message>
 <message><source>eSLuxIlluminance_Name_Alternate3</source><extracomment>Lux (Illuminance)</extracomment><translation>люксов</translation></message>
 <message><source>eSlmPerft2_Alternate1</source><extracomment>footcandle</extracomment><translatorcomment>generated from «лм/фут²»</translatorcomment><translation>лм/фут2</translation></message>
+<message><source>eSlmPerft2_Alternate2</source><extracomment>footcandle</extracomment><translatorcomment>generated from «лм/фут²»</translatorcomment><translation>лм/фут^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LuminousFlux</name>
@@ -749,11 +850,14 @@
 <context>
 <name>UnitSymbol_Luminance</name>
 <message><source>eScdPerm2_Alternate1</source><extracomment>candela per square meter</extracomment><translatorcomment>generated from «кд/м²»</translatorcomment><translation>кд/м2</translation></message>
+<message><source>eScdPerm2_Alternate2</source><extracomment>candela per square meter</extracomment><translatorcomment>generated from «кд/м²»</translatorcomment><translation>кд/м^2</translation></message>
 <message><source>eScdPerft2_Alternate1</source><extracomment>candela per square foot</extracomment><translatorcomment>generated from «кд/фут²»</translatorcomment><translation>кд/фут2</translation></message>
+<message><source>eScdPerft2_Alternate2</source><extracomment>candela per square foot</extracomment><translatorcomment>generated from «кд/фут²»</translatorcomment><translation>кд/фут^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LuminousEmittance</name>
 <message><source>eSlx_LE_Alternate1</source><extracomment>lux (emittance)</extracomment><translatorcomment>generated from «лм/м²»</translatorcomment><translation>лм/м2</translation></message>
+<message><source>eSlx_LE_Alternate2</source><extracomment>lux (emittance)</extracomment><translatorcomment>generated from «лм/м²»</translatorcomment><translation>лм/м^2</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Friction</name>
@@ -765,37 +869,54 @@
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translation>Вт/м²К</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate3</source><extracomment>watt per square meter kelvin</extracomment><translation>Вт/(м²*К)</translation></message>
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate4</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/м²·К»</translatorcomment><translation>Вт/м2·К</translation></message>
-<message><source>eSWattPerSquareMeterKelvin_Name_Alternate5</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/м²К»</translatorcomment><translation>Вт/м2К</translation></message>
-<message><source>eSWattPerSquareMeterKelvin_Name_Alternate6</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/(м²*К)»</translatorcomment><translation>Вт/(м2*К)</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate5</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/м²·К»</translatorcomment><translation>Вт/м^2·К</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate6</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/м²К»</translatorcomment><translation>Вт/м2К</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate7</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/м²К»</translatorcomment><translation>Вт/м^2К</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate8</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/(м²*К)»</translatorcomment><translation>Вт/(м2*К)</translation></message>
+<message><source>eSWattPerSquareMeterKelvin_Name_Alternate9</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/(м²*К)»</translatorcomment><translation>Вт/(м^2*К)</translation></message>
 <message><source>eSWPerm2K_Alternate1</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/(м²·К)»</translatorcomment><translation>Вт/(м2·К)</translation></message>
+<message><source>eSWPerm2K_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/(м²·К)»</translatorcomment><translation>Вт/(м^2·К)</translation></message>
 <message><source>eSBTUPerhft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «БТЕ/(ч·фут²·°F)»</translatorcomment><translation>БТЕ/(ч·фут2·°F)</translation></message>
+<message><source>eSBTUPerhft2DegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «БТЕ/(ч·фут²·°F)»</translatorcomment><translation>БТЕ/(ч·фут^2·°F)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AirflowDensity</name>
 <message><source>eSm3Persm2_Alternate1</source><extracomment>cubic meter per second square meter</extracomment><translatorcomment>generated from «м³/(с·м²)»</translatorcomment><translation>м3/(с·м2)</translation></message>
+<message><source>eSm3Persm2_Alternate2</source><extracomment>cubic meter per second square meter</extracomment><translatorcomment>generated from «м³/(с·м²)»</translatorcomment><translation>м^3/(с·м^2)</translation></message>
 <message><source>eSft3Perminft2_Alternate1</source><extracomment>cubic foot per minute square foot</extracomment><translatorcomment>generated from «фут³/(мин·фут²)»</translatorcomment><translation>фут3/(мин·фут2)</translation></message>
+<message><source>eSft3Perminft2_Alternate2</source><extracomment>cubic foot per minute square foot</extracomment><translatorcomment>generated from «фут³/(мин·фут²)»</translatorcomment><translation>фут^3/(мин·фут^2)</translation></message>
 <message><source>eSLPersm2_Alternate1</source><extracomment>liter per second square meter</extracomment><translatorcomment>generated from «л/(с·м²)»</translatorcomment><translation>л/(с·м2)</translation></message>
+<message><source>eSLPersm2_Alternate2</source><extracomment>liter per second square meter</extracomment><translatorcomment>generated from «л/(с·м²)»</translatorcomment><translation>л/(с·м^2)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AirflowDividedByVolume</name>
 <message><source>eSm3Persm3_Alternate1</source><extracomment>cubic meter per second cubic meter</extracomment><translatorcomment>generated from «м³/(с·м³)»</translatorcomment><translation>м3/(с·м3)</translation></message>
+<message><source>eSm3Persm3_Alternate2</source><extracomment>cubic meter per second cubic meter</extracomment><translatorcomment>generated from «м³/(с·м³)»</translatorcomment><translation>м^3/(с·м^3)</translation></message>
 <message><source>eSft3Perminft3_Alternate1</source><extracomment>cubic foot per minute cubic foot</extracomment><translatorcomment>generated from «фут³/(мин·фут³)»</translatorcomment><translation>фут3/(мин·фут3)</translation></message>
+<message><source>eSft3Perminft3_Alternate2</source><extracomment>cubic foot per minute cubic foot</extracomment><translatorcomment>generated from «фут³/(мин·фут³)»</translatorcomment><translation>фут^3/(мин·фут^3)</translation></message>
 <message><source>eSLPersm3_Alternate1</source><extracomment>liter per second cubic meter</extracomment><translatorcomment>generated from «л/(с·м³)»</translatorcomment><translation>л/(с·м3)</translation></message>
+<message><source>eSLPersm3_Alternate2</source><extracomment>liter per second cubic meter</extracomment><translatorcomment>generated from «л/(с·м³)»</translatorcomment><translation>л/(с·м^3)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AirflowDividedByPower</name>
 <message><source>eSm3PersW_Alternate1</source><extracomment>cubic meter per second watt</extracomment><translatorcomment>generated from «м³/(с·Вт)»</translatorcomment><translation>м3/(с·Вт)</translation></message>
+<message><source>eSm3PersW_Alternate2</source><extracomment>cubic meter per second watt</extracomment><translatorcomment>generated from «м³/(с·Вт)»</translatorcomment><translation>м^3/(с·Вт)</translation></message>
 <message><source>eScfmPerton_Alternate1</source><extracomment>cubic foot per minute ton of refrigeration</extracomment><translatorcomment>generated from «фут³/(мин·т хол.)»</translatorcomment><translation>фут3/(мин·т хол.)</translation></message>
+<message><source>eScfmPerton_Alternate2</source><extracomment>cubic foot per minute ton of refrigeration</extracomment><translatorcomment>generated from «фут³/(мин·т хол.)»</translatorcomment><translation>фут^3/(мин·т хол.)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AreaDividedByPower</name>
 <message><source>eSm2PerW_Alternate1</source><extracomment>square meter per watt</extracomment><translatorcomment>generated from «м²/Вт»</translatorcomment><translation>м2/Вт</translation></message>
+<message><source>eSm2PerW_Alternate2</source><extracomment>square meter per watt</extracomment><translatorcomment>generated from «м²/Вт»</translatorcomment><translation>м^2/Вт</translation></message>
 <message><source>eSm2PerkW_Alternate1</source><extracomment>square meter per kilowatt</extracomment><translatorcomment>generated from «м²/кВт»</translatorcomment><translation>м2/кВт</translation></message>
+<message><source>eSm2PerkW_Alternate2</source><extracomment>square meter per kilowatt</extracomment><translatorcomment>generated from «м²/кВт»</translatorcomment><translation>м^2/кВт</translation></message>
 <message><source>eSft2PerkBTUPerh_Alternate1</source><extracomment>square foot per thousand british thermal unit per hour</extracomment><translatorcomment>generated from «фут²/(тыс. БТЕ/ч)»</translatorcomment><translation>фут2/(тыс. БТЕ/ч)</translation></message>
+<message><source>eSft2PerkBTUPerh_Alternate2</source><extracomment>square foot per thousand british thermal unit per hour</extracomment><translatorcomment>generated from «фут²/(тыс. БТЕ/ч)»</translatorcomment><translation>фут^2/(тыс. БТЕ/ч)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_MomentScale</name>
 <message><source>eSs2Permkg_Alternate1</source><extracomment>square second per meter kilogram</extracomment><translatorcomment>generated from «с²/(м·кг)»</translatorcomment><translation>с2/(м·кг)</translation></message>
+<message><source>eSs2Permkg_Alternate2</source><extracomment>square second per meter kilogram</extracomment><translatorcomment>generated from «с²/(м·кг)»</translatorcomment><translation>с^2/(м·кг)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_CoefficientOfThermalExpansion</name>
