@@ -62,7 +62,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         return ecNotAQuantity;
     ParseArena arena;
     // The numbers that open the text, one straight after the other.
-    SymbolList leading(arena.Resource());
+    SymbolList leading(&arena);
     const wchar_t* rest = text;
     while (*rest != L'\0' && leading.size() <= kMaxSymbols) {
         size_t length = AppendNumber(numberTokens, rest, leading);
@@ -75,11 +75,13 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
 
     // The pattern walk: the formatter's compiled strings, literal by literal and number by
     // number, sharing the leading numbers without owning them.
-    SymbolList working(leading.begin(), leading.end(), arena.Resource());
-    const PatternNode* node = &parseSymbols;
+    SymbolList working(&arena);
+    const PatternNode* node = nullptr;
     size_t length = 0;
-    if (!leading.empty())
-        node = Step(node, L"", &length);
+    if (!parseSymbols.next.IsEmpty()) {
+        working.assign(leading.begin(), leading.end());
+        node = leading.empty() ? &parseSymbols : Step(&parseSymbols, L"", &length);
+    }
     const wchar_t* at = rest;
     while (node != nullptr && *at != L'\0') {
         node = Step(node, at, &length);

@@ -26,6 +26,8 @@ int ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* valu
                NumberFlags* flags) {
     if (text == nullptr || value == nullptr)
         return -1;
+    if (tokens.StartsNoNumber(*text))
+        return 0;
     size_t length = 0;
     int token = tokens.ClassAt(text, &length);
     if (token < 0)

@@ -7,17 +7,24 @@ const NumberTokenTable::Token NumberTokenTable::kTokens[15] = {
 };
 
 void NumberTokenTable::Register(const std::wstring& text, int tokenClass) {
-    if (tokenClass >= 0 && tokenClass < 15)
+    if (tokenClass >= 0 && tokenClass < 15) {
         tokens_.Insert(text.c_str(), &kTokens[tokenClass], false, true);
+        texts_[text] = tokenClass;
+    }
     UpdateKnown();
 }
 
 void NumberTokenTable::Remove(const std::wstring& text) {
     tokens_.Erase(text.c_str());
+    texts_.erase(text);
     UpdateKnown();
 }
 
 void NumberTokenTable::UpdateKnown() {
+    otherStarts_.clear();
+    for (const auto& entry : texts_)
+        if (!entry.first.empty() && (entry.first[0] < 0 || entry.first[0] >= kAsciiEnd))
+            otherStarts_.push_back(entry.first[0]);
     for (wchar_t c = 1; c < kAsciiEnd; ++c) {
         const wchar_t text[2] = {c, L'\0'};
         Known& known = ascii_[c];

@@ -2,6 +2,11 @@
 
 #include "units/number/TextTrie.h"
 
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
 namespace velmar::platform::core::units {
 
 // The texts of a formatter's number settings and what each one is: the ten native digits, the
@@ -23,8 +28,6 @@ public:
     void Register(const std::wstring& text, int tokenClass);
     // Removes text from the table.
     void Remove(const std::wstring& text);
-    // The class of the longest token at text and its length; -1 when no token (not even the
-    // empty one) starts there, or for a null or empty text.
     // The digit value of c when c is a one-character digit token and no longer token starts
     // with it; -1 otherwise. Lets the scanner run through digits without the trie.
     int DigitAt(wchar_t c) const {
@@ -34,6 +37,16 @@ public:
                    : -1;
     }
 
+    // Whether no token but the empty one starts with c, so that no number starts there.
+    bool StartsNoNumber(wchar_t c) const {
+        if (c >= 0 && c < kAsciiEnd)
+            return ascii_[c].tokenClass != kUnknown &&
+                   (ascii_[c].tokenClass < 0 || ascii_[c].length == 0);
+        return std::find(otherStarts_.begin(), otherStarts_.end(), c) == otherStarts_.end();
+    }
+
+    // The class of the longest token at text and its length; -1 when no token (not even the
+    // empty one) starts there, or for a null or empty text.
     int ClassAt(const wchar_t* text, size_t* length) const {
         if (text == nullptr || *text == L'\0')
             return -1;
@@ -63,7 +76,9 @@ private:
     void UpdateKnown();
 
     TextTrie<const Token> tokens_;
+    std::map<std::wstring, int> texts_; // the registered texts, as in the trie
     Known ascii_[kAsciiEnd];
+    std::vector<wchar_t> otherStarts_; // the first characters of tokens, beyond ASCII
 };
 
 } // namespace velmar::platform::core::units

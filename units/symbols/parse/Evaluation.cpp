@@ -62,12 +62,34 @@ bool IsAngle(const int* target) {
     return std::all_of(target, target + 7, [](int exponent) { return exponent == 0; });
 }
 
+// Whether the catalogue gives the target's dimension to the group. The dimension of the group's
+// first unit is the only one it can be, so the answer is an equality of tags, once the
+// catalogue has been asked whether the group is that dimension's group at all.
+bool IsDimensionOf(int group, const int* target) {
+    struct Known {
+        explicit Known(int group) {
+            const UnitsConfig* config = UnitsConfig::GetInstance();
+            const UnitConverter* first = config->FindConverter(group | 1);
+            if (first != nullptr) {
+                std::copy_n(first->GetDimTag(), 7, dimension);
+                primary = config->FindUnitGroup(dimension) == group;
+            }
+        }
+        DimensionTag dimension{};
+        bool primary = false;
+    };
+    static const Known length(kLengthGroup);
+    static const Known time(kTimeGroup);
+    const Known& known = group == kLengthGroup ? length : time;
+    return known.primary && std::equal(target, target + 7, known.dimension);
+}
+
 bool IsLength(const int* target) {
-    return UnitsConfig::GetInstance()->FindUnitGroup(Tag(target)) == kLengthGroup;
+    return IsDimensionOf(kLengthGroup, target);
 }
 
 bool IsTime(const int* target) {
-    return UnitsConfig::GetInstance()->FindUnitGroup(Tag(target)) == kTimeGroup;
+    return IsDimensionOf(kTimeGroup, target);
 }
 
 int ConvertWith(int unit, double value, const int* target, double* base) {
