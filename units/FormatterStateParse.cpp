@@ -2,6 +2,7 @@
 // parsing patterns first and the general reading of numbers and symbol texts second.
 #include "units/FormatterState.h"
 
+#include "units/ParseReport.h"
 #include "units/UnitSymbolTable.h"
 #include "units/number/NumberScanner.h"
 #include "units/symbols/parse/Evaluation.h"
@@ -14,6 +15,7 @@
 #include <ViVuzaZadur/UnitsConfig.h>
 
 #include <cmath>
+#include <cwchar>
 
 namespace velmar::platform::core::units {
 
@@ -35,6 +37,19 @@ size_t AppendNumber(const NumberTokenTable& tokens, const wchar_t* text, SymbolL
     return static_cast<size_t>(length);
 }
 
+// Notes for diagnostics where the last element of the list was read.
+void NotePiece(ParseReport* report, const SymbolList& list, const wchar_t* text, const wchar_t* at,
+               size_t length) {
+    if (report != nullptr)
+        report->NotePiece(list.back(), static_cast<size_t>(at - text), length);
+}
+
+ErrorCode TooLong(ParseReport* report) {
+    if (report != nullptr)
+        report->NoteProblemAt(ppTooLong, 0, 0);
+    return ecNotAQuantity;
+}
+
 // The child of a pattern node under the longest of its literals at text, and that literal's
 // length; null when none starts there.
 const PatternNode* Step(const PatternNode* node, const wchar_t* text, size_t* length) {
@@ -44,22 +59,35 @@ const PatternNode* Step(const PatternNode* node, const wchar_t* text, size_t* le
 } // namespace
 
 ErrorCode FormatterState::Parse(const wchar_t* text, double& value, int unit) const {
+    ParseReport* report = ParseReport::Current();
     const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unit);
+    if (converter == nullptr) {
+        if (report != nullptr)
+            report->NoteProblemAt(ppUnknownUnit, 0, 0);
+        return ecNotAQuantity;
+    }
     double base = 0;
     double result = 0;
-    if (converter == nullptr ||
-        Parse(text, base, converter->GetDimTag(), unit & 0xff000) != ecSuccess ||
-        converter->FromBase(base, converter->GetDimTag(), &result) != ecSuccess ||
-        !std::isfinite(result))
+    if (Parse(text, base, converter->GetDimTag(), unit & 0xff000) != ecSuccess)
         return ecNotAQuantity;
+    if (converter->FromBase(base, converter->GetDimTag(), &result) != ecSuccess ||
+        !std::isfinite(result)) {
+        if (report != nullptr)
+            report->NoteProblemAt(ppNotFinite, 0, std::wcslen(text));
+        return ecNotAQuantity;
+    }
     value = result;
     return ecSuccess;
 }
 
 ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const DimensionTag& dimension,
                                 int group) const {
-    if (text == nullptr || *text == L'\0')
+    ParseReport* report = ParseReport::Current();
+    if (text == nullptr || *text == L'\0') {
+        if (report != nullptr)
+            report->NoteProblemAt(ppEmptyText, 0, 0);
         return ecNotAQuantity;
+    }
     ParseArena arena;
     // The numbers that open the text, one straight after the other.
     SymbolList leading(&arena);
@@ -68,10 +96,11 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         size_t length = AppendNumber(numberTokens, rest, leading);
         if (length == 0)
             break;
+        NotePiece(report, leading, text, rest, length);
         rest += length;
     }
     if (leading.size() > kMaxSymbols)
-        return ecNotAQuantity;
+        return TooLong(report);
 
     // The pattern walk: the formatter's compiled strings, literal by literal and number by
     // number, sharing the leading numbers without owning them.
@@ -103,18 +132,25 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         // The general reading: numbers, and the texts of the fixed symbols and of this locale's
         // unit symbols (then en-US's), longest first.
         working = std::move(leading);
+        if (report != nullptr)
+            report->ClearProblems();
         const ParseSymbolRegistry& registry = ParseSymbolRegistry::Instance();
         for (at = rest; *at != L'\0';) {
             if (working.size() > kMaxSymbols)
-                return ecNotAQuantity;
+                return TooLong(report);
             if (size_t read = AppendNumber(numberTokens, at, working)) {
+                NotePiece(report, working, text, at, read);
                 at += read;
                 continue;
             }
             IParseSymbol* symbol = registry.Lookup(at, &length, symbols, fallbackSymbols);
-            if (symbol == nullptr)
+            if (symbol == nullptr) {
+                if (report != nullptr)
+                    report->NoteProblemAt(ppUnknownText, static_cast<size_t>(at - text), 1);
                 return ecNotAQuantity;
+            }
             working.emplace_back(symbol, false);
+            NotePiece(report, working, text, at, length);
             at += length;
         }
         if (EvaluateList(working, dimension) != 0) {
@@ -135,8 +171,15 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
     const UnitConverter* result =
         static_cast<ResultSymbol*>(working.front().symbol)->GetConverter();
     double base = 0;
-    if (result->ToBase(1.0, &base, dimension) != ecSuccess || !std::isfinite(base))
+    ErrorCode converted = result->ToBase(1.0, &base, dimension);
+    if (converted != ecSuccess || !std::isfinite(base)) {
+        if (report != nullptr) {
+            report->NoteProblemAt(converted != ecSuccess ? ppWrongDimension : ppNotFinite, 0,
+                                  std::wcslen(text));
+            report->NoteFound(result->GetDimTag());
+        }
         return ecNotAQuantity;
+    }
     value = base;
     return ecSuccess;
 }

@@ -145,6 +145,8 @@ public:
                                          size_t bufferSize) const;
 
 private:
+    friend class ParseDiagnostics;
+
     // The base value of the quantity, which must have the dimension; a bare number takes the
     // default unit of group (0: the dimension's group). ecFailure when that unit has no symbol.
     ErrorCode Parse(const wchar_t* text, double& value, const int (&dimension)[7], int group) const;

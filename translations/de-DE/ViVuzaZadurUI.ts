@@ -858,4 +858,25 @@
 <message><source>oersted</source><translation>Oersted</translation></message>
 <message><source>Ampere per meter</source><translation>Ampere pro Meter</translation></message>
 </context>
+<context>
+<name>ParseProblem</name>
+<message><source>The text is a quantity.</source><translation>Der Text ist eine Größe.</translation></message>
+<message><source>There is nothing to read.</source><translation>Es gibt nichts zu lesen.</translation></message>
+<message><source>There is no unit to read the text in.</source><translation>Es gibt keine Einheit, in der der Text gelesen werden kann.</translation></message>
+<message><source>“%1” is no number and no unit symbol.</source><translation>„%1“ ist weder eine Zahl noch ein Einheitenzeichen.</translation></message>
+<message><source>Wrong kind of quantity: %2 instead of %3.</source><translation>Falsche Größenart: %2 statt %3.</translation></message>
+<message><source>The unit “%1” has no number before it.</source><translation>Vor der Einheit „%1“ steht keine Zahl.</translation></message>
+<message><source>“%1” does not fit: a unit or a mark is missing.</source><translation>„%1“ passt nicht: Es fehlt eine Einheit oder ein Zeichen.</translation></message>
+<message><source>The operator “%1” has nothing to apply to.</source><translation>Der Operator „%1“ hat nichts, worauf er wirken kann.</translation></message>
+<message><source>“%1” is no exponent: a power is a whole number from 1 to 64.</source><translation>„%1“ ist kein Exponent: Eine Potenz ist eine ganze Zahl von 1 bis 64.</translation></message>
+<message><source>The parenthesis “%1” has no partner, or parentheses nest too deep.</source><translation>Die Klammer „%1“ hat kein Gegenstück, oder die Klammern sind zu tief geschachtelt.</translation></message>
+<message><source>The denominator “%1” must be above zero.</source><translation>Der Nenner „%1“ muss größer als null sein.</translation></message>
+<message><source>“%1” means nothing at this place.</source><translation>„%1“ bedeutet an dieser Stelle nichts.</translation></message>
+<message><source>The minutes “%1” need a prime (').</source><translation>Die Minuten „%1“ brauchen einen Strich (').</translation></message>
+<message><source>The minutes “%1” cannot be negative.</source><translation>Die Minuten „%1“ können nicht negativ sein.</translation></message>
+<message><source>A bearing angle is at most 90°: “%1”.</source><translation>Ein Kurswinkel beträgt höchstens 90°: „%1“.</translation></message>
+<message><source>A bearing begins with N or S.</source><translation>Ein Kurswinkel beginnt mit N oder S.</translation></message>
+<message><source>The value is too large.</source><translation>Der Wert ist zu groß.</translation></message>
+<message><source>The text is too long for a quantity.</source><translation>Der Text ist zu lang für eine Größe.</translation></message>
+</context>
 </TS>

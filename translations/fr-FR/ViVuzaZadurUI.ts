@@ -858,4 +858,25 @@
 <message><source>oersted</source><translation>œrsted</translation></message>
 <message><source>Ampere per meter</source><translation>ampère par mètre</translation></message>
 </context>
+<context>
+<name>ParseProblem</name>
+<message><source>The text is a quantity.</source><translation>Le texte est une grandeur.</translation></message>
+<message><source>There is nothing to read.</source><translation>Il n’y a rien à lire.</translation></message>
+<message><source>There is no unit to read the text in.</source><translation>Il n’y a pas d’unité dans laquelle lire le texte.</translation></message>
+<message><source>“%1” is no number and no unit symbol.</source><translation>« %1 » n’est ni un nombre ni un symbole d’unité.</translation></message>
+<message><source>Wrong kind of quantity: %2 instead of %3.</source><translation>Mauvaise nature de grandeur : %2 au lieu de %3.</translation></message>
+<message><source>The unit “%1” has no number before it.</source><translation>L’unité « %1 » n’est précédée d’aucun nombre.</translation></message>
+<message><source>“%1” does not fit: a unit or a mark is missing.</source><translation>« %1 » ne convient pas : il manque une unité ou un signe.</translation></message>
+<message><source>The operator “%1” has nothing to apply to.</source><translation>L’opérateur « %1 » ne s’applique à rien.</translation></message>
+<message><source>“%1” is no exponent: a power is a whole number from 1 to 64.</source><translation>« %1 » n’est pas un exposant : une puissance est un entier de 1 à 64.</translation></message>
+<message><source>The parenthesis “%1” has no partner, or parentheses nest too deep.</source><translation>La parenthèse « %1 » n’a pas de pendant, ou les parenthèses sont trop imbriquées.</translation></message>
+<message><source>The denominator “%1” must be above zero.</source><translation>Le dénominateur « %1 » doit être supérieur à zéro.</translation></message>
+<message><source>“%1” means nothing at this place.</source><translation>« %1 » ne signifie rien à cet endroit.</translation></message>
+<message><source>The minutes “%1” need a prime (').</source><translation>Les minutes « %1 » demandent un prime (').</translation></message>
+<message><source>The minutes “%1” cannot be negative.</source><translation>Les minutes « %1 » ne peuvent pas être négatives.</translation></message>
+<message><source>A bearing angle is at most 90°: “%1”.</source><translation>Un angle de gisement vaut au plus 90° : « %1 ».</translation></message>
+<message><source>A bearing begins with N or S.</source><translation>Un gisement commence par N ou S.</translation></message>
+<message><source>The value is too large.</source><translation>La valeur est trop grande.</translation></message>
+<message><source>The text is too long for a quantity.</source><translation>Le texte est trop long pour une grandeur.</translation></message>
+</context>
 </TS>

@@ -858,4 +858,25 @@
 <message><source>oersted</source><translation>эрстед</translation></message>
 <message><source>Ampere per meter</source><translation>ампер на метр</translation></message>
 </context>
+<context>
+<name>ParseProblem</name>
+<message><source>The text is a quantity.</source><translation>Текст является величиной.</translation></message>
+<message><source>There is nothing to read.</source><translation>Нечего читать.</translation></message>
+<message><source>There is no unit to read the text in.</source><translation>Нет единицы, в которой можно прочитать текст.</translation></message>
+<message><source>“%1” is no number and no unit symbol.</source><translation>«%1» не является ни числом, ни обозначением единицы.</translation></message>
+<message><source>Wrong kind of quantity: %2 instead of %3.</source><translation>Неверный род величины: %2 вместо %3.</translation></message>
+<message><source>The unit “%1” has no number before it.</source><translation>Перед единицей «%1» нет числа.</translation></message>
+<message><source>“%1” does not fit: a unit or a mark is missing.</source><translation>«%1» не подходит: не хватает единицы или знака.</translation></message>
+<message><source>The operator “%1” has nothing to apply to.</source><translation>Оператору «%1» не к чему применяться.</translation></message>
+<message><source>“%1” is no exponent: a power is a whole number from 1 to 64.</source><translation>«%1» не является показателем степени: степень — целое число от 1 до 64.</translation></message>
+<message><source>The parenthesis “%1” has no partner, or parentheses nest too deep.</source><translation>У скобки «%1» нет пары, или скобки вложены слишком глубоко.</translation></message>
+<message><source>The denominator “%1” must be above zero.</source><translation>Знаменатель «%1» должен быть больше нуля.</translation></message>
+<message><source>“%1” means nothing at this place.</source><translation>«%1» в этом месте ничего не означает.</translation></message>
+<message><source>The minutes “%1” need a prime (').</source><translation>Минутам «%1» нужен штрих (').</translation></message>
+<message><source>The minutes “%1” cannot be negative.</source><translation>Минуты «%1» не могут быть отрицательными.</translation></message>
+<message><source>A bearing angle is at most 90°: “%1”.</source><translation>Угол румба не больше 90°: «%1».</translation></message>
+<message><source>A bearing begins with N or S.</source><translation>Румб начинается с N или S.</translation></message>
+<message><source>The value is too large.</source><translation>Значение слишком велико.</translation></message>
+<message><source>The text is too long for a quantity.</source><translation>Текст слишком длинный для величины.</translation></message>
+</context>
 </TS>

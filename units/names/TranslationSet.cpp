@@ -136,6 +136,10 @@ QString TranslationSet::SymbolText(const UnitSymbolKeyRow& row) const {
     }
 }
 
+QString TranslationSet::Translate(const char* context, const char* source) const {
+    return TranslateUtf8(nameTranslator, context, source);
+}
+
 QString TranslationSet::SymbolContext(int symbolId) const {
     return QStringLiteral("UnitSymbol_") + StringUtil::GetUnitGlobalName(symbolId & 0xff000);
 }

@@ -37,6 +37,8 @@ public:
     QString SymbolText(int symbolId) const;
     // The text of a row of UnitSymbolKeys, by its kind.
     QString SymbolText(const UnitSymbolKeyRow& row) const;
+    // A text of the name file in context, or source when it has no translation.
+    QString Translate(const char* context, const char* source) const;
     // "UnitSymbol_" and the global name of the symbol's group: the translation context of the
     // symbol's text and alternates.
     QString SymbolContext(int symbolId) const;

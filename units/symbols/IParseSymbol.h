@@ -26,6 +26,7 @@ public:
         DoublePrimeKind = 1u << 8,
         EastKind = 1u << 9,
         WestKind = 1u << 10,
+        RightParenthesisKind = 1u << 11,
     };
 
     explicit IParseSymbol(unsigned kinds = 0) : kinds(kinds) {}

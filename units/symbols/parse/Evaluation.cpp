@@ -2,6 +2,7 @@
 // take part in it.
 #include "units/symbols/parse/Evaluation.h"
 
+#include "units/ParseReport.h"
 #include "units/number/NumberFlags.h"
 #include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
@@ -45,8 +46,10 @@ bool ReadFraction(SymbolList& list, SymbolList::iterator e, double* v) {
         return false;
     auto numerator = std::prev(division);
     auto* a = As<NumberSymbol>(numerator);
-    if (a == nullptr || !(b->value > 0))
+    if (a == nullptr)
         return false;
+    if (!(b->value > 0))
+        return Fail(ppZeroDenominator, e) == 0;
     *v = a->value / b->value;
     if (numerator == list.begin())
         return true;
@@ -122,18 +125,53 @@ bool IsNegative(const NumberSymbol& number) {
 
 } // namespace evaluation
 
+namespace {
+
+// Why a symbol fails that did not say so itself, by what it is.
+ParseProblem ProblemOf(const IParseSymbol& symbol) {
+    if (symbol.kinds & (IParseSymbol::NumberKind | IParseSymbol::ResultKind))
+        return ppMissingUnit;
+    if (symbol.kinds & IParseSymbol::OperandKind)
+        return ppMissingNumber;
+    if (symbol.kinds & (IParseSymbol::LeftParenthesisKind | IParseSymbol::RightParenthesisKind))
+        return ppUnbalancedParenthesis;
+    if (symbol.kinds & IParseSymbol::OperatorKind)
+        return ppMisplacedOperator;
+    return ppMisplacedMark;
+}
+
+} // namespace
+
 int EvaluateList(SymbolList& list, const int* targetDimension) {
     if (list.empty())
         return 1;
+    ParseReport* report = ParseReport::Current();
     for (bool firstPass : {true, false}) {
         size_t budget = StepBudget(list);
         for (auto position = list.begin(); position != list.end();) {
-            if (budget-- == 0 ||
-                position->symbol->Evaluate(list, position, firstPass, targetDimension) != 0)
+            if (budget-- == 0)
                 return 1;
+            if (report == nullptr) {
+                if (position->symbol->Evaluate(list, position, firstPass, targetDimension) != 0)
+                    return 1;
+                continue;
+            }
+            // Diagnosing: a symbol that fails without saying why fails by what it is.
+            const SymbolRef* element = &*position;
+            ParseProblem problem = ProblemOf(*position->symbol);
+            int count = report->Count();
+            if (position->symbol->Evaluate(list, position, firstPass, targetDimension) != 0) {
+                if (report->Count() == count)
+                    report->NoteProblem(problem, element);
+                return 1;
+            }
         }
     }
-    return !list.empty() && Is<ResultSymbol>(list.begin()) ? 0 : 1;
+    if (!list.empty() && Is<ResultSymbol>(list.begin()))
+        return 0;
+    if (report != nullptr && !list.empty())
+        report->NoteProblem(ProblemOf(*list.front().symbol), &list.front());
+    return 1;
 }
 
 // A number attaches to what follows it. Standing last, it is either a lone number, which the

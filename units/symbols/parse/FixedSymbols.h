@@ -59,7 +59,8 @@ public:
 
 class RightParenthesisSymbol : public OperatorSymbol {
 public:
-    RightParenthesisSymbol() : OperatorSymbol(0, TakesLeft) {}
+    static constexpr unsigned kKind = RightParenthesisKind;
+    RightParenthesisSymbol() : OperatorSymbol(0, TakesLeft, kKind) {}
     int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                  const int* targetDimension) const override;
     int Apply(SymbolList&, SymbolList::iterator&) const override { return 0; }

@@ -5,6 +5,7 @@
 // Degrees, minutes and seconds are folded from left to right into one number of the smallest
 // unit written: the degree sign turns «d° m'» into minutes, the prime turns «m' s"» into seconds
 // (and «f' i"» into inches), and the double prime or a bearing letter converts the total.
+#include "units/ParseReport.h"
 #include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
@@ -81,12 +82,14 @@ int BearingEnd(SymbolList& list, SymbolList::iterator& position, const int* targ
     if (mark == list.begin() || !Is<DoublePrimeSymbol>(mark))
         return 1;
     auto* seconds = As<NumberSymbol>(std::prev(mark));
-    // Without a pole the quadrant is unknown: «45° E» is no bearing.
-    if (seconds == nullptr || std::prev(mark) != list.begin() || pole == Pole::None)
+    if (seconds == nullptr || std::prev(mark) != list.begin())
         return 1;
+    // Without a pole the quadrant is unknown: «45° E» is no bearing.
+    if (pole == Pole::None)
+        return Fail(ppBearingWithoutPole, position);
     double s = seconds->value;
     if (!(s >= 0 && s <= kQuarterTurn))
-        return 1;
+        return Fail(ppBearingOutOfRange, std::prev(mark));
     bool north = pole == Pole::North;
     double angle = east ? (north ? kQuarterTurn - s : s - kQuarterTurn)
                         : (north ? s + kQuarterTurn : -kQuarterTurn - s);
@@ -239,10 +242,13 @@ int DegreeSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, boo
         return 0;
     }
     auto* minutes = As<NumberSymbol>(after);
-    auto prime = std::next(after);
-    if (minutes == nullptr || IsNegative(*minutes) || prime == list.end() ||
-        !Is<PrimeSymbol>(prime))
+    if (minutes == nullptr)
         return 1;
+    if (IsNegative(*minutes))
+        return Fail(ppNegativeMinutes, after);
+    auto prime = std::next(after);
+    if (prime == list.end() || !Is<PrimeSymbol>(prime))
+        return Fail(ppMinutesWithoutPrime, after);
     double total = IsNegative(*degrees) ? degrees->value * 60 - minutes->value
                                         : degrees->value * 60 + minutes->value;
     ReplaceWithNumber(before, total, degrees->flags);
@@ -351,8 +357,10 @@ int DoublePrimeSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position
             // x is a denominator.
             auto numerator = std::prev(before);
             auto* a = As<NumberSymbol>(numerator);
-            if (!Is<DivisionSymbol>(before) || a == nullptr || x->value == 0)
+            if (!Is<DivisionSymbol>(before) || a == nullptr)
                 return 1;
+            if (x->value == 0)
+                return Fail(ppZeroDenominator, last);
             if (numerator == list.begin()) {
                 total = a->value / x->value;
             } else {

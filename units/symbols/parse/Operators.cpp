@@ -1,4 +1,5 @@
 // The operators of unit expressions: products, quotients, powers and parentheses.
+#include "units/ParseReport.h"
 #include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
@@ -34,19 +35,22 @@ bool HasConverter(SymbolList::const_iterator element) {
     return operand != nullptr && operand->GetConverter() != nullptr;
 }
 
-// Whether a combined unit is still a quantity: exponents within range, a finite factor.
-bool IsSane(const GenericConverter& converter) {
+// Whether a combined unit is still a quantity: exponents within range, a finite factor. The
+// element is the operator that combined it, for diagnostics.
+bool IsSane(const GenericConverter& converter, SymbolList::const_iterator element) {
     for (int exponent : converter.GetDimTag())
         if (exponent > kMaxExponent || exponent < -kMaxExponent)
-            return false;
-    return std::isfinite(converter.GetFactor()) && converter.GetFactor() != 0;
+            return Fail(ppBadExponent, element) == 0;
+    if (!std::isfinite(converter.GetFactor()) || converter.GetFactor() == 0)
+        return Fail(ppNotFinite, element) == 0;
+    return true;
 }
 
 // Puts a new operand of the converter in place of the element, and erases count elements after
 // it; position is left on the new operand. 1 when the unit is no sane quantity.
 int ReplaceOperand(SymbolList& list, SymbolList::iterator element, const GenericConverter& unit,
                    int count, SymbolList::iterator& position) {
-    if (!IsSane(unit))
+    if (!IsSane(unit, position))
         return 1;
     // The erased elements may include the operator being applied.
     element->Reset(new GenericOperand(unit), true);
@@ -80,7 +84,7 @@ int ApplyPower(SymbolList& list, SymbolList::iterator& position, int power, int 
     GenericConverter unit = base;
     for (int i = 1; i < power; ++i) {
         unit = unit * base;
-        if (!IsSane(unit))
+        if (!IsSane(unit, position))
             return 1;
     }
     return ReplaceOperand(list, operand, unit, 1 + extra, position);
@@ -152,11 +156,11 @@ int CaretSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
     if (position == list.begin() || next == list.end())
         return 1;
     auto* exponent = As<NumberSymbol>(next);
-    if (exponent == nullptr || (exponent->flags & DecimalSeparatorSeen) != 0)
+    if (exponent == nullptr)
         return 1;
     double value = std::trunc(exponent->value);
-    if (!(value >= 1 && value <= kMaxPower))
-        return 1;
+    if ((exponent->flags & DecimalSeparatorSeen) != 0 || !(value >= 1 && value <= kMaxPower))
+        return Fail(ppBadExponent, next);
     return ApplyPower(list, position, static_cast<int>(value), 1);
 }
 

@@ -1,0 +1,116 @@
+#include <ViVuzaZadurUI/ParseDiagnostics.h>
+#include <ViVuzaZadurUI/UnitsFormatter.h>
+#include <ViVuzaZadurUI/UnitsManager.h>
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+constexpr int kMeter = 0x2001;
+constexpr int kInch = 0x2016;
+constexpr int kDegree = 0x8002;
+constexpr int kSquareMeter = 0x3001;
+constexpr int kMeterPerSecond = 0x28001;
+
+struct BadText {
+    const wchar_t* text;
+    int unit;
+    ParseProblem problem;
+    size_t position;
+    size_t length;
+    int foundGroup = 0;
+};
+
+void PrintTo(const BadText& c, std::ostream* out) {
+    *out << "«" << QString::fromWCharArray(c.text).toStdString() << "»";
+}
+
+class Diagnoses : public ::testing::TestWithParam<BadText> {
+protected:
+    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
+};
+
+// A text that is not a quantity gives the same result as Parse, leaves the value alone, and
+// tells the reason and the characters it is about.
+TEST_P(Diagnoses, TellWhatAndWhere) {
+    const BadText& c = GetParam();
+    UnitsFormatter formatter(L"en-US");
+    double value = -1;
+    ParseDiagnosis diagnosis;
+    ErrorCode result = ParseDiagnostics::Parse(formatter, c.text, value, c.unit, diagnosis);
+    double plain = -1;
+    EXPECT_EQ(result, formatter.Parse(c.text, plain, c.unit));
+    EXPECT_EQ(result, c.problem == ppNone ? ecSuccess : ecNotAQuantity);
+    EXPECT_EQ(value, plain);
+    EXPECT_EQ(diagnosis.problem, c.problem);
+    if (c.problem != ppNone) {
+        EXPECT_EQ(diagnosis.position, c.position);
+        EXPECT_EQ(diagnosis.length, c.length);
+        EXPECT_EQ(diagnosis.foundGroup, c.foundGroup);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Diagnoses,
+    ::testing::Values(BadText{L"5 m", kMeter, ppNone, 0, 0},
+                      BadText{L"", kMeter, ppEmptyText, 0, 0},
+                      BadText{L"5 m", 0x45001, ppUnknownUnit, 0, 0},
+                      BadText{L"5 ft 6 inn", kInch, ppUnknownText, 7, 3},
+                      BadText{L"5 @", kMeter, ppUnknownText, 2, 1},
+                      BadText{L"5 m", kDegree, ppWrongDimension, 0, 3, 0x2000},
+                      BadText{L"5\u00b0", kInch, ppWrongDimension, 0, 2, 0x8000},
+                      BadText{L"5'6\"", 0x5001, ppWrongDimension, 0, 4, 0x2000},
+                      BadText{L"m", kMeter, ppMissingNumber, 0, 1},
+                      BadText{L"5 m 3", kMeter, ppMissingUnit, 4, 1},
+                      BadText{L"5 m\u00b7/s", kMeterPerSecond, ppMisplacedOperator, 3, 1},
+                      BadText{L"5 s^2.5", kSquareMeter, ppBadExponent, 4, 3},
+                      BadText{L"5 s^0", kSquareMeter, ppBadExponent, 4, 1},
+                      BadText{L"5 m)", kMeter, ppUnbalancedParenthesis, 3, 1},
+                      BadText{L"1/0 m", kMeter, ppZeroDenominator, 2, 1},
+                      BadText{L"5' 1/0\"", kInch, ppZeroDenominator, 5, 1},
+                      BadText{L"45\u00b030", kDegree, ppMinutesWithoutPrime, 3, 2},
+                      BadText{L"45\u00b0-30'", kDegree, ppNegativeMinutes, 3, 3},
+                      BadText{L"N 100\u00b0 E", kDegree, ppBearingOutOfRange, 2, 3},
+                      BadText{L"45\u00b0 E", kDegree, ppBearingWithoutPole, 4, 1},
+                      BadText{L"1e999 m", kMeter, ppNotFinite, 0, 7}));
+
+struct Sentence {
+    const wchar_t* locale;
+    const wchar_t* text;
+    int unit;
+    const char* expected;
+};
+
+class Messages : public ::testing::TestWithParam<Sentence> {
+protected:
+    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
+};
+
+// Messages name the text in question and the kinds of quantity, in the formatter's language.
+TEST_P(Messages, AreInTheFormattersLanguage) {
+    const Sentence& c = GetParam();
+    UnitsFormatter formatter(c.locale);
+    double value = 0;
+    ParseDiagnosis diagnosis;
+    ASSERT_EQ(ParseDiagnostics::Parse(formatter, c.text, value, c.unit, diagnosis), ecNotAQuantity);
+    EXPECT_EQ(ParseDiagnostics::Message(formatter, c.text, c.unit, diagnosis).toStdString(),
+              c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shipped, Messages,
+    ::testing::Values(
+        Sentence{L"en-US", L"5 ft 6 inn", kInch,
+                 "\u201cinn\u201d is no number and no unit symbol."},
+        Sentence{L"en-US", L"5 m", kDegree, "Wrong kind of quantity: Length instead of Angle."},
+        Sentence{L"de-DE", L"5 m", kDegree, "Falsche Größenart: Länge statt Winkel."},
+        Sentence{L"de-DE", L"45\u00b030", kDegree,
+                 "Die Minuten \u201e30\u201c brauchen einen Strich (')."},
+        Sentence{L"fr-FR", L"1/0 m", kMeter, "Le dénominateur « 0 » doit être supérieur à zéro."},
+        Sentence{L"ru-RU", L"5 м 3", kMeter, "«3» не подходит: не хватает единицы или знака."}));
+
+} // namespace

@@ -1,0 +1,169 @@
+#include <ViVuzaZadurUI/ParseDiagnostics.h>
+
+#include "units/FormatterState.h"
+#include "units/ParseReport.h"
+
+#include <ViVuzaZadur/UnitConverter.h>
+#include <ViVuzaZadur/UnitsConfig.h>
+#include <ViVuzaZadurUI/UnitsFormatter.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <iterator>
+
+namespace velmar::platform::core::units {
+
+namespace {
+
+// The sentence of each problem, in English; the translations are in the name file of each
+// locale, context "ParseProblem". %1 is the text in question, %2 the kind of quantity found,
+// %3 the kind asked for.
+const char* const kMessages[] = {
+    "The text is a quantity.",
+    "There is nothing to read.",
+    "There is no unit to read the text in.",
+    "\u201c%1\u201d is no number and no unit symbol.",
+    "Wrong kind of quantity: %2 instead of %3.",
+    "The unit \u201c%1\u201d has no number before it.",
+    "\u201c%1\u201d does not fit: a unit or a mark is missing.",
+    "The operator \u201c%1\u201d has nothing to apply to.",
+    "\u201c%1\u201d is no exponent: a power is a whole number from 1 to 64.",
+    "The parenthesis \u201c%1\u201d has no partner, or parentheses nest too deep.",
+    "The denominator \u201c%1\u201d must be above zero.",
+    "\u201c%1\u201d means nothing at this place.",
+    "The minutes \u201c%1\u201d need a prime (').",
+    "The minutes \u201c%1\u201d cannot be negative.",
+    "A bearing angle is at most 90\u00b0: \u201c%1\u201d.",
+    "A bearing begins with N or S.",
+    "The value is too large.",
+    "The text is too long for a quantity.",
+};
+
+// Problems of how the pieces fit together, which a text of another kind of quantity would not
+// have: «5°» read as a length fails at its degree sign, but it is an angle.
+bool MayBeAnotherKind(ParseProblem problem) {
+    return problem == ppMissingNumber || problem == ppMissingUnit ||
+           problem == ppMisplacedOperator || problem == ppMisplacedMark;
+}
+
+bool IsLetter(wchar_t c) {
+    return QChar::isLetter(static_cast<char32_t>(c));
+}
+
+// The whole word around an unknown character: «inn», not its last «n».
+void ExtendToWord(const wchar_t* text, ParseDiagnosis& diagnosis) {
+    size_t length = std::wcslen(text);
+    size_t begin = diagnosis.position;
+    size_t end = std::min(begin + std::max<size_t>(diagnosis.length, 1), length);
+    if (begin >= length || !IsLetter(text[begin]))
+        return;
+    while (begin > 0 && IsLetter(text[begin - 1]))
+        --begin;
+    while (end < length && IsLetter(text[end]))
+        ++end;
+    diagnosis.position = begin;
+    diagnosis.length = end - begin;
+}
+
+// The kinds of quantity that a failed text is tried as, the likeliest first: a length (where
+// «5'6"» is feet and inches rather than minutes and seconds of arc), an angle, a time.
+struct Kind {
+    int group;
+    int unit;
+};
+const Kind kOtherKinds[] = {{0x2000, 0x2001}, {0x8000, 0x8002}, {0x2c000, 0x2c001}};
+
+// The dimension as a product of SI base units, for one that no group has: «m³·s⁻²».
+QString BaseUnits(const int (&dimension)[7]) {
+    static const char* const kBases[] = {"m", "kg", "s", "A", "K", "mol", "cd"};
+    static const QString kSuperscripts =
+        QStringLiteral("\u2070\u00b9\u00b2\u00b3\u2074\u2075\u2076\u2077\u2078\u2079");
+    QString text;
+    for (int i = 0; i < 7; ++i) {
+        if (dimension[i] == 0)
+            continue;
+        if (!text.isEmpty())
+            text += QChar(0x00b7);
+        text += QLatin1String(kBases[i]);
+        if (dimension[i] != 1) {
+            if (dimension[i] < 0)
+                text += QChar(0x207b);
+            for (QChar digit : QString::number(std::abs(dimension[i])))
+                text += kSuperscripts[digit.digitValue()];
+        }
+    }
+    return text.isEmpty() ? QStringLiteral("1") : text;
+}
+
+QString GroupName(const UnitsFormatter& formatter, int group) {
+    wchar_t buffer[256];
+    return formatter.GetDisplayName(group, buffer, 256) == ecSuccess
+               ? QString::fromWCharArray(buffer)
+               : QString();
+}
+
+} // namespace
+
+ErrorCode ParseDiagnostics::Parse(const UnitsFormatter& formatter, const wchar_t* text,
+                                  double& value, int unit, ParseDiagnosis& diagnosis) {
+    diagnosis = ParseDiagnosis();
+    const FormatterState& state = *formatter.state;
+    ParseReport report;
+    ErrorCode result = state.Parse(text, value, unit);
+    if (result == ecSuccess)
+        return result;
+    diagnosis.problem = report.Problem() != ppNone ? report.Problem() : ppMissingUnit;
+    size_t textLength = text != nullptr ? std::wcslen(text) : 0;
+    if (!report.Where(&diagnosis.position, &diagnosis.length)) {
+        diagnosis.position = textLength;
+        diagnosis.length = 0;
+    }
+    if (diagnosis.problem == ppUnknownText)
+        ExtendToWord(text, diagnosis);
+    if (diagnosis.problem == ppWrongDimension) {
+        std::copy_n(report.Found(), 7, diagnosis.foundDimension);
+        diagnosis.foundGroup = UnitsConfig::GetInstance()->FindUnitGroup(report.Found());
+    } else if (MayBeAnotherKind(diagnosis.problem)) {
+        const UnitConverter* asked = UnitsConfig::GetInstance()->FindConverter(unit);
+        for (const Kind& kind : kOtherKinds) {
+            const UnitConverter* other = UnitsConfig::GetInstance()->FindConverter(kind.unit);
+            double base = 0;
+            if (asked == nullptr || other == nullptr ||
+                std::equal(asked->GetDimTag(), asked->GetDimTag() + 7, other->GetDimTag()))
+                continue;
+            ParseReport quiet;
+            if (state.Parse(text, base, other->GetDimTag(), kind.group) == ecSuccess) {
+                diagnosis.problem = ppWrongDimension;
+                diagnosis.position = 0;
+                diagnosis.length = textLength;
+                diagnosis.foundGroup = kind.group;
+                std::copy_n(other->GetDimTag(), 7, diagnosis.foundDimension);
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+QString ParseDiagnostics::Message(const UnitsFormatter& formatter, const wchar_t* text, int unit,
+                                  const ParseDiagnosis& diagnosis) {
+    int index = static_cast<int>(diagnosis.problem);
+    if (index < 0 || index >= static_cast<int>(std::size(kMessages)))
+        index = ppMisplacedMark;
+    QString message = formatter.state->Translations().Translate("ParseProblem", kMessages[index]);
+    QString piece;
+    if (text != nullptr) {
+        size_t length = std::wcslen(text);
+        size_t begin = std::min(diagnosis.position, length);
+        size_t end = std::min(begin + diagnosis.length, length);
+        piece = QString::fromWCharArray(text + begin, static_cast<int>(end - begin));
+    }
+    QString found = diagnosis.foundGroup != 0 ? GroupName(formatter, diagnosis.foundGroup)
+                                              : BaseUnits(diagnosis.foundDimension);
+    QString asked = GroupName(formatter, unit & 0xff000);
+    return message.replace(QStringLiteral("%1"), piece)
+        .replace(QStringLiteral("%2"), found)
+        .replace(QStringLiteral("%3"), asked);
+}
+
+} // namespace velmar::platform::core::units

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "units/symbols/SymbolRef.h"
+
+#include <ViVuzaZadurUI/ParseDiagnostics.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+namespace velmar::platform::core::units {
+
+// What one parse on this thread found wrong, for ParseDiagnostics. While a report is open, the
+// parse notes where in the text each piece of its list came from, and the evaluation notes why
+// and at which piece it failed; without one, noting costs a test of a thread-local pointer.
+class ParseReport {
+public:
+    ParseReport();
+    ~ParseReport();
+    ParseReport(const ParseReport&) = delete;
+    ParseReport& operator=(const ParseReport&) = delete;
+
+    // The report open on this thread, or null.
+    static ParseReport* Current();
+
+    // Notes the characters of the text that a list element was read from.
+    void NotePiece(const SymbolRef& element, size_t position, size_t length);
+    // Notes a problem at an element (null: at no particular piece) or at characters of the
+    // text. A later problem replaces an earlier one: the evaluation's last word is its reason.
+    void NoteProblem(ParseProblem problem, const SymbolRef* element);
+    void NoteProblemAt(ParseProblem problem, size_t position, size_t length);
+    // Notes the dimension of a quantity that is not the one asked for.
+    void NoteFound(const DimensionTag& dimension) { std::copy_n(dimension, 7, found_); }
+    const DimensionTag& Found() const { return found_; }
+    // Forgets the problems noted so far (a failed pattern walk is no problem of the text).
+    void ClearProblems();
+
+    // How many problems were noted: the evaluator tells whether a symbol that failed said why.
+    int Count() const { return count_; }
+    ParseProblem Problem() const { return problem_; }
+    // Where the problem lies in the text; false when it is at no particular piece.
+    bool Where(size_t* position, size_t* length) const;
+
+private:
+    struct Piece {
+        const SymbolRef* element;
+        size_t position;
+        size_t length;
+    };
+    std::vector<Piece> pieces_;
+    ParseProblem problem_ = ppNone;
+    const SymbolRef* element_ = nullptr;
+    bool hasPosition_ = false;
+    size_t position_ = 0;
+    size_t length_ = 0;
+    int count_ = 0;
+    DimensionTag found_{};
+    ParseReport* previous_;
+};
+
+// Notes a problem at an element in the open report, if there is one; returns 1, the result of
+// a failing evaluation.
+inline int Fail(ParseProblem problem, SymbolList::const_iterator element) {
+    if (ParseReport* report = ParseReport::Current())
+        report->NoteProblem(problem, &*element);
+    return 1;
+}
+
+} // namespace velmar::platform::core::units
