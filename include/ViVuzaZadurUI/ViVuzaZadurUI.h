@@ -4,6 +4,7 @@
 #include <ViVuzaZadur/ViVuzaZadur.h>
 #include <ViVuzaZadurUI/LCIDUtil.h>
 #include <ViVuzaZadurUI/LocaleUtil.h>
+#include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
 #include <ViVuzaZadurUI/StringUtil.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
