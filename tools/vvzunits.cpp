@@ -2,6 +2,8 @@
 //
 //   vvzunits                          shows what the library does, in every shipped locale
 //   vvzunits format VALUE UNIT [DISPLAY] [--locale NAME] [--precision N] [--format NAME]
+//   vvzunits parse TEXT UNIT [--locale NAME]
+//                                     reads TEXT as a quantity and writes its value in UNIT
 //   vvzunits units [GROUP]            lists the unit groups, or the units and symbols of one
 //
 // UNIT, DISPLAY and GROUP are ids (0x2016) or global names (Inch, Length, ft,
@@ -10,6 +12,7 @@
 #include <ViVuzaZadurUI/ViVuzaZadurUI.h>
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -29,6 +32,7 @@ int Usage() {
                  "usage: vvzunits\n"
                  "       vvzunits format VALUE UNIT [DISPLAY] [--locale NAME] [--precision N]"
                  " [--format NAME]\n"
+                 "       vvzunits parse TEXT UNIT [--locale NAME]\n"
                  "       vvzunits units [GROUP]\n");
     return 2;
 }
@@ -149,6 +153,37 @@ int FormatCommand(const QStringList& arguments) {
     return 0;
 }
 
+// Writes the value of TEXT in UNIT, as the shortest text that reads back as the same double;
+// exit status 1 with the reason on stderr when TEXT is not such a quantity.
+int ParseCommand(const QStringList& arguments) {
+    QStringList positional;
+    QString locale;
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] != QLatin1String("--locale"))
+            positional.append(arguments[i]);
+        else if (i + 1 < arguments.size())
+            locale = arguments[++i];
+        else
+            return Usage();
+    }
+    if (positional.size() != 2)
+        return Usage();
+    int unit = IdOf(positional[1]);
+    UnitsFormatter formatter(locale.toStdWString().c_str());
+    std::wstring text = positional[0].toStdWString();
+    double value = 0;
+    units::ParseDiagnosis diagnosis;
+    if (units::ParseDiagnostics::Parse(formatter, text.c_str(), value, unit, diagnosis) !=
+        units::ecSuccess) {
+        QString message =
+            units::ParseDiagnostics::Message(formatter, text.c_str(), unit, diagnosis);
+        std::fprintf(stderr, "vvzunits: %s\n", message.toUtf8().constData());
+        return 1;
+    }
+    std::printf("%s\n", QByteArray::number(value, 'g', QLocale::FloatingPointShortest).constData());
+    return 0;
+}
+
 int UnitsCommand(const QStringList& arguments) {
     UnitsFormatter formatter;
     if (arguments.isEmpty()) {
@@ -188,6 +223,8 @@ int main(int argc, char** argv) {
         result = Demo();
     else if (arguments[0] == QLatin1String("format"))
         result = FormatCommand(arguments.mid(1));
+    else if (arguments[0] == QLatin1String("parse"))
+        result = ParseCommand(arguments.mid(1));
     else if (arguments[0] == QLatin1String("units"))
         result = UnitsCommand(arguments.mid(1));
     else
