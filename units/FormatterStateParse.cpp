@@ -122,13 +122,13 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
             break;
         at += read;
     }
-    bool read = false;
+    bool matched = false;
     if (node != nullptr && *at == L'\0' && node->symbol.symbol != nullptr) {
         working.emplace_back(node->symbol.symbol, false);
-        read = EvaluateList(working, dimension) == 0;
+        matched = EvaluateList(working, dimension) == 0;
     }
 
-    if (!read) {
+    if (!matched) {
         // The general reading: numbers, and the texts of the fixed symbols and of this locale's
         // unit symbols (then en-US's), longest first.
         working = std::move(leading);

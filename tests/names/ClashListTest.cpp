@@ -1,3 +1,4 @@
+#include "Catalogue.h"
 #include "units/UnitSymbolTable.h"
 #include "units/names/NameTables.h"
 #include "units/names/TranslationSet.h"
@@ -32,22 +33,7 @@ struct Registration {
     int symbol;
 };
 
-std::vector<int> AllSymbols() {
-    const UnitsConfig* config = UnitsConfig::GetInstance();
-    std::vector<int> groups(config->GetUnitGroups(nullptr));
-    config->GetUnitGroups(groups.data());
-    std::vector<int> symbols;
-    for (int group : groups) {
-        std::vector<int> units(config->GetUnitTypes(group, nullptr));
-        config->GetUnitTypes(group, units.data());
-        for (int unit : units) {
-            std::vector<int> ids(config->GetUnitSymbols(unit, nullptr));
-            config->GetUnitSymbols(unit, ids.data());
-            symbols.insert(symbols.end(), ids.begin(), ids.end());
-        }
-    }
-    return symbols;
-}
+using vvztest::AllSymbols;
 
 std::vector<Registration> RegistrationsOf(const TranslationSet& translations) {
     const UnitSymbolTable& table = ParseSymbolRegistry::Instance().EnsureLocale(translations);

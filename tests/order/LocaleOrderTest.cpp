@@ -2,6 +2,7 @@
 // before, nor in which order. Each run of this program in print mode loads the four shipped
 // locales in a given order and prints what every symbol text of every locale reads as in each
 // locale; the test runs it in several orders and compares.
+#include "Catalogue.h"
 #include "units/FormatterState.h"
 #include "units/UnitSymbolTable.h"
 #include "units/names/TranslationSet.h"
@@ -32,25 +33,15 @@ namespace {
 const QStringList kLocales = {QStringLiteral("en-US"), QStringLiteral("de-DE"),
                               QStringLiteral("fr-FR"), QStringLiteral("ru-RU")};
 
-std::vector<int> Ids(size_t (UnitsConfig::*list)(int, int*) const, int of) {
-    std::vector<int> ids((UnitsConfig::GetInstance()->*list)(of, nullptr));
-    (UnitsConfig::GetInstance()->*list)(of, ids.data());
-    return ids;
-}
-
 // Every text that a locale's table recognises: the symbols' own texts and their alternates.
 std::set<std::wstring> TextsOf(const QString& locale) {
     TranslationSet translations(locale);
     std::set<std::wstring> texts;
-    std::vector<int> groups(UnitsConfig::GetInstance()->GetUnitGroups(nullptr));
-    UnitsConfig::GetInstance()->GetUnitGroups(groups.data());
-    for (int group : groups)
-        for (int unit : Ids(&UnitsConfig::GetUnitTypes, group))
-            for (int symbol : Ids(&UnitsConfig::GetUnitSymbols, unit)) {
-                texts.insert(translations.SymbolText(symbol).toStdWString());
-                for (const QString& alternate : translations.AlternateSymbols(symbol))
-                    texts.insert(alternate.toStdWString());
-            }
+    for (int symbol : vvztest::AllSymbols()) {
+        texts.insert(translations.SymbolText(symbol).toStdWString());
+        for (const QString& alternate : translations.AlternateSymbols(symbol))
+            texts.insert(alternate.toStdWString());
+    }
     return texts;
 }
 

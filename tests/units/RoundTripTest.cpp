@@ -1,4 +1,6 @@
+#include "Catalogue.h"
 #include <ViVuzaZadur/UnitsConfig.h>
+
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
 
@@ -16,22 +18,7 @@ using namespace velmar::platform::core::units;
 
 namespace {
 
-std::vector<int> Ids(size_t (UnitsConfig::*list)(int, int*) const, int of) {
-    std::vector<int> ids((UnitsConfig::GetInstance()->*list)(of, nullptr));
-    (UnitsConfig::GetInstance()->*list)(of, ids.data());
-    return ids;
-}
-
-std::vector<int> AllSymbols() {
-    std::vector<int> groups(UnitsConfig::GetInstance()->GetUnitGroups(nullptr));
-    UnitsConfig::GetInstance()->GetUnitGroups(groups.data());
-    std::vector<int> symbols;
-    for (int group : groups)
-        for (int unit : Ids(&UnitsConfig::GetUnitTypes, group))
-            for (int symbol : Ids(&UnitsConfig::GetUnitSymbols, unit))
-                symbols.push_back(symbol);
-    return symbols;
-}
+using vvztest::AllSymbols;
 
 constexpr int kBearing = 0x508002;
 

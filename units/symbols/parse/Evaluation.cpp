@@ -50,14 +50,15 @@ bool ReadFraction(SymbolList& list, SymbolList::iterator e, double* v) {
         return false;
     if (!(b->value > 0))
         return Fail(ppZeroDenominator, e) == 0;
-    *v = a->value / b->value;
-    if (numerator == list.begin())
-        return true;
-    auto whole = std::prev(numerator);
-    auto* c = As<NumberSymbol>(whole);
-    if (a->value < 0 || c == nullptr || whole != list.begin())
-        return false;
-    *v = IsNegative(*c) ? c->value - *v : c->value + *v;
+    double fraction = a->value / b->value;
+    if (numerator != list.begin()) {
+        auto whole = std::prev(numerator);
+        auto* c = As<NumberSymbol>(whole);
+        if (a->value < 0 || c == nullptr || whole != list.begin())
+            return false;
+        fraction = IsNegative(*c) ? c->value - fraction : c->value + fraction;
+    }
+    *v = fraction;
     return true;
 }
 
@@ -151,17 +152,12 @@ int EvaluateList(SymbolList& list, const int* targetDimension) {
         for (auto position = list.begin(); position != list.end();) {
             if (budget-- == 0)
                 return 1;
-            if (report == nullptr) {
-                if (position->symbol->Evaluate(list, position, firstPass, targetDimension) != 0)
-                    return 1;
-                continue;
-            }
-            // Diagnosing: a symbol that fails without saying why fails by what it is.
+            // When diagnosing, a symbol that fails without saying why fails by what it is.
             const SymbolRef* element = &*position;
-            ParseProblem problem = ProblemOf(*position->symbol);
-            int count = report->Count();
+            ParseProblem problem = report != nullptr ? ProblemOf(*position->symbol) : ppNone;
+            int count = report != nullptr ? report->Count() : 0;
             if (position->symbol->Evaluate(list, position, firstPass, targetDimension) != 0) {
-                if (report->Count() == count)
+                if (report != nullptr && report->Count() == count)
                     report->NoteProblem(problem, element);
                 return 1;
             }

@@ -55,7 +55,8 @@ void ReplaceWithNumber(SymbolList::iterator element, double value, unsigned flag
 
 // Reads a fraction backwards from its denominator e: «a/b» alone, or «c a/b» as a mixed number
 // whose whole part opens the list. On success v is the value (c − a/b when c is written with a
-// minus). The denominator must be above 0, and the numerator of a mixed number not negative.
+// minus). The denominator must be above 0, and the numerator of a mixed number not negative;
+// otherwise v is left alone.
 bool ReadFraction(SymbolList& list, SymbolList::iterator e, double* v);
 
 // Whether a number was written with a leading minus.

@@ -42,8 +42,8 @@ constexpr double kQuarterTurn = 324000;
 
 // Replaces the element's symbol by a new operand of the unit.
 void BecomeOperand(SymbolList::iterator element, int unit) {
-    const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unit);
-    element->Reset(new GenericOperand(GenericConverter(*converter)), true);
+    if (const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unit))
+        element->Reset(new GenericOperand(GenericConverter(*converter)), true);
 }
 
 bool IsBearingLetter(SymbolList& list, SymbolList::iterator element) {
@@ -95,6 +95,18 @@ int BearingEnd(SymbolList& list, SymbolList::iterator& position, const int* targ
                         : (north ? s + kQuarterTurn : -kQuarterTurn - s);
     return FinishWith(list, kAngleSecond, angle, target, position);
 }
+
+// What the prime and the double prime mark in a text of the target dimension: feet and inches
+// in a length, minutes and seconds in a time or an angle; nothing in any other.
+struct MarkContext {
+    explicit MarkContext(const int* target)
+        : length(IsLength(target)), time(!length && IsTime(target)), angle(IsAngle(target)) {}
+    bool MeansSomething() const { return length || time || angle; }
+
+    const bool length;
+    const bool time;
+    const bool angle;
+};
 
 // A letter that turns into a unit outside angles, and stays a compass point in them.
 int CompassLetterFirstWalk(SymbolList::iterator& position, const int* target, int unit) {
@@ -265,11 +277,11 @@ int PrimeSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool
         ++position;
         return 0;
     }
-    bool length = IsLength(targetDimension);
-    bool time = !length && IsTime(targetDimension);
-    bool angle = IsAngle(targetDimension);
-    if ((!length && !time && !angle) || position == list.begin())
+    MarkContext context(targetDimension);
+    if (!context.MeansSomething() || position == list.begin())
         return 1;
+    bool length = context.length;
+    bool time = context.time;
     auto before = std::prev(position);
     auto* major = As<NumberSymbol>(before);
     if (major == nullptr)
@@ -330,10 +342,8 @@ int DoublePrimeSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position
         ++position;
         return 0;
     }
-    bool length = IsLength(targetDimension);
-    bool time = !length && IsTime(targetDimension);
-    bool angle = IsAngle(targetDimension);
-    if ((!length && !time && !angle) || position == list.begin())
+    MarkContext context(targetDimension);
+    if (!context.MeansSomething() || position == list.begin())
         return 1;
     auto after = std::next(position);
     if (after != list.end() && !IsBearingLetter(list, after))
@@ -387,11 +397,8 @@ int DoublePrimeSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position
         position = after;
         return 0;
     }
-    return FinishWith(list,
-                      length ? kInch
-                      : time ? kSecond
-                             : kAngleSecond,
-                      total, targetDimension, position);
+    int unit = context.length ? kInch : context.time ? kSecond : kAngleSecond;
+    return FinishWith(list, unit, total, targetDimension, position);
 }
 
 } // namespace velmar::platform::core::units
