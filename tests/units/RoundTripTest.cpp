@@ -1,12 +1,16 @@
 #include "Catalogue.h"
-#include <ViVuzaZadur/UnitsConfig.h>
+#include "units/UnitSymbolTable.h"
+#include "units/names/TranslationSet.h"
+#include "units/symbols/parse/ParseSymbolRegistry.h"
 
+#include <ViVuzaZadur/UnitsConfig.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
 
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QStringList>
 
 #include <cmath>
 #include <functional>
@@ -105,6 +109,45 @@ TEST_P(RoundTrip, EverySymbolReadsBackWhatItWrites) {
         }
     }
     EXPECT_GT(checked, 20000);
+}
+
+// Every text by which a locale knows a symbol (its own text and its alternates) reads as the
+// symbol's unit: «1 text» parses as 1 of it. A text that the locale gives to another unit (a
+// reviewed clash, or a fixed mark) is skipped: which unit it reads as is the clash list's
+// business.
+TEST_P(RoundTrip, EveryTextOfASymbolReadsAsItsUnit) {
+    UnitsFormatter formatter(GetParam());
+    TranslationSet translations(GetParam());
+    ParseSymbolRegistry& registry = ParseSymbolRegistry::Instance();
+    const UnitSymbolTable& own = registry.EnsureLocale(translations);
+    const UnitSymbolTable& english = registry.Fallback();
+    // The unit each object of the two tables stands for.
+    std::map<const IParseSymbol*, int> units;
+    for (int symbol : AllSymbols())
+        for (const UnitSymbolTable* table : {&own, &english})
+            if (const UnitSymbolTable::Slot* slot = table->Find(symbol))
+                units[slot->parse] = symbol & 0xfffff;
+    int checked = 0;
+    for (int symbol : AllSymbols()) {
+        int unit = symbol & 0xfffff;
+        QStringList texts = translations.AlternateSymbols(symbol);
+        texts.prepend(translations.SymbolText(symbol));
+        for (const QString& text : texts) {
+            std::wstring wide = text.toStdWString();
+            size_t length = 0;
+            IParseSymbol* found = registry.Lookup(wide.c_str(), &length, &own, &english);
+            auto owner = units.find(found);
+            if (length != wide.size() || owner == units.end() || owner->second != unit)
+                continue;
+            std::wstring quantity = L"1 " + wide;
+            double value = 0;
+            ASSERT_EQ(formatter.Parse(quantity.c_str(), value, unit), ecSuccess)
+                << std::hex << symbol << " «" << text.toStdString() << "»";
+            EXPECT_NEAR(value, 1, 1e-12) << std::hex << symbol << " «" << text.toStdString() << "»";
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 2000);
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLocales, RoundTrip,
