@@ -5,7 +5,6 @@
 # The packages install under /usr and run no maintainer scripts, so that removing one takes
 # away exactly the files it brought.
 set(CPACK_PACKAGE_NAME ViVuzaZadurUI)
-set(CPACK_PACKAGE_VENDOR "ViVuzaZadurUI developers")
 set(CPACK_PACKAGE_CONTACT "ViVuzaZadurUI developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Localized text of quantities with units, and back (Qt 6)")
