@@ -35,6 +35,7 @@ enum ParseProblem : int {
 
 // What a parse found wrong with a text, and where.
 struct ParseDiagnosis {
+    // The reason; ppNone for a quantity.
     ParseProblem problem = ppNone;
     // The characters of the text the problem is about: the unknown word, the misplaced mark,
     // the number in the way; the whole text for a wrong dimension. Indices count wide

@@ -10,10 +10,12 @@ namespace velmar::platform::core::units {
 class FormatterState;
 
 // Formats values with units as localized text. A formatter is bound to one locale, fixed at
-// construction, and carries its own number settings and per-unit settings. Use a formatter
-// from one thread at a time; distinct formatters may be used on different threads once their
-// locales have been built (the first formatter of a locale builds process-wide tables, so
-// create formatters of new locales on one thread at a time).
+// construction, and carries its own number settings and per-unit settings.
+//
+// Threads: formatters of the same or of distinct locales may be created on any thread, and
+// Format and Parse of distinct formatters run concurrently. One formatter may be shared
+// between threads as long as they only call its const members (Format and Parse are const);
+// a setter needs the formatter to itself.
 //
 // Ids: a unit group id has only group bits (0x2000 "Length"), a unit id group and unit bits
 // (0x2017 "foot"), a unit symbol id also symbol bits ((variant << 20) | unit id).
@@ -31,6 +33,7 @@ public:
     // affects the other.
     UnitsFormatter(const UnitsFormatter& other);
     UnitsFormatter& operator=(const UnitsFormatter& other);
+    // Frees the formatter's settings; its copies stay as they are.
     virtual ~UnitsFormatter();
 
     // The resolved locale name; valid while the formatter lives.
@@ -43,6 +46,7 @@ public:
     void GetNativeDigits(wchar_t* const digits) const;
     // Ten characters, all different and none of them NUL.
     ErrorCode SetNativeDigits(const wchar_t* const digits);
+    // The sign and separator texts (defaults: "", "-", ",", "."), cut to the buffer.
     void GetPositiveSign(wchar_t* buffer, size_t size) const;
     void GetNegativeSign(wchar_t* buffer, size_t size) const;
     void GetNumberGroupSeparator(wchar_t* buffer, size_t size) const;
@@ -63,6 +67,7 @@ public:
     size_t GetNumberGroupSizes(int* const sizes) const;
     // At least one size; every size but the last 1 to 9, the last 0 to 9.
     ErrorCode SetNumberGroupSizes(const int* const sizes, int count);
+    // The numeric format of number text (default: nfNumber).
     NumberFormat GetNumericFormat() const;
     // Stored as given; a value outside NumberFormat makes number text fail.
     void SetNumericFormat(NumberFormat format);

@@ -1,0 +1,31 @@
+# Debian packages of the installation, made by `cpack -G DEB` in the build folder:
+#   libvivuzazadurui1      the libraries, their translation files and vvzunits;
+#   libvivuzazadurui-dev   the headers, the libraries' link names, the CMake and pkg-config
+#                          packages; it depends on the runtime package of the same version.
+# The packages install under /usr and run no maintainer scripts, so that removing one takes
+# away exactly the files it brought.
+set(CPACK_PACKAGE_NAME ViVuzaZadurUI)
+set(CPACK_PACKAGE_CONTACT "ViVuzaZadurUI developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "Localized text of quantities with units, and back (Qt 6)")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_COMPONENTS_ALL Runtime Development)
+set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS Runtime)
+
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libvivuzazadurui${PROJECT_VERSION_MAJOR})
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "libc6, libstdc++6, libqt6core6 (>= 6.2)")
+set(CPACK_DEBIAN_RUNTIME_DESCRIPTION
+    "Formats floating-point quantities with units as localized text, and parses such text
+back: unit expressions, feet and inches, degrees-minutes-seconds and bearings. With the
+translations of en-US, de-DE, fr-FR and ru-RU, and the command-line tool vvzunits.")
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libvivuzazadurui-dev)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= 6.2)")
+set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION
+    "Development files: the headers, and the CMake and pkg-config packages.")
+include(CPack)

@@ -1,0 +1,108 @@
+# Makes the Debian packages with cpack and checks them as a host system would see them:
+#  - the runtime package holds the libraries, the translation files and vvzunits; the
+#    development package the headers, the link names and the CMake and pkg-config packages,
+#    and depends on the runtime package of its version;
+#  - every file lies under /usr, no file is in both packages, and neither package runs a
+#    maintainer script, so that removing a package takes away exactly its files;
+#  - unpacked into a scratch root, the packages build the example program with find_package,
+#    and with pkg-config when it is installed, and the programs run;
+#  - with the development package's files taken away the program still runs, and with the
+#    runtime package's files taken away too, nothing is left.
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/ExampleSteps.cmake)
+
+file(REMOVE_RECURSE ${WORK_DIR})
+set(root ${WORK_DIR}/root)
+vvz_run(${CPACK} -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/packages)
+file(GLOB packages ${WORK_DIR}/packages/*.deb)
+
+# Reads a package's name, dependencies and files (relative to the root), unpacks it into the
+# scratch root and checks that it has no maintainer scripts.
+function(read_package deb)
+    vvz_run(${DPKG_DEB} --field ${deb} Package)
+    string(STRIP "${output}" name)
+    vvz_run(${DPKG_DEB} --field ${deb} Depends)
+    string(STRIP "${output}" depends)
+    set(unpacked ${WORK_DIR}/${name})
+    vvz_run(${DPKG_DEB} --extract ${deb} ${unpacked})
+    file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${unpacked} ${unpacked}/*)
+    vvz_run(${DPKG_DEB} --control ${deb} ${unpacked}-control)
+    foreach(script preinst postinst prerm postrm)
+        if(EXISTS ${unpacked}-control/${script})
+            message(FATAL_ERROR "${name} runs a ${script} script")
+        endif()
+    endforeach()
+    vvz_run(${DPKG_DEB} --extract ${deb} ${root})
+    set(${name}_depends "${depends}" PARENT_SCOPE)
+    set(${name}_files "${files}" PARENT_SCOPE)
+    set(names ${names} ${name} PARENT_SCOPE)
+endfunction()
+
+set(names)
+foreach(deb IN LISTS packages)
+    read_package(${deb})
+endforeach()
+set(runtime libvivuzazadurui${MAJOR})
+set(development libvivuzazadurui-dev)
+list(SORT names)
+if(NOT names STREQUAL "${development};${runtime}")
+    message(FATAL_ERROR "cpack made the packages ${names}, not ${runtime} and ${development}")
+endif()
+if(NOT ${development}_depends MATCHES "(^|, )${runtime} \\(= ${VERSION}\\)")
+    message(FATAL_ERROR "${development} depends on ${${development}_depends}")
+endif()
+
+# Which package each file belongs to.
+set(development_file "^usr/(include/|${LIBDIR}/cmake/|${LIBDIR}/pkgconfig/|${LIBDIR}/lib[^/]*\\.so$)")
+foreach(name ${runtime} ${development})
+    foreach(file IN LISTS ${name}_files)
+        if(NOT file MATCHES "^usr/")
+            message(FATAL_ERROR "${name} installs ${file}, outside /usr")
+        endif()
+        if(file MATCHES "${development_file}" AND name STREQUAL "${runtime}")
+            message(FATAL_ERROR "the development file ${file} is in ${runtime}")
+        elseif(NOT file MATCHES "${development_file}" AND name STREQUAL "${development}")
+            message(FATAL_ERROR "the runtime file ${file} is in ${development}")
+        endif()
+    endforeach()
+endforeach()
+file(GLOB_RECURSE translations RELATIVE ${TRANSLATIONS_DIR} ${TRANSLATIONS_DIR}/*.ts)
+list(TRANSFORM translations REPLACE "(.*)\\.ts$" "usr/${LIBDIR}/\\1.qm")
+foreach(file usr/bin/vvzunits usr/${LIBDIR}/libViVuzaZadurUI.so.${MAJOR}
+        usr/${LIBDIR}/libViVuzaZadur.so.${MAJOR} ${translations})
+    if(NOT file IN_LIST ${runtime}_files)
+        message(FATAL_ERROR "${runtime} lacks ${file}")
+    endif()
+endforeach()
+foreach(file usr/include/ViVuzaZadurUI/ViVuzaZadurUI.h usr/${LIBDIR}/libViVuzaZadurUI.so
+        usr/${LIBDIR}/cmake/ViVuzaZadurUI/ViVuzaZadurUIConfig.cmake
+        usr/${LIBDIR}/pkgconfig/ViVuzaZadurUI.pc)
+    if(NOT file IN_LIST ${development}_files)
+        message(FATAL_ERROR "${development} lacks ${file}")
+    endif()
+endforeach()
+
+# Both packages installed: the example builds with either package description.
+vvz_build_example(${root}/usr ${WORK_DIR}/build)
+vvz_check_example(${WORK_DIR}/build/vvz_example)
+if(PKG_CONFIG)
+    vvz_run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${root}/usr/${LIBDIR}/pkgconfig
+        ${PKG_CONFIG} --cflags --libs ViVuzaZadurUI)
+    separate_arguments(flags UNIX_COMMAND "${CONSUMER_FLAGS} ${output}")
+    vvz_run(${CXX} -std=c++17 ${EXAMPLE_DIR}/main.cpp ${flags} -Wl,-rpath,${root}/usr/${LIBDIR}
+        -o ${WORK_DIR}/vvz_example_pkg-config)
+    vvz_check_example(${WORK_DIR}/vvz_example_pkg-config)
+else()
+    message(STATUS "pkg-config is not installed: the pkg-config package is not tried")
+endif()
+
+# Removing the development package leaves a working runtime; removing both leaves nothing.
+list(TRANSFORM ${development}_files PREPEND ${root}/)
+file(REMOVE ${${development}_files})
+vvz_check_example(${WORK_DIR}/build/vvz_example)
+list(TRANSFORM ${runtime}_files PREPEND ${root}/)
+file(REMOVE ${${runtime}_files})
+file(GLOB_RECURSE left LIST_DIRECTORIES false ${root}/*)
+if(left)
+    message(FATAL_ERROR "files of no package are left: ${left}")
+endif()
