@@ -63,7 +63,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
     SymbolList leading;
     const wchar_t* rest = text;
     while (*rest != L'\0' && leading.size() <= kMaxSymbols) {
-        size_t length = AppendNumber(numberTokens, rest, leading);
+        size_t length = AppendNumber(NumberTokens(), rest, leading);
         if (length == 0)
             break;
         rest += length;
@@ -84,7 +84,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         at += length;
         if (node == nullptr || *at == L'\0' || working.size() > kMaxSymbols)
             break;
-        size_t read = AppendNumber(numberTokens, at, working);
+        size_t read = AppendNumber(NumberTokens(), at, working);
         if (read == 0)
             break;
         at += read;
@@ -103,7 +103,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         for (at = rest; *at != L'\0';) {
             if (working.size() > kMaxSymbols)
                 return ecNotAQuantity;
-            if (size_t read = AppendNumber(numberTokens, at, working)) {
+            if (size_t read = AppendNumber(NumberTokens(), at, working)) {
                 at += read;
                 continue;
             }
