@@ -22,6 +22,41 @@ char* WidenExponent(char* begin, char* end, char* limit) {
     return end + 1;
 }
 
+// Fixed notation through integer arithmetic, for values whose digits fit an integer: the value
+// scaled by 10^precision, rounded to the nearest integer. Below 2^52 every half k + 0.5 is a
+// double, and rounding the product to a double never carries it across one, so the rounded
+// product lies on the same side of each half as the exact one; only a product that is exactly
+// a half is undecided here and left to the general conversion. Writes the digits at out and
+// returns their end, or null when it does not apply or there is no room.
+char* FixedByInteger(char* out, char* limit, double magnitude, int precision) {
+    static const double kScales[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (precision >= static_cast<int>(sizeof kScales / sizeof kScales[0]))
+        return nullptr;
+    double scaled = magnitude * kScales[precision];
+    if (!(scaled < 0x1p52))
+        return nullptr;
+    double whole = std::floor(scaled);
+    double fraction = scaled - whole;
+    if (fraction == 0.5)
+        return nullptr;
+    unsigned long long digits = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+    char reversed[24];
+    int count = 0;
+    do {
+        reversed[count++] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    } while (digits != 0 || count <= precision);
+    if (limit - out < count + (precision > 0 ? 1 : 0))
+        return nullptr;
+    while (count > 0) {
+        if (count == precision)
+            *out++ = '.';
+        *out++ = reversed[--count];
+    }
+    return out;
+}
+
 } // namespace
 
 int ConvertDouble(char* buffer, size_t capacity, double value, char letter, int precision,
@@ -46,15 +81,14 @@ int ConvertDouble(char* buffer, size_t capacity, double value, char letter, int 
     }
     char* limit = buffer + capacity;
     char* begin = buffer;
+    if (format == std::chars_format::fixed) {
+        *begin = std::signbit(value) ? '-' : '+';
+        if (char* end = FixedByInteger(begin + 1, limit, std::abs(value), precision))
+            return static_cast<int>(end - buffer);
+    }
     if (!std::signbit(value))
         *begin++ = '+';
-    // Whole numbers without decimals, the parts of fractions and composite notations, are
-    // written far faster as integers; the text is the same.
-    std::to_chars_result result = format == std::chars_format::fixed && precision == 0 &&
-                                          std::abs(value) < 9e15 && std::trunc(value) == value &&
-                                          (value != 0 || !std::signbit(value))
-                                      ? std::to_chars(begin, limit, static_cast<long long>(value))
-                                      : std::to_chars(begin, limit, value, format, precision);
+    std::to_chars_result result = std::to_chars(begin, limit, value, format, precision);
     if (result.ec != std::errc())
         return -1;
     char* end = result.ptr;
