@@ -10,37 +10,34 @@ namespace velmar::platform::core::units {
 
 namespace {
 
-// Builds text back to front in the caller's buffer: every piece is appended reversed, and the
-// whole is reversed once at the end, so that multi-character signs and separators read in
-// order. Fails once the text and its terminator would not fit.
-class ReversedText {
+// Writes text into the caller's buffer, keeping room for the terminator. Fails once a piece
+// would not fit.
+class TextOut {
 public:
-    ReversedText(wchar_t* buffer, size_t size) : buffer_(buffer), limit_(size - 1) {}
+    TextOut(wchar_t* buffer, size_t size) : begin_(buffer), at_(buffer), end_(buffer + size - 1) {}
 
-    bool Append(wchar_t c) {
-        if (length_ >= limit_)
+    bool Put(wchar_t c) {
+        if (at_ == end_)
             return false;
-        buffer_[length_++] = c;
+        *at_++ = c;
         return true;
     }
-    bool Append(const std::wstring& text) {
-        if (text.size() > limit_ - length_)
+    bool Put(const std::wstring& text) {
+        if (text.size() > static_cast<size_t>(end_ - at_))
             return false;
-        std::reverse_copy(text.begin(), text.end(), buffer_ + length_);
-        length_ += text.size();
+        at_ = std::copy(text.begin(), text.end(), at_);
         return true;
     }
-    // Reverses and terminates the text; returns its length plus one.
+    // Terminates the text; returns its length plus one.
     int Finish() {
-        std::reverse(buffer_, buffer_ + length_);
-        buffer_[length_] = L'\0';
-        return static_cast<int>(length_ + 1);
+        *at_ = L'\0';
+        return static_cast<int>(at_ - begin_ + 1);
     }
 
 private:
-    wchar_t* buffer_;
-    size_t limit_;
-    size_t length_ = 0;
+    wchar_t* begin_;
+    wchar_t* at_;
+    wchar_t* end_;
 };
 
 char ConversionLetter(NumberFormat format) {
@@ -101,53 +98,62 @@ int Format(const NumberSettings& s, NumberFormat format, int precision, double v
                                    s.allowTwoDigitExponent);
     if (length < 0 || static_cast<size_t>(length) + 1 > bufferSize)
         return -1;
-    bool hasExponent =
-        letter == 'E' || letter == 'e' ||
-        ((letter == 'G' || letter == 'g') &&
-         std::find(converted, converted + length, letter == 'G' ? 'E' : 'e') != converted + length);
+    const char* begin = converted;
+    const char* end = converted + length;
+    bool hasExponent = letter == 'E' || letter == 'e' ||
+                       ((letter == 'G' || letter == 'g') &&
+                        std::find(begin, end, letter == 'G' ? 'E' : 'e') != end);
 
-    ReversedText out(buffer, bufferSize);
-    bool groups = format == nfNumber && !s.groupSizes.empty() && s.groupSizes[0] != 0;
-    bool inMantissa = !hasExponent;
-    bool grouping = groups && precision == 0;
-    size_t groupIndex = 0;
-    int digitsInGroup = 0;
-    bool ok = true;
-    for (int i = length - 1; i >= 0 && ok; --i) {
-        char c = converted[i];
-        bool digit = c >= '0' && c <= '9';
-        if (grouping && digit && digitsInGroup == s.groupSizes[groupIndex]) {
-            ok = out.Append(s.groupSeparator);
-            digitsInGroup = 0;
-            if (groupIndex + 1 < s.groupSizes.size())
-                ++groupIndex;
-            grouping = s.groupSizes[groupIndex] != 0;
-        }
-        bool mantissa = !hasExponent || inMantissa;
-        if (c == '+') {
-            if (mantissa ? s.includePositiveSignInNumber : s.includePositiveSignInExponent)
-                ok = ok && out.Append(s.positiveSign);
-        } else if (c == '-') {
-            if (mantissa ? s.includeNegativeSignInNumber : s.includeNegativeSignInExponent)
-                ok = ok && out.Append(s.negativeSign);
-        } else if (c == '.') {
-            ok = ok && out.Append(s.decimalSeparator);
-            if (groups) {
-                groupIndex = 0;
-                digitsInGroup = 0;
-                grouping = true;
-            }
-        } else if (digit) {
-            ok = ok && out.Append(s.nativeDigits[c - '0']);
-            ++digitsInGroup;
-        } else {
-            if ((c == 'E' || c == 'e') && hasExponent)
-                inMantissa = true;
-            ok = ok && out.Append(static_cast<wchar_t>(c));
+    // Digit grouping, in the "Number" format: the integer digits, counted from the last one,
+    // after which a separator follows. From the decimal point the group sizes apply in order,
+    // the last one repeating; a size of 0 ends the grouping.
+    size_t separators[os::kMaxConvertedLength];
+    size_t separatorCount = 0;
+    size_t integerDigits = 0;
+    if (format == nfNumber && !s.groupSizes.empty() && s.groupSizes[0] != 0) {
+        integerDigits = static_cast<size_t>(std::find(begin, end, '.') - begin) - 1;
+        size_t group = 0;
+        for (size_t at = static_cast<size_t>(s.groupSizes[0]); at < integerDigits;) {
+            separators[separatorCount++] = at;
+            if (group + 1 < s.groupSizes.size())
+                ++group;
+            if (s.groupSizes[group] == 0)
+                break;
+            at += static_cast<size_t>(s.groupSizes[group]);
         }
     }
-    if (ok && (flags & SignedZero) && value == 0.0)
-        ok = out.Append(s.negativeSign);
+
+    TextOut out(buffer, bufferSize);
+    bool ok = true;
+    if ((flags & SignedZero) && value == 0.0)
+        ok = out.Put(s.negativeSign);
+    bool inExponent = false;
+    // Integer digits still to come while grouping; none once past the integer part.
+    size_t integerLeft = separatorCount > 0 ? integerDigits : 0;
+    for (const char* at = begin; at < end && ok; ++at) {
+        char c = *at;
+        if (c >= '0' && c <= '9') {
+            ok = out.Put(s.nativeDigits[c - '0']);
+            if (integerLeft > 0 && --integerLeft > 0 && separatorCount > 0 &&
+                separators[separatorCount - 1] == integerLeft) {
+                ok = ok && out.Put(s.groupSeparator);
+                --separatorCount;
+            }
+        } else if (c == '+') {
+            if (inExponent ? s.includePositiveSignInExponent : s.includePositiveSignInNumber)
+                ok = out.Put(s.positiveSign);
+        } else if (c == '-') {
+            if (inExponent ? s.includeNegativeSignInExponent : s.includeNegativeSignInNumber)
+                ok = out.Put(s.negativeSign);
+        } else if (c == '.') {
+            ok = out.Put(s.decimalSeparator);
+            integerLeft = 0;
+        } else {
+            if ((c == 'E' || c == 'e') && hasExponent)
+                inExponent = true;
+            ok = out.Put(static_cast<wchar_t>(c));
+        }
+    }
     return ok ? out.Finish() : -1;
 }
 
