@@ -40,6 +40,64 @@ private:
     wchar_t* end_;
 };
 
+// Digit grouping, in the "Number" format: the positions, counted from the last integer digit,
+// after which a group separator stands, ascending. From the decimal point the group sizes apply
+// in order, the last one repeating; a size of 0 ends the grouping. Returns their count.
+size_t GroupSeparators(const NumberSettings& s, NumberFormat format, size_t integerDigits,
+                       size_t* separators) {
+    size_t count = 0;
+    if (format != nfNumber || s.groupSizes.empty() || s.groupSizes[0] == 0)
+        return 0;
+    size_t group = 0;
+    for (size_t at = static_cast<size_t>(s.groupSizes[0]); at < integerDigits;) {
+        separators[count++] = at;
+        if (group + 1 < s.groupSizes.size())
+            ++group;
+        if (s.groupSizes[group] == 0)
+            break;
+        at += static_cast<size_t>(s.groupSizes[group]);
+    }
+    return count;
+}
+
+constexpr int kNotWhole = -2;
+
+// A whole number below 2^52 without decimals in "Fixed Point" or "Number", written straight
+// from its integer: the text of the general way, without the primitive conversion. kNotWhole
+// for any other value.
+int WriteWhole(const NumberSettings& s, NumberFormat format, double value, wchar_t* buffer,
+               size_t bufferSize, unsigned flags) {
+    double magnitude = std::abs(value);
+    if (!(magnitude < 0x1p52) || magnitude != std::floor(magnitude))
+        return kNotWhole;
+    auto number = static_cast<unsigned long long>(magnitude);
+    wchar_t digits[24];
+    size_t count = 0;
+    do {
+        digits[count++] = s.nativeDigits[number % 10];
+        number /= 10;
+    } while (number != 0);
+    // The primitive conversion's text, a sign and the digits, has to fit as well.
+    if (count + 2 > bufferSize)
+        return -1;
+    size_t separators[24];
+    size_t separatorCount = GroupSeparators(s, format, count, separators);
+    TextOut out(buffer, bufferSize);
+    bool ok = true;
+    if ((flags & SignedZero) && value == 0.0)
+        ok = out.Put(s.negativeSign);
+    if (value < 0 ? s.includeNegativeSignInNumber : s.includePositiveSignInNumber)
+        ok = ok && out.Put(value < 0 ? s.negativeSign : s.positiveSign);
+    while (count > 0 && ok) {
+        ok = out.Put(digits[--count]);
+        if (separatorCount > 0 && separators[separatorCount - 1] == count) {
+            ok = ok && out.Put(s.groupSeparator);
+            --separatorCount;
+        }
+    }
+    return ok ? out.Finish() : -1;
+}
+
 char ConversionLetter(NumberFormat format) {
     switch (format) {
     case nfExponential:
@@ -92,6 +150,11 @@ int Format(const NumberSettings& s, NumberFormat format, int precision, double v
         return -1;
     if (flags & IntegerOnly)
         precision = 0;
+    if (precision == 0 && (format == nfFixedPoint || format == nfNumber)) {
+        if (int written = WriteWhole(s, format, value, buffer, bufferSize, flags);
+            written != kNotWhole)
+            return written;
+    }
 
     char converted[os::kMaxConvertedLength];
     int length = os::ConvertDouble(converted, sizeof converted, value, letter, precision,
@@ -104,24 +167,9 @@ int Format(const NumberSettings& s, NumberFormat format, int precision, double v
                        ((letter == 'G' || letter == 'g') &&
                         std::find(begin, end, letter == 'G' ? 'E' : 'e') != end);
 
-    // Digit grouping, in the "Number" format: the integer digits, counted from the last one,
-    // after which a separator follows. From the decimal point the group sizes apply in order,
-    // the last one repeating; a size of 0 ends the grouping.
     size_t separators[os::kMaxConvertedLength];
-    size_t separatorCount = 0;
-    size_t integerDigits = 0;
-    if (format == nfNumber && !s.groupSizes.empty() && s.groupSizes[0] != 0) {
-        integerDigits = static_cast<size_t>(std::find(begin, end, '.') - begin) - 1;
-        size_t group = 0;
-        for (size_t at = static_cast<size_t>(s.groupSizes[0]); at < integerDigits;) {
-            separators[separatorCount++] = at;
-            if (group + 1 < s.groupSizes.size())
-                ++group;
-            if (s.groupSizes[group] == 0)
-                break;
-            at += static_cast<size_t>(s.groupSizes[group]);
-        }
-    }
+    size_t integerDigits = static_cast<size_t>(std::find(begin, end, '.') - begin) - 1;
+    size_t separatorCount = GroupSeparators(s, format, integerDigits, separators);
 
     TextOut out(buffer, bufferSize);
     bool ok = true;
