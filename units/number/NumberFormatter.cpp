@@ -62,15 +62,19 @@ size_t GroupSeparators(const NumberSettings& s, NumberFormat format, size_t inte
 
 constexpr int kNotWhole = -2;
 
-// A whole number below 2^52 without decimals in "Fixed Point" or "Number", written straight
-// from its integer: the text of the general way, without the primitive conversion. kNotWhole
-// for any other value.
+// A value below 2^52 without decimals in "Fixed Point" or "Number", rounded to the nearest
+// integer and written straight from it: the text of the general way, without the primitive
+// conversion. kNotWhole for other values, and for a half, whose rounding is the conversion's.
 int WriteWhole(const NumberSettings& s, NumberFormat format, double value, wchar_t* buffer,
                size_t bufferSize, unsigned flags) {
     double magnitude = std::abs(value);
-    if (!(magnitude < 0x1p52) || magnitude != std::floor(magnitude))
+    if (!(magnitude < 0x1p52))
         return kNotWhole;
-    auto number = static_cast<unsigned long long>(magnitude);
+    double whole = std::floor(magnitude);
+    double fraction = magnitude - whole;
+    if (fraction == 0.5)
+        return kNotWhole;
+    auto number = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
     wchar_t digits[24];
     size_t count = 0;
     do {
