@@ -11,7 +11,9 @@
 #include <iterator>
 #include <map>
 #include <mutex>
+#include <string>
 #include <tuple>
+#include <vector>
 
 namespace velmar::platform::core::units {
 
@@ -31,6 +33,26 @@ using AlternateCache = std::map<QString, std::map<int, QStringList>>;
 AlternateCache& Alternates() {
     static AlternateCache cache;
     return cache;
+}
+
+// The translation context of a group's symbols, as UTF-8: "UnitSymbol_" and the group's
+// global name. Those of the catalogue's groups are made once.
+QByteArray MakeSymbolContext(int groupId) {
+    return (QStringLiteral("UnitSymbol_") + StringUtil::GetUnitGlobalName(groupId)).toUtf8();
+}
+
+QByteArray SymbolContextUtf8(int symbolId) {
+    static const std::map<int, QByteArray> contexts = [] {
+        std::map<int, QByteArray> made;
+        std::vector<int> groups(UnitsConfig::GetInstance()->GetUnitGroups(nullptr));
+        UnitsConfig::GetInstance()->GetUnitGroups(groups.data());
+        for (int group : groups)
+            made.emplace(group, MakeSymbolContext(group));
+        return made;
+    }();
+    int group = symbolId & 0xff000;
+    auto found = contexts.find(group);
+    return found != contexts.end() ? found->second : MakeSymbolContext(group);
 }
 
 const QStringList& NoAlternates() {
@@ -135,16 +157,21 @@ void TranslationSet::CacheAlternates() const {
     std::map<int, QStringList> alternates;
     if (!alternateTranslator.isEmpty()) {
         const UnitsConfig* config = UnitsConfig::GetInstance();
+        std::string key;
         for (const UnitSymbolKeyRow* row : UnitSymbolKeysById()) {
             const wchar_t* globalName = config->GetGlobalName(row->id);
             if (globalName == nullptr)
                 continue;
-            QByteArray base = "eS" + QString::fromWCharArray(globalName).toUtf8() + "_Alternate";
-            QByteArray context = SymbolContext(row->id).toUtf8();
+            key = "eS";
+            key += QString::fromWCharArray(globalName).toUtf8().constData();
+            key += "_Alternate";
+            size_t stem = key.size();
+            QByteArray context = SymbolContextUtf8(row->id);
             QStringList texts;
             for (int n = 1; n <= kMaxAlternates; ++n) {
-                QString text = alternateTranslator.translate(
-                    context.constData(), (base + QByteArray::number(n)).constData());
+                key.resize(stem);
+                key += std::to_string(n);
+                QString text = alternateTranslator.translate(context.constData(), key.c_str());
                 if (!text.isEmpty())
                     texts.append(text);
             }
@@ -182,12 +209,12 @@ QString TranslationSet::SymbolText(const UnitSymbolKeyRow& row) const {
     case Literal:
         return QString::fromUtf8(row.key);
     default:
-        return TranslateUtf8(symbolTranslator, SymbolContext(row.id).toUtf8().constData(), row.key);
+        return TranslateUtf8(symbolTranslator, SymbolContextUtf8(row.id).constData(), row.key);
     }
 }
 
 QString TranslationSet::SymbolContext(int symbolId) const {
-    return QStringLiteral("UnitSymbol_") + StringUtil::GetUnitGlobalName(symbolId & 0xff000);
+    return QString::fromUtf8(SymbolContextUtf8(symbolId));
 }
 
 const QStringList& TranslationSet::AlternateSymbols(int symbolId) const {
