@@ -22,25 +22,12 @@ char* WidenExponent(char* begin, char* end, char* limit) {
     return end + 1;
 }
 
-// Fixed notation through integer arithmetic, for values whose digits fit an integer: the value
-// scaled by 10^precision, rounded to the nearest integer. Below 2^52 every half k + 0.5 is a
-// double, and rounding the product to a double never carries it across one, so the rounded
-// product lies on the same side of each half as the exact one; only a product that is exactly
-// a half is undecided here and left to the general conversion. Writes the digits at out and
-// returns their end, or null when it does not apply or there is no room.
+// Fixed notation from the integer of FixedDigits. Writes the digits at out and returns their
+// end, or null when it does not apply or there is no room.
 char* FixedByInteger(char* out, char* limit, double magnitude, int precision) {
-    static const double kScales[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    if (precision >= static_cast<int>(sizeof kScales / sizeof kScales[0]))
+    unsigned long long digits = 0;
+    if (!FixedDigits(magnitude, precision, &digits))
         return nullptr;
-    double scaled = magnitude * kScales[precision];
-    if (!(scaled < 0x1p52))
-        return nullptr;
-    double whole = std::floor(scaled);
-    double fraction = scaled - whole;
-    if (fraction == 0.5)
-        return nullptr;
-    unsigned long long digits = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
     char reversed[24];
     int count = 0;
     do {
@@ -58,6 +45,25 @@ char* FixedByInteger(char* out, char* limit, double magnitude, int precision) {
 }
 
 } // namespace
+
+// Below 2^52 every half k + 0.5 is a double, and rounding the scaled product to a double never
+// carries it across one, so the rounded product lies on the same side of each half as the exact
+// one; only a product that is exactly a half is undecided here.
+bool FixedDigits(double magnitude, int precision, unsigned long long* digits) {
+    static const double kScales[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (precision < 0 || precision >= static_cast<int>(sizeof kScales / sizeof kScales[0]))
+        return false;
+    double scaled = magnitude * kScales[precision];
+    if (!(scaled < 0x1p52))
+        return false;
+    double whole = std::floor(scaled);
+    double fraction = scaled - whole;
+    if (fraction == 0.5)
+        return false;
+    *digits = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+    return true;
+}
 
 int ConvertDouble(char* buffer, size_t capacity, double value, char letter, int precision,
                   bool twoDigitExponent) {

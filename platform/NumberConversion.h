@@ -14,6 +14,12 @@ namespace velmar::platform::core::os {
 int ConvertDouble(char* buffer, size_t capacity, double value, char letter, int precision,
                   bool twoDigitExponent);
 
+// The digits of the fixed notation of magnitude (not negative) at precision, as one integer:
+// magnitude scaled by 10^precision and rounded to the nearest integer, exactly as the runtime
+// rounds it. False when this way does not decide it (precision above 15, a scaled value of
+// 2^52 or more, or exactly a half); ConvertDouble then takes the general way.
+bool FixedDigits(double magnitude, int precision, unsigned long long* digits);
+
 // Enough room for any finite double at any precision up to 99.
 constexpr size_t kMaxConvertedLength = 420;
 

@@ -60,32 +60,28 @@ size_t GroupSeparators(const NumberSettings& s, NumberFormat format, size_t inte
     return count;
 }
 
-constexpr int kNotWhole = -2;
+constexpr int kNotFixed = -2;
 
-// A value below 2^52 without decimals in "Fixed Point" or "Number", rounded to the nearest
-// integer and written straight from it: the text of the general way, without the primitive
-// conversion. kNotWhole for other values, and for a half, whose rounding is the conversion's.
-int WriteWhole(const NumberSettings& s, NumberFormat format, double value, wchar_t* buffer,
-               size_t bufferSize, unsigned flags) {
-    double magnitude = std::abs(value);
-    if (!(magnitude < 0x1p52))
-        return kNotWhole;
-    double whole = std::floor(magnitude);
-    double fraction = magnitude - whole;
-    if (fraction == 0.5)
-        return kNotWhole;
-    auto number = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+// "Fixed Point" and "Number" text written straight from the integer of os::FixedDigits: the text
+// of the general way, without the primitive conversion and its rewrite. kNotFixed when that
+// integer does not decide it.
+int WriteFixed(const NumberSettings& s, NumberFormat format, int precision, double value,
+               wchar_t* buffer, size_t bufferSize, unsigned flags) {
+    unsigned long long number = 0;
+    if (!os::FixedDigits(std::abs(value), precision, &number))
+        return kNotFixed;
+    auto decimals = static_cast<size_t>(precision);
     wchar_t digits[24];
     size_t count = 0;
     do {
         digits[count++] = s.nativeDigits[number % 10];
         number /= 10;
-    } while (number != 0);
-    // The primitive conversion's text, a sign and the digits, has to fit as well.
-    if (count + 2 > bufferSize)
+    } while (number != 0 || count <= decimals);
+    // The primitive conversion's text, a sign, the digits and the point, has to fit as well.
+    if (count + (decimals > 0 ? 1 : 0) + 2 > bufferSize)
         return -1;
     size_t separators[24];
-    size_t separatorCount = GroupSeparators(s, format, count, separators);
+    size_t separatorCount = GroupSeparators(s, format, count - decimals, separators);
     TextOut out(buffer, bufferSize);
     bool ok = true;
     if ((flags & SignedZero) && value == 0.0)
@@ -93,8 +89,10 @@ int WriteWhole(const NumberSettings& s, NumberFormat format, double value, wchar
     if (value < 0 ? s.includeNegativeSignInNumber : s.includePositiveSignInNumber)
         ok = ok && out.Put(value < 0 ? s.negativeSign : s.positiveSign);
     while (count > 0 && ok) {
-        ok = out.Put(digits[--count]);
-        if (separatorCount > 0 && separators[separatorCount - 1] == count) {
+        if (count == decimals)
+            ok = out.Put(s.decimalSeparator);
+        ok = ok && out.Put(digits[--count]);
+        if (separatorCount > 0 && separators[separatorCount - 1] + decimals == count) {
             ok = ok && out.Put(s.groupSeparator);
             --separatorCount;
         }
@@ -154,9 +152,9 @@ int Format(const NumberSettings& s, NumberFormat format, int precision, double v
         return -1;
     if (flags & IntegerOnly)
         precision = 0;
-    if (precision == 0 && (format == nfFixedPoint || format == nfNumber)) {
-        if (int written = WriteWhole(s, format, value, buffer, bufferSize, flags);
-            written != kNotWhole)
+    if (format == nfFixedPoint || format == nfNumber) {
+        if (int written = WriteFixed(s, format, precision, value, buffer, bufferSize, flags);
+            written != kNotFixed)
             return written;
     }
 
