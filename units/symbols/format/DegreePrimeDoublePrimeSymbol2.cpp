@@ -29,7 +29,7 @@ Split SplitAngle(double x, int precision) {
     bool negative = x < 0;
     Split split{0, 0, 0, IntegerOnly | (negative ? SignedZero : 0u)};
     // A guard against representation error, away from zero: 0.5 must not split as 0.49999.
-    double magnitude = std::abs(x) + 1 / (2 * PowerOfTen(precision) * 100000);
+    double magnitude = std::abs(x) + RoundingGuard(precision);
     split.degrees = std::trunc(magnitude);
     double totalMinutes = (magnitude - split.degrees) * 60;
     split.minutes = std::floor(totalMinutes);
@@ -48,8 +48,7 @@ Split SplitAngle(double x, int precision) {
             split.minutes += 1;
         carryMinutes();
     } else if (precision <= 4) {
-        double whole = 0;
-        if (std::modf(split.seconds, &whole) >= 0.5)
+        if (split.seconds - std::trunc(split.seconds) >= 0.5)
             split.seconds += 0.5;
         if (split.seconds >= 60) {
             split.minutes += 1;

@@ -67,7 +67,7 @@ int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension
         x += (x > 0 ? 0.5 : -0.5) / parts.denominator;
     } else {
         // A guard against representation error: 0.5 must not show as 0.49999.
-        double guard = 1 / (2 * PowerOfTen(precision) * 100000);
+        double guard = RoundingGuard(precision);
         x += x < 0 ? -guard : guard;
     }
     parts.minor = x;

@@ -40,6 +40,16 @@ double PowerOfTen(int exponent) {
     return powers[static_cast<size_t>(exponent)];
 }
 
+double RoundingGuard(int precision) {
+    static const std::array<double, 100> guards = [] {
+        std::array<double, 100> table{};
+        for (int i = 0; i < 100; ++i)
+            table[static_cast<size_t>(i)] = 1 / (2 * PowerOfTen(i) * 100000);
+        return table;
+    }();
+    return guards[static_cast<size_t>(precision)];
+}
+
 int WriteInteger(const FormatterState& state, double value, unsigned flags, wchar_t* buffer,
                  size_t size, size_t at) {
     int written = FormatNumber(state.Number(), value, buffer + at, size - at, IntegerOnly | flags);

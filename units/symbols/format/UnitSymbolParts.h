@@ -23,6 +23,11 @@ int FormatInUnit(const UnitConverter* converter, double value, const DimensionTa
 // 10^exponent as std::pow gives it, for exponents 0 to 99.
 double PowerOfTen(int exponent);
 
+// What the composite symbols add to a magnitude before they split it, so that representation
+// error cannot pull a part below a rounding step (0.5 must not split as 0.49999): half of 10^-5
+// of the last decimal of the precision, for precisions 0 to 99.
+double RoundingGuard(int precision);
+
 // Writes a whole number (IntegerOnly, plus flags) at buffer + at, as the parts of composite
 // notations are written: the index of its terminator, or a negative error.
 int WriteInteger(const FormatterState& state, double value, unsigned flags, wchar_t* buffer,
