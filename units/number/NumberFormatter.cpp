@@ -265,7 +265,8 @@ int WriteMixedNumber(const NumberSettings& settings, NumberFormat format, double
     if (numerator != 0) {
         if (whole < 0 && numerator < 0)
             numerator = -numerator;
-        while (std::fmod(numerator, 2.0) == 0) {
+        // Halving while even; n * 0.5 is exact, and whole exactly when n is even.
+        while (std::isfinite(numerator) && numerator * 0.5 == std::trunc(numerator * 0.5)) {
             numerator /= 2;
             denominator /= 2;
         }
