@@ -99,6 +99,44 @@ QString LocaleUtil::ResolveTranslatorFile(const QString& moduleName, const QStri
     return QFileInfo::exists(candidate) ? candidate : QString();
 }
 
+QString ResolveStampedTranslatorFile(const QString& moduleName, const QString& fileBaseName,
+                                     const QString& localeName, const QString& translatorFilesPath,
+                                     os::FileStamp* stamp) {
+    *stamp = os::FileStamp();
+    auto fullWay = [&] {
+        QString file = LocaleUtil::ResolveTranslatorFile(moduleName, fileBaseName, localeName,
+                                                         translatorFilesPath);
+        *stamp = os::StampOf(file);
+        return file;
+    };
+    if (moduleName.isEmpty() || fileBaseName.isEmpty() || fileBaseName.contains(QLatin1Char('.')) ||
+        QCoreApplication::instance() == nullptr)
+        return fullWay();
+    QString fileName = fileBaseName + QLatin1String(".qm");
+    QString candidates[2];
+    int count = 1;
+    if (!translatorFilesPath.isEmpty()) {
+        candidates[0] = translatorFilesPath + QLatin1Char('/') + fileName;
+    } else {
+        QString folder = QCoreApplication::applicationDirPath();
+        candidates[0] = folder + QLatin1Char('/') + fileName;
+        candidates[1] = folder + QLatin1Char('/') + localeName + QLatin1Char('/') + fileName;
+        count = 2;
+    }
+    for (int i = 0; i < count; ++i) {
+        switch (os::ProbeEntry(candidates[i], stamp)) {
+        case os::Entry::Other:
+            return candidates[i];
+        case os::Entry::SymbolicLink:
+            return fullWay();
+        case os::Entry::Missing:
+            break;
+        }
+    }
+    // Nothing in the translator files path; the application's folders lead on to the module's.
+    return translatorFilesPath.isEmpty() ? fullWay() : QString();
+}
+
 QString LocaleUtil::GetSymbolicLinkTarget(const QString& path) {
     QString stored;
     if (!os::ReadSymbolicLink(path, &stored))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileStamp.h"
+
 #include <QString>
 
 class QTranslator;
@@ -10,5 +12,14 @@ namespace velmar::platform::core::locale {
 // texts: the translator, or the application's installed translators when the translator has
 // no file loaded; sourceText when neither knows it.
 QString TranslateUtf8(const QTranslator& translator, const char* context, const char* sourceText);
+
+// LocaleUtil::ResolveTranslatorFile of a ".qm" file (fileBaseName without extension), with the
+// stamp of the file found, or the empty stamp when none is. The same search with fewer looks:
+// a plain file or its absence in the translator files path or the application's folders is
+// seen by one look at it; a symbolic link, or a search that goes on to the module's folder,
+// takes the full way.
+QString ResolveStampedTranslatorFile(const QString& moduleName, const QString& fileBaseName,
+                                     const QString& localeName, const QString& translatorFilesPath,
+                                     os::FileStamp* stamp);
 
 } // namespace velmar::platform::core::locale

@@ -22,6 +22,28 @@ char* WidenExponent(char* begin, char* end, char* limit) {
     return end + 1;
 }
 
+// Fixed notation from the integer of FixedDigits. Writes the digits at out and returns their
+// end, or null when it does not apply or there is no room.
+char* FixedByInteger(char* out, char* limit, double magnitude, int precision) {
+    unsigned long long digits = 0;
+    if (!FixedDigits(magnitude, precision, &digits))
+        return nullptr;
+    char reversed[24];
+    int count = 0;
+    do {
+        reversed[count++] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    } while (digits != 0 || count <= precision);
+    if (limit - out < count + (precision > 0 ? 1 : 0))
+        return nullptr;
+    while (count > 0) {
+        if (count == precision)
+            *out++ = '.';
+        *out++ = reversed[--count];
+    }
+    return out;
+}
+
 } // namespace
 
 int ConvertDouble(char* buffer, size_t capacity, double value, char letter, int precision,
@@ -46,15 +68,14 @@ int ConvertDouble(char* buffer, size_t capacity, double value, char letter, int 
     }
     char* limit = buffer + capacity;
     char* begin = buffer;
+    if (format == std::chars_format::fixed) {
+        *begin = std::signbit(value) ? '-' : '+';
+        if (char* end = FixedByInteger(begin + 1, limit, std::abs(value), precision))
+            return static_cast<int>(end - buffer);
+    }
     if (!std::signbit(value))
         *begin++ = '+';
-    // Whole numbers without decimals, the parts of fractions and composite notations, are
-    // written far faster as integers; the text is the same.
-    std::to_chars_result result = format == std::chars_format::fixed && precision == 0 &&
-                                          std::abs(value) < 9e15 && std::trunc(value) == value &&
-                                          (value != 0 || !std::signbit(value))
-                                      ? std::to_chars(begin, limit, static_cast<long long>(value))
-                                      : std::to_chars(begin, limit, value, format, precision);
+    std::to_chars_result result = std::to_chars(begin, limit, value, format, precision);
     if (result.ec != std::errc())
         return -1;
     char* end = result.ptr;

@@ -11,34 +11,16 @@
 
 namespace velmar::platform::core::units {
 
-FormatterState::FormatterState(const wchar_t* locale)
-    : translations(std::make_shared<const TranslationSet>(locale)),
-      localeName(translations->LocaleName().toStdWString()),
-      symbols(&ParseSymbolRegistry::Instance().EnsureLocale(*translations)),
-      fallbackSymbols(&ParseSymbolRegistry::Instance().Fallback()) {
-    RegisterNumberTokens();
-}
-
-FormatterState::FormatterState(const FormatterState& other)
-    : number(other.number), numberTokens(other.numberTokens), defaultSymbols(other.defaultSymbols),
-      defaultUnits(other.defaultUnits), translations(other.translations),
-      localeName(other.localeName), symbols(other.symbols), fallbackSymbols(other.fallbackSymbols) {
-    // The source's strings fit together in one pattern tree, so each compiles again.
-    for (const auto& [symbol, entry] : other.formattingStrings)
-        SetSymbolString(symbol, entry.text.c_str(), 0);
-    for (const auto& [symbol, entry] : other.parsingStrings)
-        SetSymbolString(symbol, entry.text.c_str(), 1);
-}
-
-FormatterState::~FormatterState() = default;
+namespace {
 
 // Registers the texts of the settings in this order, so that of two settings with the same
 // text the later one holds it: the digits, "e", "E", the signs, the separators. With only,
 // just the settings whose text is that one.
-void FormatterState::RegisterNumberTokens(const std::wstring* only) {
+void RegisterTokens(NumberTokenTable& tokens, const NumberSettings& number,
+                    const std::wstring* only = nullptr) {
     auto reg = [&](const std::wstring& text, int tokenClass) {
         if (only == nullptr || *only == text)
-            numberTokens.Register(text, tokenClass);
+            tokens.Register(text, tokenClass);
     };
     for (int digit = 0; digit < 10; ++digit)
         reg(std::wstring(1, number.nativeDigits[digit]), digit);
@@ -50,18 +32,59 @@ void FormatterState::RegisterNumberTokens(const std::wstring* only) {
     reg(number.decimalSeparator, NumberTokenTable::DecimalSeparator);
 }
 
+const NumberTokenTable& InitialTokens() {
+    static const NumberTokenTable tokens = [] {
+        NumberTokenTable initial;
+        RegisterTokens(initial, NumberSettings::Defaults());
+        return initial;
+    }();
+    return tokens;
+}
+
+} // namespace
+
+FormatterState::FormatterState(const wchar_t* locale)
+    : numberTokens(&InitialTokens()), translations(TranslationSet::Shared(locale)),
+      localeName(translations->LocaleName().toStdWString()),
+      symbols(&ParseSymbolRegistry::Instance().EnsureLocale(*translations)),
+      fallbackSymbols(&ParseSymbolRegistry::Instance().Fallback()) {}
+
+FormatterState::FormatterState(const FormatterState& other)
+    : number(other.number),
+      ownTokens(other.ownTokens ? std::make_unique<NumberTokenTable>(*other.ownTokens) : nullptr),
+      numberTokens(ownTokens ? ownTokens.get() : other.numberTokens),
+      defaultSymbols(other.defaultSymbols), defaultUnits(other.defaultUnits),
+      translations(other.translations), localeName(other.localeName), symbols(other.symbols),
+      fallbackSymbols(other.fallbackSymbols) {
+    // The source's strings fit together in one pattern tree, so each compiles again.
+    for (const auto& [symbol, entry] : other.formattingStrings)
+        SetSymbolString(symbol, entry.text.c_str(), 0);
+    for (const auto& [symbol, entry] : other.parsingStrings)
+        SetSymbolString(symbol, entry.text.c_str(), 1);
+}
+
+FormatterState::~FormatterState() = default;
+
+NumberTokenTable& FormatterState::OwnTokens() {
+    if (!ownTokens) {
+        ownTokens = std::make_unique<NumberTokenTable>(*numberTokens);
+        numberTokens = ownTokens.get();
+    }
+    return *ownTokens;
+}
+
 // Takes a setting's old text out of the token table. Another setting with the same text keeps
 // it: swapping the separators («1.234,5») leaves both readable.
 void FormatterState::RemoveToken(const std::wstring& text) {
-    numberTokens.Remove(text);
-    RegisterNumberTokens(&text);
+    OwnTokens().Remove(text);
+    RegisterTokens(*ownTokens, number, &text);
 }
 
 void FormatterState::ReplaceToken(std::wstring& setting, const wchar_t* text, int tokenClass) {
     std::wstring old = setting;
     setting = text;
     RemoveToken(old);
-    numberTokens.Register(setting, tokenClass);
+    OwnTokens().Register(setting, tokenClass);
 }
 
 ErrorCode FormatterState::SetNativeDigits(const wchar_t* digits) {
@@ -80,7 +103,7 @@ ErrorCode FormatterState::SetNativeDigits(const wchar_t* digits) {
     for (wchar_t digit : old)
         RemoveToken(std::wstring(1, digit));
     for (int digit = 0; digit < 10; ++digit)
-        numberTokens.Register(std::wstring(1, digits[digit]), digit);
+        OwnTokens().Register(std::wstring(1, digits[digit]), digit);
     return ecSuccess;
 }
 

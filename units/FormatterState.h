@@ -29,7 +29,7 @@ public:
 
     const NumberSettings& Number() const { return number; }
     NumberSettings& MutableNumber() { return number; }
-    const NumberTokenTable& NumberTokens() const { return numberTokens; }
+    const NumberTokenTable& NumberTokens() const { return *numberTokens; }
     const TranslationSet& Translations() const { return *translations; }
     const std::wstring& LocaleName() const { return localeName; }
     const PatternNode& ParseSymbols() const { return parseSymbols; }
@@ -80,12 +80,15 @@ public:
     const IFormatSymbol* UnitSymbol(int symbol) const;
 
 private:
-    void RegisterNumberTokens(const std::wstring* only = nullptr);
+    NumberTokenTable& OwnTokens();
     void RemoveToken(const std::wstring& text);
     void ReplaceToken(std::wstring& setting, const wchar_t* text, int tokenClass);
 
     NumberSettings number;
-    NumberTokenTable numberTokens;
+    // The table of the initial settings, shared by every formatter, until a setting changes
+    // one of its texts; from then on the formatter's own.
+    std::unique_ptr<NumberTokenTable> ownTokens;
+    const NumberTokenTable* numberTokens;
     PatternNode parseSymbols;
     std::map<int, SymbolStringEntry> formattingStrings;
     std::map<int, SymbolStringEntry> parsingStrings;

@@ -93,7 +93,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
     SymbolList leading(&arena);
     const wchar_t* rest = text;
     while (*rest != L'\0' && leading.size() <= kMaxSymbols) {
-        size_t length = AppendNumber(numberTokens, rest, leading);
+        size_t length = AppendNumber(NumberTokens(), rest, leading);
         if (length == 0)
             break;
         NotePiece(report, leading, text, rest, length);
@@ -117,7 +117,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         at += length;
         if (node == nullptr || *at == L'\0' || working.size() > kMaxSymbols)
             break;
-        size_t read = AppendNumber(numberTokens, at, working);
+        size_t read = AppendNumber(NumberTokens(), at, working);
         if (read == 0)
             break;
         at += read;
@@ -138,7 +138,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         for (at = rest; *at != L'\0';) {
             if (working.size() > kMaxSymbols)
                 return TooLong(report);
-            if (size_t read = AppendNumber(numberTokens, at, working)) {
+            if (size_t read = AppendNumber(NumberTokens(), at, working)) {
                 NotePiece(report, working, text, at, read);
                 at += read;
                 continue;

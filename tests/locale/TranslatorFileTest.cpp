@@ -1,5 +1,7 @@
 #include "TestEnvironment.h"
 
+#include "locale/TranslationLookup.h"
+
 #include <ViVuzaZadurUI/LocaleUtil.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
 
@@ -15,6 +17,8 @@
 #include <vector>
 
 using velmar::platform::core::locale::LocaleUtil;
+using velmar::platform::core::locale::ResolveStampedTranslatorFile;
+namespace os = velmar::platform::core::os;
 using velmar::platform::core::units::UnitsManager;
 
 extern "C" int VvzTestModuleMarker();
@@ -54,6 +58,17 @@ QString SearchFolder(int index) {
     }
 }
 
+// The search that also stamps the file finds what ResolveTranslatorFile finds, and stamps it as
+// StampOf does.
+void ExpectStampedSearchAgrees(const QString& baseName, const QString& path) {
+    os::FileStamp stamp;
+    stamp.size = 12345;
+    QString found = ResolveStampedTranslatorFile(kModule, baseName, kLocale, path, &stamp);
+    QString expected = LocaleUtil::ResolveTranslatorFile(kModule, baseName, kLocale, path);
+    EXPECT_EQ(found, expected);
+    EXPECT_TRUE(stamp == os::StampOf(expected)) << found.toStdString();
+}
+
 class ResolveSearchOrder : public ::testing::TestWithParam<int> {};
 
 // Every combination of the four places holding the file: the first in search order wins.
@@ -75,6 +90,7 @@ TEST_P(ResolveSearchOrder, FirstFolderHoldingTheFileWins) {
     else
         EXPECT_EQ(resolved,
                   SearchFolder(expected) + QLatin1Char('/') + baseName + QStringLiteral(".qm"));
+    ExpectStampedSearchAgrees(baseName, QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPlacements, ResolveSearchOrder, ::testing::Range(0, 16));
@@ -86,7 +102,9 @@ TEST(ResolveTranslatorFile, TranslatorFilesPathIsTheOnlyFolderAndIgnoresTheLocal
                                       QStringLiteral(".qm"));
     EXPECT_TRUE(
         LocaleUtil::ResolveTranslatorFile(kModule, baseName, kLocale, folder.path()).isEmpty());
+    ExpectStampedSearchAgrees(baseName, folder.path());
     vvztest::ScopedFile inPath(folder.path() + QLatin1Char('/') + baseName + QStringLiteral(".qm"));
+    ExpectStampedSearchAgrees(baseName, folder.path());
     for (const char* locale : {"de-DE", "fr-FR", ""})
         EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(kModule, baseName, QString::fromLatin1(locale),
                                                     folder.path()),
@@ -148,6 +166,32 @@ TEST(ResolveTranslatorFile, SymbolicLinkCandidateGivesItsTarget) {
     EXPECT_TRUE(
         LocaleUtil::ResolveTranslatorFile(kModule, QStringLiteral("loop1"), kLocale, folder.path())
             .isEmpty());
+    for (const char* name : {"linked", "dangling", "loop1"})
+        ExpectStampedSearchAgrees(QString::fromLatin1(name), folder.path());
+}
+
+// A file rewritten in place, or replaced by another, is stamped anew.
+TEST(FileStamp, ChangesWhenTheFileIsRewrittenOrReplaced) {
+    QTemporaryDir folder;
+    QString path = folder.path() + QStringLiteral("/names.qm");
+    EXPECT_TRUE(os::StampOf(path) == os::FileStamp()) << "no file";
+    auto write = [&](const QByteArray& content) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    };
+    write("first");
+    os::FileStamp first = os::StampOf(path);
+    EXPECT_FALSE(first == os::FileStamp());
+    EXPECT_TRUE(os::StampOf(path) == first);
+    write("second");
+    os::FileStamp rewritten = os::StampOf(path);
+    EXPECT_FALSE(rewritten == first) << "another size";
+    QString other = folder.path() + QStringLiteral("/other.qm");
+    ASSERT_TRUE(QFile::copy(path, other));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(other, path));
+    EXPECT_FALSE(os::StampOf(path) == rewritten) << "another file of the same size";
 }
 
 QString Greeting() {

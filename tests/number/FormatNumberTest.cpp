@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <limits>
+#include <random>
 #include <string>
 #include <thread>
 
@@ -243,6 +247,40 @@ TEST(FormatNumber, ExponentDigitsArePerCall) {
     second.join();
     EXPECT_TRUE(twoOk);
     EXPECT_TRUE(threeOk);
+}
+
+} // namespace
+
+namespace {
+
+// Fixed notation under the initial settings reads as the C runtime writes it ("%.*f"), grouping
+// aside: random values of many magnitudes, whole numbers, halves and their neighbours, both
+// signs, at precisions 0 to 6 and as whole numbers (IntegerOnly).
+TEST(FixedNumberText, ReadsAsTheRuntimeWritesIt) {
+    std::mt19937_64 random(15);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    for (int i = 0; i < 20000; ++i) {
+        int precision = i % 7;
+        double value = mantissa(random) * std::pow(10.0, static_cast<int>(random() % 19) - 3);
+        if (i % 5 == 1)
+            value = std::round(value);
+        if (i % 5 == 2)
+            value = (std::round(value) + 0.5) / std::pow(10.0, precision);
+        if (i % 5 == 3)
+            value = std::nextafter((std::round(value) + 0.5) / std::pow(10.0, precision), 0.0);
+        if (value == 0)
+            continue;
+        for (unsigned flags : {0u, static_cast<unsigned>(IntegerOnly)}) {
+            char expected[512];
+            std::snprintf(expected, sizeof expected, "%.*f", flags ? 0 : precision, value);
+            for (NumberFormat format : {nfFixedPoint, nfNumber}) {
+                std::wstring text = Write(With(Format(format, precision)), value, flags);
+                text.erase(std::remove(text.begin(), text.end(), L','), text.end());
+                ASSERT_EQ(text, std::wstring(expected, expected + std::strlen(expected)))
+                    << value << " at " << precision << " flags " << flags;
+            }
+        }
+    }
 }
 
 } // namespace

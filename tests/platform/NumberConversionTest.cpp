@@ -53,9 +53,43 @@ TEST(ConvertDouble, WritesWhatTheRuntimeWrites) {
     }
 }
 
+// Fixed notation around the halves that rounding decides, at every precision up to 16: the
+// decimal half itself (rarely exact in binary), its neighbours, and magnitudes up to 2^53.
+TEST(ConvertDouble, FixedNotationNearHalves) {
+    std::mt19937_64 random(15);
+    for (int i = 0; i < 20000; ++i) {
+        int precision = i % 17;
+        double whole = static_cast<double>(random() % (i % 3 == 0 ? 1000 : 100000000000ULL));
+        double half = (whole + 0.5) / std::pow(10.0, precision);
+        for (double value : {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300), -half,
+                             static_cast<double>(random() >> 10) / 4})
+            ASSERT_EQ(Convert(value, 'f', precision, true), Reference(value, 'f', precision, true))
+                << value << " f" << precision;
+    }
+}
+
 TEST(ConvertDouble, EdgeValues) {
-    for (double value : {0.0, -0.0, 1.0, -1.0, 9e15, 9.1e15, 2e300, -1e-300, 4.9e-324,
-                         1.7976931348623157e308, 0.5, 1.5, 2.5, -2.5})
+    for (double value : {0.0,
+                         -0.0,
+                         1.0,
+                         -1.0,
+                         9e15,
+                         9.1e15,
+                         0x1p53,
+                         0x1p53 - 1,
+                         0x1p52 + 0.5,
+                         0.125,
+                         1.005,
+                         2.675,
+                         1e-7,
+                         2e300,
+                         -1e-300,
+                         4.9e-324,
+                         1.7976931348623157e308,
+                         0.5,
+                         1.5,
+                         2.5,
+                         -2.5})
         for (char letter : {'E', 'e', 'f', 'G', 'g'})
             for (int precision : {0, 1, 2, 17, 99}) {
                 EXPECT_EQ(Convert(value, letter, precision, true),

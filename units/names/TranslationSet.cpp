@@ -6,16 +6,17 @@
 #include "units/symbols/parse/ParseSymbolRegistry.h"
 
 #include <ViVuzaZadur/UnitsConfig.h>
-#include <ViVuzaZadurUI/LocaleUtil.h>
 #include <ViVuzaZadurUI/StringUtil.h>
 
-#include <QFileInfo>
-
+#include <iterator>
 #include <map>
+#include <mutex>
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace velmar::platform::core::units {
 
-using locale::LocaleUtil;
 using locale::TranslateUtf8;
 
 namespace {
@@ -34,6 +35,26 @@ AlternateCache& Alternates() {
     return cache;
 }
 
+// The translation context of a group's symbols, as UTF-8: "UnitSymbol_" and the group's
+// global name. Those of the catalogue's groups are made once.
+QByteArray MakeSymbolContext(int groupId) {
+    return (QStringLiteral("UnitSymbol_") + StringUtil::GetUnitGlobalName(groupId)).toUtf8();
+}
+
+QByteArray SymbolContextUtf8(int symbolId) {
+    static const std::map<int, QByteArray> contexts = [] {
+        std::map<int, QByteArray> made;
+        std::vector<int> groups(UnitsConfig::GetInstance()->GetUnitGroups(nullptr));
+        UnitsConfig::GetInstance()->GetUnitGroups(groups.data());
+        for (int group : groups)
+            made.emplace(group, MakeSymbolContext(group));
+        return made;
+    }();
+    int group = symbolId & 0xff000;
+    auto found = contexts.find(group);
+    return found != contexts.end() ? found->second : MakeSymbolContext(group);
+}
+
 const QStringList& NoAlternates() {
     static const QStringList empty;
     return empty;
@@ -46,36 +67,87 @@ void LoadFile(QTranslator& translator, const QString& path) {
 
 } // namespace
 
+// What a load reads: the resolved locale name and the three files, each with its stamp. Two
+// sets loaded from equal sources are alike in everything they give.
+struct TranslationSet::Source {
+    QString localeName;
+    QString files[3]; // names, symbols, alternates; empty when not found
+    os::FileStamp stamps[3];
+
+    bool operator<(const Source& other) const {
+        auto key = [](const Source& s) {
+            return std::tie(s.localeName, s.files[0], s.files[1], s.files[2], s.stamps[0],
+                            s.stamps[1], s.stamps[2]);
+        };
+        return key(*this) < key(other);
+    }
+};
+
+namespace {
+
+// The locale an empty name or a locale without a name file falls back to: the units manager's
+// current locale, read into ten characters (a longer name is cut to nine), else "en-US".
+QString FallbackLocale() {
+    wchar_t buffer[10];
+    int length = UnitsManager::GetInstance()->GetCurrentLocale(buffer, 10);
+    return length >= 1 ? QString::fromWCharArray(buffer, length) : QStringLiteral("en-US");
+}
+
+} // namespace
+
 TranslationSet::TranslationSet(const wchar_t* localeName)
     : TranslationSet(StringUtil::WcharToQString(localeName)) {}
 
-TranslationSet::TranslationSet(const QString& name) : localeName(name) {
-    if (localeName.isEmpty())
-        ApplyFallbackLocale();
-    Load();
-}
+TranslationSet::TranslationSet(const QString& localeName) : TranslationSet(Resolve(localeName)) {}
 
-void TranslationSet::ApplyFallbackLocale() {
-    wchar_t buffer[10];
-    int length = UnitsManager::GetInstance()->GetCurrentLocale(buffer, 10);
-    localeName = length >= 1 ? QString::fromWCharArray(buffer, length) : QStringLiteral("en-US");
-}
-
-void TranslationSet::Load() {
-    const QString& path = UnitsManagerAccess(UnitsManager::GetInstance()).TranslatorFilesPath();
-    QString nameFile = LocaleUtil::ResolveTranslatorFile(kModuleName, kNameFile, localeName, path);
-    if (nameFile.isEmpty() || !QFileInfo::exists(nameFile)) {
-        ApplyFallbackLocale();
-        nameFile = LocaleUtil::ResolveTranslatorFile(kModuleName, kNameFile, localeName, path);
-    }
-    LoadFile(nameTranslator, nameFile);
-    LoadFile(symbolTranslator,
-             LocaleUtil::ResolveTranslatorFile(kModuleName, kSymbolFile, localeName, path));
-    LoadFile(alternateTranslator,
-             LocaleUtil::ResolveTranslatorFile(kModuleName, kAlternateFile, localeName, path));
+TranslationSet::TranslationSet(const Source& source) : localeName(source.localeName) {
+    LoadFile(nameTranslator, source.files[0]);
+    LoadFile(symbolTranslator, source.files[1]);
+    LoadFile(alternateTranslator, source.files[2]);
     CacheAlternates();
     // The locale's unit symbols are built with the first set of the locale.
     ParseSymbolRegistry::Instance().EnsureLocale(*this);
+}
+
+TranslationSet::~TranslationSet() = default;
+
+TranslationSet::Source TranslationSet::Resolve(QString localeName) {
+    if (localeName.isEmpty())
+        localeName = FallbackLocale();
+    const QString& path = UnitsManagerAccess(UnitsManager::GetInstance()).TranslatorFilesPath();
+    Source source;
+    auto resolve = [&](int file, const QString& baseName) {
+        source.files[file] = locale::ResolveStampedTranslatorFile(kModuleName, baseName, localeName,
+                                                                  path, &source.stamps[file]);
+    };
+    resolve(0, kNameFile);
+    if (source.files[0].isEmpty()) {
+        localeName = FallbackLocale();
+        resolve(0, kNameFile);
+    }
+    resolve(1, kSymbolFile);
+    resolve(2, kAlternateFile);
+    source.localeName = std::move(localeName);
+    return source;
+}
+
+std::shared_ptr<const TranslationSet> TranslationSet::Shared(const wchar_t* localeName) {
+    // The sets in use, by what they were loaded from. An entry outlives its set until the
+    // next load sweeps it away.
+    static std::mutex mutex;
+    static std::map<Source, std::weak_ptr<const TranslationSet>> sets;
+    Source source = Resolve(StringUtil::WcharToQString(localeName));
+    std::lock_guard<std::mutex> lock(mutex);
+    auto found = sets.find(source);
+    if (found != sets.end()) {
+        if (std::shared_ptr<const TranslationSet> set = found->second.lock())
+            return set;
+    }
+    for (auto entry = sets.begin(); entry != sets.end();)
+        entry = entry->second.expired() ? sets.erase(entry) : std::next(entry);
+    std::shared_ptr<const TranslationSet> set(new TranslationSet(source));
+    sets[std::move(source)] = set;
+    return set;
 }
 
 void TranslationSet::CacheAlternates() const {
@@ -85,16 +157,21 @@ void TranslationSet::CacheAlternates() const {
     std::map<int, QStringList> alternates;
     if (!alternateTranslator.isEmpty()) {
         const UnitsConfig* config = UnitsConfig::GetInstance();
+        std::string key;
         for (const UnitSymbolKeyRow* row : UnitSymbolKeysById()) {
             const wchar_t* globalName = config->GetGlobalName(row->id);
             if (globalName == nullptr)
                 continue;
-            QByteArray base = "eS" + QString::fromWCharArray(globalName).toUtf8() + "_Alternate";
-            QByteArray context = SymbolContext(row->id).toUtf8();
+            key = "eS";
+            key += QString::fromWCharArray(globalName).toUtf8().constData();
+            key += "_Alternate";
+            size_t stem = key.size();
+            QByteArray context = SymbolContextUtf8(row->id);
             QStringList texts;
             for (int n = 1; n <= kMaxAlternates; ++n) {
-                QString text = alternateTranslator.translate(
-                    context.constData(), (base + QByteArray::number(n)).constData());
+                key.resize(stem);
+                key += std::to_string(n);
+                QString text = alternateTranslator.translate(context.constData(), key.c_str());
                 if (!text.isEmpty())
                     texts.append(text);
             }
@@ -132,7 +209,7 @@ QString TranslationSet::SymbolText(const UnitSymbolKeyRow& row) const {
     case Literal:
         return QString::fromUtf8(row.key);
     default:
-        return TranslateUtf8(symbolTranslator, SymbolContext(row.id).toUtf8().constData(), row.key);
+        return TranslateUtf8(symbolTranslator, SymbolContextUtf8(row.id).constData(), row.key);
     }
 }
 
@@ -141,7 +218,7 @@ QString TranslationSet::Translate(const char* context, const char* source) const
 }
 
 QString TranslationSet::SymbolContext(int symbolId) const {
-    return QStringLiteral("UnitSymbol_") + StringUtil::GetUnitGlobalName(symbolId & 0xff000);
+    return QString::fromUtf8(SymbolContextUtf8(symbolId));
 }
 
 const QStringList& TranslationSet::AlternateSymbols(int symbolId) const {

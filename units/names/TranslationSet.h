@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <memory>
+
 namespace velmar::platform::core::units {
 
 // The translated texts of one locale: display names of units, groups and numeric formats,
@@ -16,7 +18,8 @@ namespace velmar::platform::core::units {
 // A missing translation shows the source text: the English name, or a symbol's key.
 //
 // A set is loaded by its constructor and never changes afterwards, so it may be shared
-// read-only; it is not copied.
+// read-only; it is not copied. Formatters take theirs from Shared: one loaded set serves every
+// formatter whose load would read the same files.
 struct UnitSymbolKeyRow;
 
 class TranslationSet {
@@ -27,6 +30,15 @@ public:
     explicit TranslationSet(const QString& localeName);
     TranslationSet(const TranslationSet&) = delete;
     TranslationSet& operator=(const TranslationSet&) = delete;
+    ~TranslationSet();
+
+    // The set that constructing one for localeName would load now: a set still in use that was
+    // loaded for the same resolved locale name from the same files, unchanged since (same path,
+    // identity, size and modification time), or else a new one. The units manager's locale
+    // and translator files path take part as in construction, so after the host points the
+    // manager elsewhere or replaces a file, new formatters get new texts while existing ones
+    // keep theirs. A set goes when its last holder lets it go.
+    static std::shared_ptr<const TranslationSet> Shared(const wchar_t* localeName);
 
     const QString& LocaleName() const { return localeName; }
 
@@ -47,8 +59,10 @@ public:
     const QStringList& AlternateSymbols(int symbolId) const;
 
 private:
-    void ApplyFallbackLocale();
-    void Load();
+    struct Source;
+    explicit TranslationSet(const Source& source);
+    static Source Resolve(QString localeName);
+
     void CacheAlternates() const;
 
     QString localeName;

@@ -10,38 +10,95 @@ namespace velmar::platform::core::units {
 
 namespace {
 
-// Builds text back to front in the caller's buffer: every piece is appended reversed, and the
-// whole is reversed once at the end, so that multi-character signs and separators read in
-// order. Fails once the text and its terminator would not fit.
-class ReversedText {
+// Writes text into the caller's buffer, keeping room for the terminator. Fails once a piece
+// would not fit.
+class TextOut {
 public:
-    ReversedText(wchar_t* buffer, size_t size) : buffer_(buffer), limit_(size - 1) {}
+    TextOut(wchar_t* buffer, size_t size) : begin_(buffer), at_(buffer), end_(buffer + size - 1) {}
 
-    bool Append(wchar_t c) {
-        if (length_ >= limit_)
+    bool Put(wchar_t c) {
+        if (at_ == end_)
             return false;
-        buffer_[length_++] = c;
+        *at_++ = c;
         return true;
     }
-    bool Append(const std::wstring& text) {
-        if (text.size() > limit_ - length_)
+    bool Put(const std::wstring& text) {
+        if (text.size() > static_cast<size_t>(end_ - at_))
             return false;
-        std::reverse_copy(text.begin(), text.end(), buffer_ + length_);
-        length_ += text.size();
+        at_ = std::copy(text.begin(), text.end(), at_);
         return true;
     }
-    // Reverses and terminates the text; returns its length plus one.
+    // Terminates the text; returns its length plus one.
     int Finish() {
-        std::reverse(buffer_, buffer_ + length_);
-        buffer_[length_] = L'\0';
-        return static_cast<int>(length_ + 1);
+        *at_ = L'\0';
+        return static_cast<int>(at_ - begin_ + 1);
     }
 
 private:
-    wchar_t* buffer_;
-    size_t limit_;
-    size_t length_ = 0;
+    wchar_t* begin_;
+    wchar_t* at_;
+    wchar_t* end_;
 };
+
+// Digit grouping, in the "Number" format: the positions, counted from the last integer digit,
+// after which a group separator stands, ascending. From the decimal point the group sizes apply
+// in order, the last one repeating; a size of 0 ends the grouping. Returns their count.
+size_t GroupSeparators(const NumberSettings& s, NumberFormat format, size_t integerDigits,
+                       size_t* separators) {
+    size_t count = 0;
+    if (format != nfNumber || s.groupSizes.empty() || s.groupSizes[0] == 0)
+        return 0;
+    size_t group = 0;
+    for (size_t at = static_cast<size_t>(s.groupSizes[0]); at < integerDigits;) {
+        separators[count++] = at;
+        if (group + 1 < s.groupSizes.size())
+            ++group;
+        if (s.groupSizes[group] == 0)
+            break;
+        at += static_cast<size_t>(s.groupSizes[group]);
+    }
+    return count;
+}
+
+constexpr int kNotFixed = -2;
+
+// "Fixed Point" and "Number" text written straight from the integer of os::FixedDigits: the text
+// of the general way, without the primitive conversion and its rewrite. kNotFixed when that
+// integer does not decide it.
+int WriteFixed(const NumberSettings& s, NumberFormat format, int precision, double value,
+               wchar_t* buffer, size_t bufferSize, unsigned flags) {
+    unsigned long long number = 0;
+    if (!os::FixedDigits(std::abs(value), precision, &number))
+        return kNotFixed;
+    auto decimals = static_cast<size_t>(precision);
+    wchar_t digits[24];
+    size_t count = 0;
+    do {
+        digits[count++] = s.nativeDigits[number % 10];
+        number /= 10;
+    } while (number != 0 || count <= decimals);
+    // The primitive conversion's text, a sign, the digits and the point, has to fit as well.
+    if (count + (decimals > 0 ? 1 : 0) + 2 > bufferSize)
+        return -1;
+    size_t separators[24];
+    size_t separatorCount = GroupSeparators(s, format, count - decimals, separators);
+    TextOut out(buffer, bufferSize);
+    bool ok = true;
+    if ((flags & SignedZero) && value == 0.0)
+        ok = out.Put(s.negativeSign);
+    if (value < 0 ? s.includeNegativeSignInNumber : s.includePositiveSignInNumber)
+        ok = ok && out.Put(value < 0 ? s.negativeSign : s.positiveSign);
+    while (count > 0 && ok) {
+        if (count == decimals)
+            ok = out.Put(s.decimalSeparator);
+        ok = ok && out.Put(digits[--count]);
+        if (separatorCount > 0 && separators[separatorCount - 1] + decimals == count) {
+            ok = ok && out.Put(s.groupSeparator);
+            --separatorCount;
+        }
+    }
+    return ok ? out.Finish() : -1;
+}
 
 char ConversionLetter(NumberFormat format) {
     switch (format) {
@@ -95,59 +152,58 @@ int Format(const NumberSettings& s, NumberFormat format, int precision, double v
         return -1;
     if (flags & IntegerOnly)
         precision = 0;
+    if (format == nfFixedPoint || format == nfNumber) {
+        if (int written = WriteFixed(s, format, precision, value, buffer, bufferSize, flags);
+            written != kNotFixed)
+            return written;
+    }
 
     char converted[os::kMaxConvertedLength];
     int length = os::ConvertDouble(converted, sizeof converted, value, letter, precision,
                                    s.allowTwoDigitExponent);
     if (length < 0 || static_cast<size_t>(length) + 1 > bufferSize)
         return -1;
-    bool hasExponent =
-        letter == 'E' || letter == 'e' ||
-        ((letter == 'G' || letter == 'g') &&
-         std::find(converted, converted + length, letter == 'G' ? 'E' : 'e') != converted + length);
+    const char* begin = converted;
+    const char* end = converted + length;
+    bool hasExponent = letter == 'E' || letter == 'e' ||
+                       ((letter == 'G' || letter == 'g') &&
+                        std::find(begin, end, letter == 'G' ? 'E' : 'e') != end);
 
-    ReversedText out(buffer, bufferSize);
-    bool groups = format == nfNumber && !s.groupSizes.empty() && s.groupSizes[0] != 0;
-    bool inMantissa = !hasExponent;
-    bool grouping = groups && precision == 0;
-    size_t groupIndex = 0;
-    int digitsInGroup = 0;
+    size_t separators[os::kMaxConvertedLength];
+    size_t integerDigits = static_cast<size_t>(std::find(begin, end, '.') - begin) - 1;
+    size_t separatorCount = GroupSeparators(s, format, integerDigits, separators);
+
+    TextOut out(buffer, bufferSize);
     bool ok = true;
-    for (int i = length - 1; i >= 0 && ok; --i) {
-        char c = converted[i];
-        bool digit = c >= '0' && c <= '9';
-        if (grouping && digit && digitsInGroup == s.groupSizes[groupIndex]) {
-            ok = out.Append(s.groupSeparator);
-            digitsInGroup = 0;
-            if (groupIndex + 1 < s.groupSizes.size())
-                ++groupIndex;
-            grouping = s.groupSizes[groupIndex] != 0;
-        }
-        bool mantissa = !hasExponent || inMantissa;
-        if (c == '+') {
-            if (mantissa ? s.includePositiveSignInNumber : s.includePositiveSignInExponent)
-                ok = ok && out.Append(s.positiveSign);
-        } else if (c == '-') {
-            if (mantissa ? s.includeNegativeSignInNumber : s.includeNegativeSignInExponent)
-                ok = ok && out.Append(s.negativeSign);
-        } else if (c == '.') {
-            ok = ok && out.Append(s.decimalSeparator);
-            if (groups) {
-                groupIndex = 0;
-                digitsInGroup = 0;
-                grouping = true;
+    if ((flags & SignedZero) && value == 0.0)
+        ok = out.Put(s.negativeSign);
+    bool inExponent = false;
+    // Integer digits still to come while grouping; none once past the integer part.
+    size_t integerLeft = separatorCount > 0 ? integerDigits : 0;
+    for (const char* at = begin; at < end && ok; ++at) {
+        char c = *at;
+        if (c >= '0' && c <= '9') {
+            ok = out.Put(s.nativeDigits[c - '0']);
+            if (integerLeft > 0 && --integerLeft > 0 && separatorCount > 0 &&
+                separators[separatorCount - 1] == integerLeft) {
+                ok = ok && out.Put(s.groupSeparator);
+                --separatorCount;
             }
-        } else if (digit) {
-            ok = ok && out.Append(s.nativeDigits[c - '0']);
-            ++digitsInGroup;
+        } else if (c == '+') {
+            if (inExponent ? s.includePositiveSignInExponent : s.includePositiveSignInNumber)
+                ok = out.Put(s.positiveSign);
+        } else if (c == '-') {
+            if (inExponent ? s.includeNegativeSignInExponent : s.includeNegativeSignInNumber)
+                ok = out.Put(s.negativeSign);
+        } else if (c == '.') {
+            ok = out.Put(s.decimalSeparator);
+            integerLeft = 0;
         } else {
             if ((c == 'E' || c == 'e') && hasExponent)
-                inMantissa = true;
-            ok = ok && out.Append(static_cast<wchar_t>(c));
+                inExponent = true;
+            ok = out.Put(static_cast<wchar_t>(c));
         }
     }
-    if (ok && (flags & SignedZero) && value == 0.0)
-        ok = out.Append(s.negativeSign);
     return ok ? out.Finish() : -1;
 }
 
@@ -209,7 +265,8 @@ int WriteMixedNumber(const NumberSettings& settings, NumberFormat format, double
     if (numerator != 0) {
         if (whole < 0 && numerator < 0)
             numerator = -numerator;
-        while (std::fmod(numerator, 2.0) == 0) {
+        // Halving while even; n * 0.5 is exact, and whole exactly when n is even.
+        while (std::isfinite(numerator) && numerator * 0.5 == std::trunc(numerator * 0.5)) {
             numerator /= 2;
             denominator /= 2;
         }

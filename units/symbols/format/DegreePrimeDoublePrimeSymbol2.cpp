@@ -29,7 +29,7 @@ Split SplitAngle(double x, int precision) {
     bool negative = x < 0;
     Split split{0, 0, 0, IntegerOnly | (negative ? SignedZero : 0u)};
     // A guard against representation error, away from zero: 0.5 must not split as 0.49999.
-    double magnitude = std::abs(x) + 1 / (2 * std::pow(10.0, precision) * 100000);
+    double magnitude = std::abs(x) + RoundingGuard(precision);
     split.degrees = std::trunc(magnitude);
     double totalMinutes = (magnitude - split.degrees) * 60;
     split.minutes = std::floor(totalMinutes);
@@ -48,8 +48,7 @@ Split SplitAngle(double x, int precision) {
             split.minutes += 1;
         carryMinutes();
     } else if (precision <= 4) {
-        double whole = 0;
-        if (std::modf(split.seconds, &whole) >= 0.5)
+        if (split.seconds - std::trunc(split.seconds) >= 0.5)
             split.seconds += 0.5;
         if (split.seconds >= 60) {
             split.minutes += 1;
@@ -57,7 +56,7 @@ Split SplitAngle(double x, int precision) {
         }
         carryMinutes();
     } else {
-        double scale = std::pow(10.0, precision - 4);
+        double scale = PowerOfTen(precision - 4);
         double whole = 0;
         double scaled = std::modf(split.seconds, &whole) * scale;
         if (std::modf(scaled, &whole) >= 0.5)
@@ -97,7 +96,7 @@ int DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dime
     if (buffer == nullptr)
         return -1;
     double x = 0;
-    if (int error = ConvertFromBase(unitId, value, dimension, &x); error != 0)
+    if (int error = ConvertFromBase(converter, value, dimension, &x); error != 0)
         return error;
     size_t at = 0;
     wchar_t suffix = L'\0';
@@ -164,7 +163,7 @@ int DegreePrimeDoublePrimeSymbol2::FormatPart(int index, double value,
     if (buffer == nullptr || bearing)
         return -1;
     double x = 0;
-    if (int error = ConvertFromBase(unitId, value, dimension, &x); error != 0)
+    if (int error = ConvertFromBase(converter, value, dimension, &x); error != 0)
         return error;
     int precision = state.Number().decimalPrecision;
     Split split = SplitAngle(x, precision);

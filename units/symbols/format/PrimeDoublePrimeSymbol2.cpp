@@ -56,7 +56,7 @@ double PrimeDoublePrimeSymbol2::MajorFactor() const {
 int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension,
                                      const FormatterState& state, Parts& parts) const {
     double x = 0;
-    if (int error = ConvertFromBase(unitId, value, dimension, &x); error != 0)
+    if (int error = ConvertFromBase(converter, value, dimension, &x); error != 0)
         return error;
     if (x < 0)
         parts.majorFlags |= SignedZero;
@@ -67,7 +67,7 @@ int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension
         x += (x > 0 ? 0.5 : -0.5) / parts.denominator;
     } else {
         // A guard against representation error: 0.5 must not show as 0.49999.
-        double guard = 1 / (2 * std::pow(10.0, precision) * 100000);
+        double guard = RoundingGuard(precision);
         x += x < 0 ? -guard : guard;
     }
     parts.minor = x;

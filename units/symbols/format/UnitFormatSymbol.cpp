@@ -2,7 +2,13 @@
 
 #include "units/symbols/format/UnitSymbolParts.h"
 
+#include <ViVuzaZadur/UnitsConfig.h>
+
 namespace velmar::platform::core::units {
+
+UnitFormatSymbol::UnitFormatSymbol(std::wstring text, int unitId, uint32_t flags)
+    : SimpleFormatSymbol2(std::move(text), flags), unitId(unitId),
+      converter(UnitsConfig::GetInstance()->FindConverter(unitId)) {}
 
 int UnitFormatSymbol::Format(double value, const DimensionTag& dimension, wchar_t* buffer,
                              size_t size, const FormatterState& state) const {
@@ -17,7 +23,7 @@ int UnitFormatSymbol::FormatPart(int index, double value, const DimensionTag& di
                                  wchar_t* buffer, size_t size, const FormatterState& state) const {
     if (index != 0)
         return -1;
-    return FormatInUnit(unitId, value, dimension, buffer, size, state);
+    return FormatInUnit(converter, value, dimension, buffer, size, state);
 }
 
 int UnitFormatSymbol::BuildResult(SymbolList& list, int kind) const {

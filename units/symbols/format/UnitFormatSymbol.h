@@ -4,12 +4,13 @@
 
 namespace velmar::platform::core::units {
 
+class UnitConverter;
+
 // A symbol text that writes a value in its own unit: the number, then the text («12.50 m»).
 // One layout (kind 0) with one number, placeholder 0.
 class UnitFormatSymbol : public SimpleFormatSymbol2 {
 public:
-    UnitFormatSymbol(std::wstring text, int unitId, uint32_t flags)
-        : SimpleFormatSymbol2(std::move(text), flags), unitId(unitId) {}
+    UnitFormatSymbol(std::wstring text, int unitId, uint32_t flags);
 
     int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
                const FormatterState& state) const override;
@@ -22,6 +23,8 @@ public:
                   const std::vector<int>& placeholders) const override;
 
     const int unitId;
+    // The catalogue's converter of the unit, or null when it names none.
+    const UnitConverter* const converter;
 };
 
 } // namespace velmar::platform::core::units

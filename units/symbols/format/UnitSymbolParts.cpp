@@ -10,23 +10,45 @@
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
 
+#include <array>
+#include <cmath>
 #include <iterator>
 
 namespace velmar::platform::core::units {
 
-int ConvertFromBase(int unitId, double value, const DimensionTag& dimension, double* converted) {
-    const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unitId);
+int ConvertFromBase(const UnitConverter* converter, double value, const DimensionTag& dimension,
+                    double* converted) {
     if (converter == nullptr)
         return -ecFailure;
     return -converter->FromBase(value, dimension, converted);
 }
 
-int FormatInUnit(int unitId, double value, const DimensionTag& dimension, wchar_t* buffer,
-                 size_t size, const FormatterState& state, unsigned numberFlags) {
+int FormatInUnit(const UnitConverter* converter, double value, const DimensionTag& dimension,
+                 wchar_t* buffer, size_t size, const FormatterState& state, unsigned numberFlags) {
     double converted = 0;
-    if (int error = ConvertFromBase(unitId, value, dimension, &converted); error != 0)
+    if (int error = ConvertFromBase(converter, value, dimension, &converted); error != 0)
         return error;
     return FormatNumber(state.Number(), converted, buffer, size, numberFlags);
+}
+
+double PowerOfTen(int exponent) {
+    static const std::array<double, 100> powers = [] {
+        std::array<double, 100> table{};
+        for (int i = 0; i < 100; ++i)
+            table[static_cast<size_t>(i)] = std::pow(10.0, i);
+        return table;
+    }();
+    return powers[static_cast<size_t>(exponent)];
+}
+
+double RoundingGuard(int precision) {
+    static const std::array<double, 100> guards = [] {
+        std::array<double, 100> table{};
+        for (int i = 0; i < 100; ++i)
+            table[static_cast<size_t>(i)] = 1 / (2 * PowerOfTen(i) * 100000);
+        return table;
+    }();
+    return guards[static_cast<size_t>(precision)];
 }
 
 int WriteInteger(const FormatterState& state, double value, unsigned flags, wchar_t* buffer,

@@ -4,17 +4,29 @@
 
 namespace velmar::platform::core::units {
 
+class UnitConverter;
+
 // What the format symbols share.
 
-// The base value converted into the unit: 0, or the negated ErrorCode of a failed conversion
-// (-ecFailure when the id names no unit).
-int ConvertFromBase(int unitId, double value, const DimensionTag& dimension, double* converted);
+// The base value converted by a unit's converter: 0, or the negated ErrorCode of a failed
+// conversion (-ecFailure without a converter).
+int ConvertFromBase(const UnitConverter* converter, double value, const DimensionTag& dimension,
+                    double* converted);
 
 // The base value converted into the unit and written as number text under the formatter's
 // settings: the count including the terminator, -1, or the negated ErrorCode of a failed
 // conversion.
-int FormatInUnit(int unitId, double value, const DimensionTag& dimension, wchar_t* buffer,
-                 size_t size, const FormatterState& state, unsigned numberFlags = 0);
+int FormatInUnit(const UnitConverter* converter, double value, const DimensionTag& dimension,
+                 wchar_t* buffer, size_t size, const FormatterState& state,
+                 unsigned numberFlags = 0);
+
+// 10^exponent as std::pow gives it, for exponents 0 to 99.
+double PowerOfTen(int exponent);
+
+// What the composite symbols add to a magnitude before they split it, so that representation
+// error cannot pull a part below a rounding step (0.5 must not split as 0.49999): half of 10^-5
+// of the last decimal of the precision, for precisions 0 to 99.
+double RoundingGuard(int precision);
 
 // Writes a whole number (IntegerOnly, plus flags) at buffer + at, as the parts of composite
 // notations are written: the index of its terminator, or a negative error.
