@@ -6,7 +6,6 @@
 #include <QLocale>
 
 #include <charconv>
-#include <cwchar>
 
 using namespace velmar::platform::core::units;
 
@@ -15,72 +14,71 @@ namespace {
 // Room for the longest number text (99 decimals of 1e308) with a composite symbol.
 constexpr size_t kResultSize = 1024;
 
-// Reads a quantity; the failure comes from ParseDiagnostics, in the formatter's language.
-// Parse is tried first, since it is faster and most texts are quantities.
-bool ReadQuantity(const UnitsFormatter& formatter, const wchar_t* text, int unit, double& value,
-                  Conversion::Failure& failure) {
-    if (formatter.Parse(text, value, unit) == ecSuccess)
-        return true;
-    ParseDiagnosis diagnosis;
-    if (ParseDiagnostics::Parse(formatter, text, value, unit, diagnosis) == ecSuccess)
-        return true;
-    failure.position = diagnosis.position;
-    failure.message = ParseDiagnostics::Message(formatter, text, unit, diagnosis);
-    return false;
-}
-
-bool WriteQuantity(const UnitsFormatter& formatter, double value, int unit, int display,
-                   std::wstring& result, Conversion::Failure& failure) {
-    wchar_t text[kResultSize];
-    if (formatter.Format(value, unit, text, kResultSize, display) != ecSuccess) {
-        failure.position = 0;
-        failure.message = QStringLiteral("%1 cannot be written in this unit").arg(value);
-        return false;
-    }
-    result.assign(text);
-    return true;
-}
-
-class Reformat : public Conversion {
+// A conversion from or into one unit, shown with one display symbol.
+class UnitConversion : public Conversion {
 public:
-    Reformat(const UnitsFormatter& formatter, int unit, int display)
+    UnitConversion(const UnitsFormatter& formatter, int unit, int display)
         : formatter(formatter), unit(unit), display(display) {}
 
-    bool Run(const wchar_t* text, std::wstring& result, Failure& failure) const override {
-        double value = 0;
-        return ReadQuantity(formatter, text, unit, value, failure) &&
-               WriteQuantity(formatter, value, unit, display, result, failure);
+protected:
+    // Reads a quantity; the failure comes from ParseDiagnostics, in the formatter's language.
+    // Parse is tried first, since it is faster and most texts are quantities.
+    bool Read(const wchar_t* text, double& value, Failure& failure) const {
+        if (formatter.Parse(text, value, unit) == ecSuccess)
+            return true;
+        ParseDiagnosis diagnosis;
+        if (ParseDiagnostics::Parse(formatter, text, value, unit, diagnosis) == ecSuccess)
+            return true;
+        failure.position = diagnosis.position;
+        failure.message = ParseDiagnostics::Message(formatter, text, unit, diagnosis);
+        return false;
+    }
+
+    bool Write(double value, std::wstring& result, Failure& failure) const {
+        wchar_t text[kResultSize];
+        if (formatter.Format(value, unit, text, kResultSize, display) != ecSuccess) {
+            failure.position = 0;
+            failure.message = QStringLiteral("%1 cannot be written in this unit").arg(value);
+            return false;
+        }
+        result.assign(text);
+        return true;
     }
 
 private:
     const UnitsFormatter& formatter;
-    int unit;
-    int display;
+    const int unit;
+    const int display;
 };
 
-class ReadValue : public Conversion {
+class Reformat : public UnitConversion {
 public:
-    ReadValue(const UnitsFormatter& formatter, int unit) : formatter(formatter), unit(unit) {}
+    using UnitConversion::UnitConversion;
 
     bool Run(const wchar_t* text, std::wstring& result, Failure& failure) const override {
         double value = 0;
-        if (!ReadQuantity(formatter, text, unit, value, failure))
+        return Read(text, value, failure) && Write(value, result, failure);
+    }
+};
+
+class ReadValue : public UnitConversion {
+public:
+    using UnitConversion::UnitConversion;
+
+    bool Run(const wchar_t* text, std::wstring& result, Failure& failure) const override {
+        double value = 0;
+        if (!Read(text, value, failure))
             return false;
         char number[32];
         char* end = std::to_chars(number, number + sizeof number, value).ptr;
         result.assign(number, end);
         return true;
     }
-
-private:
-    const UnitsFormatter& formatter;
-    int unit;
 };
 
-class WriteValue : public Conversion {
+class WriteValue : public UnitConversion {
 public:
-    WriteValue(const UnitsFormatter& formatter, int unit, int display)
-        : formatter(formatter), unit(unit), display(display) {}
+    using UnitConversion::UnitConversion;
 
     bool Run(const wchar_t* text, std::wstring& result, Failure& failure) const override {
         QString number = QString::fromWCharArray(text);
@@ -91,13 +89,8 @@ public:
             failure.message = QStringLiteral("\u201c%1\u201d is not a number").arg(number);
             return false;
         }
-        return WriteQuantity(formatter, value, unit, display, result, failure);
+        return Write(value, result, failure);
     }
-
-private:
-    const UnitsFormatter& formatter;
-    int unit;
-    int display;
 };
 
 } // namespace
@@ -108,7 +101,7 @@ std::unique_ptr<Conversion> Conversion::QuantityToQuantity(const UnitsFormatter&
 }
 
 std::unique_ptr<Conversion> Conversion::QuantityToValue(const UnitsFormatter& formatter, int unit) {
-    return std::make_unique<ReadValue>(formatter, unit);
+    return std::make_unique<ReadValue>(formatter, unit, 0);
 }
 
 std::unique_ptr<Conversion> Conversion::ValueToQuantity(const UnitsFormatter& formatter, int unit,

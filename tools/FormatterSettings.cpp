@@ -1,6 +1,7 @@
 #include "FormatterSettings.h"
 
 #include "CommandLine.h"
+#include "Console.h"
 
 #include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/StringUtil.h>
@@ -36,16 +37,10 @@ const Separator kSeparators[] = {
 
 } // namespace
 
-std::unique_ptr<UnitsFormatter> FormatterSettings::Create(const CommandLine& line, QString& error,
-                                                          QString& warning) {
+std::unique_ptr<UnitsFormatter> FormatterSettings::Create(const CommandLine& line, QString& error) {
     const QString locale = line.Value("locale");
     const std::wstring localeName = locale.toStdWString();
     auto formatter = std::make_unique<UnitsFormatter>(localeName.c_str());
-    if (!locale.isEmpty() &&
-        locale.compare(QString::fromWCharArray(formatter->GetLocale()), Qt::CaseInsensitive) != 0)
-        warning = QStringLiteral("no translations for %1: names and symbols are in %2")
-                      .arg(locale, QString::fromWCharArray(formatter->GetLocale()));
-
     bool localeNumbers =
         line.IsSet("locale-numbers") || (!locale.isEmpty() && !line.IsSet("no-locale-numbers"));
     if (localeNumbers &&
@@ -54,6 +49,10 @@ std::unique_ptr<UnitsFormatter> FormatterSettings::Create(const CommandLine& lin
         error = QStringLiteral("no locale is called %1").arg(locale);
         return nullptr;
     }
+    if (!locale.isEmpty() &&
+        locale.compare(QString::fromWCharArray(formatter->GetLocale()), Qt::CaseInsensitive) != 0)
+        Console::Report(QStringLiteral("no translations for %1: names and symbols are in %2")
+                            .arg(locale, QString::fromWCharArray(formatter->GetLocale())));
     if (line.IsSet("precision")) {
         bool isNumber = false;
         int precision = line.Value("precision").toInt(&isNumber);

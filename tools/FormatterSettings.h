@@ -20,7 +20,7 @@ public:
     // Null, with the reason in error, for a value that is none (an unknown numeric format, a
     // precision out of range, an empty separator, a locale Qt does not know). A locale without
     // translations is not an error: names and symbols then come in the library's fallback
-    // locale, and warning says so.
+    // locale, and a message on standard error says so.
     static std::unique_ptr<velmar::platform::core::units::UnitsFormatter>
-    Create(const CommandLine& line, QString& error, QString& warning);
+    Create(const CommandLine& line, QString& error);
 };

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kWidth = 40;
@@ -23,16 +25,17 @@ void ProgressBar::Update(int64_t done, int64_t lines) {
     if (!enabled || timer.elapsed() < kInterval)
         return;
     timer.restart();
-    QString text = QStringLiteral("\r%L1 lines").arg(lines);
+    QString text = QStringLiteral("%L1 lines").arg(lines);
     if (total > 0) {
-        int filled = static_cast<int>(kWidth * std::min(done, total) / total);
+        int64_t part = std::min(done, total);
+        int filled = static_cast<int>(kWidth * part / total);
         text =
-            QStringLiteral("\r[%1%2] %3%")
+            QStringLiteral("[%1%2] %3%  ")
                 .arg(QString(filled, QLatin1Char('#')), QString(kWidth - filled, QLatin1Char('.')))
-                .arg(100 * std::min(done, total) / total, 3) +
-            text.mid(1).prepend(QLatin1String("  "));
+                .arg(100 * part / total, 3) +
+            text;
     }
-    Console::Error().write(text.toUtf8());
+    Console::Error().write((QLatin1Char('\r') + text).toUtf8());
     shown = true;
 }
 

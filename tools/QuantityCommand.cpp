@@ -156,12 +156,9 @@ int QuantityCommand::Run(const CommandLine& line) {
             QStringLiteral("--column and --header are for a batch (TEXT - or "
                            "--input FILE)"));
 
-    QString warning;
-    std::unique_ptr<UnitsFormatter> formatter = FormatterSettings::Create(line, error, warning);
+    std::unique_ptr<UnitsFormatter> formatter = FormatterSettings::Create(line, error);
     if (formatter == nullptr)
         return Console::UsageError(error);
-    if (!warning.isEmpty())
-        Console::Report(warning);
 
     UnitResolver resolver(*formatter);
     int to = resolver.Resolve(operands[1], UnitResolver::AnyUnit, nullptr, error);

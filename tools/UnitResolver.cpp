@@ -38,7 +38,8 @@ bool SameDimension(const int* a, const int* b) {
 bool Alike(int a, int b) {
     const UnitConverter* first = ConverterOf(a);
     const UnitConverter* second = ConverterOf(b);
-    return SameDimension(first->GetDimTag(), second->GetDimTag()) &&
+    return first != nullptr && second != nullptr &&
+           SameDimension(first->GetDimTag(), second->GetDimTag()) &&
            Close(first->GetFactor(), second->GetFactor()) &&
            Close(first->GetOffset(), second->GetOffset());
 }

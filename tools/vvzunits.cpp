@@ -25,12 +25,10 @@ int UnitsCommand(const CommandLine& line) {
     const QStringList operands = line.Operands();
     if (operands.size() > (line.IsSet("search") ? 0 : 1))
         return Console::UsageError(QStringLiteral("units takes [GROUP], or --search TEXT"));
-    QString error, warning;
-    std::unique_ptr<UnitsFormatter> formatter = FormatterSettings::Create(line, error, warning);
+    QString error;
+    std::unique_ptr<UnitsFormatter> formatter = FormatterSettings::Create(line, error);
     if (formatter == nullptr)
         return Console::UsageError(error);
-    if (!warning.isEmpty())
-        Console::Report(warning);
     UnitsListing listing(*formatter);
     if (line.IsSet("search")) {
         if (listing.WriteSearch(line.Value("search")) > 0)
