@@ -22,7 +22,7 @@ const OptionRow kOptions[] = {
     {"group",             "TEXT", "the digit-group separator, read and written"},
     {"input",             "FILE", "read one quantity a line from FILE (- for standard input)"},
     {"column",            "N",    "convert column N (from 1) of each line and keep the other columns"},
-    {"delimiter",         "TEXT", "the column delimiter, one character; \\t or tab for TSV (default ,)"},
+    {"delimiter",         "TEXT", "the column delimiter (default ,); \\t or tab for TSV"},
     {"header",            nullptr, "the first line is a header: written as it is"},
     {"search",            "TEXT", "units: the units whose name or symbol contains TEXT, in any\n"
                                   "shipped locale"},
