@@ -1,0 +1,283 @@
+// vvzunits as installed, run as a process: what it writes, its exit status, its batches.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct Outcome {
+    int status = -1; // -1: did not start, or crashed
+    QByteArray output;
+    QString error;
+};
+
+Outcome RunTool(const QStringList& arguments, const QByteArray& input = QByteArray(),
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    process.setProgram(QStringLiteral(VVZ_INSTALLED_TOOL));
+    process.setArguments(arguments);
+    process.setProcessEnvironment(environment);
+    // Away from the build tree, as a user runs it.
+    process.setWorkingDirectory(QDir::tempPath());
+    process.start();
+    Outcome outcome;
+    if (!process.waitForStarted())
+        return outcome;
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(120000);
+    if (process.exitStatus() == QProcess::NormalExit)
+        outcome.status = process.exitCode();
+    outcome.output = process.readAllStandardOutput();
+    outcome.error = QString::fromUtf8(process.readAllStandardError());
+    return outcome;
+}
+
+QString Describe(const QStringList& arguments, const Outcome& outcome) {
+    return QStringLiteral("vvzunits %1\nstatus %2\nstderr: %3")
+        .arg(arguments.join(QLatin1Char(' ')))
+        .arg(outcome.status)
+        .arg(outcome.error);
+}
+
+struct Written {
+    QStringList arguments;
+    const char* output;
+};
+
+// What the program writes for one text or value, with exit status 0 and nothing on stderr.
+TEST(Vvzunits, WritesTheResult) {
+    const Written cases[] = {
+        {{"convert", "5'6 1/2\"", "m"}, "1.69 m\n"},
+        {{"convert", "N 45°30' E", "degree"}, "44.50 degree\n"},
+        {{"convert", "100 °F", "°C"}, "37.78°C\n"},
+        {{"convert", "66.5 in", "Inch", "Inch_FootPrimeInchDoublePrime_Fraction"}, "5'6 1/2\"\n"},
+        {{"convert", "5 м", "ft", "--locale", "ru-RU"}, "16,40 фут\n"},
+        {{"convert", "2500 N·m", "kN*m"}, "2.50 kN·m\n"},
+        {{"convert", "9.81 m/s²", "0x30001", "m/s²"}, "9.81 m/s²\n"},
+        {{"convert", "3 ft", "Length"}, "0.91 meter\n"},
+        {{"convert", "3", "ft"}, "9.84 ft\n"}, // a bare number is in meters
+        {{"format", "12.5", "0x202001"}, "12.50 m\n"},
+        {{"format", "-12.5", "ft"}, "-12.50 ft\n"},
+        {{"format", "2", "m", "--precision", "0"}, "2 m\n"},
+        {{"format", "1234.567", "m", "--locale", "de-DE", "--format", "Number"}, "1.234,57 m\n"},
+        {{"format", "1234.567", "m", "--locale=de-DE", "--no-locale-numbers", "--format", "number"},
+         "1,234.57 m\n"},
+        {{"format", "1234.567", "m", "--decimal", ",", "--group", " ", "--format", "Number"},
+         "1 234,57 m\n"},
+        {{"format", "45.50417", "Degree", "deg-min-sec (45°30'15\")", "--precision", "4"},
+         "45°30'15\"\n"},
+        {{"parse", "5'6 1/2\"", "Inch"}, "66.5\n"},
+        {{"parse", "1,5 м", "m", "--locale", "ru-RU"}, "1.5\n"},
+        {{"parse", "-45°30'", "Degree"}, "-45.5\n"},
+    };
+    for (const Written& expected : cases) {
+        Outcome outcome = RunTool(expected.arguments);
+        SCOPED_TRACE(Describe(expected.arguments, outcome).toStdString());
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.output.toStdString(), expected.output);
+        EXPECT_TRUE(outcome.error.isEmpty());
+    }
+}
+
+struct Refused {
+    QStringList arguments;
+    int status;
+    const char* error; // a part of the message
+};
+
+// Texts that are no quantity give 1, usage errors 2; either way a message and no output.
+TEST(Vvzunits, RefusesWithAMessage) {
+    const Refused cases[] = {
+        {{"convert", "5 ft 6 inn", "m"}, 1, "vvzunits: column 8: “inn”"},
+        {{"parse", "5 m", "Degree"}, 1, "Length instead of Angle"},
+        {{"format", "five", "m"}, 1, "“five” is not a number"},
+        {{"units", "--search", "qqqzz"}, 1, "no unit has a name or symbol with “qqqzz”"},
+        {{"frobnicate"}, 2, "no command is called frobnicate"},
+        {{"convert", "5 ft", "m", "--colour"}, 2, "unknown option --colour"},
+        {{"convert", "5 ft", "m", "--locale"}, 2, "--locale needs a value"},
+        {{"convert", "5 ft", "m", "--header=yes"}, 2, "--header takes no value"},
+        {{"convert", "5 ft"}, 2, "convert takes TEXT TO [DISPLAY]"},
+        {{"parse", "5 ft", "m", "ft"}, 2, "parse takes TEXT UNIT"},
+        {{"convert", "5 ft", "xyzzy"}, 2, "“xyzzy” names no unit, group or unit symbol"},
+        {{"convert", "5 ft", "0x7777"}, 2, "“0x7777” names no unit"},
+        {{"convert", "5 ft", "'"},
+         2,
+         "“'” is ambiguous: Foot (0x02017), AngleMinute (0x08008), Minute (0x2c016)"},
+        {{"format", "12", "m", "kg"}, 2, "“kg” names no unit of that kind of quantity"},
+        {{"format", "1", "m", "--precision", "100"}, 2, "--precision takes a whole number"},
+        {{"format", "1", "m", "--format", "Roman"}, 2, "no numeric format is called Roman"},
+        {{"format", "1", "m", "--locale", "xx-XX"}, 2, "no locale is called xx-XX"},
+        {{"convert", "5 ft", "m", "--column", "2"}, 2, "--column and --header are for a batch"},
+        {{"convert", "-", "m", "--column", "0"}, 2, "--column takes a column number from 1"},
+        {{"convert", "-", "m", "--delimiter", ";"}, 2, "--delimiter takes a text"},
+        {{"convert", "--input", "/nonexistent/lengths.txt", "m"},
+         2,
+         "cannot read /nonexistent/lengths.txt"},
+        {{"units", "Length", "Area"}, 2, "units takes [GROUP]"},
+        {{"units", "xyzzy"}, 2, "“xyzzy” names no unit, group or unit symbol"},
+    };
+    for (const Refused& expected : cases) {
+        Outcome outcome = RunTool(expected.arguments);
+        SCOPED_TRACE(Describe(expected.arguments, outcome).toStdString());
+        EXPECT_EQ(outcome.status, expected.status);
+        EXPECT_TRUE(outcome.output.isEmpty());
+        EXPECT_TRUE(outcome.error.contains(QString::fromUtf8(expected.error)));
+        EXPECT_TRUE(outcome.error.startsWith(QLatin1String("vvzunits: ")));
+    }
+}
+
+// Lines that the listing, the search and the help hold among others.
+TEST(Vvzunits, ListsUnits) {
+    const Written cases[] = {
+        {{"units"}, "0x02000  Length                                   Length\n"},
+        {{"units", "Длина", "--locale", "ru-RU"},
+         "  0x0202001  m                                      м\n"},
+        {{"units", "ft"}, "0x02017  Foot                                     foot\n"},
+        {{"units", "0x2017"}, "  0x0302017  Foot_Prime                             ′\n"},
+        {{"units", "--search", "Fuß"},
+         "0x02017  Foot                                     foot  (de-DE: Fuß)\n"},
+        {{"units", "--search", "фут", "--locale", "ru-RU"},
+         "0x02017  Foot                                     фут  (ru-RU: фут)\n"},
+        {{"--help"}, "  vvzunits convert TEXT TO [DISPLAY]\n"},
+        {{"-h"}, "  --column N            convert column N"},
+        {{"--version"}, "vvzunits 1."},
+        {{}, "  meter per second squared         9.81 m/s²\n"},
+        {{"--locale", "ru-RU"}, "ru-RU\n"},
+    };
+    for (const Written& expected : cases) {
+        Outcome outcome = RunTool(expected.arguments);
+        SCOPED_TRACE(Describe(expected.arguments, outcome).toStdString());
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_TRUE(outcome.output.contains(expected.output))
+            << outcome.output.left(2000).toStdString();
+    }
+}
+
+struct Batch {
+    const char* name;
+    QStringList arguments;
+    QByteArray input;
+    QByteArray output;
+    int status;
+    QStringList messages; // the lines of stderr, in order
+};
+
+TEST(Vvzunits, ConvertsBatches) {
+    const Batch cases[] = {
+        {"lines, a bad one, a blank one, CRLF",
+         {"convert", "-", "m"},
+         "5 ft\n5 ft 6 inn\n\n12 in\r\n",
+         "1.52 m\n\n\n0.30 m\r\n",
+         1,
+         {"vvzunits: <stdin>:2:8: “inn” is no number and no unit symbol."}},
+        {"a byte order mark and a last line without its end",
+         {"parse", "-", "Foot"},
+         "\xef\xbb\xbf"
+         "5'6\"\n  8 ft ",
+         "\xef\xbb\xbf"
+         "5.5\n8",
+         0,
+         {}},
+        {"values",
+         {"format", "-", "Inch", "Inch_FootPrimeDashInchDoublePrime_Fraction"},
+         "66.5\n-1\nx\n",
+         "5'-6-1/2\"\n-0'-1\"\n\n",
+         1,
+         {"vvzunits: <stdin>:3:1: “x” is not a number"}},
+        {"a CSV column, quoted where the result needs it",
+         {"convert", "-", "Inch", "Inch_FootPrimeInchDoublePrime_Fraction", "--column", "2",
+          "--header"},
+         "name,length,note\n\"a, b\",\"66.5 in\",\"x, y\"\nc,5 ft 6 inn,z\nd\ne,  ,f\n",
+         "name,length,note\n\"a, b\",\"5'6 1/2\"\"\",\"x, y\"\nc,,z\nd\ne,  ,f\n",
+         1,
+         {"vvzunits: <stdin>:3:10: “inn” is no number and no unit symbol.",
+          "vvzunits: <stdin>:4:1: the line has no column 2"}},
+        {"a TSV column",
+         {"convert", "-", "m", "--column", "2", "--delimiter", "tab"},
+         "a\t5 ft\tb\nc\t6 ft\n",
+         "a\t1.52 m\tb\nc\t1.83 m\n",
+         0,
+         {}},
+        {"a column in locale numbers, with a delimiter of the locale's numbers",
+         {"convert", "-", "m", "--locale", "de-DE", "--column", "1", "--delimiter", ","},
+         "\"5,5 ft\",x\n",
+         "\"1,68 m\",x\n",
+         0,
+         {}},
+    };
+    for (const Batch& batch : cases) {
+        SCOPED_TRACE(batch.name);
+        Outcome outcome = RunTool(batch.arguments, batch.input);
+        EXPECT_EQ(outcome.status, batch.status) << outcome.error.toStdString();
+        EXPECT_EQ(outcome.output.toStdString(), batch.output.toStdString());
+        QStringList messages = outcome.error.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        EXPECT_EQ(messages.join(QLatin1Char('\n')).toStdString(),
+                  batch.messages.join(QLatin1Char('\n')).toStdString());
+    }
+}
+
+// A file large enough to be shared out among threads comes back in the order of its lines,
+// and the messages name the right lines.
+TEST(Vvzunits, KeepsTheOrderOfALargeFile) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("lengths.txt"));
+    QByteArray input;
+    QByteArray expected;
+    QStringList messages;
+    for (int line = 1; line <= 40000; ++line) {
+        if (line % 7 == 3) {
+            input += "oops\n";
+            expected += "\n";
+            messages.append(QStringLiteral("vvzunits: %1:%2:1: “oops” is no number and no unit "
+                                           "symbol.")
+                                .arg(path)
+                                .arg(line));
+        } else {
+            input += QByteArray::number(line) + " mm\n";
+            expected += QByteArray::number(line / 1000.0, 'f', 3) + " m\n";
+        }
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(input);
+    file.close();
+
+    Outcome outcome = RunTool({"convert", "--input", path, "m", "--precision", "3"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.output == expected);
+    EXPECT_EQ(outcome.error.split(QLatin1Char('\n'), Qt::SkipEmptyParts), messages);
+}
+
+// Without LANG, in the C locale, the text is the same UTF-8 as in a UTF-8 locale: no line is
+// cut at its first non-ASCII character.
+TEST(Vvzunits, WritesUtf8WhateverTheProcessLocale) {
+    QProcessEnvironment utf8;
+    utf8.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    QProcessEnvironment c;
+    c.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    const QStringList runs[] = {
+        {},
+        {"units", "Length", "--locale", "ru-RU"},
+        {"convert", "-", "°", "--locale", "ru-RU"},
+    };
+    const QByteArray input = "45°30'15\"\nN 45°30' E\n1 рад\n";
+    for (const QStringList& arguments : runs) {
+        SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+        Outcome inUtf8 = RunTool(arguments, input, utf8);
+        Outcome empty = RunTool(arguments, input, QProcessEnvironment());
+        Outcome inC = RunTool(arguments, input, c);
+        EXPECT_EQ(inUtf8.status, 0);
+        EXPECT_GT(inUtf8.output.count('\n'), 2);
+        EXPECT_EQ(empty.output.toStdString(), inUtf8.output.toStdString());
+        EXPECT_EQ(inC.output.toStdString(), inUtf8.output.toStdString());
+        EXPECT_EQ(empty.status, inUtf8.status);
+    }
+    EXPECT_TRUE(RunTool(runs[2], input, QProcessEnvironment()).output.contains("45,50°"));
+}
+
+} // namespace

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QVector>
+
+#include <memory>
+
+namespace velmar::platform::core::units {
+class UnitsFormatter;
+}
+
+// Finds the group, unit or unit symbol that a command-line argument names. The library has no
+// call from a symbol text to its id, so the resolver tries, in this order, and takes the first
+// way that finds anything:
+//   1. an id, in hex or decimal (0x2017, 8215);
+//   2. a global name (Foot, ft, Length);
+//   3. a display name in the formatter's locale: a symbol text (м, °C, kN·m) or the name of a
+//      unit or group (метр, Длина), matched exactly;
+//   4. the same in en-US;
+//   5. a typed spelling that the formatter parses as one unit (m2, kN*m, kg*m/s^2): "1 TEXT"
+//      is parsed in each group, and the units of that group whose converter gives the same
+//      base value are found.
+// Several finds that convert alike (the same factor, offset and dimension) are one: the first
+// whose symbol text has the same letters as the text (kN*m finds kN·m, m2 finds m²), else a
+// symbol before a unit, then the first in catalogue order. Finds that convert differently are
+// refused as ambiguous, with the candidates in the message.
+class UnitResolver {
+public:
+    enum Kind {
+        AnyUnit, // a unit or unit symbol; a group stands for its default unit
+        Group,   // a group; a unit or symbol stands for its group
+    };
+
+    explicit UnitResolver(const velmar::platform::core::units::UnitsFormatter& formatter);
+    ~UnitResolver();
+
+    // The id that text names, or 0 with the reason in error. With dimension, only ids of that
+    // dimension are taken.
+    int Resolve(const QString& text, Kind kind, const int* dimension, QString& error) const;
+
+    // The dimension of a group, unit or symbol id; null when it has none.
+    static const int* Dimension(int id);
+
+private:
+    using TextIndex = QHash<QString, QVector<int>>;
+
+    QVector<int> Find(const QString& text, const int* dimension) const;
+    QVector<int> FindByParsing(const QString& text) const;
+    // Of finds that convert alike, the one to take.
+    int SpelledLike(const QString& text, const QVector<int>& found) const;
+    static void Index(const velmar::platform::core::units::UnitsFormatter& formatter,
+                      TextIndex& index);
+
+    const velmar::platform::core::units::UnitsFormatter& formatter;
+    std::unique_ptr<velmar::platform::core::units::UnitsFormatter> english;
+    mutable TextIndex localeTexts;
+    mutable TextIndex englishTexts;
+};
