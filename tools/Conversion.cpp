@@ -69,8 +69,13 @@ public:
         double value = 0;
         if (!Read(text, value, failure))
             return false;
+        // 15 significant digits, as many as a double keeps of any decimal text: the last bit
+        // that a conversion through the base unit may change (7 ft read back as
+        // 6.999999999999999 ft) does not show.
         char number[32];
-        char* end = std::to_chars(number, number + sizeof number, value).ptr;
+        char* end =
+            std::to_chars(number, number + sizeof number, value, std::chars_format::general, 15)
+                .ptr;
         result.assign(number, end);
         return true;
     }
