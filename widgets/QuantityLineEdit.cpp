@@ -187,7 +187,7 @@ void QuantityLineEdit::reformat() {
             ? QString::fromWCharArray(buffer)
             : QString();
     setText(d->shown);
-    clearProblem();
+    setProblem(QString());
 }
 
 void QuantityLineEdit::keyPressEvent(QKeyEvent* event) {
@@ -251,7 +251,7 @@ void QuantityLineEdit::paintEvent(QPaintEvent* event) {
 bool QuantityLineEdit::commit() {
     QString typed = text();
     if (typed == d->shown) {
-        clearProblem();
+        setProblem(QString());
         return true;
     }
     WideText wide(typed);
@@ -259,6 +259,7 @@ bool QuantityLineEdit::commit() {
     ParseDiagnosis diagnosis;
     if (ParseDiagnostics::Parse(formatter(), wide.Get(), parsed, unit(), diagnosis) != ecSuccess) {
         setProblem(ParseDiagnostics::Message(formatter(), wide.Get(), unit(), diagnosis));
+        emit textRejected(d->problem);
         return false;
     }
     store(parsed);
@@ -282,22 +283,13 @@ void QuantityLineEdit::setFormat(int unit, int display, int precision, NumberFor
 }
 
 void QuantityLineEdit::setProblem(const QString& reason) {
+    if (reason == d->problem)
+        return;
     if (d->problem.isEmpty())
         d->toolTip = toolTip();
     d->problem = reason;
-    setToolTip(reason);
+    setToolTip(reason.isEmpty() ? d->toolTip : reason);
     // Style sheets select on the invalid property when the widget is polished.
-    style()->unpolish(this);
-    style()->polish(this);
-    update();
-    emit textRejected(reason);
-}
-
-void QuantityLineEdit::clearProblem() {
-    if (d->problem.isEmpty())
-        return;
-    d->problem.clear();
-    setToolTip(d->toolTip);
     style()->unpolish(this);
     style()->polish(this);
     update();

@@ -125,8 +125,8 @@ private:
     bool commit();
     void store(double value);
     void setFormat(int unit, int display, int precision, NumberFormat format);
+    // Marks the text as no quantity for reason; an empty reason takes the mark away.
     void setProblem(const QString& reason);
-    void clearProblem();
 
     std::unique_ptr<Data> d;
 };
