@@ -1,0 +1,175 @@
+#include "PropertyPanel.h"
+
+#include <ViVuzaZadurUI/ViVuzaZadurUI.h>
+#include <ViVuzaZadurUIWidgets/ViVuzaZadurUIWidgets.h>
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QStatusBar>
+
+#include <string>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+// The fields of the panel: the unit a value is held in, the display it is shown with, the
+// precision of that display, the starting value, the step of Up and Down in the displayed
+// unit, and texts to try.
+struct Property {
+    int unit;
+    int display;
+    int precision;
+    double value;
+    double step;
+    const char* examples;
+};
+const Property kProperties[] = {
+    // A length held in meters, shown in feet and inches to a sixteenth.
+    {0x2001, 0x702016, 4, 1.6891, 1, "5 6 1/2   5'6 1/2\"   5'-6-1/2\"   1.7 m   66.5 in"},
+    // An angle held in degrees, shown in degrees, minutes and seconds.
+    {0x8002, 0x408002, 3, 45.50417, 1, "45 30 15   45°30'15\"   45d30'   0.79 rad   50g"},
+    // A direction, counterclockwise from east, shown as a surveyor's bearing.
+    {0x8002, 0x508002, 2, 30, 1, "N 45°30' E   S 10° W   N   60"},
+    // A temperature held in kelvins, shown in degrees Celsius.
+    {0x2a001, 0x22a002, 1, 294.65, 0.5, "21.5   70 °F   294.65 K"},
+    // A pressure held in pascals, shown in kilopascals.
+    {0x2100e, 0x221008, 2, 101325, 1, "101.3   14.7 psi   1.013 bar   760 mmHg"},
+    // An acceleration, read from any unit expression.
+    {0x30001, 0x230001, 3, 9.80665, 0.1, "9.81 m/s²   32.2 ft/s^2   (9.81 m)/(s·s)   1 N/kg"},
+};
+
+// The shipped locales.
+const char* const kLocales[] = {"en-US", "de-DE", "fr-FR", "ru-RU"};
+
+QString DisplayName(const UnitsFormatter& formatter, int id) {
+    wchar_t name[256];
+    return formatter.GetDisplayName(id, name, 256) == ecSuccess ? QString::fromWCharArray(name)
+                                                                : QString();
+}
+
+// The short symbol (m, rad, K: a unit's second symbol, after its name) of the unit of a group
+// whose values are base values.
+int BaseSymbol(int group) {
+    const UnitsConfig* config = UnitsConfig::GetInstance();
+    std::vector<int> units(config->GetUnitTypes(group, nullptr));
+    config->GetUnitTypes(group, units.data());
+    for (int unit : units) {
+        const UnitConverter* converter = config->FindConverter(unit);
+        if (converter->GetFactor() != 1 || converter->GetOffset() != 0)
+            continue;
+        std::vector<int> symbols(config->GetUnitSymbols(unit, nullptr));
+        config->GetUnitSymbols(unit, symbols.data());
+        return symbols.size() > 1 ? symbols[1] : unit;
+    }
+    return 0;
+}
+
+} // namespace
+
+PropertyPanel::PropertyPanel(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("ViVuzaZadurUI quantity editor"));
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    locales = new QComboBox(panel);
+    for (const char* name : kLocales) {
+        QLocale locale(QString::fromLatin1(name).replace(QLatin1Char('-'), QLatin1Char('_')));
+        locales->addItem(
+            QStringLiteral("%1 (%2)").arg(locale.nativeLanguageName(), QLatin1String(name)),
+            QString::fromLatin1(name));
+    }
+    grid->addWidget(new QLabel(QStringLiteral("Locale"), panel), 0, 0);
+    grid->addWidget(locales, 0, 1, 1, 2);
+    for (const Property& property : kProperties) {
+        auto* field = new QuantityLineEdit(property.unit, property.display, panel);
+        field->setDecimalPrecision(property.precision);
+        field->setSingleStep(property.step);
+        field->setValue(property.value);
+        field->setToolTip(QString::fromUtf8(property.examples));
+        auto* name = new QLabel(panel);
+        auto* display = new QLabel(panel);
+        name->setBuddy(field);
+        rows.push_back({name, field, display});
+        int row = grid->rowCount();
+        grid->addWidget(name, row, 0);
+        grid->addWidget(field, row, 1);
+        grid->addWidget(display, row, 2);
+        connect(field, &QuantityLineEdit::valueChanged, this, &PropertyPanel::showBaseValues);
+        // The reason stays in the field's tool tip; the status line shows it for a while.
+        connect(field, &QuantityLineEdit::textRejected, this, [this, name](const QString& reason) {
+            statusBar()->showMessage(name->text() + QStringLiteral(": ") + reason, 10000);
+        });
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(grid->rowCount(), 1);
+    setCentralWidget(panel);
+    baseValues = new QLabel(this);
+    statusBar()->addWidget(baseValues, 1);
+    connect(locales, &QComboBox::currentIndexChanged, this,
+            [this](int index) { switchLocale(locales->itemData(index).toString()); });
+}
+
+PropertyPanel::~PropertyPanel() = default;
+
+void PropertyPanel::switchLocale(const QString& name) {
+    int index = locales->findData(name);
+    if (index < 0)
+        return;
+    {
+        QSignalBlocker quiet(locales);
+        locales->setCurrentIndex(index);
+    }
+    std::wstring wide = name.toStdWString();
+    UnitsManager::GetInstance()->SetCurrentLocale(wide.c_str());
+    // Every field follows the window's locale: its formatter is made again and it writes its
+    // value anew. The window relabels itself in changeEvent.
+    setLocale(QLocale(QString(name).replace(QLatin1Char('-'), QLatin1Char('_'))));
+}
+
+void PropertyPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LocaleChange) {
+        relabel();
+        showBaseValues();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// Names the fields in the window's language: the group of each value and the display that
+// shows it, as the library translates them.
+void PropertyPanel::relabel() {
+    QString name = locale().name().replace(QLatin1Char('_'), QLatin1Char('-'));
+    std::wstring wide = name.toStdWString();
+    statusFormatter = std::make_unique<UnitsFormatter>(wide.c_str());
+    NumberConventions::Apply(*statusFormatter);
+    statusFormatter->SetNumericFormat(nfGeneral);
+    statusFormatter->SetNumberDecimalPrecision(6);
+    for (Row& row : rows) {
+        row.name->setText(DisplayName(*statusFormatter, row.field->unit() & 0xff000));
+        row.display->setText(DisplayName(*statusFormatter, row.field->display()));
+    }
+}
+
+// The status line: each value in the SI unit of its kind.
+void PropertyPanel::showBaseValues() {
+    if (statusFormatter == nullptr)
+        return;
+    QStringList values;
+    for (const Row& row : rows) {
+        int unit = row.field->unit();
+        int base = BaseSymbol(unit & 0xff000);
+        double value = 0;
+        wchar_t text[128];
+        const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unit);
+        if (converter->ToBase(row.field->value(), &value, converter->GetDimTag()) == ecSuccess &&
+            statusFormatter->Format(value, base & 0xfffff, text, 128, base) == ecSuccess)
+            values.append(QString::fromWCharArray(text));
+    }
+    baseValues->setText(values.join(QStringLiteral("  ·  ")));
+    // The window stays wide enough for the whole line and the size grip beside it; the
+    // status bar lays itself out too late for the window to take its width from it.
+    statusBar()->setMinimumWidth(baseValues->sizeHint().width() +
+                                 2 * statusBar()->sizeHint().height());
+}

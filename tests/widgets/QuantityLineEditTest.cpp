@@ -1,0 +1,328 @@
+#include <ViVuzaZadurUI/ParseDiagnostics.h>
+#include <ViVuzaZadurUI/UnitsFormatter.h>
+#include <ViVuzaZadurUIWidgets/QuantityLineEdit.h>
+
+#include "QStringPrinting.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <memory>
+#include <string>
+
+using namespace velmar::platform::core::units;
+
+namespace {
+
+constexpr int kMeter = 0x2001;
+constexpr int kInch = 0x2016;
+constexpr int kFeetInchFraction = 0x702016;
+constexpr int kDegree = 0x8002;
+constexpr int kDegreesMinutesSeconds = 0x408002;
+constexpr int kBearing = 0x508002;
+constexpr int kKelvin = 0x2a001;
+constexpr int kCelsius = 0x22a002;
+constexpr int kPascal = 0x2100e;
+constexpr int kKilopascal = 0x221008;
+constexpr int kAcceleration = 0x30001;
+constexpr int kMeterPerSecondSquared = 0x230001;
+
+// A window with fields and a plain line edit that takes the focus from them, on the
+// offscreen platform.
+class FieldTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<QWidget>();
+        window->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        layout = new QVBoxLayout(window.get());
+        other = new QLineEdit(window.get());
+        layout->addWidget(other);
+    }
+
+    QuantityLineEdit* AddField(int unit, int display, int precision = 2) {
+        auto* field = new QuantityLineEdit(unit, display, window.get());
+        field->setDecimalPrecision(precision);
+        layout->addWidget(field);
+        field->show();
+        return field;
+    }
+
+    void Show() {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // Types text over the field's text as a user does, key by key, and moves the focus on.
+    void Type(QuantityLineEdit* field, const QString& text) {
+        Show();
+        field->setFocus();
+        ASSERT_TRUE(field->hasFocus());
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        other->setFocus();
+        ASSERT_FALSE(field->hasFocus());
+    }
+
+    std::unique_ptr<QWidget> window;
+    QVBoxLayout* layout = nullptr;
+    QLineEdit* other = nullptr;
+};
+
+struct TypingCase {
+    int unit;
+    int display;
+    int precision;
+    const char* typed;
+    double value; // in unit
+    const char* shown;
+};
+
+TEST_F(FieldTest, TypedTextIsStoredAndWrittenBack) {
+    const TypingCase cases[] = {
+        {kMeter, kFeetInchFraction, 4, "5 6 1/2", 66.5 * 0.0254, "5'6 1/2\""},
+        {kInch, kFeetInchFraction, 4, "5'-6-1/2\"", 66.5, "5'6 1/2\""},
+        {kInch, kFeetInchFraction, 4, "1.7 m", 1.7 / 0.0254, "5'6 15/16\""},
+        // A bare number is read in the displayed unit.
+        {kMeter, kFeetInchFraction, 4, "12", 12 * 0.0254, "1'0\""},
+        {kDegree, kDegreesMinutesSeconds, 3, "45 30 15", 45.5 + 15.0 / 3600, "45°30'15\""},
+        {kDegree, kDegreesMinutesSeconds, 3, "0.5 rad", 28.64788975654116, "28°38'52\""},
+        {kDegree, kBearing, 2, "N 45°30' E", 44.5, "N 45°30' E"},
+        {kDegree, kBearing, 3, "S 10° W", -100, "S 10°0'0\" W"},
+        {kKelvin, kCelsius, 1, "70 °F", (70 - 32) / 1.8 + 273.15, "21.1°C"},
+        {kKelvin, kCelsius, 1, "21.5", 294.65, "21.5°C"},
+        {kPascal, kKilopascal, 2, "14.7 psi", 101352.932, "101.35 kPa"},
+        {kAcceleration, kMeterPerSecondSquared, 3, "32.174 ft/s^2", 9.8066352, "9.807 m/s²"},
+        {kAcceleration, kMeterPerSecondSquared, 3, "(9.81 m)/(s·s)", 9.81, "9.810 m/s²"},
+    };
+    for (const TypingCase& c : cases) {
+        SCOPED_TRACE(c.typed);
+        QuantityLineEdit* field = AddField(c.unit, c.display, c.precision);
+        QSignalSpy changed(field, &QuantityLineEdit::valueChanged);
+        Type(field, QString::fromUtf8(c.typed));
+        EXPECT_NEAR(field->value(), c.value, 1e-6 * std::abs(c.value));
+        EXPECT_EQ(field->text(), QString::fromUtf8(c.shown));
+        ASSERT_EQ(changed.count(), 1);
+        EXPECT_EQ(changed[0][0].toDouble(), field->value());
+        EXPECT_FALSE(field->isInvalid());
+    }
+}
+
+TEST_F(FieldTest, ReturnReadsTheTextBeforeTheLineEditAnnouncesIt) {
+    QuantityLineEdit* field = AddField(kInch, kFeetInchFraction, 4);
+    double seen = 0;
+    QObject::connect(field, &QLineEdit::returnPressed, [&] { seen = field->value(); });
+    Show();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("5 6 1/2"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(seen, 66.5);
+    EXPECT_EQ(field->text(), QStringLiteral("5'6 1/2\""));
+    EXPECT_TRUE(field->hasFocus());
+}
+
+TEST_F(FieldTest, TextThatIsNoQuantityKeepsTheValue) {
+    struct Case {
+        const char* typed; // what the field then holds
+        const char* word;  // in the reason
+    };
+    const Case cases[] = {
+        {"5 ft 6 inn", "inn"},
+        {"5 kg", "Mass"},
+        {"5 (", "("},
+        {"5'-", "-"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        QuantityLineEdit* field = AddField(kInch, kFeetInchFraction, 4);
+        field->setValue(66.5);
+        field->setToolTip(QStringLiteral("wall height"));
+        QSignalSpy changed(field, &QuantityLineEdit::valueChanged);
+        QSignalSpy rejected(field, &QuantityLineEdit::textRejected);
+        Type(field, QString::fromUtf8(c.typed));
+        EXPECT_EQ(field->value(), 66.5);
+        EXPECT_EQ(field->text(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(changed.count(), 0);
+        EXPECT_TRUE(field->isInvalid());
+        EXPECT_TRUE(field->property("invalid").toBool());
+        std::wstring typed = QString::fromUtf8(c.typed).toStdWString();
+        double value = 0;
+        ParseDiagnosis diagnosis;
+        ParseDiagnostics::Parse(field->formatter(), typed.c_str(), value, kInch, diagnosis);
+        QString reason =
+            ParseDiagnostics::Message(field->formatter(), typed.c_str(), kInch, diagnosis);
+        EXPECT_EQ(field->toolTip(), reason);
+        EXPECT_TRUE(reason.contains(QLatin1String(c.word))) << reason.toStdString();
+        ASSERT_EQ(rejected.count(), 1);
+        EXPECT_EQ(rejected[0][0].toString(), reason);
+
+        // A quantity takes the mark away and gives the host's tool tip back.
+        Type(field, QStringLiteral("5 6"));
+        EXPECT_EQ(field->value(), 66);
+        EXPECT_FALSE(field->isInvalid());
+        EXPECT_EQ(field->toolTip(), QStringLiteral("wall height"));
+    }
+}
+
+TEST_F(FieldTest, KeysThatNoTypingMendsAreRefused) {
+    QuantityLineEdit* field = AddField(kInch, kFeetInchFraction, 4);
+    Show();
+    field->setFocus();
+    field->selectAll();
+    // After «1/0» nothing appended reads: the zero denominator stays.
+    QTest::keyClicks(field, QStringLiteral("1/0 m"));
+    EXPECT_EQ(field->text(), QStringLiteral("1/0"));
+}
+
+TEST_F(FieldTest, UpAndDownStepInTheDisplayedUnit) {
+    struct Case {
+        int unit;
+        int display;
+        double step;
+        double start;
+        Qt::Key key;
+        double value; // after the key
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {
+        {kInch, kFeetInchFraction, 1, 66.5, Qt::Key_Up, 67.5},
+        {kInch, kFeetInchFraction, 0.5, 66.5, Qt::Key_Down, 66},
+        {kInch, kFeetInchFraction, 1, 66.5, Qt::Key_PageDown, 56.5},
+        {kMeter, kFeetInchFraction, 1, 1, Qt::Key_Up, 1.0254},
+        {kKelvin, kCelsius, 0.5, 300, Qt::Key_Up, 300.5},
+        {kDegree, kDegreesMinutesSeconds, 1, 45, Qt::Key_PageUp, 55},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        QuantityLineEdit* field = AddField(c.unit, c.display, 4);
+        field->setSingleStep(c.step);
+        field->setValue(c.start);
+        EXPECT_EQ(field->minimum(), -inf);
+        Show();
+        field->setFocus();
+        QTest::keyClick(field, c.key);
+        EXPECT_NEAR(field->value(), c.value, 1e-12);
+    }
+}
+
+TEST_F(FieldTest, StepsReadAnEditedTextFirstAndStayWithinTheRange) {
+    QuantityLineEdit* field = AddField(kInch, kFeetInchFraction, 4);
+    field->setRange(0, 70);
+    Show();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("5'"));
+    QTest::keyClick(field, Qt::Key_Up);
+    EXPECT_DOUBLE_EQ(field->value(), 61);
+    EXPECT_EQ(field->text(), QStringLiteral("5'1\""));
+    QTest::keyClick(field, Qt::Key_PageUp);
+    EXPECT_EQ(field->value(), 70);
+    // A typed value beyond a bound is brought to it.
+    Type(field, QStringLiteral("-5 6"));
+    EXPECT_EQ(field->value(), 0);
+    EXPECT_EQ(field->text(), QStringLiteral("0'0\""));
+    // A text that is no quantity is not stepped.
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("5 ("));
+    QTest::keyClick(field, Qt::Key_Up);
+    EXPECT_EQ(field->value(), 0);
+    EXPECT_TRUE(field->isInvalid());
+    // Moving a bound moves the value and the other bound along.
+    field->setValue(50);
+    field->setMaximum(-10);
+    EXPECT_EQ(field->minimum(), -10);
+    EXPECT_EQ(field->value(), -10);
+}
+
+TEST_F(FieldTest, TheWindowsLocaleReformatsEveryField) {
+    struct Case {
+        QLocale locale;
+        const char* pressure;
+        const char* temperature;
+        const char* angle;
+        const char* typed; // into the pressure field
+        double value;      // read from it, in pascals
+    };
+    const Case cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "101,33 kPa", "21,5°C", "45°30'15\"",
+         "1,5 bar", 150000},
+        {QLocale(QLocale::French, QLocale::France), "101,33 kPa", "21,5°C", "45°30'15\"", "2,5 kPa",
+         2500},
+        {QLocale(QLocale::Russian, QLocale::Russia), "101,33 кПа", "21,5°C", "45°30'15\"",
+         "0,5 bar", 50000},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "101.33 kPa", "21.5°C", "45°30'15\"",
+         "1,234.5 Pa", 1234.5},
+    };
+    QuantityLineEdit* pressure = AddField(kPascal, kKilopascal);
+    QuantityLineEdit* temperature = AddField(kKelvin, kCelsius, 1);
+    QuantityLineEdit* angle = AddField(kDegree, kDegreesMinutesSeconds, 3);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString());
+        pressure->setValue(101325);
+        temperature->setValue(294.65);
+        angle->setValue(45.5 + 15.0 / 3600);
+        window->setLocale(c.locale);
+        EXPECT_EQ(pressure->text(), QString::fromUtf8(c.pressure));
+        EXPECT_EQ(temperature->text(), QString::fromUtf8(c.temperature));
+        EXPECT_EQ(angle->text(), QString::fromUtf8(c.angle));
+        std::wstring expected =
+            c.locale.name().replace(QLatin1Char('_'), QLatin1Char('-')).toStdWString();
+        EXPECT_EQ(std::wstring(pressure->formatter().GetLocale()), expected);
+        Type(pressure, QString::fromUtf8(c.typed));
+        EXPECT_NEAR(pressure->value(), c.value, 1e-9);
+    }
+}
+
+TEST_F(FieldTest, SharedFormatterIsUsedAsTheHostSetItUp) {
+    UnitsFormatter shared(L"de-DE");
+    shared.SetNumberDecimalPrecision(3);
+    QuantityLineEdit::prepareFormatter(shared, kInch, kFeetInchFraction);
+    QuantityLineEdit* first = AddField(kInch, kFeetInchFraction, 4);
+    QuantityLineEdit* second = AddField(kMeter, kFeetInchFraction, 4);
+    first->setFormatter(&shared);
+    second->setFormatter(&shared);
+    EXPECT_EQ(&first->formatter(), &shared);
+    EXPECT_EQ(&second->formatter(), &shared);
+    first->setValue(66.4375);
+    EXPECT_EQ(first->text(), QStringLiteral("5'6 1/2\"")) << "the shared precision, in eighths";
+    Type(second, QStringLiteral("5 6 1/2"));
+    EXPECT_NEAR(second->value(), 66.5 * 0.0254, 1e-12);
+    // The host changes its formatter, and the field writes with it again.
+    shared.SetNumberDecimalPrecision(4);
+    first->reformat();
+    EXPECT_EQ(first->text(), QStringLiteral("5'6 7/16\""));
+    // The field's own formatter, made again when sharing ends, follows the field's locale.
+    first->setFormatter(nullptr);
+    EXPECT_NE(&first->formatter(), &shared);
+    EXPECT_EQ(std::wstring(first->formatter().GetLocale()), L"en-US");
+    EXPECT_EQ(first->text(), QStringLiteral("5'6 7/16\""));
+}
+
+TEST_F(FieldTest, DisplayAndPrecisionChangeTheTextNotTheValue) {
+    QuantityLineEdit* field = AddField(kMeter, kFeetInchFraction, 4);
+    field->setValue(1.7);
+    EXPECT_EQ(field->text(), QStringLiteral("5'6 15/16\""));
+    // 0 is the unit's default symbol, its first: the name.
+    field->setDisplay(0);
+    EXPECT_EQ(field->text(), QStringLiteral("1.7000 meter"));
+    field->setDisplay(0x202001);
+    EXPECT_EQ(field->text(), QStringLiteral("1.7000 m"));
+    field->setDecimalPrecision(120);
+    EXPECT_EQ(field->decimalPrecision(), 99);
+    field->setDecimalPrecision(1);
+    field->setNumericFormat(nfExponential);
+    EXPECT_EQ(field->text(), QStringLiteral("1.7E00 m"));
+    EXPECT_EQ(field->value(), 1.7);
+    // A field without a unit shows nothing.
+    QuantityLineEdit empty;
+    EXPECT_EQ(empty.text(), QString());
+    empty.setValue(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(empty.value(), 0);
+}
+
+} // namespace
