@@ -19,6 +19,10 @@ set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libvivuzazadurui${PROJECT_VERSION_MAJOR})
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "libc6, libstdc++6, libqt6core6 (>= 6.2)")
+if(TARGET ViVuzaZadurUIWidgets)
+    # The widgets library goes with the runtime package where it is built.
+    string(APPEND CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS ", libqt6widgets6 (>= 6.2)")
+endif()
 set(CPACK_DEBIAN_RUNTIME_DESCRIPTION
     "Formats floating-point quantities with units as localized text, and parses such text
 back: unit expressions, feet and inches, degrees-minutes-seconds and bearings. With the
