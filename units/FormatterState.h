@@ -80,6 +80,12 @@ public:
     const IFormatSymbol* UnitSymbol(int symbol) const;
 
 private:
+    // Parts of the parse flow.
+    ErrorCode ReadSymbols(const wchar_t* text, const wchar_t* from, SymbolList& list) const;
+    bool ReadSum(const wchar_t* text, const DimensionTag& dimension, double* base) const;
+    ErrorCode Convert(const SymbolList& working, const wchar_t* text, double& value,
+                      const DimensionTag& dimension) const;
+
     NumberTokenTable& OwnTokens();
     void RemoveToken(const std::wstring& text);
     void ReplaceToken(std::wstring& setting, const wchar_t* text, int tokenClass);

@@ -5,7 +5,9 @@
 #include "units/ParseReport.h"
 #include "units/UnitSymbolTable.h"
 #include "units/number/NumberScanner.h"
+#include "units/symbols/format/LinearSymbol2.h"
 #include "units/symbols/parse/Evaluation.h"
+#include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
 #include "units/symbols/parse/NumberSymbol.h"
 #include "units/symbols/parse/ParseArena.h"
@@ -16,6 +18,8 @@
 
 #include <cmath>
 #include <cwchar>
+#include <optional>
+#include <vector>
 
 namespace velmar::platform::core::units {
 
@@ -134,26 +138,15 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         working = std::move(leading);
         if (report != nullptr)
             report->ClearProblems();
-        const ParseSymbolRegistry& registry = ParseSymbolRegistry::Instance();
-        for (at = rest; *at != L'\0';) {
-            if (working.size() > kMaxSymbols)
-                return TooLong(report);
-            if (size_t read = AppendNumber(NumberTokens(), at, working)) {
-                NotePiece(report, working, text, at, read);
-                at += read;
-                continue;
-            }
-            IParseSymbol* symbol = registry.Lookup(at, &length, symbols, fallbackSymbols);
-            if (symbol == nullptr) {
-                if (report != nullptr)
-                    report->NoteProblemAt(ppUnknownText, static_cast<size_t>(at - text), 1);
-                return ecNotAQuantity;
-            }
-            working.emplace_back(symbol, false);
-            NotePiece(report, working, text, at, length);
-            at += length;
-        }
+        if (ReadSymbols(text, rest, working) != ecSuccess)
+            return ecNotAQuantity;
         if (EvaluateList(working, dimension) != 0) {
+            double sum = 0;
+            if (ReadSum(text, dimension, &sum)) {
+                working.clear();
+                working.emplace_back(new ResultSymbol(sum, dimension), true);
+                return Convert(working, text, value, dimension);
+            }
             // A bare number is a quantity of the group's default unit.
             if (working.size() != 1 || !evaluation::Is<NumberSymbol>(working.begin()))
                 return ecNotAQuantity;
@@ -168,6 +161,106 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         }
     }
 
+    return Convert(working, text, value, dimension);
+}
+
+// The general reading, from `from` on: numbers, and the texts of the fixed symbols and of this
+// locale's unit symbols (then en-US's), longest first, appended to the list.
+ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from,
+                                      SymbolList& list) const {
+    ParseReport* report = ParseReport::Current();
+    const ParseSymbolRegistry& registry = ParseSymbolRegistry::Instance();
+    for (const wchar_t* at = from; *at != L'\0';) {
+        if (list.size() > kMaxSymbols)
+            return TooLong(report);
+        if (size_t read = AppendNumber(NumberTokens(), at, list)) {
+            NotePiece(report, list, text, at, read);
+            at += read;
+            continue;
+        }
+        size_t length = 0;
+        IParseSymbol* symbol = registry.Lookup(at, &length, symbols, fallbackSymbols);
+        if (symbol == nullptr) {
+            if (report != nullptr)
+                report->NoteProblemAt(ppUnknownText, static_cast<size_t>(at - text), 1);
+            return ecNotAQuantity;
+        }
+        list.emplace_back(symbol, false);
+        NotePiece(report, list, text, at, length);
+        at += length;
+    }
+    return ecSuccess;
+}
+
+// A quantity written as a sum of parts, each a number with its unit: «5 ft 6 in», «1 h 30 min»,
+// «2 m 30 cm». The text is read again and cut where a number follows a unit; every part must
+// be a quantity of the dimension by itself. A minus before the first number governs the whole
+// («-5 ft 6 in» is −66 in), as a minus before feet does; later parts may not have one, and a
+// temperature on a scale with an offset cannot be a part. The base value of the sum, or false.
+bool FormatterState::ReadSum(const wchar_t* text, const DimensionTag& dimension,
+                             double* base) const {
+    std::optional<ParseReport> quiet; // the parts' failures are no reason of the whole text
+    if (ParseReport::Current() != nullptr)
+        quiet.emplace();
+    ParseArena arena;
+    SymbolList symbols(&arena);
+    if (ReadSymbols(text, text, symbols) != ecSuccess)
+        return false;
+    bool angle = evaluation::IsAngle(dimension);
+    // Whether an element ends a part: a unit, or a letter that stands for one here.
+    auto endsPart = [angle](const SymbolRef& element) {
+        const IParseSymbol* symbol = element.symbol;
+        if (symbol->kinds & (IParseSymbol::OperandKind | IParseSymbol::RightParenthesisKind))
+            return true;
+        bool letter = dynamic_cast<const NorthSymbol*>(symbol) ||
+                      dynamic_cast<const SouthSymbol*>(symbol) ||
+                      dynamic_cast<const WestSymbol*>(symbol) ||
+                      dynamic_cast<const DSymbol*>(symbol) || dynamic_cast<const GSymbol*>(symbol);
+        return letter && !angle;
+    };
+    std::vector<SymbolList> parts;
+    parts.emplace_back(&arena);
+    bool afterUnit = false;
+    for (auto element = symbols.begin(); element != symbols.end();) {
+        if (dynamic_cast<const LinearSymbol2*>(element->symbol) != nullptr)
+            return false;
+        bool isNumber = evaluation::Is<NumberSymbol>(element);
+        if (isNumber && afterUnit) {
+            if (evaluation::IsNegative(*evaluation::As<NumberSymbol>(element)))
+                return false;
+            parts.emplace_back(&arena);
+        }
+        if (!evaluation::Is<SpaceSymbol>(element))
+            afterUnit = endsPart(*element);
+        auto next = std::next(element);
+        parts.back().splice(parts.back().end(), symbols, element);
+        element = next;
+    }
+    if (parts.size() < 2)
+        return false;
+    double sum = 0;
+    bool negative = false;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        SymbolList& part = parts[i];
+        if (i == 0 && evaluation::Is<NumberSymbol>(part.begin()))
+            negative = evaluation::IsNegative(*evaluation::As<NumberSymbol>(part.begin()));
+        double partBase = 0;
+        if (EvaluateList(part, dimension) != 0 ||
+            static_cast<ResultSymbol*>(part.front().symbol)
+                    ->GetConverter()
+                    ->ToBase(1.0, &partBase, dimension) != ecSuccess)
+            return false;
+        sum += i == 0 || !negative ? partBase : -partBase;
+    }
+    *base = sum;
+    return true;
+}
+
+// The value of the result at the front of the list, in base terms of the dimension: 2 when it
+// is of another dimension or not finite.
+ErrorCode FormatterState::Convert(const SymbolList& working, const wchar_t* text, double& value,
+                                  const DimensionTag& dimension) const {
+    ParseReport* report = ParseReport::Current();
     const UnitConverter* result =
         static_cast<ResultSymbol*>(working.front().symbol)->GetConverter();
     double base = 0;

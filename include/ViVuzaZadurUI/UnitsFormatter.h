@@ -103,7 +103,8 @@ public:
     //   «12.5 m», «9.81 m/s²», «5 kN·m», «5 N-m», «1 1/2 in», «100 °F», «m/(s·s)», «kg*m/s^2»;
     //   feet and inches «5'», «5'6"», «5' 6 1/2"», «5'-6-1/2"», «3-7/8"» in lengths;
     //   minutes and seconds «5'30"» in times; «45°30'15"», «45d30'», «100g» in angles, and
-    //   bearings «N 45°30' E» (angles counterclockwise from east: N is 90°, S −90°).
+    //   bearings «N 45°30' E» (angles counterclockwise from east: N is 90°, S −90°); sums of
+    //   parts each written with its unit, «5 ft 6 in», «1 h 30 min», «2 m 30 cm».
     // N, S and W are compass points in angles and the newton, siemens and watt elsewhere; d is
     // degrees or days, g grads or grams. A bare number («12.5») is taken in the default unit of
     // unit's group (see SetDefaultUnit and SetDefaultSymbol). The minus before degrees or feet

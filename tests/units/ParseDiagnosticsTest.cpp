@@ -64,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadText{L"5 m", kDegree, ppWrongDimension, 0, 3, 0x2000},
                       BadText{L"5\u00b0", kInch, ppWrongDimension, 0, 2, 0x8000},
                       BadText{L"5'6\"", 0x5001, ppWrongDimension, 0, 4, 0x2000},
+                      BadText{L"5 ft 6 in", kDegree, ppWrongDimension, 0, 9, 0x2000},
                       BadText{L"m", kMeter, ppMissingNumber, 0, 1},
                       BadText{L"5 m 3", kMeter, ppMissingUnit, 4, 1},
                       BadText{L"5 m\u00b7/s", kMeterPerSecond, ppMisplacedOperator, 3, 1},

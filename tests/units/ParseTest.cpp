@@ -145,7 +145,13 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{L"2 d", kDay, 2}, ParseCase{L"5 N", kNewton, 5}, ParseCase{L"2 W", kWatt, 2},
         ParseCase{L"3 S", kSiemens, 3}, ParseCase{L"5 g", kGram, 5},
         ParseCase{L"5 g", kKilogram, 0.005}, ParseCase{L"5 N-m", kNewtonMeter, 5},
-        ParseCase{L"5'", kNewton, kFails}, ParseCase{L"5 kN", kKilonewton, 5}));
+        ParseCase{L"5'", kNewton, kFails}, ParseCase{L"5 kN", kKilonewton, 5},
+        // Sums of parts, each a number with its unit.
+        ParseCase{L"5 ft 6 in", kInch, 66}, ParseCase{L"5 ft 6 1/2 in", kInch, 66.5},
+        ParseCase{L"-5 ft 6 in", kInch, -66}, ParseCase{L"1 h 30 min", kSecond, 5400},
+        ParseCase{L"2 m 30 cm", kMeter, 2.3}, ParseCase{L"2 d 3 h", kSecond, 183600},
+        ParseCase{L"5 ft -6 in", kInch, kFails}, ParseCase{L"5 ft 6", kInch, kFails},
+        ParseCase{L"100 °C 5 K", kKelvin, kFails}, ParseCase{L"5 ft 6 in", kDegree, kFails}));
 
 } // namespace
 
