@@ -65,6 +65,27 @@ void ExtendToWord(const wchar_t* text, ParseDiagnosis& diagnosis) {
     diagnosis.length = end - begin;
 }
 
+// The first parenthesis of the text without a partner: a closing one before its opening one, or
+// the last opening one left open. False when they pair up.
+bool UnpairedParenthesis(const wchar_t* text, size_t* position) {
+    size_t open = 0;
+    size_t lastOpen = 0;
+    for (size_t i = 0; text[i] != L'\0'; ++i) {
+        if (text[i] == L'(' || text[i] == L'\uff08') {
+            ++open;
+            lastOpen = i;
+        } else if (text[i] == L')' || text[i] == L'\uff09') {
+            if (open == 0) {
+                *position = i;
+                return true;
+            }
+            --open;
+        }
+    }
+    *position = lastOpen;
+    return open > 0;
+}
+
 // The kinds of quantity that a failed text is tried as, the likeliest first: a length (where
 // «5'6"» is feet and inches rather than minutes and seconds of arc), an angle, a time.
 struct Kind {
@@ -120,6 +141,13 @@ ErrorCode ParseDiagnostics::Parse(const UnitsFormatter& formatter, const wchar_t
     }
     if (diagnosis.problem == ppUnknownText)
         ExtendToWord(text, diagnosis);
+    size_t parenthesis = 0;
+    if (MayBeAnotherKind(diagnosis.problem) && UnpairedParenthesis(text, &parenthesis)) {
+        // «(5 ft» fails at its unit, but what is wrong is the parenthesis.
+        diagnosis.problem = ppUnbalancedParenthesis;
+        diagnosis.position = parenthesis;
+        diagnosis.length = 1;
+    }
     if (diagnosis.problem == ppWrongDimension) {
         std::copy_n(report.Found(), 7, diagnosis.foundDimension);
         diagnosis.foundGroup = UnitsConfig::GetInstance()->FindUnitGroup(report.Found());

@@ -71,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadText{L"5 s^2.5", kSquareMeter, ppBadExponent, 4, 3},
                       BadText{L"5 s^0", kSquareMeter, ppBadExponent, 4, 1},
                       BadText{L"5 m)", kMeter, ppUnbalancedParenthesis, 3, 1},
+                      BadText{L"(5 ft", kInch, ppUnbalancedParenthesis, 0, 1},
                       BadText{L"1/0 m", kMeter, ppZeroDenominator, 2, 1},
                       BadText{L"5' 1/0\"", kInch, ppZeroDenominator, 5, 1},
                       BadText{L"45\u00b030", kDegree, ppMinutesWithoutPrime, 3, 2},
