@@ -10,10 +10,16 @@ namespace velmar::platform::core::units {
 class FormatterState;
 
 // Formats values with units as localized text. A formatter is bound to one locale, fixed at
-// construction, and carries its own number settings and per-unit settings. Use a formatter
-// from one thread at a time; distinct formatters may be used on different threads once their
-// locales have been built (the first formatter of a locale builds process-wide tables, so
-// create formatters of new locales on one thread at a time).
+// construction, and carries its own number settings and per-unit settings.
+//
+// Threads: formatters may be created, copied and destroyed on any thread at any time, for any
+// locale; the first formatter of a locale builds that locale's shared tables once, while other
+// new formatters of the locale wait for them. Const members (Format, Parse, the getters) may
+// run concurrently on any formatters, the same one included, and take no lock. A
+// setter, assignment or destruction must not overlap any other use of the same formatter. The
+// units manager is set up on the application thread: create it (UnitsManager::GetInstance)
+// before formatters are created elsewhere, and uninitialize it only while no other thread
+// creates formatters.
 //
 // Ids: a unit group id has only group bits (0x2000 "Length"), a unit id group and unit bits
 // (0x2017 "foot"), a unit symbol id also symbol bits ((variant << 20) | unit id).

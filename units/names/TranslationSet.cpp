@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include <map>
+#include <mutex>
 
 namespace velmar::platform::core::units {
 
@@ -27,12 +28,14 @@ const QString kAlternateFile = QStringLiteral("ViVuzaZadurUI_units_parsing_alter
 constexpr int kMaxAlternates = 10;
 
 // Alternate parsing texts per locale name and symbol id; an entry per locale is made once and
-// never changes.
+// never changes. Sets are loaded on any thread: the map is read and grown under its lock, and
+// an entry, once made, stays where it is, so references to it outlive the lock.
 using AlternateCache = std::map<QString, std::map<int, QStringList>>;
 AlternateCache& Alternates() {
     static AlternateCache cache;
     return cache;
 }
+std::mutex alternatesLock;
 
 const QStringList& NoAlternates() {
     static const QStringList empty;
@@ -79,6 +82,7 @@ void TranslationSet::Load() {
 }
 
 void TranslationSet::CacheAlternates() const {
+    std::lock_guard<std::mutex> lock(alternatesLock);
     AlternateCache& cache = Alternates();
     if (cache.count(localeName) != 0)
         return;
@@ -145,6 +149,7 @@ QString TranslationSet::SymbolContext(int symbolId) const {
 }
 
 const QStringList& TranslationSet::AlternateSymbols(int symbolId) const {
+    std::lock_guard<std::mutex> lock(alternatesLock);
     const AlternateCache& cache = Alternates();
     auto locale = cache.find(localeName);
     if (locale == cache.end())
