@@ -44,6 +44,20 @@ void NotePiece(ParseReport* report, const SymbolList& list, const wchar_t* text,
         report->NotePiece(list.back(), static_cast<size_t>(at - text), length);
 }
 
+// Whether the number that ends the list is beyond what a double holds («1e999», «1e-999»).
+bool LastOutOfRange(const SymbolList& list) {
+    return (static_cast<const NumberSymbol*>(list.back().symbol)->flags & OutOfRange) != 0;
+}
+
+// Such a number makes the text no quantity, whichever way it is read.
+ErrorCode NumberOutOfRange(ParseReport* report, const SymbolList& list) {
+    if (report != nullptr) {
+        double value = static_cast<const NumberSymbol*>(list.back().symbol)->value;
+        report->NoteProblem(value == 0 ? ppTooSmall : ppNotFinite, &list.back());
+    }
+    return ecNotAQuantity;
+}
+
 ErrorCode TooLong(ParseReport* report) {
     if (report != nullptr)
         report->NoteProblemAt(ppTooLong, 0, 0);
@@ -97,6 +111,8 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         if (length == 0)
             break;
         NotePiece(report, leading, text, rest, length);
+        if (LastOutOfRange(leading))
+            return NumberOutOfRange(report, leading);
         rest += length;
     }
     if (leading.size() > kMaxSymbols)
@@ -118,7 +134,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         if (node == nullptr || *at == L'\0' || working.size() > kMaxSymbols)
             break;
         size_t read = AppendNumber(numberTokens, at, working);
-        if (read == 0)
+        if (read == 0 || LastOutOfRange(working))
             break;
         at += read;
     }
@@ -140,6 +156,8 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
                 return TooLong(report);
             if (size_t read = AppendNumber(numberTokens, at, working)) {
                 NotePiece(report, working, text, at, read);
+                if (LastOutOfRange(working))
+                    return NumberOutOfRange(report, working);
                 at += read;
                 continue;
             }
