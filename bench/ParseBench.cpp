@@ -81,6 +81,16 @@ BENCHMARK_CAPTURE(
 BENCHMARK_CAPTURE(
     ParseHostile, Primes, +[] { return L"5" + Repeated(kMegabyte, L'\''); }, 0x2016);
 
+BENCHMARK_CAPTURE(
+    ParseHostile, NestedOperators,
+    +[] {
+        std::wstring text = L"5 m";
+        for (int i = 0; i < 21; ++i)
+            text += L"/((";
+        return text;
+    },
+    0x2001);
+
 void ReadMegabyteOnce(benchmark::State& state) {
     const std::wstring text = Repeated(kMegabyte, L'7');
     for (auto _ : state)

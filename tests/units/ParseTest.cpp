@@ -259,6 +259,12 @@ TEST_F(ParseTest, BareNumberTakesTheGroupsDefaultUnit) {
 TEST_F(ParseTest, HostileTextsAreRefusedOrReadWithinBounds) {
     UnitsFormatter formatter(L"en-US");
     const size_t kMegabyte = 1 << 20;
+    auto repeated = [](const wchar_t* piece, int count) {
+        std::wstring text;
+        for (int i = 0; i < count; ++i)
+            text += piece;
+        return text;
+    };
     const std::wstring many(100000, L'(');
     const std::wstring closing(100000, L')');
     const std::wstring texts[] = {
@@ -284,6 +290,11 @@ TEST_F(ParseTest, HostileTextsAreRefusedOrReadWithinBounds) {
         std::wstring(kMegabyte, L'.'),
         std::wstring(kMegabyte / 2, L'/') + L"m",
         L"5" + std::wstring(kMegabyte, L'm'),
+        // Operators before nested groups, each level of which once evaluated the levels inside
+        // it again (found by fuzzing).
+        L"5 m" + repeated(L"/((", 40),
+        L"5 m" + repeated(L"(/(", 40),
+        L"5 m" + repeated(L"*(((", 30),
     };
     for (const std::wstring& text : texts) {
         double value = 0;
