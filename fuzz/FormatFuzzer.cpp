@@ -9,20 +9,10 @@
 
 using namespace velmar::platform::core::units;
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    vvzfuzz::Start(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     FuzzedDataProvider data(bytes, size);
-    const UnitsFormatter& shipped = vvzfuzz::ShippedFormatter(data);
     std::optional<UnitsFormatter> own;
-    if (data.ConsumeBool()) {
-        own.emplace(shipped);
-        vvzfuzz::ConsumeNumberSettings(data, *own);
-    }
-    const UnitsFormatter& formatter = own ? *own : shipped;
+    const UnitsFormatter& formatter = vvzfuzz::ConsumeFormatter(data, own);
     double value = vvzfuzz::ConsumeValue(data);
     int unit = vvzfuzz::ConsumeId(data);
     int display = data.ConsumeBool() ? 0 : vvzfuzz::ConsumeId(data);

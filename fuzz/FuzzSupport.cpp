@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 namespace vvzfuzz {
@@ -67,16 +68,18 @@ int ConsumeFrom(FuzzedDataProvider& data, const std::vector<int>& ids) {
 
 } // namespace
 
-void Start(int* argc, char*** argv) {
-    static QCoreApplication application(*argc, *argv);
-    UnitsManager::GetInstance()->SetCurrentLocale(L"en-US");
-    for (const wchar_t* locale : kShippedLocales)
-        Formatters().push_back(std::make_unique<UnitsFormatter>(locale));
-    (void)Known();
-}
-
 const UnitsFormatter& ShippedFormatter(FuzzedDataProvider& data) {
     return *Formatters()[data.ConsumeIntegralInRange<size_t>(0, Formatters().size() - 1)];
+}
+
+const UnitsFormatter& ConsumeFormatter(FuzzedDataProvider& data,
+                                       std::optional<UnitsFormatter>& own) {
+    const UnitsFormatter& shipped = ShippedFormatter(data);
+    if (!data.ConsumeBool())
+        return shipped;
+    own.emplace(shipped);
+    ConsumeNumberSettings(data, *own);
+    return *own;
 }
 
 std::wstring ConsumeText(FuzzedDataProvider& data, size_t maxLength) {
@@ -115,7 +118,6 @@ double ConsumeValue(FuzzedDataProvider& data) {
 }
 
 void ConsumeNumberSettings(FuzzedDataProvider& data, UnitsFormatter& formatter) {
-    auto text = [&data]() { return ConsumeText(data, 6); };
     auto nullable = [&data](const std::wstring& value) {
         return data.ConsumeIntegralInRange(0, 31) == 0 ? nullptr : value.c_str();
     };
@@ -125,21 +127,19 @@ void ConsumeNumberSettings(FuzzedDataProvider& data, UnitsFormatter& formatter) 
         digits.resize(10, L'\0');
         formatter.SetNativeDigits(nullable(digits));
     }
-    if (which & 2) {
-        std::wstring sign = text();
-        formatter.SetPositiveSign(nullable(sign));
-    }
-    if (which & 4) {
-        std::wstring sign = text();
-        formatter.SetNegativeSign(nullable(sign));
-    }
-    if (which & 8) {
-        std::wstring separator = text();
-        formatter.SetNumberGroupSeparator(nullable(separator));
-    }
-    if (which & 16) {
-        std::wstring separator = text();
-        formatter.SetNumberDecimalSeparator(nullable(separator));
+    // The signs and separators, bits 2 to 16.
+    using TextSetter = void (*)(UnitsFormatter&, const wchar_t*);
+    const TextSetter textSetters[] = {
+        [](UnitsFormatter& f, const wchar_t* text) { f.SetPositiveSign(text); },
+        [](UnitsFormatter& f, const wchar_t* text) { f.SetNegativeSign(text); },
+        [](UnitsFormatter& f, const wchar_t* text) { (void)f.SetNumberGroupSeparator(text); },
+        [](UnitsFormatter& f, const wchar_t* text) { (void)f.SetNumberDecimalSeparator(text); },
+    };
+    for (size_t i = 0; i < std::size(textSetters); ++i) {
+        if (which & (2u << i)) {
+            std::wstring value = ConsumeText(data, 6);
+            textSetters[i](formatter, nullable(value));
+        }
     }
     if (which & 32)
         formatter.SetNumberDecimalPrecision(data.ConsumeIntegralInRange(-2, 101));
@@ -153,16 +153,18 @@ void ConsumeNumberSettings(FuzzedDataProvider& data, UnitsFormatter& formatter) 
     }
     if (which & 128)
         formatter.SetNumericFormat(static_cast<NumberFormat>(data.ConsumeIntegralInRange(-1, 8)));
-    if (which & 256)
-        formatter.SetAllowTwoDigitExponent(data.ConsumeBool());
-    if (which & 512)
-        formatter.SetIncludePositiveSignInNumber(data.ConsumeBool());
-    if (which & 1024)
-        formatter.SetIncludeNegativeSignInNumber(data.ConsumeBool());
-    if (which & 2048)
-        formatter.SetIncludePositiveSignInExponent(data.ConsumeBool());
-    if (which & 4096)
-        formatter.SetIncludeNegativeSignInExponent(data.ConsumeBool());
+    // The switches, bits 256 to 4096.
+    using FlagSetter = void (UnitsFormatter::*)(bool);
+    const FlagSetter flagSetters[] = {
+        &UnitsFormatter::SetAllowTwoDigitExponent,
+        &UnitsFormatter::SetIncludePositiveSignInNumber,
+        &UnitsFormatter::SetIncludeNegativeSignInNumber,
+        &UnitsFormatter::SetIncludePositiveSignInExponent,
+        &UnitsFormatter::SetIncludeNegativeSignInExponent,
+    };
+    for (size_t i = 0; i < std::size(flagSetters); ++i)
+        if (which & (256u << i))
+            (formatter.*flagSetters[i])(data.ConsumeBool());
 }
 
 void Check(bool holds, const char* what) {
@@ -180,3 +182,14 @@ bool IsTerminatedWithin(const wchar_t* buffer, size_t size) {
 }
 
 } // namespace vvzfuzz
+
+// The application object, the units manager and the shipped formatters, made once before the
+// first input.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    static QCoreApplication application(*argc, *argv);
+    using namespace velmar::platform::core::units;
+    UnitsManager::GetInstance()->SetCurrentLocale(L"en-US");
+    for (const wchar_t* locale : vvzfuzz::kShippedLocales)
+        vvzfuzz::Formatters().push_back(std::make_unique<UnitsFormatter>(locale));
+    return 0;
+}

@@ -4,20 +4,23 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-// What the harnesses share: the application they run in, formatters of the shipped locales,
+// What the harnesses share: the application they run in (FuzzSupport.cpp defines
+// LLVMFuzzerInitialize for all), formatters of the shipped locales,
 // the ids of the catalogue, and the fuzzed texts, ids and number settings they feed in.
 namespace vvzfuzz {
 
 using velmar::platform::core::units::UnitsFormatter;
 
-// Makes the application object and the units manager, once; call from LLVMFuzzerInitialize.
-void Start(int* argc, char*** argv);
-
 // A formatter of a shipped locale, made once and shared: copy it before changing settings.
 const UnitsFormatter& ShippedFormatter(FuzzedDataProvider& data);
+// A shipped formatter, or, when the input says so, a copy of it in own with fuzzed number
+// settings.
+const UnitsFormatter& ConsumeFormatter(FuzzedDataProvider& data,
+                                       std::optional<UnitsFormatter>& own);
 
 // A text: UTF-8 decoded, or raw wide characters of any value (negative ones, surrogates and
 // values above U+10FFFF included). Never contains a terminator.

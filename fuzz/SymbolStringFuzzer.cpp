@@ -7,11 +7,6 @@
 
 using namespace velmar::platform::core::units;
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    vvzfuzz::Start(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     FuzzedDataProvider data(bytes, size);
     UnitsFormatter formatter = vvzfuzz::ShippedFormatter(data);

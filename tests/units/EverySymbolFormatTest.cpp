@@ -1,6 +1,7 @@
 #include "units/names/TranslationSet.h"
 
-#include <ViVuzaZadur/UnitsConfig.h>
+#include "CatalogueIds.h"
+
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
 
@@ -13,23 +14,6 @@
 using namespace velmar::platform::core::units;
 
 namespace {
-
-std::vector<int> Ids(size_t (UnitsConfig::*list)(int, int*) const, int of) {
-    std::vector<int> ids((UnitsConfig::GetInstance()->*list)(of, nullptr));
-    (UnitsConfig::GetInstance()->*list)(of, ids.data());
-    return ids;
-}
-
-std::vector<int> AllSymbols() {
-    std::vector<int> groups(UnitsConfig::GetInstance()->GetUnitGroups(nullptr));
-    UnitsConfig::GetInstance()->GetUnitGroups(groups.data());
-    std::vector<int> symbols;
-    for (int group : groups)
-        for (int unit : Ids(&UnitsConfig::GetUnitTypes, group))
-            for (int symbol : Ids(&UnitsConfig::GetUnitSymbols, unit))
-                symbols.push_back(symbol);
-    return symbols;
-}
 
 // The symbols whose text is not what Format writes: the unitless unit writes the bare
 // number, and the composite notations write their marks, not their display labels.
@@ -55,7 +39,7 @@ TEST_P(EverySymbol, FormatsWithItsText) {
     UnitsFormatter formatter(GetParam());
     ASSERT_EQ(std::wstring(formatter.GetLocale()), GetParam());
     TranslationSet translations(GetParam());
-    std::vector<int> symbols = AllSymbols();
+    std::vector<int> symbols = vvztest::AllSymbols();
     ASSERT_EQ(symbols.size(), 1846u);
     for (int symbol : symbols) {
         std::wstring text = translations.SymbolText(symbol).toStdWString();

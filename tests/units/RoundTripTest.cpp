@@ -1,4 +1,5 @@
-#include <ViVuzaZadur/UnitsConfig.h>
+#include "CatalogueIds.h"
+
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
 
@@ -15,23 +16,6 @@
 using namespace velmar::platform::core::units;
 
 namespace {
-
-std::vector<int> Ids(size_t (UnitsConfig::*list)(int, int*) const, int of) {
-    std::vector<int> ids((UnitsConfig::GetInstance()->*list)(of, nullptr));
-    (UnitsConfig::GetInstance()->*list)(of, ids.data());
-    return ids;
-}
-
-std::vector<int> AllSymbols() {
-    std::vector<int> groups(UnitsConfig::GetInstance()->GetUnitGroups(nullptr));
-    UnitsConfig::GetInstance()->GetUnitGroups(groups.data());
-    std::vector<int> symbols;
-    for (int group : groups)
-        for (int unit : Ids(&UnitsConfig::GetUnitTypes, group))
-            for (int symbol : Ids(&UnitsConfig::GetUnitSymbols, unit))
-                symbols.push_back(symbol);
-    return symbols;
-}
 
 constexpr int kBearing = 0x508002;
 
@@ -89,7 +73,7 @@ protected:
 // under several number settings: Parse(Format(x)) into the symbol's unit gives x within what
 // the written precision allows.
 TEST_P(RoundTrip, EverySymbolReadsBackWhatItWrites) {
-    std::vector<int> symbols = AllSymbols();
+    std::vector<int> symbols = vvztest::AllSymbols();
     std::vector<int> exceptions;
     if (auto found = kClashes.find(GetParam()); found != kClashes.end())
         exceptions = found->second;

@@ -2,7 +2,8 @@
 // formatters of the shipped locales while other threads create and destroy formatters of
 // locales that nobody has built yet. Every result must be the one a single thread gets; built
 // with -DVVZ_SANITIZE=thread, ThreadSanitizer must report nothing.
-#include <ViVuzaZadur/UnitsConfig.h>
+#include "CatalogueIds.h"
+
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
@@ -35,23 +36,6 @@ constexpr int kNewLocales = 4;
 const wchar_t* const kShipped[] = {L"en-US", L"de-DE", L"fr-FR", L"ru-RU"};
 const char* const kFiles[] = {"ViVuzaZadurUI.qm", "ViVuzaZadurUI_units_symbols.qm",
                               "ViVuzaZadurUI_units_parsing_alternate_symbols.qm"};
-
-std::vector<int> AllSymbols() {
-    const UnitsConfig* config = UnitsConfig::GetInstance();
-    auto ids = [config](size_t (UnitsConfig::*list)(int, int*) const, int of) {
-        std::vector<int> found((config->*list)(of, nullptr));
-        (config->*list)(of, found.data());
-        return found;
-    };
-    std::vector<int> groups(config->GetUnitGroups(nullptr));
-    config->GetUnitGroups(groups.data());
-    std::vector<int> symbols;
-    for (int group : groups)
-        for (int unit : ids(&UnitsConfig::GetUnitTypes, group))
-            for (int symbol : ids(&UnitsConfig::GetUnitSymbols, unit))
-                symbols.push_back(symbol);
-    return symbols;
-}
 
 // One format and parse, and what a single thread got for it.
 struct Case {
@@ -123,7 +107,7 @@ TEST_F(ThreadSafetyTest, FormattersOnManyThreadsGetTheResultsOfOne) {
         shared.push_back(std::make_unique<UnitsFormatter>(locale));
 
     // The expected results, from this thread alone.
-    std::vector<int> symbols = AllSymbols();
+    std::vector<int> symbols = vvztest::AllSymbols();
     std::mt19937 random(2024);
     std::vector<Case> cases;
     for (size_t locale = 0; locale < std::size(kShipped); ++locale) {
