@@ -37,7 +37,7 @@ const wchar_t* const kShipped[] = {L"en-US", L"de-DE", L"fr-FR", L"ru-RU"};
 const char* const kFiles[] = {"ViVuzaZadurUI.qm", "ViVuzaZadurUI_units_symbols.qm",
                               "ViVuzaZadurUI_units_parsing_alternate_symbols.qm"};
 
-// One format and parse, and what a single thread got for it.
+// One format, parse and display name, and what a single thread got for them.
 struct Case {
     size_t locale;
     int symbol;
@@ -46,9 +46,11 @@ struct Case {
     std::wstring text;
     ErrorCode parsed;
     double read;
+    std::wstring name; // the display name of the symbol's unit
 };
 
-// Formats the case's value with its symbol, and parses the text back into the symbol's unit.
+// Formats the case's value with its symbol, parses the text back into the symbol's unit, and
+// takes the unit's display name.
 void FormatAndParse(const UnitsFormatter& formatter, Case& c) {
     wchar_t buffer[256];
     int unit = c.symbol & 0xfffff;
@@ -56,11 +58,12 @@ void FormatAndParse(const UnitsFormatter& formatter, Case& c) {
     c.text = c.formatted == ecSuccess ? buffer : L"";
     c.read = -1;
     c.parsed = formatter.Parse(c.text.c_str(), c.read, unit);
+    c.name = formatter.GetDisplayName(unit, buffer, 256) == ecSuccess ? buffer : L"";
 }
 
 bool SameResult(const Case& a, const Case& b) {
     return a.formatted == b.formatted && a.text == b.text && a.parsed == b.parsed &&
-           (a.read == b.read || (std::isnan(a.read) && std::isnan(b.read)));
+           (a.read == b.read || (std::isnan(a.read) && std::isnan(b.read))) && a.name == b.name;
 }
 
 // Locales with translation files that no formatter has used: copies of the English files in
