@@ -15,8 +15,8 @@ class FormatterState;
 // Threads: formatters may be created, copied and destroyed on any thread at any time, for any
 // locale; the first formatter of a locale builds that locale's shared tables once, while other
 // new formatters of the locale wait for them. Const members (Format, Parse, the getters) may
-// run concurrently on any formatters, the same one included, and take no lock. A
-// setter, assignment or destruction must not overlap any other use of the same formatter. The
+// run concurrently on any formatters, the same one included, and take no lock. A setter, an
+// assignment or the destruction must not overlap any other use of the same formatter. The
 // units manager is set up on the application thread: create it (UnitsManager::GetInstance)
 // before formatters are created elsewhere, and uninitialize it only while no other thread
 // creates formatters.

@@ -33,8 +33,8 @@ size_t StepBudget(const SymbolList& list) {
     return 8 * list.size() + 64;
 }
 
-// Operators evaluate ahead at most once per element and enclosing parenthesis of a quantity;
-// parentheses nest 64 deep at most.
+// A quantity's operators evaluate ahead about once per element and enclosing parenthesis, and
+// parentheses nest 64 deep at most: this leaves room to spare.
 size_t AheadBudget(const SymbolList& list) {
     return 64 * list.size() + 64;
 }
