@@ -6,6 +6,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cwchar>
+#include <string>
+
 #ifdef VVZ_BENCH_UDUNITS
 #include <udunits2.h>
 #endif
@@ -36,6 +39,64 @@ BENCHMARK_CAPTURE(Parse, Meter_12_50, L"12.50 m", 0x2001);
 BENCHMARK_CAPTURE(Parse, Acceleration_9_81, L"9.81 m/s\u00b2", 0x30001);
 BENCHMARK_CAPTURE(Parse, FeetInches_5_6_1_2, L"5'6 1/2\"", 0x2016);
 BENCHMARK_CAPTURE(Parse, DegreesMinutesSeconds_45_30_15, L"45\u00b030'15\"", 0x8002);
+
+// Hostile texts of about a megabyte, against the baseline of reading such a text once
+// (wcslen): a parse must stay within a small multiple of it, whatever the text.
+constexpr size_t kMegabyte = 1 << 20;
+
+std::wstring Repeated(size_t count, wchar_t c) {
+    return std::wstring(count, c);
+}
+
+void ParseHostile(benchmark::State& state, std::wstring (*make)(), int unit) {
+    UnitsFormatter formatter(L"en-US");
+    const std::wstring text = make();
+    double value = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formatter.Parse(text.c_str(), value, unit));
+    state.counters["chars"] = static_cast<double>(text.size());
+}
+BENCHMARK_CAPTURE(
+    ParseHostile, Parentheses,
+    +[] { return Repeated(100000, L'(') + L"5 m" + Repeated(100000, L')'); }, 0x2001);
+BENCHMARK_CAPTURE(
+    ParseHostile, Digits, +[] { return Repeated(kMegabyte, L'7') + L" m"; }, 0x2001);
+BENCHMARK_CAPTURE(
+    ParseHostile, FractionDigits, +[] { return L"0." + Repeated(kMegabyte, L'3') + L" m"; },
+    0x2001);
+BENCHMARK_CAPTURE(
+    ParseHostile, ExponentDigits, +[] { return L"1e" + Repeated(kMegabyte, L'9') + L" m"; },
+    0x2001);
+BENCHMARK_CAPTURE(
+    ParseHostile, GroupSeparators, +[] { return L"1" + Repeated(kMegabyte, L',') + L" m"; },
+    0x2001);
+BENCHMARK_CAPTURE(
+    ParseHostile, Spaces, +[] { return L"5" + Repeated(kMegabyte, L' ') + L"m"; }, 0x2001);
+BENCHMARK_CAPTURE(
+    ParseHostile, Squares, +[] { return L"5 m" + Repeated(kMegabyte, L'\u00b2'); }, 0x3001);
+BENCHMARK_CAPTURE(
+    ParseHostile, Power, +[] { return std::wstring(L"5 m^2147483647"); }, 0x3001);
+BENCHMARK_CAPTURE(
+    ParseHostile, Dashes, +[] { return Repeated(kMegabyte, L'-') + L"5 m"; }, 0x2001);
+BENCHMARK_CAPTURE(
+    ParseHostile, Primes, +[] { return L"5" + Repeated(kMegabyte, L'\''); }, 0x2016);
+
+BENCHMARK_CAPTURE(
+    ParseHostile, NestedOperators,
+    +[] {
+        std::wstring text = L"5 m";
+        for (int i = 0; i < 21; ++i)
+            text += L"/((";
+        return text;
+    },
+    0x2001);
+
+void ReadMegabyteOnce(benchmark::State& state) {
+    const std::wstring text = Repeated(kMegabyte, L'7');
+    for (auto _ : state)
+        benchmark::DoNotOptimize(std::wcslen(text.c_str()));
+}
+BENCHMARK(ReadMegabyteOnce);
 
 #ifdef VVZ_BENCH_UDUNITS
 void UdunitsParse(benchmark::State& state) {

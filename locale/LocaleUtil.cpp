@@ -12,13 +12,26 @@
 #include <QFileInfo>
 #include <QTranslator>
 
+#include <mutex>
+
 namespace velmar::platform::core::locale {
 
 using units::UnitsManagerAccess;
 
 namespace {
+
 const char kEmpty[] = "";
+
+// The application's folder. Qt caches the application's path unguarded on first use, and
+// translation files are resolved on any thread that creates a formatter: the library's calls
+// take turns.
+QString ApplicationFolder() {
+    static std::mutex lock;
+    std::lock_guard<std::mutex> guard(lock);
+    return QCoreApplication::applicationDirPath();
 }
+
+} // namespace
 
 const char* LocaleUtil::LCIDToLocaleName(unsigned long lcid) {
     const LocaleRecord* record = FindLocaleByLcid(lcid);
@@ -76,7 +89,7 @@ QString LocaleUtil::ResolveTranslatorFile(const QString& moduleName, const QStri
     if (!translatorFilesPath.isEmpty()) {
         candidate = inFolder(translatorFilesPath);
     } else {
-        QString applicationFolder = QCoreApplication::applicationDirPath();
+        QString applicationFolder = ApplicationFolder();
         candidate = inFolder(applicationFolder);
         if (!QFileInfo::exists(candidate))
             candidate = inLocaleFolder(applicationFolder);

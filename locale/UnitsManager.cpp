@@ -12,14 +12,30 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <atomic>
+#include <mutex>
+
 namespace velmar::platform::core::units {
 
 using locale::LocaleUtil;
 
 namespace {
 
-UnitsManager* instance = nullptr;
+// Formatters may be created on any thread, and their translations read the manager's locale and
+// path while the application thread changes them. Two locks keep that safe: lifetime serialises
+// the creation and deletion of the manager (and Initialize), data guards what other threads
+// read. Translators are reinstalled outside data, on the thread that changes them. lifetime is
+// recursive because installing a translator sends the application a LanguageChange event at
+// once, and a handler of it may ask for the manager that is being set up.
+std::recursive_mutex lifetime;
+std::mutex data;
+std::atomic<UnitsManager*> instance{nullptr};
 bool initialized = false;
+
+QString Copy(const QString& text) {
+    std::lock_guard<std::mutex> lock(data);
+    return text;
+}
 
 // The module every process that uses the library has registered.
 const char kDefaultModule[] = "DoRURozu";
@@ -48,6 +64,7 @@ UnitsManager::~UnitsManager() {
 }
 
 bool UnitsManager::Initialize() {
+    std::lock_guard<std::recursive_mutex> lock(lifetime);
     if (initialized)
         return false;
     initialized = true;
@@ -56,75 +73,89 @@ bool UnitsManager::Initialize() {
 }
 
 bool UnitsManager::Uninitialize() {
-    delete instance;
-    instance = nullptr;
+    std::lock_guard<std::recursive_mutex> lock(lifetime);
+    delete instance.exchange(nullptr);
     initialized = false;
     return true;
 }
 
 UnitsManager* UnitsManager::GetInstance() {
-    if (instance == nullptr) {
-        instance = new UnitsManager;
-        instance->SetCurrentLocale(L"");
-        UnitsManagerAccess(instance).RegisterTranslator(QLatin1String(kDefaultModule));
+    std::lock_guard<std::recursive_mutex> lock(lifetime);
+    if (instance.load() == nullptr) {
+        // Published before it is set up: setting it up reinstalls translators, which look for
+        // the manager. Other threads wait on the lock until it is complete.
+        auto* manager = new UnitsManager;
+        instance.store(manager);
+        manager->SetCurrentLocale(L"");
+        UnitsManagerAccess(manager).RegisterTranslator(QLatin1String(kDefaultModule));
     }
-    return instance;
+    return instance.load();
 }
 
 int UnitsManager::GetCurrentLocale(wchar_t* buffer, int size) const {
-    return StringUtil::QStringToWchar(d->currentLocale, buffer, size);
+    return StringUtil::QStringToWchar(Copy(d->currentLocale), buffer, size);
 }
 
 bool UnitsManager::SetCurrentLocale(const wchar_t* locale) {
     if (locale == nullptr)
         return false;
     QString name = StringUtil::WcharToQString(locale);
-    if (d->localeSet && d->currentLocale.compare(name, Qt::CaseInsensitive) == 0)
-        return true;
-    d->currentLocale = name.isEmpty() ? LocaleUtil::GetCurrentSystemLocale() : name;
-    d->lcid = LocaleUtil::LocaleNameToLCID(d->currentLocale);
-    d->threeLetterName = LocaleUtil::LocaleNameToThreeLetterISOLanguageName(d->currentLocale);
-    QString qtName = LocaleUtil::LocaleNameToQtLocaleName(d->currentLocale);
+    QString current;
+    {
+        std::lock_guard<std::mutex> lock(data);
+        if (d->localeSet && d->currentLocale.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+        current = name.isEmpty() ? LocaleUtil::GetCurrentSystemLocale() : name;
+        d->currentLocale = current;
+        d->lcid = LocaleUtil::LocaleNameToLCID(current);
+        d->threeLetterName = LocaleUtil::LocaleNameToThreeLetterISOLanguageName(current);
+        d->localeSet = true;
+    }
+    QString qtName = LocaleUtil::LocaleNameToQtLocaleName(current);
     QLocale::setDefault(qtName.isEmpty() ? QLocale::c() : QLocale(qtName));
-    d->localeSet = true;
     ReinstallAll(*d);
     return true;
 }
 
 const char* UnitsManager::GetCurrentLocaleThreeLetterISOLanguageName() const {
+    std::lock_guard<std::mutex> lock(data);
     return d->threeLetterName;
 }
 
 int UnitsManager::GetTranslatorFilesPath(wchar_t* buffer, int size) const {
-    return StringUtil::QStringToWchar(d->translatorFilesPath, buffer, size);
+    return StringUtil::QStringToWchar(Copy(d->translatorFilesPath), buffer, size);
 }
 
 bool UnitsManager::SetTranslatorFilesPath(const wchar_t* path) {
     if (path == nullptr)
         return false;
     QString folder = StringUtil::WcharToQString(path);
-    if (d->translatorFilesPath.compare(folder, Qt::CaseInsensitive) == 0)
-        return true;
-    if (QCoreApplication::instance() == nullptr)
-        return false;
-    d->translatorFilesPath = folder;
+    {
+        std::lock_guard<std::mutex> lock(data);
+        if (d->translatorFilesPath.compare(folder, Qt::CaseInsensitive) == 0)
+            return true;
+        if (QCoreApplication::instance() == nullptr)
+            return false;
+        d->translatorFilesPath = folder;
+    }
     ReinstallAll(*d);
     return true;
 }
 
 UnitsManager* UnitsManagerAccess::Existing() {
-    return instance;
+    return instance.load();
 }
 
-const QString& UnitsManagerAccess::CurrentLocale() const {
-    return manager->d->currentLocale;
+QString UnitsManagerAccess::CurrentLocale() const {
+    return Copy(manager->d->currentLocale);
 }
 
-const QString& UnitsManagerAccess::TranslatorFilesPath() const {
-    return manager->d->translatorFilesPath;
+QString UnitsManagerAccess::TranslatorFilesPath() const {
+    return Copy(manager->d->translatorFilesPath);
 }
 
 unsigned long UnitsManagerAccess::Lcid() const {
+    std::lock_guard<std::mutex> lock(data);
     return manager->d->lcid;
 }
 

@@ -16,8 +16,10 @@ public:
     static UnitsManager* Existing();
 
     bool Exists() const { return manager != nullptr; }
-    const QString& CurrentLocale() const;
-    const QString& TranslatorFilesPath() const;
+    // Copies, taken under the manager's lock: other threads read them while the application
+    // thread changes them.
+    QString CurrentLocale() const;
+    QString TranslatorFilesPath() const;
     unsigned long Lcid() const;
     // Creates, loads and installs a translator for the module unless one is registered under
     // that name in any case. True.

@@ -21,16 +21,13 @@ const QCollator* CollatorFor(unsigned long lcid) {
     auto found = collators.find(lcid);
     if (found != collators.end())
         return found->second.get();
-    QLocale qtLocale;
-    if (lcid == kCustomDefaultLcid) {
-        qtLocale = QLocale::system();
-    } else {
-        const locale::LocaleRecord* record = locale::FindLocaleByLcid(lcid);
-        if (record == nullptr)
-            return nullptr;
-        qtLocale = QLocale(
-            locale::LocaleUtil::LocaleNameToQtLocaleName(QString::fromLatin1(record->cultureName)));
-    }
+    // Never QLocale's default, which the application thread may be setting meanwhile.
+    const locale::LocaleRecord* record = locale::FindLocaleByLcid(lcid);
+    if (lcid != kCustomDefaultLcid && record == nullptr)
+        return nullptr;
+    QLocale qtLocale = record == nullptr ? QLocale::system()
+                                         : QLocale(locale::LocaleUtil::LocaleNameToQtLocaleName(
+                                               QString::fromLatin1(record->cultureName)));
     return collators.emplace(lcid, std::make_unique<QCollator>(qtLocale)).first->second.get();
 }
 

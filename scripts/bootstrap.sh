@@ -3,7 +3,8 @@
 # installs what is missing with apt-get; otherwise it names the missing packages and fails.
 set -eu
 
-packages="g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libbenchmark-dev libicu-dev libudunits2-dev libgeographiclib-dev"
+# clang-14 and its runtime libraries build the fuzzers of CI.
+packages="g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libbenchmark-dev libicu-dev libudunits2-dev libgeographiclib-dev clang-14 libclang-rt-14-dev"
 
 missing=""
 for package in $packages; do

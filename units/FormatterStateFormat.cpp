@@ -11,7 +11,6 @@ namespace velmar::platform::core::units {
 
 namespace {
 
-constexpr int kGroupField = 0xff000;
 constexpr int kUnitField = 0xfff;
 constexpr int kSymbolField = 0xff00000;
 constexpr int kIdMask = 0xfffffff;

@@ -48,6 +48,20 @@ void NotePiece(ParseReport* report, const SymbolList& list, const wchar_t* text,
         report->NotePiece(list.back(), static_cast<size_t>(at - text), length);
 }
 
+// Whether the number that ends the list is beyond what a double holds («1e999», «1e-999»).
+bool LastOutOfRange(const SymbolList& list) {
+    return (static_cast<const NumberSymbol*>(list.back().symbol)->flags & OutOfRange) != 0;
+}
+
+// Such a number makes the text no quantity, whichever way it is read.
+ErrorCode NumberOutOfRange(ParseReport* report, const SymbolList& list) {
+    if (report != nullptr) {
+        double value = static_cast<const NumberSymbol*>(list.back().symbol)->value;
+        report->NoteProblem(value == 0 ? ppTooSmall : ppNotFinite, &list.back());
+    }
+    return ecNotAQuantity;
+}
+
 ErrorCode TooLong(ParseReport* report) {
     if (report != nullptr)
         report->NoteProblemAt(ppTooLong, 0, 0);
@@ -101,6 +115,8 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         if (length == 0)
             break;
         NotePiece(report, leading, text, rest, length);
+        if (LastOutOfRange(leading))
+            return NumberOutOfRange(report, leading);
         rest += length;
     }
     if (leading.size() > kMaxSymbols)
@@ -122,7 +138,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         if (node == nullptr || *at == L'\0' || working.size() > kMaxSymbols)
             break;
         size_t read = AppendNumber(NumberTokens(), at, working);
-        if (read == 0)
+        if (read == 0 || LastOutOfRange(working))
             break;
         at += read;
     }
@@ -138,8 +154,8 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         working = std::move(leading);
         if (report != nullptr)
             report->ClearProblems();
-        if (ReadSymbols(text, rest, working) != ecSuccess)
-            return ecNotAQuantity;
+        if (ErrorCode read = ReadSymbols(text, rest, working); read != ecSuccess)
+            return read;
         if (EvaluateList(working, dimension) != 0) {
             double sum = 0;
             if (ReadSum(text, dimension, &sum)) {
@@ -175,6 +191,8 @@ ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from,
             return TooLong(report);
         if (size_t read = AppendNumber(NumberTokens(), at, list)) {
             NotePiece(report, list, text, at, read);
+            if (LastOutOfRange(list))
+                return NumberOutOfRange(report, list);
             at += read;
             continue;
         }

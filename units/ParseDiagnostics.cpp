@@ -37,6 +37,7 @@ const char* const kMessages[] = {
     "A bearing begins with N or S.",
     "The value is too large.",
     "The text is too long for a quantity.",
+    "The number \u201c%1\u201d is too small to hold.",
 };
 
 // Problems of how the pieces fit together, which a text of another kind of quantity would not

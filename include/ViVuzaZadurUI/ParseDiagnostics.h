@@ -31,6 +31,7 @@ enum ParseProblem : int {
     ppBearingWithoutPole = 15,   // «45° E»: a bearing needs N or S before its angle
     ppNotFinite = 16,            // a value too large to hold («1e999 m»)
     ppTooLong = 17,              // a text cut into more pieces than any quantity has
+    ppTooSmall = 18,             // a number too small to hold, other than 0 («1e-999 m»)
 };
 
 // What a parse found wrong with a text, and where.

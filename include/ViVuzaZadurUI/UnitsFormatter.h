@@ -12,10 +12,14 @@ class FormatterState;
 // Formats values with units as localized text. A formatter is bound to one locale, fixed at
 // construction, and carries its own number settings and per-unit settings.
 //
-// Threads: formatters of the same or of distinct locales may be created on any thread, and
-// Format and Parse of distinct formatters run concurrently. One formatter may be shared
-// between threads as long as they only call its const members (Format and Parse are const);
-// a setter needs the formatter to itself.
+// Threads: formatters may be created, copied and destroyed on any thread at any time, for any
+// locale; the first formatter of a locale builds that locale's shared tables once, while other
+// new formatters of the locale wait for them. Const members (Format, Parse, the getters) may
+// run concurrently on any formatters, the same one included, and take no lock. A setter, an
+// assignment or the destruction must not overlap any other use of the same formatter. The
+// units manager is set up on the application thread: create it (UnitsManager::GetInstance)
+// before formatters are created elsewhere, and uninitialize it only while no other thread
+// creates formatters.
 //
 // Ids: a unit group id has only group bits (0x2000 "Length"), a unit id group and unit bits
 // (0x2017 "foot"), a unit symbol id also symbol bits ((variant << 20) | unit id).

@@ -9,7 +9,9 @@ class UnitsManagerData;
 // The process-wide set-up of the library: the current locale and the folder of translation
 // files. It keeps the application's default QLocale in step with the current locale, and the
 // translators of registered modules installed in the application for it. Call it from the
-// thread that owns the QCoreApplication.
+// thread that owns the QCoreApplication; formatters on other threads read its locale and path
+// safely meanwhile. The thread that creates the manager installs its first translators, so
+// create it on that thread before other threads create formatters.
 //
 // Text getters follow StringUtil's buffer rule: size -1 means unbounded, a null buffer asks
 // for the length.

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <iomanip>
@@ -267,6 +268,63 @@ TEST_F(FormatTest, Failures) {
     EXPECT_EQ(formatter.Format(12.5, kMeter, buffer.data(), 8, 0x202001), ecSuccess);
     EXPECT_EQ(std::wstring(buffer.data()), L"12.50 m");
     EXPECT_EQ(formatter.Format(12.5, kMeter, buffer.data(), 7, 0x202001), ecFailure);
+}
+
+// Extreme values in every numeric format and precision, through every kind of symbol: each
+// gives a text within the buffer or a failure, never a write past the size it was given, and
+// values up to 1e300 in the symbol's own unit always have a text.
+TEST_F(FormatTest, ExtremeValuesInEveryFormatAndPrecision) {
+    using limits = std::numeric_limits<double>;
+    const double values[] = {limits::max(),
+                             -limits::max(),
+                             1e300,
+                             -1e300,
+                             limits::min(),
+                             limits::denorm_min(),
+                             -limits::denorm_min(),
+                             -0.0,
+                             limits::quiet_NaN(),
+                             limits::infinity(),
+                             -limits::infinity()};
+    const int symbols[] = {0x202001, 0x302017, 0x402016, 0x502016, 0x602016,
+                           0x702016, 0x802016, 0x902016, 0xa02016, 0x408002,
+                           0x508002, 0x608002, 0x52c001, 0x22a002, 0x101001};
+    UnitsFormatter formatter(L"en-US");
+    constexpr size_t kCapacity = 2048;
+    int written = 0;
+    for (int format = nfExponential; format <= nfFraction; ++format) {
+        formatter.SetNumericFormat(static_cast<NumberFormat>(format));
+        for (int precision = 0; precision <= 99; ++precision) {
+            ASSERT_EQ(formatter.SetNumberDecimalPrecision(precision), ecSuccess);
+            for (int symbol : symbols) {
+                for (double value : values) {
+                    for (size_t size : {kCapacity - 16, size_t{9}}) {
+                        std::array<wchar_t, kCapacity> buffer;
+                        buffer.fill(L'#');
+                        ErrorCode result =
+                            formatter.Format(value, symbol & 0xfffff, buffer.data(), size, symbol);
+                        SCOPED_TRACE(::testing::Message()
+                                     << "format " << format << " precision " << precision
+                                     << " symbol " << std::hex << symbol << " value " << value);
+                        ASSERT_TRUE(result == ecSuccess || result == ecFailure);
+                        ASSERT_TRUE(std::all_of(buffer.begin() + size, buffer.end(),
+                                                [](wchar_t c) { return c == L'#'; }));
+                        if (result == ecSuccess) {
+                            ASSERT_TRUE(std::find(buffer.begin(), buffer.begin() + size, L'\0') !=
+                                        buffer.begin() + size);
+                            ++written;
+                        }
+                        if (!std::isfinite(value)) {
+                            ASSERT_EQ(result, ecFailure);
+                        } else if (size > 9 && std::abs(value) <= 1e300) {
+                            ASSERT_EQ(result, ecSuccess);
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(written, 70000);
 }
 
 TEST_F(FormatTest, TheNumericFormatApplies) {

@@ -78,7 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadText{L"45\u00b0-30'", kDegree, ppNegativeMinutes, 3, 3},
                       BadText{L"N 100\u00b0 E", kDegree, ppBearingOutOfRange, 2, 3},
                       BadText{L"45\u00b0 E", kDegree, ppBearingWithoutPole, 4, 1},
-                      BadText{L"1e999 m", kMeter, ppNotFinite, 0, 7}));
+                      BadText{L"1e999 m", kMeter, ppNotFinite, 0, 5},
+                      BadText{L"1e-999 m", kMeter, ppTooSmall, 0, 6},
+                      BadText{L"1e308 km", kMeter, ppNotFinite, 0, 8}));
 
 struct Sentence {
     const wchar_t* locale;
@@ -113,6 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
         Sentence{L"de-DE", L"45\u00b030", kDegree,
                  "Die Minuten \u201e30\u201c brauchen einen Strich (')."},
         Sentence{L"fr-FR", L"1/0 m", kMeter, "Le dénominateur « 0 » doit être supérieur à zéro."},
+        Sentence{L"de-DE", L"1e-999 m", kMeter,
+                 "Die Zahl \u201e1e-999\u201c ist zu klein, um sie darzustellen."},
         Sentence{L"ru-RU", L"5 м 3", kMeter, "«3» не подходит: не хватает единицы или знака."}));
 
 } // namespace

@@ -106,7 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{L"1/0 m", kMeter, kFails}, ParseCase{L"1/-2 m", kMeter, kFails},
         ParseCase{L"5 x", kMeter, kFails}, ParseCase{L"5 m", kDegree, kFails},
         ParseCase{L"5 m", 0x2043, kFails}, ParseCase{L"5 m", 0, kFails},
-        ParseCase{L"1e999 m", kMeter, kFails}, ParseCase{L"1e-999 m", kMeter, 0}));
+        // Numbers beyond a double fail; zero stays zero whatever its exponent.
+        ParseCase{L"1e999 m", kMeter, kFails}, ParseCase{L"1e-999 m", kMeter, kFails},
+        ParseCase{L"-1e-999 m", kMeter, kFails}, ParseCase{L"1e-310 m", kMeter, 1e-310},
+        ParseCase{L"0e999 m", kMeter, 0}, ParseCase{L"0.0e-999 m", kMeter, 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     Notations, Reads,
@@ -261,15 +264,22 @@ TEST_F(ParseTest, BareNumberTakesTheGroupsDefaultUnit) {
 // Hostile texts: every one gives 0 or 2, at once and without a crash, and a result is finite.
 TEST_F(ParseTest, HostileTextsAreRefusedOrReadWithinBounds) {
     UnitsFormatter formatter(L"en-US");
+    const size_t kMegabyte = 1 << 20;
+    auto repeated = [](const wchar_t* piece, int count) {
+        std::wstring text;
+        for (int i = 0; i < count; ++i)
+            text += piece;
+        return text;
+    };
     const std::wstring many(100000, L'(');
     const std::wstring closing(100000, L')');
     const std::wstring texts[] = {
         many + L"5 m" + closing,
         std::wstring(40, L'(') + L"5 m" + std::wstring(40, L')'),
-        L"5" + std::wstring(100000, L' ') + L"m",
-        std::wstring(100000, L'7') + L" m",
-        L"0." + std::wstring(100000, L'0') + L"1 m",
-        L"1" + std::wstring(100000, L',') + L" m",
+        L"5" + std::wstring(kMegabyte, L' ') + L"m",
+        std::wstring(kMegabyte, L'7') + L" m",
+        L"0." + std::wstring(kMegabyte, L'0') + L"1 m",
+        L"1" + std::wstring(kMegabyte, L',') + L" m",
         L"5 m^2147483647",
         L"5 m^2147483648",
         L"5 m^99",
@@ -279,6 +289,18 @@ TEST_F(ParseTest, HostileTextsAreRefusedOrReadWithinBounds) {
         std::wstring(50000, L'-') + L"5 m",
         std::wstring(100000, L'N'),
         std::wstring(100000, L'\u00b0'),
+        L"1e999 m",
+        L"1e-999 m",
+        L"1e" + std::wstring(kMegabyte, L'9') + L" m",
+        L"0e" + std::wstring(kMegabyte, L'9') + L" m",
+        std::wstring(kMegabyte, L'.'),
+        std::wstring(kMegabyte / 2, L'/') + L"m",
+        L"5" + std::wstring(kMegabyte, L'm'),
+        // Operators before nested groups, each level of which once evaluated the levels inside
+        // it again (found by fuzzing).
+        L"5 m" + repeated(L"/((", 40),
+        L"5 m" + repeated(L"(/(", 40),
+        L"5 m" + repeated(L"*(((", 30),
     };
     for (const std::wstring& text : texts) {
         double value = 0;
@@ -294,6 +316,15 @@ TEST_F(ParseTest, HostileTextsAreRefusedOrReadWithinBounds) {
     ASSERT_EQ(formatter.Parse(texts[1].c_str(), value, kMeter), ecSuccess);
     EXPECT_EQ(value, 5);
     EXPECT_EQ(formatter.Parse(texts[6].c_str(), value, kSquareMeter), ecNotAQuantity);
+    for (int refused : {0, 15, 16, 17})
+        EXPECT_EQ(formatter.Parse(texts[refused].c_str(), value, kMeter), ecNotAQuantity);
+    ASSERT_EQ(formatter.Parse(texts[18].c_str(), value, kMeter), ecSuccess);
+    EXPECT_EQ(value, 0);
+    // A fraction longer than any double holds reads as far as it matters.
+    ASSERT_EQ(
+        formatter.Parse((L"0." + std::wstring(kMegabyte, L'3') + L" m").c_str(), value, kMeter),
+        ecSuccess);
+    EXPECT_NEAR(value, 1 / 3.0, 1e-15);
 }
 
 // Random texts of the characters that mean something to a parse.

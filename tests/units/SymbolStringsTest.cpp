@@ -217,6 +217,42 @@ TEST_F(SymbolStrings, CopiesCarryTheirOwnStrings) {
     }
 }
 
+// Long and malformed strings are taken or refused at once; the formatter works on with what it
+// has, and a long literal formats and parses like a short one.
+TEST_F(SymbolStrings, LongAndMalformedStrings) {
+    UnitsFormatter formatter(L"en-US");
+    const size_t kLong = 1 << 20;
+    const std::wstring refused[] = {
+        std::wstring(kLong, L'{'),
+        std::wstring(kLong, L'}') + L"}",
+        L"{" + std::wstring(kLong, L'9') + L"}",
+        L"{0" + std::wstring(kLong, L' '),
+        std::wstring(kLong / 4, L'x') + L"{0}{1}",
+        L"{0}" + std::wstring(kLong, L'{') + L"{1}",
+        L"{9999999}",
+        L"{-1}",
+    };
+    for (const std::wstring& text : refused) {
+        EXPECT_EQ(formatter.SetSymbolFormattingString(0x202001, text.c_str()), ecFailure);
+        EXPECT_EQ(formatter.SetSymbolParsingString(0x202001, text.c_str()), ecFailure);
+    }
+    const std::wstring literal(kLong, L'x');
+    const std::wstring other(kLong, L'y');
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x202001, (L"{0}" + literal).c_str()), ecSuccess);
+    ASSERT_EQ(formatter.SetSymbolParsingString(0x202017, (L"{0}" + other).c_str()), ecSuccess);
+    std::vector<wchar_t> buffer(kLong + 16);
+    ASSERT_EQ(formatter.Format(2.5, 0x2001, buffer.data(), buffer.size(), 0x202001), ecSuccess);
+    EXPECT_EQ(std::wstring(buffer.data()), L"2.50" + literal);
+    double value = 0;
+    ASSERT_EQ(formatter.Parse(buffer.data(), value, 0x2001), ecSuccess);
+    EXPECT_EQ(value, 2.5);
+    ASSERT_EQ(formatter.Parse((L"2" + other).c_str(), value, 0x2017), ecSuccess);
+    EXPECT_EQ(value, 2);
+    EXPECT_EQ(formatter.Parse((L"2.5" + literal.substr(1)).c_str(), value, 0x2001), ecNotAQuantity);
+    EXPECT_EQ(formatter.Format(2.5, 0x2001, buffer.data(), kLong, 0x202001), ecFailure);
+    EXPECT_EQ(Write(formatter, 3, 0x202017), L"3.00 ft");
+}
+
 TEST(PatternTree, AddAndRemovePaths) {
     PatternNode root;
     SpaceSymbol a, b;

@@ -878,5 +878,6 @@
 <message><source>A bearing begins with N or S.</source><translation>Ein Kurswinkel beginnt mit N oder S.</translation></message>
 <message><source>The value is too large.</source><translation>Der Wert ist zu groß.</translation></message>
 <message><source>The text is too long for a quantity.</source><translation>Der Text ist zu lang für eine Größe.</translation></message>
+<message><source>The number “%1” is too small to hold.</source><translation>Die Zahl „%1“ ist zu klein, um sie darzustellen.</translation></message>
 </context>
 </TS>

@@ -878,5 +878,6 @@
 <message><source>A bearing begins with N or S.</source><translation>Un gisement commence par N ou S.</translation></message>
 <message><source>The value is too large.</source><translation>La valeur est trop grande.</translation></message>
 <message><source>The text is too long for a quantity.</source><translation>Le texte est trop long pour une grandeur.</translation></message>
+<message><source>The number “%1” is too small to hold.</source><translation>Le nombre « %1 » est trop petit pour être représenté.</translation></message>
 </context>
 </TS>

@@ -878,5 +878,6 @@
 <message><source>A bearing begins with N or S.</source><translation>Румб начинается с N или S.</translation></message>
 <message><source>The value is too large.</source><translation>Значение слишком велико.</translation></message>
 <message><source>The text is too long for a quantity.</source><translation>Текст слишком длинный для величины.</translation></message>
+<message><source>The number “%1” is too small to hold.</source><translation>Число «%1» слишком мало, чтобы его представить.</translation></message>
 </context>
 </TS>

@@ -28,12 +28,14 @@ const QString kAlternateFile = QStringLiteral("ViVuzaZadurUI_units_parsing_alter
 constexpr int kMaxAlternates = 10;
 
 // Alternate parsing texts per locale name and symbol id; an entry per locale is made once and
-// never changes.
+// never changes. Sets are loaded on any thread: the map is read and grown under its lock, and
+// an entry, once made, stays where it is, so references to it outlive the lock.
 using AlternateCache = std::map<QString, std::map<int, QStringList>>;
 AlternateCache& Alternates() {
     static AlternateCache cache;
     return cache;
 }
+std::mutex alternatesLock;
 
 // The translation context of a group's symbols, as UTF-8: "UnitSymbol_" and the group's
 // global name. Those of the catalogue's groups are made once.
@@ -151,6 +153,7 @@ std::shared_ptr<const TranslationSet> TranslationSet::Shared(const wchar_t* loca
 }
 
 void TranslationSet::CacheAlternates() const {
+    std::lock_guard<std::mutex> lock(alternatesLock);
     AlternateCache& cache = Alternates();
     if (cache.count(localeName) != 0)
         return;
@@ -222,6 +225,7 @@ QString TranslationSet::SymbolContext(int symbolId) const {
 }
 
 const QStringList& TranslationSet::AlternateSymbols(int symbolId) const {
+    std::lock_guard<std::mutex> lock(alternatesLock);
     const AlternateCache& cache = Alternates();
     auto locale = cache.find(localeName);
     if (locale == cache.end())

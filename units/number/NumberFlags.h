@@ -15,6 +15,9 @@ enum NumberFlags : uint32_t {
     ExponentDigits = 64,       // exponent digits were read
     IntegerDigits = 128,       // integer digits were read
     FractionDigits = 256,      // fraction digits were read
+    // The number is beyond what a double holds: its value came out infinite, or zero although
+    // a digit of its mantissa is not.
+    OutOfRange = 512,
 };
 
 } // namespace velmar::platform::core::units

@@ -20,6 +20,10 @@ enum State {
     ExponentPart = 8,
 };
 
+// Fraction digits beyond this divisor change no double: they are read but not added, so that
+// a long fraction neither overflows nor turns into infinity over infinity.
+constexpr double kLastFractionDivisor = 1e300;
+
 } // namespace
 
 int ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* value,
@@ -35,8 +39,9 @@ int ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* valu
     double integer = 0, fraction = 0, divisor = 1, exponent = 0;
     double sign = 1, exponentSign = 1;
     unsigned working = 0, reported = 0;
-    size_t position = 0; // characters advanced
-    size_t consumed = 0; // characters that form the number so far
+    bool nonZero = false; // a mantissa digit other than 0 was read
+    size_t position = 0;  // characters advanced
+    size_t consumed = 0;  // characters that form the number so far
     State state = Start;
     for (;;) {
         if (token <= 9) {
@@ -65,10 +70,15 @@ int ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* valu
             // This digit, and the run of one-character digits after it.
             double digits = *accumulator;
             bool inFraction = state == FractionPart;
+            bool inMantissa = state != ExponentPart;
             for (;;) {
-                digits = 10 * digits + token;
-                if (inFraction)
+                nonZero = nonZero || (inMantissa && token != 0);
+                if (!inFraction) {
+                    digits = 10 * digits + token;
+                } else if (divisor < kLastFractionDivisor) {
+                    digits = 10 * digits + token;
                     divisor *= 10;
+                }
                 position += length;
                 token = tokens.DigitAt(text[position]);
                 if (token < 0)
@@ -131,8 +141,11 @@ int ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* valu
     if (consumed == 0)
         return 0;
     double result = (integer + fraction / divisor) * sign;
-    if (exponent != 0)
+    // A zero mantissa stays zero whatever its exponent (0 × 10^999 is no infinity times zero).
+    if (exponent != 0 && result != 0)
         result *= std::pow(10.0, exponent * exponentSign);
+    if (!std::isfinite(result) || (result == 0 && nonZero))
+        reported |= OutOfRange;
     *value = result;
     if (flags != nullptr)
         *flags = static_cast<NumberFlags>(reported);

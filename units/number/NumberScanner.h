@@ -10,7 +10,9 @@ class NumberTokenTable;
 // native digits, group and decimal separators, signs and the exponent marks "e" and "E".
 // Returns -1 for a null text or value, otherwise the count of characters that form the number
 // (0: no number starts there). On a count of 1 or more it stores the value, and the flags when
-// flags is not null; otherwise it leaves both alone. Allocates nothing.
+// flags is not null; otherwise it leaves both alone. A number too large or too small for a
+// double is read all the same, flagged OutOfRange. Allocates nothing, and takes time linear in
+// the number's length.
 int ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* value,
                NumberFlags* flags);
 

@@ -33,6 +33,29 @@ size_t StepBudget(const SymbolList& list) {
     return 8 * list.size() + 64;
 }
 
+// A quantity's operators evaluate ahead about once per element and enclosing parenthesis, and
+// parentheses nest 64 deep at most: this leaves room to spare.
+size_t AheadBudget(const SymbolList& list) {
+    return 64 * list.size() + 64;
+}
+
+// The evaluations ahead left to the evaluation running on this thread.
+thread_local size_t aheadLeft = 0;
+
+// Gives an evaluation its budget of evaluations ahead, and the enclosing one its own back.
+class AheadScope {
+public:
+    explicit AheadScope(const SymbolList& list) : saved_(aheadLeft) {
+        aheadLeft = AheadBudget(list);
+    }
+    ~AheadScope() { aheadLeft = saved_; }
+    AheadScope(const AheadScope&) = delete;
+    AheadScope& operator=(const AheadScope&) = delete;
+
+private:
+    size_t saved_;
+};
+
 } // namespace
 
 namespace evaluation {
@@ -124,6 +147,13 @@ bool IsNegative(const NumberSymbol& number) {
     return (number.flags & MantissaMinus) != 0;
 }
 
+bool EvaluateAhead() {
+    if (aheadLeft == 0)
+        return false;
+    --aheadLeft;
+    return true;
+}
+
 } // namespace evaluation
 
 namespace {
@@ -147,6 +177,7 @@ int EvaluateList(SymbolList& list, const int* targetDimension) {
     if (list.empty())
         return 1;
     ParseReport* report = ParseReport::Current();
+    AheadScope ahead(list);
     for (bool firstPass : {true, false}) {
         size_t budget = StepBudget(list);
         for (auto position = list.begin(); position != list.end();) {

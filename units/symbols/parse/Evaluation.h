@@ -62,6 +62,12 @@ bool ReadFraction(SymbolList& list, SymbolList::iterator e, double* v);
 // Whether a number was written with a leading minus.
 bool IsNegative(const NumberSymbol& number);
 
+// Counts an evaluation that an operator makes ahead of the walk, of the group or power on its
+// right: false once the evaluation running on this thread has made as many as any quantity of
+// its length needs, and then the operator fails. Such evaluations nest, and at «/((/((/((…»
+// each level would evaluate the levels inside it again, in time exponential in the depth.
+bool EvaluateAhead();
+
 } // namespace evaluation
 
 } // namespace velmar::platform::core::units

@@ -121,6 +121,8 @@ int OperatorSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, b
         }
         if (ownPrecedence >= other->precedence)
             return Apply(list, position);
+        if (!EvaluateAhead())
+            return 1;
         auto evaluated = q;
         size_t size = list.size();
         (void)other->Evaluate(list, q, false, targetDimension);
@@ -169,7 +171,7 @@ int LeftParenthesisSymbol::Evaluate(SymbolList& list, SymbolList::iterator& posi
     ++position;
     if (firstPass)
         return 0;
-    if (position == list.end() || nesting >= kMaxNesting)
+    if (position == list.end() || nesting >= kMaxNesting || !EvaluateAhead())
         return 1;
     ++nesting;
     int result = position->symbol->Evaluate(list, position, false, targetDimension);

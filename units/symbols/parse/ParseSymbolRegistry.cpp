@@ -79,14 +79,16 @@ int ParseSymbolRegistry::Register(const wchar_t* text, IParseSymbol* symbol) {
 }
 
 const UnitSymbolTable& ParseSymbolRegistry::EnsureLocale(const TranslationSet& translations) {
-    std::lock_guard<std::mutex> lock(mutex);
-    std::unique_ptr<UnitSymbolTable>& table = unitSymbolTables[translations.LocaleName()];
-    if (!table) {
-        auto built = std::make_unique<UnitSymbolTable>();
-        built->Build(translations);
-        table = std::move(built);
+    LocaleEntry* entry = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        std::unique_ptr<LocaleEntry>& slot = unitSymbolTables[translations.LocaleName()];
+        if (!slot)
+            slot = std::make_unique<LocaleEntry>();
+        entry = slot.get();
     }
-    return *table;
+    std::call_once(entry->built, [&] { entry->table.Build(translations); });
+    return entry->table;
 }
 
 const UnitSymbolTable& ParseSymbolRegistry::Fallback() {

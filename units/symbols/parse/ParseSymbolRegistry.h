@@ -23,8 +23,9 @@ class TranslationSet;
 // locales, so that what a text means does not depend on which locales the process happened to
 // load, nor in which order.
 //
-// The fixed entries are made once and only read afterwards. A locale's table is built under a
-// lock the first time the locale is used, and only read afterwards.
+// The fixed entries are made once and only read afterwards. A locale's table is built once, the
+// first time the locale is used, by one thread while others that need it wait; it is only read
+// afterwards, and lookups in it take no lock.
 class ParseSymbolRegistry {
 public:
     static ParseSymbolRegistry& Instance();
@@ -49,12 +50,20 @@ private:
     ParseSymbolRegistry(const ParseSymbolRegistry&) = delete;
     ParseSymbolRegistry& operator=(const ParseSymbolRegistry&) = delete;
 
+    // A locale's table, built once.
+    struct LocaleEntry {
+        std::once_flag built;
+        UnitSymbolTable table;
+    };
+
     // Destroyed in reverse order: the unit symbols, the trie, then the fixed symbols.
     std::vector<std::unique_ptr<ISymbol>> ownedSymbols;
     TextTrie<IParseSymbol> symbolTrie; // the fixed texts
-    std::map<QString, std::unique_ptr<UnitSymbolTable>> unitSymbolTables;
+    std::map<QString, std::unique_ptr<LocaleEntry>> unitSymbolTables;
     const UnitSymbolTable* fallback = nullptr;
-    std::mutex mutex; // guards unitSymbolTables and fallback while they grow
+    // Guards unitSymbolTables and fallback while they grow; a table is built outside it, so
+    // that building one locale holds up no other.
+    std::mutex mutex;
 };
 
 } // namespace velmar::platform::core::units
