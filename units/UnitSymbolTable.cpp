@@ -95,31 +95,44 @@ size_t Index(int id, int mask, int shift) {
     return static_cast<size_t>(((id & mask) >> shift) - 1);
 }
 
-// The object of a unit symbol, and whether its own text is registered for parsing.
-std::unique_ptr<ISymbol> MakeSymbol(int id, std::wstring text, bool* registersText) {
+using Slot = UnitSymbolTable::Slot;
+
+// Puts a new T into the slot, with its formatting and parsing sides.
+template <class T, class... Arguments> void Fill(Slot& slot, Arguments&&... arguments) {
+    auto object = std::make_unique<T>(std::forward<Arguments>(arguments)...);
+    slot.format = object.get();
+    slot.parse = object.get();
+    slot.object = std::move(object);
+}
+
+// Puts the object of a unit symbol into its slot; returns whether the symbol's own text is
+// registered for parsing.
+bool MakeSymbol(Slot& slot, int id, std::wstring text) {
     const Special* special = FindSpecial(id);
-    *registersText = true;
     int unitId = id & 0xfffff;
-    if (special == nullptr)
-        return std::make_unique<GenericSymbol2>(std::move(text), unitId, 0);
+    if (special == nullptr) {
+        Fill<GenericSymbol2>(slot, std::move(text), unitId, 0u);
+        return true;
+    }
     switch (special->kind) {
     case Kind::Attached:
-        return std::make_unique<GenericSymbol2>(std::move(text), unitId,
-                                                SimpleFormatSymbol2::Attached);
+        Fill<GenericSymbol2>(slot, std::move(text), unitId,
+                             uint32_t{SimpleFormatSymbol2::Attached});
+        return true;
     case Kind::Linear:
-        return std::make_unique<LinearSymbol2>(std::move(text), unitId, special->a,
-                                               special->b ? uint32_t{SimpleFormatSymbol2::Attached}
-                                                          : 0u);
+        Fill<LinearSymbol2>(slot, std::move(text), unitId, special->a,
+                            special->b ? uint32_t{SimpleFormatSymbol2::Attached} : 0u);
+        return true;
     case Kind::FeetInches:
-        *registersText = false;
-        return std::make_unique<PrimeDoublePrimeSymbol2>(std::move(text), id, special->a != 0,
-                                                         special->b != 0, special->c != 0);
+        Fill<PrimeDoublePrimeSymbol2>(slot, std::move(text), id, special->a != 0, special->b != 0,
+                                      special->c != 0);
+        return false;
     case Kind::DegreesMinutesSeconds:
-        *registersText = false;
-        return std::make_unique<DegreePrimeDoublePrimeSymbol2>(std::move(text), special->a != 0,
-                                                               special->b != 0);
+        Fill<DegreePrimeDoublePrimeSymbol2>(slot, std::move(text), special->a != 0,
+                                            special->b != 0);
+        return false;
     }
-    return nullptr;
+    return false;
 }
 
 } // namespace
@@ -129,11 +142,6 @@ UnitSymbolTable::UnitSymbolTable() = default;
 UnitSymbolTable::~UnitSymbolTable() = default;
 
 void UnitSymbolTable::Build(const TranslationSet& translations) {
-    auto fill = [](Slot& slot, std::unique_ptr<ISymbol> object) {
-        slot.object = std::move(object);
-        slot.format = dynamic_cast<const IFormatSymbol*>(slot.object.get());
-        slot.parse = dynamic_cast<IParseSymbol*>(slot.object.get());
-    };
     std::vector<int> groupIds(UnitsConfig::GetInstance()->GetUnitGroups(nullptr));
     UnitsConfig::GetInstance()->GetUnitGroups(groupIds.data());
     groups_.resize(groupIds.size());
@@ -148,10 +156,9 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
                 // of it is registered for parsing.
                 if (unit == kUnitless) {
                     symbolSlots.resize(1);
-                    fill(symbolSlots[0],
-                         std::make_unique<GenericSymbolEx2>(
-                             L"", unit, SimpleFormatSymbol2::Attached,
-                             translations.SymbolText(0x100000 | unit).toStdWString()));
+                    Fill<GenericSymbolEx2>(symbolSlots[0], L"", unit,
+                                           uint32_t{SimpleFormatSymbol2::Attached},
+                                           translations.SymbolText(0x100000 | unit).toStdWString());
                 }
                 continue;
             }
@@ -159,10 +166,7 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
             symbolSlots.resize(symbols.size());
             for (int id : symbols) {
                 Slot& slot = symbolSlots[Index(id, 0xff00000, 20)];
-                bool registersText = false;
-                fill(slot,
-                     MakeSymbol(id, translations.SymbolText(id).toStdWString(), &registersText));
-                if (registersText)
+                if (MakeSymbol(slot, id, translations.SymbolText(id).toStdWString()))
                     Enter(slot.format->GetText(), slot.parse);
                 for (const QString& alternate : translations.AlternateSymbols(id))
                     Enter(alternate.toStdWString().c_str(), slot.parse);
