@@ -1,6 +1,7 @@
 #include "FuzzSupport.h"
 
-#include <ViVuzaZadur/UnitsConfig.h>
+#include "units/CatalogueIds.h"
+
 #include <ViVuzaZadurUI/UnitsManager.h>
 
 #include <QCoreApplication>
@@ -27,24 +28,14 @@ std::vector<std::unique_ptr<UnitsFormatter>>& Formatters() {
     return formatters;
 }
 
-std::vector<int> Ids(size_t (UnitsConfig::*list)(int, int*) const, int of) {
-    const UnitsConfig* config = UnitsConfig::GetInstance();
-    std::vector<int> ids((config->*list)(of, nullptr));
-    (config->*list)(of, ids.data());
-    return ids;
-}
-
 // Every group, unit and unit symbol id, and the unit symbol ids alone.
 struct Catalogue {
     Catalogue() {
-        const UnitsConfig* config = UnitsConfig::GetInstance();
-        std::vector<int> groups(config->GetUnitGroups(nullptr));
-        config->GetUnitGroups(groups.data());
-        for (int group : groups) {
+        for (int group : catalogue_ids::Groups()) {
             all.push_back(group);
-            for (int unit : Ids(&UnitsConfig::GetUnitTypes, group)) {
+            for (int unit : catalogue_ids::Units(group)) {
                 all.push_back(unit);
-                for (int symbol : Ids(&UnitsConfig::GetUnitSymbols, unit)) {
+                for (int symbol : catalogue_ids::Symbols(unit)) {
                     all.push_back(symbol);
                     symbols.push_back(symbol);
                 }

@@ -1,5 +1,6 @@
 #include "units/UnitSymbolTable.h"
 
+#include "units/CatalogueIds.h"
 #include "units/names/TranslationSet.h"
 #include "units/symbols/format/DegreePrimeDoublePrimeSymbol2.h"
 #include "units/symbols/format/GenericSymbolEx2.h"
@@ -84,13 +85,6 @@ const Special* FindSpecial(int id) {
     return nullptr;
 }
 
-std::vector<int> Ids(size_t (UnitsConfig::*list)(int, int*) const, int of) {
-    const UnitsConfig* config = UnitsConfig::GetInstance();
-    std::vector<int> ids((config->*list)(of, nullptr));
-    (config->*list)(of, ids.data());
-    return ids;
-}
-
 size_t Index(int id, int mask, int shift) {
     return static_cast<size_t>(((id & mask) >> shift) - 1);
 }
@@ -142,11 +136,10 @@ UnitSymbolTable::UnitSymbolTable() = default;
 UnitSymbolTable::~UnitSymbolTable() = default;
 
 void UnitSymbolTable::Build(const TranslationSet& translations) {
-    std::vector<int> groupIds(UnitsConfig::GetInstance()->GetUnitGroups(nullptr));
-    UnitsConfig::GetInstance()->GetUnitGroups(groupIds.data());
+    std::vector<int> groupIds = catalogue_ids::Groups();
     groups_.resize(groupIds.size());
     for (int group : groupIds) {
-        std::vector<int> units = Ids(&UnitsConfig::GetUnitTypes, group);
+        std::vector<int> units = catalogue_ids::Units(group);
         auto& unitSlots = groups_[Index(group, 0xff000, 12)];
         unitSlots.resize(units.size());
         for (int unit : units) {
@@ -162,7 +155,7 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
                 }
                 continue;
             }
-            std::vector<int> symbols = Ids(&UnitsConfig::GetUnitSymbols, unit);
+            std::vector<int> symbols = catalogue_ids::Symbols(unit);
             symbolSlots.resize(symbols.size());
             for (int id : symbols) {
                 Slot& slot = symbolSlots[Index(id, 0xff00000, 20)];

@@ -2,6 +2,7 @@
 
 #include "locale/TranslationLookup.h"
 #include "locale/UnitsManagerAccess.h"
+#include "units/CatalogueIds.h"
 #include "units/names/NameTables.h"
 #include "units/symbols/parse/ParseSymbolRegistry.h"
 
@@ -46,9 +47,7 @@ QByteArray MakeSymbolContext(int groupId) {
 QByteArray SymbolContextUtf8(int symbolId) {
     static const std::map<int, QByteArray> contexts = [] {
         std::map<int, QByteArray> made;
-        std::vector<int> groups(UnitsConfig::GetInstance()->GetUnitGroups(nullptr));
-        UnitsConfig::GetInstance()->GetUnitGroups(groups.data());
-        for (int group : groups)
+        for (int group : catalogue_ids::Groups())
             made.emplace(group, MakeSymbolContext(group));
         return made;
     }();
