@@ -56,6 +56,32 @@ QByteArray SymbolContextUtf8(int symbolId) {
     return found != contexts.end() ? found->second : MakeSymbolContext(group);
 }
 
+// The translation keys of a symbol's alternates without their number: "eS", the symbol's
+// global name, "_Alternate"; with the symbol's context. Made once for the catalogue, since
+// every locale asks for the same keys.
+struct AlternateKey {
+    int id;
+    QByteArray context;
+    std::string stem;
+};
+
+const std::vector<AlternateKey>& AlternateKeys() {
+    static const std::vector<AlternateKey> keys = [] {
+        std::vector<AlternateKey> made;
+        const UnitsConfig* config = UnitsConfig::GetInstance();
+        for (const UnitSymbolKeyRow* row : UnitSymbolKeysById()) {
+            const wchar_t* globalName = config->GetGlobalName(row->id);
+            if (globalName == nullptr)
+                continue;
+            made.push_back(
+                {row->id, SymbolContextUtf8(row->id),
+                 "eS" + QString::fromWCharArray(globalName).toStdString() + "_Alternate"});
+        }
+        return made;
+    }();
+    return keys;
+}
+
 const QStringList& NoAlternates() {
     static const QStringList empty;
     return empty;
@@ -158,27 +184,19 @@ void TranslationSet::CacheAlternates() const {
         return;
     std::map<int, QStringList> alternates;
     if (!alternateTranslator.isEmpty()) {
-        const UnitsConfig* config = UnitsConfig::GetInstance();
         std::string key;
-        for (const UnitSymbolKeyRow* row : UnitSymbolKeysById()) {
-            const wchar_t* globalName = config->GetGlobalName(row->id);
-            if (globalName == nullptr)
-                continue;
-            key = "eS";
-            key += QString::fromWCharArray(globalName).toUtf8().constData();
-            key += "_Alternate";
-            size_t stem = key.size();
-            QByteArray context = SymbolContextUtf8(row->id);
+        for (const AlternateKey& symbol : AlternateKeys()) {
             QStringList texts;
             for (int n = 1; n <= kMaxAlternates; ++n) {
-                key.resize(stem);
+                key.assign(symbol.stem);
                 key += std::to_string(n);
-                QString text = alternateTranslator.translate(context.constData(), key.c_str());
+                QString text =
+                    alternateTranslator.translate(symbol.context.constData(), key.c_str());
                 if (!text.isEmpty())
                     texts.append(text);
             }
             if (!texts.isEmpty())
-                alternates.emplace(row->id, texts);
+                alternates.emplace(symbol.id, texts);
         }
     }
     cache.emplace(localeName, std::move(alternates));
