@@ -149,6 +149,8 @@ SEEDS = {
         parse("fr-FR", 0x2001, "1 234,5 m", group=" ", decimal=","),
         parse("ru-RU", 0x2001, "5 м"),
         parse("ru-RU", 0x3001, "5 кв. м"),
+        # A finding: operators that evaluated their right side ahead took exponential time.
+        parse("en-US", 0x2001, "5 m" + "/((" * 40),
     ],
     "FormatFuzzer": [
         format_("en-US", 12.5, 0x2001, 0, 64),
