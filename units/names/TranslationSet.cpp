@@ -164,24 +164,34 @@ std::shared_ptr<const TranslationSet> TranslationSet::Shared(const wchar_t* loca
     static std::mutex mutex;
     static std::map<Source, std::weak_ptr<const TranslationSet>> sets;
     Source source = Resolve(StringUtil::WcharToQString(localeName));
-    std::lock_guard<std::mutex> lock(mutex);
-    auto found = sets.find(source);
-    if (found != sets.end()) {
-        if (std::shared_ptr<const TranslationSet> set = found->second.lock())
-            return set;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        auto found = sets.find(source);
+        if (found != sets.end()) {
+            if (std::shared_ptr<const TranslationSet> set = found->second.lock())
+                return set;
+        }
     }
+    // Loaded outside the lock, so that new locales load on several threads at once. Two
+    // threads that load the same files keep the set of the first to finish.
+    std::shared_ptr<const TranslationSet> made(new TranslationSet(source));
+    std::lock_guard<std::mutex> lock(mutex);
+    if (std::shared_ptr<const TranslationSet> set = sets[source].lock())
+        return set;
     for (auto entry = sets.begin(); entry != sets.end();)
         entry = entry->second.expired() ? sets.erase(entry) : std::next(entry);
-    std::shared_ptr<const TranslationSet> set(new TranslationSet(source));
-    sets[std::move(source)] = set;
-    return set;
+    sets[std::move(source)] = made;
+    return made;
 }
 
 void TranslationSet::CacheAlternates() const {
-    std::lock_guard<std::mutex> lock(alternatesLock);
-    AlternateCache& cache = Alternates();
-    if (cache.count(localeName) != 0)
-        return;
+    {
+        std::lock_guard<std::mutex> lock(alternatesLock);
+        if (Alternates().count(localeName) != 0)
+            return;
+    }
+    // Read outside the lock, so that new locales read theirs on several threads at once; the
+    // first locale's reading to finish is kept.
     std::map<int, QStringList> alternates;
     if (!alternateTranslator.isEmpty()) {
         std::string key;
@@ -199,7 +209,8 @@ void TranslationSet::CacheAlternates() const {
                 alternates.emplace(symbol.id, texts);
         }
     }
-    cache.emplace(localeName, std::move(alternates));
+    std::lock_guard<std::mutex> lock(alternatesLock);
+    Alternates().emplace(localeName, std::move(alternates));
 }
 
 QString TranslationSet::UnitDisplayName(int unitId) const {
