@@ -5,7 +5,6 @@
 #include "units/ParseReport.h"
 #include "units/UnitSymbolTable.h"
 #include "units/number/NumberScanner.h"
-#include "units/symbols/format/LinearSymbol2.h"
 #include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
@@ -227,20 +226,16 @@ bool FormatterState::ReadSum(const wchar_t* text, const DimensionTag& dimension,
     bool angle = evaluation::IsAngle(dimension);
     // Whether an element ends a part: a unit, or a letter that stands for one here.
     auto endsPart = [angle](const SymbolRef& element) {
-        const IParseSymbol* symbol = element.symbol;
-        if (symbol->kinds & (IParseSymbol::OperandKind | IParseSymbol::RightParenthesisKind))
+        unsigned kinds = element.symbol->kinds;
+        if (kinds & (IParseSymbol::OperandKind | IParseSymbol::RightParenthesisKind))
             return true;
-        bool letter = dynamic_cast<const NorthSymbol*>(symbol) ||
-                      dynamic_cast<const SouthSymbol*>(symbol) ||
-                      dynamic_cast<const WestSymbol*>(symbol) ||
-                      dynamic_cast<const DSymbol*>(symbol) || dynamic_cast<const GSymbol*>(symbol);
-        return letter && !angle;
+        return !angle && (kinds & (IParseSymbol::UnitLetterKind | IParseSymbol::WestKind)) != 0;
     };
     std::vector<SymbolList> parts;
     parts.emplace_back(&arena);
     bool afterUnit = false;
     for (auto element = symbols.begin(); element != symbols.end();) {
-        if (dynamic_cast<const LinearSymbol2*>(element->symbol) != nullptr)
+        if (element->symbol->kinds & IParseSymbol::OffsetScaleKind)
             return false;
         bool isNumber = evaluation::Is<NumberSymbol>(element);
         if (isNumber && afterUnit) {

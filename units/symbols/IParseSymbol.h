@@ -27,6 +27,8 @@ public:
         EastKind = 1u << 9,
         WestKind = 1u << 10,
         RightParenthesisKind = 1u << 11,
+        UnitLetterKind = 1u << 12,  // N, S, d, g: letters that are units outside angles
+        OffsetScaleKind = 1u << 13, // a temperature scale with an offset (°C, °F)
     };
 
     explicit IParseSymbol(unsigned kinds = 0) : kinds(kinds) {}

@@ -11,7 +11,8 @@ namespace velmar::platform::core::units {
 class LinearSymbol2 : public IParseSymbol, public UnitFormatSymbol {
 public:
     LinearSymbol2(std::wstring text, int unitId, int intervalUnitId, uint32_t flags)
-        : UnitFormatSymbol(std::move(text), unitId, flags), intervalUnitId(intervalUnitId) {}
+        : IParseSymbol(OffsetScaleKind), UnitFormatSymbol(std::move(text), unitId, flags),
+          intervalUnitId(intervalUnitId) {}
 
     int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                  const int* targetDimension) const override;

@@ -79,10 +79,10 @@ VVZ_NOTATION_SYMBOL(DegreeSymbol, 0)                    // "°"
 VVZ_NOTATION_SYMBOL(PrimeSymbol, PrimeKind)             // "′" and look-alikes
 VVZ_NOTATION_SYMBOL(DoublePrimeSymbol, DoublePrimeKind) // "″" and look-alikes
 VVZ_NOTATION_SYMBOL(DashSymbol, 0)                      // "-" and the other dashes
-VVZ_NOTATION_SYMBOL(NorthSymbol, 0)                     // "N", the newton outside angles
-VVZ_NOTATION_SYMBOL(SouthSymbol, 0)                     // "S", the siemens outside angles
-VVZ_NOTATION_SYMBOL(DSymbol, 0)                         // "d": degrees in angles, days otherwise
-VVZ_NOTATION_SYMBOL(GSymbol, 0)                         // "g": grads in angles, grams otherwise
+VVZ_NOTATION_SYMBOL(NorthSymbol, UnitLetterKind)        // "N", the newton outside angles
+VVZ_NOTATION_SYMBOL(SouthSymbol, UnitLetterKind)        // "S", the siemens outside angles
+VVZ_NOTATION_SYMBOL(DSymbol, UnitLetterKind)            // "d": degrees in angles, days otherwise
+VVZ_NOTATION_SYMBOL(GSymbol, UnitLetterKind)            // "g": grads in angles, grams otherwise
 #undef VVZ_NOTATION_SYMBOL
 
 // The pole from which the angle of a bearing is measured: the letter N or S that opens it.
