@@ -6,21 +6,16 @@
 #include <ViVuzaZadurUIWidgets/QuantityValidator.h>
 
 #include "QStringPrinting.h"
+#include "UnitIds.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 using namespace velmar::platform::core::units;
+using namespace widgettest;
 
 namespace {
-
-constexpr int kInch = 0x2016;
-constexpr int kFeetInchFraction = 0x702016;
-constexpr int kDegree = 0x8002;
-constexpr int kDegreesMinutesSeconds = 0x408002;
-constexpr int kBearing = 0x508002;
-constexpr int kAcceleration = 0x30001;
 
 constexpr QValidator::State A = QValidator::Acceptable;
 constexpr QValidator::State I = QValidator::Intermediate;
