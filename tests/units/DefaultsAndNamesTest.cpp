@@ -52,11 +52,12 @@ TEST_F(DefaultsAndNames, NameLengths) {
         ErrorCode result;
         size_t length;
     } names[] = {
-        {0x2000, ecSuccess, 6},   // Länge
-        {0x2017, ecSuccess, 4},   // Fuß
-        {0x202001, ecSuccess, 2}, // m
-        {0x45000, ecSuccess, 0},  // a group or unit without a name has an empty one
-        {0x302001, ecFailure, 99}, {0, ecFailure, 99},
+        {0x2000, ecSuccess, 6},    // Länge
+        {0x2017, ecSuccess, 4},    // Fuß
+        {0x202001, ecSuccess, 2},  // m
+        {0x45000, ecSuccess, 0},   // a group or unit without a name has an empty one
+        {0x302001, ecFailure, 99}, // no such symbol
+        {0, ecFailure, 99},
     };
     for (const auto& c : names) {
         size_t length = 99;
