@@ -1,20 +1,14 @@
-#include <ViVuzaZadurUI/UnitsFormatter.h>
-#include <ViVuzaZadurUI/UnitsManager.h>
-
-#include <gtest/gtest.h>
+#include "FormatterTest.h"
 
 #include <array>
 #include <string>
 
 using namespace velmar::platform::core::units;
+using namespace vvztest;
 
 namespace {
 
-class DefaultsAndNames : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
-    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
-};
+using DefaultsAndNames = FormatterTest;
 
 TEST_F(DefaultsAndNames, DefaultUnits) {
     UnitsFormatter formatter(L"en-US");
@@ -50,22 +44,27 @@ TEST_F(DefaultsAndNames, DefaultSymbols) {
     EXPECT_EQ(formatter.GetDefaultSymbol(0x2016), 0x202016);
 }
 
+// Lengths count the terminating zero; a failure leaves the length alone.
 TEST_F(DefaultsAndNames, NameLengths) {
     UnitsFormatter formatter(L"de-DE");
+    const struct {
+        int id;
+        ErrorCode result;
+        size_t length;
+    } names[] = {
+        {0x2000, ecSuccess, 6},    // Länge
+        {0x2017, ecSuccess, 4},    // Fuß
+        {0x202001, ecSuccess, 2},  // m
+        {0x45000, ecSuccess, 0},   // a group or unit without a name has an empty one
+        {0x302001, ecFailure, 99}, // no such symbol
+        {0, ecFailure, 99},
+    };
+    for (const auto& c : names) {
+        size_t length = 99;
+        EXPECT_EQ(formatter.GetDisplayNameLength(c.id, length), c.result) << std::hex << c.id;
+        EXPECT_EQ(length, c.length) << std::hex << c.id;
+    }
     size_t length = 99;
-    EXPECT_EQ(formatter.GetDisplayNameLength(0x2000, length), ecSuccess);
-    EXPECT_EQ(length, std::wstring(L"Länge").size() + 1);
-    EXPECT_EQ(formatter.GetDisplayNameLength(0x2017, length), ecSuccess);
-    EXPECT_EQ(length, std::wstring(L"Fuß").size() + 1);
-    EXPECT_EQ(formatter.GetDisplayNameLength(0x202001, length), ecSuccess);
-    EXPECT_EQ(length, 2u);
-    // A group or unit without a name has an empty one: length 0.
-    EXPECT_EQ(formatter.GetDisplayNameLength(0x45000, length), ecSuccess);
-    EXPECT_EQ(length, 0u);
-    length = 99;
-    EXPECT_EQ(formatter.GetDisplayNameLength(0x302001, length), ecFailure);
-    EXPECT_EQ(length, 99u);
-    EXPECT_EQ(formatter.GetDisplayNameLength(0, length), ecFailure);
     EXPECT_EQ(formatter.GetNumberFormatDisplayNameLength(nfFraction, length), ecSuccess);
     EXPECT_EQ(length, std::wstring(L"Bruch").size() + 1);
     EXPECT_EQ(formatter.GetNumberFormatDisplayNameLength(NumberFormat(9), length), ecSuccess);
@@ -80,8 +79,7 @@ TEST_F(DefaultsAndNames, NamesAreCutButSymbolTextsAreNot) {
     EXPECT_EQ(formatter.GetDisplayName(0x2000, buffer.data(), 4), ecSuccess);
     EXPECT_EQ(std::wstring(buffer.data()), L"Len");
     EXPECT_EQ(buffer[4], L'#');
-    EXPECT_EQ(formatter.GetDisplayName(0x2017, buffer.data(), 16), ecSuccess);
-    EXPECT_EQ(std::wstring(buffer.data()), L"foot");
+    EXPECT_EQ(DisplayName(formatter, 0x2017), L"foot");
     // The symbol text "psi" into 3 characters: nothing written.
     buffer.fill(L'#');
     EXPECT_EQ(formatter.GetDisplayName(0x221012, buffer.data(), 3), ecFailure);
@@ -90,10 +88,9 @@ TEST_F(DefaultsAndNames, NamesAreCutButSymbolTextsAreNot) {
     EXPECT_EQ(std::wstring(buffer.data()), L"psi");
     EXPECT_EQ(formatter.GetDisplayName(0x2000, nullptr, 4), ecFailure);
     EXPECT_EQ(formatter.GetDisplayName(0x2000, buffer.data(), 0), ecFailure);
-    EXPECT_EQ(formatter.GetDisplayName(0x402017, buffer.data(), 16), ecFailure);
+    EXPECT_EQ(DisplayName(formatter, 0x402017), Error(ecFailure));
     // The unitless unit writes no text but is named by its symbol.
-    EXPECT_EQ(formatter.GetDisplayName(0x101001, buffer.data(), 16), ecSuccess);
-    EXPECT_EQ(std::wstring(buffer.data()), L"unitless");
+    EXPECT_EQ(DisplayName(formatter, 0x101001), L"unitless");
 }
 
 TEST_F(DefaultsAndNames, NumberFormatNames) {

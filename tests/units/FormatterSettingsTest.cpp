@@ -1,10 +1,6 @@
+#include "FormatterTest.h"
 #include "units/FormatterState.h"
 #include "units/number/NumberScanner.h"
-
-#include <ViVuzaZadurUI/UnitsFormatter.h>
-#include <ViVuzaZadurUI/UnitsManager.h>
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <string>
@@ -14,10 +10,9 @@ using namespace velmar::platform::core::units;
 
 namespace {
 
-class FormatterSettings : public ::testing::Test {
+class FormatterSettings : public vvztest::FormatterTest {
 protected:
-    void SetUp() override { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
-    void TearDown() override { UnitsManager::Uninitialize(); }
+    void TearDown() override { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
 
     // What the state's token table reads at the start of text: characters and value.
     static std::pair<int, double> Scan(const FormatterState& state, const wchar_t* text) {

@@ -1,15 +1,12 @@
+#include "FormatterTest.h"
+
 #include <ViVuzaZadurUI/NumberConventions.h>
-#include <ViVuzaZadurUI/UnitsFormatter.h>
-#include <ViVuzaZadurUI/UnitsManager.h>
-
-#include <gtest/gtest.h>
-
-#include <QString>
 
 #include <string>
 #include <vector>
 
 using namespace velmar::platform::core::units;
+using namespace vvztest;
 
 namespace {
 
@@ -20,13 +17,10 @@ struct Convention {
 };
 
 void PrintTo(const Convention& c, std::ostream* out) {
-    *out << QString::fromWCharArray(c.locale).toStdString();
+    *out << Narrow(c.locale);
 }
 
-class Conventions : public ::testing::TestWithParam<Convention> {
-protected:
-    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
-};
+class Conventions : public FormatterTest, public ::testing::WithParamInterface<Convention> {};
 
 // A formatter with a locale's conventions writes numbers as the locale does, and reads back
 // what it wrote.
@@ -45,8 +39,7 @@ TEST_P(Conventions, WriteAndReadTheLocalesNumbers) {
     for (double value : {1234567.5, -0.5, 12.5}) {
         ASSERT_EQ(formatter.Format(value, 0x2001, buffer, 64, 0x202001), ecSuccess);
         double read = 0;
-        ASSERT_EQ(formatter.Parse(buffer, read, 0x2001), ecSuccess)
-            << QString::fromWCharArray(buffer).toStdString();
+        ASSERT_EQ(formatter.Parse(buffer, read, 0x2001), ecSuccess) << Narrow(buffer);
         EXPECT_DOUBLE_EQ(read, value);
     }
 }
@@ -58,21 +51,23 @@ INSTANTIATE_TEST_SUITE_P(Locales, Conventions,
                                            Convention{L"ru-RU", L"1\u00a0234\u00a0567,5", {3}},
                                            Convention{L"en-IN", L"12,34,567.5", {3, 2}}));
 
-TEST(NumberConventionsTest, AnotherLocalesConventionsAndUnknownNames) {
+using NumberConventionsTest = FormatterTest;
+
+// Another locale's conventions, or without a name the formatter's own; an unknown name changes
+// nothing.
+TEST_F(NumberConventionsTest, AnotherLocalesConventionsAndUnknownNames) {
     UnitsFormatter formatter(L"en-US");
     ASSERT_EQ(NumberConventions::Apply(formatter, L"de-DE"), ecSuccess);
-    wchar_t separator[8];
-    formatter.GetNumberDecimalSeparator(separator, 8);
-    EXPECT_EQ(std::wstring(separator), L",");
     EXPECT_EQ(NumberConventions::Apply(formatter, L"xx-Nowhere"), ecFailure);
-    // Without a name, the formatter's own locale.
     UnitsFormatter german(L"de-DE");
     ASSERT_EQ(NumberConventions::Apply(german), ecSuccess);
-    german.GetNumberGroupSeparator(separator, 8);
-    EXPECT_EQ(std::wstring(separator), L".");
-    formatter.GetNumberDecimalSeparator(separator, 8);
-    EXPECT_EQ(std::wstring(separator), L",");
-    UnitsManager::Uninitialize();
+    wchar_t separator[8];
+    for (const UnitsFormatter* converted : {&formatter, &german}) {
+        converted->GetNumberDecimalSeparator(separator, 8);
+        EXPECT_EQ(std::wstring(separator), L",");
+        converted->GetNumberGroupSeparator(separator, 8);
+        EXPECT_EQ(std::wstring(separator), L".");
+    }
 }
 
 } // namespace

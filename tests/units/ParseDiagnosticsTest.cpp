@@ -1,20 +1,11 @@
+#include "FormatterTest.h"
+
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
-#include <ViVuzaZadurUI/UnitsFormatter.h>
-#include <ViVuzaZadurUI/UnitsManager.h>
-
-#include <gtest/gtest.h>
-
-#include <QString>
 
 using namespace velmar::platform::core::units;
+using namespace vvztest;
 
 namespace {
-
-constexpr int kMeter = 0x2001;
-constexpr int kInch = 0x2016;
-constexpr int kDegree = 0x8002;
-constexpr int kSquareMeter = 0x3001;
-constexpr int kMeterPerSecond = 0x28001;
 
 struct BadText {
     const wchar_t* text;
@@ -26,13 +17,10 @@ struct BadText {
 };
 
 void PrintTo(const BadText& c, std::ostream* out) {
-    *out << "«" << QString::fromWCharArray(c.text).toStdString() << "»";
+    *out << "«" << Narrow(c.text) << "»";
 }
 
-class Diagnoses : public ::testing::TestWithParam<BadText> {
-protected:
-    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
-};
+class Diagnoses : public FormatterTest, public ::testing::WithParamInterface<BadText> {};
 
 // A text that is not a quantity gives the same result as Parse, leaves the value alone, and
 // tells the reason and the characters it is about.
@@ -48,6 +36,7 @@ TEST_P(Diagnoses, TellWhatAndWhere) {
     EXPECT_EQ(value, plain);
     EXPECT_EQ(diagnosis.problem, c.problem);
     if (c.problem != ppNone) {
+        EXPECT_EQ(plain, -1);
         EXPECT_EQ(diagnosis.position, c.position);
         EXPECT_EQ(diagnosis.length, c.length);
         EXPECT_EQ(diagnosis.foundGroup, c.foundGroup);
@@ -89,10 +78,7 @@ struct Sentence {
     const char* expected;
 };
 
-class Messages : public ::testing::TestWithParam<Sentence> {
-protected:
-    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
-};
+class Messages : public FormatterTest, public ::testing::WithParamInterface<Sentence> {};
 
 // Messages name the text in question and the kinds of quantity, in the formatter's language.
 TEST_P(Messages, AreInTheFormattersLanguage) {

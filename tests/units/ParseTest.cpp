@@ -1,27 +1,16 @@
+#include "FormatterTest.h"
 #include "units/FormatterState.h"
-
-#include <ViVuzaZadurUI/UnitsFormatter.h>
-#include <ViVuzaZadurUI/UnitsManager.h>
-
-#include <gtest/gtest.h>
-
-#include <QString>
 
 #include <cmath>
 #include <limits>
 #include <string>
 
 using namespace velmar::platform::core::units;
+using namespace vvztest;
 
 namespace {
 
-constexpr int kMeter = 0x2001;
-constexpr int kInch = 0x2016;
-constexpr int kFoot = 0x2017;
 constexpr int kKilogram = 0x5001;
-constexpr int kDegree = 0x8002;
-constexpr int kSquareMeter = 0x3001;
-constexpr int kSecond = 0x2c001;
 constexpr int kDay = 0x2c018;
 constexpr int kGram = 0x5002;
 constexpr int kNewton = 0x17001;
@@ -30,7 +19,6 @@ constexpr int kWatt = 0x1d001;
 constexpr int kSiemens = 0x27001;
 constexpr int kNewtonMeter = 0x13014;
 constexpr int kKilonewtonMeter = 0x13016;
-constexpr int kMeterPerSecond = 0x28001;
 constexpr int kAcceleration = 0x30001; // m/s²
 constexpr int kCelsius = 0x2a002;
 constexpr int kKelvin = 0x2a001;
@@ -47,14 +35,10 @@ struct ParseCase {
 };
 
 void PrintTo(const ParseCase& c, std::ostream* out) {
-    *out << "«" << QString::fromWCharArray(c.text).toStdString() << "» into " << std::hex << c.unit;
+    *out << "«" << Narrow(c.text) << "» into " << std::hex << c.unit;
 }
 
-class ParseTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
-    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
-};
+using ParseTest = FormatterTest;
 
 // Checks one case: the value on success, 2 and an untouched value on failure.
 void ExpectParse(const UnitsFormatter& formatter, const ParseCase& c) {
@@ -97,17 +81,13 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{L"100 °C", kKelvin, 373.15}, ParseCase{L"212 °F", kCelsius, 100},
         ParseCase{L"212°F", kCelsius, 100}, ParseCase{L"5 W/(m²·°C)", kHeatTransfer, 5},
         ParseCase{L"5 N/m²", kPascal, 5},
-        // Failures.
-        ParseCase{L"", kMeter, kFails}, ParseCase{L"m", kMeter, kFails},
-        ParseCase{L"5 m 3", kMeter, kFails}, ParseCase{L"5 m)", kMeter, kFails},
-        ParseCase{L"5 (m", kMeter, kFails}, ParseCase{L"5 m·/s", kMeterPerSecond, kFails},
-        ParseCase{L"5 m^2.0", kSquareMeter, kFails}, ParseCase{L"5 m^0", kMeter, kFails},
-        ParseCase{L"5 m^-2", kMeter, kFails}, ParseCase{L"1 -1/2 m", kMeter, kFails},
-        ParseCase{L"1/0 m", kMeter, kFails}, ParseCase{L"1/-2 m", kMeter, kFails},
-        ParseCase{L"5 x", kMeter, kFails}, ParseCase{L"5 m", kDegree, kFails},
-        ParseCase{L"5 m", 0x2043, kFails}, ParseCase{L"5 m", 0, kFails},
+        // Failures; those with a reason of their own are in ParseDiagnosticsTest.
+        ParseCase{L"5 (m", kMeter, kFails}, ParseCase{L"5 m^2.0", kSquareMeter, kFails},
+        ParseCase{L"5 m^0", kMeter, kFails}, ParseCase{L"5 m^-2", kMeter, kFails},
+        ParseCase{L"1 -1/2 m", kMeter, kFails}, ParseCase{L"1/-2 m", kMeter, kFails},
+        ParseCase{L"5 x", kMeter, kFails}, ParseCase{L"5 m", 0x2043, kFails},
+        ParseCase{L"5 m", 0, kFails},
         // Numbers beyond a double fail; zero stays zero whatever its exponent.
-        ParseCase{L"1e999 m", kMeter, kFails}, ParseCase{L"1e-999 m", kMeter, kFails},
         ParseCase{L"-1e-999 m", kMeter, kFails}, ParseCase{L"1e-310 m", kMeter, 1e-310},
         ParseCase{L"0e999 m", kMeter, 0}, ParseCase{L"0.0e-999 m", kMeter, 0}));
 
@@ -128,9 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{L"S 45° E", kDegree, -45}, ParseCase{L"S 45° W", kDegree, -135},
         ParseCase{L"N 45°30' E", kDegree, 44.5}, ParseCase{L"N45°30'E", kDegree, 44.5},
         ParseCase{L"S 30°15'10\" W", kDegree, -(90 + 30 + 15 / 60.0 + 10 / 3600.0)},
-        ParseCase{L"N 60°0' E", kDegree, 30}, ParseCase{L"45°30", kDegree, kFails},
-        ParseCase{L"45°-30'", kDegree, kFails}, ParseCase{L"N 100° E", kDegree, kFails},
-        ParseCase{L"45° E", kDegree, kFails}, ParseCase{L"N 45°", kDegree, kFails},
+        ParseCase{L"N 60°0' E", kDegree, 30}, ParseCase{L"N 45°", kDegree, kFails},
         ParseCase{L"45° N", kDegree, kFails},
         // Lengths.
         ParseCase{L"5'", kInch, 60}, ParseCase{L"5'6\"", kInch, 66}, ParseCase{L"5'6", kInch, 66},
@@ -142,7 +120,6 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{L"3-7/8\"", kInch, 3.875}, ParseCase{L"5'6 1/2\"", kFoot, 66.5 / 12},
         ParseCase{L"-0'6\"", kInch, -6}, ParseCase{L"5′6″", kInch, 66},
         ParseCase{L"1 1/2 in", kInch, 1.5}, ParseCase{L"5'6 7\"", kInch, kFails},
-        ParseCase{L"5' 1/0\"", kInch, kFails}, ParseCase{L"5°", kInch, kFails},
         // Times and other contexts.
         ParseCase{L"5'30\"", kSecond, 330}, ParseCase{L"5'", kSecond, 300},
         ParseCase{L"2 d", kDay, 2}, ParseCase{L"5 N", kNewton, 5}, ParseCase{L"2 W", kWatt, 2},
@@ -154,11 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{L"-5 ft 6 in", kInch, -66}, ParseCase{L"1 h 30 min", kSecond, 5400},
         ParseCase{L"2 m 30 cm", kMeter, 2.3}, ParseCase{L"2 d 3 h", kSecond, 183600},
         ParseCase{L"5 ft -6 in", kInch, kFails}, ParseCase{L"5 ft 6", kInch, kFails},
-        ParseCase{L"100 °C 5 K", kKelvin, kFails}, ParseCase{L"5 ft 6 in", kDegree, kFails}));
-
-} // namespace
-
-namespace {
+        ParseCase{L"100 °C 5 K", kKelvin, kFails}));
 
 struct LocaleCase {
     const wchar_t* locale;
@@ -167,7 +140,7 @@ struct LocaleCase {
 };
 
 void PrintTo(const LocaleCase& c, std::ostream* out) {
-    *out << QString::fromWCharArray(c.locale).toStdString() << " ";
+    *out << Narrow(c.locale) << " ";
     PrintTo(c.parse, out);
 }
 
@@ -222,7 +195,7 @@ TEST_F(ParseTest, ParsingStringsAreReadFirst) {
         {L"5 metres 2", kMeter, kFails},
     };
     for (const ParseCase& c : cases) {
-        SCOPED_TRACE(QString::fromWCharArray(c.text).toStdString());
+        SCOPED_TRACE(Narrow(c.text));
         ExpectParse(formatter, c);
     }
     // Placeholders in another order.
@@ -261,65 +234,68 @@ TEST_F(ParseTest, BareNumberTakesTheGroupsDefaultUnit) {
     EXPECT_EQ(state.Parse(nullptr, value, length, 0), ecNotAQuantity);
 }
 
-// Hostile texts: every one gives 0 or 2, at once and without a crash, and a result is finite.
+// Parses text into each unit: a finite value, or ecNotAQuantity. Gives how many it read.
+int ReadWithinBounds(const UnitsFormatter& formatter, const std::wstring& text,
+                     std::initializer_list<int> units) {
+    int read = 0;
+    for (int unit : units) {
+        double value = 0;
+        ErrorCode result = formatter.Parse(text.c_str(), value, unit);
+        EXPECT_TRUE(result == ecSuccess || result == ecNotAQuantity) << Narrow(text.c_str());
+        if (result == ecSuccess) {
+            EXPECT_TRUE(std::isfinite(value)) << Narrow(text.c_str());
+            ++read;
+        }
+    }
+    return read;
+}
+
+// Hostile texts: every one gives 0 or 2, at once and without a crash, and a result is finite;
+// some read as a known length in meters or are refused.
 TEST_F(ParseTest, HostileTextsAreRefusedOrReadWithinBounds) {
     UnitsFormatter formatter(L"en-US");
     const size_t kMegabyte = 1 << 20;
+    const double kEither = std::numeric_limits<double>::infinity(); // read or refused
     auto repeated = [](const wchar_t* piece, int count) {
         std::wstring text;
         for (int i = 0; i < count; ++i)
             text += piece;
         return text;
     };
-    const std::wstring many(100000, L'(');
-    const std::wstring closing(100000, L')');
-    const std::wstring texts[] = {
-        many + L"5 m" + closing,
-        std::wstring(40, L'(') + L"5 m" + std::wstring(40, L')'),
-        L"5" + std::wstring(kMegabyte, L' ') + L"m",
-        std::wstring(kMegabyte, L'7') + L" m",
-        L"0." + std::wstring(kMegabyte, L'0') + L"1 m",
-        L"1" + std::wstring(kMegabyte, L',') + L" m",
-        L"5 m^2147483647",
-        L"5 m^2147483648",
-        L"5 m^99",
-        L"5 m" + std::wstring(100, L'\u00b2'),
-        L"5 %" + std::wstring(1000, L'\u00b2'),
-        L"1e308 km",
-        std::wstring(50000, L'-') + L"5 m",
-        std::wstring(100000, L'N'),
-        std::wstring(100000, L'\u00b0'),
-        L"1e999 m",
-        L"1e-999 m",
-        L"1e" + std::wstring(kMegabyte, L'9') + L" m",
-        L"0e" + std::wstring(kMegabyte, L'9') + L" m",
-        std::wstring(kMegabyte, L'.'),
-        std::wstring(kMegabyte / 2, L'/') + L"m",
-        L"5" + std::wstring(kMegabyte, L'm'),
+    const std::pair<std::wstring, double> cases[] = {
+        {std::wstring(100000, L'(') + L"5 m" + std::wstring(100000, L')'), kFails},
+        {std::wstring(40, L'(') + L"5 m" + std::wstring(40, L')'), 5},
+        {L"5" + std::wstring(kMegabyte, L' ') + L"m", kEither},
+        {std::wstring(kMegabyte, L'7') + L" m", kEither},
+        {L"0." + std::wstring(kMegabyte, L'0') + L"1 m", kEither},
+        {L"1" + std::wstring(kMegabyte, L',') + L" m", kEither},
+        {L"5 m^2147483647", kEither},
+        {L"5 m^2147483648", kEither},
+        {L"5 m^99", kEither},
+        {L"5 m" + std::wstring(100, L'\u00b2'), kEither},
+        {L"5 %" + std::wstring(1000, L'\u00b2'), kEither},
+        {L"1e308 km", kEither},
+        {std::wstring(50000, L'-') + L"5 m", kEither},
+        {std::wstring(100000, L'N'), kEither},
+        {std::wstring(100000, L'\u00b0'), kEither},
+        {L"1e" + std::wstring(kMegabyte, L'9') + L" m", kFails},
+        {L"0e" + std::wstring(kMegabyte, L'9') + L" m", 0},
+        {std::wstring(kMegabyte, L'.'), kEither},
+        {std::wstring(kMegabyte / 2, L'/') + L"m", kEither},
+        {L"5" + std::wstring(kMegabyte, L'm'), kEither},
         // Operators before nested groups, each level of which once evaluated the levels inside
         // it again (found by fuzzing).
-        L"5 m" + repeated(L"/((", 40),
-        L"5 m" + repeated(L"(/(", 40),
-        L"5 m" + repeated(L"*(((", 30),
+        {L"5 m" + repeated(L"/((", 40), kEither},
+        {L"5 m" + repeated(L"(/(", 40), kEither},
+        {L"5 m" + repeated(L"*(((", 30), kEither},
     };
-    for (const std::wstring& text : texts) {
-        double value = 0;
-        for (int unit : {kMeter, kSquareMeter, kDegree}) {
-            ErrorCode result = formatter.Parse(text.c_str(), value, unit);
-            EXPECT_TRUE(result == ecSuccess || result == ecNotAQuantity);
-            if (result == ecSuccess) {
-                EXPECT_TRUE(std::isfinite(value));
-            }
-        }
+    for (const auto& [text, meters] : cases) {
+        ReadWithinBounds(formatter, text, {kMeter, kSquareMeter, kDegree});
+        if (meters != kEither)
+            ExpectParse(formatter, {text.c_str(), kMeter, meters});
     }
     double value = 0;
-    ASSERT_EQ(formatter.Parse(texts[1].c_str(), value, kMeter), ecSuccess);
-    EXPECT_EQ(value, 5);
-    EXPECT_EQ(formatter.Parse(texts[6].c_str(), value, kSquareMeter), ecNotAQuantity);
-    for (int refused : {0, 15, 16, 17})
-        EXPECT_EQ(formatter.Parse(texts[refused].c_str(), value, kMeter), ecNotAQuantity);
-    ASSERT_EQ(formatter.Parse(texts[18].c_str(), value, kMeter), ecSuccess);
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(formatter.Parse(L"5 m^2147483647", value, kSquareMeter), ecNotAQuantity);
     // A fraction longer than any double holds reads as far as it matters.
     ASSERT_EQ(
         formatter.Parse((L"0." + std::wstring(kMegabyte, L'3') + L" m").c_str(), value, kMeter),
@@ -341,15 +317,7 @@ TEST_F(ParseTest, RandomTextsGiveAResultOrTwo) {
         std::wstring text;
         for (unsigned length = next() % 16; length > 0; --length)
             text += alphabet[next() % alphabet.size()];
-        double value = 0;
-        for (int unit : {kMeter, kInch, kDegree, kNewtonMeter, kCelsius}) {
-            ErrorCode result = formatter.Parse(text.c_str(), value, unit);
-            ASSERT_TRUE(result == ecSuccess || result == ecNotAQuantity);
-            if (result == ecSuccess) {
-                ASSERT_TRUE(std::isfinite(value));
-                ++read;
-            }
-        }
+        read += ReadWithinBounds(formatter, text, {kMeter, kInch, kDegree, kNewtonMeter, kCelsius});
     }
     EXPECT_GT(read, 100);
 }

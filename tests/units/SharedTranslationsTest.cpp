@@ -1,12 +1,8 @@
 // Formatters of one locale share its loaded translations; nothing of that shows: what a new
 // formatter reads is what a load of the files at that moment gives, and existing formatters keep
 // what they had.
+#include "FormatterTest.h"
 #include "units/FormatterState.h"
-
-#include <ViVuzaZadurUI/UnitsFormatter.h>
-#include <ViVuzaZadurUI/UnitsManager.h>
-
-#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,24 +12,9 @@
 #include <string>
 
 using namespace velmar::platform::core::units;
+using namespace vvztest;
 
 namespace {
-
-const char* const kFiles[] = {"ViVuzaZadurUI.qm", "ViVuzaZadurUI_units_symbols.qm",
-                              "ViVuzaZadurUI_units_parsing_alternate_symbols.qm"};
-constexpr int kInch = 0x2016;
-
-std::wstring DisplayName(const UnitsFormatter& formatter, int id) {
-    wchar_t name[64] = L"";
-    EXPECT_EQ(formatter.GetDisplayName(id, name, 64), ecSuccess);
-    return name;
-}
-
-std::wstring Formatted(const UnitsFormatter& formatter, double value, int unit, int display) {
-    wchar_t text[64] = L"";
-    EXPECT_EQ(formatter.Format(value, unit, text, 64, display), ecSuccess);
-    return text;
-}
 
 class SharedTranslations : public ::testing::Test {
 protected:
@@ -47,7 +28,7 @@ protected:
 
     // The shipped files of a locale, copied into a folder of their own.
     static void CopyShipped(const char* locale, const QString& folder) {
-        for (const char* file : kFiles)
+        for (const char* file : kTranslationFiles)
             ASSERT_TRUE(QFile::copy(Shipped(locale, file), folder + QLatin1Char('/') + file));
     }
     static QString Shipped(const char* locale, const char* file) {
@@ -79,9 +60,9 @@ TEST_F(SharedTranslations, FormattersMadeAfterTheFolderChangedReadTheNewFolder) 
 TEST_F(SharedTranslations, FormattersMadeAfterAFileWasReplacedReadTheNewFile) {
     UsePath(german.path());
     UnitsFormatter before(L"xx-XX");
-    QString names = german.path() + QLatin1Char('/') + QLatin1String(kFiles[0]);
+    QString names = german.path() + QLatin1Char('/') + QLatin1String(kTranslationFiles[0]);
     ASSERT_TRUE(QFile::remove(names));
-    ASSERT_TRUE(QFile::copy(Shipped("fr-FR", kFiles[0]), names));
+    ASSERT_TRUE(QFile::copy(Shipped("fr-FR", kTranslationFiles[0]), names));
     UnitsFormatter after(L"xx-XX");
     EXPECT_EQ(DisplayName(after, kInch), L"pouce");
     EXPECT_EQ(DisplayName(before, kInch), L"Zoll");
@@ -109,11 +90,12 @@ TEST_F(SharedTranslations, ALocaleWhoseFormattersAreAllGoneLoadsAgain) {
     {
         UnitsFormatter first(L"xx-XX");
         UnitsFormatter second(first);
-        formatted = Formatted(second, 66.5, kInch, 0x702016);
+        formatted = Written(second, 66.5, kInch, 0x702016);
     }
+    ASSERT_NE(formatted, Error(ecFailure));
     UnitsFormatter again(L"xx-XX");
     EXPECT_EQ(DisplayName(again, kInch), L"Zoll");
-    EXPECT_EQ(Formatted(again, 66.5, kInch, 0x702016), formatted);
+    EXPECT_EQ(Written(again, 66.5, kInch, 0x702016), formatted);
 }
 
 TEST_F(SharedTranslations, CopiesAndFreshFormattersAgree) {
@@ -121,12 +103,16 @@ TEST_F(SharedTranslations, CopiesAndFreshFormattersAgree) {
         UnitsFormatter fresh(locale);
         UnitsFormatter copy(fresh);
         UnitsFormatter another(locale);
+        const std::wstring angle = Written(fresh, 45.5041666, kDegree, 0x408002);
+        ASSERT_NE(angle, Error(ecFailure));
         for (const UnitsFormatter* formatter : {&copy, &another}) {
             EXPECT_STREQ(formatter->GetLocale(), fresh.GetLocale());
-            for (int id : {0x2000, kInch, 0x202001, 0x108001})
+            EXPECT_EQ(Written(*formatter, 45.5041666, kDegree, 0x408002), angle);
+        }
+        for (int id : {0x2000, kInch, 0x202001, 0x108001}) {
+            ASSERT_NE(DisplayName(fresh, id), Error(ecFailure));
+            for (const UnitsFormatter* formatter : {&copy, &another})
                 EXPECT_EQ(DisplayName(*formatter, id), DisplayName(fresh, id));
-            EXPECT_EQ(Formatted(*formatter, 45.5041666, 0x8002, 0x408002),
-                      Formatted(fresh, 45.5041666, 0x8002, 0x408002));
         }
     }
 }
@@ -151,13 +137,13 @@ TEST_F(SharedTranslations, ChangedNumberSettingsStayWithTheirFormatter) {
     ASSERT_EQ(changed.SetNumberGroupSeparator(L"."), ecSuccess);
     UnitsFormatter copyAfter(changed);
     UnitsFormatter fresh(L"en-US");
-    double value = 0;
-    for (const UnitsFormatter* formatter : {&copyBefore, &fresh}) {
-        EXPECT_EQ(formatter->Parse(L"1,234.5 m", value, 0x2001), ecSuccess);
-        EXPECT_EQ(value, 1234.5);
-    }
-    for (const UnitsFormatter* formatter : {&changed, &copyAfter}) {
-        EXPECT_EQ(formatter->Parse(L"1.234,5 m", value, 0x2001), ecSuccess);
+    const std::pair<const UnitsFormatter*, const wchar_t*> cases[] = {{&copyBefore, L"1,234.5 m"},
+                                                                      {&fresh, L"1,234.5 m"},
+                                                                      {&changed, L"1.234,5 m"},
+                                                                      {&copyAfter, L"1.234,5 m"}};
+    for (const auto& [formatter, text] : cases) {
+        double value = 0;
+        EXPECT_EQ(formatter->Parse(text, value, kMeter), ecSuccess) << Narrow(text);
         EXPECT_EQ(value, 1234.5);
     }
 }

@@ -1,17 +1,13 @@
 #include "units/SymbolStrings.h"
-#include "units/FormatterState.h"
+#include "FormatterTest.h"
 #include "units/symbols/parse/FixedSymbols.h"
-
-#include <ViVuzaZadurUI/UnitsFormatter.h>
-#include <ViVuzaZadurUI/UnitsManager.h>
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <string>
 #include <vector>
 
 using namespace velmar::platform::core::units;
+using namespace vvztest;
 
 namespace {
 
@@ -23,7 +19,7 @@ struct SplitCase {
 };
 
 void PrintTo(const SplitCase& c, std::ostream* out) {
-    *out << QString::fromWCharArray(c.text).toStdString();
+    *out << Narrow(c.text);
 }
 
 class Split : public ::testing::TestWithParam<SplitCase> {};
@@ -53,21 +49,16 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{L"abc{1", 1, {}, {}}, SplitCase{L"abc}", 1, {}, {}},
         SplitCase{L"{9999999}", 1, {}, {}}, SplitCase{nullptr, 1, {}, {}}));
 
-class SymbolStrings : public ::testing::Test {
+class SymbolStrings : public FormatterTest {
 protected:
-    static void SetUpTestSuite() { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
-    static void TearDownTestSuite() { UnitsManager::Uninitialize(); }
-
     static std::wstring Get(const UnitsFormatter& formatter, int symbol, bool parsing = false) {
         wchar_t buffer[64];
         ErrorCode result = parsing ? formatter.GetSymbolParsingString(symbol, buffer, 64)
                                    : formatter.GetSymbolFormattingString(symbol, buffer, 64);
-        return result == ecSuccess ? std::wstring(buffer) : L"<" + std::to_wstring(result) + L">";
+        return result == ecSuccess ? std::wstring(buffer) : Error(result);
     }
     static std::wstring Write(const UnitsFormatter& formatter, double value, int symbol) {
-        wchar_t buffer[64];
-        ErrorCode result = formatter.Format(value, symbol & 0xfffff, buffer, 64, symbol);
-        return result == ecSuccess ? std::wstring(buffer) : L"<" + std::to_wstring(result) + L">";
+        return Written(formatter, value, symbol & 0xfffff, symbol);
     }
 };
 
@@ -78,7 +69,7 @@ struct PlaceholderCase {
 };
 
 void PrintTo(const PlaceholderCase& c, std::ostream* out) {
-    *out << std::hex << c.symbol << " " << QString::fromWCharArray(c.text).toStdString();
+    *out << std::hex << c.symbol << " " << Narrow(c.text);
 }
 
 class Placeholders : public SymbolStrings, public ::testing::WithParamInterface<PlaceholderCase> {};
@@ -169,34 +160,22 @@ TEST_F(SymbolStrings, LiteralsAreSharedByFormattingAndParsingStrings) {
     EXPECT_EQ(formatter.SetSymbolParsingString(0x202017, L"{0} u"), ecSuccess);
 }
 
-TEST_F(SymbolStrings, FractionLayoutsEnterThePatternTree) {
-    FormatterState state(L"en-US");
-    ASSERT_EQ(state.SetSymbolString(0x702016, L"{0} ft {1} in", 0), ecSuccess);
-    const PatternNode& root = state.ParseSymbols();
-    auto child = [](const PatternNode& node, const wchar_t* literal) -> const PatternNode* {
-        size_t length = 0;
-        const PatternNode* found = node.next.Lookup(literal, &length);
-        return found != nullptr && length == std::wcslen(literal) ? found : nullptr;
-    };
-    // Layout 0: "" {0} " ft " {1} " in"; layout 1 adds "/" {2}; layout 2 " " {2} "/" {3}.
-    const PatternNode* start = child(root, L"");
-    ASSERT_NE(start, nullptr);
-    const PatternNode* feet = child(*start, L" ft ");
-    ASSERT_NE(feet, nullptr);
-    const PatternNode* inches = child(*feet, L" in");
-    ASSERT_NE(inches, nullptr);
-    EXPECT_NE(inches->symbol.symbol, nullptr);
-    const PatternNode* slash = child(*feet, L"/");
-    ASSERT_NE(slash, nullptr);
-    ASSERT_NE(child(*slash, L" in"), nullptr);
-    EXPECT_NE(child(*slash, L" in")->symbol.symbol, nullptr);
-    const PatternNode* space = child(*feet, L" ");
-    ASSERT_NE(space, nullptr);
-    ASSERT_NE(child(*space, L"/"), nullptr);
-    // Removing the string removes all three layouts, and with them every node.
-    ASSERT_EQ(state.SetSymbolString(0x702016, nullptr, 0), ecSuccess);
-    EXPECT_TRUE(root.next.IsEmpty());
-    EXPECT_EQ(root.symbol.symbol, nullptr);
+// A fraction symbol's string is read in its three layouts: whole inches, a fraction, and
+// both; removing the string removes all three, and their literals are free again.
+TEST_F(SymbolStrings, FractionLayoutsAreReadUntilRemoved) {
+    UnitsFormatter formatter(L"en-US");
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x702016, L"{0} fx {1} ix"), ecSuccess);
+    const std::pair<const wchar_t*, double> texts[] = {
+        {L"5 fx 6 ix", 66}, {L"5 fx 1/2 ix", 60.5}, {L"5 fx 6 1/2 ix", 66.5}};
+    double value = 0;
+    for (const auto& [text, inches] : texts) {
+        EXPECT_EQ(formatter.Parse(text, value, kInch), ecSuccess) << Narrow(text);
+        EXPECT_EQ(value, inches);
+    }
+    ASSERT_EQ(formatter.SetSymbolFormattingString(0x702016, nullptr), ecSuccess);
+    for (const auto& text : texts)
+        EXPECT_EQ(formatter.Parse(text.first, value, kInch), ecNotAQuantity) << Narrow(text.first);
+    EXPECT_EQ(formatter.SetSymbolParsingString(0x502016, L"{0} fx {1} ix"), ecSuccess);
 }
 
 TEST_F(SymbolStrings, CopiesCarryTheirOwnStrings) {

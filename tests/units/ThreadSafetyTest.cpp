@@ -3,12 +3,9 @@
 // locales that nobody has built yet. Every result must be the one a single thread gets; built
 // with -DVVZ_SANITIZE=thread, ThreadSanitizer must report nothing.
 #include "Catalogue.h"
+#include "FormatterTest.h"
 
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
-#include <ViVuzaZadurUI/UnitsFormatter.h>
-#include <ViVuzaZadurUI/UnitsManager.h>
-
-#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +22,7 @@
 #include <vector>
 
 using namespace velmar::platform::core::units;
+using namespace vvztest;
 
 namespace {
 
@@ -34,8 +32,6 @@ constexpr int kIterations = 1500; // per worker
 constexpr int kCases = 600;       // per locale
 constexpr int kNewLocales = 4;
 const wchar_t* const kShipped[] = {L"en-US", L"de-DE", L"fr-FR", L"ru-RU"};
-const char* const kFiles[] = {"ViVuzaZadurUI.qm", "ViVuzaZadurUI_units_symbols.qm",
-                              "ViVuzaZadurUI_units_parsing_alternate_symbols.qm"};
 
 // One format, parse and display name, and what a single thread got for them.
 struct Case {
@@ -77,7 +73,7 @@ public:
             QString name =
                 QStringLiteral("zz-T%1x%2").arg(QCoreApplication::applicationPid()).arg(i);
             QDir(folder).mkpath(name);
-            for (const char* file : kFiles)
+            for (const char* file : kTranslationFiles)
                 QFile::copy(folder + QStringLiteral("/en-US/") + QLatin1String(file),
                             folder + QLatin1Char('/') + name + QLatin1Char('/') +
                                 QLatin1String(file));
@@ -96,12 +92,8 @@ private:
     std::vector<std::wstring> names_;
 };
 
-class ThreadSafetyTest : public ::testing::Test {
-protected:
-    // The manager is made on the application thread, as the host does.
-    void SetUp() override { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
-    void TearDown() override { UnitsManager::Uninitialize(); }
-};
+// The manager is made on the application thread, as the host does.
+using ThreadSafetyTest = FormatterTest;
 
 TEST_F(ThreadSafetyTest, FormattersOnManyThreadsGetTheResultsOfOne) {
     NewLocales fresh(kNewLocales);
@@ -165,8 +157,8 @@ TEST_F(ThreadSafetyTest, FormattersOnManyThreadsGetTheResultsOfOne) {
                 wchar_t buffer[64];
                 double value = 0;
                 if (std::wstring(formatter.GetLocale()) != name ||
-                    formatter.Format(5, 0x2001, buffer, 64) != ecSuccess ||
-                    formatter.Parse(buffer, value, 0x2001) != ecSuccess || value != 5)
+                    formatter.Format(5, kMeter, buffer, 64) != ecSuccess ||
+                    formatter.Parse(buffer, value, kMeter) != ecSuccess || value != 5)
                     ++mismatches;
                 ++created;
             }
