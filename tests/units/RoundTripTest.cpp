@@ -3,7 +3,6 @@
 #include "units/names/TranslationSet.h"
 #include "units/symbols/parse/ParseSymbolRegistry.h"
 
-#include <ViVuzaZadur/UnitsConfig.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
 
@@ -48,20 +47,12 @@ const Settings kSettings[] = {
 // or half the last binary fraction, or half the last part of degrees-minutes-seconds.
 double Tolerance(int symbol, const UnitsFormatter& formatter) {
     int p = formatter.GetNumberDecimalPrecision();
-    bool fraction = formatter.GetNumericFormat() == nfFraction;
-    switch (symbol) {
-    case 0x408002:
-    case 0x508002:
-    case 0x608002:
+    int variant = symbol >> 20;
+    if ((symbol & 0xfffff) == 0x8002 && variant >= 4 && variant <= 6) // degrees-minutes-seconds
         return p == 0 ? 0.5 : p <= 2 ? 0.5 / 60 : p <= 4 ? 0.5 / 3600 : 0.5e-4 / 3600;
-    case 0x702016:
-    case 0x802016:
-    case 0x902016:
-    case 0xa02016:
-        fraction = true;
-        break;
-    }
-    return fraction ? 0.5 / std::pow(2.0, p) : 0.5 / std::pow(10.0, p);
+    bool feetInches = (symbol & 0xfffff) == 0x2016 && variant >= 7 && variant <= 10;
+    return formatter.GetNumericFormat() == nfFraction || feetInches ? 0.5 / std::pow(2.0, p)
+                                                                    : 0.5 / std::pow(10.0, p);
 }
 
 // Symbols whose text another unit holds in their locale, so that it reads as that unit: the
