@@ -60,7 +60,7 @@ std::array<int, 7> TagOf(int unit) {
     return tag;
 }
 
-TEST(Catalogue, CountsAndDenseNumbering) {
+TEST(Catalogue, CountsAndDenseNumberingOfWhatExists) {
     std::vector<int> groups = Groups();
     ASSERT_EQ(groups.size(), 68u);
     size_t units = 0;
@@ -83,9 +83,7 @@ TEST(Catalogue, CountsAndDenseNumbering) {
     EXPECT_EQ(symbols, 1846u);
     EXPECT_EQ(Units(0x2000).size(), 66u);
     EXPECT_EQ(Symbols(0x2016).size(), 10u);
-}
-
-TEST(Catalogue, ListsOfWhatDoesNotExistAreEmpty) {
+    // Lists of what does not exist are empty.
     for (int group : {0, 0x45000, 0x2001, 0x102000, -1})
         EXPECT_EQ(Config().GetUnitTypes(group, nullptr), 0u) << std::hex << group;
     for (int unit : {0, 0x2000, 0x2043, 0x45001, 0x102001, -1})
@@ -104,7 +102,7 @@ void ExpectNameFindsId(int id, std::set<std::wstring>& names,
     EXPECT_EQ(found, id);
 }
 
-TEST(Catalogue, EveryIdRoundTripsThroughItsGlobalName) {
+TEST(Catalogue, EveryIdAndNumberFormatRoundTripsThroughItsGlobalName) {
     std::set<std::wstring> groupNames, unitNames, symbolNames;
     for (int group : Groups()) {
         ExpectNameFindsId(group, groupNames, &UnitsUtilities::GetUnitGroup);
@@ -122,9 +120,7 @@ TEST(Catalogue, EveryIdRoundTripsThroughItsGlobalName) {
         {0x202001, L"m"},    {0x102001, L"Meter_Name"}, {0x302036, L"MilSwedenAndNorway_Name3"}};
     for (auto [id, name] : kNames)
         EXPECT_EQ(GlobalName(id), name);
-}
-
-TEST(Catalogue, NumberFormatGlobalNames) {
+    // Number formats have global names too.
     const wchar_t* names[] = {L"Exponential", L"ExponentialLowerCase", L"FixedPoint",
                               L"General",     L"GeneralLowerCase",     L"Number",
                               L"Fraction"};
