@@ -56,7 +56,7 @@ void PrintTo(const BaseValue& c, std::ostream* out) {
 
 class BaseValues : public ::testing::TestWithParam<BaseValue> {};
 
-// Units whose whole group has no SI unit to compare with.
+// Units whose whole group has no SI unit to compare with, and units whose base value is exact.
 TEST_P(BaseValues, ConvertToTheCoherentSiUnit) {
     const UnitConverter* unit = UnitsConfig::GetInstance()->FindConverter(GetParam().unit);
     ASSERT_NE(unit, nullptr);
@@ -76,6 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BaseValue{0x2a004, 491.67, 273.15},       // degree Rankine
                       BaseValue{0x19007, 60, 1},                // revolution per minute
                       BaseValue{0x34002, 1, 10.76391041670972}, // footcandle: lm/ft²
-                      BaseValue{0x1d017, 1, 3516.8528420667})); // ton of refrigeration
+                      BaseValue{0x1d017, 1, 3516.8528420667},   // ton of refrigeration
+                      BaseValue{0x2017, 2, 0.6096},             // foot
+                      BaseValue{0x2a002, 0, 273.15},            // degree Celsius: affine
+                      BaseValue{0x2a001, 0, 0},                 // kelvin
+                      BaseValue{0x2b001, 60, 1})); // degree Celsius per minute: no offset
 
 } // namespace

@@ -25,12 +25,6 @@ extern "C" int VvzTestModuleMarker();
 
 namespace {
 
-// The test module is a real shared library loaded from its own folder (the call keeps the
-// linker from dropping it).
-TEST(TestModule, IsLoaded) {
-    ASSERT_EQ(VvzTestModuleMarker(), 42);
-}
-
 const QString kModule = QStringLiteral("VvzTestModule");
 const QString kLocale = QStringLiteral("de-DE");
 
@@ -44,18 +38,21 @@ QString ApplicationDir() {
     return QCoreApplication::applicationDirPath();
 }
 
+// The file of a base name in a folder.
+QString Qm(const QString& folder, const QString& baseName) {
+    return folder + QLatin1Char('/') + baseName + QStringLiteral(".qm");
+}
+
+// The file the search finds for the test module's locale (or another module or locale).
+QString Resolve(const QString& baseName, const QString& path, const QString& module = kModule,
+                const QString& locale = kLocale) {
+    return LocaleUtil::ResolveTranslatorFile(module, baseName, locale, path);
+}
+
 // The four folders searched without a translator files path, in search order.
 QString SearchFolder(int index) {
-    switch (index) {
-    case 0:
-        return ApplicationDir();
-    case 1:
-        return ApplicationDir() + QLatin1Char('/') + kLocale;
-    case 2:
-        return vvztest::TestModuleDir();
-    default:
-        return vvztest::TestModuleDir() + QLatin1Char('/') + kLocale;
-    }
+    QString folder = index < 2 ? ApplicationDir() : vvztest::TestModuleDir();
+    return index % 2 == 0 ? folder : folder + QLatin1Char('/') + kLocale;
 }
 
 // The search that also stamps the file finds what ResolveTranslatorFile finds, and stamps it as
@@ -64,7 +61,7 @@ void ExpectStampedSearchAgrees(const QString& baseName, const QString& path) {
     os::FileStamp stamp;
     stamp.size = 12345;
     QString found = ResolveStampedTranslatorFile(kModule, baseName, kLocale, path, &stamp);
-    QString expected = LocaleUtil::ResolveTranslatorFile(kModule, baseName, kLocale, path);
+    QString expected = Resolve(baseName, path);
     EXPECT_EQ(found, expected);
     EXPECT_TRUE(stamp == os::StampOf(expected)) << found.toStdString();
 }
@@ -79,17 +76,12 @@ TEST_P(ResolveSearchOrder, FirstFolderHoldingTheFileWins) {
     int expected = -1;
     for (int i = 0; i < 4; ++i)
         if (present & (1 << i)) {
-            files.push_back(std::make_unique<vvztest::ScopedFile>(
-                SearchFolder(i) + QLatin1Char('/') + baseName + QStringLiteral(".qm")));
+            files.push_back(std::make_unique<vvztest::ScopedFile>(Qm(SearchFolder(i), baseName)));
             if (expected < 0)
                 expected = i;
         }
-    QString resolved = LocaleUtil::ResolveTranslatorFile(kModule, baseName, kLocale, QString());
-    if (expected < 0)
-        EXPECT_TRUE(resolved.isEmpty()) << resolved.toStdString();
-    else
-        EXPECT_EQ(resolved,
-                  SearchFolder(expected) + QLatin1Char('/') + baseName + QStringLiteral(".qm"));
+    EXPECT_EQ(Resolve(baseName, QString()),
+              expected < 0 ? QString() : Qm(SearchFolder(expected), baseName));
     ExpectStampedSearchAgrees(baseName, QString());
 }
 
@@ -98,16 +90,13 @@ INSTANTIATE_TEST_SUITE_P(AllPlacements, ResolveSearchOrder, ::testing::Range(0, 
 TEST(ResolveTranslatorFile, TranslatorFilesPathIsTheOnlyFolderAndIgnoresTheLocale) {
     QTemporaryDir folder;
     QString baseName = UniqueBaseName();
-    vvztest::ScopedFile inApplication(ApplicationDir() + QLatin1Char('/') + baseName +
-                                      QStringLiteral(".qm"));
-    EXPECT_TRUE(
-        LocaleUtil::ResolveTranslatorFile(kModule, baseName, kLocale, folder.path()).isEmpty());
+    vvztest::ScopedFile inApplication(Qm(ApplicationDir(), baseName));
+    EXPECT_TRUE(Resolve(baseName, folder.path()).isEmpty());
     ExpectStampedSearchAgrees(baseName, folder.path());
-    vvztest::ScopedFile inPath(folder.path() + QLatin1Char('/') + baseName + QStringLiteral(".qm"));
+    vvztest::ScopedFile inPath(Qm(folder.path(), baseName));
     ExpectStampedSearchAgrees(baseName, folder.path());
     for (const char* locale : {"de-DE", "fr-FR", ""})
-        EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(kModule, baseName, QString::fromLatin1(locale),
-                                                    folder.path()),
+        EXPECT_EQ(Resolve(baseName, folder.path(), kModule, QString::fromLatin1(locale)),
                   inPath.Path());
 }
 
@@ -118,31 +107,24 @@ TEST(ResolveTranslatorFile, FileNameRules) {
     vvztest::ScopedFile dotted(path + QStringLiteral("/names.v2.qm"));
     vvztest::ScopedFile fromModule(path + QStringLiteral("/Plugin.qm"));
     // A name with a dot anywhere is used unchanged.
-    EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(kModule, QStringLiteral("names.v2"), kLocale, path),
-              versioned.Path());
+    EXPECT_EQ(Resolve(QStringLiteral("names.v2"), path), versioned.Path());
     // An empty base name takes the module name without its extension.
-    EXPECT_EQ(
-        LocaleUtil::ResolveTranslatorFile(QStringLiteral("Plugin.dll"), QString(), kLocale, path),
-        fromModule.Path());
-    EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(QStringLiteral("Plugin"), QString(), kLocale, path),
-              fromModule.Path());
-    EXPECT_TRUE(
-        LocaleUtil::ResolveTranslatorFile(QString(), QStringLiteral("Plugin"), kLocale, path)
-            .isEmpty());
+    EXPECT_EQ(Resolve(QString(), path, QStringLiteral("Plugin.dll")), fromModule.Path());
+    EXPECT_EQ(Resolve(QString(), path, QStringLiteral("Plugin")), fromModule.Path());
+    EXPECT_TRUE(Resolve(QStringLiteral("Plugin"), path, QString()).isEmpty());
 }
 
 TEST(ResolveTranslatorFile, ModuleNamesThatMatchNoLoadedLibrary) {
+    // The test module is a real shared library loaded from its own folder (the call keeps the
+    // linker from dropping it).
+    ASSERT_EQ(VvzTestModuleMarker(), 42);
     QString baseName = UniqueBaseName();
-    vvztest::ScopedFile inModule(vvztest::TestModuleDir() + QLatin1Char('/') + baseName +
-                                 QStringLiteral(".qm"));
+    vvztest::ScopedFile inModule(Qm(vvztest::TestModuleDir(), baseName));
     // The module's library is found with or without ".dll", in any case of the suffix.
-    EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(kModule + QStringLiteral(".DLL"), baseName, kLocale,
-                                                QString()),
-              inModule.Path());
+    EXPECT_EQ(Resolve(baseName, QString(), kModule + QStringLiteral(".DLL")), inModule.Path());
     for (const QString& module :
          {QStringLiteral("VvzTestModul"), QStringLiteral("NoSuchModule.dll"), QString(5000, 'x')})
-        EXPECT_TRUE(
-            LocaleUtil::ResolveTranslatorFile(module, baseName, kLocale, QString()).isEmpty());
+        EXPECT_TRUE(Resolve(baseName, QString(), module).isEmpty());
 }
 
 TEST(ResolveTranslatorFile, SymbolicLinkCandidateGivesItsTarget) {
@@ -151,21 +133,15 @@ TEST(ResolveTranslatorFile, SymbolicLinkCandidateGivesItsTarget) {
     vvztest::ScopedFile file(target);
     ASSERT_TRUE(QFile::link(QStringLiteral("real/strings.qm"),
                             folder.path() + QStringLiteral("/linked.qm")));
-    EXPECT_EQ(LocaleUtil::ResolveTranslatorFile(kModule, QStringLiteral("linked"), kLocale,
-                                                folder.path()),
-              target);
+    EXPECT_EQ(Resolve(QStringLiteral("linked"), folder.path()), target);
     ASSERT_TRUE(
         QFile::link(QStringLiteral("gone.qm"), folder.path() + QStringLiteral("/dangling.qm")));
-    EXPECT_TRUE(LocaleUtil::ResolveTranslatorFile(kModule, QStringLiteral("dangling"), kLocale,
-                                                  folder.path())
-                    .isEmpty());
+    EXPECT_TRUE(Resolve(QStringLiteral("dangling"), folder.path()).isEmpty());
     ASSERT_TRUE(QFile::link(folder.path() + QStringLiteral("/loop2.qm"),
                             folder.path() + QStringLiteral("/loop1.qm")));
     ASSERT_TRUE(QFile::link(folder.path() + QStringLiteral("/loop1.qm"),
                             folder.path() + QStringLiteral("/loop2.qm")));
-    EXPECT_TRUE(
-        LocaleUtil::ResolveTranslatorFile(kModule, QStringLiteral("loop1"), kLocale, folder.path())
-            .isEmpty());
+    EXPECT_TRUE(Resolve(QStringLiteral("loop1"), folder.path()).isEmpty());
     for (const char* name : {"linked", "dangling", "loop1"})
         ExpectStampedSearchAgrees(QString::fromLatin1(name), folder.path());
 }
@@ -244,19 +220,19 @@ TEST_F(InstalledTranslator, NoReloadWhenTheFileStaysTheSame) {
     QTemporaryDir first;
     QTemporaryDir second;
     QString module = vvztest::TestModuleDir();
-    ASSERT_TRUE(QFile::copy(module + QStringLiteral("/de-DE/VvzTestModule.qm"),
-                            first.path() + QStringLiteral("/VvzTestModule.qm")));
-    ASSERT_TRUE(QFile::copy(module + QStringLiteral("/fr-FR/VvzTestModule.qm"),
-                            second.path() + QStringLiteral("/VvzTestModule.qm")));
+    ASSERT_TRUE(
+        QFile::copy(Qm(module + QStringLiteral("/de-DE"), kModule), Qm(first.path(), kModule)));
+    ASSERT_TRUE(
+        QFile::copy(Qm(module + QStringLiteral("/fr-FR"), kModule), Qm(second.path(), kModule)));
     SetLocale(L"de-DE");
     SetPath(first.path());
     ASSERT_TRUE(LocaleUtil::InstallTranslator(kModule));
     EXPECT_EQ(Greeting(), QStringLiteral("hallo"));
     // Same folder, new content: a change of locale resolves the same file and does not load it
     // again.
-    ASSERT_TRUE(QFile::remove(first.path() + QStringLiteral("/VvzTestModule.qm")));
-    ASSERT_TRUE(QFile::copy(module + QStringLiteral("/alt/VvzTestModule.qm"),
-                            first.path() + QStringLiteral("/VvzTestModule.qm")));
+    ASSERT_TRUE(QFile::remove(Qm(first.path(), kModule)));
+    ASSERT_TRUE(
+        QFile::copy(Qm(module + QStringLiteral("/alt"), kModule), Qm(first.path(), kModule)));
     SetLocale(L"fr-FR");
     EXPECT_EQ(Greeting(), QStringLiteral("hallo"));
     SetPath(second.path());
@@ -267,23 +243,21 @@ TEST(Translate, UsesTheTranslatorThenTheApplicationThenTheSource) {
     QTranslator loaded;
     ASSERT_TRUE(loaded.load(vvztest::TestModuleDir() + QStringLiteral("/fr-FR/VvzTestModule.qm")));
     QTranslator empty;
-    EXPECT_EQ(LocaleUtil::Translate(loaded, QStringLiteral("Greeting"), QStringLiteral("hello")),
-              QStringLiteral("bonjour"));
-    EXPECT_EQ(LocaleUtil::Translate(loaded, QStringLiteral("Greeting"), QStringLiteral("bye")),
-              QStringLiteral("bye"));
-    EXPECT_EQ(LocaleUtil::Translate(empty, QStringLiteral("Greeting"), QStringLiteral("hello")),
-              QStringLiteral("hello"));
+    auto translate = [](const QTranslator& translator, const char* context, const char* source) {
+        return LocaleUtil::Translate(translator, QString::fromLatin1(context),
+                                     QString::fromLatin1(source));
+    };
+    EXPECT_EQ(translate(loaded, "Greeting", "hello"), QStringLiteral("bonjour"));
+    EXPECT_EQ(translate(loaded, "Greeting", "bye"), QStringLiteral("bye"));
+    EXPECT_EQ(translate(empty, "Greeting", "hello"), QStringLiteral("hello"));
     QTranslator application;
     ASSERT_TRUE(
         application.load(vvztest::TestModuleDir() + QStringLiteral("/de-DE/VvzTestModule.qm")));
     QCoreApplication::installTranslator(&application);
-    EXPECT_EQ(LocaleUtil::Translate(empty, QStringLiteral("Greeting"), QStringLiteral("hello")),
-              QStringLiteral("hallo"));
+    EXPECT_EQ(translate(empty, "Greeting", "hello"), QStringLiteral("hallo"));
     // A translator with a file does not consult the application.
-    EXPECT_EQ(LocaleUtil::Translate(loaded, QStringLiteral("Greeting"), QStringLiteral("hello")),
-              QStringLiteral("bonjour"));
-    EXPECT_EQ(LocaleUtil::Translate(empty, QStringLiteral("Other"), QStringLiteral("hello")),
-              QStringLiteral("hello"));
+    EXPECT_EQ(translate(loaded, "Greeting", "hello"), QStringLiteral("bonjour"));
+    EXPECT_EQ(translate(empty, "Other", "hello"), QStringLiteral("hello"));
     QCoreApplication::removeTranslator(&application);
 }
 

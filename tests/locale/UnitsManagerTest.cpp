@@ -24,6 +24,14 @@ std::wstring CurrentLocale() {
     return buffer;
 }
 
+// The manager's locale name, its three-letter language name and its LCID.
+void ExpectLocale(const wchar_t* name, const char* language, unsigned lcid) {
+    UnitsManager* manager = UnitsManager::GetInstance();
+    EXPECT_EQ(CurrentLocale(), name);
+    EXPECT_STREQ(manager->GetCurrentLocaleThreeLetterISOLanguageName(), language);
+    EXPECT_EQ(UnitsManagerAccess(manager).Lcid(), lcid);
+}
+
 class UnitsManagerTest : public ::testing::Test {
 protected:
     void SetUp() override { UnitsManager::Uninitialize(); }
@@ -43,23 +51,24 @@ TEST_F(UnitsManagerTest, InitializeHandsTheFrameworkModuleOverOnce) {
     EXPECT_EQ(QMfcApp::pluginInstanceCalls(), calls + 2);
 }
 
-TEST_F(UnitsManagerTest, FirstInstanceTakesTheSystemLocale) {
+TEST_F(UnitsManagerTest, FirstInstanceAndEmptyNameTakeTheSystemLocale) {
     environment.Set("LANG", "de_DE.UTF-8");
     UnitsManager* manager = UnitsManager::GetInstance();
     EXPECT_EQ(manager, UnitsManager::GetInstance());
-    EXPECT_EQ(CurrentLocale(), L"de-DE");
-    EXPECT_STREQ(manager->GetCurrentLocaleThreeLetterISOLanguageName(), "deu");
-    EXPECT_EQ(UnitsManagerAccess(manager).Lcid(), 0x0407u);
+    ExpectLocale(L"de-DE", "deu", 0x0407u);
     EXPECT_EQ(QLocale().language(), QLocale::German);
     EXPECT_EQ(QLocale().territory(), QLocale::Germany);
+    // An empty name takes the system locale again.
+    environment.Set("LANG", "fr_FR.UTF-8");
+    EXPECT_TRUE(manager->SetCurrentLocale(L""));
+    EXPECT_EQ(CurrentLocale(), L"fr-FR");
+    EXPECT_EQ(QLocale().language(), QLocale::French);
 }
 
 TEST_F(UnitsManagerTest, SystemLocaleWithoutRowLeavesTheLocaleEmpty) {
     environment.Set("LANG", "xx_YY.UTF-8");
     UnitsManager* manager = UnitsManager::GetInstance();
-    EXPECT_EQ(CurrentLocale(), L"");
-    EXPECT_STREQ(manager->GetCurrentLocaleThreeLetterISOLanguageName(), "");
-    EXPECT_EQ(UnitsManagerAccess(manager).Lcid(), 0x0C00u);
+    ExpectLocale(L"", "", 0x0C00u);
     EXPECT_EQ(QLocale(), QLocale::c());
     // The stored name is already empty, so a second empty name changes nothing, even though
     // the system locale has changed meanwhile.
@@ -68,30 +77,18 @@ TEST_F(UnitsManagerTest, SystemLocaleWithoutRowLeavesTheLocaleEmpty) {
     EXPECT_EQ(CurrentLocale(), L"");
 }
 
-TEST_F(UnitsManagerTest, EmptyNameRecomputesTheSystemLocale) {
-    environment.Set("LANG", "de_DE.UTF-8");
-    UnitsManager* manager = UnitsManager::GetInstance();
-    environment.Set("LANG", "fr_FR.UTF-8");
-    EXPECT_TRUE(manager->SetCurrentLocale(L""));
-    EXPECT_EQ(CurrentLocale(), L"fr-FR");
-    EXPECT_EQ(QLocale().language(), QLocale::French);
-}
-
 TEST_F(UnitsManagerTest, SettingTheLocale) {
     UnitsManager* manager = UnitsManager::GetInstance();
     EXPECT_TRUE(manager->SetCurrentLocale(L"en-US"));
     EXPECT_TRUE(manager->SetCurrentLocale(L"en-us"));
     EXPECT_EQ(CurrentLocale(), L"en-US");
     EXPECT_TRUE(manager->SetCurrentLocale(L"pt-BR"));
-    EXPECT_STREQ(manager->GetCurrentLocaleThreeLetterISOLanguageName(), "ptb");
-    EXPECT_EQ(UnitsManagerAccess(manager).Lcid(), 0x0416u);
+    ExpectLocale(L"pt-BR", "ptb", 0x0416u);
     EXPECT_EQ(QLocale().name(), QStringLiteral("pt_BR"));
     // A name without a row keeps its Qt form and gets the user's default LCID.
     environment.Set("LANG", "it_IT.UTF-8");
     EXPECT_TRUE(manager->SetCurrentLocale(L"de-XX"));
-    EXPECT_EQ(CurrentLocale(), L"de-XX");
-    EXPECT_STREQ(manager->GetCurrentLocaleThreeLetterISOLanguageName(), "");
-    EXPECT_EQ(UnitsManagerAccess(manager).Lcid(), 0x0410u);
+    ExpectLocale(L"de-XX", "", 0x0410u);
     EXPECT_EQ(QLocale().language(), QLocale::German);
     EXPECT_FALSE(manager->SetCurrentLocale(nullptr));
     EXPECT_EQ(CurrentLocale(), L"de-XX");

@@ -217,6 +217,8 @@ std::set<NearClash> NearClashesOf(const std::map<std::wstring, int>& reads) {
 class ClashList : public ::testing::TestWithParam<const char*> {
 protected:
     void TearDown() override { UnitsManager::Uninitialize(); }
+    const QString locale = QString::fromLatin1(GetParam());
+    const bool english = locale == QStringLiteral("en-US");
 };
 
 // Replays how a parse of the locale finds texts: a fixed text first, then the locale's own
@@ -225,14 +227,12 @@ protected:
 // as its own unit; nor does an en-US text that the locale holds for another unit. Every such
 // case must be one of the locale's reviewed exceptions, and every listed exception must occur.
 TEST_P(ClashList, ListsEveryTextTakenByAnotherUnit) {
-    QString locale = QString::fromLatin1(GetParam());
-    TranslationSet english(L"en-US");
     TranslationSet translations(locale);
     ASSERT_EQ(translations.LocaleName(), locale);
     Replay own = ReplayOf(translations);
     Clashes shadowed;
-    if (locale != QStringLiteral("en-US")) {
-        for (const Registration& r : RegistrationsOf(english)) {
+    if (!english) {
+        for (const Registration& r : RegistrationsOf(TranslationSet(L"en-US"))) {
             auto owner = own.owners.find(r.text);
             if (owner != own.owners.end() && owner->second != -1 &&
                 owner->second != (r.symbol & 0xfffff))
@@ -249,19 +249,18 @@ TEST_P(ClashList, ListsEveryTextTakenByAnotherUnit) {
 // case must be a reviewed decision of the locale's list, and every listed pair must occur. A
 // pair that en-US reads the same way is en-US's to list.
 TEST_P(ClashList, ListsEveryCaseOnlyClash) {
-    QString locale = QString::fromLatin1(GetParam());
     std::map<std::wstring, int> englishReads = ReplayOf(TranslationSet(L"en-US")).owners;
     TranslationSet translations(locale);
     ASSERT_EQ(translations.LocaleName(), locale);
     std::map<std::wstring, int> reads = ReplayOf(translations).owners;
-    std::set<NearClash> english;
-    if (locale != QStringLiteral("en-US")) {
+    std::set<NearClash> englishClashes;
+    if (!english) {
         reads.insert(englishReads.begin(), englishReads.end()); // own texts come first
-        english = NearClashesOf(englishReads);
+        englishClashes = NearClashesOf(englishReads);
     }
     Clashes found;
     for (const NearClash& clash : NearClashesOf(reads))
-        if (english.count(clash) == 0)
+        if (englishClashes.count(clash) == 0)
             found.insert(clash.first);
     ExpectSame(found, ReadList(locale).caseOnly, "case-only pair");
 }

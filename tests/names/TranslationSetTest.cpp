@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 using namespace velmar::platform::core::units;
@@ -111,7 +109,7 @@ TEST_F(TranslationSetTest, AlternatesAreComputedOncePerLocaleName) {
     EXPECT_EQ(other.AlternateSymbols(0x202001), QStringList({"delta"}));
 }
 
-TEST_F(TranslationSetTest, SymbolTextByKind) {
+TEST_F(TranslationSetTest, TextsByKindAndEmptyForIdsWithoutRows) {
     TranslationSet set(L"en-US");
     EXPECT_EQ(set.SymbolText(0x108001), set.UnitDisplayName(0x8001));
     EXPECT_EQ(set.SymbolText(0x302036), set.UnitDisplayName(0x2036));
@@ -120,10 +118,7 @@ TEST_F(TranslationSetTest, SymbolTextByKind) {
     EXPECT_EQ(set.SymbolText(literal), QStringLiteral("as written"));
     UnitSymbolKeyRow translated{0x202001, Translated, "eSm"};
     EXPECT_EQ(set.SymbolText(translated), QStringLiteral("m"));
-}
-
-TEST_F(TranslationSetTest, IdsWithoutRowsGiveEmptyTexts) {
-    TranslationSet set(L"en-US");
+    // Ids without rows give empty texts.
     EXPECT_TRUE(set.UnitDisplayName(0x108001).isEmpty()); // a symbol id is not a unit id
     EXPECT_TRUE(set.UnitDisplayName(0x2000).isEmpty());
     EXPECT_TRUE(set.GroupDisplayName(0x2001).isEmpty());

@@ -26,17 +26,13 @@ NumberSettings With(const Setup& setup) {
     return settings;
 }
 
-Setup Format(NumberFormat format, int precision) {
+// A format and precision, then the other settings given.
+Setup Format(NumberFormat format, int precision, std::vector<Setup> then = {}) {
     return [=](NumberSettings& s) {
         s.numericFormat = format;
         s.decimalPrecision = precision;
-    };
-}
-
-Setup Then(Setup first, Setup second) {
-    return [=](NumberSettings& s) {
-        first(s);
-        second(s);
+        for (const Setup& setup : then)
+            setup(s);
     };
 }
 
@@ -80,6 +76,11 @@ const Setup kLongTexts = [](NumberSettings& s) {
     s.positiveSign = L"plus ";
 };
 
+const Setup kThreeDigitExponent = [](NumberSettings& s) { s.allowTwoDigitExponent = false; };
+const Setup kNoMinus = [](NumberSettings& s) { s.includeNegativeSignInNumber = false; };
+const Setup kPlus = [](NumberSettings& s) { s.positiveSign = L"+"; };
+const Setup kPlusInExponent = [](NumberSettings& s) { s.includePositiveSignInExponent = true; };
+
 Setup Sizes(std::vector<int> sizes) {
     return [=](NumberSettings& s) { s.groupSizes = sizes; };
 }
@@ -102,30 +103,22 @@ const NumberCase kNumberCases[] = {
     {"signed zero", kDefaults, 0.0, SignedZero, L"-0.00"},
     {"signed zero, nonzero value", kDefaults, 2.0, SignedZero, L"2.00"},
     {"negative", kDefaults, -1234.5, 0, L"-1,234.50"},
-    {"no negative sign", [](NumberSettings& s) { s.includeNegativeSignInNumber = false; }, -5, 0,
-     L"5.00"},
-    {"positive sign", [](NumberSettings& s) { s.positiveSign = L"+"; }, 5, 0, L"+5.00"},
+    {"no negative sign", kNoMinus, -5, 0, L"5.00"},
+    {"positive sign", kPlus, 5, 0, L"+5.00"},
     {"positive sign not included",
      [](NumberSettings& s) {
-         s.positiveSign = L"+";
+         kPlus(s);
          s.includePositiveSignInNumber = false;
      },
      5, 0, L"5.00"},
     {"Exponential", Format(nfExponential, 2), 12345, 0, L"1.23E04"},
-    {"Exponential three digits",
-     Then(Format(nfExponential, 2), [](NumberSettings& s) { s.allowTwoDigitExponent = false; }),
-     12345, 0, L"1.23E004"},
+    {"Exponential three digits", Format(nfExponential, 2, {kThreeDigitExponent}), 12345, 0,
+     L"1.23E004"},
     {"Exponential negative", Format(nfExponential, 2), -0.00012345, 0, L"-1.23E-04"},
-    {"Exponential exponent plus",
-     Then(Format(nfExponential, 2),
-          [](NumberSettings& s) {
-              s.positiveSign = L"+";
-              s.includePositiveSignInExponent = true;
-          }),
-     12345, 0, L"+1.23E+04"},
+    {"Exponential exponent plus", Format(nfExponential, 2, {kPlus, kPlusInExponent}), 12345, 0,
+     L"+1.23E+04"},
     {"Exponential no exponent minus",
-     Then(Format(nfExponential, 2),
-          [](NumberSettings& s) { s.includeNegativeSignInExponent = false; }),
+     Format(nfExponential, 2, {[](NumberSettings& s) { s.includeNegativeSignInExponent = false; }}),
      0.00012345, 0, L"1.23E04"},
     {"exponential", Format(nfExponentialLower, 3), 12346, 0, L"1.235e04"},
     {"exponential tie to even", Format(nfExponentialLower, 3), 12345, 0, L"1.234e04"},
@@ -134,23 +127,19 @@ const NumberCase kNumberCases[] = {
     {"General small", Format(nfGeneral, 2), 1e-10, 0, L"1E-10"},
     {"General half", Format(nfGeneral, 2), 0.5, 0, L"0.5"},
     {"General large", Format(nfGeneral, 3), 123456789, 0, L"1.23E08"},
-    {"General three digits",
-     Then(Format(nfGeneral, 2), [](NumberSettings& s) { s.allowTwoDigitExponent = false; }), 1e-10,
-     0, L"1E-010"},
+    {"General three digits", Format(nfGeneral, 2, {kThreeDigitExponent}), 1e-10, 0, L"1E-010"},
     {"general", Format(nfGeneralLower, 4), 0.0000123456, 0, L"1.235e-05"},
     {"general integer", Format(nfGeneralLower, 6), 1234.5, 0, L"1234.5"},
     {"General precision 0", Format(nfGeneral, 0), 0.5, 0, L"0.5"},
     {"fixed point", Format(nfFixedPoint, 3), 1234.5678, 0, L"1234.568"},
     {"fixed point precision 0", Format(nfFixedPoint, 0), 2.5, 0, L"2"},
     {"native digits", kNativeDigits, 1234.5, 0, L"١,٢٣٤.٥٠"},
-    {"native digits in the exponent", Then(Format(nfExponential, 1), kNativeDigits), 12345, 0,
+    {"native digits in the exponent", Format(nfExponential, 1, {kNativeDigits}), 12345, 0,
      L"١.٢E٠٤"},
     {"long texts in reading order", kLongTexts, -1234567.5, 0, L"minus 1<g>234<g>567<d>50"},
     {"long positive sign", kLongTexts, 1234.5, 0, L"plus 1<g>234<d>50"},
-    {"long signs in the exponent",
-     Then(Then(Format(nfExponential, 1), kLongTexts),
-          [](NumberSettings& s) { s.includePositiveSignInExponent = true; }),
-     -0.0123, 0, L"minus 1<d>2Eminus 02"},
+    {"long signs in the exponent", Format(nfExponential, 1, {kLongTexts, kPlusInExponent}), -0.0123,
+     0, L"minus 1<d>2Eminus 02"},
     {"signed zero with long sign", kLongTexts, 0.0, SignedZero, L"minus plus 0<d>00"},
     {"Fraction whole", Format(nfFraction, 3), 2.0, 0, L"2"},
     {"Fraction mixed", Format(nfFraction, 3), 2.5, 0, L"2 1/2"},
@@ -159,17 +148,14 @@ const NumberCase kNumberCases[] = {
     {"Fraction negative mixed", Format(nfFraction, 3), -1.25, 0, L"-1 1/4"},
     {"Fraction negative proper", Format(nfFraction, 3), -0.25, 0, L"-1/4"},
     {"Fraction negative to zero", Format(nfFraction, 3), -0.01, 0, L"-0"},
-    {"Fraction negative to zero, no minus",
-     Then(Format(nfFraction, 3), [](NumberSettings& s) { s.includeNegativeSignInNumber = false; }),
-     -0.01, 0, L"0"},
+    {"Fraction negative to zero, no minus", Format(nfFraction, 3, {kNoMinus}), -0.01, 0, L"0"},
     {"Fraction precision 0", Format(nfFraction, 0), 2.5, 0, L"3"},
     {"Fraction precision 0 negative", Format(nfFraction, 0), -2.5, 0, L"-3"},
     {"Fraction 1024ths", Format(nfFraction, 10), 0.0009765625, 0, L"1/1,024"},
     {"Fraction thousands", Format(nfFraction, 1), 12345.5, 0, L"12,345 1/2"},
-    {"Fraction ignores the caller's texts", Then(Format(nfFraction, 2), kLongTexts), -1.75, 0,
+    {"Fraction ignores the caller's texts", Format(nfFraction, 2, {kLongTexts}), -1.75, 0,
      L"-1 3/4"},
-    {"Fraction ignores native digits", Then(Format(nfFraction, 2), kNativeDigits), 1.5, 0,
-     L"1 1/2"},
+    {"Fraction ignores native digits", Format(nfFraction, 2, {kNativeDigits}), 1.5, 0, L"1 1/2"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Settings, NumberText, ::testing::ValuesIn(kNumberCases));
@@ -192,14 +178,16 @@ TEST_P(BufferSize, SmallestThatWorksAndOneBelow) {
     const BufferCase& c = GetParam();
     NumberSettings settings = With(c.setup);
     std::array<wchar_t, 64> memory;
-    memory.fill(L'#');
-    EXPECT_GT(FormatNumber(settings, c.value, memory.data(), c.smallest, 0), 0);
-    for (size_t i = c.smallest; i < memory.size(); ++i)
-        ASSERT_EQ(memory[i], L'#') << "written past the buffer";
-    memory.fill(L'#');
-    EXPECT_EQ(FormatNumber(settings, c.value, memory.data(), c.smallest - 1, 0), -1);
-    for (size_t i = c.smallest - 1; i < memory.size(); ++i)
-        ASSERT_EQ(memory[i], L'#') << "written past the buffer";
+    for (size_t size : {c.smallest, c.smallest - 1}) {
+        memory.fill(L'#');
+        int written = FormatNumber(settings, c.value, memory.data(), size, 0);
+        if (size == c.smallest)
+            EXPECT_GT(written, 0);
+        else
+            EXPECT_EQ(written, -1);
+        for (size_t i = size; i < memory.size(); ++i)
+            ASSERT_EQ(memory[i], L'#') << "written past the buffer";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -248,10 +236,6 @@ TEST(FormatNumber, ExponentDigitsArePerCall) {
     EXPECT_TRUE(twoOk);
     EXPECT_TRUE(threeOk);
 }
-
-} // namespace
-
-namespace {
 
 // Fixed notation under the initial settings reads as the C runtime writes it ("%.*f"), grouping
 // aside: random values of many magnitudes, whole numbers, halves and their neighbours, both

@@ -63,19 +63,16 @@ const Setup kLongSeparators = [](FormatterState& s) {
     s.SetNegativeSign(L"minus ");
     s.SetPositiveSign(L"plus ");
 };
-const Setup kCommaForBoth = [](FormatterState& s) {
-    ASSERT_EQ(s.SetGroupSeparator(L","), ecSuccess);
-    ASSERT_EQ(s.SetDecimalSeparator(L","), ecSuccess);
-};
-const Setup kGerman = [](FormatterState& s) {
-    ASSERT_EQ(s.SetGroupSeparator(L"."), ecSuccess);
-    ASSERT_EQ(s.SetDecimalSeparator(L","), ecSuccess);
-};
-
-const Setup kGermanDecimalFirst = [](FormatterState& s) {
-    ASSERT_EQ(s.SetDecimalSeparator(L","), ecSuccess);
-    ASSERT_EQ(s.SetGroupSeparator(L"."), ecSuccess);
-};
+// Group and decimal separators, set in that order or the other.
+Setup Separators(const wchar_t* group, const wchar_t* decimal, bool decimalFirst = false) {
+    return [=](FormatterState& s) {
+        auto setGroup = [&] { return s.SetGroupSeparator(group); };
+        auto setDecimal = [&] { return s.SetDecimalSeparator(decimal); };
+        ASSERT_EQ(decimalFirst ? setDecimal() : setGroup(), ecSuccess);
+        ASSERT_EQ(decimalFirst ? setGroup() : setDecimal(), ecSuccess);
+    };
+}
+const Setup kPlus = [](FormatterState& s) { s.SetPositiveSign(L"+"); };
 
 const ScanCase kScanCases[] = {
     {"grouped decimal", kDefaults, L"1,234.5", 7, 1234.5, G | D | I | F},
@@ -100,9 +97,8 @@ const ScanCase kScanCases[] = {
     {"number then unit", kDefaults, L"12.5 m", 4, 12.5, I | D | F},
     {"group separator first", kDefaults, L",5", 0, 0, 0},
     {"group separator in the fraction", kDefaults, L"1.5,3", 3, 1.5, I | D | F},
-    {"plus sign", [](FormatterState& s) { s.SetPositiveSign(L"+"); }, L"+5", 2, 5, MP | I},
-    {"plus sign in the exponent", [](FormatterState& s) { s.SetPositiveSign(L"+"); }, L"2e+3", 4,
-     2000, I | X | XP},
+    {"plus sign", kPlus, L"+5", 2, 5, MP | I},
+    {"plus sign in the exponent", kPlus, L"2e+3", 4, 2000, I | X | XP},
     {"native digits", kArabicDigits, L"١,٢٣٤.٥", 7, 1234.5, G | D | I | F},
     {"native digits do not read ASCII", kArabicDigits, L"12", 0, 0, 0},
     {"long separators", kLongSeparators, L"minus 1'234<d>5", 15, -1234.5, MM | G | D | I | F},
@@ -113,40 +109,35 @@ const ScanCase kScanCases[] = {
      [](FormatterState& s) { ASSERT_EQ(s.SetDecimalSeparator(L"0."), ecSuccess); }, L"10.5", 4, 1.5,
      I | D | F},
     // Swapping the separators in either order keeps both readable.
-    {"German separators", kGerman, L"1.234,5", 7, 1234.5, G | D | I | F},
-    {"German separators, decimal first", kGermanDecimalFirst, L"1.234,5", 7, 1234.5, G | D | I | F},
+    {"German separators", Separators(L".", L","), L"1.234,5", 7, 1234.5, G | D | I | F},
+    {"German separators, decimal first", Separators(L".", L",", true), L"1.234,5", 7, 1234.5,
+     G | D | I | F},
     // The decimal separator was registered last, so "," reads as the decimal separator.
-    {"one comma for both", kCommaForBoth, L"1,5", 3, 1.5, I | D | F},
-    {"one comma for both, twice", kCommaForBoth, L"1,234,5", 5, 1.234, I | D | F},
+    {"one comma for both", Separators(L",", L","), L"1,5", 3, 1.5, I | D | F},
+    {"one comma for both, twice", Separators(L",", L","), L"1,234,5", 5, 1.234, I | D | F},
 };
 
 INSTANTIATE_TEST_SUITE_P(Settings, ScanNumberTest, ::testing::ValuesIn(kScanCases));
 
-TEST(ScanNumber, NullArguments) {
+// Null arguments are refused, and the tokens of the default settings have their classes.
+TEST(ScanNumber, NullArgumentsAndDefaultTokens) {
     FormatterState state(L"en-US");
     double value = 0;
     EXPECT_EQ(ScanNumber(state.NumberTokens(), nullptr, &value, nullptr), -1);
     EXPECT_EQ(ScanNumber(state.NumberTokens(), L"5", nullptr, nullptr), -1);
     EXPECT_EQ(ScanNumber(state.NumberTokens(), L"5", &value, nullptr), 1);
     EXPECT_EQ(value, 5);
-    UnitsManager::Uninitialize();
-}
-
-struct TokenCase {
-    const wchar_t* text;
-    int tokenClass;
-    size_t length;
-};
-
-TEST(NumberTokenTable, DefaultTokens) {
-    FormatterState state(L"en-US");
-    const TokenCase cases[] = {{L"5", 5, 1},  {L"0", 0, 1},  {L",", 10, 1},    {L".", 11, 1},
-                               {L"-", 13, 1}, {L"e", 14, 1}, {L"E", 14, 1},    {L"x", 12, 0},
-                               {L"+", 12, 0}, {L"", -1, 99}, {nullptr, -1, 99}};
-    for (const TokenCase& c : cases) {
+    const struct {
+        const wchar_t* text;
+        int tokenClass;
+        size_t length;
+    } kTokens[] = {{L"5", 5, 1},  {L"0", 0, 1},  {L",", 10, 1},    {L".", 11, 1},
+                   {L"-", 13, 1}, {L"e", 14, 1}, {L"E", 14, 1},    {L"x", 12, 0},
+                   {L"+", 12, 0}, {L"", -1, 99}, {nullptr, -1, 99}};
+    for (const auto& c : kTokens) {
         size_t length = 99;
-        EXPECT_EQ(state.NumberTokens().ClassAt(c.text, &length), c.tokenClass);
-        EXPECT_EQ(length, c.length);
+        EXPECT_EQ(state.NumberTokens().ClassAt(c.text, &length), c.tokenClass) << c.tokenClass;
+        EXPECT_EQ(length, c.length) << c.tokenClass;
     }
     UnitsManager::Uninitialize();
 }

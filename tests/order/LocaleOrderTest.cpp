@@ -3,14 +3,12 @@
 // locales in a given order and prints what every symbol text of every locale reads as in each
 // locale; the test runs it in several orders and compares.
 #include "Catalogue.h"
-#include "units/FormatterState.h"
 #include "units/UnitSymbolTable.h"
 #include "units/names/TranslationSet.h"
 #include "units/symbols/parse/OperandSymbol.h"
 #include "units/symbols/parse/ParseSymbolRegistry.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
-#include <ViVuzaZadur/UnitsConfig.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
 
