@@ -47,18 +47,22 @@ class Catalogue:
     def __init__(self):
         self.group_names = dict(
             (int(i, 16), name) for i, name in re.findall(
-                r'GROUP\(0x([0-9a-f]+), "(\w+)"', read("coreunits/src/catalogue/Groups.inc")))
+                r'GROUP\(0x([0-9a-f]+), "(\w+)"', read("coreunits/catalogue/Groups.inc")))
         self.symbols = []  # (symbol id, global name) in catalogue order
-        for unit, name, listed in re.findall(r'UNIT\(0x([0-9a-f]+),\s*"(\w+)",.*"([^"]*)"\)',
-                                             read("coreunits/src/catalogue/Units.inc")):
+        self.keys = {}  # symbol id -> (kind, key), as the name tables derive them
+        self.unit_names = {}
+        for unit, name, listed, english in re.findall(
+                r'UNIT\(0x([0-9a-f]+),\s*"(\w+)",.*"([^"]*)", "([^"]*)"\)',
+                read("coreunits/catalogue/Units.inc")):
             unit = int(unit, 16)
+            self.unit_names[unit] = english
             names = [name + "_Name"] + [name + "_Name%d" % (n + 2) if s == "-" else s
                                         for n, s in enumerate(listed.split())]
             self.symbols += [((n + 1) << 20 | unit, g) for n, g in enumerate(names)]
-        self.keys = dict((int(i, 16), (kind, key)) for i, kind, key in re.findall(
-            r'\{0x([0-9a-f]+), (\w+), "([^"]*)"\}', read("units/names/UnitSymbolKeys.inc")))
-        self.unit_names = dict((int(i, 16), name) for i, name in re.findall(
-            r'\{0x([0-9a-f]+), "((?:[^"\\]|\\.)*)"\}', read("units/names/UnitTypeNames.inc")))
+            self.keys[1 << 20 | unit] = ("UnitName", "")
+            for n, s in enumerate(listed.split()):
+                self.keys[(n + 2) << 20 | unit] = ("UnitName", "") if s == "-" else (
+                    "Translated", "eS" + s)
         # Feet-and-inches and degrees-minutes-seconds symbols enter their alternates only.
         self.composite = set(int(i, 16) for i in re.findall(
             r'\{0x([0-9a-f]+), Kind::(?:FeetInches|DegreesMinutesSeconds)',

@@ -27,13 +27,13 @@ struct UnitRow {
 constexpr bool Primary = true;
 constexpr bool Secondary = false;
 
-#define GROUP(id, name, primary) {id, name, primary},
+#define GROUP(id, name, primary, englishName) {id, name, primary},
 constexpr GroupRow kGroups[] = {
 #include "catalogue/Groups.inc"
 };
 #undef GROUP
 
-#define UNIT(id, name, factor, offset, dimension, symbols)                                         \
+#define UNIT(id, name, factor, offset, dimension, symbols, englishName)                            \
     {id, name, factor, offset, dimension, symbols},
 constexpr UnitRow kUnits[] = {
 #include "catalogue/Units.inc"

@@ -17,7 +17,7 @@ TEST(NameTables, SymbolRowsCoverEveryUnitWithDenseVariants) {
     std::map<int, int> variants; // unit id -> highest variant
     std::set<std::string> keys;
     int keyed = 0;
-    for (const UnitSymbolKeyRow& row : UnitSymbolKeys) {
+    for (const UnitSymbolKeyRow& row : UnitSymbolKeys()) {
         int unit = row.id & 0xfffff;
         int variant = row.id >> 20;
         EXPECT_EQ(variant, variants[unit] + 1) << std::hex << row.id;
@@ -50,10 +50,10 @@ TEST(NameTables, RowsAgreeWithTheCoreLibrarysCatalogue) {
     EXPECT_EQ(UnitGroupNames.count, 68u);
     EXPECT_EQ(NumberFormatNames.count, 7u);
     EXPECT_EQ(UnitTypeNames.count, 773u);
-    EXPECT_EQ(UnitSymbolKeys.count, 1846u);
+    EXPECT_EQ(UnitSymbolKeys().count, 1846u);
     EXPECT_EQ(UnitSymbolKeysById().size(), 1846u);
     const UnitsConfig* config = UnitsConfig::GetInstance();
-    for (const UnitSymbolKeyRow& row : UnitSymbolKeys) {
+    for (const UnitSymbolKeyRow& row : UnitSymbolKeys()) {
         ASSERT_NE(config->FindConverter(row.id), nullptr) << std::hex << row.id;
         if (row.kind == Translated) {
             EXPECT_EQ(QStringLiteral("eS") + QString::fromWCharArray(config->GetGlobalName(row.id)),

@@ -21,7 +21,7 @@ QString ShippedFile(const QString& locale, const char* name) {
 TEST(ShippedTranslations, EveryKeyedSymbolHasAnEnglishText) {
     TranslationSet set(L"en-US");
     ASSERT_EQ(set.LocaleName(), QStringLiteral("en-US"));
-    for (const UnitSymbolKeyRow& row : UnitSymbolKeys) {
+    for (const UnitSymbolKeyRow& row : UnitSymbolKeys()) {
         QString text = set.SymbolText(row);
         EXPECT_FALSE(text.isEmpty()) << std::hex << row.id;
         if (row.kind == Translated) {
@@ -52,7 +52,7 @@ TEST_P(TranslatedLocale, SymbolFileCoversEveryKey) {
     ASSERT_TRUE(symbols.load(ShippedFile(Locale(), "ViVuzaZadurUI_units_symbols")));
     TranslationSet set(Locale());
     ASSERT_EQ(set.LocaleName(), Locale());
-    for (const UnitSymbolKeyRow& row : UnitSymbolKeys) {
+    for (const UnitSymbolKeyRow& row : UnitSymbolKeys()) {
         if (row.kind != Translated)
             continue;
         QByteArray context = set.SymbolContext(row.id).toUtf8();

@@ -1,6 +1,8 @@
 #include "units/names/NameTables.h"
 
 #include <algorithm>
+#include <deque>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -8,9 +10,12 @@ namespace velmar::platform::core::units {
 
 namespace {
 
+// The English names are the last column of the catalogue's tables.
+#define GROUP(id, globalName, primary, name) {id, name},
 const GroupNameRow kGroupNames[] = {
-#include "units/names/UnitGroupNames.inc"
+#include "coreunits/catalogue/Groups.inc"
 };
+#undef GROUP
 
 const NumberFormatNameRow kNumberFormatNames[] = {
     {nfExponential, "Exponential"}, {nfExponentialLower, "exponential"},
@@ -19,12 +24,56 @@ const NumberFormatNameRow kNumberFormatNames[] = {
     {nfFraction, "Fraction"},
 };
 
+#define UNIT(id, globalName, factor, offset, dimension, symbols, name) {id, name},
 const UnitTypeNameRow kUnitTypeNames[] = {
-#include "units/names/UnitTypeNames.inc"
+#include "coreunits/catalogue/Units.inc"
 };
+#undef UNIT
 
-const UnitSymbolKeyRow kUnitSymbolKeys[] = {
-#include "units/names/UnitSymbolKeys.inc"
+// The symbols of a unit as the catalogue lists them: its global symbol names, space-separated.
+struct UnitSymbolsRow {
+    int id;
+    const char* symbols;
+};
+#define UNIT(id, globalName, factor, offset, dimension, symbols, name) {id, symbols},
+const UnitSymbolsRow kUnitSymbols[] = {
+#include "coreunits/catalogue/Units.inc"
+};
+#undef UNIT
+
+constexpr int kVariantShift = 20;
+
+// The keys of the unit symbols, derived from the catalogue: variant 1 of every unit is its
+// name; each listed symbol after it is a translated key, "eS" and its global name, except "-",
+// another name of the unit.
+class SymbolKeys {
+public:
+    SymbolKeys() {
+        for (const UnitSymbolsRow& unit : kUnitSymbols) {
+            int variant = 1;
+            rows_.push_back({unit.id | variant << kVariantShift, UnitName, ""});
+            std::string listed = unit.symbols;
+            for (size_t start = 0; start < listed.size();) {
+                size_t end = std::min(listed.find(' ', start), listed.size());
+                std::string symbol = listed.substr(start, end - start);
+                start = end + 1;
+                if (symbol.empty())
+                    continue;
+                int id = unit.id | ++variant << kVariantShift;
+                if (symbol == "-") {
+                    rows_.push_back({id, UnitName, ""});
+                } else {
+                    keys_.push_back("eS" + symbol);
+                    rows_.push_back({id, Translated, keys_.back().c_str()});
+                }
+            }
+        }
+    }
+    NameTable<UnitSymbolKeyRow> Table() const { return {rows_.data(), rows_.size()}; }
+
+private:
+    std::deque<std::string> keys_; // the rows point into these
+    std::vector<UnitSymbolKeyRow> rows_;
 };
 
 template <class Row, size_t N> constexpr NameTable<Row> TableOf(const Row (&rows)[N]) {
@@ -59,7 +108,7 @@ private:
 };
 
 const Index<UnitSymbolKeyRow, int>& SymbolIndex() {
-    static const Index<UnitSymbolKeyRow, int> index(UnitSymbolKeys);
+    static const Index<UnitSymbolKeyRow, int> index(UnitSymbolKeys());
     return index;
 }
 
@@ -68,7 +117,12 @@ const Index<UnitSymbolKeyRow, int>& SymbolIndex() {
 const NameTable<GroupNameRow> UnitGroupNames = TableOf(kGroupNames);
 const NameTable<NumberFormatNameRow> NumberFormatNames = TableOf(kNumberFormatNames);
 const NameTable<UnitTypeNameRow> UnitTypeNames = TableOf(kUnitTypeNames);
-const NameTable<UnitSymbolKeyRow> UnitSymbolKeys = TableOf(kUnitSymbolKeys);
+
+const NameTable<UnitSymbolKeyRow>& UnitSymbolKeys() {
+    static const SymbolKeys keys;
+    static const NameTable<UnitSymbolKeyRow> table = keys.Table();
+    return table;
+}
 
 const GroupNameRow* FindGroupName(int groupId) {
     static const Index<GroupNameRow, int> index(UnitGroupNames);

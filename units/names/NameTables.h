@@ -14,9 +14,9 @@ enum SymbolTextKind : int {
     Literal = 2,    // the key itself, untranslated
 };
 
-// The library's fixed English vocabulary. The names are the source texts of the translation
-// files; all are ASCII, kept as UTF-8 literals so that they serve translator lookups as they
-// are. Each table lists its rows in catalogue order.
+// The library's fixed English vocabulary, taken from the catalogue's tables. The names are the
+// source texts of the translation files; all are ASCII, kept as UTF-8 so that they serve
+// translator lookups as they are. Each table lists its rows in catalogue order.
 struct GroupNameRow {
     int id;
     const char* name;
@@ -45,7 +45,8 @@ template <class Row> struct NameTable {
 extern const NameTable<GroupNameRow> UnitGroupNames;           // 68 groups
 extern const NameTable<NumberFormatNameRow> NumberFormatNames; // 7 numeric formats
 extern const NameTable<UnitTypeNameRow> UnitTypeNames;         // 773 units
-extern const NameTable<UnitSymbolKeyRow> UnitSymbolKeys;       // 1846 unit symbols
+// Every unit symbol: variant 1 of each unit and the symbols the catalogue lists after it.
+const NameTable<UnitSymbolKeyRow>& UnitSymbolKeys(); // 1846 unit symbols
 
 // Lookups by exact id, through indexes ordered by id; null when the id has no row.
 const GroupNameRow* FindGroupName(int groupId);
