@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
 
-#include "units/CatalogueIds.h"
+#include "units/util/CatalogueIds.h"
 
 #include <ViVuzaZadurUI/UnitsManager.h>
 

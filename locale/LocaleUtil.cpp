@@ -1,9 +1,9 @@
 #include <ViVuzaZadurUI/LocaleUtil.h>
 
-#include "locale/LocaleTable.h"
 #include "locale/TranslationLookup.h"
 #include "locale/UnitsManagerAccess.h"
 #include "platform/LoadedModule.h"
+#include "platform/LocaleTable.h"
 #include "platform/SymbolicLink.h"
 #include "platform/UserLocale.h"
 
@@ -16,6 +16,9 @@
 
 namespace velmar::platform::core::locale {
 
+using os::FindLocaleByLcid;
+using os::FindLocaleByName;
+using os::LocaleRecord;
 using units::UnitsManagerAccess;
 
 namespace {
@@ -56,12 +59,7 @@ const char* LocaleUtil::LocaleNameToThreeLetterISOLanguageName(const QString& na
 }
 
 QString LocaleUtil::LocaleNameToQtLocaleName(const QString& name) {
-    QString qtName = name;
-    qtName.replace(QLatin1Char('-'), QLatin1Char('_'));
-    QStringList parts = qtName.split(QLatin1Char('_'));
-    if (parts.size() >= 2 && parts[0].compare(parts[1], Qt::CaseInsensitive) == 0)
-        return parts[0];
-    return qtName;
+    return os::QtLocaleName(name);
 }
 
 QString LocaleUtil::GetCurrentSystemLocale() {

@@ -5,9 +5,9 @@
 #include "platform/LoadedModule.h"
 #include "platform/QMfcApp.h"
 #include "platform/UserLocale.h"
+#include "platform/WideString.h"
 
 #include <ViVuzaZadurUI/LocaleUtil.h>
-#include <ViVuzaZadurUI/StringUtil.h>
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -93,13 +93,13 @@ UnitsManager* UnitsManager::GetInstance() {
 }
 
 int UnitsManager::GetCurrentLocale(wchar_t* buffer, int size) const {
-    return StringUtil::QStringToWchar(Copy(d->currentLocale), buffer, size);
+    return os::CopyToWide(Copy(d->currentLocale), buffer, size);
 }
 
 bool UnitsManager::SetCurrentLocale(const wchar_t* locale) {
     if (locale == nullptr)
         return false;
-    QString name = StringUtil::WcharToQString(locale);
+    QString name = os::ToQString(locale);
     QString current;
     {
         std::lock_guard<std::mutex> lock(data);
@@ -123,13 +123,13 @@ const char* UnitsManager::GetCurrentLocaleThreeLetterISOLanguageName() const {
 }
 
 int UnitsManager::GetTranslatorFilesPath(wchar_t* buffer, int size) const {
-    return StringUtil::QStringToWchar(Copy(d->translatorFilesPath), buffer, size);
+    return os::CopyToWide(Copy(d->translatorFilesPath), buffer, size);
 }
 
 bool UnitsManager::SetTranslatorFilesPath(const wchar_t* path) {
     if (path == nullptr)
         return false;
-    QString folder = StringUtil::WcharToQString(path);
+    QString folder = os::ToQString(path);
     {
         std::lock_guard<std::mutex> lock(data);
         if (d->translatorFilesPath.compare(folder, Qt::CaseInsensitive) == 0)

@@ -1,9 +1,7 @@
 #include "platform/StringCompare.h"
 
-#include "locale/LocaleTable.h"
+#include "platform/LocaleTable.h"
 #include "platform/UserLocale.h"
-
-#include <ViVuzaZadurUI/LocaleUtil.h>
 
 #include <QCollator>
 #include <QLocale>
@@ -22,12 +20,12 @@ const QCollator* CollatorFor(unsigned long lcid) {
     if (found != collators.end())
         return found->second.get();
     // Never QLocale's default, which the application thread may be setting meanwhile.
-    const locale::LocaleRecord* record = locale::FindLocaleByLcid(lcid);
+    const LocaleRecord* record = FindLocaleByLcid(lcid);
     if (lcid != kCustomDefaultLcid && record == nullptr)
         return nullptr;
-    QLocale qtLocale = record == nullptr ? QLocale::system()
-                                         : QLocale(locale::LocaleUtil::LocaleNameToQtLocaleName(
-                                               QString::fromLatin1(record->cultureName)));
+    QLocale qtLocale = record == nullptr
+                           ? QLocale::system()
+                           : QLocale(QtLocaleName(QString::fromLatin1(record->cultureName)));
     return collators.emplace(lcid, std::make_unique<QCollator>(qtLocale)).first->second.get();
 }
 

@@ -1,6 +1,6 @@
 #include "platform/UserLocale.h"
 
-#include "locale/LocaleTable.h"
+#include "platform/LocaleTable.h"
 
 #include <QString>
 
@@ -36,7 +36,7 @@ unsigned long UserDefaultLcid() {
     if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
         return kEnglishUsLcid;
     name.replace(QLatin1Char('_'), QLatin1Char('-'));
-    const locale::LocaleRecord* record = locale::FindLocaleByName(name);
+    const LocaleRecord* record = FindLocaleByName(name);
     return record != nullptr ? record->lcid : kCustomDefaultLcid;
 }
 

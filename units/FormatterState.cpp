@@ -1,9 +1,9 @@
 #include "units/FormatterState.h"
 
+#include "units/LocaleSymbolTables.h"
 #include "units/UnitSymbolTable.h"
 #include "units/symbols/IFormatSymbol.h"
-#include "units/symbols/format/CustomSymbol.h"
-#include "units/symbols/parse/ParseSymbolRegistry.h"
+#include "units/symbols/unit/CustomSymbol.h"
 
 #include <ViVuzaZadur/UnitsConfig.h>
 
@@ -46,8 +46,8 @@ const NumberTokenTable& InitialTokens() {
 FormatterState::FormatterState(const wchar_t* locale)
     : numberTokens(&InitialTokens()), translations(TranslationSet::Shared(locale)),
       localeName(translations->LocaleName().toStdWString()),
-      symbols(&ParseSymbolRegistry::Instance().EnsureLocale(*translations)),
-      fallbackSymbols(&ParseSymbolRegistry::Instance().Fallback()) {}
+      symbols(&LocaleSymbolTables::Instance().EnsureLocale(*translations)),
+      fallbackSymbols(&LocaleSymbolTables::Instance().Fallback()) {}
 
 FormatterState::FormatterState(const FormatterState& other)
     : number(other.number),

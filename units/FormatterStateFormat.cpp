@@ -2,7 +2,7 @@
 // symbol.
 #include "units/FormatterState.h"
 
-#include "units/symbols/format/CustomSymbol.h"
+#include "units/symbols/unit/CustomSymbol.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
@@ -54,7 +54,7 @@ ErrorCode FormatterState::Format(double value, const DimensionTag& dimension, wc
         writer = UnitSymbol(symbol);
     if (writer == nullptr)
         return ecFailure;
-    int written = writer->Format(value, dimension, buffer, size, *this);
+    int written = writer->Format(value, dimension, buffer, size, number);
     if (written < 0)
         return static_cast<ErrorCode>(-written);
     if (written == 0)

@@ -2,15 +2,14 @@
 // parsing patterns first and the general reading of numbers and symbol texts second.
 #include "units/FormatterState.h"
 
-#include "units/ParseReport.h"
-#include "units/UnitSymbolTable.h"
+#include "units/LocaleSymbolTables.h"
 #include "units/number/NumberScanner.h"
 #include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
 #include "units/symbols/parse/NumberSymbol.h"
 #include "units/symbols/parse/ParseArena.h"
-#include "units/symbols/parse/ParseSymbolRegistry.h"
+#include "units/symbols/parse/ParseReport.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
@@ -184,7 +183,6 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
 ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from,
                                       SymbolList& list) const {
     ParseReport* report = ParseReport::Current();
-    const ParseSymbolRegistry& registry = ParseSymbolRegistry::Instance();
     for (const wchar_t* at = from; *at != L'\0';) {
         if (list.size() > kMaxSymbols)
             return TooLong(report);
@@ -196,7 +194,7 @@ ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from,
             continue;
         }
         size_t length = 0;
-        IParseSymbol* symbol = registry.Lookup(at, &length, symbols, fallbackSymbols);
+        IParseSymbol* symbol = LocaleSymbolTables::Lookup(at, &length, symbols, fallbackSymbols);
         if (symbol == nullptr) {
             if (report != nullptr)
                 report->NoteProblemAt(ppUnknownText, static_cast<size_t>(at - text), 1);

@@ -1,7 +1,7 @@
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
 
 #include "units/FormatterState.h"
-#include "units/ParseReport.h"
+#include "units/symbols/parse/ParseReport.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>

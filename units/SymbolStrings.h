@@ -1,8 +1,8 @@
 #pragma once
 
-#include "units/number/TextTrie.h"
 #include "units/symbols/IParseSymbol.h"
-#include "units/symbols/format/CustomSymbol.h"
+#include "units/symbols/unit/CustomSymbol.h"
+#include "units/util/TextTrie.h"
 
 #include <memory>
 #include <string>

@@ -1,11 +1,11 @@
 #include "units/UnitSymbolTable.h"
 
-#include "units/CatalogueIds.h"
 #include "units/names/TranslationSet.h"
-#include "units/symbols/format/DegreePrimeDoublePrimeSymbol2.h"
-#include "units/symbols/format/GenericSymbolEx2.h"
-#include "units/symbols/format/LinearSymbol2.h"
-#include "units/symbols/format/PrimeDoublePrimeSymbol2.h"
+#include "units/symbols/unit/DegreePrimeDoublePrimeSymbol2.h"
+#include "units/symbols/unit/GenericSymbolEx2.h"
+#include "units/symbols/unit/LinearSymbol2.h"
+#include "units/symbols/unit/PrimeDoublePrimeSymbol2.h"
+#include "units/util/CatalogueIds.h"
 
 #include <ViVuzaZadur/UnitsConfig.h>
 

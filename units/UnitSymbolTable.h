@@ -1,6 +1,6 @@
 #pragma once
 
-#include "units/number/TextTrie.h"
+#include "units/util/TextTrie.h"
 
 #include <memory>
 #include <vector>

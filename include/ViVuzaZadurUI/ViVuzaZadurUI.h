@@ -6,6 +6,7 @@
 #include <ViVuzaZadurUI/LocaleUtil.h>
 #include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
+#include <ViVuzaZadurUI/ParseProblem.h>
 #include <ViVuzaZadurUI/StringUtil.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>

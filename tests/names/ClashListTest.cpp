@@ -1,10 +1,11 @@
 #include "Catalogue.h"
+#include "units/LocaleSymbolTables.h"
 #include "units/UnitSymbolTable.h"
 #include "units/names/NameTables.h"
 #include "units/names/TranslationSet.h"
-#include "units/symbols/format/DegreePrimeDoublePrimeSymbol2.h"
-#include "units/symbols/format/PrimeDoublePrimeSymbol2.h"
 #include "units/symbols/parse/ParseSymbolRegistry.h"
+#include "units/symbols/unit/DegreePrimeDoublePrimeSymbol2.h"
+#include "units/symbols/unit/PrimeDoublePrimeSymbol2.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
@@ -36,7 +37,7 @@ struct Registration {
 using vvztest::AllSymbols;
 
 std::vector<Registration> RegistrationsOf(const TranslationSet& translations) {
-    const UnitSymbolTable& table = ParseSymbolRegistry::Instance().EnsureLocale(translations);
+    const UnitSymbolTable& table = LocaleSymbolTables::Instance().EnsureLocale(translations);
     std::vector<Registration> registrations;
     for (int id : AllSymbols()) {
         const UnitSymbolTable::Slot* slot = table.Find(id);

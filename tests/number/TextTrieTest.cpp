@@ -1,4 +1,4 @@
-#include "units/number/TextTrie.h"
+#include "units/util/TextTrie.h"
 
 #include <gtest/gtest.h>
 

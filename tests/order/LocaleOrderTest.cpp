@@ -3,10 +3,10 @@
 // locales in a given order and prints what every symbol text of every locale reads as in each
 // locale; the test runs it in several orders and compares.
 #include "Catalogue.h"
+#include "units/LocaleSymbolTables.h"
 #include "units/UnitSymbolTable.h"
 #include "units/names/TranslationSet.h"
 #include "units/symbols/parse/OperandSymbol.h"
-#include "units/symbols/parse/ParseSymbolRegistry.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
@@ -66,14 +66,15 @@ int Print(const QStringList& order) {
     for (const QString& locale : kLocales)
         texts.merge(TextsOf(locale));
     QTextStream out(stdout);
-    ParseSymbolRegistry& registry = ParseSymbolRegistry::Instance();
+    LocaleSymbolTables& registry = LocaleSymbolTables::Instance();
     const UnitSymbolTable& english = registry.Fallback();
     for (const QString& locale : kLocales) {
         TranslationSet translations(locale);
         const UnitSymbolTable& own = registry.EnsureLocale(translations);
         for (const std::wstring& text : texts) {
             size_t length = 0;
-            IParseSymbol* symbol = registry.Lookup(text.c_str(), &length, &own, &english);
+            IParseSymbol* symbol =
+                LocaleSymbolTables::Lookup(text.c_str(), &length, &own, &english);
             out << locale << '\t' << QString::fromStdWString(text) << '\t'
                 << Meaning(symbol, length) << '\n';
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "units/CatalogueIds.h"
+#include "units/util/CatalogueIds.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "Catalogue.h"
+#include "units/LocaleSymbolTables.h"
 #include "units/UnitSymbolTable.h"
 #include "units/names/TranslationSet.h"
-#include "units/symbols/parse/ParseSymbolRegistry.h"
 
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
@@ -106,7 +106,7 @@ TEST_P(RoundTrip, EverySymbolReadsBackWhatItWrites) {
 TEST_P(RoundTrip, EveryTextOfASymbolReadsAsItsUnit) {
     UnitsFormatter formatter(GetParam());
     TranslationSet translations(GetParam());
-    ParseSymbolRegistry& registry = ParseSymbolRegistry::Instance();
+    LocaleSymbolTables& registry = LocaleSymbolTables::Instance();
     const UnitSymbolTable& own = registry.EnsureLocale(translations);
     const UnitSymbolTable& english = registry.Fallback();
     // The unit each object of the two tables stands for.

@@ -2,6 +2,7 @@
 
 #include "locale/UnitsManagerAccess.h"
 #include "platform/StringCompare.h"
+#include "platform/WideString.h"
 
 #include <ViVuzaZadur/UnitsUtilities.h>
 

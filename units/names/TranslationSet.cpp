@@ -2,9 +2,9 @@
 
 #include "locale/TranslationLookup.h"
 #include "locale/UnitsManagerAccess.h"
-#include "units/CatalogueIds.h"
+#include "platform/WideString.h"
 #include "units/names/NameTables.h"
-#include "units/symbols/parse/ParseSymbolRegistry.h"
+#include "units/util/CatalogueIds.h"
 
 #include <ViVuzaZadur/UnitsConfig.h>
 #include <ViVuzaZadurUI/StringUtil.h>
@@ -123,7 +123,7 @@ QString FallbackLocale() {
 } // namespace
 
 TranslationSet::TranslationSet(const wchar_t* localeName)
-    : TranslationSet(StringUtil::WcharToQString(localeName)) {}
+    : TranslationSet(os::ToQString(localeName)) {}
 
 TranslationSet::TranslationSet(const QString& localeName) : TranslationSet(Resolve(localeName)) {}
 
@@ -132,8 +132,6 @@ TranslationSet::TranslationSet(const Source& source) : localeName(source.localeN
     LoadFile(symbolTranslator, source.files[1]);
     LoadFile(alternateTranslator, source.files[2]);
     CacheAlternates();
-    // The locale's unit symbols are built with the first set of the locale.
-    ParseSymbolRegistry::Instance().EnsureLocale(*this);
 }
 
 TranslationSet::~TranslationSet() = default;
@@ -163,7 +161,7 @@ std::shared_ptr<const TranslationSet> TranslationSet::Shared(const wchar_t* loca
     // next load sweeps it away.
     static std::mutex mutex;
     static std::map<Source, std::weak_ptr<const TranslationSet>> sets;
-    Source source = Resolve(StringUtil::WcharToQString(localeName));
+    Source source = Resolve(os::ToQString(localeName));
     {
         std::lock_guard<std::mutex> lock(mutex);
         auto found = sets.find(source);

@@ -13,7 +13,7 @@
 namespace velmar::platform::core::units {
 
 class CustomSymbol;
-class FormatterState;
+struct NumberSettings;
 
 // Writes a value, given as the base value of its dimension, with one unit symbol; and, for
 // symbol strings, compiles custom layouts of the symbol and turns the numbers that such a
@@ -26,10 +26,10 @@ class IFormatSymbol : public virtual ISymbol {
 public:
     // The whole text of the value with this symbol.
     virtual int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-                       const FormatterState& state) const = 0;
+                       const NumberSettings& number) const = 0;
     // The number that fills the placeholder index of a custom layout, without symbol text.
     virtual int FormatPart(int index, double value, const DimensionTag& dimension, wchar_t* buffer,
-                           size_t size, const FormatterState& state) const = 0;
+                           size_t size, const NumberSettings& number) const = 0;
     // Turns the numbers of the layout kind, at the front of the list in placeholder order,
     // into one result at the front: 0, or 1 on failure.
     virtual int BuildResult(SymbolList& list, int kind) const = 0;

@@ -3,7 +3,7 @@
 namespace velmar::platform::core::units {
 
 int SimpleFormatSymbol2::Format(double, const DimensionTag&, wchar_t* buffer, size_t size,
-                                const FormatterState&) const {
+                                const NumberSettings&) const {
     if (buffer == nullptr || size == 0)
         return -1;
     size_t at = 0;

@@ -20,7 +20,7 @@ public:
     // A space unless attached, then the text and its terminator; the characters written
     // including the terminator, or -1 when they do not fit. The value is not used.
     int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-               const FormatterState& state) const override;
+               const NumberSettings& number) const override;
     const wchar_t* GetText() const override { return text.c_str(); }
 
     const std::wstring text;

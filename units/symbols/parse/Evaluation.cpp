@@ -2,11 +2,11 @@
 // take part in it.
 #include "units/symbols/parse/Evaluation.h"
 
-#include "units/ParseReport.h"
 #include "units/number/NumberFlags.h"
 #include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
 #include "units/symbols/parse/NumberSymbol.h"
+#include "units/symbols/parse/ParseReport.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
@@ -262,7 +262,7 @@ int SpaceSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool
     bool left = position == list.begin() || Is<OperandSymbol>(std::prev(position));
     bool right = next != list.end() && Is<OperandSymbol>(next);
     if (left && right) {
-        position->Reset(new MultiplicationSymbol, true);
+        position->Reset(Shared<MultiplicationSymbol>(), false);
         position = next;
     } else {
         position = list.erase(position);

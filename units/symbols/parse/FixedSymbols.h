@@ -104,4 +104,19 @@ VVZ_BEARING_END_SYMBOL(EastSymbol, EastKind)
 VVZ_BEARING_END_SYMBOL(WestSymbol, WestKind)
 #undef VVZ_BEARING_END_SYMBOL
 
+// One shared object of a fixed symbol, for a parse that puts such a symbol into its list: it
+// carries nothing of a parse, so a list refers to it without owning it and a rewrite costs no
+// allocation.
+template <class Symbol> IParseSymbol* Shared() {
+    static Symbol symbol;
+    return &symbol;
+}
+
+// The shared end of a bearing (EastSymbol or WestSymbol) that knows its pole, North or South.
+template <class Symbol> IParseSymbol* SharedBearingEnd(Pole pole) {
+    static Symbol north(Pole::North);
+    static Symbol south(Pole::South);
+    return pole == Pole::North ? &north : &south;
+}
+
 } // namespace velmar::platform::core::units

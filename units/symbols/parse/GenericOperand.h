@@ -1,13 +1,14 @@
 #pragma once
 
 #include "units/symbols/parse/OperandSymbol.h"
+#include "units/symbols/parse/ParseArena.h"
 
 #include <ViVuzaZadur/GenericConverter.h>
 
 namespace velmar::platform::core::units {
 
 // A unit made while a text is evaluated: a product, a quotient or a power of units.
-class GenericOperand : public OperandSymbol {
+class GenericOperand : public OperandSymbol, public ParseAllocated {
 public:
     explicit GenericOperand(const GenericConverter& converter, unsigned kinds = 0)
         : OperandSymbol(kinds), converter(converter) {}

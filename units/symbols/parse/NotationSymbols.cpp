@@ -5,11 +5,11 @@
 // Degrees, minutes and seconds are folded from left to right into one number of the smallest
 // unit written: the degree sign turns «d° m'» into minutes, the prime turns «m' s"» into seconds
 // (and «f' i"» into inches), and the double prime or a bearing letter converts the total.
-#include "units/ParseReport.h"
 #include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
 #include "units/symbols/parse/NumberSymbol.h"
+#include "units/symbols/parse/ParseReport.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
@@ -55,7 +55,7 @@ bool IsBearingLetter(SymbolList& list, SymbolList::iterator element) {
 void StartBearing(SymbolList& list, double seconds, SymbolList::iterator mark,
                   SymbolList::iterator& position) {
     ReplaceWithNumber(list.begin(), seconds);
-    mark->Reset(new DoublePrimeSymbol, true);
+    mark->Reset(Shared<DoublePrimeSymbol>(), false);
     list.erase(std::next(list.begin()), mark);
     position = std::next(mark);
 }
@@ -125,9 +125,9 @@ int PoleSecondWalk(SymbolList& list, SymbolList::iterator& position, const int* 
     if (!IsBearingLetter(list, last))
         return 1;
     if (Is<EastSymbol>(last))
-        last->Reset(new EastSymbol(pole), true);
+        last->Reset(SharedBearingEnd<EastSymbol>(pole), false);
     else
-        last->Reset(new WestSymbol(pole), true);
+        last->Reset(SharedBearingEnd<WestSymbol>(pole), false);
     list.erase(position);
     position = list.begin();
     return 0;
@@ -140,7 +140,7 @@ int DSymbol::Evaluate(SymbolList&, SymbolList::iterator& position, bool firstPas
     if (!firstPass)
         return 1;
     if (IsAngle(targetDimension))
-        position->Reset(new DegreeSymbol, true);
+        position->Reset(Shared<DegreeSymbol>(), false);
     else
         BecomeOperand(position, kDay);
     ++position;
@@ -208,7 +208,7 @@ int DashSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool,
         list.erase(std::next(left), right);
     } else if (Is<OperandSymbol>(right)) {
         auto times = std::next(left);
-        times->Reset(new MultiplicationSymbol, true);
+        times->Reset(Shared<MultiplicationSymbol>(), false);
         list.erase(std::next(times), right);
     } else {
         return 1;
@@ -313,7 +313,7 @@ int PrimeSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool
         ReplaceWithNumber(before, major->value * (length ? 12 : 60), major->flags);
         position = list.erase(position);
         if (!hasMark)
-            list.emplace_back(new DoublePrimeSymbol, true);
+            list.emplace_back(Shared<DoublePrimeSymbol>(), false);
         return 0;
     }
     // A number, or a fraction or mixed number that opens the list: «1/2'», «12 1/2'».

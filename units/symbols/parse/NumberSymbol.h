@@ -2,11 +2,12 @@
 
 #include "units/number/NumberFlags.h"
 #include "units/symbols/IParseSymbol.h"
+#include "units/symbols/parse/ParseArena.h"
 
 namespace velmar::platform::core::units {
 
 // A number read from a parsed text, with the flags the scanner reported for it.
-class NumberSymbol : public IParseSymbol {
+class NumberSymbol : public IParseSymbol, public ParseAllocated {
 public:
     static constexpr unsigned kKind = NumberKind;
 

@@ -1,10 +1,10 @@
 // The operators of unit expressions: products, quotients, powers and parentheses.
-#include "units/ParseReport.h"
 #include "units/number/NumberFlags.h"
 #include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
 #include "units/symbols/parse/NumberSymbol.h"
+#include "units/symbols/parse/ParseReport.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 

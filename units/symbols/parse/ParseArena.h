@@ -52,4 +52,14 @@ private:
     ParseArena* previous_;
 };
 
+// The base of the symbols that a parse makes as it goes (numbers, operands, results, the marks
+// it rewrites): they come from the parse's arena while there is one on the thread, else from
+// the heap. Symbols made once and shared (the fixed symbols, the unit symbols) do not derive
+// from it and live on the heap.
+class ParseAllocated {
+public:
+    static void* operator new(std::size_t size) { return ParseArena::Allocate(size); }
+    static void operator delete(void* memory) noexcept { ParseArena::Deallocate(memory); }
+};
+
 } // namespace velmar::platform::core::units

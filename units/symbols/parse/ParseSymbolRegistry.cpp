@@ -1,6 +1,5 @@
 #include "units/symbols/parse/ParseSymbolRegistry.h"
 
-#include "units/names/TranslationSet.h"
 #include "units/symbols/parse/FixedSymbols.h"
 
 namespace velmar::platform::core::units {
@@ -15,8 +14,8 @@ std::pair<ISymbol*, std::vector<const wchar_t*>> Fixed(std::vector<const wchar_t
 
 } // namespace
 
-ParseSymbolRegistry& ParseSymbolRegistry::Instance() {
-    static ParseSymbolRegistry registry;
+const ParseSymbolRegistry& ParseSymbolRegistry::Instance() {
+    static const ParseSymbolRegistry registry;
     return registry;
 }
 
@@ -50,61 +49,8 @@ ParseSymbolRegistry::ParseSymbolRegistry() {
     }
 }
 
-IParseSymbol* ParseSymbolRegistry::Lookup(const wchar_t* text, size_t* length,
-                                          const UnitSymbolTable* own,
-                                          const UnitSymbolTable* fallback) const {
-    size_t best = 0;
-    IParseSymbol* found = symbolTrie.Lookup(text, &best);
-    // In order of precedence: a later table wins only with a longer text.
-    auto consider = [&](const UnitSymbolTable* table) {
-        size_t matched = 0;
-        if (IParseSymbol* symbol = table->Lookup(text, &matched); matched > best) {
-            found = symbol;
-            best = matched;
-        }
-    };
-    if (own != nullptr)
-        consider(own);
-    if (fallback != nullptr && fallback != own)
-        consider(fallback);
-    if (length != nullptr)
-        *length = best;
-    return found;
-}
-
-int ParseSymbolRegistry::Register(const wchar_t* text, IParseSymbol* symbol) {
-    if (text == nullptr || *text == L'\0' || symbol == nullptr)
-        return 1;
-    return symbolTrie.Insert(text, symbol, false, false);
-}
-
-const UnitSymbolTable& ParseSymbolRegistry::EnsureLocale(const TranslationSet& translations) {
-    LocaleEntry* entry = nullptr;
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        std::unique_ptr<LocaleEntry>& slot = unitSymbolTables[translations.LocaleName()];
-        if (!slot)
-            slot = std::make_unique<LocaleEntry>();
-        entry = slot.get();
-    }
-    std::call_once(entry->built, [&] { entry->table.Build(translations); });
-    return entry->table;
-}
-
-const UnitSymbolTable& ParseSymbolRegistry::Fallback() {
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (fallback != nullptr)
-            return *fallback;
-    }
-    // Loading the set builds its table; the set itself is not needed afterwards. Should en-US
-    // have no translation files, the set falls back as every set does, and so does this.
-    TranslationSet english(QStringLiteral("en-US"));
-    const UnitSymbolTable& table = EnsureLocale(english);
-    std::lock_guard<std::mutex> lock(mutex);
-    if (fallback == nullptr)
-        fallback = &table;
-    return *fallback;
+void ParseSymbolRegistry::Register(const wchar_t* text, IParseSymbol* symbol) {
+    (void)symbolTrie.Insert(text, symbol, false, false);
 }
 
 } // namespace velmar::platform::core::units

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "units/symbols/IParseSymbol.h"
-#include "units/symbols/format/UnitFormatSymbol.h"
+#include "units/symbols/unit/UnitFormatSymbol.h"
 
 namespace velmar::platform::core::units {
 

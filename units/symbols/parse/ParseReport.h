@@ -2,7 +2,9 @@
 
 #include "units/symbols/SymbolRef.h"
 
-#include <ViVuzaZadurUI/ParseDiagnostics.h>
+#include <ViVuzaZadurUI/ParseProblem.h>
+
+#include <ViVuzaZadur/UnitsTypes.h>
 
 #include <algorithm>
 #include <cstddef>

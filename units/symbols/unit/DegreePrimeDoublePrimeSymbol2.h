@@ -1,6 +1,6 @@
 #pragma once
 
-#include "units/symbols/format/GenericSymbol2.h"
+#include "units/symbols/unit/GenericSymbol2.h"
 
 namespace velmar::platform::core::units {
 
@@ -16,9 +16,9 @@ public:
     DegreePrimeDoublePrimeSymbol2(std::wstring text, bool bearing, bool degreeSign);
 
     int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-               const FormatterState& state) const override;
+               const NumberSettings& number) const override;
     int FormatPart(int index, double value, const DimensionTag& dimension, wchar_t* buffer,
-                   size_t size, const FormatterState& state) const override;
+                   size_t size, const NumberSettings& number) const override;
     int BuildResult(SymbolList& list, int kind) const override;
     int GetLastPartIndex(int kind) const override;
 

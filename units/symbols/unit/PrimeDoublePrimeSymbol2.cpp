@@ -1,9 +1,9 @@
-#include "units/symbols/format/PrimeDoublePrimeSymbol2.h"
+#include "units/symbols/unit/PrimeDoublePrimeSymbol2.h"
 
-#include "units/FormatterState.h"
 #include "units/number/NumberFormatter.h"
-#include "units/symbols/format/CustomSymbol.h"
-#include "units/symbols/format/UnitSymbolParts.h"
+#include "units/number/NumberSettings.h"
+#include "units/symbols/unit/CustomSymbol.h"
+#include "units/symbols/unit/UnitSymbolParts.h"
 
 #include <cmath>
 
@@ -54,13 +54,13 @@ double PrimeDoublePrimeSymbol2::MajorFactor() const {
 }
 
 int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension,
-                                     const FormatterState& state, Parts& parts) const {
+                                     const NumberSettings& number, Parts& parts) const {
     double x = 0;
     if (int error = ConvertFromBase(converter, value, dimension, &x); error != 0)
         return error;
     if (x < 0)
         parts.majorFlags |= SignedZero;
-    int precision = state.Number().decimalPrecision;
+    int precision = number.decimalPrecision;
     if (useFraction) {
         for (int i = 0; i < precision; ++i)
             parts.denominator *= 2;
@@ -87,7 +87,7 @@ int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension
         // that do not round to a whole major unit are written as they are. The fraction
         // variants round the value itself before the split, so their minor part never reaches
         // a whole major unit.
-        if (!useFraction && WrittenValue(state.Number(), parts.minor) >= factor) {
+        if (!useFraction && WrittenValue(number, parts.minor) >= factor) {
             parts.major += x < 0 ? -1 : 1;
             parts.minor = 0;
         }
@@ -96,27 +96,27 @@ int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension
 }
 
 int PrimeDoublePrimeSymbol2::WriteMinor(const Parts& parts, wchar_t* buffer, size_t size, size_t at,
-                                        wchar_t afterWhole, const FormatterState& state) const {
+                                        wchar_t afterWhole, const NumberSettings& number) const {
     if (!useFraction) {
-        int written = FormatNumber(state.Number(), parts.minor, buffer + at, size - at, 0);
+        int written = FormatNumber(number, parts.minor, buffer + at, size - at, 0);
         return written < 0 ? written : static_cast<int>(at) + written - 1;
     }
     double whole = std::trunc(parts.minor);
     double numerator = std::trunc((parts.minor - whole) * parts.denominator);
-    return WriteMixedNumber(state.Number(), state.Number().numericFormat, whole, numerator,
-                            parts.denominator, 0, afterWhole, buffer, size, at);
+    return WriteMixedNumber(number, number.numericFormat, whole, numerator, parts.denominator, 0,
+                            afterWhole, buffer, size, at);
 }
 
 int PrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension, wchar_t* buffer,
-                                    size_t size, const FormatterState& state) const {
+                                    size_t size, const NumberSettings& number) const {
     if (buffer == nullptr)
         return -1;
     Parts parts;
-    if (int error = Prepare(value, dimension, state, parts); error != 0)
+    if (int error = Prepare(value, dimension, number, parts); error != 0)
         return error;
     size_t at = 0;
     if (showMajor) {
-        int end = WriteInteger(state, parts.major, parts.majorFlags, buffer, size, 0);
+        int end = WriteInteger(number, parts.major, parts.majorFlags, buffer, size, 0);
         if (end < 0)
             return end;
         buffer[end] = kPrime;
@@ -127,7 +127,7 @@ int PrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension,
             buffer[at++] = L'-';
         }
     }
-    int last = WriteMinor(parts, buffer, size, at, useDash ? L'-' : L' ', state);
+    int last = WriteMinor(parts, buffer, size, at, useDash ? L'-' : L' ', number);
     if (last < 0)
         return last;
     // The double prime takes the place of the last terminator, or of the separator after a
@@ -141,15 +141,15 @@ int PrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension,
 
 int PrimeDoublePrimeSymbol2::FormatPart(int index, double value, const DimensionTag& dimension,
                                         wchar_t* buffer, size_t size,
-                                        const FormatterState& state) const {
+                                        const NumberSettings& number) const {
     if (buffer == nullptr)
         return -1;
     Parts parts;
-    if (int error = Prepare(value, dimension, state, parts); error != 0)
+    if (int error = Prepare(value, dimension, number, parts); error != 0)
         return error;
     int last = showMajor && index == 0
-                   ? WriteInteger(state, parts.major, parts.majorFlags, buffer, size, 0)
-                   : WriteMinor(parts, buffer, size, 0, L' ', state);
+                   ? WriteInteger(number, parts.major, parts.majorFlags, buffer, size, 0)
+                   : WriteMinor(parts, buffer, size, 0, L' ', number);
     if (last < 0)
         return last;
     buffer[last] = L'\0';

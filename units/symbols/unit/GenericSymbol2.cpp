@@ -1,4 +1,4 @@
-#include "units/symbols/format/GenericSymbol2.h"
+#include "units/symbols/unit/GenericSymbol2.h"
 
 namespace velmar::platform::core::units {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "units/symbols/format/GenericSymbol2.h"
+#include "units/symbols/unit/GenericSymbol2.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "units/symbols/format/CustomSymbol.h"
+#include "units/symbols/unit/CustomSymbol.h"
 
 #include "units/symbols/parse/NumberSymbol.h"
 
@@ -29,7 +29,7 @@ CustomSymbol::CustomSymbol(const IFormatSymbol* prototype, std::vector<std::wstr
 }
 
 int CustomSymbol::Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-                         const FormatterState& state) const {
+                         const NumberSettings& number) const {
     if (!IsValid() || buffer == nullptr)
         return -1;
     size_t at = 0;
@@ -43,7 +43,7 @@ int CustomSymbol::Format(double value, const DimensionTag& dimension, wchar_t* b
         remaining -= literal.size();
         if (i < placeholders.size()) {
             int written =
-                FormatPart(static_cast<int>(i), value, dimension, buffer + at, remaining, state);
+                FormatPart(static_cast<int>(i), value, dimension, buffer + at, remaining, number);
             if (written < 0)
                 return -1;
             // The part's terminator is overwritten by what follows.
@@ -58,10 +58,10 @@ int CustomSymbol::Format(double value, const DimensionTag& dimension, wchar_t* b
 }
 
 int CustomSymbol::FormatPart(int index, double value, const DimensionTag& dimension,
-                             wchar_t* buffer, size_t size, const FormatterState& state) const {
+                             wchar_t* buffer, size_t size, const NumberSettings& number) const {
     if (!IsValid() || index < 0 || static_cast<size_t>(index) >= placeholders.size())
         return -1;
-    return prototype->FormatPart(placeholders[index], value, dimension, buffer, size, state);
+    return prototype->FormatPart(placeholders[index], value, dimension, buffer, size, number);
 }
 
 int CustomSymbol::BuildResult(SymbolList& list, int requested) const {

@@ -1,11 +1,11 @@
-#include "units/symbols/format/UnitSymbolParts.h"
+#include "units/symbols/unit/UnitSymbolParts.h"
 
-#include "units/FormatterState.h"
 #include "units/number/NumberFormatter.h"
-#include "units/symbols/format/CustomSymbol.h"
+#include "units/number/NumberSettings.h"
 #include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/GenericOperand.h"
 #include "units/symbols/parse/NumberSymbol.h"
+#include "units/symbols/unit/CustomSymbol.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
@@ -24,11 +24,11 @@ int ConvertFromBase(const UnitConverter* converter, double value, const Dimensio
 }
 
 int FormatInUnit(const UnitConverter* converter, double value, const DimensionTag& dimension,
-                 wchar_t* buffer, size_t size, const FormatterState& state, unsigned numberFlags) {
+                 wchar_t* buffer, size_t size, const NumberSettings& number, unsigned numberFlags) {
     double converted = 0;
     if (int error = ConvertFromBase(converter, value, dimension, &converted); error != 0)
         return error;
-    return FormatNumber(state.Number(), converted, buffer, size, numberFlags);
+    return FormatNumber(number, converted, buffer, size, numberFlags);
 }
 
 double PowerOfTen(int exponent) {
@@ -51,9 +51,9 @@ double RoundingGuard(int precision) {
     return guards[static_cast<size_t>(precision)];
 }
 
-int WriteInteger(const FormatterState& state, double value, unsigned flags, wchar_t* buffer,
+int WriteInteger(const NumberSettings& number, double value, unsigned flags, wchar_t* buffer,
                  size_t size, size_t at) {
-    int written = FormatNumber(state.Number(), value, buffer + at, size - at, IntegerOnly | flags);
+    int written = FormatNumber(number, value, buffer + at, size - at, IntegerOnly | flags);
     return written < 0 ? written : static_cast<int>(at) + written - 1;
 }
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace velmar::platform::core::locale {
+namespace velmar::platform::core::os {
 
 // One row of the library's locale table.
 struct LocaleRecord {
@@ -21,4 +21,8 @@ const LocaleRecord* FindLocaleByName(const QString& name);
 // The first row with that LCID, or null.
 const LocaleRecord* FindLocaleByLcid(unsigned long lcid);
 
-} // namespace velmar::platform::core::locale
+// The name QLocale takes for a culture name: "de_DE" for "de-DE", and the language alone where
+// language and territory codes are equal ("fr" for "fr-FR" stays "fr_FR"; "de-de" gives "de").
+QString QtLocaleName(const QString& cultureName);
+
+} // namespace velmar::platform::core::os

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "units/symbols/format/GenericSymbol2.h"
+#include "units/symbols/unit/GenericSymbol2.h"
 
 namespace velmar::platform::core::units {
 
@@ -22,9 +22,9 @@ public:
                             bool useDash);
 
     int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-               const FormatterState& state) const override;
+               const NumberSettings& number) const override;
     int FormatPart(int index, double value, const DimensionTag& dimension, wchar_t* buffer,
-                   size_t size, const FormatterState& state) const override;
+                   size_t size, const NumberSettings& number) const override;
     int BuildResult(SymbolList& list, int kind) const override;
     int GetLastPartIndex(int kind) const override;
     int Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
@@ -40,12 +40,12 @@ private:
     struct Parts;
     // Converts the value into the minor unit and splits it: -1, the negated ErrorCode of the
     // conversion, or 0.
-    int Prepare(double value, const DimensionTag& dimension, const FormatterState& state,
+    int Prepare(double value, const DimensionTag& dimension, const NumberSettings& number,
                 Parts& parts) const;
     // Writes the minor part at buffer + at; afterWhole follows a whole number that stands
     // alone. Returns the index of the last terminator written, or a negative error.
     int WriteMinor(const Parts& parts, wchar_t* buffer, size_t size, size_t at, wchar_t afterWhole,
-                   const FormatterState& state) const;
+                   const NumberSettings& number) const;
     // Inches and feet (12), or seconds and minutes (60).
     double MajorFactor() const;
 };

@@ -1,8 +1,8 @@
-#include "units/symbols/format/DegreePrimeDoublePrimeSymbol2.h"
+#include "units/symbols/unit/DegreePrimeDoublePrimeSymbol2.h"
 
-#include "units/FormatterState.h"
 #include "units/number/NumberFormatter.h"
-#include "units/symbols/format/UnitSymbolParts.h"
+#include "units/number/NumberSettings.h"
+#include "units/symbols/unit/UnitSymbolParts.h"
 
 #include <cmath>
 
@@ -74,13 +74,13 @@ Split SplitAngle(double x, int precision) {
 
 // Writes the seconds for the precision at buffer + at: an integer up to precision 4, else with
 // p - 4 decimals in the formatter's numeric format. The index of the terminator, or an error.
-int WriteSeconds(const FormatterState& state, double seconds, wchar_t* buffer, size_t size,
+int WriteSeconds(const NumberSettings& number, double seconds, wchar_t* buffer, size_t size,
                  size_t at) {
-    int precision = state.Number().decimalPrecision;
-    int written = precision <= 4
-                      ? FormatNumber(state.Number(), seconds, buffer + at, size - at, IntegerOnly)
-                      : FormatNumberWithPrecision(state.Number(), precision - 4, seconds,
-                                                  buffer + at, size - at, 0);
+    int precision = number.decimalPrecision;
+    int written =
+        precision <= 4
+            ? FormatNumber(number, seconds, buffer + at, size - at, IntegerOnly)
+            : FormatNumberWithPrecision(number, precision - 4, seconds, buffer + at, size - at, 0);
     return written < 0 ? written : static_cast<int>(at) + written - 1;
 }
 
@@ -92,7 +92,7 @@ DegreePrimeDoublePrimeSymbol2::DegreePrimeDoublePrimeSymbol2(std::wstring text, 
 
 int DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension,
                                           wchar_t* buffer, size_t size,
-                                          const FormatterState& state) const {
+                                          const NumberSettings& number) const {
     if (buffer == nullptr)
         return -1;
     double x = 0;
@@ -126,20 +126,20 @@ int DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dime
         buffer[at++] = prefix;
         buffer[at++] = L' ';
     }
-    int precision = state.Number().decimalPrecision;
+    int precision = number.decimalPrecision;
     Split split = SplitAngle(x, precision);
-    int end = WriteInteger(state, split.degrees, split.degreeFlags, buffer, size, at);
+    int end = WriteInteger(number, split.degrees, split.degreeFlags, buffer, size, at);
     if (end < 0)
         return end;
     buffer[end] = degreeSign ? L'\u00b0' : L'd';
     if (precision >= 1) {
-        end = WriteInteger(state, split.minutes, 0, buffer, size, static_cast<size_t>(end) + 1);
+        end = WriteInteger(number, split.minutes, 0, buffer, size, static_cast<size_t>(end) + 1);
         if (end < 0)
             return end;
         buffer[end] = L'\'';
     }
     if (precision >= 3) {
-        end = WriteSeconds(state, split.seconds, buffer, size, static_cast<size_t>(end) + 1);
+        end = WriteSeconds(number, split.seconds, buffer, size, static_cast<size_t>(end) + 1);
         if (end < 0)
             return end;
         buffer[end] = L'"';
@@ -159,23 +159,23 @@ int DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dime
 
 int DegreePrimeDoublePrimeSymbol2::FormatPart(int index, double value,
                                               const DimensionTag& dimension, wchar_t* buffer,
-                                              size_t size, const FormatterState& state) const {
+                                              size_t size, const NumberSettings& number) const {
     if (buffer == nullptr || bearing)
         return -1;
     double x = 0;
     if (int error = ConvertFromBase(converter, value, dimension, &x); error != 0)
         return error;
-    int precision = state.Number().decimalPrecision;
+    int precision = number.decimalPrecision;
     Split split = SplitAngle(x, precision);
     int end;
     if (index == 0)
-        end = WriteInteger(state, split.degrees, split.degreeFlags, buffer, size, 0);
+        end = WriteInteger(number, split.degrees, split.degreeFlags, buffer, size, 0);
     else if (index == 1 && precision >= 1)
-        end = WriteInteger(state, split.minutes, 0, buffer, size, 0);
+        end = WriteInteger(number, split.minutes, 0, buffer, size, 0);
     else if (index == 2 && precision >= 3)
-        end = WriteSeconds(state, split.seconds, buffer, size, 0);
+        end = WriteSeconds(number, split.seconds, buffer, size, 0);
     else if (precision <= 2)
-        end = WriteInteger(state, 0, 0, buffer, size, 0);
+        end = WriteInteger(number, 0, 0, buffer, size, 0);
     else
         return -1;
     return end < 0 ? end : end + 1;

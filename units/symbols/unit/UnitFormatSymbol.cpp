@@ -1,6 +1,6 @@
-#include "units/symbols/format/UnitFormatSymbol.h"
+#include "units/symbols/unit/UnitFormatSymbol.h"
 
-#include "units/symbols/format/UnitSymbolParts.h"
+#include "units/symbols/unit/UnitSymbolParts.h"
 
 #include <ViVuzaZadur/UnitsConfig.h>
 
@@ -11,19 +11,19 @@ UnitFormatSymbol::UnitFormatSymbol(std::wstring text, int unitId, uint32_t flags
       converter(UnitsConfig::GetInstance()->FindConverter(unitId)) {}
 
 int UnitFormatSymbol::Format(double value, const DimensionTag& dimension, wchar_t* buffer,
-                             size_t size, const FormatterState& state) const {
-    int written = FormatPart(0, value, dimension, buffer, size, state);
+                             size_t size, const NumberSettings& number) const {
+    int written = FormatPart(0, value, dimension, buffer, size, number);
     if (written < 1)
         return written;
     return SimpleFormatSymbol2::Format(value, dimension, buffer + written - 1, size - written + 1,
-                                       state);
+                                       number);
 }
 
 int UnitFormatSymbol::FormatPart(int index, double value, const DimensionTag& dimension,
-                                 wchar_t* buffer, size_t size, const FormatterState& state) const {
+                                 wchar_t* buffer, size_t size, const NumberSettings& number) const {
     if (index != 0)
         return -1;
-    return FormatInUnit(converter, value, dimension, buffer, size, state);
+    return FormatInUnit(converter, value, dimension, buffer, size, number);
 }
 
 int UnitFormatSymbol::BuildResult(SymbolList& list, int kind) const {

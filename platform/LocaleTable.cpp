@@ -1,6 +1,8 @@
-#include "locale/LocaleTable.h"
+#include "platform/LocaleTable.h"
 
-namespace velmar::platform::core::locale {
+#include <QStringList>
+
+namespace velmar::platform::core::os {
 
 // Culture name, three-letter language name, LCID. No two rows share a name (in any case) or
 // an LCID.
@@ -99,4 +101,13 @@ const LocaleRecord* FindLocaleByLcid(unsigned long lcid) {
     return nullptr;
 }
 
-} // namespace velmar::platform::core::locale
+QString QtLocaleName(const QString& cultureName) {
+    QString qtName = cultureName;
+    qtName.replace(QLatin1Char('-'), QLatin1Char('_'));
+    QStringList parts = qtName.split(QLatin1Char('_'));
+    if (parts.size() >= 2 && parts[0].compare(parts[1], Qt::CaseInsensitive) == 0)
+        return parts[0];
+    return qtName;
+}
+
+} // namespace velmar::platform::core::os

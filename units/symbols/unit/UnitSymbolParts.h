@@ -17,7 +17,7 @@ int ConvertFromBase(const UnitConverter* converter, double value, const Dimensio
 // settings: the count including the terminator, -1, or the negated ErrorCode of a failed
 // conversion.
 int FormatInUnit(const UnitConverter* converter, double value, const DimensionTag& dimension,
-                 wchar_t* buffer, size_t size, const FormatterState& state,
+                 wchar_t* buffer, size_t size, const NumberSettings& number,
                  unsigned numberFlags = 0);
 
 // 10^exponent as std::pow gives it, for exponents 0 to 99.
@@ -30,7 +30,7 @@ double RoundingGuard(int precision);
 
 // Writes a whole number (IntegerOnly, plus flags) at buffer + at, as the parts of composite
 // notations are written: the index of its terminator, or a negative error.
-int WriteInteger(const FormatterState& state, double value, unsigned flags, wchar_t* buffer,
+int WriteInteger(const NumberSettings& number, double value, unsigned flags, wchar_t* buffer,
                  size_t size, size_t at);
 
 // Puts the quantity value (in the unit) at the front of the list as a new result, in place of

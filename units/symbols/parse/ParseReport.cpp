@@ -1,4 +1,4 @@
-#include "units/ParseReport.h"
+#include "units/symbols/parse/ParseReport.h"
 
 namespace velmar::platform::core::units {
 

@@ -1,4 +1,4 @@
-#include "units/symbols/format/LinearSymbol2.h"
+#include "units/symbols/unit/LinearSymbol2.h"
 
 #include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/GenericOperand.h"

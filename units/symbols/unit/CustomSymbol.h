@@ -22,9 +22,9 @@ public:
                  const int* targetDimension) const override;
 
     int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-               const FormatterState& state) const override;
+               const NumberSettings& number) const override;
     int FormatPart(int index, double value, const DimensionTag& dimension, wchar_t* buffer,
-                   size_t size, const FormatterState& state) const override;
+                   size_t size, const NumberSettings& number) const override;
     int BuildResult(SymbolList& list, int kind) const override;
     int GetLastPartIndex(int kind) const override;
     int Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
