@@ -64,8 +64,9 @@ class Catalogue:
                 self.keys[(n + 2) << 20 | unit] = ("UnitName", "") if s == "-" else (
                     "Translated", "eS" + s)
         # Feet-and-inches and degrees-minutes-seconds symbols enter their alternates only.
-        self.composite = set(int(i, 16) for i in re.findall(
-            r'\{0x([0-9a-f]+), Kind::(?:FeetInches|DegreesMinutesSeconds)',
+        ids = dict((g, i) for i, g in self.symbols)
+        self.composite = set(ids[name] for name in re.findall(
+            r'\{Symbols::(\w+), Kind::(?:FeetInches|DegreesMinutesSeconds)',
             read("units/UnitSymbolTable.cpp")))
         registry = read("units/symbols/parse/ParseSymbolRegistry.cpp")
         self.fixed = set(text.encode().decode("unicode_escape")

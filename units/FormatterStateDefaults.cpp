@@ -1,6 +1,8 @@
 // Default units and symbols of a formatter, and the display names it gives a host.
 #include "units/FormatterState.h"
 
+#include "units/util/CatalogueIds.h"
+
 #include "units/symbols/IFormatSymbol.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
@@ -12,15 +14,6 @@
 namespace velmar::platform::core::units {
 
 namespace {
-
-constexpr int kIdMask = 0xfffffff;
-
-bool IsGroupId(int id) {
-    return (id & 0xff000) != 0 && (id & 0xff00fff) == 0;
-}
-bool IsUnitId(int id) {
-    return (id & 0xfff) != 0 && (id & 0xff00000) == 0;
-}
 
 // The length of a name, terminator included; 0 for an empty name.
 size_t LengthOf(const std::wstring& name) {
@@ -37,10 +30,10 @@ void CopyCut(const std::wstring& name, wchar_t* buffer, size_t size) {
 } // namespace
 
 int FormatterState::GetDefaultUnit(int group) const {
-    auto found = defaultUnits.find(group & kIdMask);
+    auto found = defaultUnits.find(group & ids::kIdMask);
     if (found != defaultUnits.end())
         return found->second;
-    if (IsGroupId(group) && UnitsConfig::GetInstance()->FindConverter(group | 1) != nullptr)
+    if (ids::IsGroupId(group) && UnitsConfig::GetInstance()->FindConverter(group | 1) != nullptr)
         return group | 1;
     return 0;
 }
@@ -48,23 +41,23 @@ int FormatterState::GetDefaultUnit(int group) const {
 ErrorCode FormatterState::SetDefaultUnit(int unit) {
     if (UnitsConfig::GetInstance()->FindConverter(unit) == nullptr)
         return ecFailure;
-    defaultUnits[unit & 0xff000] = unit & 0xfffff;
+    defaultUnits[ids::GroupOf(unit)] = ids::UnitOf(unit);
     return ecSuccess;
 }
 
 int FormatterState::GetDefaultSymbol(int unit) const {
-    auto found = defaultSymbols.find(unit & kIdMask);
+    auto found = defaultSymbols.find(unit & ids::kIdMask);
     if (found != defaultSymbols.end())
         return found->second;
-    if (IsUnitId(unit) && UnitSymbol(unit | 0x100000) != nullptr)
-        return unit | 0x100000;
+    if (ids::IsUnitId(unit) && UnitSymbol(ids::SymbolOf(unit, 1)) != nullptr)
+        return ids::SymbolOf(unit, 1);
     return 0;
 }
 
 ErrorCode FormatterState::SetDefaultSymbol(int symbol) {
     if (UnitSymbol(symbol) == nullptr)
         return ecFailure;
-    defaultSymbols[symbol & 0xfffff] = symbol;
+    defaultSymbols[ids::UnitOf(symbol)] = symbol;
     return ecSuccess;
 }
 
@@ -78,9 +71,9 @@ struct DisplayName {
 };
 
 DisplayName NameOf(const FormatterState& state, int id) {
-    if (IsGroupId(id))
+    if (ids::IsGroupId(id))
         return {false, true, state.Translations().GroupDisplayName(id).toStdWString()};
-    if (IsUnitId(id))
+    if (ids::IsUnitId(id))
         return {false, true, state.Translations().UnitDisplayName(id).toStdWString()};
     const IFormatSymbol* symbol = state.UnitSymbol(id);
     const wchar_t* text = symbol == nullptr ? nullptr : symbol->GetText();

@@ -2,6 +2,8 @@
 // symbol.
 #include "units/FormatterState.h"
 
+#include "units/util/CatalogueIds.h"
+
 #include "units/symbols/unit/CustomSymbol.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
@@ -9,25 +11,16 @@
 
 namespace velmar::platform::core::units {
 
-namespace {
-
-constexpr int kUnitField = 0xfff;
-constexpr int kSymbolField = 0xff00000;
-constexpr int kIdMask = 0xfffffff;
-constexpr int kFirstSymbol = 0x100000;
-
-} // namespace
-
 int FormatterState::ResolveSymbolId(int id) const {
-    if (id & kSymbolField)
+    if (ids::VariantOf(id) != 0)
         return id;
     int unit = id;
-    if ((id & kUnitField) == 0) {
-        auto found = defaultUnits.find(id & kIdMask);
+    if ((id & ids::kUnitField) == 0) {
+        auto found = defaultUnits.find(id & ids::kIdMask);
         unit = found != defaultUnits.end() ? found->second : id | 1;
     }
-    auto found = defaultSymbols.find(unit & kIdMask);
-    return found != defaultSymbols.end() ? found->second : unit | kFirstSymbol;
+    auto found = defaultSymbols.find(unit & ids::kIdMask);
+    return found != defaultSymbols.end() ? found->second : ids::SymbolOf(unit, 1);
 }
 
 ErrorCode FormatterState::Format(double value, int unit, wchar_t* buffer, size_t size, int display,

@@ -1,6 +1,7 @@
 // The parse flow of a formatter: from text to a value in a unit, through the formatter's own
 // parsing patterns first and the general reading of numbers and symbol texts second.
 #include "units/FormatterState.h"
+#include "units/util/CatalogueIds.h"
 
 #include "units/LocaleSymbolTables.h"
 #include "units/number/NumberScanner.h"
@@ -84,7 +85,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, int unit) co
     }
     double base = 0;
     double result = 0;
-    if (Parse(text, base, converter->GetDimTag(), unit & 0xff000) != ecSuccess)
+    if (Parse(text, base, converter->GetDimTag(), ids::GroupOf(unit)) != ecSuccess)
         return ecNotAQuantity;
     if (converter->FromBase(base, converter->GetDimTag(), &result) != ecSuccess ||
         !std::isfinite(result)) {
@@ -164,8 +165,8 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
             // A bare number is a quantity of the group's default unit.
             if (working.size() != 1 || !evaluation::Is<NumberSymbol>(working.begin()))
                 return ecNotAQuantity;
-            int unitGroup =
-                group != 0 ? group & 0xff000 : UnitsConfig::GetInstance()->FindUnitGroup(dimension);
+            int unitGroup = group != 0 ? ids::GroupOf(group)
+                                       : UnitsConfig::GetInstance()->FindUnitGroup(dimension);
             const UnitSymbolTable::Slot* slot = symbols->Find(ResolveSymbolId(unitGroup));
             if (slot == nullptr || slot->parse == nullptr)
                 return ecFailure;

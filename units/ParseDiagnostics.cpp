@@ -2,6 +2,7 @@
 
 #include "units/FormatterState.h"
 #include "units/symbols/parse/ParseReport.h"
+#include "units/util/CatalogueIds.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
@@ -93,7 +94,8 @@ struct Kind {
     int group;
     int unit;
 };
-const Kind kOtherKinds[] = {{0x2000, 0x2001}, {0x8000, 0x8002}, {0x2c000, 0x2c001}};
+const Kind kOtherKinds[] = {
+    {Groups::Length, Units::Meter}, {Groups::Angle, Units::Degree}, {Groups::Time, Units::Second}};
 
 // The dimension as a product of SI base units, for one that no group has: «m³·s⁻²».
 QString BaseUnits(const int (&dimension)[7]) {
@@ -189,7 +191,7 @@ QString ParseDiagnostics::Message(const UnitsFormatter& formatter, const wchar_t
     }
     QString found = diagnosis.foundGroup != 0 ? GroupName(formatter, diagnosis.foundGroup)
                                               : BaseUnits(diagnosis.foundDimension);
-    QString asked = GroupName(formatter, unit & 0xff000);
+    QString asked = GroupName(formatter, ids::GroupOf(unit));
     return message.replace(QStringLiteral("%1"), piece)
         .replace(QStringLiteral("%2"), found)
         .replace(QStringLiteral("%3"), asked);

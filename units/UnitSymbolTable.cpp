@@ -13,11 +13,6 @@ namespace velmar::platform::core::units {
 
 namespace {
 
-constexpr int kDimensionless = 0x1000;
-constexpr int kUnitless = 0x1001;
-constexpr int kKelvin = 0x2a001;
-constexpr int kRankine = 0x2a004;
-
 // Symbols not listed are plain: the number, a space and the text.
 enum class Kind {
     Attached,              // the number and the text
@@ -36,46 +31,48 @@ struct Special {
 const Special kSpecials[] = {
     // Length: the prime symbols of the feet, the inch's double prime, and the feet-and-inches
     // notations, kept in the symbolSlots of the inch.
-    {0x302017, Kind::Attached, 0, 0, 0},   // eSFoot_Prime
-    {0x302018, Kind::Attached, 0, 0, 0},   // eSFoot_Ben_Prime
-    {0x302019, Kind::Attached, 0, 0, 0},   // eSFoot_Clarke_Cape_Prime
-    {0x30201a, Kind::Attached, 0, 0, 0},   // eSFoot_Indian_Prime
-    {0x30201b, Kind::Attached, 0, 0, 0},   // eSFoot_Sear_Prime
-    {0x30201c, Kind::Attached, 0, 0, 0},   // eSFoot_US_Survey_Prime
-    {0x402016, Kind::Attached, 0, 0, 0},   // eSInch_DoublePrime
-    {0x502016, Kind::FeetInches, 1, 0, 0}, // eSInch_FootPrimeInchDoublePrime
-    {0x602016, Kind::FeetInches, 1, 0, 1}, // eSInch_FootPrimeDashInchDoublePrime
-    {0x702016, Kind::FeetInches, 1, 1, 0}, // eSInch_FootPrimeInchDoublePrime_Fraction
-    {0x802016, Kind::FeetInches, 1, 1, 1}, // eSInch_FootPrimeDashInchDoublePrime_Fraction
-    {0x902016, Kind::FeetInches, 0, 1, 0}, // eSInch_DoublePrime_Fraction
-    {0xa02016, Kind::FeetInches, 0, 1, 1}, // eSInch_DoublePrimeDash_Fraction
+    {Symbols::Foot_Prime, Kind::Attached, 0, 0, 0},
+    {Symbols::Foot_Ben_Prime, Kind::Attached, 0, 0, 0},
+    {Symbols::Foot_Clarke_Cape_Prime, Kind::Attached, 0, 0, 0},
+    {Symbols::Foot_Indian_Prime, Kind::Attached, 0, 0, 0},
+    {Symbols::Foot_Sear_Prime, Kind::Attached, 0, 0, 0},
+    {Symbols::Foot_US_Survey_Prime, Kind::Attached, 0, 0, 0},
+    {Symbols::Inch_DoublePrime, Kind::Attached, 0, 0, 0},
+    {Symbols::Inch_FootPrimeInchDoublePrime, Kind::FeetInches, 1, 0, 0},
+    {Symbols::Inch_FootPrimeDashInchDoublePrime, Kind::FeetInches, 1, 0, 1},
+    {Symbols::Inch_FootPrimeInchDoublePrime_Fraction, Kind::FeetInches, 1, 1, 0},
+    {Symbols::Inch_FootPrimeDashInchDoublePrime_Fraction, Kind::FeetInches, 1, 1, 1},
+    {Symbols::Inch_DoublePrime_Fraction, Kind::FeetInches, 0, 1, 0},
+    {Symbols::Inch_DoublePrimeDash_Fraction, Kind::FeetInches, 0, 1, 1},
     // Angle: the one-character marks, and the degrees-minutes-seconds notations in the symbolSlots
     // of the degree.
-    {0x208002, Kind::Attached, 0, 0, 0},              // eSdegree_OneChar
-    {0x308004, Kind::Attached, 0, 0, 0},              // eSgrad_OneLetter
-    {0x308009, Kind::Attached, 0, 0, 0},              // eSAngleSecond_DoublePrime
-    {0x408001, Kind::Attached, 0, 0, 0},              // eSrad_OneLetter
-    {0x508008, Kind::Attached, 0, 0, 0},              // eSAngleMinute_Prime
-    {0x408002, Kind::DegreesMinutesSeconds, 0, 1, 0}, // ..._DegreeDegreeMinutePrime...
-    {0x508002, Kind::DegreesMinutesSeconds, 1, 1, 0}, // ..._Surveyor
-    {0x608002, Kind::DegreesMinutesSeconds, 0, 0, 0}, // eSDegree_DegreedMinutePrime...
+    {Symbols::degree_OneChar, Kind::Attached, 0, 0, 0},
+    {Symbols::grad_OneLetter, Kind::Attached, 0, 0, 0},
+    {Symbols::AngleSecond_DoublePrime, Kind::Attached, 0, 0, 0},
+    {Symbols::rad_OneLetter, Kind::Attached, 0, 0, 0},
+    {Symbols::AngleMinute_Prime, Kind::Attached, 0, 0, 0},
+    {Symbols::Degree_DegreeDegreeMinutePrimeSecondDoublePrime, Kind::DegreesMinutesSeconds, 0, 1,
+     0},
+    {Symbols::Degree_DegreeDegreeMinutePrimeSecondDoublePrime_Surveyor, Kind::DegreesMinutesSeconds,
+     1, 1, 0},
+    {Symbols::Degree_DegreedMinutePrimeSecondDoublePrime, Kind::DegreesMinutesSeconds, 0, 0, 0},
     // Temperature: degree Celsius and degree Fahrenheit are scales with an offset.
-    {0x12a002, Kind::Linear, kKelvin, 0, 0},  // degree Celsius
-    {0x22a002, Kind::Linear, kKelvin, 1, 0},  // eSdegreeC
-    {0x32a002, Kind::Linear, kKelvin, 0, 0},  // eSdegC
-    {0x42a002, Kind::Linear, kKelvin, 1, 0},  // eSdegreeC_OneChar
-    {0x12a003, Kind::Linear, kRankine, 0, 0}, // degree Fahrenheit
-    {0x22a003, Kind::Linear, kRankine, 1, 0}, // eSdegreeF
-    {0x32a003, Kind::Linear, kRankine, 0, 0}, // eSDegF
-    {0x42a003, Kind::Linear, kRankine, 1, 0}, // eSdegreeF_OneChar
-    {0x22a004, Kind::Attached, 0, 0, 0},      // eSdegreeR
-    {0x32a004, Kind::Attached, 0, 0, 0},      // eSdegreeRa
+    {Symbols::DegreeCelsius_Name, Kind::Linear, Units::Kelvin, 0, 0},
+    {Symbols::degreeC, Kind::Linear, Units::Kelvin, 1, 0},
+    {Symbols::degC, Kind::Linear, Units::Kelvin, 0, 0},
+    {Symbols::degreeC_OneChar, Kind::Linear, Units::Kelvin, 1, 0},
+    {Symbols::DegreeFahrenheit_Name, Kind::Linear, Units::DegreeRankine, 0, 0},
+    {Symbols::degreeF, Kind::Linear, Units::DegreeRankine, 1, 0},
+    {Symbols::DegF, Kind::Linear, Units::DegreeRankine, 0, 0},
+    {Symbols::degreeF_OneChar, Kind::Linear, Units::DegreeRankine, 1, 0},
+    {Symbols::degreeR, Kind::Attached, 0, 0, 0},
+    {Symbols::degreeRa, Kind::Attached, 0, 0, 0},
     // Temperature Rate and Time.
-    {0x22b001, Kind::Attached, 0, 0, 0},   // eSDegreeCPermin
-    {0x22b002, Kind::Attached, 0, 0, 0},   // eSDegreeFPermin
-    {0x32c016, Kind::Attached, 0, 0, 0},   // eSMinute_Prime
-    {0x42c001, Kind::Attached, 0, 0, 0},   // eSSecond_DoublePrime
-    {0x52c001, Kind::FeetInches, 1, 0, 0}, // eSSecond_MinutePrimeSecondDoublePrime
+    {Symbols::DegreeCPermin, Kind::Attached, 0, 0, 0},
+    {Symbols::DegreeFPermin, Kind::Attached, 0, 0, 0},
+    {Symbols::Minute_Prime, Kind::Attached, 0, 0, 0},
+    {Symbols::Second_DoublePrime, Kind::Attached, 0, 0, 0},
+    {Symbols::Second_MinutePrimeSecondDoublePrime, Kind::FeetInches, 1, 0, 0},
 };
 
 const Special* FindSpecial(int id) {
@@ -85,8 +82,9 @@ const Special* FindSpecial(int id) {
     return nullptr;
 }
 
-size_t Index(int id, int mask, int shift) {
-    return static_cast<size_t>(((id & mask) >> shift) - 1);
+// The index of a field of an id; beyond every table for a field of 0.
+size_t Index(int id, int field, int shift) {
+    return static_cast<size_t>(ids::IndexOf(id, field, shift));
 }
 
 using Slot = UnitSymbolTable::Slot;
@@ -103,7 +101,7 @@ template <class T, class... Arguments> void Fill(Slot& slot, Arguments&&... argu
 // registered for parsing.
 bool MakeSymbol(Slot& slot, int id, std::wstring text) {
     const Special* special = FindSpecial(id);
-    int unitId = id & 0xfffff;
+    int unitId = ids::UnitOf(id);
     if (special == nullptr) {
         Fill<GenericSymbol2>(slot, std::move(text), unitId, 0u);
         return true;
@@ -140,25 +138,25 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
     groups_.resize(groupIds.size());
     for (int group : groupIds) {
         std::vector<int> units = catalogue_ids::Units(group);
-        auto& unitSlots = groups_[Index(group, 0xff000, 12)];
+        auto& unitSlots = groups_[Index(group, ids::kGroupField, ids::kGroupShift)];
         unitSlots.resize(units.size());
         for (int unit : units) {
-            auto& symbolSlots = unitSlots[Index(unit, 0xfff, 0)];
-            if (group == kDimensionless) {
+            auto& symbolSlots = unitSlots[Index(unit, ids::kUnitField, 0)];
+            if (group == Groups::Dimensionless) {
                 // The unitless unit writes the bare number and is named by its symbol; nothing
                 // of it is registered for parsing.
-                if (unit == kUnitless) {
+                if (unit == Units::Unitless) {
                     symbolSlots.resize(1);
-                    Fill<GenericSymbolEx2>(symbolSlots[0], L"", unit,
-                                           uint32_t{SimpleFormatSymbol2::Attached},
-                                           translations.SymbolText(0x100000 | unit).toStdWString());
+                    Fill<GenericSymbolEx2>(
+                        symbolSlots[0], L"", unit, uint32_t{SimpleFormatSymbol2::Attached},
+                        translations.SymbolText(ids::SymbolOf(unit, 1)).toStdWString());
                 }
                 continue;
             }
             std::vector<int> symbols = catalogue_ids::Symbols(unit);
             symbolSlots.resize(symbols.size());
             for (int id : symbols) {
-                Slot& slot = symbolSlots[Index(id, 0xff00000, 20)];
+                Slot& slot = symbolSlots[Index(id, ids::kSymbolField, ids::kSymbolShift)];
                 if (MakeSymbol(slot, id, translations.SymbolText(id).toStdWString()))
                     Enter(slot.format->GetText(), slot.parse);
                 for (const QString& alternate : translations.AlternateSymbols(id))
@@ -175,9 +173,9 @@ void UnitSymbolTable::Enter(const wchar_t* text, IParseSymbol* symbol) {
 }
 
 const UnitSymbolTable::Slot* UnitSymbolTable::Find(int id) const {
-    size_t group = Index(id, 0xff000, 12);
-    size_t unit = Index(id, 0xfff, 0);
-    size_t symbol = Index(id, 0xff00000, 20);
+    size_t group = Index(id, ids::kGroupField, ids::kGroupShift);
+    size_t unit = Index(id, ids::kUnitField, 0);
+    size_t symbol = Index(id, ids::kSymbolField, ids::kSymbolShift);
     if (group >= groups_.size() || unit >= groups_[group].size() ||
         symbol >= groups_[group][unit].size())
         return nullptr;

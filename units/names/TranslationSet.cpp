@@ -51,7 +51,7 @@ QByteArray SymbolContextUtf8(int symbolId) {
             made.emplace(group, MakeSymbolContext(group));
         return made;
     }();
-    int group = symbolId & 0xff000;
+    int group = ids::GroupOf(symbolId);
     auto found = contexts.find(group);
     return found != contexts.end() ? found->second : MakeSymbolContext(group);
 }
@@ -234,7 +234,7 @@ QString TranslationSet::SymbolText(int symbolId) const {
 QString TranslationSet::SymbolText(const UnitSymbolKeyRow& row) const {
     switch (row.kind) {
     case UnitName:
-        return UnitDisplayName(row.id & 0xfffff);
+        return UnitDisplayName(ids::UnitOf(row.id));
     case Literal:
         return QString::fromUtf8(row.key);
     default:

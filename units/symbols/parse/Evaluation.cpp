@@ -1,6 +1,7 @@
 // The evaluator of parsed symbol lists, and how numbers, unit operands, results and spaces
 // take part in it.
 #include "units/symbols/parse/Evaluation.h"
+#include "units/util/CatalogueIds.h"
 
 #include "units/number/NumberFlags.h"
 #include "units/symbols/parse/FixedSymbols.h"
@@ -19,9 +20,6 @@ namespace velmar::platform::core::units {
 using namespace evaluation;
 
 namespace {
-
-constexpr int kLengthGroup = 0x2000;
-constexpr int kTimeGroup = 0x2c000;
 
 const DimensionTag& Tag(const int* target) {
     return *reinterpret_cast<const DimensionTag*>(target);
@@ -105,18 +103,18 @@ bool IsDimensionOf(int group, const int* target) {
         DimensionTag dimension{};
         bool primary = false;
     };
-    static const Known length(kLengthGroup);
-    static const Known time(kTimeGroup);
-    const Known& known = group == kLengthGroup ? length : time;
+    static const Known length(Groups::Length);
+    static const Known time(Groups::Time);
+    const Known& known = group == Groups::Length ? length : time;
     return known.primary && std::equal(target, target + 7, known.dimension);
 }
 
 bool IsLength(const int* target) {
-    return IsDimensionOf(kLengthGroup, target);
+    return IsDimensionOf(Groups::Length, target);
 }
 
 bool IsTime(const int* target) {
-    return IsDimensionOf(kTimeGroup, target);
+    return IsDimensionOf(Groups::Time, target);
 }
 
 int ConvertWith(int unit, double value, const int* target, double* base) {

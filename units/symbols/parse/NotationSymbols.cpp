@@ -10,6 +10,7 @@
 #include "units/symbols/parse/GenericOperand.h"
 #include "units/symbols/parse/NumberSymbol.h"
 #include "units/symbols/parse/ParseReport.h"
+#include "units/util/CatalogueIds.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
@@ -22,20 +23,6 @@ namespace velmar::platform::core::units {
 using namespace evaluation;
 
 namespace {
-
-constexpr int kDegree = 0x8002;
-constexpr int kGrad = 0x8004;
-constexpr int kAngleMinute = 0x8008;
-constexpr int kAngleSecond = 0x8009;
-constexpr int kInch = 0x2016;
-constexpr int kFoot = 0x2017;
-constexpr int kSecond = 0x2c001;
-constexpr int kMinute = 0x2c016;
-constexpr int kDay = 0x2c018;
-constexpr int kGram = 0x5002;
-constexpr int kNewton = 0x17001;
-constexpr int kSiemens = 0x27001;
-constexpr int kWatt = 0x1d001;
 
 // A right angle in seconds of arc: bearings are reckoned in seconds.
 constexpr double kQuarterTurn = 324000;
@@ -63,7 +50,7 @@ void StartBearing(SymbolList& list, double seconds, SymbolList::iterator mark,
 // A lone compass point in place of its own element, as an angle in degrees.
 int FinishLone(SymbolList::iterator& position, double degrees, const int* target) {
     double base = 0;
-    if (ConvertWith(kDegree, degrees, target, &base) != 0)
+    if (ConvertWith(Units::Degree, degrees, target, &base) != 0)
         return 1;
     position->Reset(new ResultSymbol(base, *reinterpret_cast<const DimensionTag*>(target)), true);
     position = std::next(position);
@@ -93,7 +80,7 @@ int BearingEnd(SymbolList& list, SymbolList::iterator& position, const int* targ
     bool north = pole == Pole::North;
     double angle = east ? (north ? kQuarterTurn - s : s - kQuarterTurn)
                         : (north ? s + kQuarterTurn : -kQuarterTurn - s);
-    return FinishWith(list, kAngleSecond, angle, target, position);
+    return FinishWith(list, Units::AngleSecond, angle, target, position);
 }
 
 // What the prime and the double prime mark in a text of the target dimension: feet and inches
@@ -142,7 +129,7 @@ int DSymbol::Evaluate(SymbolList&, SymbolList::iterator& position, bool firstPas
     if (IsAngle(targetDimension))
         position->Reset(Shared<DegreeSymbol>(), false);
     else
-        BecomeOperand(position, kDay);
+        BecomeOperand(position, Units::Day);
     ++position;
     return 0;
 }
@@ -151,7 +138,7 @@ int GSymbol::Evaluate(SymbolList&, SymbolList::iterator& position, bool firstPas
                       const int* targetDimension) const {
     if (!firstPass)
         return 1;
-    BecomeOperand(position, IsAngle(targetDimension) ? kGrad : kGram);
+    BecomeOperand(position, IsAngle(targetDimension) ? Units::Grad : Units::Gram);
     ++position;
     return 0;
 }
@@ -159,14 +146,14 @@ int GSymbol::Evaluate(SymbolList&, SymbolList::iterator& position, bool firstPas
 int NorthSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                           const int* targetDimension) const {
     if (firstPass)
-        return CompassLetterFirstWalk(position, targetDimension, kNewton);
+        return CompassLetterFirstWalk(position, targetDimension, Units::Newton);
     return PoleSecondWalk(list, position, targetDimension, Pole::North);
 }
 
 int SouthSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                           const int* targetDimension) const {
     if (firstPass)
-        return CompassLetterFirstWalk(position, targetDimension, kSiemens);
+        return CompassLetterFirstWalk(position, targetDimension, Units::Siemens);
     return PoleSecondWalk(list, position, targetDimension, Pole::South);
 }
 
@@ -182,7 +169,7 @@ int EastSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool 
 int WestSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                          const int* targetDimension) const {
     if (firstPass)
-        return CompassLetterFirstWalk(position, targetDimension, kWatt);
+        return CompassLetterFirstWalk(position, targetDimension, Units::Watt);
     return BearingEnd(list, position, targetDimension, false, pole);
 }
 
@@ -235,10 +222,10 @@ int DegreeSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, boo
     auto after = std::next(position);
     double fraction = 0;
     if (after == list.end() && before != list.begin() && ReadFraction(list, before, &fraction))
-        return FinishWith(list, kDegree, fraction, targetDimension, position); // «12 1/2°»
+        return FinishWith(list, Units::Degree, fraction, targetDimension, position); // «12 1/2°»
     if (after == list.end()) {
         double base = 0;
-        if (ConvertWith(kDegree, degrees->value, targetDimension, &base) != 0)
+        if (ConvertWith(Units::Degree, degrees->value, targetDimension, &base) != 0)
             return 1;
         before->Reset(
             new ResultSymbol(base, *reinterpret_cast<const DimensionTag*>(targetDimension)), true);
@@ -321,14 +308,14 @@ int PrimeSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool
     if (before != list.begin() && !ReadFraction(list, before, &value))
         return 1;
     if (length)
-        return FinishWith(list, kFoot, value, targetDimension, position);
+        return FinishWith(list, Units::Foot, value, targetDimension, position);
     if (time)
-        return FinishWith(list, kMinute, value, targetDimension, position);
+        return FinishWith(list, Units::Minute, value, targetDimension, position);
     if (after != list.end()) {
         StartBearing(list, value * 60, position, position);
         return 0;
     }
-    return FinishWith(list, kAngleMinute, value, targetDimension, position);
+    return FinishWith(list, Units::AngleMinute, value, targetDimension, position);
 }
 
 // Closes inches, seconds of time or seconds of arc, with whatever the prime and the degree sign
@@ -397,7 +384,7 @@ int DoublePrimeSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position
         position = after;
         return 0;
     }
-    int unit = context.length ? kInch : context.time ? kSecond : kAngleSecond;
+    int unit = context.length ? Units::Inch : context.time ? Units::Second : Units::AngleSecond;
     return FinishWith(list, unit, total, targetDimension, position);
 }
 

@@ -1,4 +1,5 @@
 #include "units/symbols/unit/DegreePrimeDoublePrimeSymbol2.h"
+#include "units/util/CatalogueIds.h"
 
 #include "units/number/NumberFormatter.h"
 #include "units/number/NumberSettings.h"
@@ -9,8 +10,6 @@
 namespace velmar::platform::core::units {
 
 namespace {
-
-constexpr int kDegree = 0x8002;
 
 // An angle split into degrees, minutes and seconds, rounded and carried for the precision.
 // Minutes and seconds are magnitudes; the degrees carry the sign.
@@ -88,7 +87,7 @@ int WriteSeconds(const NumberSettings& number, double seconds, wchar_t* buffer, 
 
 DegreePrimeDoublePrimeSymbol2::DegreePrimeDoublePrimeSymbol2(std::wstring text, bool bearing,
                                                              bool degreeSign)
-    : GenericSymbol2(std::move(text), kDegree, 0), bearing(bearing), degreeSign(degreeSign) {}
+    : GenericSymbol2(std::move(text), Units::Degree, 0), bearing(bearing), degreeSign(degreeSign) {}
 
 int DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension,
                                           wchar_t* buffer, size_t size,

@@ -1,4 +1,5 @@
 #include "units/symbols/unit/PrimeDoublePrimeSymbol2.h"
+#include "units/util/CatalogueIds.h"
 
 #include "units/number/NumberFormatter.h"
 #include "units/number/NumberSettings.h"
@@ -11,28 +12,20 @@ namespace velmar::platform::core::units {
 
 namespace {
 
-constexpr int kInch = 0x2016;
 constexpr wchar_t kPrime = L'\'';
 constexpr wchar_t kDoublePrime = L'"';
 
-// The symbols whose inches carry a fraction, with and without feet.
-constexpr int kFeetInchesFraction = 0x702016;
-constexpr int kFeetDashInchesFraction = 0x802016;
-constexpr int kInchesFraction = 0x902016;
-constexpr int kInchesDashFraction = 0xa02016;
-constexpr int kFeetInches = 0x502016;
-constexpr int kFeetDashInches = 0x602016;
-constexpr int kMinutesSeconds = 0x52c001;
-
 bool HasFeetFractions(int id) {
-    return id == kFeetInchesFraction || id == kFeetDashInchesFraction;
+    return id == Symbols::Inch_FootPrimeInchDoublePrime_Fraction ||
+           id == Symbols::Inch_FootPrimeDashInchDoublePrime_Fraction;
 }
 bool HasInchFractions(int id) {
-    return id == kInchesFraction || id == kInchesDashFraction;
+    return id == Symbols::Inch_DoublePrime_Fraction || id == Symbols::Inch_DoublePrimeDash_Fraction;
 }
 bool HasMajorMinor(int id) {
-    return id == kFeetInches || id == kFeetDashInches || id == kMinutesSeconds ||
-           HasFeetFractions(id);
+    return id == Symbols::Inch_FootPrimeInchDoublePrime ||
+           id == Symbols::Inch_FootPrimeDashInchDoublePrime ||
+           id == Symbols::Second_MinutePrimeSecondDoublePrime || HasFeetFractions(id);
 }
 
 } // namespace
@@ -46,11 +39,11 @@ struct PrimeDoublePrimeSymbol2::Parts {
 
 PrimeDoublePrimeSymbol2::PrimeDoublePrimeSymbol2(std::wstring text, int symbolId, bool showMajor,
                                                  bool useFraction, bool useDash)
-    : GenericSymbol2(std::move(text), symbolId & 0xfffff, 0), showMajor(showMajor),
+    : GenericSymbol2(std::move(text), ids::UnitOf(symbolId), 0), showMajor(showMajor),
       useFraction(useFraction), useDash(useDash), symbolId(symbolId) {}
 
 double PrimeDoublePrimeSymbol2::MajorFactor() const {
-    return unitId == kInch ? 12.0 : 60.0;
+    return unitId == Units::Inch ? 12.0 : 60.0;
 }
 
 int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension,

@@ -17,7 +17,7 @@ namespace velmar::platform::core::units {
 // number and a fraction (kind 2).
 class PrimeDoublePrimeSymbol2 : public GenericSymbol2 {
 public:
-    // unitId is the minor unit: symbolId & 0xfffff.
+    // unitId is the minor unit: the unit of symbolId.
     PrimeDoublePrimeSymbol2(std::wstring text, int symbolId, bool showMajor, bool useFraction,
                             bool useDash);
 
