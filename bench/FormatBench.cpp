@@ -89,8 +89,9 @@ BENCHMARK(IcuMeter);
 void Format(benchmark::State& state, double value, int unit, int display, int precision,
             const wchar_t* expected) {
     UnitsFormatter formatter(L"en-US");
-    formatter.SetNumberDecimalPrecision(precision);
     wchar_t buffer[64];
+    if (formatter.SetNumberDecimalPrecision(precision) != ecSuccess)
+        state.SkipWithError("precision refused");
     if (formatter.Format(value, unit, buffer, 64, display) != ecSuccess ||
         std::wcscmp(buffer, expected) != 0) {
         state.SkipWithError("unexpected text");

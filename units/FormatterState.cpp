@@ -56,11 +56,12 @@ FormatterState::FormatterState(const FormatterState& other)
       defaultSymbols(other.defaultSymbols), defaultUnits(other.defaultUnits),
       translations(other.translations), localeName(other.localeName), symbols(other.symbols),
       fallbackSymbols(other.fallbackSymbols) {
-    // The source's strings fit together in one pattern tree, so each compiles again.
+    // The source's strings fit together in one pattern tree, so each compiles again; having
+    // compiled once, none can fail.
     for (const auto& [symbol, entry] : other.formattingStrings)
-        SetSymbolString(symbol, entry.text.c_str(), 0);
+        (void)SetSymbolString(symbol, entry.text.c_str(), 0);
     for (const auto& [symbol, entry] : other.parsingStrings)
-        SetSymbolString(symbol, entry.text.c_str(), 1);
+        (void)SetSymbolString(symbol, entry.text.c_str(), 1);
 }
 
 FormatterState::~FormatterState() = default;

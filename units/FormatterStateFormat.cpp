@@ -53,9 +53,10 @@ ErrorCode FormatterState::Format(double value, const DimensionTag& dimension, wc
     if (written == 0)
         return ecFailure;
     if (shown != nullptr) {
-        // The symbol's unit converts the shown value; without one, shown is left alone.
+        // The symbol's unit converts the shown value; without one, or when the conversion
+        // fails, shown is left alone.
         if (const UnitConverter* unit = UnitsConfig::GetInstance()->FindConverter(symbol))
-            unit->FromBase(value, dimension, shown);
+            (void)unit->FromBase(value, dimension, shown);
     }
     return ecSuccess;
 }

@@ -50,9 +50,10 @@ ErrorCode NumberConventions::Apply(UnitsFormatter& formatter, const wchar_t* loc
         return ecFailure;
     if (formatter.SetNumberDecimalSeparator(decimal.c_str()) != ecSuccess)
         return ecFailure;
+    // Checked above: neither of these refuses.
     if (!group.empty())
-        formatter.SetNumberGroupSeparator(group.c_str());
-    formatter.SetNumberGroupSizes(sizes.data(), static_cast<int>(sizes.size()));
+        (void)formatter.SetNumberGroupSeparator(group.c_str());
+    (void)formatter.SetNumberGroupSizes(sizes.data(), static_cast<int>(sizes.size()));
     // The positive sign stays empty: locales write positive numbers without one.
     formatter.SetNegativeSign(conventions.negativeSign().toStdWString().c_str());
     return ecSuccess;

@@ -157,12 +157,12 @@ TEST_F(FormatterSettings, PrecisionAndGroupSizes) {
 TEST_F(FormatterSettings, CopiesAreIndependent) {
     auto* original = new UnitsFormatter(L"de-DE");
     original->SetNegativeSign(L"neg");
-    original->SetNumberDecimalPrecision(5);
+    ASSERT_EQ(original->SetNumberDecimalPrecision(5), ecSuccess);
     UnitsFormatter copy(*original);
     UnitsFormatter assigned(L"fr-FR");
     assigned = *original;
     original->SetNegativeSign(L"minus");
-    original->SetNumberDecimalPrecision(1);
+    ASSERT_EQ(original->SetNumberDecimalPrecision(1), ecSuccess);
     for (const UnitsFormatter* formatter : {&copy, &assigned}) {
         EXPECT_EQ(Text(&UnitsFormatter::GetNegativeSign, *formatter), L"neg");
         EXPECT_EQ(formatter->GetNumberDecimalPrecision(), 5);

@@ -36,12 +36,14 @@ const Settings kSettings[] = {
     {"default", [](UnitsFormatter&) {}},
     {"German separators",
      [](UnitsFormatter& f) {
-         f.SetNumberGroupSeparator(L".");
-         f.SetNumberDecimalSeparator(L",");
+         EXPECT_EQ(f.SetNumberGroupSeparator(L"."), ecSuccess);
+         EXPECT_EQ(f.SetNumberDecimalSeparator(L","), ecSuccess);
      }},
     {"Fraction", [](UnitsFormatter& f) { f.SetNumericFormat(nfFraction); }},
-    {"precision 0", [](UnitsFormatter& f) { f.SetNumberDecimalPrecision(0); }},
-    {"precision 4", [](UnitsFormatter& f) { f.SetNumberDecimalPrecision(4); }},
+    {"precision 0",
+     [](UnitsFormatter& f) { EXPECT_EQ(f.SetNumberDecimalPrecision(0), ecSuccess); }},
+    {"precision 4",
+     [](UnitsFormatter& f) { EXPECT_EQ(f.SetNumberDecimalPrecision(4), ecSuccess); }},
 };
 
 // How far a written value may lie from the value, in the symbol's unit: half the last digit,

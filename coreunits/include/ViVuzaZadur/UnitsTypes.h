@@ -18,7 +18,7 @@ namespace vmp = velmar::platform;
 namespace velmar::platform::core::units {
 
 // Result of every fallible operation.
-enum ErrorCode : int {
+enum [[nodiscard]] ErrorCode : int{
     ecSuccess = 0,
     // A rejected argument, an id that names nothing, a missing or short buffer, a failure.
     ecFailure = 1,
