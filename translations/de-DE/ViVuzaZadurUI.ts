@@ -662,6 +662,7 @@
 <message><source>kip per square inch</source><translation>Kip pro Quadratzoll</translation></message>
 <message><source>kip per square foot</source><translation>Kip pro Quadratfuß</translation></message>
 <message><source>pound force per square foot</source><translation>Pfund-Kraft pro Quadratfuß</translation></message>
+<message><source>hectopascal</source><translation>Hektopascal</translation></message>
 <message><source>meter per newton</source><translation>Meter pro Newton</translation></message>
 <message><source>meter per kilonewton</source><translation>Meter pro Kilonewton</translation></message>
 <message><source>foot per kip</source><translation>Fuß pro Kip</translation></message>
@@ -803,6 +804,7 @@
 <message><source>meter per second squared</source><translation>Meter pro Quadratsekunde</translation></message>
 <message><source>foot per second squared</source><translation>Fuß pro Quadratsekunde</translation></message>
 <message><source>survey foot per second squared</source><translation>Fuß (US-Vermessung) pro Quadratsekunde</translation></message>
+<message><source>standard gravity</source><translation>Normfallbeschleunigung</translation></message>
 <message><source>volt</source><translation>Volt</translation></message>
 <message><source>kilovolt</source><translation>Kilovolt</translation></message>
 <message><source>microvolt</source><translation>Mikrovolt</translation></message>

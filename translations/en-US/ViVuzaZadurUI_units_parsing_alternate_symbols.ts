@@ -778,6 +778,8 @@
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate2</source><extracomment>pound force per square foot</extracomment><translation>lbf/sq ft</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate3</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «lbf/ft²»</translatorcomment><translation>lbf/ft2</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate4</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «lbf/ft²»</translatorcomment><translation>lbf/ft^2</translation></message>
+<message><source>eSHectopascal_Name_Alternate1</source><extracomment>hectopascal</extracomment><translation>hectopascals</translation></message>
+<message><source>eSHectopascal_Name_Alternate2</source><extracomment>hectopascal</extracomment><translation>hpa</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearForceScale</name>
@@ -965,6 +967,8 @@
 <message><source>eSFootPerSecondSquared_Name_Alternate4</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «ft/sec²»</translatorcomment><translation>ft/sec^2</translation></message>
 <message><source>eSftPers2_Alternate1</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «ft/s²»</translatorcomment><translation>ft/s2</translation></message>
 <message><source>eSftPers2_Alternate2</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «ft/s²»</translatorcomment><translation>ft/s^2</translation></message>
+<message><source>eSStandardGravity_Name_Alternate1</source><extracomment>standard gravity</extracomment><translation>g-force</translation></message>
+<message><source>eSgn_Alternate1</source><extracomment>standard gravity</extracomment><translation>gn</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Voltage</name>

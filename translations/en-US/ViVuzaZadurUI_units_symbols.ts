@@ -881,6 +881,7 @@
 <message><source>eSftH2O</source><extracomment>foot of water</extracomment><translation>ftH₂O</translation></message>
 <message><source>eSksi</source><extracomment>kip per square inch</extracomment><translation>ksi</translation></message>
 <message><source>eSksf</source><extracomment>kip per square foot</extracomment><translation>ksf</translation></message>
+<message><source>eShPa</source><extracomment>hectopascal</extracomment><translation>hPa</translation></message>
 </context>
 <context>
 <name>UnitSymbol_ForceScale</name>
@@ -1116,6 +1117,7 @@
 <message><source>eSmPers2_OneChar</source><extracomment>meter per second squared</extracomment><translation>㎨</translation></message>
 <message><source>eSftPers2</source><extracomment>foot per second squared</extracomment><translation>ft/s²</translation></message>
 <message><source>eSftPersqs</source><extracomment>foot per second squared</extracomment><translation>ft/sq s</translation></message>
+<message><source>eSgn</source><extracomment>standard gravity</extracomment><translation>gₙ</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Voltage</name>

@@ -662,6 +662,7 @@
 <message><source>kip per square inch</source><translation>kip par pouce carré</translation></message>
 <message><source>kip per square foot</source><translation>kip par pied carré</translation></message>
 <message><source>pound force per square foot</source><translation>livre-force par pied carré</translation></message>
+<message><source>hectopascal</source><translation>hectopascal</translation></message>
 <message><source>meter per newton</source><translation>mètre par newton</translation></message>
 <message><source>meter per kilonewton</source><translation>mètre par kilonewton</translation></message>
 <message><source>foot per kip</source><translation>pied par kip</translation></message>
@@ -803,6 +804,7 @@
 <message><source>meter per second squared</source><translation>mètre par seconde carrée</translation></message>
 <message><source>foot per second squared</source><translation>pied par seconde carrée</translation></message>
 <message><source>survey foot per second squared</source><translation>pied d'arpentage par seconde carrée</translation></message>
+<message><source>standard gravity</source><translation>accélération normale de la pesanteur</translation></message>
 <message><source>volt</source><translation>volt</translation></message>
 <message><source>kilovolt</source><translation>kilovolt</translation></message>
 <message><source>microvolt</source><translation>microvolt</translation></message>

@@ -437,9 +437,6 @@
 <message><source>eSKilopascal_Name_Alternate1</source><extracomment>kilopascal</extracomment><translation>kilopascals</translation></message>
 <message><source>eSMegaPascal_Name_Alternate1</source><extracomment>mega pascal</extracomment><translation>mégapascals</translation></message>
 <message><source>eSMillibar_Name_Alternate1</source><extracomment>millibar</extracomment><translation>millibars</translation></message>
-<message><source>eSMillibar_Name_Alternate2</source><extracomment>millibar</extracomment><translation>hPa</translation></message>
-<message><source>eSMillibar_Name_Alternate3</source><extracomment>millibar</extracomment><translation>hectopascal</translation></message>
-<message><source>eSMillibar_Name_Alternate4</source><extracomment>millibar</extracomment><translation>hectopascals</translation></message>
 <message><source>eSMillimeterOfMercury_Name_Alternate1</source><extracomment>millimeter of mercury</extracomment><translation>millimètres de mercure</translation></message>
 <message><source>eSMillimeterOfMercury_Name_Alternate2</source><extracomment>millimeter of mercury</extracomment><translation>mm de mercure</translation></message>
 <message><source>eSPascal_Name_Alternate1</source><extracomment>pascal</extracomment><translation>pascals</translation></message>
@@ -448,6 +445,7 @@
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate1</source><extracomment>kilogram force per square centimeter</extracomment><translation>kgf/cm²</translation></message>
 <message><source>eSKilogramForcePerSquareMeter_Name_Alternate1</source><extracomment>kilogram force per square meter</extracomment><translation>kgf/m²</translation></message>
 <message><source>eSTonForcePerSquareMeter_Name_Alternate1</source><extracomment>ton force per square meter</extracomment><translation>tf/m2</translation></message>
+<message><source>eSHectopascal_Name_Alternate1</source><extracomment>hectopascal</extracomment><translation>hectopascals</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearMoment</name>

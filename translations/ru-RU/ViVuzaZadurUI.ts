@@ -662,6 +662,7 @@
 <message><source>kip per square inch</source><translation>кип на квадратный дюйм</translation></message>
 <message><source>kip per square foot</source><translation>кип на квадратный фут</translation></message>
 <message><source>pound force per square foot</source><translation>фунт-сила на квадратный фут</translation></message>
+<message><source>hectopascal</source><translation>гектопаскаль</translation></message>
 <message><source>meter per newton</source><translation>метр на ньютон</translation></message>
 <message><source>meter per kilonewton</source><translation>метр на килоньютон</translation></message>
 <message><source>foot per kip</source><translation>фут на кип</translation></message>
@@ -803,6 +804,7 @@
 <message><source>meter per second squared</source><translation>метр на секунду в квадрате</translation></message>
 <message><source>foot per second squared</source><translation>фут на секунду в квадрате</translation></message>
 <message><source>survey foot per second squared</source><translation>геодезический фут на секунду в квадрате</translation></message>
+<message><source>standard gravity</source><translation>нормальное ускорение свободного падения</translation></message>
 <message><source>volt</source><translation>вольт</translation></message>
 <message><source>kilovolt</source><translation>киловольт</translation></message>
 <message><source>microvolt</source><translation>микровольт</translation></message>

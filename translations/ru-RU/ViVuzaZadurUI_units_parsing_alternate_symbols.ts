@@ -636,6 +636,8 @@
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate2</source><extracomment>pound force per square foot</extracomment><translation>фунт-сила/кв. фут</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate3</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «фунт-сила/фут²»</translatorcomment><translation>фунт-сила/фут2</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate4</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «фунт-сила/фут²»</translatorcomment><translation>фунт-сила/фут^2</translation></message>
+<message><source>eSHectopascal_Name_Alternate1</source><extracomment>hectopascal</extracomment><translation>гектопаскаля</translation></message>
+<message><source>eSHectopascal_Name_Alternate2</source><extracomment>hectopascal</extracomment><translation>гектопаскалей</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearForceScale</name>
