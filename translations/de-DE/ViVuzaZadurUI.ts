@@ -435,6 +435,8 @@
 <message><source>megabaud</source><translation>Megabaud</translation></message>
 <message><source>megabit per second</source><translation>Megabit pro Sekunde</translation></message>
 <message><source>megabyte per second</source><translation>Megabyte pro Sekunde</translation></message>
+<message><source>gigabit per second</source><translation>Gigabit pro Sekunde</translation></message>
+<message><source>terabit per second</source><translation>Terabit pro Sekunde</translation></message>
 <message><source>kilogram per cubic meter</source><translation>Kilogramm pro Kubikmeter</translation></message>
 <message><source>kilogram per liter</source><translation>Kilogramm pro Liter</translation></message>
 <message><source>gram per liter</source><translation>Gramm pro Liter</translation></message>
@@ -731,6 +733,7 @@
 <message><source>zebibyte</source><translation>Zebibyte</translation></message>
 <message><source>yottabyte</source><translation>Yottabyte</translation></message>
 <message><source>yobibyte</source><translation>Yobibyte</translation></message>
+<message><source>terabit</source><translation>Terabit</translation></message>
 <message><source>kelvin</source><translation>Kelvin</translation></message>
 <message><source>degree Celsius</source><translation>Grad Celsius</translation></message>
 <message><source>degree Fahrenheit</source><translation>Grad Fahrenheit</translation></message>

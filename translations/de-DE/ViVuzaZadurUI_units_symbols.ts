@@ -512,6 +512,10 @@
 <message><source>eSMbPers</source><extracomment>megabit per second</extracomment><translation>Mbit/s</translation></message>
 <message><source>eSMBps</source><extracomment>megabyte per second</extracomment><translation>MBps</translation></message>
 <message><source>eSMBPers</source><extracomment>megabyte per second</extracomment><translation>MB/s</translation></message>
+<message><source>eSGbps</source><extracomment>gigabit per second</extracomment><translation>Gbps</translation></message>
+<message><source>eSGbPers</source><extracomment>gigabit per second</extracomment><translation>Gbit/s</translation></message>
+<message><source>eSTbps</source><extracomment>terabit per second</extracomment><translation>Tbps</translation></message>
+<message><source>eSTbPers</source><extracomment>terabit per second</extracomment><translation>Tbit/s</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Density</name>
@@ -1016,6 +1020,8 @@
 <message><source>eSZiB</source><extracomment>zebibyte</extracomment><translation>ZiB</translation></message>
 <message><source>eSYB</source><extracomment>yottabyte</extracomment><translation>YB</translation></message>
 <message><source>eSYiB</source><extracomment>yobibyte</extracomment><translation>YiB</translation></message>
+<message><source>eSTb</source><extracomment>terabit</extracomment><translation>Tb</translation></message>
+<message><source>eSTbit</source><extracomment>terabit</extracomment><translation>Tbit</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Temperature</name>

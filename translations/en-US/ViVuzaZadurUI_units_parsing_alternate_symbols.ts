@@ -436,6 +436,8 @@
 <message><source>eSBitPerSecond_Name_Alternate1</source><extracomment>bit per second</extracomment><translation>b/s</translation></message>
 <message><source>eSKilobitPerSecond_Name_Alternate1</source><extracomment>kilobit per second</extracomment><translation>kb/s</translation></message>
 <message><source>eSMegabitPerSecond_Name_Alternate1</source><extracomment>megabit per second</extracomment><translation>Mb/s</translation></message>
+<message><source>eSGigabitPerSecond_Name_Alternate1</source><extracomment>gigabit per second</extracomment><translation>Gb/s</translation></message>
+<message><source>eSTerabitPerSecond_Name_Alternate1</source><extracomment>terabit per second</extracomment><translation>Tb/s</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Density</name>

@@ -435,6 +435,8 @@
 <message><source>megabaud</source><translation>mégabaud</translation></message>
 <message><source>megabit per second</source><translation>mégabit par seconde</translation></message>
 <message><source>megabyte per second</source><translation>mégaoctet par seconde</translation></message>
+<message><source>gigabit per second</source><translation>gigabit par seconde</translation></message>
+<message><source>terabit per second</source><translation>térabit par seconde</translation></message>
 <message><source>kilogram per cubic meter</source><translation>kilogramme par mètre cube</translation></message>
 <message><source>kilogram per liter</source><translation>kilogramme par litre</translation></message>
 <message><source>gram per liter</source><translation>gramme par litre</translation></message>
@@ -731,6 +733,7 @@
 <message><source>zebibyte</source><translation>zébioctet</translation></message>
 <message><source>yottabyte</source><translation>yottaoctet</translation></message>
 <message><source>yobibyte</source><translation>yobioctet</translation></message>
+<message><source>terabit</source><translation>térabit</translation></message>
 <message><source>kelvin</source><translation>kelvin</translation></message>
 <message><source>degree Celsius</source><translation>degré Celsius</translation></message>
 <message><source>degree Fahrenheit</source><translation>degré Fahrenheit</translation></message>

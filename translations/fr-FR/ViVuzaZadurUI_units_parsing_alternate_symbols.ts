@@ -288,6 +288,8 @@
 <message><source>eSMegabitPerSecond_Name_Alternate1</source><extracomment>megabit per second</extracomment><translation>mégabits par seconde</translation></message>
 <message><source>eSMegabitPerSecond_Name_Alternate2</source><extracomment>megabit per second</extracomment><translation>Mbit/s</translation></message>
 <message><source>eSMegabytePerSecond_Name_Alternate1</source><extracomment>megabyte per second</extracomment><translation>mégaoctets par seconde</translation></message>
+<message><source>eSGigabitPerSecond_Name_Alternate1</source><extracomment>gigabit per second</extracomment><translation>gigabits par seconde</translation></message>
+<message><source>eSTerabitPerSecond_Name_Alternate1</source><extracomment>terabit per second</extracomment><translation>térabits par seconde</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Density</name>
@@ -486,6 +488,7 @@
 <message><source>eSPetabyte_Name_Alternate1</source><extracomment>petabyte</extracomment><translation>pétaoctets</translation></message>
 <message><source>eSPebibyte_Name_Alternate1</source><extracomment>pebibyte</extracomment><translation>pébioctets</translation></message>
 <message><source>eSExabyte_Name_Alternate1</source><extracomment>exabyte</extracomment><translation>exaoctets</translation></message>
+<message><source>eSTerabit_Name_Alternate1</source><extracomment>terabit</extracomment><translation>térabits</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Temperature</name>

@@ -435,6 +435,8 @@
 <message><source>megabaud</source><translation>мегабод</translation></message>
 <message><source>megabit per second</source><translation>мегабит в секунду</translation></message>
 <message><source>megabyte per second</source><translation>мегабайт в секунду</translation></message>
+<message><source>gigabit per second</source><translation>гигабит в секунду</translation></message>
+<message><source>terabit per second</source><translation>терабит в секунду</translation></message>
 <message><source>kilogram per cubic meter</source><translation>килограмм на кубический метр</translation></message>
 <message><source>kilogram per liter</source><translation>килограмм на литр</translation></message>
 <message><source>gram per liter</source><translation>грамм на литр</translation></message>
@@ -731,6 +733,7 @@
 <message><source>zebibyte</source><translation>зебибайт</translation></message>
 <message><source>yottabyte</source><translation>иоттабайт</translation></message>
 <message><source>yobibyte</source><translation>иобибайт</translation></message>
+<message><source>terabit</source><translation>терабит</translation></message>
 <message><source>kelvin</source><translation>кельвин</translation></message>
 <message><source>degree Celsius</source><translation>градус Цельсия</translation></message>
 <message><source>degree Fahrenheit</source><translation>градус Фаренгейта</translation></message>

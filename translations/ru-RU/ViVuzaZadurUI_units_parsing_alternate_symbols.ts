@@ -377,6 +377,8 @@
 <message><source>eSKilobitPerSecond_Name_Alternate1</source><extracomment>kilobit per second</extracomment><translation>кбит/сек</translation></message>
 <message><source>eSKilobitPerSecond_Name_Alternate2</source><extracomment>kilobit per second</extracomment><translation>Кбит/с</translation></message>
 <message><source>eSMegabitPerSecond_Name_Alternate1</source><extracomment>megabit per second</extracomment><translation>Мбит/сек</translation></message>
+<message><source>eSGigabitPerSecond_Name_Alternate1</source><extracomment>gigabit per second</extracomment><translation>Гбит/сек</translation></message>
+<message><source>eSTerabitPerSecond_Name_Alternate1</source><extracomment>terabit per second</extracomment><translation>Тбит/сек</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Density</name>

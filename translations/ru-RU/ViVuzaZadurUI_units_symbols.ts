@@ -512,6 +512,10 @@
 <message><source>eSMbPers</source><extracomment>megabit per second</extracomment><translation>Мбит/с</translation></message>
 <message><source>eSMBps</source><extracomment>megabyte per second</extracomment><translation>МБ/с</translation></message>
 <message><source>eSMBPers</source><extracomment>megabyte per second</extracomment><translation>МБ/с</translation></message>
+<message><source>eSGbps</source><extracomment>gigabit per second</extracomment><translation>Гбит/с</translation></message>
+<message><source>eSGbPers</source><extracomment>gigabit per second</extracomment><translation>Гбит/с</translation></message>
+<message><source>eSTbps</source><extracomment>terabit per second</extracomment><translation>Тбит/с</translation></message>
+<message><source>eSTbPers</source><extracomment>terabit per second</extracomment><translation>Тбит/с</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Density</name>
@@ -1016,6 +1020,8 @@
 <message><source>eSZiB</source><extracomment>zebibyte</extracomment><translation>ЗиБ</translation></message>
 <message><source>eSYB</source><extracomment>yottabyte</extracomment><translation>ИБ</translation></message>
 <message><source>eSYiB</source><extracomment>yobibyte</extracomment><translation>ИиБ</translation></message>
+<message><source>eSTb</source><extracomment>terabit</extracomment><translation>Тбит</translation></message>
+<message><source>eSTbit</source><extracomment>terabit</extracomment><translation>Тбит</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Temperature</name>
