@@ -505,9 +505,14 @@ constexpr double btu_59f = 1054.804 * joule; // U.S. gas industry BTU
 constexpr double btu_60f = 1054.68 * joule;
 constexpr double btu_63f = 1054.6 * joule;
 constexpr double btu_mean = 1055.87 * joule;
-// Therms: the U.S. therm is 100 000 BTU(59 °F) (NIST SP 811: 1.054 804E+08 J);
-// the EC therm is 105.506 MJ (Directive 80/181/EEC).
-constexpr double therm_us = 100000 * btu_59f;
+// Therms: a therm is 100 000 BTU, on the BTU its name says. The plain "therm" is the therm
+// of engineering handbooks and energy calculations, on the International Table BTU like every
+// other unqualified BTU unit here (105.505 585 262 MJ); the U.S. therm is the one of the U.S.
+// gas industry, on the 59 °F BTU (NIST SP 811: 1.054 804E+08 J). The EC therm is fixed at
+// 105.506 MJ by Directive 80/181/EEC, the rounded value of the plain therm.
+constexpr double btu_per_therm = 100000;
+constexpr double therm = btu_per_therm * btu_it;
+constexpr double therm_us = btu_per_therm * btu_59f;
 constexpr double therm_ec = 105.506 * mega * joule;
 constexpr double electronvolt = elementary_charge * volt;
 constexpr double watt_hour = watt * hour;

@@ -486,6 +486,8 @@
 <message><source>calorie (mean)</source><translation>Kalorie (mittlere)</translation></message>
 <message><source>calorie (3.98 degree C)</source><translation>Kalorie (3,98 °C)</translation></message>
 <message><source>Therm (EC)</source><translation>Therm (EG)</translation></message>
+<message><source>kilojoule</source><translation>Kilojoule</translation></message>
+<message><source>therm</source><translation>Therm</translation></message>
 <message><source>cubic meter per second</source><translation>Kubikmeter pro Sekunde</translation></message>
 <message><source>liter per second</source><translation>Liter pro Sekunde</translation></message>
 <message><source>liter per minute</source><translation>Liter pro Minute</translation></message>
@@ -616,6 +618,7 @@
 <message><source>million British thermal unit (International Table) per hour</source><translation>Millionen British Thermal Units (IT) pro Stunde</translation></message>
 <message><source>thousand British thermal unit (International Table) per hour</source><translation>Tausend British Thermal Units (IT) pro Stunde</translation></message>
 <message><source>ton of refrigeration</source><translation>Kältetonne</translation></message>
+<message><source>gigawatt</source><translation>Gigawatt</translation></message>
 <message><source>watt per cubic meter</source><translation>Watt pro Kubikmeter</translation></message>
 <message><source>watt per cubic foot</source><translation>Watt pro Kubikfuß</translation></message>
 <message><source>British thermal unit per hour cubic foot</source><translation>British Thermal Unit pro Stunde und Kubikfuß</translation></message>

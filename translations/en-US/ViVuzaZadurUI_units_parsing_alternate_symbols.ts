@@ -498,8 +498,6 @@
 <message><source>eSKilowattHour_Name_Alternate4</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-hour</translation></message>
 <message><source>eSKilowattHour_Name_Alternate5</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-hours</translation></message>
 <message><source>eSKilowattHour_Name_Alternate6</source><extracomment>kilowatt hour</extracomment><translation>kilowatt hours</translation></message>
-<message><source>eSThermUS_Name_Alternate1</source><extracomment>therm (U.S.)</extracomment><translation>therm</translation></message>
-<message><source>eSThermUS_Name_Alternate2</source><extracomment>therm (U.S.)</extracomment><translation>therms</translation></message>
 <message><source>eSNm_Alternate1</source><extracomment>newton meter</extracomment><translation>Nm</translation></message>
 <message><source>eSdaNm_Alternate1</source><extracomment>decanewton meter</extracomment><translation>daNm</translation></message>
 <message><source>eSkNm_Alternate1</source><extracomment>kilonewton meter</extracomment><translation>kNm</translation></message>
@@ -513,6 +511,8 @@
 <message><source>eSFootPoundForce_Name_Alternate4</source><extracomment>foot pound force</extracomment><translation>ft-lb</translation></message>
 <message><source>eSFootPoundForce_Name_Alternate5</source><extracomment>foot pound force</extracomment><translation>foot-pound</translation></message>
 <message><source>eSFootPoundForce_Name_Alternate6</source><extracomment>foot pound force</extracomment><translation>foot-pounds</translation></message>
+<message><source>eSKilojoule_Name_Alternate1</source><extracomment>kilojoule</extracomment><translation>kilojoules</translation></message>
+<message><source>eSTherm_Name_Alternate1</source><extracomment>therm</extracomment><translation>therms</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -643,6 +643,7 @@
 <message><source>eSTonOfRefrigeration_Name_Alternate3</source><extracomment>ton of refrigeration</extracomment><translation>RT</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate4</source><extracomment>ton of refrigeration</extracomment><translation>refrigeration ton</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate5</source><extracomment>ton of refrigeration</extracomment><translation>refrigeration tons</translation></message>
+<message><source>eSGigawatt_Name_Alternate1</source><extracomment>gigawatt</extracomment><translation>gigawatts</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>

@@ -568,6 +568,7 @@
 <message><source>eScal15C</source><extracomment>calorie (15 degree C)</extracomment><translation>cal (15°C)</translation></message>
 <message><source>eScalmean</source><extracomment>calorie (mean)</extracomment><translation>cal (mean)</translation></message>
 <message><source>eScal3Point98C</source><extracomment>calorie (3.98 degree C)</extracomment><translation>cal (3.98°C)</translation></message>
+<message><source>eSkJ</source><extracomment>kilojoule</extracomment><translation>kJ</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -798,6 +799,7 @@
 <message><source>eSkBtuPerh</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>kBtu/h</translation></message>
 <message><source>eSkBtuPerhr</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>kBtu/hr</translation></message>
 <message><source>eSton</source><extracomment>ton of refrigeration</extracomment><translation>ton</translation></message>
+<message><source>eSGW</source><extracomment>gigawatt</extracomment><translation>GW</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>

@@ -486,6 +486,8 @@
 <message><source>calorie (mean)</source><translation>calorie (moyenne)</translation></message>
 <message><source>calorie (3.98 degree C)</source><translation>calorie (3,98 °C)</translation></message>
 <message><source>Therm (EC)</source><translation>therm (CE)</translation></message>
+<message><source>kilojoule</source><translation>kilojoule</translation></message>
+<message><source>therm</source><translation>therm</translation></message>
 <message><source>cubic meter per second</source><translation>mètre cube par seconde</translation></message>
 <message><source>liter per second</source><translation>litre par seconde</translation></message>
 <message><source>liter per minute</source><translation>litre par minute</translation></message>
@@ -616,6 +618,7 @@
 <message><source>million British thermal unit (International Table) per hour</source><translation>million d'unités thermiques britanniques (table internationale) par heure</translation></message>
 <message><source>thousand British thermal unit (International Table) per hour</source><translation>millier d'unités thermiques britanniques (table internationale) par heure</translation></message>
 <message><source>ton of refrigeration</source><translation>tonne de réfrigération</translation></message>
+<message><source>gigawatt</source><translation>gigawatt</translation></message>
 <message><source>watt per cubic meter</source><translation>watt par mètre cube</translation></message>
 <message><source>watt per cubic foot</source><translation>watt par pied cube</translation></message>
 <message><source>British thermal unit per hour cubic foot</source><translation>unité thermique britannique par heure et par pied cube</translation></message>

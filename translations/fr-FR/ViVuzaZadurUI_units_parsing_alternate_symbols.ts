@@ -326,7 +326,6 @@
 <message><source>eSKilowattHour_Name_Alternate1</source><extracomment>kilowatt hour</extracomment><translation>kilowattheures</translation></message>
 <message><source>eSKilowattHour_Name_Alternate2</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-heure</translation></message>
 <message><source>eSKilowattHour_Name_Alternate3</source><extracomment>kilowatt hour</extracomment><translation>kilowatts-heures</translation></message>
-<message><source>eSThermUS_Name_Alternate1</source><extracomment>therm (U.S.)</extracomment><translation>therms</translation></message>
 <message><source>eSNewtonMeter_Name_Alternate1</source><extracomment>newton meter</extracomment><translation>newton-mètres</translation></message>
 <message><source>eSNewtonMeter_Name_Alternate2</source><extracomment>newton meter</extracomment><translation>newton mètre</translation></message>
 <message><source>eSNewtonMeter_Name_Alternate3</source><extracomment>newton meter</extracomment><translation>N.m</translation></message>
@@ -336,6 +335,8 @@
 <message><source>eSKilonewtonMeter_Name_Alternate2</source><extracomment>kilonewton meter</extracomment><translation>kN.m</translation></message>
 <message><source>eSMeganewtonMeter_Name_Alternate1</source><extracomment>meganewton meter</extracomment><translation>MN.m</translation></message>
 <message><source>eSKilogramForceMeter_Name_Alternate1</source><extracomment>kilogram force meter</extracomment><translation>kgf.m</translation></message>
+<message><source>eSKilojoule_Name_Alternate1</source><extracomment>kilojoule</extracomment><translation>kilojoules</translation></message>
+<message><source>eSTherm_Name_Alternate1</source><extracomment>therm</extracomment><translation>therms</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -423,6 +424,7 @@
 <message><source>eSTonOfRefrigeration_Name_Alternate1</source><extracomment>ton of refrigeration</extracomment><translation>tonnes de réfrigération</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate2</source><extracomment>ton of refrigeration</extracomment><translation>tonne frigorifique</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate3</source><extracomment>ton of refrigeration</extracomment><translation>tonnes frigorifiques</translation></message>
+<message><source>eSGigawatt_Name_Alternate1</source><extracomment>gigawatt</extracomment><translation>gigawatts</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfArea</name>

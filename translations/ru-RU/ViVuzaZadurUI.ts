@@ -486,6 +486,8 @@
 <message><source>calorie (mean)</source><translation>калория (средняя)</translation></message>
 <message><source>calorie (3.98 degree C)</source><translation>калория (3,98 °C)</translation></message>
 <message><source>Therm (EC)</source><translation>терм (ЕС)</translation></message>
+<message><source>kilojoule</source><translation>килоджоуль</translation></message>
+<message><source>therm</source><translation>терм</translation></message>
 <message><source>cubic meter per second</source><translation>кубический метр в секунду</translation></message>
 <message><source>liter per second</source><translation>литр в секунду</translation></message>
 <message><source>liter per minute</source><translation>литр в минуту</translation></message>
@@ -616,6 +618,7 @@
 <message><source>million British thermal unit (International Table) per hour</source><translation>миллион британских тепловых единиц (международных) в час</translation></message>
 <message><source>thousand British thermal unit (International Table) per hour</source><translation>тысяча британских тепловых единиц (международных) в час</translation></message>
 <message><source>ton of refrigeration</source><translation>тонна холода</translation></message>
+<message><source>gigawatt</source><translation>гигаватт</translation></message>
 <message><source>watt per cubic meter</source><translation>ватт на кубический метр</translation></message>
 <message><source>watt per cubic foot</source><translation>ватт на кубический фут</translation></message>
 <message><source>British thermal unit per hour cubic foot</source><translation>британская тепловая единица в час на кубический фут</translation></message>

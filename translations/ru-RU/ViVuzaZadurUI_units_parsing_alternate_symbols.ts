@@ -409,6 +409,10 @@
 <message><source>eSKilowattHour_Name_Alternate5</source><extracomment>kilowatt hour</extracomment><translation>кВт-ч</translation></message>
 <message><source>eSKilowattHour_Name_Alternate6</source><extracomment>kilowatt hour</extracomment><translation>киловатт-часа</translation></message>
 <message><source>eSKilowattHour_Name_Alternate7</source><extracomment>kilowatt hour</extracomment><translation>киловатт-часов</translation></message>
+<message><source>eSKilojoule_Name_Alternate1</source><extracomment>kilojoule</extracomment><translation>килоджоуля</translation></message>
+<message><source>eSKilojoule_Name_Alternate2</source><extracomment>kilojoule</extracomment><translation>килоджоулей</translation></message>
+<message><source>eSTherm_Name_Alternate1</source><extracomment>therm</extracomment><translation>терма</translation></message>
+<message><source>eSTherm_Name_Alternate2</source><extracomment>therm</extracomment><translation>термов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -544,6 +548,8 @@
 <message><source>eSBritishThermalUnitInternationalTablePerHour_Name_Alternate1</source><extracomment>British thermal unit (International Table) per hour</extracomment><translation>БТЕ/час</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate1</source><extracomment>ton of refrigeration</extracomment><translation>тонн холода</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate2</source><extracomment>ton of refrigeration</extracomment><translation>тонны холода</translation></message>
+<message><source>eSGigawatt_Name_Alternate1</source><extracomment>gigawatt</extracomment><translation>гигаватта</translation></message>
+<message><source>eSGigawatt_Name_Alternate2</source><extracomment>gigawatt</extracomment><translation>гигаваттов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>

@@ -558,7 +558,7 @@
 <message><source>eSBOTU</source><extracomment>kilowatt hour</extracomment><translation>BOTU</translation></message>
 <message><source>eSkWmin</source><extracomment>kilowatt minute</extracomment><translation>кВт·мин</translation></message>
 <message><source>eSkWs</source><extracomment>kilowatt second</extracomment><translation>кВт·с</translation></message>
-<message><source>eSthm</source><extracomment>therm (U.S.)</extracomment><translation>терм</translation></message>
+<message><source>eSthm</source><extracomment>therm (U.S.)</extracomment><translation>терм (США)</translation></message>
 <message><source>eSNm</source><extracomment>newton meter</extracomment><translation>Н·м</translation></message>
 <message><source>eSdaNm</source><extracomment>decanewton meter</extracomment><translation>даН·м</translation></message>
 <message><source>eSkNm</source><extracomment>kilonewton meter</extracomment><translation>кН·м</translation></message>
@@ -568,6 +568,7 @@
 <message><source>eScal15C</source><extracomment>calorie (15 degree C)</extracomment><translation>кал (15 °C)</translation></message>
 <message><source>eScalmean</source><extracomment>calorie (mean)</extracomment><translation>кал (средн.)</translation></message>
 <message><source>eScal3Point98C</source><extracomment>calorie (3.98 degree C)</extracomment><translation>кал (3,98 °C)</translation></message>
+<message><source>eSkJ</source><extracomment>kilojoule</extracomment><translation>кДж</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -798,6 +799,7 @@
 <message><source>eSkBtuPerh</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>тыс. БТЕ/ч</translation></message>
 <message><source>eSkBtuPerhr</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>тыс. БТЕ/ч</translation></message>
 <message><source>eSton</source><extracomment>ton of refrigeration</extracomment><translation>т хол.</translation></message>
+<message><source>eSGW</source><extracomment>gigawatt</extracomment><translation>ГВт</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>
