@@ -359,6 +359,7 @@ constexpr double cubic_yard = yard * yard * yard;
 constexpr double cubic_millimeter = milli * meter * milli * meter * milli * meter;
 constexpr double cubic_centimeter = centi * meter * centi * meter * centi * meter;
 constexpr double cubic_decimeter = deci * meter * deci * meter * deci * meter;
+constexpr double cubic_kilometer = kilo * meter * kilo * meter * kilo * meter;
 constexpr double liter = milli * cubic_meter; // CGPM 1964
 constexpr double stere = cubic_meter;
 constexpr double board_foot = 144 * cubic_inch;   // 1 ft x 1 ft x 1 in

@@ -295,6 +295,10 @@
 <message><source>register ton</source><translation>Registertonne</translation></message>
 <message><source>acre-foot</source><translation>Acre-Foot</translation></message>
 <message><source>acre-inch</source><translation>Acre-Inch</translation></message>
+<message><source>hectoliter</source><translation>Hektoliter</translation></message>
+<message><source>megaliter</source><translation>Megaliter</translation></message>
+<message><source>cubic kilometer</source><translation>Kubikkilometer</translation></message>
+<message><source>deciliter</source><translation>Deziliter</translation></message>
 <message><source>kilogram</source><translation>Kilogramm</translation></message>
 <message><source>gram</source><translation>Gramm</translation></message>
 <message><source>yottagram</source><translation>Yottagramm</translation></message>

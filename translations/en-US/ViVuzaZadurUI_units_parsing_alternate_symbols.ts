@@ -310,6 +310,22 @@
 <message><source>eSAcreInch_Name_Alternate2</source><extracomment>acre-inch</extracomment><translation>ac-in</translation></message>
 <message><source>eSAcreInch_Name_Alternate3</source><extracomment>acre-inch</extracomment><translation>acre-in</translation></message>
 <message><source>eSAcreInch_Name_Alternate4</source><extracomment>acre-inch</extracomment><translation>acre-inches</translation></message>
+<message><source>eSHectoliter_Name_Alternate1</source><extracomment>hectoliter</extracomment><translation>hectoliters</translation></message>
+<message><source>eSHectoliter_Name_Alternate2</source><extracomment>hectoliter</extracomment><translation>hectolitre</translation></message>
+<message><source>eSHectoliter_Name_Alternate3</source><extracomment>hectoliter</extracomment><translation>hectolitres</translation></message>
+<message><source>eSHectoliter_Name_Alternate4</source><extracomment>hectoliter</extracomment><translation>hl</translation></message>
+<message><source>eSMegaliter_Name_Alternate1</source><extracomment>megaliter</extracomment><translation>megaliters</translation></message>
+<message><source>eSMegaliter_Name_Alternate2</source><extracomment>megaliter</extracomment><translation>megalitre</translation></message>
+<message><source>eSMegaliter_Name_Alternate3</source><extracomment>megaliter</extracomment><translation>megalitres</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate1</source><extracomment>cubic kilometer</extracomment><translation>cubic kilometers</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate2</source><extracomment>cubic kilometer</extracomment><translation>cubic kilometre</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate3</source><extracomment>cubic kilometer</extracomment><translation>cubic kilometres</translation></message>
+<message><source>eSkm3_Alternate1</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «km³»</translatorcomment><translation>km3</translation></message>
+<message><source>eSkm3_Alternate2</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «km³»</translatorcomment><translation>km^3</translation></message>
+<message><source>eSDeciliter_Name_Alternate1</source><extracomment>deciliter</extracomment><translation>deciliters</translation></message>
+<message><source>eSDeciliter_Name_Alternate2</source><extracomment>deciliter</extracomment><translation>decilitre</translation></message>
+<message><source>eSDeciliter_Name_Alternate3</source><extracomment>deciliter</extracomment><translation>decilitres</translation></message>
+<message><source>eSDeciliter_Name_Alternate4</source><extracomment>deciliter</extracomment><translation>dl</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>

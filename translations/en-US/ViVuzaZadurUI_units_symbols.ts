@@ -298,6 +298,11 @@
 <message><source>eShhd_Imp</source><extracomment>hogshead (imperial)</extracomment><translation>hhd (imp)</translation></message>
 <message><source>eSgi_Imp</source><extracomment>gill (imperial)</extracomment><translation>gi (imp)</translation></message>
 <message><source>eSgi_US</source><extracomment>gill (U.S.)</extracomment><translation>gi (US)</translation></message>
+<message><source>eShL</source><extracomment>hectoliter</extracomment><translation>hL</translation></message>
+<message><source>eSML</source><extracomment>megaliter</extracomment><translation>ML</translation></message>
+<message><source>eSkm3</source><extracomment>cubic kilometer</extracomment><translation>km³</translation></message>
+<message><source>eScukm</source><extracomment>cubic kilometer</extracomment><translation>cu km</translation></message>
+<message><source>eSdL</source><extracomment>deciliter</extracomment><translation>dL</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>

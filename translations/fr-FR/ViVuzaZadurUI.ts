@@ -295,6 +295,10 @@
 <message><source>register ton</source><translation>tonneau de jauge</translation></message>
 <message><source>acre-foot</source><translation>acre-pied</translation></message>
 <message><source>acre-inch</source><translation>acre-pouce</translation></message>
+<message><source>hectoliter</source><translation>hectolitre</translation></message>
+<message><source>megaliter</source><translation>mégalitre</translation></message>
+<message><source>cubic kilometer</source><translation>kilomètre cube</translation></message>
+<message><source>deciliter</source><translation>décilitre</translation></message>
 <message><source>kilogram</source><translation>kilogramme</translation></message>
 <message><source>gram</source><translation>gramme</translation></message>
 <message><source>yottagram</source><translation>yottagramme</translation></message>

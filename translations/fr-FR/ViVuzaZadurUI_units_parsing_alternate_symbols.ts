@@ -186,6 +186,12 @@
 <message><source>eSCordFirewood_Name_Alternate1</source><extracomment>cord (firewood)</extracomment><translation>cordes</translation></message>
 <message><source>eSAcreFoot_Name_Alternate1</source><extracomment>acre-foot</extracomment><translation>acres-pieds</translation></message>
 <message><source>eSAcreInch_Name_Alternate1</source><extracomment>acre-inch</extracomment><translation>acres-pouces</translation></message>
+<message><source>eSHectoliter_Name_Alternate1</source><extracomment>hectoliter</extracomment><translation>hectolitres</translation></message>
+<message><source>eSHectoliter_Name_Alternate2</source><extracomment>hectoliter</extracomment><translation>hl</translation></message>
+<message><source>eSMegaliter_Name_Alternate1</source><extracomment>megaliter</extracomment><translation>mégalitres</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate1</source><extracomment>cubic kilometer</extracomment><translation>kilomètres cubes</translation></message>
+<message><source>eSDeciliter_Name_Alternate1</source><extracomment>deciliter</extracomment><translation>décilitres</translation></message>
+<message><source>eSDeciliter_Name_Alternate2</source><extracomment>deciliter</extracomment><translation>dl</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>

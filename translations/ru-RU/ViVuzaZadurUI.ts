@@ -295,6 +295,10 @@
 <message><source>register ton</source><translation>регистровая тонна</translation></message>
 <message><source>acre-foot</source><translation>акр-фут</translation></message>
 <message><source>acre-inch</source><translation>акр-дюйм</translation></message>
+<message><source>hectoliter</source><translation>гектолитр</translation></message>
+<message><source>megaliter</source><translation>мегалитр</translation></message>
+<message><source>cubic kilometer</source><translation>кубический километр</translation></message>
+<message><source>deciliter</source><translation>децилитр</translation></message>
 <message><source>kilogram</source><translation>килограмм</translation></message>
 <message><source>gram</source><translation>грамм</translation></message>
 <message><source>yottagram</source><translation>иоттаграмм</translation></message>

@@ -278,6 +278,16 @@
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>кубических дециметров</translation></message>
 <message><source>eSdm3_Alternate1</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «дм³»</translatorcomment><translation>дм3</translation></message>
 <message><source>eSdm3_Alternate2</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «дм³»</translatorcomment><translation>дм^3</translation></message>
+<message><source>eSHectoliter_Name_Alternate1</source><extracomment>hectoliter</extracomment><translation>гектолитра</translation></message>
+<message><source>eSHectoliter_Name_Alternate2</source><extracomment>hectoliter</extracomment><translation>гектолитров</translation></message>
+<message><source>eSMegaliter_Name_Alternate1</source><extracomment>megaliter</extracomment><translation>мегалитра</translation></message>
+<message><source>eSMegaliter_Name_Alternate2</source><extracomment>megaliter</extracomment><translation>мегалитров</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate1</source><extracomment>cubic kilometer</extracomment><translation>куб.км</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate2</source><extracomment>cubic kilometer</extracomment><translation>кубических километров</translation></message>
+<message><source>eSkm3_Alternate1</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «км³»</translatorcomment><translation>км3</translation></message>
+<message><source>eSkm3_Alternate2</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «км³»</translatorcomment><translation>км^3</translation></message>
+<message><source>eSDeciliter_Name_Alternate1</source><extracomment>deciliter</extracomment><translation>децилитра</translation></message>
+<message><source>eSDeciliter_Name_Alternate2</source><extracomment>deciliter</extracomment><translation>децилитров</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>

@@ -298,6 +298,11 @@
 <message><source>eShhd_Imp</source><extracomment>hogshead (imperial)</extracomment><translation>хогсхед (брит.)</translation></message>
 <message><source>eSgi_Imp</source><extracomment>gill (imperial)</extracomment><translation>джилл (брит.)</translation></message>
 <message><source>eSgi_US</source><extracomment>gill (U.S.)</extracomment><translation>джилл (США)</translation></message>
+<message><source>eShL</source><extracomment>hectoliter</extracomment><translation>гл</translation></message>
+<message><source>eSML</source><extracomment>megaliter</extracomment><translation>Мл</translation></message>
+<message><source>eSkm3</source><extracomment>cubic kilometer</extracomment><translation>км³</translation></message>
+<message><source>eScukm</source><extracomment>cubic kilometer</extracomment><translation>куб. км</translation></message>
+<message><source>eSdL</source><extracomment>deciliter</extracomment><translation>дл</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>

@@ -9,7 +9,7 @@ namespace velmar::platform::core::units {
 
 class UnitConverter;
 
-// The unit catalogue: 68 unit groups, 781 units and 1864 unit symbols, numbered densely from 1
+// The unit catalogue: 68 unit groups, 785 units and 1873 unit symbols, numbered densely from 1
 // in catalogue order (unit id = group id + index, symbol id = (variant << 20) | unit id).
 class VIVUZAZADUR_EXPORT UnitsConfig {
 public:
