@@ -462,6 +462,9 @@ constexpr double ounce_force = pound_force / 16;
 // kip = kilopound = 1000 lbf (U.S. structural practice; "kilopound per square
 // inch" is the ksi).
 constexpr double kip = 1000 * pound_force;
+// Slug: the mass that one pound-force accelerates at one foot per second squared, the mass
+// unit of the foot-pound-force-second system (NIST SP 811, B.8: 1 slug = 14.593 90 kg).
+constexpr double slug = pound_force * second * second / foot;
 constexpr double dyne = 1e-5 * newton; // g·cm/s²
 constexpr double erg = 1e-7 * joule;   // dyn·cm
 

@@ -341,6 +341,7 @@
 <message><source>pearl grain</source><translation>Perlgrain</translation></message>
 <message><source>dalton</source><translation>Dalton</translation></message>
 <message><source>kilodalton</source><translation>Kilodalton</translation></message>
+<message><source>slug</source><translation>Slug</translation></message>
 <message><source>kilogram per meter</source><translation>Kilogramm pro Meter</translation></message>
 <message><source>pound per foot</source><translation>Pfund pro Fuß</translation></message>
 <message><source>mole</source><translation>Mol</translation></message>
@@ -381,6 +382,7 @@
 <message><source>nanogram per deciliter</source><translation>Nanogramm pro Deziliter</translation></message>
 <message><source>nanogram per milliliter</source><translation>Nanogramm pro Milliliter</translation></message>
 <message><source>nanogram per microliter</source><translation>Nanogramm pro Mikroliter</translation></message>
+<message><source>milligram per deciliter</source><translation>Milligramm pro Deziliter</translation></message>
 <message><source>part per million</source><translation>Millionstel</translation></message>
 <message><source>part per billion</source><translation>Milliardstel</translation></message>
 <message><source>ampere</source><translation>Ampere</translation></message>

@@ -352,6 +352,7 @@
 <message><source>eSgr</source><extracomment>grain</extracomment><translation>gr</translation></message>
 <message><source>eSDa</source><extracomment>dalton</extracomment><translation>Da</translation></message>
 <message><source>eSkDa</source><extracomment>kilodalton</extracomment><translation>kDa</translation></message>
+<message><source>eSslug</source><extracomment>slug</extracomment><translation>slug</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearWeight</name>
@@ -425,6 +426,7 @@
 <message><source>eSngPermL</source><extracomment>nanogram per milliliter</extracomment><translation>ng/ml</translation></message>
 <message><source>eSngPermuL</source><extracomment>nanogram per microliter</extracomment><translation>ng/µl</translation></message>
 <message><source>eSngPeruL</source><extracomment>nanogram per microliter</extracomment><translation>ng/ul</translation></message>
+<message><source>eSmgPerdL</source><extracomment>milligram per deciliter</extracomment><translation>mg/dl</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PartsPer</name>

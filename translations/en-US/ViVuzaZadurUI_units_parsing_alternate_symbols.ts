@@ -372,6 +372,7 @@
 <message><source>eSShortHundredweight_Name_Alternate2</source><extracomment>short hundredweight</extracomment><translation>hundredweight</translation></message>
 <message><source>eSShortHundredweight_Name_Alternate3</source><extracomment>short hundredweight</extracomment><translation>hundredweights</translation></message>
 <message><source>eSGrain_Name_Alternate1</source><extracomment>grain</extracomment><translation>grains</translation></message>
+<message><source>eSSlug_Name_Alternate1</source><extracomment>slug</extracomment><translation>slugs</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AmountOfSubstance</name>
@@ -409,6 +410,10 @@
 <message><source>eSgPersqm_Alternate2</source><extracomment>gram per square meter</extracomment><translatorcomment>generated from «g/m²»</translatorcomment><translation>g/m^2</translation></message>
 <message><source>eSgPerin2_Alternate1</source><extracomment>gram per square inch</extracomment><translatorcomment>generated from «g/in²»</translatorcomment><translation>g/in2</translation></message>
 <message><source>eSgPerin2_Alternate2</source><extracomment>gram per square inch</extracomment><translatorcomment>generated from «g/in²»</translatorcomment><translation>g/in^2</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Concentration</name>
+<message><source>eSMilligramPerDeciliter_Name_Alternate1</source><extracomment>milligram per deciliter</extracomment><translation>milligrams per deciliter</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PartsPer</name>

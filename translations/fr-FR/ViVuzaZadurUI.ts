@@ -341,6 +341,7 @@
 <message><source>pearl grain</source><translation>grain de perle</translation></message>
 <message><source>dalton</source><translation>dalton</translation></message>
 <message><source>kilodalton</source><translation>kilodalton</translation></message>
+<message><source>slug</source><translation>slug</translation></message>
 <message><source>kilogram per meter</source><translation>kilogramme par mètre</translation></message>
 <message><source>pound per foot</source><translation>livre par pied</translation></message>
 <message><source>mole</source><translation>mole</translation></message>
@@ -381,6 +382,7 @@
 <message><source>nanogram per deciliter</source><translation>nanogramme par décilitre</translation></message>
 <message><source>nanogram per milliliter</source><translation>nanogramme par millilitre</translation></message>
 <message><source>nanogram per microliter</source><translation>nanogramme par microlitre</translation></message>
+<message><source>milligram per deciliter</source><translation>milligramme par décilitre</translation></message>
 <message><source>part per million</source><translation>partie par million</translation></message>
 <message><source>part per billion</source><translation>partie par milliard</translation></message>
 <message><source>ampere</source><translation>ampère</translation></message>

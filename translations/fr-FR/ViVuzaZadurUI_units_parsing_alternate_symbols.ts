@@ -224,6 +224,7 @@
 <message><source>eSShortHundredweight_Name_Alternate1</source><extracomment>short hundredweight</extracomment><translation>quintaux courts</translation></message>
 <message><source>eSGrain_Name_Alternate1</source><extracomment>grain</extracomment><translation>grains</translation></message>
 <message><source>eSDalton_Name_Alternate1</source><extracomment>dalton</extracomment><translation>daltons</translation></message>
+<message><source>eSSlug_Name_Alternate1</source><extracomment>slug</extracomment><translation>slugs</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AmountOfSubstance</name>
@@ -255,6 +256,10 @@
 <context>
 <name>UnitSymbol_SolidAngle</name>
 <message><source>eSSteradian_Name_Alternate1</source><extracomment>steradian</extracomment><translation>stéradians</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Concentration</name>
+<message><source>eSMilligramPerDeciliter_Name_Alternate1</source><extracomment>milligram per deciliter</extracomment><translation>milligrammes par décilitre</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PartsPer</name>

@@ -341,6 +341,7 @@
 <message><source>pearl grain</source><translation>жемчужный гран</translation></message>
 <message><source>dalton</source><translation>дальтон</translation></message>
 <message><source>kilodalton</source><translation>килодальтон</translation></message>
+<message><source>slug</source><translation>слаг</translation></message>
 <message><source>kilogram per meter</source><translation>килограмм на метр</translation></message>
 <message><source>pound per foot</source><translation>фунт на фут</translation></message>
 <message><source>mole</source><translation>моль</translation></message>
@@ -381,6 +382,7 @@
 <message><source>nanogram per deciliter</source><translation>нанограмм на децилитр</translation></message>
 <message><source>nanogram per milliliter</source><translation>нанограмм на миллилитр</translation></message>
 <message><source>nanogram per microliter</source><translation>нанограмм на микролитр</translation></message>
+<message><source>milligram per deciliter</source><translation>миллиграмм на децилитр</translation></message>
 <message><source>part per million</source><translation>миллионная доля</translation></message>
 <message><source>part per billion</source><translation>миллиардная доля</translation></message>
 <message><source>ampere</source><translation>ампер</translation></message>

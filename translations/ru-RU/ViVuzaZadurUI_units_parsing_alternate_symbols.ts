@@ -316,6 +316,8 @@
 <message><source>eSOunceAvoirdupois_Name_Alternate4</source><extracomment>ounce (avoirdupois)</extracomment><translation>унц</translation></message>
 <message><source>eSGrain_Name_Alternate1</source><extracomment>grain</extracomment><translation>грана</translation></message>
 <message><source>eSGrain_Name_Alternate2</source><extracomment>grain</extracomment><translation>гранов</translation></message>
+<message><source>eSSlug_Name_Alternate1</source><extracomment>slug</extracomment><translation>слага</translation></message>
+<message><source>eSSlug_Name_Alternate2</source><extracomment>slug</extracomment><translation>слагов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearWeight</name>

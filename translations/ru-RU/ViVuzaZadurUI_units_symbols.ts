@@ -352,6 +352,7 @@
 <message><source>eSgr</source><extracomment>grain</extracomment><translation>гран</translation></message>
 <message><source>eSDa</source><extracomment>dalton</extracomment><translation>Да</translation></message>
 <message><source>eSkDa</source><extracomment>kilodalton</extracomment><translation>кДа</translation></message>
+<message><source>eSslug</source><extracomment>slug</extracomment><translation>слаг</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearWeight</name>
@@ -425,6 +426,7 @@
 <message><source>eSngPermL</source><extracomment>nanogram per milliliter</extracomment><translation>нг/мл</translation></message>
 <message><source>eSngPermuL</source><extracomment>nanogram per microliter</extracomment><translation>нг/мкл</translation></message>
 <message><source>eSngPeruL</source><extracomment>nanogram per microliter</extracomment><translation>нг/мкл</translation></message>
+<message><source>eSmgPerdL</source><extracomment>milligram per deciliter</extracomment><translation>мг/дл</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PartsPer</name>
