@@ -359,6 +359,7 @@ constexpr double cubic_yard = yard * yard * yard;
 constexpr double cubic_millimeter = milli * meter * milli * meter * milli * meter;
 constexpr double cubic_centimeter = centi * meter * centi * meter * centi * meter;
 constexpr double cubic_decimeter = deci * meter * deci * meter * deci * meter;
+constexpr double cubic_kilometer = kilo * meter * kilo * meter * kilo * meter;
 constexpr double liter = milli * cubic_meter; // CGPM 1964
 constexpr double stere = cubic_meter;
 constexpr double board_foot = 144 * cubic_inch;   // 1 ft x 1 ft x 1 in
@@ -461,6 +462,9 @@ constexpr double ounce_force = pound_force / 16;
 // kip = kilopound = 1000 lbf (U.S. structural practice; "kilopound per square
 // inch" is the ksi).
 constexpr double kip = 1000 * pound_force;
+// Slug: the mass that one pound-force accelerates at one foot per second squared, the mass
+// unit of the foot-pound-force-second system (NIST SP 811, B.8: 1 slug = 14.593 90 kg).
+constexpr double slug = pound_force * second * second / foot;
 constexpr double dyne = 1e-5 * newton; // g·cm/s²
 constexpr double erg = 1e-7 * joule;   // dyn·cm
 
@@ -505,9 +509,14 @@ constexpr double btu_59f = 1054.804 * joule; // U.S. gas industry BTU
 constexpr double btu_60f = 1054.68 * joule;
 constexpr double btu_63f = 1054.6 * joule;
 constexpr double btu_mean = 1055.87 * joule;
-// Therms: the U.S. therm is 100 000 BTU(59 °F) (NIST SP 811: 1.054 804E+08 J);
-// the EC therm is 105.506 MJ (Directive 80/181/EEC).
-constexpr double therm_us = 100000 * btu_59f;
+// Therms: a therm is 100 000 BTU, on the BTU its name says. The plain "therm" is the therm
+// of engineering handbooks and energy calculations, on the International Table BTU like every
+// other unqualified BTU unit here (105.505 585 262 MJ); the U.S. therm is the one of the U.S.
+// gas industry, on the 59 °F BTU (NIST SP 811: 1.054 804E+08 J). The EC therm is fixed at
+// 105.506 MJ by Directive 80/181/EEC, the rounded value of the plain therm.
+constexpr double btu_per_therm = 100000;
+constexpr double therm = btu_per_therm * btu_it;
+constexpr double therm_us = btu_per_therm * btu_59f;
 constexpr double therm_ec = 105.506 * mega * joule;
 constexpr double electronvolt = elementary_charge * volt;
 constexpr double watt_hour = watt * hour;

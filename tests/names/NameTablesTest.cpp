@@ -34,7 +34,7 @@ TEST(NameTables, SymbolRowsCoverEveryUnitWithDenseVariants) {
         }
         EXPECT_LE(variant, 10);
     }
-    EXPECT_EQ(keyed, 1072);
+    EXPECT_EQ(keyed, 1089);
     std::set<int> units;
     for (const UnitTypeNameRow& row : UnitTypeNames) {
         units.insert(row.id);
@@ -49,9 +49,9 @@ TEST(NameTables, SymbolRowsCoverEveryUnitWithDenseVariants) {
 TEST(NameTables, RowsAgreeWithTheCoreLibrarysCatalogue) {
     EXPECT_EQ(UnitGroupNames.count, 68u);
     EXPECT_EQ(NumberFormatNames.count, 7u);
-    EXPECT_EQ(UnitTypeNames.count, 773u);
-    EXPECT_EQ(UnitSymbolKeys().count, 1846u);
-    EXPECT_EQ(UnitSymbolKeysById().size(), 1846u);
+    EXPECT_EQ(UnitTypeNames.count, 787u);
+    EXPECT_EQ(UnitSymbolKeys().count, 1877u);
+    EXPECT_EQ(UnitSymbolKeysById().size(), 1877u);
     const UnitsConfig* config = UnitsConfig::GetInstance();
     for (const UnitSymbolKeyRow& row : UnitSymbolKeys()) {
         ASSERT_NE(config->FindConverter(row.id), nullptr) << std::hex << row.id;

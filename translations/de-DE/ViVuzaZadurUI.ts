@@ -295,6 +295,10 @@
 <message><source>register ton</source><translation>Registertonne</translation></message>
 <message><source>acre-foot</source><translation>Acre-Foot</translation></message>
 <message><source>acre-inch</source><translation>Acre-Inch</translation></message>
+<message><source>hectoliter</source><translation>Hektoliter</translation></message>
+<message><source>megaliter</source><translation>Megaliter</translation></message>
+<message><source>cubic kilometer</source><translation>Kubikkilometer</translation></message>
+<message><source>deciliter</source><translation>Deziliter</translation></message>
 <message><source>kilogram</source><translation>Kilogramm</translation></message>
 <message><source>gram</source><translation>Gramm</translation></message>
 <message><source>yottagram</source><translation>Yottagramm</translation></message>
@@ -337,6 +341,7 @@
 <message><source>pearl grain</source><translation>Perlgrain</translation></message>
 <message><source>dalton</source><translation>Dalton</translation></message>
 <message><source>kilodalton</source><translation>Kilodalton</translation></message>
+<message><source>slug</source><translation>Slug</translation></message>
 <message><source>kilogram per meter</source><translation>Kilogramm pro Meter</translation></message>
 <message><source>pound per foot</source><translation>Pfund pro Fuß</translation></message>
 <message><source>mole</source><translation>Mol</translation></message>
@@ -377,6 +382,7 @@
 <message><source>nanogram per deciliter</source><translation>Nanogramm pro Deziliter</translation></message>
 <message><source>nanogram per milliliter</source><translation>Nanogramm pro Milliliter</translation></message>
 <message><source>nanogram per microliter</source><translation>Nanogramm pro Mikroliter</translation></message>
+<message><source>milligram per deciliter</source><translation>Milligramm pro Deziliter</translation></message>
 <message><source>part per million</source><translation>Millionstel</translation></message>
 <message><source>part per billion</source><translation>Milliardstel</translation></message>
 <message><source>ampere</source><translation>Ampere</translation></message>
@@ -435,6 +441,8 @@
 <message><source>megabaud</source><translation>Megabaud</translation></message>
 <message><source>megabit per second</source><translation>Megabit pro Sekunde</translation></message>
 <message><source>megabyte per second</source><translation>Megabyte pro Sekunde</translation></message>
+<message><source>gigabit per second</source><translation>Gigabit pro Sekunde</translation></message>
+<message><source>terabit per second</source><translation>Terabit pro Sekunde</translation></message>
 <message><source>kilogram per cubic meter</source><translation>Kilogramm pro Kubikmeter</translation></message>
 <message><source>kilogram per liter</source><translation>Kilogramm pro Liter</translation></message>
 <message><source>gram per liter</source><translation>Gramm pro Liter</translation></message>
@@ -484,6 +492,8 @@
 <message><source>calorie (mean)</source><translation>Kalorie (mittlere)</translation></message>
 <message><source>calorie (3.98 degree C)</source><translation>Kalorie (3,98 °C)</translation></message>
 <message><source>Therm (EC)</source><translation>Therm (EG)</translation></message>
+<message><source>kilojoule</source><translation>Kilojoule</translation></message>
+<message><source>therm</source><translation>Therm</translation></message>
 <message><source>cubic meter per second</source><translation>Kubikmeter pro Sekunde</translation></message>
 <message><source>liter per second</source><translation>Liter pro Sekunde</translation></message>
 <message><source>liter per minute</source><translation>Liter pro Minute</translation></message>
@@ -614,6 +624,7 @@
 <message><source>million British thermal unit (International Table) per hour</source><translation>Millionen British Thermal Units (IT) pro Stunde</translation></message>
 <message><source>thousand British thermal unit (International Table) per hour</source><translation>Tausend British Thermal Units (IT) pro Stunde</translation></message>
 <message><source>ton of refrigeration</source><translation>Kältetonne</translation></message>
+<message><source>gigawatt</source><translation>Gigawatt</translation></message>
 <message><source>watt per cubic meter</source><translation>Watt pro Kubikmeter</translation></message>
 <message><source>watt per cubic foot</source><translation>Watt pro Kubikfuß</translation></message>
 <message><source>British thermal unit per hour cubic foot</source><translation>British Thermal Unit pro Stunde und Kubikfuß</translation></message>
@@ -662,6 +673,7 @@
 <message><source>kip per square inch</source><translation>Kip pro Quadratzoll</translation></message>
 <message><source>kip per square foot</source><translation>Kip pro Quadratfuß</translation></message>
 <message><source>pound force per square foot</source><translation>Pfund-Kraft pro Quadratfuß</translation></message>
+<message><source>hectopascal</source><translation>Hektopascal</translation></message>
 <message><source>meter per newton</source><translation>Meter pro Newton</translation></message>
 <message><source>meter per kilonewton</source><translation>Meter pro Kilonewton</translation></message>
 <message><source>foot per kip</source><translation>Fuß pro Kip</translation></message>
@@ -730,6 +742,7 @@
 <message><source>zebibyte</source><translation>Zebibyte</translation></message>
 <message><source>yottabyte</source><translation>Yottabyte</translation></message>
 <message><source>yobibyte</source><translation>Yobibyte</translation></message>
+<message><source>terabit</source><translation>Terabit</translation></message>
 <message><source>kelvin</source><translation>Kelvin</translation></message>
 <message><source>degree Celsius</source><translation>Grad Celsius</translation></message>
 <message><source>degree Fahrenheit</source><translation>Grad Fahrenheit</translation></message>
@@ -803,6 +816,7 @@
 <message><source>meter per second squared</source><translation>Meter pro Quadratsekunde</translation></message>
 <message><source>foot per second squared</source><translation>Fuß pro Quadratsekunde</translation></message>
 <message><source>survey foot per second squared</source><translation>Fuß (US-Vermessung) pro Quadratsekunde</translation></message>
+<message><source>standard gravity</source><translation>Normfallbeschleunigung</translation></message>
 <message><source>volt</source><translation>Volt</translation></message>
 <message><source>kilovolt</source><translation>Kilovolt</translation></message>
 <message><source>microvolt</source><translation>Mikrovolt</translation></message>

@@ -310,6 +310,22 @@
 <message><source>eSAcreInch_Name_Alternate2</source><extracomment>acre-inch</extracomment><translation>ac-in</translation></message>
 <message><source>eSAcreInch_Name_Alternate3</source><extracomment>acre-inch</extracomment><translation>acre-in</translation></message>
 <message><source>eSAcreInch_Name_Alternate4</source><extracomment>acre-inch</extracomment><translation>acre-inches</translation></message>
+<message><source>eSHectoliter_Name_Alternate1</source><extracomment>hectoliter</extracomment><translation>hectoliters</translation></message>
+<message><source>eSHectoliter_Name_Alternate2</source><extracomment>hectoliter</extracomment><translation>hectolitre</translation></message>
+<message><source>eSHectoliter_Name_Alternate3</source><extracomment>hectoliter</extracomment><translation>hectolitres</translation></message>
+<message><source>eSHectoliter_Name_Alternate4</source><extracomment>hectoliter</extracomment><translation>hl</translation></message>
+<message><source>eSMegaliter_Name_Alternate1</source><extracomment>megaliter</extracomment><translation>megaliters</translation></message>
+<message><source>eSMegaliter_Name_Alternate2</source><extracomment>megaliter</extracomment><translation>megalitre</translation></message>
+<message><source>eSMegaliter_Name_Alternate3</source><extracomment>megaliter</extracomment><translation>megalitres</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate1</source><extracomment>cubic kilometer</extracomment><translation>cubic kilometers</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate2</source><extracomment>cubic kilometer</extracomment><translation>cubic kilometre</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate3</source><extracomment>cubic kilometer</extracomment><translation>cubic kilometres</translation></message>
+<message><source>eSkm3_Alternate1</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «km³»</translatorcomment><translation>km3</translation></message>
+<message><source>eSkm3_Alternate2</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «km³»</translatorcomment><translation>km^3</translation></message>
+<message><source>eSDeciliter_Name_Alternate1</source><extracomment>deciliter</extracomment><translation>deciliters</translation></message>
+<message><source>eSDeciliter_Name_Alternate2</source><extracomment>deciliter</extracomment><translation>decilitre</translation></message>
+<message><source>eSDeciliter_Name_Alternate3</source><extracomment>deciliter</extracomment><translation>decilitres</translation></message>
+<message><source>eSDeciliter_Name_Alternate4</source><extracomment>deciliter</extracomment><translation>dl</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>
@@ -356,6 +372,7 @@
 <message><source>eSShortHundredweight_Name_Alternate2</source><extracomment>short hundredweight</extracomment><translation>hundredweight</translation></message>
 <message><source>eSShortHundredweight_Name_Alternate3</source><extracomment>short hundredweight</extracomment><translation>hundredweights</translation></message>
 <message><source>eSGrain_Name_Alternate1</source><extracomment>grain</extracomment><translation>grains</translation></message>
+<message><source>eSSlug_Name_Alternate1</source><extracomment>slug</extracomment><translation>slugs</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AmountOfSubstance</name>
@@ -393,6 +410,10 @@
 <message><source>eSgPersqm_Alternate2</source><extracomment>gram per square meter</extracomment><translatorcomment>generated from «g/m²»</translatorcomment><translation>g/m^2</translation></message>
 <message><source>eSgPerin2_Alternate1</source><extracomment>gram per square inch</extracomment><translatorcomment>generated from «g/in²»</translatorcomment><translation>g/in2</translation></message>
 <message><source>eSgPerin2_Alternate2</source><extracomment>gram per square inch</extracomment><translatorcomment>generated from «g/in²»</translatorcomment><translation>g/in^2</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Concentration</name>
+<message><source>eSMilligramPerDeciliter_Name_Alternate1</source><extracomment>milligram per deciliter</extracomment><translation>milligrams per deciliter</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PartsPer</name>
@@ -436,6 +457,8 @@
 <message><source>eSBitPerSecond_Name_Alternate1</source><extracomment>bit per second</extracomment><translation>b/s</translation></message>
 <message><source>eSKilobitPerSecond_Name_Alternate1</source><extracomment>kilobit per second</extracomment><translation>kb/s</translation></message>
 <message><source>eSMegabitPerSecond_Name_Alternate1</source><extracomment>megabit per second</extracomment><translation>Mb/s</translation></message>
+<message><source>eSGigabitPerSecond_Name_Alternate1</source><extracomment>gigabit per second</extracomment><translation>Gb/s</translation></message>
+<message><source>eSTerabitPerSecond_Name_Alternate1</source><extracomment>terabit per second</extracomment><translation>Tb/s</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Density</name>
@@ -496,8 +519,6 @@
 <message><source>eSKilowattHour_Name_Alternate4</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-hour</translation></message>
 <message><source>eSKilowattHour_Name_Alternate5</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-hours</translation></message>
 <message><source>eSKilowattHour_Name_Alternate6</source><extracomment>kilowatt hour</extracomment><translation>kilowatt hours</translation></message>
-<message><source>eSThermUS_Name_Alternate1</source><extracomment>therm (U.S.)</extracomment><translation>therm</translation></message>
-<message><source>eSThermUS_Name_Alternate2</source><extracomment>therm (U.S.)</extracomment><translation>therms</translation></message>
 <message><source>eSNm_Alternate1</source><extracomment>newton meter</extracomment><translation>Nm</translation></message>
 <message><source>eSdaNm_Alternate1</source><extracomment>decanewton meter</extracomment><translation>daNm</translation></message>
 <message><source>eSkNm_Alternate1</source><extracomment>kilonewton meter</extracomment><translation>kNm</translation></message>
@@ -511,6 +532,8 @@
 <message><source>eSFootPoundForce_Name_Alternate4</source><extracomment>foot pound force</extracomment><translation>ft-lb</translation></message>
 <message><source>eSFootPoundForce_Name_Alternate5</source><extracomment>foot pound force</extracomment><translation>foot-pound</translation></message>
 <message><source>eSFootPoundForce_Name_Alternate6</source><extracomment>foot pound force</extracomment><translation>foot-pounds</translation></message>
+<message><source>eSKilojoule_Name_Alternate1</source><extracomment>kilojoule</extracomment><translation>kilojoules</translation></message>
+<message><source>eSTherm_Name_Alternate1</source><extracomment>therm</extracomment><translation>therms</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -641,6 +664,7 @@
 <message><source>eSTonOfRefrigeration_Name_Alternate3</source><extracomment>ton of refrigeration</extracomment><translation>RT</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate4</source><extracomment>ton of refrigeration</extracomment><translation>refrigeration ton</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate5</source><extracomment>ton of refrigeration</extracomment><translation>refrigeration tons</translation></message>
+<message><source>eSGigawatt_Name_Alternate1</source><extracomment>gigawatt</extracomment><translation>gigawatts</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>
@@ -778,6 +802,8 @@
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate2</source><extracomment>pound force per square foot</extracomment><translation>lbf/sq ft</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate3</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «lbf/ft²»</translatorcomment><translation>lbf/ft2</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate4</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «lbf/ft²»</translatorcomment><translation>lbf/ft^2</translation></message>
+<message><source>eSHectopascal_Name_Alternate1</source><extracomment>hectopascal</extracomment><translation>hectopascals</translation></message>
+<message><source>eSHectopascal_Name_Alternate2</source><extracomment>hectopascal</extracomment><translation>hpa</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearForceScale</name>
@@ -965,6 +991,8 @@
 <message><source>eSFootPerSecondSquared_Name_Alternate4</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «ft/sec²»</translatorcomment><translation>ft/sec^2</translation></message>
 <message><source>eSftPers2_Alternate1</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «ft/s²»</translatorcomment><translation>ft/s2</translation></message>
 <message><source>eSftPers2_Alternate2</source><extracomment>foot per second squared</extracomment><translatorcomment>generated from «ft/s²»</translatorcomment><translation>ft/s^2</translation></message>
+<message><source>eSStandardGravity_Name_Alternate1</source><extracomment>standard gravity</extracomment><translation>g-force</translation></message>
+<message><source>eSgn_Alternate1</source><extracomment>standard gravity</extracomment><translation>gn</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Voltage</name>

@@ -298,6 +298,11 @@
 <message><source>eShhd_Imp</source><extracomment>hogshead (imperial)</extracomment><translation>hhd (imp)</translation></message>
 <message><source>eSgi_Imp</source><extracomment>gill (imperial)</extracomment><translation>gi (imp)</translation></message>
 <message><source>eSgi_US</source><extracomment>gill (U.S.)</extracomment><translation>gi (US)</translation></message>
+<message><source>eShL</source><extracomment>hectoliter</extracomment><translation>hL</translation></message>
+<message><source>eSML</source><extracomment>megaliter</extracomment><translation>ML</translation></message>
+<message><source>eSkm3</source><extracomment>cubic kilometer</extracomment><translation>km³</translation></message>
+<message><source>eScukm</source><extracomment>cubic kilometer</extracomment><translation>cu km</translation></message>
+<message><source>eSdL</source><extracomment>deciliter</extracomment><translation>dL</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>
@@ -347,6 +352,7 @@
 <message><source>eSgr</source><extracomment>grain</extracomment><translation>gr</translation></message>
 <message><source>eSDa</source><extracomment>dalton</extracomment><translation>Da</translation></message>
 <message><source>eSkDa</source><extracomment>kilodalton</extracomment><translation>kDa</translation></message>
+<message><source>eSslug</source><extracomment>slug</extracomment><translation>slug</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearWeight</name>
@@ -420,6 +426,7 @@
 <message><source>eSngPermL</source><extracomment>nanogram per milliliter</extracomment><translation>ng/mL</translation></message>
 <message><source>eSngPermuL</source><extracomment>nanogram per microliter</extracomment><translation>ng/µL</translation></message>
 <message><source>eSngPeruL</source><extracomment>nanogram per microliter</extracomment><translation>ng/uL</translation></message>
+<message><source>eSmgPerdL</source><extracomment>milligram per deciliter</extracomment><translation>mg/dL</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PartsPer</name>
@@ -512,6 +519,10 @@
 <message><source>eSMbPers</source><extracomment>megabit per second</extracomment><translation>Mbit/s</translation></message>
 <message><source>eSMBps</source><extracomment>megabyte per second</extracomment><translation>MBps</translation></message>
 <message><source>eSMBPers</source><extracomment>megabyte per second</extracomment><translation>MB/s</translation></message>
+<message><source>eSGbps</source><extracomment>gigabit per second</extracomment><translation>Gbps</translation></message>
+<message><source>eSGbPers</source><extracomment>gigabit per second</extracomment><translation>Gbit/s</translation></message>
+<message><source>eSTbps</source><extracomment>terabit per second</extracomment><translation>Tbps</translation></message>
+<message><source>eSTbPers</source><extracomment>terabit per second</extracomment><translation>Tbit/s</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Density</name>
@@ -564,6 +575,7 @@
 <message><source>eScal15C</source><extracomment>calorie (15 degree C)</extracomment><translation>cal (15°C)</translation></message>
 <message><source>eScalmean</source><extracomment>calorie (mean)</extracomment><translation>cal (mean)</translation></message>
 <message><source>eScal3Point98C</source><extracomment>calorie (3.98 degree C)</extracomment><translation>cal (3.98°C)</translation></message>
+<message><source>eSkJ</source><extracomment>kilojoule</extracomment><translation>kJ</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -794,6 +806,7 @@
 <message><source>eSkBtuPerh</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>kBtu/h</translation></message>
 <message><source>eSkBtuPerhr</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>kBtu/hr</translation></message>
 <message><source>eSton</source><extracomment>ton of refrigeration</extracomment><translation>ton</translation></message>
+<message><source>eSGW</source><extracomment>gigawatt</extracomment><translation>GW</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>
@@ -881,6 +894,7 @@
 <message><source>eSftH2O</source><extracomment>foot of water</extracomment><translation>ftH₂O</translation></message>
 <message><source>eSksi</source><extracomment>kip per square inch</extracomment><translation>ksi</translation></message>
 <message><source>eSksf</source><extracomment>kip per square foot</extracomment><translation>ksf</translation></message>
+<message><source>eShPa</source><extracomment>hectopascal</extracomment><translation>hPa</translation></message>
 </context>
 <context>
 <name>UnitSymbol_ForceScale</name>
@@ -1015,6 +1029,8 @@
 <message><source>eSZiB</source><extracomment>zebibyte</extracomment><translation>ZiB</translation></message>
 <message><source>eSYB</source><extracomment>yottabyte</extracomment><translation>YB</translation></message>
 <message><source>eSYiB</source><extracomment>yobibyte</extracomment><translation>YiB</translation></message>
+<message><source>eSTb</source><extracomment>terabit</extracomment><translation>Tb</translation></message>
+<message><source>eSTbit</source><extracomment>terabit</extracomment><translation>Tbit</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Temperature</name>
@@ -1116,6 +1132,7 @@
 <message><source>eSmPers2_OneChar</source><extracomment>meter per second squared</extracomment><translation>㎨</translation></message>
 <message><source>eSftPers2</source><extracomment>foot per second squared</extracomment><translation>ft/s²</translation></message>
 <message><source>eSftPersqs</source><extracomment>foot per second squared</extracomment><translation>ft/sq s</translation></message>
+<message><source>eSgn</source><extracomment>standard gravity</extracomment><translation>gₙ</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Voltage</name>

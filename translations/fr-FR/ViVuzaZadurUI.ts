@@ -295,6 +295,10 @@
 <message><source>register ton</source><translation>tonneau de jauge</translation></message>
 <message><source>acre-foot</source><translation>acre-pied</translation></message>
 <message><source>acre-inch</source><translation>acre-pouce</translation></message>
+<message><source>hectoliter</source><translation>hectolitre</translation></message>
+<message><source>megaliter</source><translation>mégalitre</translation></message>
+<message><source>cubic kilometer</source><translation>kilomètre cube</translation></message>
+<message><source>deciliter</source><translation>décilitre</translation></message>
 <message><source>kilogram</source><translation>kilogramme</translation></message>
 <message><source>gram</source><translation>gramme</translation></message>
 <message><source>yottagram</source><translation>yottagramme</translation></message>
@@ -337,6 +341,7 @@
 <message><source>pearl grain</source><translation>grain de perle</translation></message>
 <message><source>dalton</source><translation>dalton</translation></message>
 <message><source>kilodalton</source><translation>kilodalton</translation></message>
+<message><source>slug</source><translation>slug</translation></message>
 <message><source>kilogram per meter</source><translation>kilogramme par mètre</translation></message>
 <message><source>pound per foot</source><translation>livre par pied</translation></message>
 <message><source>mole</source><translation>mole</translation></message>
@@ -377,6 +382,7 @@
 <message><source>nanogram per deciliter</source><translation>nanogramme par décilitre</translation></message>
 <message><source>nanogram per milliliter</source><translation>nanogramme par millilitre</translation></message>
 <message><source>nanogram per microliter</source><translation>nanogramme par microlitre</translation></message>
+<message><source>milligram per deciliter</source><translation>milligramme par décilitre</translation></message>
 <message><source>part per million</source><translation>partie par million</translation></message>
 <message><source>part per billion</source><translation>partie par milliard</translation></message>
 <message><source>ampere</source><translation>ampère</translation></message>
@@ -435,6 +441,8 @@
 <message><source>megabaud</source><translation>mégabaud</translation></message>
 <message><source>megabit per second</source><translation>mégabit par seconde</translation></message>
 <message><source>megabyte per second</source><translation>mégaoctet par seconde</translation></message>
+<message><source>gigabit per second</source><translation>gigabit par seconde</translation></message>
+<message><source>terabit per second</source><translation>térabit par seconde</translation></message>
 <message><source>kilogram per cubic meter</source><translation>kilogramme par mètre cube</translation></message>
 <message><source>kilogram per liter</source><translation>kilogramme par litre</translation></message>
 <message><source>gram per liter</source><translation>gramme par litre</translation></message>
@@ -484,6 +492,8 @@
 <message><source>calorie (mean)</source><translation>calorie (moyenne)</translation></message>
 <message><source>calorie (3.98 degree C)</source><translation>calorie (3,98 °C)</translation></message>
 <message><source>Therm (EC)</source><translation>therm (CE)</translation></message>
+<message><source>kilojoule</source><translation>kilojoule</translation></message>
+<message><source>therm</source><translation>therm</translation></message>
 <message><source>cubic meter per second</source><translation>mètre cube par seconde</translation></message>
 <message><source>liter per second</source><translation>litre par seconde</translation></message>
 <message><source>liter per minute</source><translation>litre par minute</translation></message>
@@ -614,6 +624,7 @@
 <message><source>million British thermal unit (International Table) per hour</source><translation>million d'unités thermiques britanniques (table internationale) par heure</translation></message>
 <message><source>thousand British thermal unit (International Table) per hour</source><translation>millier d'unités thermiques britanniques (table internationale) par heure</translation></message>
 <message><source>ton of refrigeration</source><translation>tonne de réfrigération</translation></message>
+<message><source>gigawatt</source><translation>gigawatt</translation></message>
 <message><source>watt per cubic meter</source><translation>watt par mètre cube</translation></message>
 <message><source>watt per cubic foot</source><translation>watt par pied cube</translation></message>
 <message><source>British thermal unit per hour cubic foot</source><translation>unité thermique britannique par heure et par pied cube</translation></message>
@@ -662,6 +673,7 @@
 <message><source>kip per square inch</source><translation>kip par pouce carré</translation></message>
 <message><source>kip per square foot</source><translation>kip par pied carré</translation></message>
 <message><source>pound force per square foot</source><translation>livre-force par pied carré</translation></message>
+<message><source>hectopascal</source><translation>hectopascal</translation></message>
 <message><source>meter per newton</source><translation>mètre par newton</translation></message>
 <message><source>meter per kilonewton</source><translation>mètre par kilonewton</translation></message>
 <message><source>foot per kip</source><translation>pied par kip</translation></message>
@@ -730,6 +742,7 @@
 <message><source>zebibyte</source><translation>zébioctet</translation></message>
 <message><source>yottabyte</source><translation>yottaoctet</translation></message>
 <message><source>yobibyte</source><translation>yobioctet</translation></message>
+<message><source>terabit</source><translation>térabit</translation></message>
 <message><source>kelvin</source><translation>kelvin</translation></message>
 <message><source>degree Celsius</source><translation>degré Celsius</translation></message>
 <message><source>degree Fahrenheit</source><translation>degré Fahrenheit</translation></message>
@@ -803,6 +816,7 @@
 <message><source>meter per second squared</source><translation>mètre par seconde carrée</translation></message>
 <message><source>foot per second squared</source><translation>pied par seconde carrée</translation></message>
 <message><source>survey foot per second squared</source><translation>pied d'arpentage par seconde carrée</translation></message>
+<message><source>standard gravity</source><translation>accélération normale de la pesanteur</translation></message>
 <message><source>volt</source><translation>volt</translation></message>
 <message><source>kilovolt</source><translation>kilovolt</translation></message>
 <message><source>microvolt</source><translation>microvolt</translation></message>

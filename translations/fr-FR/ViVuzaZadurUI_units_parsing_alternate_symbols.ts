@@ -186,6 +186,12 @@
 <message><source>eSCordFirewood_Name_Alternate1</source><extracomment>cord (firewood)</extracomment><translation>cordes</translation></message>
 <message><source>eSAcreFoot_Name_Alternate1</source><extracomment>acre-foot</extracomment><translation>acres-pieds</translation></message>
 <message><source>eSAcreInch_Name_Alternate1</source><extracomment>acre-inch</extracomment><translation>acres-pouces</translation></message>
+<message><source>eSHectoliter_Name_Alternate1</source><extracomment>hectoliter</extracomment><translation>hectolitres</translation></message>
+<message><source>eSHectoliter_Name_Alternate2</source><extracomment>hectoliter</extracomment><translation>hl</translation></message>
+<message><source>eSMegaliter_Name_Alternate1</source><extracomment>megaliter</extracomment><translation>mégalitres</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate1</source><extracomment>cubic kilometer</extracomment><translation>kilomètres cubes</translation></message>
+<message><source>eSDeciliter_Name_Alternate1</source><extracomment>deciliter</extracomment><translation>décilitres</translation></message>
+<message><source>eSDeciliter_Name_Alternate2</source><extracomment>deciliter</extracomment><translation>dl</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>
@@ -218,6 +224,7 @@
 <message><source>eSShortHundredweight_Name_Alternate1</source><extracomment>short hundredweight</extracomment><translation>quintaux courts</translation></message>
 <message><source>eSGrain_Name_Alternate1</source><extracomment>grain</extracomment><translation>grains</translation></message>
 <message><source>eSDalton_Name_Alternate1</source><extracomment>dalton</extracomment><translation>daltons</translation></message>
+<message><source>eSSlug_Name_Alternate1</source><extracomment>slug</extracomment><translation>slugs</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AmountOfSubstance</name>
@@ -249,6 +256,10 @@
 <context>
 <name>UnitSymbol_SolidAngle</name>
 <message><source>eSSteradian_Name_Alternate1</source><extracomment>steradian</extracomment><translation>stéradians</translation></message>
+</context>
+<context>
+<name>UnitSymbol_Concentration</name>
+<message><source>eSMilligramPerDeciliter_Name_Alternate1</source><extracomment>milligram per deciliter</extracomment><translation>milligrammes par décilitre</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PartsPer</name>
@@ -288,6 +299,8 @@
 <message><source>eSMegabitPerSecond_Name_Alternate1</source><extracomment>megabit per second</extracomment><translation>mégabits par seconde</translation></message>
 <message><source>eSMegabitPerSecond_Name_Alternate2</source><extracomment>megabit per second</extracomment><translation>Mbit/s</translation></message>
 <message><source>eSMegabytePerSecond_Name_Alternate1</source><extracomment>megabyte per second</extracomment><translation>mégaoctets par seconde</translation></message>
+<message><source>eSGigabitPerSecond_Name_Alternate1</source><extracomment>gigabit per second</extracomment><translation>gigabits par seconde</translation></message>
+<message><source>eSTerabitPerSecond_Name_Alternate1</source><extracomment>terabit per second</extracomment><translation>térabits par seconde</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Density</name>
@@ -324,7 +337,6 @@
 <message><source>eSKilowattHour_Name_Alternate1</source><extracomment>kilowatt hour</extracomment><translation>kilowattheures</translation></message>
 <message><source>eSKilowattHour_Name_Alternate2</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-heure</translation></message>
 <message><source>eSKilowattHour_Name_Alternate3</source><extracomment>kilowatt hour</extracomment><translation>kilowatts-heures</translation></message>
-<message><source>eSThermUS_Name_Alternate1</source><extracomment>therm (U.S.)</extracomment><translation>therms</translation></message>
 <message><source>eSNewtonMeter_Name_Alternate1</source><extracomment>newton meter</extracomment><translation>newton-mètres</translation></message>
 <message><source>eSNewtonMeter_Name_Alternate2</source><extracomment>newton meter</extracomment><translation>newton mètre</translation></message>
 <message><source>eSNewtonMeter_Name_Alternate3</source><extracomment>newton meter</extracomment><translation>N.m</translation></message>
@@ -334,6 +346,8 @@
 <message><source>eSKilonewtonMeter_Name_Alternate2</source><extracomment>kilonewton meter</extracomment><translation>kN.m</translation></message>
 <message><source>eSMeganewtonMeter_Name_Alternate1</source><extracomment>meganewton meter</extracomment><translation>MN.m</translation></message>
 <message><source>eSKilogramForceMeter_Name_Alternate1</source><extracomment>kilogram force meter</extracomment><translation>kgf.m</translation></message>
+<message><source>eSKilojoule_Name_Alternate1</source><extracomment>kilojoule</extracomment><translation>kilojoules</translation></message>
+<message><source>eSTherm_Name_Alternate1</source><extracomment>therm</extracomment><translation>therms</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -421,6 +435,7 @@
 <message><source>eSTonOfRefrigeration_Name_Alternate1</source><extracomment>ton of refrigeration</extracomment><translation>tonnes de réfrigération</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate2</source><extracomment>ton of refrigeration</extracomment><translation>tonne frigorifique</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate3</source><extracomment>ton of refrigeration</extracomment><translation>tonnes frigorifiques</translation></message>
+<message><source>eSGigawatt_Name_Alternate1</source><extracomment>gigawatt</extracomment><translation>gigawatts</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfArea</name>
@@ -437,9 +452,6 @@
 <message><source>eSKilopascal_Name_Alternate1</source><extracomment>kilopascal</extracomment><translation>kilopascals</translation></message>
 <message><source>eSMegaPascal_Name_Alternate1</source><extracomment>mega pascal</extracomment><translation>mégapascals</translation></message>
 <message><source>eSMillibar_Name_Alternate1</source><extracomment>millibar</extracomment><translation>millibars</translation></message>
-<message><source>eSMillibar_Name_Alternate2</source><extracomment>millibar</extracomment><translation>hPa</translation></message>
-<message><source>eSMillibar_Name_Alternate3</source><extracomment>millibar</extracomment><translation>hectopascal</translation></message>
-<message><source>eSMillibar_Name_Alternate4</source><extracomment>millibar</extracomment><translation>hectopascals</translation></message>
 <message><source>eSMillimeterOfMercury_Name_Alternate1</source><extracomment>millimeter of mercury</extracomment><translation>millimètres de mercure</translation></message>
 <message><source>eSMillimeterOfMercury_Name_Alternate2</source><extracomment>millimeter of mercury</extracomment><translation>mm de mercure</translation></message>
 <message><source>eSPascal_Name_Alternate1</source><extracomment>pascal</extracomment><translation>pascals</translation></message>
@@ -448,6 +460,7 @@
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate1</source><extracomment>kilogram force per square centimeter</extracomment><translation>kgf/cm²</translation></message>
 <message><source>eSKilogramForcePerSquareMeter_Name_Alternate1</source><extracomment>kilogram force per square meter</extracomment><translation>kgf/m²</translation></message>
 <message><source>eSTonForcePerSquareMeter_Name_Alternate1</source><extracomment>ton force per square meter</extracomment><translation>tf/m2</translation></message>
+<message><source>eSHectopascal_Name_Alternate1</source><extracomment>hectopascal</extracomment><translation>hectopascals</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearMoment</name>
@@ -488,6 +501,7 @@
 <message><source>eSPetabyte_Name_Alternate1</source><extracomment>petabyte</extracomment><translation>pétaoctets</translation></message>
 <message><source>eSPebibyte_Name_Alternate1</source><extracomment>pebibyte</extracomment><translation>pébioctets</translation></message>
 <message><source>eSExabyte_Name_Alternate1</source><extracomment>exabyte</extracomment><translation>exaoctets</translation></message>
+<message><source>eSTerabit_Name_Alternate1</source><extracomment>terabit</extracomment><translation>térabits</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Temperature</name>

@@ -295,6 +295,10 @@
 <message><source>register ton</source><translation>регистровая тонна</translation></message>
 <message><source>acre-foot</source><translation>акр-фут</translation></message>
 <message><source>acre-inch</source><translation>акр-дюйм</translation></message>
+<message><source>hectoliter</source><translation>гектолитр</translation></message>
+<message><source>megaliter</source><translation>мегалитр</translation></message>
+<message><source>cubic kilometer</source><translation>кубический километр</translation></message>
+<message><source>deciliter</source><translation>децилитр</translation></message>
 <message><source>kilogram</source><translation>килограмм</translation></message>
 <message><source>gram</source><translation>грамм</translation></message>
 <message><source>yottagram</source><translation>иоттаграмм</translation></message>
@@ -337,6 +341,7 @@
 <message><source>pearl grain</source><translation>жемчужный гран</translation></message>
 <message><source>dalton</source><translation>дальтон</translation></message>
 <message><source>kilodalton</source><translation>килодальтон</translation></message>
+<message><source>slug</source><translation>слаг</translation></message>
 <message><source>kilogram per meter</source><translation>килограмм на метр</translation></message>
 <message><source>pound per foot</source><translation>фунт на фут</translation></message>
 <message><source>mole</source><translation>моль</translation></message>
@@ -377,6 +382,7 @@
 <message><source>nanogram per deciliter</source><translation>нанограмм на децилитр</translation></message>
 <message><source>nanogram per milliliter</source><translation>нанограмм на миллилитр</translation></message>
 <message><source>nanogram per microliter</source><translation>нанограмм на микролитр</translation></message>
+<message><source>milligram per deciliter</source><translation>миллиграмм на децилитр</translation></message>
 <message><source>part per million</source><translation>миллионная доля</translation></message>
 <message><source>part per billion</source><translation>миллиардная доля</translation></message>
 <message><source>ampere</source><translation>ампер</translation></message>
@@ -435,6 +441,8 @@
 <message><source>megabaud</source><translation>мегабод</translation></message>
 <message><source>megabit per second</source><translation>мегабит в секунду</translation></message>
 <message><source>megabyte per second</source><translation>мегабайт в секунду</translation></message>
+<message><source>gigabit per second</source><translation>гигабит в секунду</translation></message>
+<message><source>terabit per second</source><translation>терабит в секунду</translation></message>
 <message><source>kilogram per cubic meter</source><translation>килограмм на кубический метр</translation></message>
 <message><source>kilogram per liter</source><translation>килограмм на литр</translation></message>
 <message><source>gram per liter</source><translation>грамм на литр</translation></message>
@@ -484,6 +492,8 @@
 <message><source>calorie (mean)</source><translation>калория (средняя)</translation></message>
 <message><source>calorie (3.98 degree C)</source><translation>калория (3,98 °C)</translation></message>
 <message><source>Therm (EC)</source><translation>терм (ЕС)</translation></message>
+<message><source>kilojoule</source><translation>килоджоуль</translation></message>
+<message><source>therm</source><translation>терм</translation></message>
 <message><source>cubic meter per second</source><translation>кубический метр в секунду</translation></message>
 <message><source>liter per second</source><translation>литр в секунду</translation></message>
 <message><source>liter per minute</source><translation>литр в минуту</translation></message>
@@ -614,6 +624,7 @@
 <message><source>million British thermal unit (International Table) per hour</source><translation>миллион британских тепловых единиц (международных) в час</translation></message>
 <message><source>thousand British thermal unit (International Table) per hour</source><translation>тысяча британских тепловых единиц (международных) в час</translation></message>
 <message><source>ton of refrigeration</source><translation>тонна холода</translation></message>
+<message><source>gigawatt</source><translation>гигаватт</translation></message>
 <message><source>watt per cubic meter</source><translation>ватт на кубический метр</translation></message>
 <message><source>watt per cubic foot</source><translation>ватт на кубический фут</translation></message>
 <message><source>British thermal unit per hour cubic foot</source><translation>британская тепловая единица в час на кубический фут</translation></message>
@@ -662,6 +673,7 @@
 <message><source>kip per square inch</source><translation>кип на квадратный дюйм</translation></message>
 <message><source>kip per square foot</source><translation>кип на квадратный фут</translation></message>
 <message><source>pound force per square foot</source><translation>фунт-сила на квадратный фут</translation></message>
+<message><source>hectopascal</source><translation>гектопаскаль</translation></message>
 <message><source>meter per newton</source><translation>метр на ньютон</translation></message>
 <message><source>meter per kilonewton</source><translation>метр на килоньютон</translation></message>
 <message><source>foot per kip</source><translation>фут на кип</translation></message>
@@ -730,6 +742,7 @@
 <message><source>zebibyte</source><translation>зебибайт</translation></message>
 <message><source>yottabyte</source><translation>иоттабайт</translation></message>
 <message><source>yobibyte</source><translation>иобибайт</translation></message>
+<message><source>terabit</source><translation>терабит</translation></message>
 <message><source>kelvin</source><translation>кельвин</translation></message>
 <message><source>degree Celsius</source><translation>градус Цельсия</translation></message>
 <message><source>degree Fahrenheit</source><translation>градус Фаренгейта</translation></message>
@@ -803,6 +816,7 @@
 <message><source>meter per second squared</source><translation>метр на секунду в квадрате</translation></message>
 <message><source>foot per second squared</source><translation>фут на секунду в квадрате</translation></message>
 <message><source>survey foot per second squared</source><translation>геодезический фут на секунду в квадрате</translation></message>
+<message><source>standard gravity</source><translation>нормальное ускорение свободного падения</translation></message>
 <message><source>volt</source><translation>вольт</translation></message>
 <message><source>kilovolt</source><translation>киловольт</translation></message>
 <message><source>microvolt</source><translation>микровольт</translation></message>

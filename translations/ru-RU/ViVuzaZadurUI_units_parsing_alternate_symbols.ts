@@ -278,6 +278,16 @@
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>кубических дециметров</translation></message>
 <message><source>eSdm3_Alternate1</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «дм³»</translatorcomment><translation>дм3</translation></message>
 <message><source>eSdm3_Alternate2</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «дм³»</translatorcomment><translation>дм^3</translation></message>
+<message><source>eSHectoliter_Name_Alternate1</source><extracomment>hectoliter</extracomment><translation>гектолитра</translation></message>
+<message><source>eSHectoliter_Name_Alternate2</source><extracomment>hectoliter</extracomment><translation>гектолитров</translation></message>
+<message><source>eSMegaliter_Name_Alternate1</source><extracomment>megaliter</extracomment><translation>мегалитра</translation></message>
+<message><source>eSMegaliter_Name_Alternate2</source><extracomment>megaliter</extracomment><translation>мегалитров</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate1</source><extracomment>cubic kilometer</extracomment><translation>куб.км</translation></message>
+<message><source>eSCubicKilometer_Name_Alternate2</source><extracomment>cubic kilometer</extracomment><translation>кубических километров</translation></message>
+<message><source>eSkm3_Alternate1</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «км³»</translatorcomment><translation>км3</translation></message>
+<message><source>eSkm3_Alternate2</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «км³»</translatorcomment><translation>км^3</translation></message>
+<message><source>eSDeciliter_Name_Alternate1</source><extracomment>deciliter</extracomment><translation>децилитра</translation></message>
+<message><source>eSDeciliter_Name_Alternate2</source><extracomment>deciliter</extracomment><translation>децилитров</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>
@@ -306,6 +316,8 @@
 <message><source>eSOunceAvoirdupois_Name_Alternate4</source><extracomment>ounce (avoirdupois)</extracomment><translation>унц</translation></message>
 <message><source>eSGrain_Name_Alternate1</source><extracomment>grain</extracomment><translation>грана</translation></message>
 <message><source>eSGrain_Name_Alternate2</source><extracomment>grain</extracomment><translation>гранов</translation></message>
+<message><source>eSSlug_Name_Alternate1</source><extracomment>slug</extracomment><translation>слага</translation></message>
+<message><source>eSSlug_Name_Alternate2</source><extracomment>slug</extracomment><translation>слагов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearWeight</name>
@@ -377,6 +389,8 @@
 <message><source>eSKilobitPerSecond_Name_Alternate1</source><extracomment>kilobit per second</extracomment><translation>кбит/сек</translation></message>
 <message><source>eSKilobitPerSecond_Name_Alternate2</source><extracomment>kilobit per second</extracomment><translation>Кбит/с</translation></message>
 <message><source>eSMegabitPerSecond_Name_Alternate1</source><extracomment>megabit per second</extracomment><translation>Мбит/сек</translation></message>
+<message><source>eSGigabitPerSecond_Name_Alternate1</source><extracomment>gigabit per second</extracomment><translation>Гбит/сек</translation></message>
+<message><source>eSTerabitPerSecond_Name_Alternate1</source><extracomment>terabit per second</extracomment><translation>Тбит/сек</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Density</name>
@@ -407,6 +421,10 @@
 <message><source>eSKilowattHour_Name_Alternate5</source><extracomment>kilowatt hour</extracomment><translation>кВт-ч</translation></message>
 <message><source>eSKilowattHour_Name_Alternate6</source><extracomment>kilowatt hour</extracomment><translation>киловатт-часа</translation></message>
 <message><source>eSKilowattHour_Name_Alternate7</source><extracomment>kilowatt hour</extracomment><translation>киловатт-часов</translation></message>
+<message><source>eSKilojoule_Name_Alternate1</source><extracomment>kilojoule</extracomment><translation>килоджоуля</translation></message>
+<message><source>eSKilojoule_Name_Alternate2</source><extracomment>kilojoule</extracomment><translation>килоджоулей</translation></message>
+<message><source>eSTherm_Name_Alternate1</source><extracomment>therm</extracomment><translation>терма</translation></message>
+<message><source>eSTherm_Name_Alternate2</source><extracomment>therm</extracomment><translation>термов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -542,6 +560,8 @@
 <message><source>eSBritishThermalUnitInternationalTablePerHour_Name_Alternate1</source><extracomment>British thermal unit (International Table) per hour</extracomment><translation>БТЕ/час</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate1</source><extracomment>ton of refrigeration</extracomment><translation>тонн холода</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate2</source><extracomment>ton of refrigeration</extracomment><translation>тонны холода</translation></message>
+<message><source>eSGigawatt_Name_Alternate1</source><extracomment>gigawatt</extracomment><translation>гигаватта</translation></message>
+<message><source>eSGigawatt_Name_Alternate2</source><extracomment>gigawatt</extracomment><translation>гигаваттов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>
@@ -636,6 +656,8 @@
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate2</source><extracomment>pound force per square foot</extracomment><translation>фунт-сила/кв. фут</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate3</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «фунт-сила/фут²»</translatorcomment><translation>фунт-сила/фут2</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate4</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «фунт-сила/фут²»</translatorcomment><translation>фунт-сила/фут^2</translation></message>
+<message><source>eSHectopascal_Name_Alternate1</source><extracomment>hectopascal</extracomment><translation>гектопаскаля</translation></message>
+<message><source>eSHectopascal_Name_Alternate2</source><extracomment>hectopascal</extracomment><translation>гектопаскалей</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearForceScale</name>

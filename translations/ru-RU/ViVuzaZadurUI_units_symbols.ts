@@ -298,6 +298,11 @@
 <message><source>eShhd_Imp</source><extracomment>hogshead (imperial)</extracomment><translation>хогсхед (брит.)</translation></message>
 <message><source>eSgi_Imp</source><extracomment>gill (imperial)</extracomment><translation>джилл (брит.)</translation></message>
 <message><source>eSgi_US</source><extracomment>gill (U.S.)</extracomment><translation>джилл (США)</translation></message>
+<message><source>eShL</source><extracomment>hectoliter</extracomment><translation>гл</translation></message>
+<message><source>eSML</source><extracomment>megaliter</extracomment><translation>Мл</translation></message>
+<message><source>eSkm3</source><extracomment>cubic kilometer</extracomment><translation>км³</translation></message>
+<message><source>eScukm</source><extracomment>cubic kilometer</extracomment><translation>куб. км</translation></message>
+<message><source>eSdL</source><extracomment>deciliter</extracomment><translation>дл</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>
@@ -347,6 +352,7 @@
 <message><source>eSgr</source><extracomment>grain</extracomment><translation>гран</translation></message>
 <message><source>eSDa</source><extracomment>dalton</extracomment><translation>Да</translation></message>
 <message><source>eSkDa</source><extracomment>kilodalton</extracomment><translation>кДа</translation></message>
+<message><source>eSslug</source><extracomment>slug</extracomment><translation>слаг</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearWeight</name>
@@ -420,6 +426,7 @@
 <message><source>eSngPermL</source><extracomment>nanogram per milliliter</extracomment><translation>нг/мл</translation></message>
 <message><source>eSngPermuL</source><extracomment>nanogram per microliter</extracomment><translation>нг/мкл</translation></message>
 <message><source>eSngPeruL</source><extracomment>nanogram per microliter</extracomment><translation>нг/мкл</translation></message>
+<message><source>eSmgPerdL</source><extracomment>milligram per deciliter</extracomment><translation>мг/дл</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PartsPer</name>
@@ -512,6 +519,10 @@
 <message><source>eSMbPers</source><extracomment>megabit per second</extracomment><translation>Мбит/с</translation></message>
 <message><source>eSMBps</source><extracomment>megabyte per second</extracomment><translation>МБ/с</translation></message>
 <message><source>eSMBPers</source><extracomment>megabyte per second</extracomment><translation>МБ/с</translation></message>
+<message><source>eSGbps</source><extracomment>gigabit per second</extracomment><translation>Гбит/с</translation></message>
+<message><source>eSGbPers</source><extracomment>gigabit per second</extracomment><translation>Гбит/с</translation></message>
+<message><source>eSTbps</source><extracomment>terabit per second</extracomment><translation>Тбит/с</translation></message>
+<message><source>eSTbPers</source><extracomment>terabit per second</extracomment><translation>Тбит/с</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Density</name>
@@ -554,7 +565,7 @@
 <message><source>eSBOTU</source><extracomment>kilowatt hour</extracomment><translation>BOTU</translation></message>
 <message><source>eSkWmin</source><extracomment>kilowatt minute</extracomment><translation>кВт·мин</translation></message>
 <message><source>eSkWs</source><extracomment>kilowatt second</extracomment><translation>кВт·с</translation></message>
-<message><source>eSthm</source><extracomment>therm (U.S.)</extracomment><translation>терм</translation></message>
+<message><source>eSthm</source><extracomment>therm (U.S.)</extracomment><translation>терм (США)</translation></message>
 <message><source>eSNm</source><extracomment>newton meter</extracomment><translation>Н·м</translation></message>
 <message><source>eSdaNm</source><extracomment>decanewton meter</extracomment><translation>даН·м</translation></message>
 <message><source>eSkNm</source><extracomment>kilonewton meter</extracomment><translation>кН·м</translation></message>
@@ -564,6 +575,7 @@
 <message><source>eScal15C</source><extracomment>calorie (15 degree C)</extracomment><translation>кал (15 °C)</translation></message>
 <message><source>eScalmean</source><extracomment>calorie (mean)</extracomment><translation>кал (средн.)</translation></message>
 <message><source>eScal3Point98C</source><extracomment>calorie (3.98 degree C)</extracomment><translation>кал (3,98 °C)</translation></message>
+<message><source>eSkJ</source><extracomment>kilojoule</extracomment><translation>кДж</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -794,6 +806,7 @@
 <message><source>eSkBtuPerh</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>тыс. БТЕ/ч</translation></message>
 <message><source>eSkBtuPerhr</source><extracomment>thousand British thermal unit (International Table) per hour</extracomment><translation>тыс. БТЕ/ч</translation></message>
 <message><source>eSton</source><extracomment>ton of refrigeration</extracomment><translation>т хол.</translation></message>
+<message><source>eSGW</source><extracomment>gigawatt</extracomment><translation>ГВт</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>
@@ -881,6 +894,7 @@
 <message><source>eSftH2O</source><extracomment>foot of water</extracomment><translation>фут вод. ст.</translation></message>
 <message><source>eSksi</source><extracomment>kip per square inch</extracomment><translation>ksi</translation></message>
 <message><source>eSksf</source><extracomment>kip per square foot</extracomment><translation>ksf</translation></message>
+<message><source>eShPa</source><extracomment>hectopascal</extracomment><translation>гПа</translation></message>
 </context>
 <context>
 <name>UnitSymbol_ForceScale</name>
@@ -1015,6 +1029,8 @@
 <message><source>eSZiB</source><extracomment>zebibyte</extracomment><translation>ЗиБ</translation></message>
 <message><source>eSYB</source><extracomment>yottabyte</extracomment><translation>ИБ</translation></message>
 <message><source>eSYiB</source><extracomment>yobibyte</extracomment><translation>ИиБ</translation></message>
+<message><source>eSTb</source><extracomment>terabit</extracomment><translation>Тбит</translation></message>
+<message><source>eSTbit</source><extracomment>terabit</extracomment><translation>Тбит</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Temperature</name>
@@ -1116,6 +1132,7 @@
 <message><source>eSmPers2_OneChar</source><extracomment>meter per second squared</extracomment><translation>㎨</translation></message>
 <message><source>eSftPers2</source><extracomment>foot per second squared</extracomment><translation>фут/с²</translation></message>
 <message><source>eSftPersqs</source><extracomment>foot per second squared</extracomment><translation>фут/с²</translation></message>
+<message><source>eSgn</source><extracomment>standard gravity</extracomment><translation>gₙ</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Voltage</name>

@@ -9,7 +9,7 @@ namespace velmar::platform::core::units {
 
 class UnitConverter;
 
-// The unit catalogue: 68 unit groups, 773 units and 1846 unit symbols, numbered densely from 1
+// The unit catalogue: 68 unit groups, 787 units and 1877 unit symbols, numbered densely from 1
 // in catalogue order (unit id = group id + index, symbol id = (variant << 20) | unit id).
 class VIVUZAZADUR_EXPORT UnitsConfig {
 public:
