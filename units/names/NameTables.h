@@ -42,11 +42,11 @@ template <class Row> struct NameTable {
     const Row* end() const { return rows + count; }
 };
 
-extern const NameTable<GroupNameRow> UnitGroupNames;           // 68 groups
+extern const NameTable<GroupNameRow> UnitGroupNames;           // the catalogue's groups
 extern const NameTable<NumberFormatNameRow> NumberFormatNames; // 7 numeric formats
-extern const NameTable<UnitTypeNameRow> UnitTypeNames;         // 773 units
+extern const NameTable<UnitTypeNameRow> UnitTypeNames;         // the catalogue's units
 // Every unit symbol: variant 1 of each unit and the symbols the catalogue lists after it.
-const NameTable<UnitSymbolKeyRow>& UnitSymbolKeys(); // 1846 unit symbols
+const NameTable<UnitSymbolKeyRow>& UnitSymbolKeys(); // the catalogue's unit symbols
 
 // Lookups by exact id, through indexes ordered by id; null when the id has no row.
 const GroupNameRow* FindGroupName(int groupId);
