@@ -38,7 +38,8 @@ void Format(benchmark::State& state, NumberFormat format, int precision, double 
     wchar_t buffer[128];
     size_t before = AllocationCount();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(FormatNumber(settings, value, buffer, 128, 0));
+        TextBuffer out(buffer, 128);
+        benchmark::DoNotOptimize(FormatNumber(settings, value, out, 0));
         benchmark::ClobberMemory();
     }
     CountAllocations(state, before);

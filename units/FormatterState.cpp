@@ -181,15 +181,16 @@ ErrorCode FormatterState::SetSymbolString(int symbol, const wchar_t* text, int f
     std::vector<std::wstring> literals;
     std::vector<int> placeholders;
     std::vector<std::unique_ptr<CustomSymbol>> compiled;
-    if (prototype == nullptr || SplitSymbolString(text, literals, placeholders) != 0 ||
-        prototype->Customize(compiled, literals, placeholders) != 0)
+    if (prototype == nullptr || SplitSymbolString(text, literals, placeholders) != ecSuccess ||
+        prototype->Customize(compiled, literals, placeholders) != ecSuccess)
         return ecFailure;
     // The old string leaves the tree; if a new literal path is taken, it comes back.
     if (entry != strings.end())
         RemovePatterns(parseSymbols, entry->second.symbols);
-    if (AddPatterns(parseSymbols, compiled) != 0) {
+    if (AddPatterns(parseSymbols, compiled) != ecSuccess) {
+        // The old paths were free before, so they are again.
         if (entry != strings.end())
-            AddPatterns(parseSymbols, entry->second.symbols);
+            (void)AddPatterns(parseSymbols, entry->second.symbols);
         return ecFailure;
     }
     SymbolStringEntry& stored = entry != strings.end() ? entry->second : strings[symbol];

@@ -82,7 +82,7 @@ public:
 private:
     // Parts of the parse flow.
     ErrorCode ReadSymbols(const wchar_t* text, const wchar_t* from, SymbolList& list) const;
-    bool ReadSum(const wchar_t* text, const DimensionTag& dimension, double* base) const;
+    ErrorCode ReadSum(const wchar_t* text, const DimensionTag& dimension, double* base) const;
     ErrorCode Convert(const SymbolList& working, const wchar_t* text, double& value,
                       const DimensionTag& dimension) const;
 

@@ -47,11 +47,9 @@ ErrorCode FormatterState::Format(double value, const DimensionTag& dimension, wc
         writer = UnitSymbol(symbol);
     if (writer == nullptr)
         return ecFailure;
-    int written = writer->Format(value, dimension, buffer, size, number);
-    if (written < 0)
-        return static_cast<ErrorCode>(-written);
-    if (written == 0)
-        return ecFailure;
+    TextBuffer out(buffer, size);
+    if (ErrorCode written = writer->Format(value, dimension, out, number); written != ecSuccess)
+        return written;
     if (shown != nullptr) {
         // The symbol's unit converts the shown value; without one, or when the conversion
         // fails, shown is left alone.

@@ -33,11 +33,10 @@ constexpr size_t kMaxSymbols = 1024;
 size_t AppendNumber(const NumberTokenTable& tokens, const wchar_t* text, SymbolList& list) {
     double value = 0;
     NumberFlags flags{};
-    int length = ScanNumber(tokens, text, &value, &flags);
-    if (length <= 0)
-        return 0;
-    list.emplace_back(new NumberSymbol(value, flags), true);
-    return static_cast<size_t>(length);
+    size_t length = ScanNumber(tokens, text, &value, &flags);
+    if (length > 0)
+        list.emplace_back(new NumberSymbol(value, flags), true);
+    return length;
 }
 
 // Notes for diagnostics where the last element of the list was read.
@@ -144,7 +143,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
     bool matched = false;
     if (node != nullptr && *at == L'\0' && node->symbol.symbol != nullptr) {
         working.emplace_back(node->symbol.symbol, false);
-        matched = EvaluateList(working, dimension) == 0;
+        matched = EvaluateList(working, dimension) == ecSuccess;
     }
 
     if (!matched) {
@@ -155,9 +154,9 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
             report->ClearProblems();
         if (ErrorCode read = ReadSymbols(text, rest, working); read != ecSuccess)
             return read;
-        if (EvaluateList(working, dimension) != 0) {
+        if (EvaluateList(working, dimension) != ecSuccess) {
             double sum = 0;
-            if (ReadSum(text, dimension, &sum)) {
+            if (ReadSum(text, dimension, &sum) == ecSuccess) {
                 working.clear();
                 working.emplace_back(new ResultSymbol(sum, dimension), true);
                 return Convert(working, text, value, dimension);
@@ -171,7 +170,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
             if (slot == nullptr || slot->parse == nullptr)
                 return ecFailure;
             working.emplace_back(slot->parse, false);
-            if (EvaluateList(working, dimension) != 0)
+            if (EvaluateList(working, dimension) != ecSuccess)
                 return ecNotAQuantity;
         }
     }
@@ -212,16 +211,16 @@ ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from,
 // «2 m 30 cm». The text is read again and cut where a number follows a unit; every part must
 // be a quantity of the dimension by itself. A minus before the first number governs the whole
 // («-5 ft 6 in» is −66 in), as a minus before feet does; later parts may not have one, and a
-// temperature on a scale with an offset cannot be a part. The base value of the sum, or false.
-bool FormatterState::ReadSum(const wchar_t* text, const DimensionTag& dimension,
-                             double* base) const {
+// temperature on a scale with an offset cannot be a part. The base value of the sum.
+ErrorCode FormatterState::ReadSum(const wchar_t* text, const DimensionTag& dimension,
+                                  double* base) const {
     std::optional<ParseReport> quiet; // the parts' failures are no reason of the whole text
     if (ParseReport::Current() != nullptr)
         quiet.emplace();
     ParseArena arena;
     SymbolList symbols(&arena);
     if (ReadSymbols(text, text, symbols) != ecSuccess)
-        return false;
+        return ecFailure;
     bool angle = evaluation::IsAngle(dimension);
     // Whether an element ends a part: a unit, or a letter that stands for one here.
     auto endsPart = [angle](const SymbolRef& element) {
@@ -235,11 +234,11 @@ bool FormatterState::ReadSum(const wchar_t* text, const DimensionTag& dimension,
     bool afterUnit = false;
     for (auto element = symbols.begin(); element != symbols.end();) {
         if (element->symbol->kinds & IParseSymbol::OffsetScaleKind)
-            return false;
+            return ecFailure;
         bool isNumber = evaluation::Is<NumberSymbol>(element);
         if (isNumber && afterUnit) {
             if (evaluation::IsNegative(*evaluation::As<NumberSymbol>(element)))
-                return false;
+                return ecFailure;
             parts.emplace_back(&arena);
         }
         if (!evaluation::Is<SpaceSymbol>(element))
@@ -249,7 +248,7 @@ bool FormatterState::ReadSum(const wchar_t* text, const DimensionTag& dimension,
         element = next;
     }
     if (parts.size() < 2)
-        return false;
+        return ecFailure;
     double sum = 0;
     bool negative = false;
     for (size_t i = 0; i < parts.size(); ++i) {
@@ -257,15 +256,15 @@ bool FormatterState::ReadSum(const wchar_t* text, const DimensionTag& dimension,
         if (i == 0 && evaluation::Is<NumberSymbol>(part.begin()))
             negative = evaluation::IsNegative(*evaluation::As<NumberSymbol>(part.begin()));
         double partBase = 0;
-        if (EvaluateList(part, dimension) != 0 ||
+        if (EvaluateList(part, dimension) != ecSuccess ||
             static_cast<ResultSymbol*>(part.front().symbol)
                     ->GetConverter()
                     ->ToBase(1.0, &partBase, dimension) != ecSuccess)
-            return false;
+            return ecFailure;
         sum += i == 0 || !negative ? partBase : -partBase;
     }
     *base = sum;
-    return true;
+    return ecSuccess;
 }
 
 // The value of the result at the front of the list, in base terms of the dimension: 2 when it

@@ -16,13 +16,13 @@ PatternNode* Child(PatternNode& node, const std::wstring& literal) {
 
 } // namespace
 
-int SplitSymbolString(const wchar_t* text, std::vector<std::wstring>& literals,
-                      std::vector<int>& placeholders) {
+ErrorCode SplitSymbolString(const wchar_t* text, std::vector<std::wstring>& literals,
+                            std::vector<int>& placeholders) {
     enum { Text, Open, Index, Close, After } state = Text;
     literals.assign(1, std::wstring());
     placeholders.clear();
     if (text == nullptr)
-        return 1;
+        return ecFailure;
     int index = 0;
     for (const wchar_t* c = text; *c != L'\0'; ++c) {
         switch (state) {
@@ -42,92 +42,94 @@ int SplitSymbolString(const wchar_t* text, std::vector<std::wstring>& literals,
                 index = *c - L'0';
                 state = Index;
             } else {
-                return 1;
+                return ecFailure;
             }
             break;
         case Index:
             if (*c >= L'0' && *c <= L'9') {
                 index = index * 10 + (*c - L'0');
                 if (index > kMaxPlaceholder)
-                    return 1;
+                    return ecFailure;
             } else if (*c == L'}') {
                 placeholders.push_back(index);
                 state = After;
             } else {
-                return 1;
+                return ecFailure;
             }
             break;
         case Close:
             if (*c != L'}')
-                return 1;
+                return ecFailure;
             literals.back() += L'}';
             state = Text;
             break;
         case After:
             if (*c == L'{' || *c == L'}')
-                return 1;
+                return ecFailure;
             literals.emplace_back(1, *c);
             state = Text;
             break;
         }
     }
-    return state == Text || state == After ? 0 : 1;
+    return state == Text || state == After ? ecSuccess : ecFailure;
 }
 
-int AddPattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from,
-               IParseSymbol* symbol, bool owned, bool replace) {
+ErrorCode AddPattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from,
+                     IParseSymbol* symbol, bool owned, bool replace) {
     if (from == literals.size()) {
         if (node.symbol.symbol != nullptr && !replace)
-            return 1;
+            return ecFailure;
         node.symbol.Reset(symbol, owned);
-        return 0;
+        return ecSuccess;
     }
     const std::wstring& literal = literals[from];
     if (PatternNode* child = Child(node, literal))
         return AddPattern(*child, literals, from + 1, symbol, owned, replace);
     auto* child = new PatternNode;
-    if (node.next.Insert(literal.c_str(), child, true, false) != 0) {
+    if (node.next.Insert(literal.c_str(), child, true, false) != ecSuccess) {
         delete child;
-        return 1;
+        return ecFailure;
     }
-    if (AddPattern(*child, literals, from + 1, symbol, owned, replace) != 0) {
-        node.next.Erase(literal.c_str());
-        return 1;
+    if (AddPattern(*child, literals, from + 1, symbol, owned, replace) != ecSuccess) {
+        (void)node.next.Erase(literal.c_str()); // the child inserted just now
+        return ecFailure;
     }
-    return 0;
+    return ecSuccess;
 }
 
-int RemovePattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from) {
+ErrorCode RemovePattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from) {
     if (from == literals.size()) {
         if (node.symbol.symbol == nullptr)
-            return 1;
+            return ecFailure;
         node.symbol.Release();
-        return 0;
+        return ecSuccess;
     }
     const std::wstring& literal = literals[from];
     PatternNode* child = Child(node, literal);
     if (child == nullptr)
-        return 1;
-    int result = RemovePattern(*child, literals, from + 1);
-    if (result == 0 && child->symbol.symbol == nullptr && child->next.IsEmpty())
+        return ecFailure;
+    ErrorCode result = RemovePattern(*child, literals, from + 1);
+    if (result == ecSuccess && child->symbol.symbol == nullptr && child->next.IsEmpty())
         result = node.next.Erase(literal.c_str());
     return result;
 }
 
-int AddPatterns(PatternNode& root, const std::vector<std::unique_ptr<CustomSymbol>>& symbols) {
+ErrorCode AddPatterns(PatternNode& root,
+                      const std::vector<std::unique_ptr<CustomSymbol>>& symbols) {
     for (size_t i = 0; i < symbols.size(); ++i) {
-        if (AddPattern(root, symbols[i]->Literals(), 0, symbols[i].get(), false, false) == 0)
+        if (AddPattern(root, symbols[i]->Literals(), 0, symbols[i].get(), false, false) ==
+            ecSuccess)
             continue;
         for (size_t j = 0; j < i; ++j)
-            RemovePattern(root, symbols[j]->Literals(), 0);
-        return 1;
+            (void)RemovePattern(root, symbols[j]->Literals(), 0); // entered just now
+        return ecFailure;
     }
-    return 0;
+    return ecSuccess;
 }
 
 void RemovePatterns(PatternNode& root, const std::vector<std::unique_ptr<CustomSymbol>>& symbols) {
     for (const auto& symbol : symbols)
-        RemovePattern(root, symbol->Literals(), 0);
+        (void)RemovePattern(root, symbol->Literals(), 0); // entered with the string
 }
 
 } // namespace velmar::platform::core::units

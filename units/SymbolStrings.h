@@ -30,25 +30,25 @@ struct PatternNode {
 
 // Splits a symbol string into its literals (literals[0] before the first placeholder,
 // literals[i + 1] after placeholder i; no final literal when the string ends with a
-// placeholder) and placeholder indices: 0, or 1 for a syntax error. Errors: "{" followed by
+// placeholder) and placeholder indices: ecFailure for a syntax error. Errors: "{" followed by
 // neither "{" nor a digit; anything but digits before the closing brace of a placeholder; a
 // single "}"; any brace right after a placeholder; a text that ends inside a brace sequence; a
 // placeholder index of more than six digits.
-int SplitSymbolString(const wchar_t* text, std::vector<std::wstring>& literals,
-                      std::vector<int>& placeholders);
+ErrorCode SplitSymbolString(const wchar_t* text, std::vector<std::wstring>& literals,
+                            std::vector<int>& placeholders);
 
-// Enters symbol at the end of the path of literals: 0, or 1 when another symbol holds that
+// Enters symbol at the end of the path of literals: ecFailure when another symbol holds that
 // path already (unless replace). Nodes made for a failed entry are taken out again.
-int AddPattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from,
-               IParseSymbol* symbol, bool owned, bool replace);
+ErrorCode AddPattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from,
+                     IParseSymbol* symbol, bool owned, bool replace);
 
-// Clears the symbol at the end of the path, and removes the nodes it leaves empty: 0, or 1
+// Clears the symbol at the end of the path, and removes the nodes it leaves empty: ecFailure
 // when no symbol is there.
-int RemovePattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from);
+ErrorCode RemovePattern(PatternNode& node, const std::vector<std::wstring>& literals, size_t from);
 
 // Enters every compiled symbol of a symbol string at its literal path. When a path is taken,
-// the symbols entered so far are taken out again and the result is 1.
-int AddPatterns(PatternNode& root, const std::vector<std::unique_ptr<CustomSymbol>>& symbols);
+// the symbols entered so far are taken out again and the result is ecFailure.
+ErrorCode AddPatterns(PatternNode& root, const std::vector<std::unique_ptr<CustomSymbol>>& symbols);
 
 // Takes the compiled symbols of a symbol string out of the tree.
 void RemovePatterns(PatternNode& root, const std::vector<std::unique_ptr<CustomSymbol>>& symbols);

@@ -169,7 +169,7 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
 // Empty texts are never entered: they would match everywhere.
 void UnitSymbolTable::Enter(const wchar_t* text, IParseSymbol* symbol) {
     if (text != nullptr && *text != L'\0' && symbol != nullptr)
-        texts_.Insert(text, symbol, false, false);
+        (void)texts_.Insert(text, symbol, false, false); // a text entered already stays its own
 }
 
 const UnitSymbolTable::Slot* UnitSymbolTable::Find(int id) const {

@@ -28,8 +28,10 @@ TEST(Allocations, NumberTextAllocatesNothingPerCall) {
         for (NumberFormat format : {nfExponential, nfExponentialLower, nfFixedPoint, nfGeneral,
                                     nfGeneralLower, nfNumber, nfFraction}) {
             settings.numericFormat = format;
-            EXPECT_GT(FormatNumber(settings, 1234567.891, buffer, 128, 0), 0);
-            EXPECT_GT(FormatNumber(settings, -0.375, buffer, 128, SignedZero), 0);
+            TextBuffer out(buffer, 128);
+            EXPECT_EQ(FormatNumber(settings, 1234567.891, out, 0), ecSuccess);
+            TextBuffer again(buffer, 128);
+            EXPECT_EQ(FormatNumber(settings, -0.375, again, SignedZero), ecSuccess);
         }
         for (const wchar_t* text : {L"1,234.5", L"-12", L"2e-3", L"x", L".5"})
             ScanNumber(state.NumberTokens(), text, &value, &flags);

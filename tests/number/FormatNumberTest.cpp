@@ -38,10 +38,10 @@ Setup Format(NumberFormat format, int precision, std::vector<Setup> then = {}) {
 
 std::wstring Write(const NumberSettings& settings, double value, unsigned flags = 0) {
     wchar_t buffer[512];
-    int written = FormatNumber(settings, value, buffer, 512, flags);
-    if (written < 0)
+    TextBuffer out(buffer, 512);
+    if (FormatNumber(settings, value, out, flags) != ecSuccess)
         return L"<failed>";
-    EXPECT_EQ(static_cast<size_t>(written), std::wcslen(buffer) + 1);
+    EXPECT_EQ(out.Length(), std::wcslen(buffer));
     return buffer;
 }
 
@@ -180,11 +180,9 @@ TEST_P(BufferSize, SmallestThatWorksAndOneBelow) {
     std::array<wchar_t, 64> memory;
     for (size_t size : {c.smallest, c.smallest - 1}) {
         memory.fill(L'#');
-        int written = FormatNumber(settings, c.value, memory.data(), size, 0);
-        if (size == c.smallest)
-            EXPECT_GT(written, 0);
-        else
-            EXPECT_EQ(written, -1);
+        TextBuffer out(memory.data(), size);
+        EXPECT_EQ(FormatNumber(settings, c.value, out, 0),
+                  size == c.smallest ? ecSuccess : ecFailure);
         for (size_t i = size; i < memory.size(); ++i)
             ASSERT_EQ(memory[i], L'#') << "written past the buffer";
     }
@@ -203,15 +201,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FormatNumber, RefusesBadArguments) {
     NumberSettings settings;
     wchar_t buffer[32];
-    EXPECT_EQ(FormatNumber(settings, 1.0, nullptr, 32, 0), -1);
-    EXPECT_EQ(FormatNumber(settings, 1.0, buffer, 0, 0), -1);
+    auto write = [&](double value, wchar_t* into, size_t size) {
+        TextBuffer out(into, size);
+        return FormatNumber(settings, value, out, 0);
+    };
+    EXPECT_EQ(write(1.0, nullptr, 32), ecFailure);
+    EXPECT_EQ(write(1.0, buffer, 0), ecFailure);
     for (double value :
          {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
           std::numeric_limits<double>::quiet_NaN()})
-        EXPECT_EQ(FormatNumber(settings, value, buffer, 32, 0), -1);
+        EXPECT_EQ(write(value, buffer, 32), ecFailure);
     for (int format : {-1, 7, 100}) {
         settings.numericFormat = static_cast<NumberFormat>(format);
-        EXPECT_EQ(FormatNumber(settings, 1.0, buffer, 32, 0), -1);
+        EXPECT_EQ(write(1.0, buffer, 32), ecFailure);
     }
     settings.numericFormat = nfFixedPoint;
     settings.decimalPrecision = 99;

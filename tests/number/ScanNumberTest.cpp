@@ -17,7 +17,7 @@ struct ScanCase {
     const char* what;
     Setup setup;
     const wchar_t* text;
-    int count; // characters read; 0: no number
+    size_t count; // characters read; 0: no number
     double value;
     unsigned flags;
 };
@@ -119,13 +119,13 @@ const ScanCase kScanCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Settings, ScanNumberTest, ::testing::ValuesIn(kScanCases));
 
-// Null arguments are refused, and the tokens of the default settings have their classes.
+// Null arguments read no number, and the tokens of the default settings have their classes.
 TEST(ScanNumber, NullArgumentsAndDefaultTokens) {
     FormatterState state(L"en-US");
     double value = 0;
-    EXPECT_EQ(ScanNumber(state.NumberTokens(), nullptr, &value, nullptr), -1);
-    EXPECT_EQ(ScanNumber(state.NumberTokens(), L"5", nullptr, nullptr), -1);
-    EXPECT_EQ(ScanNumber(state.NumberTokens(), L"5", &value, nullptr), 1);
+    EXPECT_EQ(ScanNumber(state.NumberTokens(), nullptr, &value, nullptr), 0u);
+    EXPECT_EQ(ScanNumber(state.NumberTokens(), L"5", nullptr, nullptr), 0u);
+    EXPECT_EQ(ScanNumber(state.NumberTokens(), L"5", &value, nullptr), 1u);
     EXPECT_EQ(value, 5);
     const struct {
         const wchar_t* text;

@@ -15,9 +15,9 @@ protected:
     void TearDown() override { UnitsManager::GetInstance()->SetCurrentLocale(L"en-US"); }
 
     // What the state's token table reads at the start of text: characters and value.
-    static std::pair<int, double> Scan(const FormatterState& state, const wchar_t* text) {
+    static std::pair<size_t, double> Scan(const FormatterState& state, const wchar_t* text) {
         double value = 0;
-        int count = ScanNumber(state.NumberTokens(), text, &value, nullptr);
+        size_t count = ScanNumber(state.NumberTokens(), text, &value, nullptr);
         return {count, count > 0 ? value : 0};
     }
     static std::wstring Text(void (UnitsFormatter::*get)(wchar_t*, size_t) const,
@@ -84,10 +84,10 @@ TEST_F(FormatterSettings, NativeDigits) {
     EXPECT_EQ(state.SetNativeDigits(L"0123456780"), ecFailure); // two zeros
     EXPECT_EQ(state.SetNativeDigits(nullptr), ecFailure);
     EXPECT_EQ(state.SetNativeDigits(L"01234"), ecFailure); // a NUL among the ten
-    EXPECT_EQ(Scan(state, L"42"), std::make_pair(2, 42.0)) << "old digits still read";
+    EXPECT_EQ(Scan(state, L"42"), std::make_pair(size_t{2}, 42.0)) << "old digits still read";
     EXPECT_EQ(state.SetNativeDigits(L"abcdefghij"), ecSuccess);
-    EXPECT_EQ(Scan(state, L"ec.f"), std::make_pair(4, 42.5));
-    EXPECT_EQ(Scan(state, L"42").first, 0) << "ASCII digits no longer read";
+    EXPECT_EQ(Scan(state, L"ec.f"), std::make_pair(size_t{4}, 42.5));
+    EXPECT_EQ(Scan(state, L"42").first, 0u) << "ASCII digits no longer read";
     EXPECT_EQ(std::wstring(state.Number().nativeDigits, 10), L"abcdefghij");
 }
 
@@ -99,21 +99,21 @@ TEST_F(FormatterSettings, SignsAndSeparatorsFollowTheTokenTable) {
     EXPECT_EQ(state.SetGroupSeparator(L""), ecFailure);
     EXPECT_EQ(state.SetGroupSeparator(nullptr), ecFailure);
     EXPECT_EQ(state.SetDecimalSeparator(L""), ecFailure);
-    EXPECT_EQ(Scan(state, L"1,234.5"), std::make_pair(7, 1234.5)) << "rejected: unchanged";
+    EXPECT_EQ(Scan(state, L"1,234.5"), std::make_pair(size_t{7}, 1234.5)) << "rejected: unchanged";
 
     EXPECT_EQ(state.SetGroupSeparator(L" "), ecSuccess);
-    EXPECT_EQ(Scan(state, L"1 234.5"), std::make_pair(7, 1234.5));
-    EXPECT_EQ(Scan(state, L"1,234"), std::make_pair(1, 1.0)) << "old separator gone";
+    EXPECT_EQ(Scan(state, L"1 234.5"), std::make_pair(size_t{7}, 1234.5));
+    EXPECT_EQ(Scan(state, L"1,234"), std::make_pair(size_t{1}, 1.0)) << "old separator gone";
     EXPECT_EQ(state.SetDecimalSeparator(L"dec"), ecSuccess);
-    EXPECT_EQ(Scan(state, L"1 234dec5"), std::make_pair(9, 1234.5));
+    EXPECT_EQ(Scan(state, L"1 234dec5"), std::make_pair(size_t{9}, 1234.5));
     state.SetNegativeSign(L"neg");
-    EXPECT_EQ(Scan(state, L"neg5"), std::make_pair(4, -5.0));
-    EXPECT_EQ(Scan(state, L"-5").first, 0);
+    EXPECT_EQ(Scan(state, L"neg5"), std::make_pair(size_t{4}, -5.0));
+    EXPECT_EQ(Scan(state, L"-5").first, 0u);
     state.SetPositiveSign(L"pos");
-    EXPECT_EQ(Scan(state, L"pos5"), std::make_pair(4, 5.0));
+    EXPECT_EQ(Scan(state, L"pos5"), std::make_pair(size_t{4}, 5.0));
     state.SetPositiveSign(L"");
     EXPECT_EQ(state.Number().positiveSign, L"");
-    EXPECT_EQ(Scan(state, L"pos5").first, 0);
+    EXPECT_EQ(Scan(state, L"pos5").first, 0u);
 }
 
 TEST_F(FormatterSettings, PrecisionAndGroupSizes) {
@@ -178,7 +178,7 @@ TEST_F(FormatterSettings, CopiesAreIndependent) {
     state.SetNegativeSign(L"neg");
     FormatterState stateCopy(state);
     state.SetNegativeSign(L"minus");
-    EXPECT_EQ(Scan(stateCopy, L"neg5"), std::make_pair(4, -5.0));
+    EXPECT_EQ(Scan(stateCopy, L"neg5"), std::make_pair(size_t{4}, -5.0));
     EXPECT_EQ(Scan(stateCopy, L"minus5").first, 0);
 }
 

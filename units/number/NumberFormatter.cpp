@@ -1,6 +1,7 @@
 #include "units/number/NumberFormatter.h"
 
 #include "platform/NumberConversion.h"
+#include "units/util/TextBuffer.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,36 +10,6 @@
 namespace velmar::platform::core::units {
 
 namespace {
-
-// Writes text into the caller's buffer, keeping room for the terminator. Fails once a piece
-// would not fit.
-class TextOut {
-public:
-    TextOut(wchar_t* buffer, size_t size) : begin_(buffer), at_(buffer), end_(buffer + size - 1) {}
-
-    bool Put(wchar_t c) {
-        if (at_ == end_)
-            return false;
-        *at_++ = c;
-        return true;
-    }
-    bool Put(const std::wstring& text) {
-        if (text.size() > static_cast<size_t>(end_ - at_))
-            return false;
-        at_ = std::copy(text.begin(), text.end(), at_);
-        return true;
-    }
-    // Terminates the text; returns its length plus one.
-    int Finish() {
-        *at_ = L'\0';
-        return static_cast<int>(at_ - begin_ + 1);
-    }
-
-private:
-    wchar_t* begin_;
-    wchar_t* at_;
-    wchar_t* end_;
-};
 
 // Digit grouping, in the "Number" format: the positions, counted from the last integer digit,
 // after which a group separator stands, ascending. From the decimal point the group sizes apply
@@ -60,16 +31,14 @@ size_t GroupSeparators(const NumberSettings& s, NumberFormat format, size_t inte
     return count;
 }
 
-constexpr int kNotFixed = -2;
-
 // "Fixed Point" and "Number" text written straight from the integer of os::FixedDigits: the text
-// of the general way, without the primitive conversion and its rewrite. kNotFixed when that
-// integer does not decide it.
-int WriteFixed(const NumberSettings& s, NumberFormat format, int precision, double value,
-               wchar_t* buffer, size_t bufferSize, unsigned flags) {
+// of the general way, without the primitive conversion and its rewrite. False when that integer
+// does not decide it, and nothing is written.
+bool WriteFixed(const NumberSettings& s, NumberFormat format, int precision, double value,
+                TextBuffer& out, unsigned flags) {
     unsigned long long number = 0;
     if (!os::FixedDigits(std::abs(value), precision, &number))
-        return kNotFixed;
+        return false;
     auto decimals = static_cast<size_t>(precision);
     wchar_t digits[24];
     size_t count = 0;
@@ -78,26 +47,24 @@ int WriteFixed(const NumberSettings& s, NumberFormat format, int precision, doub
         number /= 10;
     } while (number != 0 || count <= decimals);
     // The primitive conversion's text, a sign, the digits and the point, has to fit as well.
-    if (count + (decimals > 0 ? 1 : 0) + 2 > bufferSize)
-        return -1;
+    if (count + (decimals > 0 ? 1 : 0) + 1 > out.Room())
+        out.Refuse();
     size_t separators[24];
     size_t separatorCount = GroupSeparators(s, format, count - decimals, separators);
-    TextOut out(buffer, bufferSize);
-    bool ok = true;
     if ((flags & SignedZero) && value == 0.0)
-        ok = out.Put(s.negativeSign);
+        out.Put(s.negativeSign);
     if (value < 0 ? s.includeNegativeSignInNumber : s.includePositiveSignInNumber)
-        ok = ok && out.Put(value < 0 ? s.negativeSign : s.positiveSign);
-    while (count > 0 && ok) {
+        out.Put(value < 0 ? s.negativeSign : s.positiveSign);
+    while (count > 0 && out.Fits()) {
         if (count == decimals)
-            ok = out.Put(s.decimalSeparator);
-        ok = ok && out.Put(digits[--count]);
+            out.Put(s.decimalSeparator);
+        out.Put(digits[--count]);
         if (separatorCount > 0 && separators[separatorCount - 1] + decimals == count) {
-            ok = ok && out.Put(s.groupSeparator);
+            out.Put(s.groupSeparator);
             --separatorCount;
         }
     }
-    return ok ? out.Finish() : -1;
+    return true;
 }
 
 char ConversionLetter(NumberFormat format) {
@@ -136,33 +103,32 @@ RoundedFraction RoundToFraction(double value, int precision) {
     return {whole, std::trunc(fraction * denominator), denominator};
 }
 
-int Fraction(const NumberSettings& settings, int precision, double value, wchar_t* buffer,
-             size_t bufferSize, unsigned flags);
+void Fraction(const NumberSettings& settings, int precision, double value, TextBuffer& out,
+              unsigned flags);
 
-int Format(const NumberSettings& s, NumberFormat format, int precision, double value,
-           wchar_t* buffer, size_t bufferSize, unsigned flags) {
-    if (buffer == nullptr || bufferSize == 0 || !std::isfinite(value))
-        return -1;
+// Appends the number text; whether it fit is the buffer's to tell.
+void Format(const NumberSettings& s, NumberFormat format, int precision, double value,
+            TextBuffer& out, unsigned flags) {
+    if (!std::isfinite(value))
+        return out.Refuse();
     if (value == 0.0)
         value = 0.0; // a negative zero is written as zero
     if (format == nfFraction)
-        return Fraction(s, precision, value, buffer, bufferSize, flags & SignedZero);
+        return Fraction(s, precision, value, out, flags & SignedZero);
     char letter = ConversionLetter(format);
     if (letter == '\0')
-        return -1;
+        return out.Refuse();
     if (flags & IntegerOnly)
         precision = 0;
-    if (format == nfFixedPoint || format == nfNumber) {
-        if (int written = WriteFixed(s, format, precision, value, buffer, bufferSize, flags);
-            written != kNotFixed)
-            return written;
-    }
+    if ((format == nfFixedPoint || format == nfNumber) &&
+        WriteFixed(s, format, precision, value, out, flags))
+        return;
 
     char converted[os::kMaxConvertedLength];
     int length = os::ConvertDouble(converted, sizeof converted, value, letter, precision,
                                    s.allowTwoDigitExponent);
-    if (length < 0 || static_cast<size_t>(length) + 1 > bufferSize)
-        return -1;
+    if (length < 0 || static_cast<size_t>(length) > out.Room())
+        return out.Refuse();
     const char* begin = converted;
     const char* end = converted + length;
     bool hasExponent = letter == 'E' || letter == 'e' ||
@@ -173,116 +139,92 @@ int Format(const NumberSettings& s, NumberFormat format, int precision, double v
     size_t integerDigits = static_cast<size_t>(std::find(begin, end, '.') - begin) - 1;
     size_t separatorCount = GroupSeparators(s, format, integerDigits, separators);
 
-    TextOut out(buffer, bufferSize);
-    bool ok = true;
     if ((flags & SignedZero) && value == 0.0)
-        ok = out.Put(s.negativeSign);
+        out.Put(s.negativeSign);
     bool inExponent = false;
     // Integer digits still to come while grouping; none once past the integer part.
     size_t integerLeft = separatorCount > 0 ? integerDigits : 0;
-    for (const char* at = begin; at < end && ok; ++at) {
+    for (const char* at = begin; at < end && out.Fits(); ++at) {
         char c = *at;
         if (c >= '0' && c <= '9') {
-            ok = out.Put(s.nativeDigits[c - '0']);
+            out.Put(s.nativeDigits[c - '0']);
             if (integerLeft > 0 && --integerLeft > 0 && separatorCount > 0 &&
                 separators[separatorCount - 1] == integerLeft) {
-                ok = ok && out.Put(s.groupSeparator);
+                out.Put(s.groupSeparator);
                 --separatorCount;
             }
         } else if (c == '+') {
             if (inExponent ? s.includePositiveSignInExponent : s.includePositiveSignInNumber)
-                ok = out.Put(s.positiveSign);
+                out.Put(s.positiveSign);
         } else if (c == '-') {
             if (inExponent ? s.includeNegativeSignInExponent : s.includeNegativeSignInNumber)
-                ok = out.Put(s.negativeSign);
+                out.Put(s.negativeSign);
         } else if (c == '.') {
-            ok = out.Put(s.decimalSeparator);
+            out.Put(s.decimalSeparator);
             integerLeft = 0;
         } else {
             if ((c == 'E' || c == 'e') && hasExponent)
                 inExponent = true;
-            ok = out.Put(static_cast<wchar_t>(c));
+            out.Put(static_cast<wchar_t>(c));
         }
     }
-    return ok ? out.Finish() : -1;
+}
+
+void WriteMixed(const NumberSettings& settings, NumberFormat format, double whole, double numerator,
+                double denominator, unsigned wholeFlags, wchar_t afterWhole, TextBuffer& out) {
+    if (numerator == 0 || whole != 0) {
+        Format(settings, format, settings.decimalPrecision, whole, out, wholeFlags | IntegerOnly);
+        if (numerator == 0)
+            return; // the separator goes with a fraction
+        out.Put(afterWhole);
+    }
+    if (whole < 0 && numerator < 0)
+        numerator = -numerator;
+    // Halving while even; n * 0.5 is exact, and whole exactly when n is even.
+    while (std::isfinite(numerator) && numerator * 0.5 == std::trunc(numerator * 0.5)) {
+        numerator /= 2;
+        denominator /= 2;
+    }
+    Format(settings, format, settings.decimalPrecision, numerator, out, IntegerOnly);
+    out.Put(L'/');
+    Format(settings, format, settings.decimalPrecision, denominator, out, IntegerOnly);
 }
 
 // flags may ask for SignedZero: the feet or degrees of a negative composite value that count
 // zero («-0'7 3/4"») keep their sign in this format too.
-int Fraction(const NumberSettings& settings, int precision, double value, wchar_t* buffer,
-             size_t bufferSize, unsigned flags) {
-    if (buffer == nullptr || bufferSize == 0 || !std::isfinite(value))
-        return -1;
+void Fraction(const NumberSettings& settings, int precision, double value, TextBuffer& out,
+              unsigned flags) {
     unsigned wholeFlags = IntegerOnly | (flags & SignedZero);
     if (value < 0 && settings.includeNegativeSignInNumber)
         wholeFlags |= SignedZero;
     RoundedFraction parts = RoundToFraction(value, precision);
     // The parts are written with a new formatter's settings in the "Number" format.
-    int end = WriteMixedNumber(NumberSettings::Defaults(), nfNumber, parts.whole, parts.numerator,
-                               parts.denominator, wholeFlags, L' ', buffer, bufferSize, 0);
-    if (end < 0)
-        return -1;
-    size_t length = static_cast<size_t>(end);
-    // The text and its terminator, and one more terminator after them, must fit.
-    if (length + 1 >= bufferSize)
-        return -1;
-    buffer[length] = L'\0';
-    buffer[length + 1] = L'\0';
-    return static_cast<int>(length + 1);
+    WriteMixed(NumberSettings::Defaults(), nfNumber, parts.whole, parts.numerator,
+               parts.denominator, wholeFlags, L' ', out);
+    // The text and its terminator, and one more character after them, must fit.
+    if (out.Room() == 0)
+        out.Refuse();
 }
 
 } // namespace
 
-int FormatNumber(const NumberSettings& settings, double value, wchar_t* buffer, size_t bufferSize,
-                 unsigned flags) {
-    return Format(settings, settings.numericFormat, settings.decimalPrecision, value, buffer,
-                  bufferSize, flags);
+ErrorCode FormatNumber(const NumberSettings& settings, double value, TextBuffer& out,
+                       unsigned flags) {
+    Format(settings, settings.numericFormat, settings.decimalPrecision, value, out, flags);
+    return out.Terminate();
 }
 
-int FormatNumberWithPrecision(const NumberSettings& settings, int precision, double value,
-                              wchar_t* buffer, size_t bufferSize, unsigned flags) {
-    return Format(settings, settings.numericFormat, precision, value, buffer, bufferSize, flags);
+ErrorCode FormatNumberWithPrecision(const NumberSettings& settings, int precision, double value,
+                                    TextBuffer& out, unsigned flags) {
+    Format(settings, settings.numericFormat, precision, value, out, flags);
+    return out.Terminate();
 }
 
-int WriteMixedNumber(const NumberSettings& settings, NumberFormat format, double whole,
-                     double numerator, double denominator, unsigned wholeFlags, wchar_t afterWhole,
-                     wchar_t* buffer, size_t bufferSize, size_t at) {
-    auto write = [&](double number, unsigned flags) {
-        if (at >= bufferSize)
-            return -1;
-        int written = Format(settings, format, settings.decimalPrecision, number, buffer + at,
-                             bufferSize - at, flags | IntegerOnly);
-        return written < 0 ? -1 : static_cast<int>(at) + written - 1;
-    };
-    int end = static_cast<int>(at) - 1;
-    if (numerator == 0 || whole != 0) {
-        end = write(whole, wholeFlags);
-        if (end < 0)
-            return -1;
-        buffer[end] = afterWhole;
-        at = static_cast<size_t>(end) + 1;
-    }
-    if (numerator != 0) {
-        if (whole < 0 && numerator < 0)
-            numerator = -numerator;
-        // Halving while even; n * 0.5 is exact, and whole exactly when n is even.
-        while (std::isfinite(numerator) && numerator * 0.5 == std::trunc(numerator * 0.5)) {
-            numerator /= 2;
-            denominator /= 2;
-        }
-        end = write(numerator, 0);
-        if (end < 0)
-            return -1;
-        buffer[end] = L'/';
-        at = static_cast<size_t>(end) + 1;
-        end = write(denominator, 0);
-    }
-    return end;
-}
-
-int FormatFraction(const NumberSettings& settings, double value, wchar_t* buffer,
-                   size_t bufferSize) {
-    return Fraction(settings, settings.decimalPrecision, value, buffer, bufferSize, 0);
+ErrorCode WriteMixedNumber(const NumberSettings& settings, NumberFormat format, double whole,
+                           double numerator, double denominator, unsigned wholeFlags,
+                           wchar_t afterWhole, TextBuffer& out) {
+    WriteMixed(settings, format, whole, numerator, denominator, wholeFlags, afterWhole, out);
+    return out.Terminate();
 }
 
 double WrittenValue(const NumberSettings& settings, double value) {

@@ -26,10 +26,10 @@ constexpr double kLastFractionDivisor = 1e300;
 
 } // namespace
 
-int ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* value,
-               NumberFlags* flags) {
+size_t ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* value,
+                  NumberFlags* flags) {
     if (text == nullptr || value == nullptr)
-        return -1;
+        return 0;
     if (tokens.StartsNoNumber(*text))
         return 0;
     size_t length = 0;
@@ -149,7 +149,7 @@ int ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* valu
     *value = result;
     if (flags != nullptr)
         *flags = static_cast<NumberFlags>(reported);
-    return static_cast<int>(consumed);
+    return consumed;
 }
 
 } // namespace velmar::platform::core::units

@@ -8,14 +8,14 @@ const NumberTokenTable::Token NumberTokenTable::kTokens[15] = {
 
 void NumberTokenTable::Register(const std::wstring& text, int tokenClass) {
     if (tokenClass >= 0 && tokenClass < 15) {
-        tokens_.Insert(text.c_str(), &kTokens[tokenClass], false, true);
+        (void)tokens_.Insert(text.c_str(), &kTokens[tokenClass], false, true); // overwrites
         texts_[text] = tokenClass;
     }
     UpdateKnown();
 }
 
 void NumberTokenTable::Remove(const std::wstring& text) {
-    tokens_.Erase(text.c_str());
+    (void)tokens_.Erase(text.c_str()); // a text no setting holds any more may be gone already
     texts_.erase(text);
     UpdateKnown();
 }

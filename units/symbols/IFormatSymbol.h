@@ -2,6 +2,7 @@
 
 #include "units/symbols/ISymbol.h"
 #include "units/symbols/SymbolRef.h"
+#include "units/util/TextBuffer.h"
 
 #include <ViVuzaZadur/UnitsTypes.h>
 
@@ -19,27 +20,28 @@ struct NumberSettings;
 // symbol strings, compiles custom layouts of the symbol and turns the numbers that such a
 // layout matched back into a value.
 //
-// Text writers return a signed count: negative on failure (-1, or the negated ErrorCode of a
-// failed conversion), positive on success. FormatPart returns the characters written including
-// the terminator, so that a caller continues at buffer + count - 1.
+// Writers append their text to the buffer and terminate it: ecSuccess; ecFailure when it does
+// not fit or the value has no text; the ErrorCode of a failed conversion (ecDimensionMismatch
+// for a value of another dimension).
 class IFormatSymbol : public virtual ISymbol {
 public:
     // The whole text of the value with this symbol.
-    virtual int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-                       const NumberSettings& number) const = 0;
+    virtual ErrorCode Format(double value, const DimensionTag& dimension, TextBuffer& out,
+                             const NumberSettings& number) const = 0;
     // The number that fills the placeholder index of a custom layout, without symbol text.
-    virtual int FormatPart(int index, double value, const DimensionTag& dimension, wchar_t* buffer,
-                           size_t size, const NumberSettings& number) const = 0;
+    virtual ErrorCode FormatPart(int index, double value, const DimensionTag& dimension,
+                                 TextBuffer& out, const NumberSettings& number) const = 0;
     // Turns the numbers of the layout kind, at the front of the list in placeholder order,
-    // into one result at the front: 0, or 1 on failure.
-    virtual int BuildResult(SymbolList& list, int kind) const = 0;
+    // into one result at the front.
+    virtual ErrorCode BuildResult(SymbolList& list, int kind) const = 0;
     // The largest placeholder index of the layout kind; -1 when the symbol has no such layout.
     virtual int GetLastPartIndex(int kind) const = 0;
     // Appends to out the compiled symbols of a custom layout (literals around placeholders):
-    // 0 accepted, 1 rejected (out left empty), 3 not supported.
-    virtual int Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
-                          const std::vector<std::wstring>& literals,
-                          const std::vector<int>& placeholders) const = 0;
+    // ecSuccess, or ecFailure when the layout does not fit the symbol or the symbol takes none
+    // (out left empty).
+    virtual ErrorCode Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
+                                const std::vector<std::wstring>& literals,
+                                const std::vector<int>& placeholders) const = 0;
     // The symbol's text; null when it has none.
     virtual const wchar_t* GetText() const = 0;
 };

@@ -3,12 +3,14 @@
 #include "units/symbols/ISymbol.h"
 #include "units/symbols/SymbolRef.h"
 
+#include <ViVuzaZadur/UnitsTypes.h>
+
 namespace velmar::platform::core::units {
 
 // A piece of a parsed text. Evaluation walks the list of a text twice; at each element it asks
 // the symbol there to evaluate itself, which either advances position or rewrites the list
-// around itself and sets position where the walk goes on. 0 success, 1 failure. A symbol
-// shared between parses keeps no state of a parse.
+// around itself and sets position where the walk goes on: ecSuccess, or ecFailure when the text
+// is no quantity. A symbol shared between parses keeps no state of a parse.
 class IParseSymbol : public virtual ISymbol {
 public:
     // What a symbol is, for the evaluation's many tests of a symbol's neighbours: a bit for
@@ -29,12 +31,16 @@ public:
         RightParenthesisKind = 1u << 11,
         UnitLetterKind = 1u << 12,  // N, S, d, g: letters that are units outside angles
         OffsetScaleKind = 1u << 13, // a temperature scale with an offset (°C, °F)
+        DegreeKind = 1u << 14,
+        NorthKind = 1u << 15,
+        SouthKind = 1u << 16,
+        DashKind = 1u << 17,
     };
 
     explicit IParseSymbol(unsigned kinds = 0) : kinds(kinds) {}
 
-    virtual int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                         const int* targetDimension) const = 0;
+    virtual ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                               const int* targetDimension) const = 0;
 
     const unsigned kinds;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ViVuzaZadur/UnitsTypes.h>
+
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -30,14 +32,14 @@ public:
     TextTrie(const TextTrie& other) : root_(Clone(other.root_)) {}
     TextTrie& operator=(const TextTrie&) = delete;
 
-    // Stores value under text. 1 when text is null, or when text has a value and overwrite is
-    // false (the old value stays); otherwise 0, having released any old value.
-    int Insert(const wchar_t* text, T* value, bool owned, bool overwrite);
+    // Stores value under text, having released any old value: ecSuccess; ecFailure when text is
+    // null, or has a value and overwrite is false (the old value stays).
+    ErrorCode Insert(const wchar_t* text, T* value, bool owned, bool overwrite);
     // The value of the longest key that is a prefix of text, and that key's length; null and
     // 0 when no key matches (nor the empty key), or for a null text.
     T* Lookup(const wchar_t* text, size_t* length) const;
-    // Releases the value of text: 0, or 1 when text is null or has no value.
-    int Erase(const wchar_t* text);
+    // Releases the value of text: ecSuccess; ecFailure when text is null or has no value.
+    ErrorCode Erase(const wchar_t* text);
     // Whether no key has a value.
     bool IsEmpty() const { return root_->IsLeaf() && root_->value == nullptr; }
     // Whether some key is longer than text and starts with it.
@@ -127,7 +129,7 @@ private:
     }
     static void Destroy(Node* node);
     static Node* Clone(const Node* node);
-    static int EraseAt(Node*& slot, const wchar_t* key);
+    static ErrorCode EraseAt(Node*& slot, const wchar_t* key);
     static void Compact(Node*& slot);
     static bool IsCompact(const Node* node);
 
@@ -165,9 +167,9 @@ template <class T> typename TextTrie<T>::Node* TextTrie<T>::Clone(const Node* no
 }
 
 template <class T>
-int TextTrie<T>::Insert(const wchar_t* key, T* value, bool owned, bool overwrite) {
+ErrorCode TextTrie<T>::Insert(const wchar_t* key, T* value, bool owned, bool overwrite) {
     if (key == nullptr)
-        return 1;
+        return ecFailure;
     Node* node = root_;
     for (;;) {
         if (*key == L'\0')
@@ -231,11 +233,11 @@ int TextTrie<T>::Insert(const wchar_t* key, T* value, bool owned, bool overwrite
         key += n + 1;
     }
     if (node->value != nullptr && !overwrite)
-        return 1;
+        return ecFailure;
     node->Release();
     node->value = value;
     node->owned = owned;
-    return 0;
+    return ecSuccess;
 }
 
 template <class T> T* TextTrie<T>::Lookup(const wchar_t* text, size_t* length) const {
@@ -292,20 +294,20 @@ template <class T> bool TextTrie<T>::HasLongerKeys(const wchar_t* text) const {
     return node->branch || !node->segment.empty();
 }
 
-template <class T> int TextTrie<T>::Erase(const wchar_t* text) {
-    return text == nullptr ? 1 : EraseAt(root_, text);
+template <class T> ErrorCode TextTrie<T>::Erase(const wchar_t* text) {
+    return text == nullptr ? ecFailure : EraseAt(root_, text);
 }
 
-template <class T> int TextTrie<T>::EraseAt(Node*& slot, const wchar_t* key) {
+template <class T> ErrorCode TextTrie<T>::EraseAt(Node*& slot, const wchar_t* key) {
     Node* node = slot;
     if (*key == L'\0') {
         if (node->value == nullptr)
-            return 1;
+            return ecFailure;
         node->Release();
     } else if (node->branch) {
         auto entry = node->Find(*key);
         if (entry == node->children.end() || EraseAt(entry->second, key + 1) != 0)
-            return 1;
+            return ecFailure;
         if (entry->second->IsLeaf() && entry->second->value == nullptr) {
             delete entry->second;
             node->EraseChild(entry);
@@ -313,10 +315,10 @@ template <class T> int TextTrie<T>::EraseAt(Node*& slot, const wchar_t* key) {
     } else {
         const std::wstring& segment = node->segment;
         if (!StartsWith(key, segment) || EraseAt(node->successor, key + segment.size()) != 0)
-            return 1;
+            return ecFailure;
     }
     Compact(slot);
-    return 0;
+    return ecSuccess;
 }
 
 template <class T> void TextTrie<T>::Compact(Node*& slot) {

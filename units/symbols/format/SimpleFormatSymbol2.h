@@ -17,10 +17,9 @@ public:
 
     SimpleFormatSymbol2(std::wstring text, uint32_t flags) : text(std::move(text)), flags(flags) {}
 
-    // A space unless attached, then the text and its terminator; the characters written
-    // including the terminator, or -1 when they do not fit. The value is not used.
-    int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-               const NumberSettings& number) const override;
+    // A space unless attached, then the text. The value is not used.
+    ErrorCode Format(double value, const DimensionTag& dimension, TextBuffer& out,
+                     const NumberSettings& number) const override;
     const wchar_t* GetText() const override { return text.c_str(); }
 
     const std::wstring text;

@@ -1,13 +1,14 @@
 // The evaluator of parsed symbol lists, and how numbers, unit operands, results and spaces
 // take part in it.
 #include "units/symbols/parse/Evaluation.h"
-#include "units/util/CatalogueIds.h"
 
 #include "units/number/NumberFlags.h"
 #include "units/symbols/parse/FixedSymbols.h"
 #include "units/symbols/parse/GenericOperand.h"
+#include "units/symbols/parse/NotationGrammar.h"
 #include "units/symbols/parse/NumberSymbol.h"
 #include "units/symbols/parse/ParseReport.h"
+#include "units/util/CatalogueIds.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
@@ -54,33 +55,83 @@ private:
     size_t saved_;
 };
 
+// Why a symbol fails that did not say so itself, by what it is.
+ParseProblem ProblemOf(const IParseSymbol& symbol) {
+    if (symbol.kinds & (IParseSymbol::NumberKind | IParseSymbol::ResultKind))
+        return ppMissingUnit;
+    if (symbol.kinds & IParseSymbol::OperandKind)
+        return ppMissingNumber;
+    if (symbol.kinds & (IParseSymbol::LeftParenthesisKind | IParseSymbol::RightParenthesisKind))
+        return ppUnbalancedParenthesis;
+    if (symbol.kinds & IParseSymbol::OperatorKind)
+        return ppMisplacedOperator;
+    return ppMisplacedMark;
+}
+
+// One walk over the list: each element evaluates itself and says where the walk goes on.
+ErrorCode Walk(SymbolList& list, bool firstPass, const int* target, ParseReport* report) {
+    size_t budget = StepBudget(list);
+    for (auto position = list.begin(); position != list.end();) {
+        if (budget-- == 0)
+            return ecFailure;
+        // When diagnosing, a symbol that fails without saying why fails by what it is.
+        const SymbolRef* element = &*position;
+        ParseProblem problem = report != nullptr ? ProblemOf(*position->symbol) : ppNone;
+        int count = report != nullptr ? report->Count() : 0;
+        if (position->symbol->Evaluate(list, position, firstPass, target) != ecSuccess) {
+            if (report != nullptr && report->Count() == count)
+                report->NoteProblem(problem, element);
+            return ecFailure;
+        }
+    }
+    return ecSuccess;
+}
+
 } // namespace
 
 namespace evaluation {
 
-bool ReadFraction(SymbolList& list, SymbolList::iterator e, double* v) {
-    if (e == list.begin())
-        return false;
-    auto* b = As<NumberSymbol>(e);
-    auto division = std::prev(e);
-    if (b == nullptr || division == list.begin() || !Is<DivisionSymbol>(division))
-        return false;
-    auto numerator = std::prev(division);
-    auto* a = As<NumberSymbol>(numerator);
-    if (a == nullptr)
-        return false;
-    if (!(b->value > 0))
-        return Fail(ppZeroDenominator, e) == 0;
-    double fraction = a->value / b->value;
-    if (numerator != list.begin()) {
-        auto whole = std::prev(numerator);
-        auto* c = As<NumberSymbol>(whole);
-        if (a->value < 0 || c == nullptr || whole != list.begin())
-            return false;
-        fraction = IsNegative(*c) ? c->value - fraction : c->value + fraction;
+ErrorCode ReadMixedNumber(SymbolList::const_iterator first, SymbolList::const_iterator end,
+                          LaterMinus laterMinus, double* value) {
+    // The elements, at most four: a whole number, a fraction, or both.
+    SymbolList::const_iterator at[4];
+    size_t count = 0;
+    for (auto element = first; element != end; ++element) {
+        if (count == 4)
+            return ecFailure;
+        at[count++] = element;
     }
-    *v = fraction;
-    return true;
+    const NumberSymbol* whole = nullptr;
+    const NumberSymbol* numerator = nullptr;
+    const NumberSymbol* denominator = nullptr;
+    if (count == 1) {
+        whole = As<NumberSymbol>(at[0]);
+    } else if (count >= 3 && Is<DivisionSymbol>(at[count - 2])) {
+        whole = count == 4 ? As<NumberSymbol>(at[0]) : nullptr;
+        numerator = As<NumberSymbol>(at[count - 3]);
+        denominator = As<NumberSymbol>(at[count - 1]);
+        if (numerator == nullptr || denominator == nullptr || (count == 4 && whole == nullptr))
+            return ecFailure;
+    }
+    if (denominator == nullptr) {
+        if (whole == nullptr)
+            return ecFailure;
+        *value = whole->value;
+        return ecSuccess;
+    }
+    if (!(denominator->value > 0)) {
+        auto at = std::prev(end);
+        return Fail(ppZeroDenominator, at);
+    }
+    if (whole == nullptr) {
+        *value = numerator->value / denominator->value;
+        return ecSuccess;
+    }
+    if (IsNegative(*numerator) && laterMinus == LaterMinus::Refused)
+        return ecFailure;
+    double magnitude = std::abs(numerator->value) / denominator->value;
+    *value = IsNegative(*whole) ? whole->value - magnitude : whole->value + magnitude;
+    return ecSuccess;
 }
 
 bool IsAngle(const int* target) {
@@ -117,9 +168,11 @@ bool IsTime(const int* target) {
     return IsDimensionOf(Groups::Time, target);
 }
 
-int ConvertWith(int unit, double value, const int* target, double* base) {
+ErrorCode ConvertWith(int unit, double value, const int* target, double* base) {
     const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unit);
-    return converter != nullptr && converter->ToBase(value, base, Tag(target)) == ecSuccess ? 0 : 1;
+    return converter != nullptr && converter->ToBase(value, base, Tag(target)) == ecSuccess
+               ? ecSuccess
+               : ecFailure;
 }
 
 void Finish(SymbolList& list, double base, const int* target, SymbolList::iterator& position) {
@@ -128,17 +181,13 @@ void Finish(SymbolList& list, double base, const int* target, SymbolList::iterat
     position = list.end();
 }
 
-int FinishWith(SymbolList& list, int unit, double value, const int* target,
-               SymbolList::iterator& position) {
+ErrorCode FinishWith(SymbolList& list, int unit, double value, const int* target,
+                     SymbolList::iterator& position) {
     double base = 0;
-    if (ConvertWith(unit, value, target, &base) != 0)
-        return 1;
+    if (ConvertWith(unit, value, target, &base) != ecSuccess)
+        return ecFailure;
     Finish(list, base, target, position);
-    return 0;
-}
-
-void ReplaceWithNumber(SymbolList::iterator element, double value, unsigned flags) {
-    element->Reset(new NumberSymbol(value, static_cast<NumberFlags>(flags)), true);
+    return ecSuccess;
 }
 
 bool IsNegative(const NumberSymbol& number) {
@@ -154,108 +203,74 @@ bool EvaluateAhead() {
 
 } // namespace evaluation
 
-namespace {
-
-// Why a symbol fails that did not say so itself, by what it is.
-ParseProblem ProblemOf(const IParseSymbol& symbol) {
-    if (symbol.kinds & (IParseSymbol::NumberKind | IParseSymbol::ResultKind))
-        return ppMissingUnit;
-    if (symbol.kinds & IParseSymbol::OperandKind)
-        return ppMissingNumber;
-    if (symbol.kinds & (IParseSymbol::LeftParenthesisKind | IParseSymbol::RightParenthesisKind))
-        return ppUnbalancedParenthesis;
-    if (symbol.kinds & IParseSymbol::OperatorKind)
-        return ppMisplacedOperator;
-    return ppMisplacedMark;
-}
-
-} // namespace
-
-int EvaluateList(SymbolList& list, const int* targetDimension) {
+ErrorCode EvaluateList(SymbolList& list, const int* targetDimension) {
     if (list.empty())
-        return 1;
+        return ecFailure;
     ParseReport* report = ParseReport::Current();
     AheadScope ahead(list);
-    for (bool firstPass : {true, false}) {
-        size_t budget = StepBudget(list);
-        for (auto position = list.begin(); position != list.end();) {
-            if (budget-- == 0)
-                return 1;
-            // When diagnosing, a symbol that fails without saying why fails by what it is.
-            const SymbolRef* element = &*position;
-            ParseProblem problem = report != nullptr ? ProblemOf(*position->symbol) : ppNone;
-            int count = report != nullptr ? report->Count() : 0;
-            if (position->symbol->Evaluate(list, position, firstPass, targetDimension) != 0) {
-                if (report != nullptr && report->Count() == count)
-                    report->NoteProblem(problem, element);
-                return 1;
-            }
-        }
-    }
+    if (Walk(list, true, targetDimension, report) != ecSuccess)
+        return ecFailure;
+    if (IsNotation(list))
+        return ReadNotation(list, targetDimension);
+    if (Walk(list, false, targetDimension, report) != ecSuccess)
+        return ecFailure;
     if (!list.empty() && Is<ResultSymbol>(list.begin()))
-        return 0;
+        return ecSuccess;
     if (report != nullptr && !list.empty())
         report->NoteProblem(ProblemOf(*list.front().symbol), &list.front());
-    return 1;
+    return ecFailure;
 }
 
 // A number attaches to what follows it. Standing last, it is either a lone number, which the
 // parse completes with a default unit, or the denominator of a fraction without a unit: a value
 // already in base terms of the target dimension.
-int NumberSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                           const int* targetDimension) const {
+ErrorCode NumberSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                                 const int* targetDimension) const {
     auto self = position++;
     if (firstPass || position != list.end())
-        return 0;
+        return ecSuccess;
     double v = 0;
-    if (self == list.begin() || !ReadFraction(list, self, &v))
-        return 1;
+    if (self == list.begin() ||
+        ReadMixedNumber(list.begin(), position, LaterMinus::Refused, &v) != ecSuccess)
+        return ecFailure;
     Finish(list, v, targetDimension, position);
-    return 0;
+    return ecSuccess;
 }
 
 // A unit operand standing last takes the number, fraction or mixed number in front of it.
-int OperandSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                            const int*) const {
+ErrorCode OperandSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                                  const int*) const {
     auto self = position++;
     if (firstPass || position != list.end())
-        return 0;
+        return ecSuccess;
     if (self == list.begin())
-        return 1; // a unit without a number
+        return ecFailure; // a unit without a number
     const UnitConverter* converter = GetConverter();
-    if (converter == nullptr)
-        return 1;
-    auto before = std::prev(self);
-    bool plainNumber = before == list.begin();
     double v = 0;
-    if (plainNumber) {
-        auto* number = As<NumberSymbol>(before);
-        if (number == nullptr)
-            return 1;
-        v = number->value;
-    } else if (!ReadFraction(list, before, &v)) {
-        return 1;
-    }
+    if (converter == nullptr ||
+        ReadMixedNumber(list.begin(), self, LaterMinus::Refused, &v) != ecSuccess)
+        return ecFailure;
+    bool plainNumber = std::next(list.begin()) == self;
     double base = 0;
     if (converter->ToBase(v, &base, converter->GetDimTag()) != ecSuccess)
-        return 1;
+        return ecFailure;
     // This symbol may be owned by the list: nothing of it is used once it is erased.
     list.front().Reset(new ResultSymbol(base, converter->GetDimTag()), true);
     list.erase(std::next(list.begin()), list.end());
     position = plainNumber ? list.begin() : list.end();
-    return 0;
+    return ecSuccess;
 }
 
 // A result is the whole quantity: it must stand alone at the front once the walk ends.
-int ResultSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                           const int*) const {
+ErrorCode ResultSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                                 const int*) const {
     auto self = position++;
-    return !firstPass && position == list.end() && self != list.begin() ? 1 : 0;
+    return !firstPass && position == list.end() && self != list.begin() ? ecFailure : ecSuccess;
 }
 
 // A space multiplies two operands («kN m»); next to anything else it vanishes.
-int SpaceSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool,
-                          const int*) const {
+ErrorCode SpaceSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool,
+                                const int*) const {
     auto next = std::next(position);
     bool left = position == list.begin() || Is<OperandSymbol>(std::prev(position));
     bool right = next != list.end() && Is<OperandSymbol>(next);
@@ -265,7 +280,7 @@ int SpaceSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool
     } else {
         position = list.erase(position);
     }
-    return 0;
+    return ecSuccess;
 }
 
 } // namespace velmar::platform::core::units

@@ -8,13 +8,14 @@ namespace velmar::platform::core::units {
 
 class NumberSymbol;
 
-// Reduces the symbols of a parsed text to one result: a first walk over the list, in which
-// spaces, dashes and the context letters settle what they stand for, then a second walk in
-// which operators apply and numbers attach to their units and notation marks. 0 when a
-// ResultSymbol stands at the front of the list afterwards; 1 otherwise, the list then being
-// partly rewritten but fit for destruction. targetDimension is the DimensionTag of the quantity
-// the text must be.
-int EvaluateList(SymbolList& list, const int* targetDimension);
+// Reduces the symbols of a parsed text to one result. A first walk over the list settles what
+// spaces, dashes and the context letters stand for. A text written in a composite notation
+// (feet and inches, degrees-minutes-seconds, bearings) is then read by its grammar; any other
+// text is a unit expression, whose second walk applies the operators and attaches numbers to
+// their units. ecSuccess when a ResultSymbol stands at the front of the list afterwards;
+// ecFailure otherwise, the list then being partly rewritten but fit for destruction.
+// targetDimension is the DimensionTag of the quantity the text must be.
+ErrorCode EvaluateList(SymbolList& list, const int* targetDimension);
 
 // What the symbols of an evaluation share.
 namespace evaluation {
@@ -28,39 +29,37 @@ template <class T> bool Is(SymbolList::const_iterator element) {
     return As<T>(element) != nullptr;
 }
 
-// The element before another; the end when there is none.
-inline SymbolList::iterator Before(SymbolList& list, SymbolList::iterator element) {
-    return element == list.begin() ? list.end() : std::prev(element);
-}
-
 // What a target dimension asks for: an angle (dimensionless), a length, or a time.
 bool IsAngle(const int* target);
 bool IsLength(const int* target);
 bool IsTime(const int* target);
 
-// Converts value, given in the unit, into base terms of the target dimension: 0, or 1 when the
-// unit is unknown or of another dimension.
-int ConvertWith(int unit, double value, const int* target, double* base);
+// Converts value, given in the unit, into base terms of the target dimension: ecFailure when
+// the unit is unknown or of another dimension.
+ErrorCode ConvertWith(int unit, double value, const int* target, double* base);
 
 // Puts a new result of the base value and the target dimension in place of the first element,
 // removes every other one, and leaves position at the end.
 void Finish(SymbolList& list, double base, const int* target, SymbolList::iterator& position);
 
-// Converts value with the unit and finishes with it: 0, or 1 when the conversion fails.
-int FinishWith(SymbolList& list, int unit, double value, const int* target,
-               SymbolList::iterator& position);
-
-// A new number, owned by the list, in place of the element's symbol.
-void ReplaceWithNumber(SymbolList::iterator element, double value, unsigned flags = 0);
-
-// Reads a fraction backwards from its denominator e: «a/b» alone, or «c a/b» as a mixed number
-// whose whole part opens the list. On success v is the value (c − a/b when c is written with a
-// minus). The denominator must be above 0, and the numerator of a mixed number not negative;
-// otherwise v is left alone.
-bool ReadFraction(SymbolList& list, SymbolList::iterator e, double* v);
+// Converts value with the unit and finishes with it; ecFailure when the conversion fails.
+ErrorCode FinishWith(SymbolList& list, int unit, double value, const int* target,
+                     SymbolList::iterator& position);
 
 // Whether a number was written with a leading minus.
 bool IsNegative(const NumberSymbol& number);
+
+// What a minus before the later number of a mixed number means: in a unit expression it is
+// refused («1 -1/2 m»); in a composite notation the scanner has read a dash that separates the
+// numbers as a minus («5-1/2"» reads 5 and −1/2), so the number's magnitude counts.
+enum class LaterMinus { Refused, Separates };
+
+// Reads the elements from first up to end as exactly one number, fraction or mixed number:
+// «5», «1/2», «1 1/2». The whole number's minus governs: «-1 1/2» is −1.5. A denominator must
+// be above 0 (ppZeroDenominator). ecFailure when the elements are no such number; value is left
+// alone then.
+ErrorCode ReadMixedNumber(SymbolList::const_iterator first, SymbolList::const_iterator end,
+                          LaterMinus laterMinus, double* value);
 
 // Counts an evaluation that an operator makes ahead of the walk, of the group or power on its
 // right: false once the evaluation running on this thread has made as many as any quantity of

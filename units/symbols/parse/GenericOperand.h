@@ -27,8 +27,8 @@ public:
     ResultSymbol(double base, const DimensionTag& dimension)
         : GenericOperand(GenericConverter(base, dimension), kKind) {}
 
-    int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                 const int* targetDimension) const override;
+    ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                       const int* targetDimension) const override;
 };
 
 } // namespace velmar::platform::core::units

@@ -14,8 +14,8 @@ public:
     NumberSymbol(double value, NumberFlags flags)
         : IParseSymbol(kKind), value(value), flags(flags) {}
 
-    int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                 const int* targetDimension) const override;
+    ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                       const int* targetDimension) const override;
 
     double value;
     NumberFlags flags;

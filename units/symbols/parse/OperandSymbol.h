@@ -14,8 +14,8 @@ public:
 
     explicit OperandSymbol(unsigned kinds = 0) : IParseSymbol(kKind | kinds) {}
 
-    int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                 const int* targetDimension) const override;
+    ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                       const int* targetDimension) const override;
     // Null when the operand names no unit of the catalogue.
     virtual const UnitConverter* GetConverter() const = 0;
 };

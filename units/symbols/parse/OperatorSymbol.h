@@ -18,10 +18,10 @@ public:
     OperatorSymbol(int precedence, int operandFlags, unsigned kinds = 0)
         : IParseSymbol(kKind | kinds), precedence(precedence), operandFlags(operandFlags) {}
 
-    int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                 const int* targetDimension) const override;
-    // Rewrites the list around the operator at position: 0, or 1 on failure.
-    virtual int Apply(SymbolList& list, SymbolList::iterator& position) const = 0;
+    ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                       const int* targetDimension) const override;
+    // Rewrites the list around the operator at position.
+    virtual ErrorCode Apply(SymbolList& list, SymbolList::iterator& position) const = 0;
 
     const int precedence;
     const int operandFlags;

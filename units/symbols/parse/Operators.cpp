@@ -39,33 +39,33 @@ bool HasConverter(SymbolList::const_iterator element) {
 bool IsSane(const GenericConverter& converter, SymbolList::const_iterator element) {
     for (int exponent : converter.GetDimTag())
         if (exponent > kMaxExponent || exponent < -kMaxExponent)
-            return Fail(ppBadExponent, element) == 0;
+            return (void)Fail(ppBadExponent, element), false;
     if (!std::isfinite(converter.GetFactor()) || converter.GetFactor() == 0)
-        return Fail(ppNotFinite, element) == 0;
+        return (void)Fail(ppNotFinite, element), false;
     return true;
 }
 
 // Puts a new operand of the converter in place of the element, and erases count elements after
 // it; position is left on the new operand. 1 when the unit is no sane quantity.
-int ReplaceOperand(SymbolList& list, SymbolList::iterator element, const GenericConverter& unit,
-                   int count, SymbolList::iterator& position) {
+ErrorCode ReplaceOperand(SymbolList& list, SymbolList::iterator element,
+                         const GenericConverter& unit, int count, SymbolList::iterator& position) {
     if (!IsSane(unit, position))
-        return 1;
+        return ecFailure;
     // The erased elements may include the operator being applied.
     element->Reset(new GenericOperand(unit), true);
     list.erase(std::next(element), std::next(element, count + 1));
     position = element;
-    return 0;
+    return ecSuccess;
 }
 
 // The two-operand operators: the operands on both sides combine into one.
-int ApplyBinary(SymbolList& list, SymbolList::iterator& position, bool divide) {
+ErrorCode ApplyBinary(SymbolList& list, SymbolList::iterator& position, bool divide) {
     auto next = std::next(position);
     if (position == list.begin() || next == list.end())
-        return 1;
+        return ecFailure;
     auto left = std::prev(position);
     if (!HasConverter(left) || !HasConverter(next))
-        return 1;
+        return ecFailure;
     GenericConverter unit =
         divide ? ConverterOf(left) / ConverterOf(next) : ConverterOf(left) * ConverterOf(next);
     return ReplaceOperand(list, left, unit, 2, position);
@@ -73,18 +73,18 @@ int ApplyBinary(SymbolList& list, SymbolList::iterator& position, bool divide) {
 
 // A power of the operand before position, the operator standing at position; extra elements
 // after the operator (the exponent) go with it.
-int ApplyPower(SymbolList& list, SymbolList::iterator& position, int power, int extra) {
+ErrorCode ApplyPower(SymbolList& list, SymbolList::iterator& position, int power, int extra) {
     if (position == list.begin())
-        return 1;
+        return ecFailure;
     auto operand = std::prev(position);
     if (!HasConverter(operand))
-        return 1;
+        return ecFailure;
     GenericConverter base = ConverterOf(operand);
     GenericConverter unit = base;
     for (int i = 1; i < power; ++i) {
         unit = unit * base;
         if (!IsSane(unit, position))
-            return 1;
+            return ecFailure;
     }
     return ReplaceOperand(list, operand, unit, 1 + extra, position);
 }
@@ -97,18 +97,18 @@ thread_local int nesting = 0;
 // An operator waits until the operand on its right is complete: an operator of higher precedence
 // there (a power, a parenthesised group) is evaluated first; one of equal or lower precedence
 // lets this one apply, so that equal precedences apply from left to right.
-int OperatorSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                             const int* targetDimension) const {
+ErrorCode OperatorSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                                   const int* targetDimension) const {
     if (firstPass) {
         ++position;
-        return 0;
+        return ecSuccess;
     }
     if ((operandFlags & TakesLeft) != 0 && (operandFlags & TakesRight) == 0)
         return Apply(list, position);
     const int ownPrecedence = precedence;
     auto q = std::next(position);
     if (q == list.end())
-        return 1;
+        return ecFailure;
     if (Is<OperandSymbol>(q))
         ++q;
     while (q != list.end()) {
@@ -117,15 +117,15 @@ int OperatorSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, b
             // Applied later: when the walk comes back after a right parenthesis, or when an
             // operator to the left reaches this one.
             position = q;
-            return 0;
+            return ecSuccess;
         }
         if (ownPrecedence >= other->precedence)
             return Apply(list, position);
         if (!EvaluateAhead())
-            return 1;
+            return ecFailure;
         auto evaluated = q;
         size_t size = list.size();
-        (void)other->Evaluate(list, q, false, targetDimension);
+        (void)other->Evaluate(list, q, false, targetDimension); // its failure shows in what is left
         q = q == list.begin() ? list.end() : std::prev(q);
         // Back where it started with nothing changed («0/(», a group that cannot even begin):
         // looking again would change nothing either.
@@ -135,30 +135,30 @@ int OperatorSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, b
     return Apply(list, position);
 }
 
-int DivisionSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+ErrorCode DivisionSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
     return ApplyBinary(list, position, true);
 }
 
-int MultiplicationSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+ErrorCode MultiplicationSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
     return ApplyBinary(list, position, false);
 }
 
-int SquareSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+ErrorCode SquareSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
     return ApplyPower(list, position, 2, 0);
 }
 
-int CubicSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+ErrorCode CubicSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
     return ApplyPower(list, position, 3, 0);
 }
 
 // «m^2»: a whole exponent from 1, written without a decimal separator.
-int CaretSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+ErrorCode CaretSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
     auto next = std::next(position);
     if (position == list.begin() || next == list.end())
-        return 1;
+        return ecFailure;
     auto* exponent = As<NumberSymbol>(next);
     if (exponent == nullptr)
-        return 1;
+        return ecFailure;
     double value = std::trunc(exponent->value);
     if ((exponent->flags & DecimalSeparatorSeen) != 0 || !(value >= 1 && value <= kMaxPower))
         return Fail(ppBadExponent, next);
@@ -166,40 +166,40 @@ int CaretSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
 }
 
 // Evaluates the group that starts here, from its first element on.
-int LeftParenthesisSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position,
-                                    bool firstPass, const int* targetDimension) const {
+ErrorCode LeftParenthesisSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position,
+                                          bool firstPass, const int* targetDimension) const {
     ++position;
     if (firstPass)
-        return 0;
+        return ecSuccess;
     if (position == list.end() || nesting >= kMaxNesting || !EvaluateAhead())
-        return 1;
+        return ecFailure;
     ++nesting;
-    int result = position->symbol->Evaluate(list, position, false, targetDimension);
+    ErrorCode result = position->symbol->Evaluate(list, position, false, targetDimension);
     --nesting;
     return result;
 }
 
 // Closes the nearest group: both parentheses go, and the walk steps back to revisit the group's
 // result and the operator before the group.
-int RightParenthesisSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position,
-                                     bool firstPass, const int*) const {
+ErrorCode RightParenthesisSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position,
+                                           bool firstPass, const int*) const {
     if (firstPass) {
         ++position;
-        return 0;
+        return ecSuccess;
     }
     if (position == list.begin())
-        return 1;
+        return ecFailure;
     auto left = std::prev(position);
     while (!Is<LeftParenthesisSymbol>(left)) {
         if (left == list.begin())
-            return 1;
+            return ecFailure;
         --left;
     }
     list.erase(left);
     position = list.erase(position);
     for (int step = 0; step < 2 && position != list.begin(); ++step)
         --position;
-    return 0;
+    return ecSuccess;
 }
 
 } // namespace velmar::platform::core::units

@@ -60,12 +60,12 @@ private:
     ParseReport* previous_;
 };
 
-// Notes a problem at an element in the open report, if there is one; returns 1, the result of
-// a failing evaluation.
-inline int Fail(ParseProblem problem, SymbolList::const_iterator element) {
+// Notes a problem at an element in the open report, if there is one; returns ecFailure, the
+// result of a failing evaluation.
+inline ErrorCode Fail(ParseProblem problem, SymbolList::const_iterator element) {
     if (ParseReport* report = ParseReport::Current())
         report->NoteProblem(problem, &*element);
-    return 1;
+    return ecFailure;
 }
 
 } // namespace velmar::platform::core::units

@@ -28,51 +28,35 @@ CustomSymbol::CustomSymbol(const IFormatSymbol* prototype, std::vector<std::wstr
     }
 }
 
-int CustomSymbol::Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-                         const NumberSettings& number) const {
-    if (!IsValid() || buffer == nullptr)
-        return -1;
-    size_t at = 0;
-    size_t remaining = size;
+ErrorCode CustomSymbol::Format(double value, const DimensionTag& dimension, TextBuffer& out,
+                               const NumberSettings& number) const {
+    if (!IsValid())
+        return ecFailure;
     for (size_t i = 0; i < literals.size(); ++i) {
-        const std::wstring& literal = literals[i];
-        if (remaining < literal.size() + 1)
-            return -1;
-        literal.copy(buffer + at, literal.size());
-        at += literal.size();
-        remaining -= literal.size();
-        if (i < placeholders.size()) {
-            int written =
-                FormatPart(static_cast<int>(i), value, dimension, buffer + at, remaining, number);
-            if (written < 0)
-                return -1;
-            // The part's terminator is overwritten by what follows.
-            at += static_cast<size_t>(written) - 1;
-            remaining -= static_cast<size_t>(written) - 1;
-        }
+        out.Put(literals[i]);
+        // A part that cannot be written fails the text, whatever the reason.
+        if (i < placeholders.size() &&
+            FormatPart(static_cast<int>(i), value, dimension, out, number) != ecSuccess)
+            return ecFailure;
     }
-    if (remaining == 0)
-        return -1;
-    buffer[at] = L'\0';
-    return static_cast<int>(size - remaining + 1);
+    return out.Terminate();
 }
 
-int CustomSymbol::FormatPart(int index, double value, const DimensionTag& dimension,
-                             wchar_t* buffer, size_t size, const NumberSettings& number) const {
+ErrorCode CustomSymbol::FormatPart(int index, double value, const DimensionTag& dimension,
+                                   TextBuffer& out, const NumberSettings& number) const {
     if (!IsValid() || index < 0 || static_cast<size_t>(index) >= placeholders.size())
-        return -1;
-    return prototype->FormatPart(placeholders[index], value, dimension, buffer, size, number);
+        return ecFailure;
+    return prototype->FormatPart(placeholders[index], value, dimension, out, number);
 }
 
-int CustomSymbol::BuildResult(SymbolList& list, int requested) const {
+ErrorCode CustomSymbol::BuildResult(SymbolList& list, int requested) const {
     if (!IsValid() || requested != kind)
-        return 1;
+        return ecFailure;
     auto end = std::find_if(list.begin(), list.end(), [](const SymbolRef& element) {
         return (element.symbol->kinds & NumberSymbol::kKind) == 0;
     });
     if (static_cast<size_t>(std::distance(list.begin(), end)) != placeholders.size())
-        return 1;
-    // The number written for placeholder k moves to position k.
+        return ecFailure; // The number written for placeholder k moves to position k.
     std::vector<SymbolRef> numbers;
     for (auto element = list.begin(); element != end; ++element)
         numbers.push_back(std::move(*element));
@@ -88,24 +72,23 @@ int CustomSymbol::BuildResult(SymbolList& list, int requested) const {
 
 // A compiled parsing pattern that matched: the numbers it read open the list, in text order,
 // and the prototype turns them into the result.
-int CustomSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool,
-                           const int*) const {
-    if (BuildResult(list, kind) != 0)
-        return 1;
+ErrorCode CustomSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool,
+                                 const int*) const {
+    if (BuildResult(list, kind) != ecSuccess)
+        return ecFailure;
     list.erase(position);
     position = list.begin();
-    return 0;
+    return ecSuccess;
 }
 
 int CustomSymbol::GetLastPartIndex(int requested) const {
-    if (!IsValid())
-        return -3;
-    return requested == kind ? prototype->GetLastPartIndex(kind) : -1;
+    return IsValid() && requested == kind ? prototype->GetLastPartIndex(kind) : -1;
 }
 
-int CustomSymbol::Customize(std::vector<std::unique_ptr<CustomSymbol>>&,
-                            const std::vector<std::wstring>&, const std::vector<int>&) const {
-    return 3;
+// A compiled layout is not compiled again.
+ErrorCode CustomSymbol::Customize(std::vector<std::unique_ptr<CustomSymbol>>&,
+                                  const std::vector<std::wstring>&, const std::vector<int>&) const {
+    return ecFailure;
 }
 
 const wchar_t* CustomSymbol::GetText() const {

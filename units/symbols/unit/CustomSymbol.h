@@ -18,18 +18,18 @@ public:
 
     bool IsValid() const { return prototype != nullptr; }
 
-    int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                 const int* targetDimension) const override;
+    ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                       const int* targetDimension) const override;
 
-    int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-               const NumberSettings& number) const override;
-    int FormatPart(int index, double value, const DimensionTag& dimension, wchar_t* buffer,
-                   size_t size, const NumberSettings& number) const override;
-    int BuildResult(SymbolList& list, int kind) const override;
+    ErrorCode Format(double value, const DimensionTag& dimension, TextBuffer& out,
+                     const NumberSettings& number) const override;
+    ErrorCode FormatPart(int index, double value, const DimensionTag& dimension, TextBuffer& out,
+                         const NumberSettings& number) const override;
+    ErrorCode BuildResult(SymbolList& list, int kind) const override;
     int GetLastPartIndex(int kind) const override;
-    int Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
-                  const std::vector<std::wstring>& literals,
-                  const std::vector<int>& placeholders) const override;
+    ErrorCode Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
+                        const std::vector<std::wstring>& literals,
+                        const std::vector<int>& placeholders) const override;
     const wchar_t* GetText() const override;
 
     const std::vector<std::wstring>& Literals() const { return literals; }

@@ -71,16 +71,12 @@ Split SplitAngle(double x, int precision) {
     return split;
 }
 
-// Writes the seconds for the precision at buffer + at: an integer up to precision 4, else with
-// p - 4 decimals in the formatter's numeric format. The index of the terminator, or an error.
-int WriteSeconds(const NumberSettings& number, double seconds, wchar_t* buffer, size_t size,
-                 size_t at) {
+// Writes the seconds for the precision: an integer up to precision 4, else with p - 4 decimals
+// in the formatter's numeric format.
+ErrorCode WriteSeconds(const NumberSettings& number, double seconds, TextBuffer& out) {
     int precision = number.decimalPrecision;
-    int written =
-        precision <= 4
-            ? FormatNumber(number, seconds, buffer + at, size - at, IntegerOnly)
-            : FormatNumberWithPrecision(number, precision - 4, seconds, buffer + at, size - at, 0);
-    return written < 0 ? written : static_cast<int>(at) + written - 1;
+    return precision <= 4 ? FormatNumber(number, seconds, out, IntegerOnly)
+                          : FormatNumberWithPrecision(number, precision - 4, seconds, out, 0);
 }
 
 } // namespace
@@ -89,15 +85,12 @@ DegreePrimeDoublePrimeSymbol2::DegreePrimeDoublePrimeSymbol2(std::wstring text, 
                                                              bool degreeSign)
     : GenericSymbol2(std::move(text), Units::Degree, 0), bearing(bearing), degreeSign(degreeSign) {}
 
-int DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension,
-                                          wchar_t* buffer, size_t size,
-                                          const NumberSettings& number) const {
-    if (buffer == nullptr)
-        return -1;
+ErrorCode DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension,
+                                                TextBuffer& out,
+                                                const NumberSettings& number) const {
     double x = 0;
-    if (int error = ConvertFromBase(converter, value, dimension, &x); error != 0)
+    if (ErrorCode error = ConvertFromBase(converter, value, dimension, &x); error != ecSuccess)
         return error;
-    size_t at = 0;
     wchar_t suffix = L'\0';
     if (bearing) {
         x = std::fmod(x, 360.0);
@@ -105,12 +98,9 @@ int DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dime
             x += 360;
         else if (x > 180)
             x -= 360;
-        if (size < 2)
-            return -1;
         if (x == 0 || x == 90 || x == -90 || x == 180) {
-            buffer[0] = x == 0 ? L'E' : x == 90 ? L'N' : x == -90 ? L'S' : L'W';
-            buffer[1] = L'\0';
-            return 2;
+            out.Put(x == 0 ? L'E' : x == 90 ? L'N' : x == -90 ? L'S' : L'W');
+            return out.Terminate();
         }
         wchar_t prefix;
         if (x > 0 && x < 90) {
@@ -122,68 +112,56 @@ int DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dime
         } else {
             prefix = L'S', suffix = L'W', x = -90 - x;
         }
-        buffer[at++] = prefix;
-        buffer[at++] = L' ';
+        out.Put(prefix);
+        out.Put(L' ');
     }
     int precision = number.decimalPrecision;
     Split split = SplitAngle(x, precision);
-    int end = WriteInteger(number, split.degrees, split.degreeFlags, buffer, size, at);
-    if (end < 0)
-        return end;
-    buffer[end] = degreeSign ? L'\u00b0' : L'd';
+    (void)WriteInteger(number, split.degrees, split.degreeFlags, out);
+    out.Put(degreeSign ? L'\u00b0' : L'd');
     if (precision >= 1) {
-        end = WriteInteger(number, split.minutes, 0, buffer, size, static_cast<size_t>(end) + 1);
-        if (end < 0)
-            return end;
-        buffer[end] = L'\'';
+        (void)WriteInteger(number, split.minutes, 0, out);
+        out.Put(L'\'');
     }
     if (precision >= 3) {
-        end = WriteSeconds(number, split.seconds, buffer, size, static_cast<size_t>(end) + 1);
-        if (end < 0)
-            return end;
-        buffer[end] = L'"';
+        (void)WriteSeconds(number, split.seconds, out);
+        out.Put(L'"');
     }
-    size_t length = static_cast<size_t>(end) + 1;
     if (bearing) {
-        if (length + 3 >= size)
-            return -1;
-        buffer[length++] = L' ';
-        buffer[length++] = suffix;
-    } else if (length >= size) {
-        return -1;
+        // Room is kept for one character more than the bearing's letter needs.
+        if (out.Room() < 3)
+            out.Refuse();
+        out.Put(L' ');
+        out.Put(suffix);
     }
-    buffer[length] = L'\0';
-    return static_cast<int>(length + 1);
+    return out.Terminate();
 }
 
-int DegreePrimeDoublePrimeSymbol2::FormatPart(int index, double value,
-                                              const DimensionTag& dimension, wchar_t* buffer,
-                                              size_t size, const NumberSettings& number) const {
-    if (buffer == nullptr || bearing)
-        return -1;
+ErrorCode DegreePrimeDoublePrimeSymbol2::FormatPart(int index, double value,
+                                                    const DimensionTag& dimension, TextBuffer& out,
+                                                    const NumberSettings& number) const {
+    if (bearing)
+        return ecFailure;
     double x = 0;
-    if (int error = ConvertFromBase(converter, value, dimension, &x); error != 0)
+    if (ErrorCode error = ConvertFromBase(converter, value, dimension, &x); error != ecSuccess)
         return error;
     int precision = number.decimalPrecision;
     Split split = SplitAngle(x, precision);
-    int end;
     if (index == 0)
-        end = WriteInteger(number, split.degrees, split.degreeFlags, buffer, size, 0);
-    else if (index == 1 && precision >= 1)
-        end = WriteInteger(number, split.minutes, 0, buffer, size, 0);
-    else if (index == 2 && precision >= 3)
-        end = WriteSeconds(number, split.seconds, buffer, size, 0);
-    else if (precision <= 2)
-        end = WriteInteger(number, 0, 0, buffer, size, 0);
-    else
-        return -1;
-    return end < 0 ? end : end + 1;
+        return WriteInteger(number, split.degrees, split.degreeFlags, out);
+    if (index == 1 && precision >= 1)
+        return WriteInteger(number, split.minutes, 0, out);
+    if (index == 2 && precision >= 3)
+        return WriteSeconds(number, split.seconds, out);
+    if (precision <= 2)
+        return WriteInteger(number, 0, 0, out);
+    return ecFailure;
 }
 
-int DegreePrimeDoublePrimeSymbol2::BuildResult(SymbolList& list, int kind) const {
+ErrorCode DegreePrimeDoublePrimeSymbol2::BuildResult(SymbolList& list, int kind) const {
     double numbers[3];
     if (kind != 0 || !LeadingNumbers(list, 3, numbers))
-        return 1;
+        return ecFailure;
     double minutes = std::abs(numbers[1]) / 60;
     double seconds = std::abs(numbers[2]) / 3600;
     double angle =

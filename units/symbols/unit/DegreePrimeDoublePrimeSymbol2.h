@@ -15,11 +15,11 @@ class DegreePrimeDoublePrimeSymbol2 : public GenericSymbol2 {
 public:
     DegreePrimeDoublePrimeSymbol2(std::wstring text, bool bearing, bool degreeSign);
 
-    int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-               const NumberSettings& number) const override;
-    int FormatPart(int index, double value, const DimensionTag& dimension, wchar_t* buffer,
-                   size_t size, const NumberSettings& number) const override;
-    int BuildResult(SymbolList& list, int kind) const override;
+    ErrorCode Format(double value, const DimensionTag& dimension, TextBuffer& out,
+                     const NumberSettings& number) const override;
+    ErrorCode FormatPart(int index, double value, const DimensionTag& dimension, TextBuffer& out,
+                         const NumberSettings& number) const override;
+    ErrorCode BuildResult(SymbolList& list, int kind) const override;
     int GetLastPartIndex(int kind) const override;
 
     const bool bearing;    // a quadrant bearing: the angle is counted counterclockwise from east

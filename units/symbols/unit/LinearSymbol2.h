@@ -14,8 +14,8 @@ public:
         : IParseSymbol(OffsetScaleKind), UnitFormatSymbol(std::move(text), unitId, flags),
           intervalUnitId(intervalUnitId) {}
 
-    int Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                 const int* targetDimension) const override;
+    ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                       const int* targetDimension) const override;
 
     const int intervalUnitId;
 };

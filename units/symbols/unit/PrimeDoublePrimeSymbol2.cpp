@@ -46,10 +46,10 @@ double PrimeDoublePrimeSymbol2::MajorFactor() const {
     return unitId == Units::Inch ? 12.0 : 60.0;
 }
 
-int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension,
-                                     const NumberSettings& number, Parts& parts) const {
+ErrorCode PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension,
+                                           const NumberSettings& number, Parts& parts) const {
     double x = 0;
-    if (int error = ConvertFromBase(converter, value, dimension, &x); error != 0)
+    if (ErrorCode error = ConvertFromBase(converter, value, dimension, &x); error != ecSuccess)
         return error;
     if (x < 0)
         parts.majorFlags |= SignedZero;
@@ -85,68 +85,44 @@ int PrimeDoublePrimeSymbol2::Prepare(double value, const DimensionTag& dimension
             parts.minor = 0;
         }
     }
-    return 0;
+    return ecSuccess;
 }
 
-int PrimeDoublePrimeSymbol2::WriteMinor(const Parts& parts, wchar_t* buffer, size_t size, size_t at,
-                                        wchar_t afterWhole, const NumberSettings& number) const {
-    if (!useFraction) {
-        int written = FormatNumber(number, parts.minor, buffer + at, size - at, 0);
-        return written < 0 ? written : static_cast<int>(at) + written - 1;
-    }
+ErrorCode PrimeDoublePrimeSymbol2::WriteMinor(const Parts& parts, TextBuffer& out,
+                                              wchar_t afterWhole,
+                                              const NumberSettings& number) const {
+    if (!useFraction)
+        return FormatNumber(number, parts.minor, out, 0);
     double whole = std::trunc(parts.minor);
     double numerator = std::trunc((parts.minor - whole) * parts.denominator);
     return WriteMixedNumber(number, number.numericFormat, whole, numerator, parts.denominator, 0,
-                            afterWhole, buffer, size, at);
+                            afterWhole, out);
 }
 
-int PrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension, wchar_t* buffer,
-                                    size_t size, const NumberSettings& number) const {
-    if (buffer == nullptr)
-        return -1;
+ErrorCode PrimeDoublePrimeSymbol2::Format(double value, const DimensionTag& dimension,
+                                          TextBuffer& out, const NumberSettings& number) const {
     Parts parts;
-    if (int error = Prepare(value, dimension, number, parts); error != 0)
+    if (ErrorCode error = Prepare(value, dimension, number, parts); error != ecSuccess)
         return error;
-    size_t at = 0;
     if (showMajor) {
-        int end = WriteInteger(number, parts.major, parts.majorFlags, buffer, size, 0);
-        if (end < 0)
-            return end;
-        buffer[end] = kPrime;
-        at = static_cast<size_t>(end) + 1;
-        if (useDash) {
-            if (at >= size)
-                return -1;
-            buffer[at++] = L'-';
-        }
+        (void)WriteInteger(number, parts.major, parts.majorFlags, out);
+        out.Put(kPrime);
+        if (useDash)
+            out.Put(L'-');
     }
-    int last = WriteMinor(parts, buffer, size, at, useDash ? L'-' : L' ', number);
-    if (last < 0)
-        return last;
-    // The double prime takes the place of the last terminator, or of the separator after a
-    // whole number that stands alone.
-    if (static_cast<size_t>(last) + 1 >= size)
-        return -1;
-    buffer[last] = kDoublePrime;
-    buffer[last + 1] = L'\0';
-    return last + 2;
+    (void)WriteMinor(parts, out, useDash ? L'-' : L' ', number);
+    out.Put(kDoublePrime);
+    return out.Terminate();
 }
 
-int PrimeDoublePrimeSymbol2::FormatPart(int index, double value, const DimensionTag& dimension,
-                                        wchar_t* buffer, size_t size,
-                                        const NumberSettings& number) const {
-    if (buffer == nullptr)
-        return -1;
+ErrorCode PrimeDoublePrimeSymbol2::FormatPart(int index, double value,
+                                              const DimensionTag& dimension, TextBuffer& out,
+                                              const NumberSettings& number) const {
     Parts parts;
-    if (int error = Prepare(value, dimension, number, parts); error != 0)
+    if (ErrorCode error = Prepare(value, dimension, number, parts); error != ecSuccess)
         return error;
-    int last = showMajor && index == 0
-                   ? WriteInteger(number, parts.major, parts.majorFlags, buffer, size, 0)
-                   : WriteMinor(parts, buffer, size, 0, L' ', number);
-    if (last < 0)
-        return last;
-    buffer[last] = L'\0';
-    return last + 1;
+    return showMajor && index == 0 ? WriteInteger(number, parts.major, parts.majorFlags, out)
+                                   : WriteMinor(parts, out, L' ', number);
 }
 
 int PrimeDoublePrimeSymbol2::GetLastPartIndex(int kind) const {
@@ -159,13 +135,13 @@ int PrimeDoublePrimeSymbol2::GetLastPartIndex(int kind) const {
     return -1;
 }
 
-int PrimeDoublePrimeSymbol2::Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
-                                       const std::vector<std::wstring>& literals,
-                                       const std::vector<int>& placeholders) const {
-    if (CustomizeKind0(this, out, literals, placeholders) != 0)
-        return 1;
+ErrorCode PrimeDoublePrimeSymbol2::Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
+                                             const std::vector<std::wstring>& literals,
+                                             const std::vector<int>& placeholders) const {
+    if (CustomizeKind0(this, out, literals, placeholders) != ecSuccess)
+        return ecFailure;
     if (!HasFeetFractions(symbolId) && !HasInchFractions(symbolId))
-        return 0;
+        return ecSuccess;
     // Derived layouts for reading fractional inches: the fraction texts follow the inches
     // placeholder, the literals keep their order.
     std::vector<std::wstring> one, two;
@@ -204,18 +180,18 @@ int PrimeDoublePrimeSymbol2::Customize(std::vector<std::unique_ptr<CustomSymbol>
     auto second = std::make_unique<CustomSymbol>(this, two, twoPlaces, 2);
     if (!first->IsValid() || !second->IsValid()) {
         out.clear();
-        return 1;
+        return ecFailure;
     }
     out.push_back(std::move(first));
     out.push_back(std::move(second));
-    return 0;
+    return ecSuccess;
 }
 
-int PrimeDoublePrimeSymbol2::BuildResult(SymbolList& list, int kind) const {
+ErrorCode PrimeDoublePrimeSymbol2::BuildResult(SymbolList& list, int kind) const {
     double numbers[4];
     int count = GetLastPartIndex(kind) + 1;
     if (count <= 0 || !LeadingNumbers(list, static_cast<size_t>(count), numbers))
-        return 1;
+        return ecFailure;
     double factor = MajorFactor();
     auto combine = [factor](double a, double m) {
         return a >= 0 ? m + a * factor : a * factor - m;
@@ -223,13 +199,13 @@ int PrimeDoublePrimeSymbol2::BuildResult(SymbolList& list, int kind) const {
     double value = 0;
     if (HasInchFractions(symbolId)) {
         if ((kind == 1 && numbers[1] == 0) || (kind == 2 && numbers[2] == 0))
-            return 1;
+            return ecFailure;
         value = kind == 0   ? numbers[0]
                 : kind == 1 ? numbers[0] / numbers[1]
                             : numbers[0] + numbers[1] / numbers[2];
     } else {
         if ((kind == 1 && numbers[2] == 0) || (kind == 2 && numbers[3] == 0))
-            return 1;
+            return ecFailure;
         value = kind == 0   ? combine(numbers[0], std::abs(numbers[1]))
                 : kind == 1 ? combine(numbers[0], std::abs(numbers[1] / numbers[2]))
                             : combine(numbers[0], std::abs(numbers[1] + numbers[2] / numbers[3]));

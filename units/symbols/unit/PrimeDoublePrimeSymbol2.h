@@ -21,15 +21,15 @@ public:
     PrimeDoublePrimeSymbol2(std::wstring text, int symbolId, bool showMajor, bool useFraction,
                             bool useDash);
 
-    int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-               const NumberSettings& number) const override;
-    int FormatPart(int index, double value, const DimensionTag& dimension, wchar_t* buffer,
-                   size_t size, const NumberSettings& number) const override;
-    int BuildResult(SymbolList& list, int kind) const override;
+    ErrorCode Format(double value, const DimensionTag& dimension, TextBuffer& out,
+                     const NumberSettings& number) const override;
+    ErrorCode FormatPart(int index, double value, const DimensionTag& dimension, TextBuffer& out,
+                         const NumberSettings& number) const override;
+    ErrorCode BuildResult(SymbolList& list, int kind) const override;
     int GetLastPartIndex(int kind) const override;
-    int Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
-                  const std::vector<std::wstring>& literals,
-                  const std::vector<int>& placeholders) const override;
+    ErrorCode Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
+                        const std::vector<std::wstring>& literals,
+                        const std::vector<int>& placeholders) const override;
 
     const bool showMajor;
     const bool useFraction;
@@ -38,14 +38,12 @@ public:
 
 private:
     struct Parts;
-    // Converts the value into the minor unit and splits it: -1, the negated ErrorCode of the
-    // conversion, or 0.
-    int Prepare(double value, const DimensionTag& dimension, const NumberSettings& number,
-                Parts& parts) const;
-    // Writes the minor part at buffer + at; afterWhole follows a whole number that stands
-    // alone. Returns the index of the last terminator written, or a negative error.
-    int WriteMinor(const Parts& parts, wchar_t* buffer, size_t size, size_t at, wchar_t afterWhole,
-                   const NumberSettings& number) const;
+    // Converts the value into the minor unit and splits it; the conversion's result.
+    ErrorCode Prepare(double value, const DimensionTag& dimension, const NumberSettings& number,
+                      Parts& parts) const;
+    // Writes the minor part; afterWhole separates whole inches from their fraction.
+    ErrorCode WriteMinor(const Parts& parts, TextBuffer& out, wchar_t afterWhole,
+                         const NumberSettings& number) const;
     // Inches and feet (12), or seconds and minutes (60).
     double MajorFactor() const;
 };

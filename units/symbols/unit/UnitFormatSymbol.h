@@ -12,15 +12,15 @@ class UnitFormatSymbol : public SimpleFormatSymbol2 {
 public:
     UnitFormatSymbol(std::wstring text, int unitId, uint32_t flags);
 
-    int Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-               const NumberSettings& number) const override;
-    int FormatPart(int index, double value, const DimensionTag& dimension, wchar_t* buffer,
-                   size_t size, const NumberSettings& number) const override;
-    int BuildResult(SymbolList& list, int kind) const override;
+    ErrorCode Format(double value, const DimensionTag& dimension, TextBuffer& out,
+                     const NumberSettings& number) const override;
+    ErrorCode FormatPart(int index, double value, const DimensionTag& dimension, TextBuffer& out,
+                         const NumberSettings& number) const override;
+    ErrorCode BuildResult(SymbolList& list, int kind) const override;
     int GetLastPartIndex(int kind) const override;
-    int Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
-                  const std::vector<std::wstring>& literals,
-                  const std::vector<int>& placeholders) const override;
+    ErrorCode Customize(std::vector<std::unique_ptr<CustomSymbol>>& out,
+                        const std::vector<std::wstring>& literals,
+                        const std::vector<int>& placeholders) const override;
 
     const int unitId;
     // The catalogue's converter of the unit, or null when it names none.

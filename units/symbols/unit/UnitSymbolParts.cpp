@@ -16,19 +16,20 @@
 
 namespace velmar::platform::core::units {
 
-int ConvertFromBase(const UnitConverter* converter, double value, const DimensionTag& dimension,
-                    double* converted) {
+ErrorCode ConvertFromBase(const UnitConverter* converter, double value,
+                          const DimensionTag& dimension, double* converted) {
     if (converter == nullptr)
-        return -ecFailure;
-    return -converter->FromBase(value, dimension, converted);
+        return ecFailure;
+    return converter->FromBase(value, dimension, converted);
 }
 
-int FormatInUnit(const UnitConverter* converter, double value, const DimensionTag& dimension,
-                 wchar_t* buffer, size_t size, const NumberSettings& number, unsigned numberFlags) {
+ErrorCode FormatInUnit(const UnitConverter* converter, double value, const DimensionTag& dimension,
+                       TextBuffer& out, const NumberSettings& number, unsigned numberFlags) {
     double converted = 0;
-    if (int error = ConvertFromBase(converter, value, dimension, &converted); error != 0)
+    if (ErrorCode error = ConvertFromBase(converter, value, dimension, &converted);
+        error != ecSuccess)
         return error;
-    return FormatNumber(number, converted, buffer, size, numberFlags);
+    return FormatNumber(number, converted, out, numberFlags);
 }
 
 double PowerOfTen(int exponent) {
@@ -51,21 +52,20 @@ double RoundingGuard(int precision) {
     return guards[static_cast<size_t>(precision)];
 }
 
-int WriteInteger(const NumberSettings& number, double value, unsigned flags, wchar_t* buffer,
-                 size_t size, size_t at) {
-    int written = FormatNumber(number, value, buffer + at, size - at, IntegerOnly | flags);
-    return written < 0 ? written : static_cast<int>(at) + written - 1;
+ErrorCode WriteInteger(const NumberSettings& number, double value, unsigned flags,
+                       TextBuffer& out) {
+    return FormatNumber(number, value, out, IntegerOnly | flags);
 }
 
-int ReplaceWithResult(SymbolList& list, int unitId, double value, size_t count) {
+ErrorCode ReplaceWithResult(SymbolList& list, int unitId, double value, size_t count) {
     const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unitId);
     double base = 0;
     if (list.size() < count || converter == nullptr ||
         converter->ToBase(value, &base, converter->GetDimTag()) != ecSuccess)
-        return 1;
+        return ecFailure;
     list.front().Reset(new ResultSymbol(base, converter->GetDimTag()), true);
     list.erase(std::next(list.begin()), std::next(list.begin(), static_cast<long>(count)));
-    return 0;
+    return ecSuccess;
 }
 
 bool LeadingNumbers(const SymbolList& list, size_t count, double* values) {
@@ -81,15 +81,16 @@ bool LeadingNumbers(const SymbolList& list, size_t count, double* values) {
     return true;
 }
 
-int CustomizeKind0(const IFormatSymbol* prototype, std::vector<std::unique_ptr<CustomSymbol>>& out,
-                   const std::vector<std::wstring>& literals,
-                   const std::vector<int>& placeholders) {
+ErrorCode CustomizeKind0(const IFormatSymbol* prototype,
+                         std::vector<std::unique_ptr<CustomSymbol>>& out,
+                         const std::vector<std::wstring>& literals,
+                         const std::vector<int>& placeholders) {
     out.clear();
     auto custom = std::make_unique<CustomSymbol>(prototype, literals, placeholders, 0);
     if (!custom->IsValid())
-        return 1;
+        return ecFailure;
     out.push_back(std::move(custom));
-    return 0;
+    return ecSuccess;
 }
 
 } // namespace velmar::platform::core::units
