@@ -179,10 +179,10 @@ TEST(Vvzunits, ConvertsBatches) {
          0, ""},
         {"values", "format - Inch Inch_FootPrimeDashInchDoublePrime_Fraction", "66.5\n-1\nx\n",
          "5'-6-1/2\"\n-0'-1\"\n\n", 1, "vvzunits: <stdin>:3:1: “x” is not a number"},
-        {"a CSV column, quoted where the result needs it",
+        {"a CSV column, quoted where the result needs it, blank lines kept",
          "convert - Inch Inch_FootPrimeInchDoublePrime_Fraction --column 2 --header",
-         "name,length,note\n\"a, b\",\"66.5 in\",\"x, y\"\nc,5 ft 6 inn,z\nd\ne,  ,f\n",
-         "name,length,note\n\"a, b\",\"5'6 1/2\"\"\",\"x, y\"\nc,,z\nd\ne,  ,f\n", 1,
+         "name,length,note\n\"a, b\",\"66.5 in\",\"x, y\"\nc,5 ft 6 inn,z\nd\ne,  ,f\n\n \r\n",
+         "name,length,note\n\"a, b\",\"5'6 1/2\"\"\",\"x, y\"\nc,,z\nd\ne,  ,f\n\n \r\n", 1,
          "vvzunits: <stdin>:3:10: “inn” is no number and no unit symbol.\n"
          "vvzunits: <stdin>:4:1: the line has no column 2"},
         {"a TSV column", "convert - m --column 2 --delimiter tab", "a\t5 ft\tb\nc\t6 ft\n",
