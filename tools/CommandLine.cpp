@@ -142,7 +142,7 @@ QString CommandLine::Help() {
     }
     help += QStringLiteral(
         "\n"
-        "Exit status: 0 success, 1 some input was not a quantity, 2 usage error or unreadable\n"
-        "input.\n");
+        "Exit status: 0 success, 1 some input was not a quantity, 2 usage error, unreadable\n"
+        "input or output that cannot be written.\n");
     return help;
 }

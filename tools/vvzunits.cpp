@@ -80,7 +80,9 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromUtf8(argv[i]));
     int status = Run(arguments);
-    Console::Output().flush();
+    // Output that did not reach its file fails the run, as unreadable input does.
+    if (!Console::FlushOutput())
+        status = 2;
     UnitsManager::Uninitialize();
     return status;
 }

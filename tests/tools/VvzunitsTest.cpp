@@ -14,12 +14,16 @@ struct Outcome {
     QString error;
 };
 
+// Runs the tool; its standard output goes to outputFile when one is named.
 Outcome RunTool(const QStringList& arguments, const QByteArray& input = QByteArray(),
-                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                const QString& outputFile = QString()) {
     QProcess process;
     process.setProgram(QStringLiteral(VVZ_INSTALLED_TOOL));
     process.setArguments(arguments);
     process.setProcessEnvironment(environment);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     // Away from the build tree, as a user runs it.
     process.setWorkingDirectory(QDir::tempPath());
     process.start();
@@ -154,6 +158,22 @@ TEST(Vvzunits, ListsUnits) {
         EXPECT_EQ(outcome.status, 0);
         EXPECT_TRUE(outcome.output.contains(expected.output))
             << outcome.output.left(2000).toStdString();
+    }
+}
+
+// Output that cannot be written fails the run with status 2, for one text as for a batch.
+TEST(Vvzunits, FailsWhenItsOutputCannotBeWritten) {
+    const QStringList runs[] = {
+        {"format", "1", "m"},
+        {"units"},
+        {"convert", "-", "m"},
+    };
+    for (const QStringList& arguments : runs) {
+        Outcome outcome = RunTool(arguments, "5 ft\n", QProcessEnvironment::systemEnvironment(),
+                                  QStringLiteral("/dev/full"));
+        SCOPED_TRACE(Describe(arguments, outcome).toStdString());
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.error.count(QLatin1String("cannot write output")), 1);
     }
 }
 
