@@ -1,8 +1,10 @@
 #include "Demo.h"
 
 #include "Console.h"
+#include "FormatterSettings.h"
 #include "UnitCatalogue.h"
 
+#include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 
 #include <string>
@@ -40,9 +42,14 @@ QStringList Demo::Locales() {
             QStringLiteral("ru-RU")};
 }
 
-void Demo::Write(const QStringList& locales) {
+void Demo::Write(const QStringList& locales, bool cNumbers) {
     for (const QString& locale : locales) {
-        UnitsFormatter formatter(locale.toStdWString().c_str());
+        const std::wstring name = locale.toStdWString();
+        UnitsFormatter formatter(name.c_str());
+        if (cNumbers)
+            FormatterSettings::SetCNumbers(formatter);
+        else
+            NumberConventions::Apply(formatter, name.c_str());
         Console::WriteLine(locale);
         for (const Example& example : kExamples) {
             formatter.SetNumberDecimalPrecision(example.precision);

@@ -62,7 +62,8 @@ int Run(const QStringList& arguments) {
     }
     const QString command = line.Command();
     if (command.isEmpty()) {
-        Demo::Write(line.IsSet("locale") ? QStringList{line.Value("locale")} : Demo::Locales());
+        Demo::Write(line.IsSet("locale") ? QStringList{line.Value("locale")} : Demo::Locales(),
+                    line.IsSet("c-numbers"));
         return 0;
     }
     if (command == QLatin1String("units"))
