@@ -48,27 +48,41 @@ class UnitsFormatter;
 // language.
 class VIVUZAZADURUIWIDGETS_EXPORT QuantityLineEdit : public QLineEdit {
     Q_OBJECT
+    // The value in unit(), the field's user property (a QDataWidgetMapper or an item
+    // delegate reads and writes it).
     Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged USER true)
+    // The unit id of the value.
     Q_PROPERTY(int unit READ unit WRITE setUnit)
+    // The id the value is shown with, as UnitsFormatter::Format takes it.
     Q_PROPERTY(int display READ display WRITE setDisplay)
+    // What Up and Down add, in the displayed unit.
     Q_PROPERTY(double singleStep READ singleStep WRITE setSingleStep)
+    // The lower bound of the value, in unit().
     Q_PROPERTY(double minimum READ minimum WRITE setMinimum)
+    // The upper bound of the value, in unit().
     Q_PROPERTY(double maximum READ maximum WRITE setMaximum)
+    // The precision of the own formatter.
     Q_PROPERTY(int decimalPrecision READ decimalPrecision WRITE setDecimalPrecision)
+    // Whether the text is marked as no quantity; style sheets select on it.
     Q_PROPERTY(bool invalid READ isInvalid)
+    // Why the text is no quantity; empty while it is one.
     Q_PROPERTY(QString problem READ problem NOTIFY problemChanged)
 
 public:
-    // A field without a unit shows nothing and accepts nothing until setUnit().
+    // A field without a unit shows nothing and accepts nothing until setUnit(). unit and
+    // display are those of setUnit() and setDisplay().
     explicit QuantityLineEdit(QWidget* parent = nullptr);
     QuantityLineEdit(int unit, int display, QWidget* parent = nullptr);
     ~QuantityLineEdit() override;
 
+    // The value in unit(): the last one stored, whatever the text shows meanwhile.
     double value() const;
 
     // The unit of value(), minimum() and maximum(); their numbers stay as they are.
     int unit() const;
     void setUnit(int unit);
+    // The display the value is shown with: a unit symbol, unit or group id, or 0 for the
+    // unit's default symbol.
     int display() const;
     void setDisplay(int display);
 
@@ -118,6 +132,7 @@ public slots:
     void reformat();
 
 signals:
+    // The value changed: by a finished edit, a step, setValue() or a bound.
     void valueChanged(double value);
     // A finished edit was not a quantity; reason as in the tool tip.
     void textRejected(const QString& reason);
@@ -126,10 +141,16 @@ signals:
     void problemChanged(const QString& problem);
 
 protected:
+    // Takes Escape before the window's shortcuts when there is a text to put back.
     bool event(QEvent* event) override;
+    // Up, Down, Page Up and Page Down step; Return and Enter read the text; Escape puts the
+    // text of the value back.
     void keyPressEvent(QKeyEvent* event) override;
+    // Reads the text when the focus leaves the field for anything but a popup.
     void focusOutEvent(QFocusEvent* event) override;
+    // Follows a change of locale (see the class comment).
     void changeEvent(QEvent* event) override;
+    // Draws the red frame of a text marked as no quantity.
     void paintEvent(QPaintEvent* event) override;
 
 private:
