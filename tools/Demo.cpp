@@ -42,17 +42,18 @@ QStringList Demo::Locales() {
             QStringLiteral("ru-RU")};
 }
 
-void Demo::Write(const QStringList& locales, bool cNumbers) {
+bool Demo::Write(const QStringList& locales, bool cNumbers) {
     for (const QString& locale : locales) {
         const std::wstring name = locale.toStdWString();
         UnitsFormatter formatter(name.c_str());
+        if (NumberConventions::Apply(formatter, name.c_str()) != ecSuccess)
+            return false;
         if (cNumbers)
             FormatterSettings::SetCNumbers(formatter);
-        else
-            NumberConventions::Apply(formatter, name.c_str());
         Console::WriteLine(locale);
         for (const Example& example : kExamples) {
-            formatter.SetNumberDecimalPrecision(example.precision);
+            // The examples' precisions are within 0 to 99.
+            (void)formatter.SetNumberDecimalPrecision(example.precision);
             wchar_t text[128];
             if (formatter.Format(example.value, example.unit, text, 128, example.display) !=
                 ecSuccess)
@@ -63,4 +64,5 @@ void Demo::Write(const QStringList& locales, bool cNumbers) {
                 QLatin1Char(' ') + QString::fromWCharArray(text));
         }
     }
+    return true;
 }

@@ -62,9 +62,11 @@ int Run(const QStringList& arguments) {
     }
     const QString command = line.Command();
     if (command.isEmpty()) {
-        Demo::Write(line.IsSet("locale") ? QStringList{line.Value("locale")} : Demo::Locales(),
-                    line.IsSet("c-numbers"));
-        return 0;
+        if (Demo::Write(line.IsSet("locale") ? QStringList{line.Value("locale")} : Demo::Locales(),
+                        line.IsSet("c-numbers")))
+            return 0;
+        return Console::UsageError(
+            QStringLiteral("no locale is called %1").arg(line.Value("locale")));
     }
     if (command == QLatin1String("units"))
         return UnitsCommand(line);

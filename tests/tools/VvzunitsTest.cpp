@@ -132,6 +132,7 @@ TEST(Vvzunits, RefusesWithAMessage) {
         {{"format", "1", "m", "--precision", "100"}, 2, "--precision takes a whole number"},
         {{"format", "1", "m", "--format", "Roman"}, 2, "no numeric format is called Roman"},
         {{"format", "1", "m", "--locale", "xx-XX"}, 2, "no locale is called xx-XX"},
+        {{"--locale", "xx-XX"}, 2, "no locale is called xx-XX"},
         {{"format", "1,2,3", "m", "--locale", "de-DE"}, 1, "“1,2,3” is not a number"},
         {{"format", "1.5", "m", "--decimal", ",", "--group", " "}, 1, "“1.5” is not a number"},
         {{"format", "1", "m", "--decimal", ",", "--group", ","},
