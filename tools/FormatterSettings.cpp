@@ -101,8 +101,9 @@ std::unique_ptr<UnitsFormatter> FormatterSettings::Create(const CommandLine& lin
 
 void FormatterSettings::SetCNumbers(UnitsFormatter& formatter) {
     const int ungrouped = 0;
-    formatter.SetNumberDecimalSeparator(L".");
-    formatter.SetNumberGroupSeparator(L",");
-    formatter.SetNumberGroupSizes(&ungrouped, 1);
+    // Separators that are not empty and a group size of 0: no call refuses.
+    (void)formatter.SetNumberDecimalSeparator(L".");
+    (void)formatter.SetNumberGroupSeparator(L",");
+    (void)formatter.SetNumberGroupSizes(&ungrouped, 1);
     formatter.SetNegativeSign(L"-");
 }

@@ -170,9 +170,11 @@ void PropertyPanel::relabel() {
     QString name = locale().name().replace(QLatin1Char('_'), QLatin1Char('-'));
     std::wstring wide = name.toStdWString();
     statusFormatter = std::make_unique<UnitsFormatter>(wide.c_str());
-    NumberConventions::Apply(*statusFormatter);
+    // The window's locale is a QLocale, whose conventions Qt knows, and 6 is a precision:
+    // neither call refuses.
+    (void)NumberConventions::Apply(*statusFormatter);
     statusFormatter->SetNumericFormat(nfGeneral);
-    statusFormatter->SetNumberDecimalPrecision(6);
+    (void)statusFormatter->SetNumberDecimalPrecision(6);
     for (Row& row : rows) {
         row.name->setText(row.namedByDisplay
                               ? DisplayRowName(*statusFormatter, row.field->display())

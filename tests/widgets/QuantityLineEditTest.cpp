@@ -145,7 +145,9 @@ TEST_F(FieldTest, TextThatIsNoQuantityKeepsTheValue) {
         std::wstring typed = QString::fromUtf8(c.typed).toStdWString();
         double value = 0;
         ParseDiagnosis diagnosis;
-        ParseDiagnostics::Parse(field->formatter(), typed.c_str(), value, kInch, diagnosis);
+        EXPECT_EQ(
+            ParseDiagnostics::Parse(field->formatter(), typed.c_str(), value, kInch, diagnosis),
+            ecNotAQuantity);
         QString reason =
             ParseDiagnostics::Message(field->formatter(), typed.c_str(), kInch, diagnosis);
         EXPECT_EQ(field->toolTip(), reason);
@@ -237,7 +239,9 @@ TEST_F(FieldTest, LocaleSwitchKeepsWhatWasTyped) {
             std::wstring typed = QString::fromUtf8(c.typed).toStdWString();
             double value = 0;
             ParseDiagnosis diagnosis;
-            ParseDiagnostics::Parse(field->formatter(), typed.c_str(), value, kInch, diagnosis);
+            EXPECT_EQ(
+                ParseDiagnostics::Parse(field->formatter(), typed.c_str(), value, kInch, diagnosis),
+                ecNotAQuantity);
             EXPECT_EQ(field->problem(), ParseDiagnostics::Message(field->formatter(), typed.c_str(),
                                                                   kInch, diagnosis));
             EXPECT_NE(field->problem(), before);
@@ -347,7 +351,7 @@ TEST_F(FieldTest, TheWindowsLocaleReformatsEveryField) {
 
 TEST_F(FieldTest, SharedFormatterIsUsedAsTheHostSetItUp) {
     UnitsFormatter shared(L"de-DE");
-    shared.SetNumberDecimalPrecision(3);
+    ASSERT_EQ(shared.SetNumberDecimalPrecision(3), ecSuccess);
     QuantityLineEdit::prepareFormatter(shared, kInch, kFeetInchFraction);
     QuantityLineEdit* first = AddField(kInch, kFeetInchFraction, 4);
     QuantityLineEdit* second = AddField(kMeter, kFeetInchFraction, 4);
@@ -360,7 +364,7 @@ TEST_F(FieldTest, SharedFormatterIsUsedAsTheHostSetItUp) {
     Type(second, QStringLiteral("5 6 1/2"));
     EXPECT_NEAR(second->value(), 66.5 * 0.0254, 1e-12);
     // The host changes its formatter, and the field writes with it again.
-    shared.SetNumberDecimalPrecision(4);
+    ASSERT_EQ(shared.SetNumberDecimalPrecision(4), ecSuccess);
     first->reformat();
     EXPECT_EQ(first->text(), QStringLiteral("5'6 7/16\""));
     // The field's own formatter, made again when sharing ends, follows the field's locale.
