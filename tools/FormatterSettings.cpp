@@ -52,8 +52,9 @@ std::unique_ptr<UnitsFormatter> FormatterSettings::Create(const CommandLine& lin
     auto formatter = std::make_unique<UnitsFormatter>(localeName.c_str());
     // The conventions of a locale that Qt knows are taken even where the library has no
     // translations: de-CH writes the fallback locale's names with Swiss numbers.
-    const std::wstring numbers = (locale.isEmpty() ? ProcessLocale() : locale).toStdWString();
-    if (NumberConventions::Apply(*formatter, numbers.c_str()) != ecSuccess && !locale.isEmpty()) {
+    const std::wstring numberLocale = (locale.isEmpty() ? ProcessLocale() : locale).toStdWString();
+    if (NumberConventions::Apply(*formatter, numberLocale.c_str()) != ecSuccess &&
+        !locale.isEmpty()) {
         error = QStringLiteral("no locale is called %1").arg(locale);
         return nullptr;
     }

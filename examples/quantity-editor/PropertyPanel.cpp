@@ -59,8 +59,9 @@ QString DisplayName(const UnitsFormatter& formatter, int id) {
 // "Bearing".
 QString DisplayRowName(const UnitsFormatter& formatter, int display) {
     QString name = DisplayName(formatter, display);
-    name.truncate(name.indexOf(QLatin1String(" (")) < 0 ? name.size()
-                                                        : name.indexOf(QLatin1String(" (")));
+    int sample = name.indexOf(QLatin1String(" ("));
+    if (sample >= 0)
+        name.truncate(sample);
     if (!name.isEmpty())
         name[0] = name[0].toUpper();
     return name;
