@@ -68,6 +68,16 @@ protected:
     QLineEdit* other = nullptr;
 };
 
+// Why a text is no quantity of an inch field, as the field's formatter tells it.
+QString Reason(const QuantityLineEdit& field, const char* text) {
+    std::wstring typed = QString::fromUtf8(text).toStdWString();
+    double value = 0;
+    ParseDiagnosis diagnosis;
+    EXPECT_EQ(ParseDiagnostics::Parse(field.formatter(), typed.c_str(), value, kInch, diagnosis),
+              ecNotAQuantity);
+    return ParseDiagnostics::Message(field.formatter(), typed.c_str(), kInch, diagnosis);
+}
+
 struct TypingCase {
     int unit;
     int display;
@@ -142,14 +152,7 @@ TEST_F(FieldTest, TextThatIsNoQuantityKeepsTheValue) {
         EXPECT_EQ(changed.count(), 0);
         EXPECT_TRUE(field->isInvalid());
         EXPECT_TRUE(field->property("invalid").toBool());
-        std::wstring typed = QString::fromUtf8(c.typed).toStdWString();
-        double value = 0;
-        ParseDiagnosis diagnosis;
-        EXPECT_EQ(
-            ParseDiagnostics::Parse(field->formatter(), typed.c_str(), value, kInch, diagnosis),
-            ecNotAQuantity);
-        QString reason =
-            ParseDiagnostics::Message(field->formatter(), typed.c_str(), kInch, diagnosis);
+        QString reason = Reason(*field, c.typed);
         EXPECT_EQ(field->toolTip(), reason);
         EXPECT_TRUE(reason.contains(QLatin1String(c.word))) << reason.toStdString();
         ASSERT_EQ(rejected.count(), 1);
@@ -236,14 +239,7 @@ TEST_F(FieldTest, LocaleSwitchKeepsWhatWasTyped) {
         EXPECT_EQ(field->text(), QString::fromUtf8(c.text));
         EXPECT_EQ(field->isInvalid(), c.invalid);
         if (c.invalid) {
-            std::wstring typed = QString::fromUtf8(c.typed).toStdWString();
-            double value = 0;
-            ParseDiagnosis diagnosis;
-            EXPECT_EQ(
-                ParseDiagnostics::Parse(field->formatter(), typed.c_str(), value, kInch, diagnosis),
-                ecNotAQuantity);
-            EXPECT_EQ(field->problem(), ParseDiagnostics::Message(field->formatter(), typed.c_str(),
-                                                                  kInch, diagnosis));
+            EXPECT_EQ(field->problem(), Reason(*field, c.typed));
             EXPECT_NE(field->problem(), before);
             EXPECT_EQ(field->toolTip(), field->problem());
         }
