@@ -1,9 +1,13 @@
 # Debian packages of the installation, made by `cpack -G DEB` in the build folder:
-#   libvivuzazadurui1      the libraries, their translation files and vvzunits;
+#   libvivuzazadurui1      the libraries (in /usr/lib/<multiarch>), their translation files (in
+#                          /usr/share/vivuzazadurui/translations) and vvzunits;
 #   libvivuzazadurui-dev   the headers, the libraries' link names, the CMake and pkg-config
 #                          packages; it depends on the runtime package of the same version.
 # The packages install under /usr and run no maintainer scripts, so that removing one takes
-# away exactly the files it brought.
+# away exactly the files it brought. The runtime package has the libraries' shlibs file, for
+# dpkg-shlibdeps of the packages built against it, and activates dpkg's ldconfig trigger, as
+# debhelper's library packages do, so that the linker's cache knows the libraries once it is
+# installed and forgets them once it is removed.
 set(CPACK_PACKAGE_NAME ViVuzaZadurUI)
 set(CPACK_PACKAGE_CONTACT "ViVuzaZadurUI developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
@@ -18,6 +22,18 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libvivuzazadurui${PROJECT_VERSION_MAJOR})
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
+# The shlibs file is written here rather than by CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS, which
+# adds postinst and postrm scripts that call ldconfig, where the trigger does that.
+set(vvz_shlibs "")
+foreach(library ViVuzaZadur ViVuzaZadurUI ViVuzaZadurUIWidgets)
+    if(TARGET ${library})
+        string(APPEND vvz_shlibs "lib${library} ${PROJECT_VERSION_MAJOR} "
+            "${CPACK_DEBIAN_RUNTIME_PACKAGE_NAME} (>= ${PROJECT_VERSION})\n")
+    endif()
+endforeach()
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/debian/shlibs "${vvz_shlibs}")
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA
+    ${CMAKE_CURRENT_LIST_DIR}/debian/triggers ${CMAKE_CURRENT_BINARY_DIR}/debian/shlibs)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "libc6, libstdc++6, libqt6core6 (>= 6.2)")
 if(TARGET ViVuzaZadurUIWidgets)
     # The widgets library goes with the runtime package where it is built.

@@ -1,5 +1,5 @@
 // A host program of ViVuzaZadurUI: it formats a few quantities as text and reads texts back
-// as quantities, in English and in German, with the translations installed beside the library.
+// as quantities, in English and in German, with the translations installed with the library.
 #include <ViVuzaZadurUI/ViVuzaZadurUI.h>
 
 #include <QCoreApplication>

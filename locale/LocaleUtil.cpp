@@ -104,6 +104,12 @@ QString LocaleUtil::ResolveTranslatorFile(const QString& moduleName, const QStri
                 if (!QFileInfo::exists(candidate))
                     candidate = inLocaleFolder(moduleFolder);
             }
+            // Last, the installation's data folder, share/vivuzazadurui/translations/<locale>,
+            // found from the folder of the module's library (this library's, for its own files)
+            // by the path between the two that the build was configured with.
+            if (!modulePath.isEmpty() && !QFileInfo::exists(candidate))
+                candidate = inLocaleFolder(QDir::cleanPath(
+                    moduleFolder + QLatin1Char('/') + QLatin1String(VVZ_TRANSLATIONS_FROM_LIBRARY)));
         }
     }
     candidate = GetSymbolicLinkTarget(candidate);

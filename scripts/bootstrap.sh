@@ -3,8 +3,11 @@
 # installs what is missing with apt-get; otherwise it names the missing packages and fails.
 set -eu
 
-# clang-14 and its runtime libraries build the fuzzers of CI.
-packages="g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libbenchmark-dev libicu-dev libudunits2-dev libgeographiclib-dev clang-14 libclang-rt-14-dev"
+# clang-14 and its runtime libraries build the fuzzers of CI, and llvm-14's llvm-symbolizer
+# gives their traces function names and lines. pkg-config is what the README's pkg-config
+# route and its test use; doxygen builds the API reference, whose test checks that every
+# public member is documented.
+packages="g++ cmake make pkg-config doxygen qt6-base-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libbenchmark-dev libicu-dev libudunits2-dev libgeographiclib-dev clang-14 libclang-rt-14-dev llvm-14"
 
 missing=""
 for package in $packages; do

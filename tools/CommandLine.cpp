@@ -11,15 +11,16 @@ struct OptionRow {
 // clang-format off
 const OptionRow kOptions[] = {
     {"locale",            "NAME", "names, symbols, messages and numbers of this locale (en-US, de-DE,\n"
-                                  "fr-FR, ru-RU); default: the user's locale"},
-    {"locale-numbers",    nullptr, "read and write numbers as the locale does («1.234,5» in de-DE);\n"
-                                   "the default when --locale is given"},
-    {"no-locale-numbers", nullptr, "read and write numbers as «1,234.5» whatever the locale"},
+                                  "fr-FR, ru-RU); default: the process locale (LC_ALL,\n"
+                                  "LC_MESSAGES, LANG)"},
+    {"c-numbers",         nullptr, "read and write numbers as the C locale does, whatever the locale:\n"
+                                   "a point, no digit groups («1234.5»); for scripts"},
     {"precision",         "N",    "digits after the decimal separator, 0 to 99 (default 2)"},
     {"format",            "NAME", "numeric format: FixedPoint, General, GeneralLowerCase, Exponential,\n"
                                   "ExponentialLowerCase, Number, Fraction"},
     {"decimal",           "TEXT", "the decimal separator, read and written"},
-    {"group",             "TEXT", "the digit-group separator, read and written"},
+    {"group",             "TEXT", "the digit-group separator, read and written; another text than\n"
+                                  "the decimal separator"},
     {"input",             "FILE", "read one quantity a line from FILE (- for standard input)"},
     {"column",            "N",    "convert column N (from 1) of each line and keep the other columns"},
     {"delimiter",         "TEXT", "the column delimiter (default ,); \\t or tab for TSV"},
@@ -125,6 +126,11 @@ QString CommandLine::Help() {
         "the other columns are written as they were; a result that holds the delimiter or a\n"
         "double quote is quoted as in CSV. Input and output are UTF-8.\n"
         "\n"
+        "Numbers, read and written, follow the locale: «1.234,5» under de-DE, whether the\n"
+        "locale comes from --locale or from the process locale. VALUE and the plain number\n"
+        "that parse writes follow the same rules, without digit groups. --c-numbers keeps\n"
+        "the C conventions instead, which scripts can rely on.\n"
+        "\n"
         "TO, DISPLAY, UNIT and GROUP are ids (0x2017), global names (Foot, Length,\n"
         "Inch_FootPrimeInchDoublePrime_Fraction), names or symbol texts of the locale or of\n"
         "en-US (ft, kN·m, °C, м), or typed spellings that read as one unit (m2, kN*m). A text\n"
@@ -142,7 +148,7 @@ QString CommandLine::Help() {
     }
     help += QStringLiteral(
         "\n"
-        "Exit status: 0 success, 1 some input was not a quantity, 2 usage error or unreadable\n"
-        "input.\n");
+        "Exit status: 0 success, 1 some input was not a quantity, 2 usage error, unreadable\n"
+        "input or output that cannot be written.\n");
     return help;
 }

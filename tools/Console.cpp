@@ -20,6 +20,14 @@ QFile& Console::Error() {
     return file;
 }
 
+bool Console::FlushOutput() {
+    QFile& output = Output();
+    if (output.flush() && output.error() == QFileDevice::NoError)
+        return true;
+    Report(QStringLiteral("cannot write output: %1").arg(output.errorString()));
+    return false;
+}
+
 void Console::WriteLine(const QString& text) {
     Output().write((text + QLatin1Char('\n')).toUtf8());
 }

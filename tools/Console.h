@@ -13,6 +13,9 @@ public:
     static QFile& Output();
     // Standard error, unbuffered.
     static QFile& Error();
+    // Flushes standard output. False, with a message on standard error, when anything written
+    // to it was lost (a full disk, a closed file).
+    static bool FlushOutput();
     // Writes text and a line end to standard output.
     static void WriteLine(const QString& text);
     // Writes "vvzunits: " text and a line end to standard error.

@@ -1,11 +1,9 @@
 #include "Conversion.h"
 
+#include "PlainNumber.h"
+
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
-
-#include <QLocale>
-
-#include <charconv>
 
 using namespace velmar::platform::core::units;
 
@@ -63,39 +61,39 @@ public:
 
 class ReadValue : public UnitConversion {
 public:
-    using UnitConversion::UnitConversion;
+    ReadValue(const UnitsFormatter& formatter, int unit)
+        : UnitConversion(formatter, unit, 0), number(formatter) {}
 
     bool Run(const wchar_t* text, std::wstring& result, Failure& failure) const override {
         double value = 0;
         if (!Read(text, value, failure))
             return false;
-        // 15 significant digits, as many as a double keeps of any decimal text: the last bit
-        // that a conversion through the base unit may change (7 ft read back as
-        // 6.999999999999999 ft) does not show.
-        char number[32];
-        char* end =
-            std::to_chars(number, number + sizeof number, value, std::chars_format::general, 15)
-                .ptr;
-        result.assign(number, end);
+        result = number.Write(value);
         return true;
     }
+
+private:
+    const PlainNumber number;
 };
 
 class WriteValue : public UnitConversion {
 public:
-    using UnitConversion::UnitConversion;
+    WriteValue(const UnitsFormatter& formatter, int unit, int display)
+        : UnitConversion(formatter, unit, display), number(formatter) {}
 
     bool Run(const wchar_t* text, std::wstring& result, Failure& failure) const override {
-        QString number = QString::fromWCharArray(text);
-        bool isNumber = false;
-        double value = QLocale::c().toDouble(number, &isNumber);
-        if (!isNumber) {
+        QString typed = QString::fromWCharArray(text);
+        double value = 0;
+        if (!number.Read(typed, value)) {
             failure.position = 0;
-            failure.message = QStringLiteral("\u201c%1\u201d is not a number").arg(number);
+            failure.message = QStringLiteral("\u201c%1\u201d is not a number").arg(typed);
             return false;
         }
         return Write(value, result, failure);
     }
+
+private:
+    const PlainNumber number;
 };
 
 } // namespace
@@ -106,7 +104,7 @@ std::unique_ptr<Conversion> Conversion::QuantityToQuantity(const UnitsFormatter&
 }
 
 std::unique_ptr<Conversion> Conversion::QuantityToValue(const UnitsFormatter& formatter, int unit) {
-    return std::make_unique<ReadValue>(formatter, unit, 0);
+    return std::make_unique<ReadValue>(formatter, unit);
 }
 
 std::unique_ptr<Conversion> Conversion::ValueToQuantity(const UnitsFormatter& formatter, int unit,

@@ -32,10 +32,11 @@ public:
     static std::unique_ptr<Conversion>
     QuantityToQuantity(const velmar::platform::core::units::UnitsFormatter& formatter, int unit,
                        int display);
-    // The value as the shortest text that reads back as the same double, in the C locale.
+    // The value as a plain number under the formatter's number settings (PlainNumber).
     static std::unique_ptr<Conversion>
     QuantityToValue(const velmar::platform::core::units::UnitsFormatter& formatter, int unit);
-    // Reads a number in the C locale («-1234.5», «1e-3»).
+    // Reads a plain number under the formatter's number settings (PlainNumber): «-1234.5»,
+    // «1e-3», «1,5» under de-DE numbers.
     static std::unique_ptr<Conversion>
     ValueToQuantity(const velmar::platform::core::units::UnitsFormatter& formatter, int unit,
                     int display);

@@ -1,8 +1,10 @@
 #include "Demo.h"
 
 #include "Console.h"
+#include "FormatterSettings.h"
 #include "UnitCatalogue.h"
 
+#include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 
 #include <string>
@@ -40,12 +42,18 @@ QStringList Demo::Locales() {
             QStringLiteral("ru-RU")};
 }
 
-void Demo::Write(const QStringList& locales) {
+bool Demo::Write(const QStringList& locales, bool cNumbers) {
     for (const QString& locale : locales) {
-        UnitsFormatter formatter(locale.toStdWString().c_str());
+        const std::wstring name = locale.toStdWString();
+        UnitsFormatter formatter(name.c_str());
+        if (NumberConventions::Apply(formatter, name.c_str()) != ecSuccess)
+            return false;
+        if (cNumbers)
+            FormatterSettings::SetCNumbers(formatter);
         Console::WriteLine(locale);
         for (const Example& example : kExamples) {
-            formatter.SetNumberDecimalPrecision(example.precision);
+            // The examples' precisions are within 0 to 99.
+            (void)formatter.SetNumberDecimalPrecision(example.precision);
             wchar_t text[128];
             if (formatter.Format(example.value, example.unit, text, 128, example.display) !=
                 ecSuccess)
@@ -56,4 +64,5 @@ void Demo::Write(const QStringList& locales) {
                 QLatin1Char(' ') + QString::fromWCharArray(text));
         }
     }
+    return true;
 }

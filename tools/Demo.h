@@ -7,5 +7,8 @@ class Demo {
 public:
     // The shipped locales, in the order the demo shows them.
     static QStringList Locales();
-    static void Write(const QStringList& locales);
+    // Each locale's block writes numbers as that locale does («3.517 W» under de-DE), or with
+    // the C conventions when cNumbers is set. False, at the first locale that Qt knows no
+    // conventions of, before its block.
+    static bool Write(const QStringList& locales, bool cNumbers);
 };

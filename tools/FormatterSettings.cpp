@@ -2,9 +2,11 @@
 
 #include "CommandLine.h"
 #include "Console.h"
+#include "PlainNumber.h"
 
 #include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/StringUtil.h>
+#include <ViVuzaZadurUI/UnitsManager.h>
 
 #include <string>
 
@@ -35,20 +37,29 @@ const Separator kSeparators[] = {
     {"group", &UnitsFormatter::SetNumberGroupSeparator},
 };
 
+// The process locale as the library reads it: the units manager's current locale.
+QString ProcessLocale() {
+    wchar_t name[64];
+    int length = UnitsManager::GetInstance()->GetCurrentLocale(name, 64);
+    return QString::fromWCharArray(name, length);
+}
+
 } // namespace
 
 std::unique_ptr<UnitsFormatter> FormatterSettings::Create(const CommandLine& line, QString& error) {
     const QString locale = line.Value("locale");
     const std::wstring localeName = locale.toStdWString();
     auto formatter = std::make_unique<UnitsFormatter>(localeName.c_str());
-    bool localeNumbers =
-        line.IsSet("locale-numbers") || (!locale.isEmpty() && !line.IsSet("no-locale-numbers"));
-    if (localeNumbers &&
-        NumberConventions::Apply(*formatter, locale.isEmpty() ? nullptr : localeName.c_str()) !=
-            ecSuccess) {
+    // The conventions of a locale that Qt knows are taken even where the library has no
+    // translations: de-CH writes the fallback locale's names with Swiss numbers.
+    const std::wstring numberLocale = (locale.isEmpty() ? ProcessLocale() : locale).toStdWString();
+    if (NumberConventions::Apply(*formatter, numberLocale.c_str()) != ecSuccess &&
+        !locale.isEmpty()) {
         error = QStringLiteral("no locale is called %1").arg(locale);
         return nullptr;
     }
+    if (line.IsSet("c-numbers"))
+        SetCNumbers(*formatter);
     if (!locale.isEmpty() &&
         locale.compare(QString::fromWCharArray(formatter->GetLocale()), Qt::CaseInsensitive) != 0)
         Console::Report(QStringLiteral("no translations for %1: names and symbols are in %2")
@@ -79,5 +90,21 @@ std::unique_ptr<UnitsFormatter> FormatterSettings::Create(const CommandLine& lin
             return nullptr;
         }
     }
+    PlainNumber number(*formatter);
+    if (number.DecimalSeparator() == number.GroupSeparator()) {
+        error = QStringLiteral("the decimal separator and the group separator are both "
+                               "\u201c%1\u201d: give --decimal and --group different texts")
+                    .arg(number.DecimalSeparator());
+        return nullptr;
+    }
     return formatter;
+}
+
+void FormatterSettings::SetCNumbers(UnitsFormatter& formatter) {
+    const int ungrouped = 0;
+    // Separators that are not empty and a group size of 0: no call refuses.
+    (void)formatter.SetNumberDecimalSeparator(L".");
+    (void)formatter.SetNumberGroupSeparator(L",");
+    (void)formatter.SetNumberGroupSizes(&ungrouped, 1);
+    formatter.SetNegativeSign(L"-");
 }

@@ -4,6 +4,8 @@
 #include "DelimitedLine.h"
 #include "Utf8.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsBlank(char c) {
@@ -42,8 +44,10 @@ void LineConverter::ConvertLine(std::string_view line, std::string_view end) {
             DelimitedLine::Text(line, place, field);
             quantity = field;
         } else {
-            problems.push_back(
-                {lines, 1, QStringLiteral("the line has no column %1").arg(settings.column)});
+            // A blank line has no fields to convert: it stays blank, as a blank field does.
+            if (!std::all_of(line.begin(), line.end(), IsBlank))
+                problems.push_back(
+                    {lines, 1, QStringLiteral("the line has no column %1").arg(settings.column)});
             quantity = std::string_view();
         }
     }

@@ -99,14 +99,14 @@ int RunBatch(const std::vector<const Conversion*>& conversions, const QString& s
                        settings)
             .Run(input, Console::Output(), settings.interactive ? nullptr : &progress);
     progress.Clear();
-    if (result.inputError || result.outputError) {
-        QFileDevice& failed = result.inputError ? input : Console::Output();
-        Console::Report(QStringLiteral("cannot %1 %2: %3")
-                            .arg(result.inputError ? QLatin1String("read") : QLatin1String("write"),
-                                 result.inputError ? settings.inputName : QStringLiteral("output"),
-                                 failed.errorString()));
+    if (result.inputError) {
+        Console::Report(
+            QStringLiteral("cannot read %1: %2").arg(settings.inputName, input.errorString()));
         return 2;
     }
+    // A failed write is reported when the program flushes its output.
+    if (result.outputError)
+        return 2;
     return result.failures > 0 ? 1 : 0;
 }
 

@@ -62,8 +62,11 @@ int Run(const QStringList& arguments) {
     }
     const QString command = line.Command();
     if (command.isEmpty()) {
-        Demo::Write(line.IsSet("locale") ? QStringList{line.Value("locale")} : Demo::Locales());
-        return 0;
+        if (Demo::Write(line.IsSet("locale") ? QStringList{line.Value("locale")} : Demo::Locales(),
+                        line.IsSet("c-numbers")))
+            return 0;
+        return Console::UsageError(
+            QStringLiteral("no locale is called %1").arg(line.Value("locale")));
     }
     if (command == QLatin1String("units"))
         return UnitsCommand(line);
@@ -80,7 +83,9 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromUtf8(argv[i]));
     int status = Run(arguments);
-    Console::Output().flush();
+    // Output that did not reach its file fails the run, as unreadable input does.
+    if (!Console::FlushOutput())
+        status = 2;
     UnitsManager::Uninitialize();
     return status;
 }

@@ -87,9 +87,11 @@ void FieldFormatter::Make() {
     std::wstring name = localeName.toStdWString();
     own = std::make_unique<UnitsFormatter>(name.c_str());
     // The separators and signs of the field's locale, which Qt knows even where the library
-    // has no translations: "de-CH" writes the fallback locale's texts with Swiss numbers.
-    NumberConventions::Apply(*own, name.c_str());
-    own->SetNumberDecimalPrecision(format.precision);
+    // has no translations: "de-CH" writes the fallback locale's texts with Swiss numbers. The
+    // name is a QLocale's, which Qt knows, and the field keeps its precision within 0 to 99:
+    // neither call refuses.
+    (void)NumberConventions::Apply(*own, name.c_str());
+    (void)own->SetNumberDecimalPrecision(format.precision);
     own->SetNumericFormat(format.numericFormat);
     if (format.unit != 0)
         Prepare(*own, format.unit, format.display);
@@ -108,10 +110,12 @@ void FieldFormatter::Prepare(UnitsFormatter& formatter, int unit, int display) {
     int symbol = DisplayedSymbol(formatter, unit, display);
     if (symbol == 0)
         return;
-    formatter.SetDefaultUnit(symbol & 0xfffff);
+    // The symbol's unit is one of the catalogue's; a parsing string whose literals the
+    // formatter already has for another symbol is refused, and that one kept, on purpose.
+    (void)formatter.SetDefaultUnit(symbol & 0xfffff);
     for (const TypedLayout& layout : kTypedLayouts)
         if (layout.symbol == symbol)
-            formatter.SetSymbolParsingString(symbol, layout.parsing);
+            (void)formatter.SetSymbolParsingString(symbol, layout.parsing);
 }
 
 } // namespace velmar::platform::core::units

@@ -180,14 +180,31 @@ void QuantityLineEdit::stepBy(int steps) {
 }
 
 void QuantityLineEdit::reformat() {
-    const OwnFormat& format = d->formatter.Format();
-    wchar_t buffer[kTextSize];
-    d->shown =
-        formatter().Format(d->value, format.unit, buffer, kTextSize, format.display) == ecSuccess
-            ? QString::fromWCharArray(buffer)
-            : QString();
+    d->shown = formatted();
     setText(d->shown);
     setProblem(QString());
+}
+
+QString QuantityLineEdit::formatted() const {
+    const OwnFormat& format = d->formatter.Format();
+    wchar_t buffer[kTextSize];
+    return formatter().Format(d->value, format.unit, buffer, kTextSize, format.display) == ecSuccess
+               ? QString::fromWCharArray(buffer)
+               : QString();
+}
+
+bool QuantityLineEdit::isEdited() const {
+    return text() != d->shown || isInvalid();
+}
+
+bool QuantityLineEdit::event(QEvent* event) {
+    // Escape with something to put back is the field's, before any shortcut of the window.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && isEdited()) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
 }
 
 void QuantityLineEdit::keyPressEvent(QKeyEvent* event) {
@@ -211,6 +228,13 @@ void QuantityLineEdit::keyPressEvent(QKeyEvent* event) {
         // reading value() then, or a dialog's default button, sees the new value.
         commit();
         break;
+    case Qt::Key_Escape:
+        if (isEdited()) {
+            reformat();
+            event->accept();
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -232,7 +256,14 @@ void QuantityLineEdit::focusOutEvent(QFocusEvent* event) {
 void QuantityLineEdit::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LocaleChange && d->formatter.SetLocale(locale())) {
         d->validator->setFormatter(&d->formatter.Get());
-        reformat();
+        if (!isEdited()) {
+            reformat();
+        } else {
+            // The value's text of the new locale is what an edit is compared with from now on.
+            d->shown = formatted();
+            if (isInvalid())
+                read(false);
+        }
     }
     QLineEdit::changeEvent(event);
 }
@@ -249,17 +280,21 @@ void QuantityLineEdit::paintEvent(QPaintEvent* event) {
 // Reads the text when it was edited since the value was last written: true when it holds the
 // value (again), false when it is no quantity.
 bool QuantityLineEdit::commit() {
-    QString typed = text();
-    if (typed == d->shown) {
+    if (text() == d->shown) {
         setProblem(QString());
         return true;
     }
-    WideText wide(typed);
+    return read(true);
+}
+
+bool QuantityLineEdit::read(bool announce) {
+    WideText wide(text());
     double parsed = 0;
     ParseDiagnosis diagnosis;
     if (ParseDiagnostics::Parse(formatter(), wide.Get(), parsed, unit(), diagnosis) != ecSuccess) {
         setProblem(ParseDiagnostics::Message(formatter(), wide.Get(), unit(), diagnosis));
-        emit textRejected(d->problem);
+        if (announce)
+            emit textRejected(d->problem);
         return false;
     }
     store(parsed);
@@ -293,6 +328,7 @@ void QuantityLineEdit::setProblem(const QString& reason) {
     style()->unpolish(this);
     style()->polish(this);
     update();
+    emit problemChanged(reason);
 }
 
 } // namespace velmar::platform::core::units

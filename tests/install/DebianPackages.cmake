@@ -1,13 +1,17 @@
 # Makes the Debian packages with cpack and checks them as a host system would see them:
-#  - the runtime package holds the libraries, the translation files and vvzunits; the
-#    development package the headers, the link names and the CMake and pkg-config packages,
-#    and depends on the runtime package of its version;
+#  - the runtime package holds the libraries, in the multiarch folder (MULTIARCH, when the
+#    compiler names one), the translation files, in /usr/share/vivuzazadurui/translations, and
+#    vvzunits; the development package the headers, the link names and the CMake and
+#    pkg-config packages, and depends on the runtime package of its version;
 #  - every file lies under /usr, no file is in both packages, and neither package runs a
-#    maintainer script, so that removing a package takes away exactly its files;
+#    maintainer script, so that removing a package takes away exactly its files; the runtime
+#    package activates dpkg's ldconfig trigger and has the libraries' shlibs file;
 #  - unpacked into a scratch root, the packages build the example program with find_package,
-#    and with pkg-config when it is installed, and the programs run;
+#    and with pkg-config, and the programs run and find the translations;
 #  - with the development package's files taken away the program still runs, and with the
 #    runtime package's files taken away too, nothing is left.
+# Without pkg-config (PKG_CONFIG empty) the rest is checked, and the test then ends by saying
+# that it was skipped, so that CTest does not count it as passed.
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/ExampleSteps.cmake)
 
@@ -32,6 +36,13 @@ function(read_package deb)
             message(FATAL_ERROR "${name} runs a ${script} script")
         endif()
     endforeach()
+    foreach(control triggers shlibs)
+        set(text "")
+        if(EXISTS ${unpacked}-control/${control})
+            file(READ ${unpacked}-control/${control} text)
+        endif()
+        set(${name}_${control} "${text}" PARENT_SCOPE)
+    endforeach()
     vvz_run(${DPKG_DEB} --extract ${deb} ${root})
     set(${name}_depends "${depends}" PARENT_SCOPE)
     set(${name}_files "${files}" PARENT_SCOPE)
@@ -52,6 +63,21 @@ if(NOT ${development}_depends MATCHES "(^|, )${runtime} \\(= ${VERSION}\\)")
     message(FATAL_ERROR "${development} depends on ${${development}_depends}")
 endif()
 
+# The libraries in the multiarch folder, and the linker cache kept up to date by the trigger.
+if(MULTIARCH AND NOT LIBDIR STREQUAL "lib/${MULTIARCH}")
+    message(FATAL_ERROR "the libraries go to usr/${LIBDIR}, not to usr/lib/${MULTIARCH} (a "
+        "build tree configured with CMAKE_INSTALL_LIBDIR=${LIBDIR} keeps it: configure it with "
+        "-U CMAKE_INSTALL_LIBDIR)")
+endif()
+if(NOT ${runtime}_triggers MATCHES "(^|\n)activate-noawait ldconfig\n")
+    message(FATAL_ERROR "${runtime} does not activate the ldconfig trigger: ${${runtime}_triggers}")
+endif()
+foreach(library ViVuzaZadurUI ViVuzaZadur)
+    if(NOT ${runtime}_shlibs MATCHES "(^|\n)lib${library} ${MAJOR} ${runtime} \\(>= ${VERSION}\\)")
+        message(FATAL_ERROR "${runtime}'s shlibs lacks lib${library}: ${${runtime}_shlibs}")
+    endif()
+endforeach()
+
 # Which package each file belongs to.
 set(development_file "^usr/(include/|${LIBDIR}/cmake/|${LIBDIR}/pkgconfig/|${LIBDIR}/lib[^/]*\\.so$)")
 foreach(name ${runtime} ${development})
@@ -67,7 +93,12 @@ foreach(name ${runtime} ${development})
     endforeach()
 endforeach()
 file(GLOB_RECURSE translations RELATIVE ${TRANSLATIONS_DIR} ${TRANSLATIONS_DIR}/*.ts)
-list(TRANSFORM translations REPLACE "(.*)\\.ts$" "usr/${LIBDIR}/\\1.qm")
+list(TRANSFORM translations REPLACE "(.*)\\.ts$" "usr/share/vivuzazadurui/translations/\\1.qm")
+foreach(file IN LISTS ${runtime}_files)
+    if(file MATCHES "^usr/lib/(.*/)?[a-z][a-z]-[A-Z][A-Z]/")
+        message(FATAL_ERROR "${runtime} installs ${file}: translations belong in usr/share")
+    endif()
+endforeach()
 foreach(file usr/bin/vvzunits usr/${LIBDIR}/libViVuzaZadurUI.so.${MAJOR}
         usr/${LIBDIR}/libViVuzaZadur.so.${MAJOR} ${translations})
     if(NOT file IN_LIST ${runtime}_files)
@@ -92,8 +123,6 @@ if(PKG_CONFIG)
     vvz_run(${CXX} -std=c++17 ${EXAMPLE_DIR}/main.cpp ${flags} -Wl,-rpath,${root}/usr/${LIBDIR}
         -o ${WORK_DIR}/vvz_example_pkg-config)
     vvz_check_example(${WORK_DIR}/vvz_example_pkg-config)
-else()
-    message(STATUS "pkg-config is not installed: the pkg-config package is not tried")
 endif()
 
 # Removing the development package leaves a working runtime; removing both leaves nothing.
@@ -105,4 +134,8 @@ file(REMOVE ${${runtime}_files})
 file(GLOB_RECURSE left LIST_DIRECTORIES false ${root}/*)
 if(left)
     message(FATAL_ERROR "files of no package are left: ${left}")
+endif()
+if(NOT PKG_CONFIG)
+    message("SKIPPED: pkg-config is not installed (Debian package pkg-config): the pkg-config "
+        "package was not tried; everything else passed")
 endif()

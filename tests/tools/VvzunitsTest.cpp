@@ -14,12 +14,26 @@ struct Outcome {
     QString error;
 };
 
+// The environment of a run under a process locale (LANG); the developer's own locale
+// variables do not reach it.
+QProcessEnvironment InLocale(const char* lang) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("LC_ALL"));
+    environment.remove(QStringLiteral("LC_MESSAGES"));
+    environment.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
+    return environment;
+}
+
+// Runs the tool; its standard output goes to outputFile when one is named.
 Outcome RunTool(const QStringList& arguments, const QByteArray& input = QByteArray(),
-                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+                const QProcessEnvironment& environment = InLocale("C.UTF-8"),
+                const QString& outputFile = QString()) {
     QProcess process;
     process.setProgram(QStringLiteral(VVZ_INSTALLED_TOOL));
     process.setArguments(arguments);
     process.setProcessEnvironment(environment);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     // Away from the build tree, as a user runs it.
     process.setWorkingDirectory(QDir::tempPath());
     process.start();
@@ -63,15 +77,22 @@ TEST(Vvzunits, WritesTheResult) {
         {{"format", "12.5", "0x202001"}, "12.50 m\n"},
         {{"format", "-12.5", "ft"}, "-12.50 ft\n"},
         {{"format", "2", "m", "--precision", "0"}, "2 m\n"},
-        {{"format", "1234.567", "m", "--locale", "de-DE", "--format", "Number"}, "1.234,57 m\n"},
-        {{"format", "1234.567", "m", "--locale=de-DE", "--no-locale-numbers", "--format", "number"},
-         "1,234.57 m\n"},
-        {{"format", "1234.567", "m", "--decimal", ",", "--group", " ", "--format", "Number"},
+        {{"format", "1234,567", "m", "--locale", "de-DE", "--format", "Number"}, "1.234,57 m\n"},
+        {{"format", "1234.567", "m", "--locale=de-DE", "--c-numbers", "--format", "number"},
+         "1234.57 m\n"},
+        // The value reads under the same number rules as the texts.
+        {{"format", "1,5", "m", "--locale", "de-DE"}, "1,50 m\n"},
+        {{"format", "-1.234,5", "m", "--locale", "de-DE", "--format", "Number"}, "-1.234,50 m\n"},
+        {{"format", "2.5e3", "m", "--c-numbers", "--format", "Number"}, "2500.00 m\n"},
+        {{"format", "1234,567", "m", "--decimal", ",", "--group", " ", "--format", "Number"},
          "1 234,57 m\n"},
         {{"format", "45.50417", "Degree", "deg-min-sec (45°30'15\")", "--precision", "4"},
          "45°30'15\"\n"},
         {{"parse", "5'6 1/2\"", "Inch"}, "66.5\n"},
-        {{"parse", "1,5 м", "m", "--locale", "ru-RU"}, "1.5\n"},
+        {{"parse", "1,5 м", "m", "--locale", "ru-RU"}, "1,5\n"},
+        {{"parse", "-1234,5 m", "m", "--locale", "de-DE"}, "-1234,5\n"},
+        {{"parse", "-1234.5 m", "m", "--locale", "de-DE", "--c-numbers"}, "-1234.5\n"},
+        {{"parse", "1 mm", "km"}, "1e-06\n"},
         {{"parse", "-45°30'", "Degree"}, "-45.5\n"},
     };
     for (const Written& expected : cases) {
@@ -111,6 +132,15 @@ TEST(Vvzunits, RefusesWithAMessage) {
         {{"format", "1", "m", "--precision", "100"}, 2, "--precision takes a whole number"},
         {{"format", "1", "m", "--format", "Roman"}, 2, "no numeric format is called Roman"},
         {{"format", "1", "m", "--locale", "xx-XX"}, 2, "no locale is called xx-XX"},
+        {{"--locale", "xx-XX"}, 2, "no locale is called xx-XX"},
+        {{"format", "1,2,3", "m", "--locale", "de-DE"}, 1, "“1,2,3” is not a number"},
+        {{"format", "1.5", "m", "--decimal", ",", "--group", " "}, 1, "“1.5” is not a number"},
+        {{"format", "1", "m", "--decimal", ",", "--group", ","},
+         2,
+         "the decimal separator and the group separator are both “,”"},
+        {{"format", "1", "m", "--locale", "de-DE", "--decimal", "."},
+         2,
+         "the decimal separator and the group separator are both “.”"},
         {{"convert", "5 ft", "m", "--column", "2"}, 2, "--column and --header are for a batch"},
         {{"convert", "-", "m", "--column", "0"}, 2, "--column takes a column number from 1"},
         {{"convert", "-", "m", "--delimiter", ";"}, 2, "--delimiter takes a text"},
@@ -147,6 +177,12 @@ TEST(Vvzunits, ListsUnits) {
         {{"--version"}, "vvzunits 1."},
         {{}, "  meter per second squared         9.81 m/s²\n"},
         {{"--locale", "ru-RU"}, "ru-RU\n"},
+        // Each block of the table writes numbers as its locale does.
+        {{}, "  ton of refrigeration             3,517 W\n"},
+        {{}, "  Kältetonne                       3.517 W\n"},
+        {{}, "  тонна холода                     3\u00a0517 Вт\n"},
+        {{"--c-numbers"}, "  Kältetonne                       3517 W\n"},
+        {{"--help"}, "--c-numbers           read and write numbers as the C locale does"},
     };
     for (const Written& expected : cases) {
         Outcome outcome = RunTool(expected.arguments);
@@ -154,6 +190,53 @@ TEST(Vvzunits, ListsUnits) {
         EXPECT_EQ(outcome.status, 0);
         EXPECT_TRUE(outcome.output.contains(expected.output))
             << outcome.output.left(2000).toStdString();
+    }
+}
+
+struct InLocaleCase {
+    const char* lang;
+    QStringList arguments;
+    int status;
+    const char* output;
+    const char* error; // a part of the message; empty for none
+};
+
+// Without --locale the process locale rules names, messages and numbers alike; --locale rules
+// them in its place, and --c-numbers keeps numbers to the C conventions under either.
+TEST(Vvzunits, FollowsOneLocaleForNamesAndNumbers) {
+    const InLocaleCase cases[] = {
+        {"de_DE.UTF-8", {"parse", "1,5 m", "m"}, 0, "1,5\n", ""},
+        {"de_DE.UTF-8", {"format", "1234,5", "m", "--format", "Number"}, 0, "1.234,50 m\n", ""},
+        {"de_DE.UTF-8", {"convert", "3 Fuß", "Length"}, 0, "0,91 Meter\n", ""},
+        {"de_DE.UTF-8", {"parse", "1,5 m", "m", "--c-numbers"}, 0, "15\n", ""},
+        {"de_DE.UTF-8", {"format", "1234.5", "m", "--locale", "en-US"}, 0, "1,234.50 m\n", ""},
+        {"fr_FR.UTF-8", {"parse", "2,5 km", "m"}, 0, "2500\n", ""},
+        {"de_DE.UTF-8", {"parse", "5 m", "Degree"}, 1, "", "Länge statt Winkel"},
+        {"C", {"parse", "1,5 m", "m"}, 0, "15\n", ""},
+    };
+    for (const InLocaleCase& c : cases) {
+        Outcome outcome = RunTool(c.arguments, QByteArray(), InLocale(c.lang));
+        SCOPED_TRACE((QLatin1String(c.lang) + QLatin1Char(' ') + Describe(c.arguments, outcome))
+                         .toStdString());
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_EQ(outcome.output.toStdString(), c.output);
+        EXPECT_TRUE(outcome.error.contains(QString::fromUtf8(c.error)));
+    }
+}
+
+// Output that cannot be written fails the run with status 2, for one text as for a batch.
+TEST(Vvzunits, FailsWhenItsOutputCannotBeWritten) {
+    const QStringList runs[] = {
+        {"format", "1", "m"},
+        {"units"},
+        {"convert", "-", "m"},
+    };
+    for (const QStringList& arguments : runs) {
+        Outcome outcome =
+            RunTool(arguments, "5 ft\n", InLocale("C.UTF-8"), QStringLiteral("/dev/full"));
+        SCOPED_TRACE(Describe(arguments, outcome).toStdString());
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.error.count(QLatin1String("cannot write output")), 1);
     }
 }
 
@@ -179,10 +262,10 @@ TEST(Vvzunits, ConvertsBatches) {
          0, ""},
         {"values", "format - Inch Inch_FootPrimeDashInchDoublePrime_Fraction", "66.5\n-1\nx\n",
          "5'-6-1/2\"\n-0'-1\"\n\n", 1, "vvzunits: <stdin>:3:1: “x” is not a number"},
-        {"a CSV column, quoted where the result needs it",
+        {"a CSV column, quoted where the result needs it, blank lines kept",
          "convert - Inch Inch_FootPrimeInchDoublePrime_Fraction --column 2 --header",
-         "name,length,note\n\"a, b\",\"66.5 in\",\"x, y\"\nc,5 ft 6 inn,z\nd\ne,  ,f\n",
-         "name,length,note\n\"a, b\",\"5'6 1/2\"\"\",\"x, y\"\nc,,z\nd\ne,  ,f\n", 1,
+         "name,length,note\n\"a, b\",\"66.5 in\",\"x, y\"\nc,5 ft 6 inn,z\nd\ne,  ,f\n\n \r\n",
+         "name,length,note\n\"a, b\",\"5'6 1/2\"\"\",\"x, y\"\nc,,z\nd\ne,  ,f\n\n \r\n", 1,
          "vvzunits: <stdin>:3:10: “inn” is no number and no unit symbol.\n"
          "vvzunits: <stdin>:4:1: the line has no column 2"},
         {"a TSV column", "convert - m --column 2 --delimiter tab", "a\t5 ft\tb\nc\t6 ft\n",

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -65,6 +67,16 @@ protected:
     QVBoxLayout* layout = nullptr;
     QLineEdit* other = nullptr;
 };
+
+// Why a text is no quantity of an inch field, as the field's formatter tells it.
+QString Reason(const QuantityLineEdit& field, const char* text) {
+    std::wstring typed = QString::fromUtf8(text).toStdWString();
+    double value = 0;
+    ParseDiagnosis diagnosis;
+    EXPECT_EQ(ParseDiagnostics::Parse(field.formatter(), typed.c_str(), value, kInch, diagnosis),
+              ecNotAQuantity);
+    return ParseDiagnostics::Message(field.formatter(), typed.c_str(), kInch, diagnosis);
+}
 
 struct TypingCase {
     int unit;
@@ -140,12 +152,7 @@ TEST_F(FieldTest, TextThatIsNoQuantityKeepsTheValue) {
         EXPECT_EQ(changed.count(), 0);
         EXPECT_TRUE(field->isInvalid());
         EXPECT_TRUE(field->property("invalid").toBool());
-        std::wstring typed = QString::fromUtf8(c.typed).toStdWString();
-        double value = 0;
-        ParseDiagnosis diagnosis;
-        ParseDiagnostics::Parse(field->formatter(), typed.c_str(), value, kInch, diagnosis);
-        QString reason =
-            ParseDiagnostics::Message(field->formatter(), typed.c_str(), kInch, diagnosis);
+        QString reason = Reason(*field, c.typed);
         EXPECT_EQ(field->toolTip(), reason);
         EXPECT_TRUE(reason.contains(QLatin1String(c.word))) << reason.toStdString();
         ASSERT_EQ(rejected.count(), 1);
@@ -156,6 +163,88 @@ TEST_F(FieldTest, TextThatIsNoQuantityKeepsTheValue) {
         EXPECT_EQ(field->value(), 66);
         EXPECT_FALSE(field->isInvalid());
         EXPECT_EQ(field->toolTip(), QStringLiteral("wall height"));
+    }
+}
+
+// Escape puts back the text of the value, whether the text is marked or only edited, and is
+// then the field's alone: a window's Escape shortcut and a dialog see it only when there is
+// nothing to put back.
+TEST_F(FieldTest, EscapePutsBackTheTextOfTheValue) {
+    struct Case {
+        const char* typed;
+        bool finished; // Return pressed before Escape: the text is marked
+    };
+    const Case cases[] = {{"5 ft 6 inn", true}, {"5 (", false}, {"7", false}};
+    int shortcuts = 0;
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window.get());
+    QObject::connect(escape, &QShortcut::activated, [&] { ++shortcuts; });
+    QuantityLineEdit* field = AddField(kInch, kFeetInchFraction, 4);
+    field->setValue(66.5);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Enter(field, QString::fromUtf8(c.typed));
+        if (c.finished)
+            QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_EQ(field->isInvalid(), c.finished);
+        QSignalSpy problems(field, &QuantityLineEdit::problemChanged);
+        QTest::keyClick(field, Qt::Key_Escape);
+        EXPECT_EQ(field->text(), QStringLiteral("5'6 1/2\""));
+        EXPECT_EQ(field->value(), 66.5);
+        EXPECT_FALSE(field->isInvalid());
+        EXPECT_EQ(problems.count(), c.finished ? 1 : 0);
+        EXPECT_EQ(shortcuts, 0);
+    }
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(shortcuts, 1);
+
+    QDialog dialog;
+    auto* inDialog = new QuantityLineEdit(kInch, kFeetInchFraction, &dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    inDialog->setFocus();
+    QTest::keyClicks(inDialog, QStringLiteral("7"));
+    QTest::keyClick(inDialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(inDialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+// A locale switch keeps what the user typed: an unfinished edit as it is, to be read in the new
+// locale, and a marked text read again in it, taken when it now reads and else marked with the
+// reason in the new language.
+TEST_F(FieldTest, LocaleSwitchKeepsWhatWasTyped) {
+    struct Case {
+        const char* typed;
+        bool finished; // Return pressed before the switch
+        const char* locale;
+        const char* text; // after the switch
+        double value;     // after the switch and a Return
+        bool invalid;     // after the switch
+    };
+    const Case cases[] = {
+        {"5 ft 6 inn", true, "de_DE", "5 ft 6 inn", 66.5, true},
+        {"5 Fuß", true, "de_DE", "5'0\"", 60, false},
+        {"7 ft", false, "ru_RU", "7 ft", 84, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        window->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        QuantityLineEdit* field = AddField(kInch, kFeetInchFraction, 4);
+        field->setValue(66.5);
+        Enter(field, QString::fromUtf8(c.typed));
+        if (c.finished)
+            QTest::keyClick(field, Qt::Key_Return);
+        QString before = field->problem();
+        window->setLocale(QLocale(QString::fromLatin1(c.locale)));
+        EXPECT_EQ(field->text(), QString::fromUtf8(c.text));
+        EXPECT_EQ(field->isInvalid(), c.invalid);
+        if (c.invalid) {
+            EXPECT_EQ(field->problem(), Reason(*field, c.typed));
+            EXPECT_NE(field->problem(), before);
+            EXPECT_EQ(field->toolTip(), field->problem());
+        }
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_NEAR(field->value(), c.value, 1e-9);
     }
 }
 
@@ -258,7 +347,7 @@ TEST_F(FieldTest, TheWindowsLocaleReformatsEveryField) {
 
 TEST_F(FieldTest, SharedFormatterIsUsedAsTheHostSetItUp) {
     UnitsFormatter shared(L"de-DE");
-    shared.SetNumberDecimalPrecision(3);
+    ASSERT_EQ(shared.SetNumberDecimalPrecision(3), ecSuccess);
     QuantityLineEdit::prepareFormatter(shared, kInch, kFeetInchFraction);
     QuantityLineEdit* first = AddField(kInch, kFeetInchFraction, 4);
     QuantityLineEdit* second = AddField(kMeter, kFeetInchFraction, 4);
@@ -271,7 +360,7 @@ TEST_F(FieldTest, SharedFormatterIsUsedAsTheHostSetItUp) {
     Type(second, QStringLiteral("5 6 1/2"));
     EXPECT_NEAR(second->value(), 66.5 * 0.0254, 1e-12);
     // The host changes its formatter, and the field writes with it again.
-    shared.SetNumberDecimalPrecision(4);
+    ASSERT_EQ(shared.SetNumberDecimalPrecision(4), ecSuccess);
     first->reformat();
     EXPECT_EQ(first->text(), QStringLiteral("5'6 7/16\""));
     // The field's own formatter, made again when sharing ends, follows the field's locale.

@@ -23,7 +23,11 @@ class UnitsFormatter;
 // marked (the property invalid is true, for style sheets: QuantityLineEdit[invalid="true"],
 // and a red frame is drawn), its tool tip gives the reason in the formatter's language
 // (ParseDiagnostics::Message) and textRejected() is emitted. The mark goes, and the host's tool
-// tip comes back, once the field holds a quantity again. Up and Down step the value by
+// tip comes back, once the field holds a quantity again; problemChanged() announces each
+// change of the mark. Escape puts back the text last written from the value, dropping an
+// unfinished edit or a text marked as no quantity (and is then not passed on, so that it
+// does not also close a dialog); with nothing to put back it goes on to the parent as
+// usual. Up and Down step the value by
 // singleStep() in the displayed unit (Page Up and Page Down by ten steps), after reading an
 // edited text first; the value stays within minimum() and maximum() (by default none), so a
 // typed or stepped value beyond them is brought to the nearer bound.
@@ -36,30 +40,49 @@ class UnitsFormatter;
 // own formatter is made for the field's locale() (a parent's locale, QLocale's default, or
 // setLocale()) with that locale's number conventions (NumberConventions), the field's
 // decimalPrecision() and numericFormat(), and is prepared by prepareFormatter(); it is made
-// again, and the text written again, when the field's locale changes, so setting the locale of
-// a window reformats every field in it.
+// again, and the value written again, when the field's locale changes, so setting the locale
+// of a window reformats every field in it. What the user typed survives the change: an
+// unfinished edit stays as it is, to be read in the new locale when editing finishes, and a
+// text marked as no quantity is read again at once, so that it is taken when it is a quantity
+// in the new locale («5 Fuß» in de-DE) and otherwise keeps its mark with the reason in the new
+// language.
 class VIVUZAZADURUIWIDGETS_EXPORT QuantityLineEdit : public QLineEdit {
     Q_OBJECT
+    // The value in unit(), the field's user property (a QDataWidgetMapper or an item
+    // delegate reads and writes it).
     Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged USER true)
+    // The unit id of the value.
     Q_PROPERTY(int unit READ unit WRITE setUnit)
+    // The id the value is shown with, as UnitsFormatter::Format takes it.
     Q_PROPERTY(int display READ display WRITE setDisplay)
+    // What Up and Down add, in the displayed unit.
     Q_PROPERTY(double singleStep READ singleStep WRITE setSingleStep)
+    // The lower bound of the value, in unit().
     Q_PROPERTY(double minimum READ minimum WRITE setMinimum)
+    // The upper bound of the value, in unit().
     Q_PROPERTY(double maximum READ maximum WRITE setMaximum)
+    // The precision of the own formatter.
     Q_PROPERTY(int decimalPrecision READ decimalPrecision WRITE setDecimalPrecision)
+    // Whether the text is marked as no quantity; style sheets select on it.
     Q_PROPERTY(bool invalid READ isInvalid)
+    // Why the text is no quantity; empty while it is one.
+    Q_PROPERTY(QString problem READ problem NOTIFY problemChanged)
 
 public:
-    // A field without a unit shows nothing and accepts nothing until setUnit().
+    // A field without a unit shows nothing and accepts nothing until setUnit(). unit and
+    // display are those of setUnit() and setDisplay().
     explicit QuantityLineEdit(QWidget* parent = nullptr);
     QuantityLineEdit(int unit, int display, QWidget* parent = nullptr);
     ~QuantityLineEdit() override;
 
+    // The value in unit(): the last one stored, whatever the text shows meanwhile.
     double value() const;
 
     // The unit of value(), minimum() and maximum(); their numbers stay as they are.
     int unit() const;
     void setUnit(int unit);
+    // The display the value is shown with: a unit symbol, unit or group id, or 0 for the
+    // unit's default symbol.
     int display() const;
     void setDisplay(int display);
 
@@ -109,20 +132,38 @@ public slots:
     void reformat();
 
 signals:
+    // The value changed: by a finished edit, a step, setValue() or a bound.
     void valueChanged(double value);
     // A finished edit was not a quantity; reason as in the tool tip.
     void textRejected(const QString& reason);
+    // The text was marked as no quantity, its reason changed (a locale switch tells it in the
+    // new language), or the mark went (problem is then empty).
+    void problemChanged(const QString& problem);
 
 protected:
+    // Takes Escape before the window's shortcuts when there is a text to put back.
+    bool event(QEvent* event) override;
+    // Up, Down, Page Up and Page Down step; Return and Enter read the text; Escape puts the
+    // text of the value back.
     void keyPressEvent(QKeyEvent* event) override;
+    // Reads the text when the focus leaves the field for anything but a popup.
     void focusOutEvent(QFocusEvent* event) override;
+    // Follows a change of locale (see the class comment).
     void changeEvent(QEvent* event) override;
+    // Draws the red frame of a text marked as no quantity.
     void paintEvent(QPaintEvent* event) override;
 
 private:
     struct Data;
 
     bool commit();
+    // Reads the text: stores its value, or marks it with the reason (and announces that with
+    // textRejected() when announce is set). True when it was a quantity.
+    bool read(bool announce);
+    // The value as the formatter writes it; empty when it cannot.
+    QString formatted() const;
+    // Whether the text is other than the one last written from the value, or marked.
+    bool isEdited() const;
     void store(double value);
     void setFormat(int unit, int display, int precision, NumberFormat format);
     // Marks the text as no quantity for reason; an empty reason takes the mark away.

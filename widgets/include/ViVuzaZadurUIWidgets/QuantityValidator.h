@@ -43,8 +43,9 @@ public:
     QuantityValidator(int unit, const UnitsFormatter* formatter, QObject* parent = nullptr);
     ~QuantityValidator() override;
 
+    // The unit id whose dimension a text must have; one that names no unit makes every text
+    // Invalid.
     int unit() const;
-    // A unit id; one that names no unit makes every text Invalid.
     void setUnit(int unit);
 
     // The formatter in use: the shared one, or the validator's own.
@@ -52,6 +53,8 @@ public:
     // Shares formatter; null goes back to a formatter of the validator's own.
     void setFormatter(const UnitsFormatter* formatter);
 
+    // Acceptable, Intermediate or Invalid for input with the cursor at pos, as the class
+    // comment tells; input and pos stay as they are.
     State validate(QString& input, int& pos) const override;
 
 private:
