@@ -342,4 +342,32 @@ TEST_F(FormatTest, BaseValueOfADimensionWithoutGroup) {
     EXPECT_EQ(std::wstring(buffer), L"1.50 meter");
 }
 
+// What a symbol is shows in its text: marks attached to the number, scales with an offset,
+// composite notations, the unitless number; ids beyond the catalogue's symbols write nothing.
+TEST_F(FormatTest, SymbolKindsShowInTheirText) {
+    UnitsFormatter formatter(L"en-US");
+    const struct {
+        double value;
+        int unit;
+        int display;
+        std::wstring text;
+    } cases[] = {
+        {5, kFoot, 0x302017, L"5.00\u2032"},               // the prime, attached
+        {45, kDegree, 0x208002, L"45.00\u00b0"},           // the degree sign, attached
+        {30, kSecond, 0x42c001, L"30.00\u2033"},           // the double prime, attached
+        {300, 0x2a001, 0x12a002, L"26.85 degree Celsius"}, // a scale with an offset
+        {300, 0x2a001, 0x22a002, L"26.85\u00b0C"},         // ... attached
+        {300, 0x2a001, 0x32a002, L"26.85 degC"},           // ... with a space
+        {300, 0x2a001, 0x22a004, L"540.00\u00b0R"},        // an interval scale, attached
+        {5, 0x1001, 0x101001, L"5.00"},                    // the unitless number
+        {66.5, kInch, 0x502016, L"5'6.50\""},              // feet and inches
+        {45.5, kDegree, 0x508002, L"N 44\u00b030' E"},     // a bearing
+        {5, kInch, 0xb02016, Error(velmar::platform::core::units::ecFailure)},
+        {5, kInch, 0x102043, Error(velmar::platform::core::units::ecFailure)},
+        {5, kMeter, 0x145001, Error(velmar::platform::core::units::ecFailure)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Written(formatter, c.value, c.unit, c.display), c.text) << std::hex << c.display;
+}
+
 } // namespace

@@ -81,6 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{L"100 °C", kKelvin, 373.15}, ParseCase{L"212 °F", kCelsius, 100},
         ParseCase{L"212°F", kCelsius, 100}, ParseCase{L"5 W/(m²·°C)", kHeatTransfer, 5},
         ParseCase{L"5 N/m²", kPascal, 5},
+        // Operators of equal precedence apply from left to right, powers before them.
+        ParseCase{L"8 m/s/s", kAcceleration, 8}, ParseCase{L"2 m·m/m", kMeter, 2},
+        ParseCase{L"2 m/s·s", kMeter, 2},
         // Failures; those with a reason of their own are in ParseDiagnosticsTest.
         ParseCase{L"5 (m", kMeter, kFails}, ParseCase{L"5 m^2.0", kSquareMeter, kFails},
         ParseCase{L"5 m^0", kMeter, kFails}, ParseCase{L"5 m^-2", kMeter, kFails},
@@ -110,6 +113,17 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{L"S 30°15'10\" W", kDegree, -(90 + 30 + 15 / 60.0 + 10 / 3600.0)},
         ParseCase{L"N 60°0' E", kDegree, 30}, ParseCase{L"N 45°", kDegree, kFails},
         ParseCase{L"45° N", kDegree, kFails},
+        // A bearing's angle reaches from 0° to 90° inclusive, and no further.
+        ParseCase{L"N 90° E", kDegree, 0}, ParseCase{L"N 0° E", kDegree, 90},
+        ParseCase{L"S 90° W", kDegree, -180}, ParseCase{L"S 0° W", kDegree, -90},
+        ParseCase{L"N 89°59'60\" E", kDegree, 0}, ParseCase{L"N 90°0'1\" E", kDegree, kFails},
+        ParseCase{L"N -0°0'1\" E", kDegree, kFails}, ParseCase{L"N -1° W", kDegree, kFails},
+        // Fractions and mixed numbers: the whole number's sign governs; a fraction's minus
+        // after a whole number is a dash, and a denominator must be above zero.
+        ParseCase{L"12 1/2°", kDegree, 12.5}, ParseCase{L"N 12 1/2° E", kDegree, 77.5},
+        ParseCase{L"1/-2\"", kInch, kFails}, ParseCase{L"5 6\"", kInch, kFails},
+        ParseCase{L"1/2° 30'", kDegree, kFails}, ParseCase{L"30' E", kDegree, kFails},
+        ParseCase{L"N E", kDegree, kFails}, ParseCase{L"S12'90 W", kDegree, kFails},
         // Lengths.
         ParseCase{L"5'", kInch, 60}, ParseCase{L"5'6\"", kInch, 66}, ParseCase{L"5'6", kInch, 66},
         ParseCase{L"5' 6 1/2\"", kInch, 66.5}, ParseCase{L"5'-6\"", kInch, 66},
@@ -173,6 +187,36 @@ INSTANTIATE_TEST_SUITE_P(
                       LocaleCase{L"fr-FR", false, {L"5 m", kMeter, 5}},
                       LocaleCase{L"fr-FR", false, {L"N 45°30' E", kDegree, 44.5}},
                       LocaleCase{L"fr-FR", true, {L"5 N", kNewton, 5}}));
+
+// The signs people type for the same mark read alike: each character of `alikes`, put in place
+// of the braces, reads as the text with the first of them.
+struct LookAlikes {
+    const wchar_t* pattern;
+    const wchar_t* alikes;
+    int unit;
+};
+
+TEST_F(ParseTest, LookAlikeMarksReadAlike) {
+    UnitsFormatter formatter(L"en-US");
+    const LookAlikes cases[] = {
+        {L"5{}6\"", L"\u2032'\u02b9\u2019\u02bc\u2018", kInch},
+        {L"5'6{}", L"\u2033\"\u02ba\u201d\u201c", kInch},
+        {L"5 kN{}m", L"\u00b7*\u00d7\u22c5", kKilonewtonMeter},
+        {L"5 N{}m", L"-\u2010\u2012\u2013\u2014\u2015\u2043", kNewtonMeter},
+        {L"{}5 m)", L"(\uff08", kMeter},
+        {L"(5 m{}", L")\uff09", kMeter},
+    };
+    for (const LookAlikes& c : cases) {
+        std::wstring pattern = c.pattern;
+        size_t at = pattern.find(L"{}");
+        auto with = [&](wchar_t mark) { return std::wstring(pattern).replace(at, 2, 1, mark); };
+        double expected = 0;
+        ASSERT_EQ(formatter.Parse(with(c.alikes[0]).c_str(), expected, c.unit), ecSuccess)
+            << Narrow(with(c.alikes[0]).c_str());
+        for (const wchar_t* mark = c.alikes; *mark != L'\0'; ++mark)
+            ExpectParse(formatter, {with(*mark).c_str(), c.unit, expected});
+    }
+}
 
 TEST_F(ParseTest, ParsingStringsAreReadFirst) {
     UnitsFormatter formatter(L"en-US");

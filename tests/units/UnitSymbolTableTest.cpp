@@ -1,16 +1,10 @@
 #include "units/UnitSymbolTable.h"
 #include "units/LocaleSymbolTables.h"
 #include "units/names/TranslationSet.h"
-#include "units/symbols/parse/FixedSymbols.h"
+#include "units/symbols/IFormatSymbol.h"
 #include "units/symbols/parse/ParseSymbolRegistry.h"
-#include "units/symbols/unit/DegreePrimeDoublePrimeSymbol2.h"
-#include "units/symbols/unit/GenericSymbolEx2.h"
-#include "units/symbols/unit/LinearSymbol2.h"
-#include "units/symbols/unit/PrimeDoublePrimeSymbol2.h"
 
 #include "FormatterTest.h"
-
-#include <typeinfo>
 
 using namespace velmar::platform::core::units;
 using vvztest::Narrow;
@@ -22,11 +16,6 @@ const ParseSymbolRegistry& Registry() {
 }
 
 using UnitSymbolTableTest = vvztest::FormatterTest;
-
-template <class Expected> bool Is(const void* object) {
-    return object != nullptr &&
-           dynamic_cast<const Expected*>(static_cast<const ISymbol*>(object)) != nullptr;
-}
 
 TEST_F(UnitSymbolTableTest, LocalesShareTheirObjectsAndHaveTheirOwnTexts) {
     TranslationSet first(L"ru-RU");
