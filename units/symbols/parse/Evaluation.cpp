@@ -93,6 +93,13 @@ namespace evaluation {
 
 ErrorCode ReadMixedNumber(SymbolList::const_iterator first, SymbolList::const_iterator end,
                           LaterMinus laterMinus, double* value) {
+    if (first != end && std::next(first) == end) {
+        auto* number = As<NumberSymbol>(first);
+        if (number == nullptr)
+            return ecFailure;
+        *value = number->value;
+        return ecSuccess;
+    }
     // The elements, at most four: a whole number, a fraction, or both.
     SymbolList::const_iterator at[4];
     size_t count = 0;

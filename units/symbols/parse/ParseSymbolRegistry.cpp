@@ -14,10 +14,7 @@ std::pair<ISymbol*, std::vector<const wchar_t*>> Fixed(std::vector<const wchar_t
 
 } // namespace
 
-const ParseSymbolRegistry& ParseSymbolRegistry::Instance() {
-    static const ParseSymbolRegistry registry;
-    return registry;
-}
+const ParseSymbolRegistry ParseSymbolRegistry::instance;
 
 ParseSymbolRegistry::ParseSymbolRegistry() {
     const std::pair<ISymbol*, std::vector<const wchar_t*>> fixed[] = {
