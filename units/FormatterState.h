@@ -1,5 +1,6 @@
 #pragma once
 
+#include "units/LocaleSymbolTables.h"
 #include "units/SymbolStrings.h"
 #include "units/names/TranslationSet.h"
 #include "units/number/NumberSettings.h"
@@ -53,12 +54,20 @@ public:
     ErrorCode Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
                      int display, double* shown) const;
 
+    // The number and catalogue unit a quantity was written in, when it was written as one
+    // number of one unit (unit 0 otherwise).
+    struct Written {
+        int unit = 0;
+        double value = 0;
+    };
+
     // Parse: text as a quantity in a unit (ecNotAQuantity on every failure), or as the base
     // value of a dimension, a bare number taking the default unit of group (0: the group of the
-    // dimension); ecFailure when that unit has no symbol object.
+    // dimension); ecFailure when that unit has no symbol object. A number written in the unit
+    // asked for is that number exactly.
     ErrorCode Parse(const wchar_t* text, double& value, int unit) const;
-    ErrorCode Parse(const wchar_t* text, double& value, const DimensionTag& dimension,
-                    int group) const;
+    ErrorCode Parse(const wchar_t* text, double& value, const DimensionTag& dimension, int group,
+                    Written* written = nullptr) const;
 
     // The unit symbol id an id is displayed with: a symbol id itself; else the group's default
     // unit (its first unit when none is set), then the unit's default symbol (its first).
@@ -80,11 +89,46 @@ public:
     const IFormatSymbol* UnitSymbol(int symbol) const;
 
 private:
+    // Which of the ways to read a text ReadSymbols takes: the candidate of the first text that
+    // names several units; how unit expressions written as one symbol text («km/s», «kg·m»)
+    // are read; whether all after one slash is the denominator.
+    enum class Compounds {
+        SplitBeforePower, // by their parts where a power follows, whole elsewhere
+        Whole,            // whole everywhere
+        ByParts,          // by their parts everywhere
+    };
+    struct ReadWay {
+        int choice = 0;
+        Compounds compounds = Compounds::SplitBeforePower;
+        bool slashDenominator = false;
+    };
+    // What ReadSymbols found that other ways of reading may take.
+    struct ReadFacts {
+        bool splitAlone = false;    // the text's one unit is a compound text, split for a power
+        bool wholeCompound = false; // a compound text read whole
+        bool oneSlash = false;      // exactly one slash
+        int choices = 1;            // the units that the first ambiguous text names
+
+        // Whether a way of reading can differ from the first for a text with these facts.
+        bool Allow(const ReadWay& way) const {
+            return (way.compounds != Compounds::Whole || splitAlone) &&
+                   (way.compounds != Compounds::ByParts || wholeCompound) &&
+                   (!way.slashDenominator || oneSlash);
+        }
+    };
+
     // Parts of the parse flow.
-    ErrorCode ReadSymbols(const wchar_t* text, const wchar_t* from, SymbolList& list) const;
+    ErrorCode ReadGeneral(const wchar_t* text, SymbolList& leading, const wchar_t* rest,
+                          const DimensionTag& dimension, int group, bool* unevaluated,
+                          double& value, Written& written) const;
+    ErrorCode ReadSymbols(const wchar_t* text, const wchar_t* from, SymbolList& list,
+                          const ReadWay& how, ReadFacts* facts) const;
+    IParseSymbol* LookupWithin(const wchar_t* text, size_t length, size_t* found,
+                               LocaleSymbolTables::Candidates* candidates) const;
+    ErrorCode ReadBareNumber(const wchar_t* text, SymbolList& list) const;
     ErrorCode ReadSum(const wchar_t* text, const DimensionTag& dimension, double* base) const;
     ErrorCode Convert(const SymbolList& working, const wchar_t* text, double& value,
-                      const DimensionTag& dimension) const;
+                      const DimensionTag& dimension, int group, Written& written) const;
 
     NumberTokenTable& OwnTokens();
     void RemoveToken(const std::wstring& text);
