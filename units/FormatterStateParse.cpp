@@ -77,30 +77,6 @@ const PatternNode* Step(const PatternNode* node, const wchar_t* text, size_t* le
     return node->next.Lookup(text, length);
 }
 
-// The characters that keyboards and fonts give for the degree sign: the masculine ordinal, the
-// ring above, the superscript zero, the ring operator. They are read as the degree sign, also
-// in symbols such as «ºC».
-bool IsDegreeLookAlike(wchar_t c) {
-    return c == L'\u00ba' || c == L'\u02da' || c == L'\u2070' || c == L'\u2218';
-}
-
-// The text with its degree look-alikes as degree signs, character for character, so that
-// positions in it are positions in the text; the text itself when it has none. A copy lives in
-// the parse's arena.
-const wchar_t* WithoutLookAlikes(const wchar_t* text, ParseArena& arena) {
-    size_t length = 0;
-    bool any = false;
-    for (; text[length] != L'\0'; ++length)
-        any = any || IsDegreeLookAlike(text[length]);
-    if (!any)
-        return text;
-    auto* copy =
-        static_cast<wchar_t*>(arena.allocate((length + 1) * sizeof(wchar_t), alignof(wchar_t)));
-    for (size_t i = 0; i <= length; ++i)
-        copy[i] = IsDegreeLookAlike(text[i]) ? L'\u00b0' : text[i];
-    return copy;
-}
-
 // Whether the list holds only numbers and spaces.
 bool OnlyNumbers(const SymbolList& list) {
     for (const SymbolRef& element : list)
@@ -195,7 +171,6 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         return ecNotAQuantity;
     }
     ParseArena arena;
-    text = WithoutLookAlikes(text, arena);
     int unitGroup =
         group != 0 ? ids::GroupOf(group) : UnitsConfig::GetInstance()->FindUnitGroup(dimension);
     Written none;
@@ -292,55 +267,46 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
 ErrorCode FormatterState::ReadGeneral(const wchar_t* text, SymbolList& leading, const wchar_t* rest,
                                       const DimensionTag& dimension, int unitGroup,
                                       bool* unevaluated, double& value, Written& written) const {
-    // The ways of reading a text, in the order they are tried.
+    ParseReport* report = ParseReport::Current();
+    // The first reading, as written, goes on from the numbers read already.
+    ReadFacts facts;
+    if (ErrorCode read = ReadSymbols(text, rest, leading, ReadWay{}, &facts); read != ecSuccess)
+        return read; // no reading gets further than the symbols
+    bool evaluated = EvaluateList(leading, dimension) == ecSuccess;
+    ErrorCode result =
+        evaluated ? Convert(leading, text, value, dimension, unitGroup, written) : ecNotAQuantity;
+    if (result == ecSuccess && facts.choices == 1)
+        return ecSuccess;
+
+    // The other readings, read anew; only the first reading says why a text is no quantity.
     static const ReadWay kWays[] = {
-        {},
-        {0, Compounds::Whole, false},
-        {0, Compounds::ByParts, false},
-        {0, Compounds::SplitBeforePower, true},
+        {0, Compounds::SplitBeforePower, false}, {0, Compounds::Whole, false},
+        {0, Compounds::ByParts, false},          {0, Compounds::SplitBeforePower, true},
         {0, Compounds::ByParts, true},
     };
-    ParseReport* report = ParseReport::Current();
+    facts.oneSlash = std::count(text, text + std::wcslen(text), L'/') == 1;
     std::optional<ParseReport> quiet;
-    ReadFacts facts;
-    ErrorCode result = ecNotAQuantity;
-    bool evaluated = false;
-    size_t found = 0;
+    if (report != nullptr)
+        quiet.emplace();
+    size_t found = result == ecSuccess ? 1 : 0;
     for (int choice = 0; choice < facts.choices; ++choice) {
         for (const ReadWay& way : kWays) {
             ReadWay how = way;
             how.choice = choice;
-            bool first = choice == 0 && &way == &kWays[0];
-            if (!first && !facts.Allow(how))
+            // The first way of the first choice was the first reading.
+            if ((choice == 0 && &way == &kWays[0]) || !facts.Allow(how))
                 continue;
-            // Only the first reading says why a text is no quantity.
-            if (!first && report != nullptr && !quiet)
-                quiet.emplace();
-            // The first reading goes on from the numbers read already; the others read anew.
+            if (choice == 0 && found > 0)
+                break;
             SymbolList list(leading.get_allocator());
-            const wchar_t* from = text;
-            if (first) {
-                list.splice(list.end(), leading);
-                from = rest;
-            }
-            ReadFacts seen;
-            if (ErrorCode read = ReadSymbols(text, from, list, how, &seen); read != ecSuccess) {
-                if (first)
-                    return read; // no reading gets further than the symbols
-                continue;
-            }
-            if (first)
-                facts = seen;
-            if ((how.slashDenominator && WrapDenominator(list) != ecSuccess) ||
+            if (ReadSymbols(text, text, list, how, nullptr) != ecSuccess ||
+                (how.slashDenominator && WrapDenominator(list) != ecSuccess) ||
                 EvaluateList(list, dimension) != ecSuccess)
                 continue;
             evaluated = true;
             double base = 0;
             Written in;
-            ErrorCode converted = Convert(list, text, base, dimension, unitGroup, in);
-            if (first)
-                result = converted;
-            if (converted != ecSuccess)
+            if (Convert(list, text, base, dimension, unitGroup, in) != ecSuccess)
                 continue;
             if (found > 0 && base != value) {
                 if (report != nullptr)
@@ -412,8 +378,6 @@ ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from, 
         NotePiece(report, list, text, at, length);
         at += length;
     }
-    if (facts != nullptr)
-        facts->oneSlash = std::count(from, from + std::wcslen(from), L'/') == 1;
     return ecSuccess;
 }
 
@@ -515,8 +479,8 @@ ErrorCode FormatterState::Convert(const SymbolList& working, const wchar_t* text
     double base = 0;
     ErrorCode converted = converter->ToBase(1.0, &base, dimension);
     int foundGroup = 0;
-    if (converted == ecSuccess && result->writtenUnit != 0 && evaluation::IsAngle(dimension) &&
-        ids::GroupOf(result->writtenUnit) != group) {
+    if (converted == ecSuccess && result->writtenUnit != 0 &&
+        ids::GroupOf(result->writtenUnit) != group && evaluation::IsAngle(dimension)) {
         foundGroup = ids::GroupOf(result->writtenUnit);
         converted = ecDimensionMismatch;
     }

@@ -46,49 +46,57 @@ IParseSymbol* LocaleSymbolTables::Lookup(const wchar_t* text, size_t* length,
                                          const UnitSymbolTable* fallback, Candidates* candidates) {
     size_t best = 0;
     IParseSymbol* found = ParseSymbolRegistry::Instance().Lookup(text, &best);
-    bool fixed = found != nullptr;
-    const UnitSymbolTable* tables[] = {own, fallback != own ? fallback : nullptr};
-    IParseSymbol* matches[2] = {};
-    size_t lengths[2] = {};
     // In order of precedence: a later table wins only with a longer text.
-    for (int i = 0; i < 2; ++i) {
-        if (tables[i] == nullptr)
-            continue;
-        matches[i] = tables[i]->Lookup(text, &lengths[i]);
-        if (matches[i] != nullptr && lengths[i] > best) {
-            found = matches[i];
-            best = lengths[i];
-            fixed = false;
+    IParseSymbol* ownMatch = nullptr;
+    size_t ownLength = 0;
+    if (own != nullptr) {
+        ownMatch = own->LookupText(text, &ownLength);
+        if (ownMatch != nullptr && ownLength > best) {
+            found = ownMatch;
+            best = ownLength;
+        }
+    }
+    IParseSymbol* fallbackMatch = nullptr;
+    size_t fallbackLength = 0;
+    if (fallback != nullptr && fallback != own) {
+        fallbackMatch = fallback->LookupText(text, &fallbackLength);
+        if (fallbackMatch != nullptr && fallbackLength > best) {
+            found = fallbackMatch;
+            best = fallbackLength;
         }
     }
     if (length != nullptr)
         *length = best;
-    if (candidates != nullptr) {
-        candidates->count = 0;
-        auto add = [candidates](IParseSymbol* symbol) {
-            for (size_t i = 0; i < candidates->count; ++i)
-                if (UnitSymbolTable::SameValue(candidates->symbols[i], symbol))
-                    return;
-            if (candidates->count < std::size(candidates->symbols))
-                candidates->symbols[candidates->count++] = symbol;
-        };
-        if (found != nullptr)
-            add(found);
-        // A fixed text is a mark or a letter: the context decides what it means. A locale's own
-        // text that names a unit of the same dimension as en-US's overrides en-US's meaning.
-        for (int i = 0; i < 2 && found != nullptr && !fixed; ++i) {
-            if (matches[i] == nullptr || lengths[i] != best)
-                continue;
-            if (i == 1 && matches[0] != nullptr && lengths[0] == best &&
-                UnitSymbolTable::SameDimension(matches[0], matches[1]))
-                continue;
-            add(matches[i]);
-            if (const std::vector<IParseSymbol*>* others = tables[i]->Others(text, best))
-                for (IParseSymbol* other : *others)
-                    add(other);
+    IParseSymbol* first = UnitSymbolTable::FirstNamed(found);
+    if (candidates == nullptr)
+        return first;
+    candidates->count = 0;
+    // Where both tables have the text, a locale's own text that names a unit of en-US's
+    // dimension overrides en-US's meaning; one of another dimension stands beside it. A fixed
+    // text is a mark or a letter: the context decides what it means.
+    bool both = found == ownMatch && found != nullptr && fallbackMatch != nullptr &&
+                fallbackLength == best &&
+                first->UnitId() != UnitSymbolTable::FirstNamed(fallbackMatch)->UnitId() &&
+                !UnitSymbolTable::SameDimension(first, UnitSymbolTable::FirstNamed(fallbackMatch));
+    if (found == nullptr || ((found->kinds & AmbiguousText::kKind) == 0 && !both))
+        return first;
+    auto add = [candidates](IParseSymbol* symbol) {
+        auto* ambiguous = (symbol->kinds & AmbiguousText::kKind) != 0
+                              ? static_cast<AmbiguousText*>(symbol)
+                              : nullptr;
+        for (IParseSymbol* named :
+             ambiguous != nullptr ? ambiguous->symbols : std::vector<IParseSymbol*>{symbol}) {
+            bool known = false;
+            for (size_t i = 0; i < candidates->count && !known; ++i)
+                known = UnitSymbolTable::SameValue(candidates->symbols[i], named);
+            if (!known && candidates->count < std::size(candidates->symbols))
+                candidates->symbols[candidates->count++] = named;
         }
-    }
-    return found;
+    };
+    add(found);
+    if (both)
+        add(fallbackMatch);
+    return first;
 }
 
 } // namespace velmar::platform::core::units

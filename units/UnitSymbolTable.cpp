@@ -170,7 +170,7 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
 }
 
 // Empty texts are never entered: they would match everywhere. A text entered already keeps its
-// first symbol; a symbol of another value is kept beside it.
+// first symbol; a symbol of another value is listed beside it.
 void UnitSymbolTable::Enter(const wchar_t* text, IParseSymbol* symbol) {
     if (text == nullptr || *text == L'\0' || symbol == nullptr)
         return;
@@ -178,25 +178,18 @@ void UnitSymbolTable::Enter(const wchar_t* text, IParseSymbol* symbol) {
         return;
     size_t length = 0;
     IParseSymbol* first = texts_.Lookup(text, &length);
-    if (SameValue(first, symbol))
-        return;
-    size_t ignored = 0;
-    std::vector<IParseSymbol*>* others = others_.Lookup(text, &ignored);
-    if (others == nullptr || ignored != length) {
-        others = new std::vector<IParseSymbol*>;
-        (void)others_.Insert(text, others, true, true); // a new text, or one that was a prefix
-    }
-    for (IParseSymbol* other : *others)
+    auto* ambiguous =
+        (first->kinds & AmbiguousText::kKind) != 0 ? static_cast<AmbiguousText*>(first) : nullptr;
+    for (IParseSymbol* other :
+         ambiguous != nullptr ? ambiguous->symbols : std::vector<IParseSymbol*>{first})
         if (SameValue(other, symbol))
             return;
-    others->push_back(symbol);
-}
-
-const std::vector<IParseSymbol*>* UnitSymbolTable::Others(const wchar_t* text,
-                                                          size_t length) const {
-    size_t matched = 0;
-    const std::vector<IParseSymbol*>* others = others_.Lookup(text, &matched);
-    return others != nullptr && matched == length ? others : nullptr;
+    if (ambiguous == nullptr) {
+        ambiguous_.push_back(std::make_unique<AmbiguousText>(first));
+        ambiguous = static_cast<AmbiguousText*>(ambiguous_.back().get());
+        (void)texts_.Insert(text, ambiguous, false, true); // in place of the first
+    }
+    ambiguous->symbols.push_back(symbol);
 }
 
 bool UnitSymbolTable::SameDimension(const IParseSymbol* a, const IParseSymbol* b) {

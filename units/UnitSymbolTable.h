@@ -1,5 +1,6 @@
 #pragma once
 
+#include "units/symbols/IParseSymbol.h"
 #include "units/util/TextTrie.h"
 
 #include <cstddef>
@@ -9,9 +10,21 @@
 namespace velmar::platform::core::units {
 
 class IFormatSymbol;
-class IParseSymbol;
 class ISymbol;
 class TranslationSet;
+
+// The symbol of a text that names units of other values: the symbols of those units, the one
+// that entered the text first first. A parse picks among them by the dimension it needs; the
+// text itself is never evaluated.
+class AmbiguousText : public IParseSymbol {
+public:
+    static constexpr unsigned kKind = AmbiguousKind;
+    explicit AmbiguousText(IParseSymbol* first) : IParseSymbol(kKind), symbols{first} {}
+    ErrorCode Evaluate(SymbolList&, SymbolList::iterator&, bool, const int*) const override {
+        return ecFailure;
+    }
+    std::vector<IParseSymbol*> symbols;
+};
 
 // The unit symbol objects of one locale: for every unit symbol id of the catalogue the object
 // that writes values with it and reads its text, with the texts of that locale. Indexed by the
@@ -40,14 +53,20 @@ public:
     const Slot* Find(int symbolId) const;
 
     // The symbol of the longest of the locale's texts at text, and that text's length; null and
-    // 0 when none starts there.
+    // 0 when none starts there. A text that names units of other values gives the first of them.
     IParseSymbol* Lookup(const wchar_t* text, size_t* length) const {
+        return FirstNamed(texts_.Lookup(text, length));
+    }
+    // The same, an AmbiguousText for a text that names units of other values.
+    IParseSymbol* LookupText(const wchar_t* text, size_t* length) const {
         return texts_.Lookup(text, length);
     }
-
-    // The symbols of units of other values that entered the first length characters of text
-    // after its own symbol; null when there are none.
-    const std::vector<IParseSymbol*>* Others(const wchar_t* text, size_t length) const;
+    // The symbol itself, or the first that an AmbiguousText names.
+    static IParseSymbol* FirstNamed(IParseSymbol* symbol) {
+        return symbol != nullptr && (symbol->kinds & AmbiguousText::kKind) != 0
+                   ? static_cast<AmbiguousText*>(symbol)->symbols.front()
+                   : symbol;
+    }
 
     // Whether two symbols stand for units of the same value (the same unit, or two catalogue
     // rows of one definition).
@@ -58,9 +77,10 @@ public:
 private:
     void Enter(const wchar_t* text, IParseSymbol* symbol);
 
+    // The symbols of the texts; a text that names units of other values too holds an
+    // AmbiguousText that lists them, the first to enter it first.
     TextTrie<IParseSymbol> texts_;
-    // The texts that name units of other values too, with those symbols.
-    TextTrie<std::vector<IParseSymbol*>> others_;
+    std::vector<std::unique_ptr<IParseSymbol>> ambiguous_;
     std::vector<std::vector<std::vector<Slot>>> groups_;
 };
 

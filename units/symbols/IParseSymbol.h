@@ -36,7 +36,8 @@ public:
         SouthKind = 1u << 16,
         DashKind = 1u << 17,
         ColonKind = 1u << 18,
-        PowerKind = 1u << 19, // a power that binds the unit before it (², ⁻¹, ^)
+        PowerKind = 1u << 19,     // a power that binds the unit before it (², ⁻¹, ^)
+        AmbiguousKind = 1u << 20, // a text of a locale that names units of other values
     };
 
     explicit IParseSymbol(unsigned kinds = 0) : kinds(kinds) {}

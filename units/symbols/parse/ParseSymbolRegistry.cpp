@@ -44,8 +44,10 @@ ParseSymbolRegistry::ParseSymbolRegistry() {
             {L"\u2033", L"\"", L"\u02ba", L"\u201d", L"\u201c", L"''", L"\u2032\u2032"}),
         Fixed<DashSymbol>({L"\u2010", L"\u2012", L"\u2013", L"\u2014", L"\u2015", L"-", L"\u2043"}),
         Fixed<CaretSymbol>({L"^"}),
-        // The degree sign; its look-alikes (º, ˚, ⁰, ∘) are read as it before any lookup.
-        Fixed<DegreeSymbol>({L"\u00b0"}),
+        // The degree sign, and what keyboards and fonts give in its place: the masculine
+        // ordinal, the ring above, the superscript zero, the ring operator. Symbols with the
+        // sign («°C») have their spellings with the first two among their alternates.
+        Fixed<DegreeSymbol>({L"\u00b0", L"\u00ba", L"\u02da", L"\u2070", L"\u2218"}),
         Fixed<NorthSymbol>({L"N"}),
         Fixed<EastSymbol>({L"E"}),
         Fixed<SouthSymbol>({L"S"}),
