@@ -47,6 +47,8 @@
 <message><source>horsepower (Imperial mechanical)</source><translation>horsepower (imperial mechanical)</translation></message>
 <message><source>horsepower (Imperial electrical)</source><translation>horsepower (imperial electrical)</translation></message>
 <message><source>kilogram force meter per second</source><translation>kilogram-force meter per second</translation></message>
+<message><source>million British thermal unit (International Table) per hour</source><translation>million British thermal units (International Table) per hour</translation></message>
+<message><source>thousand British thermal unit (International Table) per hour</source><translation>thousand British thermal units (International Table) per hour</translation></message>
 <message><source>mega pascal</source><translation>megapascal</translation></message>
 <message><source>milli pascal</source><translation>millipascal</translation></message>
 <message><source>pound per square inch (atmosphere)</source><translation>pound per square inch (absolute)</translation></message>
