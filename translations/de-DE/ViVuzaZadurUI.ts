@@ -894,4 +894,8 @@
 <message><source>The text is too long for a quantity.</source><translation>Der Text ist zu lang für eine Größe.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Die Zahl „%1“ ist zu klein, um sie darzustellen.</translation></message>
 </context>
+<context>
+<name>PluralForms</name>
+<message numerus="yes"><source>categories</source><extracomment>The CLDR plural categories that each numerus form of the unit names serves, in the order of the forms.</extracomment><translation><numerusform>one</numerusform><numerusform>other</numerusform></translation></message>
+</context>
 </TS>
