@@ -894,4 +894,8 @@
 <message><source>The text is too long for a quantity.</source><translation>Текст слишком длинный для величины.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Число «%1» слишком мало, чтобы его представить.</translation></message>
 </context>
+<context>
+<name>PluralForms</name>
+<message numerus="yes"><source>categories</source><extracomment>The CLDR plural categories that each numerus form of the unit names serves, in the order of the forms.</extracomment><translation><numerusform>one</numerusform><numerusform>few other</numerusform><numerusform>many</numerusform></translation></message>
+</context>
 </TS>
