@@ -1,5 +1,6 @@
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
 
+#include "platform/WideString.h"
 #include "units/FormatterState.h"
 #include "units/symbols/parse/ParseReport.h"
 #include "units/util/CatalogueIds.h"
@@ -211,6 +212,24 @@ QString ParseDiagnostics::Message(const UnitsFormatter& formatter, const wchar_t
     return message.replace(QStringLiteral("%1"), piece)
         .replace(QStringLiteral("%2"), found)
         .replace(QStringLiteral("%3"), asked);
+}
+
+ErrorCode ParseDiagnostics::Parse(const UnitsFormatter& formatter, QStringView text, double& value,
+                                  int unit, ParseDiagnosis& diagnosis) {
+    ErrorCode result = Parse(formatter, os::WideText(text), value, unit, diagnosis);
+    size_t end = os::Utf16Position(text, diagnosis.position + diagnosis.length);
+    diagnosis.position = os::Utf16Position(text, diagnosis.position);
+    diagnosis.length = end - diagnosis.position;
+    return result;
+}
+
+QString ParseDiagnostics::Message(const UnitsFormatter& formatter, QStringView text, int unit,
+                                  const ParseDiagnosis& diagnosis) {
+    ParseDiagnosis wide = diagnosis;
+    size_t end = os::WidePosition(text, diagnosis.position + diagnosis.length);
+    wide.position = os::WidePosition(text, diagnosis.position);
+    wide.length = end - wide.position;
+    return Message(formatter, os::WideText(text), unit, wide);
 }
 
 } // namespace velmar::platform::core::units
