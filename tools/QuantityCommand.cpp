@@ -116,7 +116,8 @@ int RunOnce(const Conversion& conversion, const QString& argument) {
     std::wstring result;
     Conversion::Failure failure;
     if (!conversion.Run(wide.c_str(), result, failure)) {
-        Console::Report(QStringLiteral("column %1: %2")
+        // The column as a number only: the reason is in the locale's language.
+        Console::Report(QStringLiteral("%1: %2")
                             .arg(argument.indexOf(text) + static_cast<int>(failure.position) + 1)
                             .arg(failure.message));
         return 1;

@@ -85,6 +85,10 @@ bool OnlyNumbers(const SymbolList& list) {
     return true;
 }
 
+bool IsAsciiDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
 bool IsProductOrQuotient(wchar_t c) {
     return c == L'/' || c == L'\u00b7' || c == L'*' || c == L'\u00d7' || c == L'\u22c5' ||
            c == L' ' || c == L'-';
@@ -344,6 +348,11 @@ ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from, 
         LocaleSymbolTables::Candidates candidates;
         IParseSymbol* symbol =
             LocaleSymbolTables::Lookup(at, &length, symbols, fallbackSymbols, &candidates);
+        // A symbol text that ends in a digit leaves a number that goes on to itself:
+        // «m^2147483647» is m to the power 2147483647, not m^2 and 147483647.
+        while (symbol != nullptr && length > 1 && IsAsciiDigit(at[length - 1]) &&
+               IsAsciiDigit(at[length]))
+            symbol = LookupWithin(at, length - 1, &length, &candidates);
         if (symbol == nullptr) {
             if (report != nullptr)
                 report->NoteProblemAt(ppUnknownText, static_cast<size_t>(at - text), 1);

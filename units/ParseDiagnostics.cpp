@@ -9,6 +9,8 @@
 #include <ViVuzaZadur/UnitsConfig.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cwchar>
 #include <iterator>
@@ -19,36 +21,39 @@ namespace {
 
 // The sentence of each problem, in English; the translations are in the name file of each
 // locale, context "ParseProblem". %1 is the text in question, %2 the kind of quantity found,
-// %3 the kind asked for.
+// %3 the kind asked for, both as written inside a sentence.
 struct Sentence {
     ParseProblem problem;
     const char* text;
 };
 const Sentence kMessages[] = {
     {ppNone, "The text is a quantity."},
-    {ppEmptyText, "There is nothing to read."},
-    {ppUnknownUnit, "There is no unit to read the text in."},
-    {ppUnknownText, "\u201c%1\u201d is no number and no unit symbol."},
-    {ppWrongDimension, "Wrong kind of quantity: %2 instead of %3."},
-    {ppMissingNumber, "The unit \u201c%1\u201d has no number before it."},
-    {ppMissingUnit, "\u201c%1\u201d does not fit: a unit or a mark is missing."},
-    {ppMisplacedOperator, "The operator \u201c%1\u201d has nothing to apply to."},
-    {ppBadExponent, "\u201c%1\u201d is no exponent: a power is a whole number from 1 to 64."},
+    {ppEmptyText, "The text is empty."},
+    {ppUnknownUnit, "The unit to read the text in is not known."},
+    {ppUnknownText, "\u201c%1\u201d is not a number or a unit symbol."},
+    {ppWrongDimension, "\u201c%1\u201d measures %2, not %3."},
+    {ppMissingNumber, "\u201c%1\u201d needs a number before it."},
+    {ppMissingUnit, "A unit or a mark is missing at \u201c%1\u201d."},
+    {ppMisplacedOperator, "\u201c%1\u201d has no unit to apply to."},
+    {ppBadExponent,
+     "\u201c%1\u201d cannot be an exponent: write a whole number from \u221264 to 64, other "
+     "than 0."},
     {ppUnbalancedParenthesis,
-     "The parenthesis \u201c%1\u201d has no partner, or parentheses nest too deep."},
-    {ppZeroDenominator, "The denominator \u201c%1\u201d must be above zero."},
-    {ppMisplacedMark, "\u201c%1\u201d means nothing at this place."},
-    {ppMinutesWithoutPrime, "The minutes \u201c%1\u201d need a prime (')."},
+     "\u201c%1\u201d has no matching parenthesis, or the parentheses are nested too deeply."},
+    {ppZeroDenominator, "The denominator \u201c%1\u201d must be greater than zero."},
+    {ppMisplacedMark, "\u201c%1\u201d does not belong here."},
+    {ppMinutesWithoutPrime, "The minutes \u201c%1\u201d need a minute mark (')."},
     {ppNegativeMinutes, "The minutes \u201c%1\u201d cannot be negative."},
-    {ppBearingOutOfRange, "A bearing angle is at most 90\u00b0: \u201c%1\u201d."},
-    {ppBearingWithoutPole, "A bearing begins with N or S."},
+    {ppBearingOutOfRange, "A bearing angle cannot be more than 90\u00b0: \u201c%1\u201d."},
+    {ppBearingWithoutPole, "A bearing must begin with N or S."},
     {ppNotFinite, "The value is too large."},
-    {ppTooLong, "The text is too long for a quantity."},
+    {ppTooLong, "The text is too long to be a quantity."},
     {ppTooSmall, "The number \u201c%1\u201d is too small to hold."},
-    {ppAboveFiftyNine, "Minutes and seconds are below 60: \u201c%1\u201d."},
+    {ppAboveFiftyNine, "Minutes and seconds must be less than 60: \u201c%1\u201d."},
     {ppAmbiguousTime,
      "\u201c%1\u201d could be hours and minutes or minutes and seconds: write all three parts."},
-    {ppAmbiguousUnit, "\u201c%1\u201d names more than one unit of %3: write another symbol."},
+    {ppAmbiguousUnit, "\u201c%1\u201d could mean more than one unit of %3: use another symbol."},
+    {ppPowerOutOfRange, "\u201c%1\u201d raises the units to a power beyond 64."},
 };
 
 const char* MessageOf(ParseProblem problem) {
@@ -136,11 +141,21 @@ QString BaseUnits(const int (&dimension)[7]) {
     return text.isEmpty() ? QStringLiteral("1") : text;
 }
 
+// The name of a group as a sentence writes it: the names are capitalized as in a list
+// («Linear Weight», «Длина»), and inside a sentence their words begin with a small letter
+// («linear weight», «длина»), except in German, where nouns keep their capital. A word whose
+// second letter is a capital too is left as it is (an abbreviation).
 QString GroupName(const UnitsFormatter& formatter, int group) {
-    wchar_t buffer[256];
-    return formatter.GetDisplayName(group, buffer, 256) == ecSuccess
-               ? QString::fromWCharArray(buffer)
-               : QString();
+    QString name = formatter.GetDisplayName(group);
+    if (QLocale(formatter.GetLocaleName()).language() == QLocale::German)
+        return name;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        bool wordStart = i == 0 || name[i - 1] == QLatin1Char(' ');
+        bool abbreviation = i + 1 < name.size() && name[i + 1].isUpper();
+        if (wordStart && !abbreviation)
+            name[i] = name[i].toLower();
+    }
+    return name;
 }
 
 } // namespace

@@ -42,9 +42,10 @@ public:
                            int unit, ParseDiagnosis& diagnosis);
 
     // A sentence for the diagnosis in the formatter's language (en-US, de-DE, fr-FR, ru-RU;
-    // English for other locales), naming the text in question and, for a wrong dimension, the
-    // dimension found and the one asked: «"inn" is no number or unit symbol»; «a length, not
-    // an angle». text is the text that was parsed, unit the unit that was asked for.
+    // English for other locales), naming the piece of text to change and, for a wrong
+    // dimension, the dimension found and the one asked: «“inn” is not a number or a unit
+    // symbol.»; «“5 m” measures length, not angle.». text is the text that was parsed, unit the
+    // unit that was asked for.
     static QString Message(const UnitsFormatter& formatter, const wchar_t* text, int unit,
                            const ParseDiagnosis& diagnosis);
     static QString Message(const UnitsFormatter& formatter, QStringView text, int unit,

@@ -113,8 +113,12 @@ struct Refused {
 // Texts that are no quantity give 1, usage errors 2; either way a message and no output.
 TEST(Vvzunits, RefusesWithAMessage) {
     const Refused cases[] = {
-        {{"convert", "5 ft 6 inn", "m"}, 1, "vvzunits: column 8: “inn”"},
-        {{"parse", "5 m", "Degree"}, 1, "Length instead of Angle"},
+        {{"convert", "5 ft 6 inn", "m"}, 1, "vvzunits: 8: “inn”"},
+        {{"parse", "5 m", "Degree"}, 1, "“5 m” measures length, not angle."},
+        // The whole message in the locale's language, after the column.
+        {{"parse", "5 m", "Degree", "--locale", "de-DE"},
+         1,
+         "vvzunits: 1: Falsche Größenart: Länge statt Winkel."},
         {{"format", "five", "m"}, 1, "“five” is not a number"},
         {{"units", "--search", "qqqzz"}, 1, "no unit has a name or symbol with “qqqzz”"},
         {{"frobnicate"}, 2, "no command is called frobnicate"},
@@ -253,7 +257,7 @@ TEST(Vvzunits, ConvertsBatches) {
     const Batch cases[] = {
         {"lines, a bad one, a blank one, CRLF", "convert - m", "5 ft\n5 ft 6 inn\n\n12 in\r\n",
          "1.52 m\n\n\n0.30 m\r\n", 1,
-         "vvzunits: <stdin>:2:8: “inn” is no number and no unit symbol."},
+         "vvzunits: <stdin>:2:8: “inn” is not a number or a unit symbol."},
         {"a byte order mark and a last line without its end", "parse - Foot",
          "\xef\xbb\xbf"
          "5'6\"\n  8 ft ",
@@ -266,7 +270,7 @@ TEST(Vvzunits, ConvertsBatches) {
          "convert - Inch Inch_FootPrimeInchDoublePrime_Fraction --column 2 --header",
          "name,length,note\n\"a, b\",\"66.5 in\",\"x, y\"\nc,5 ft 6 inn,z\nd\ne,  ,f\n\n \r\n",
          "name,length,note\n\"a, b\",\"5'6 1/2\"\"\",\"x, y\"\nc,,z\nd\ne,  ,f\n\n \r\n", 1,
-         "vvzunits: <stdin>:3:10: “inn” is no number and no unit symbol.\n"
+         "vvzunits: <stdin>:3:10: “inn” is not a number or a unit symbol.\n"
          "vvzunits: <stdin>:4:1: the line has no column 2"},
         {"a TSV column", "convert - m --column 2 --delimiter tab", "a\t5 ft\tb\nc\t6 ft\n",
          "a\t1.52 m\tb\nc\t1.83 m\n", 0, ""},
@@ -298,7 +302,7 @@ TEST(Vvzunits, KeepsTheOrderOfALargeFile) {
         if (line % 7 == 3) {
             input += "oops\n";
             expected += "\n";
-            messages.append(QStringLiteral("vvzunits: %1:%2:1: “oops” is no number and no unit "
+            messages.append(QStringLiteral("vvzunits: %1:%2:1: “oops” is not a number or a unit "
                                            "symbol.")
                                 .arg(path)
                                 .arg(line));
