@@ -41,7 +41,10 @@ public:
     // A sentence for the diagnosis in the formatter's language (en-US, de-DE, fr-FR, ru-RU;
     // English for other locales), naming the text in question and, for a wrong dimension, the
     // dimension found and the one asked: «"inn" is no number or unit symbol»; «a length, not
-    // an angle». text is the text that was parsed, unit the unit that was asked for.
+    // an angle». A misplaced group separator in a number that reads with the roles of the
+    // separators swapped gets that number, written with the formatter's own separators: «did
+    // you mean 1.5?» for «1,5» under the default settings. text is the text that was parsed,
+    // unit the unit that was asked for.
     static QString Message(const UnitsFormatter& formatter, const wchar_t* text, int unit,
                            const ParseDiagnosis& diagnosis);
 };

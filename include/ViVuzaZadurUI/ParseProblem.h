@@ -23,6 +23,9 @@ enum ParseProblem : int {
     ppNotFinite = 16,            // a value too large to hold («1e999 m»)
     ppTooLong = 17,              // a text cut into more pieces than any quantity has
     ppTooSmall = 18,             // a number too small to hold, other than 0 («1e-999 m»)
+    // A group separator that separates no digit groups of the formatter's group sizes: «1,5»,
+    // «0,500», «12,34,567» and «1.5,3» under the default settings
+    ppMisplacedGroupSeparator = 19,
 };
 
 } // namespace velmar::platform::core::units

@@ -208,11 +208,12 @@ TEST(Vvzunits, FollowsOneLocaleForNamesAndNumbers) {
         {"de_DE.UTF-8", {"parse", "1,5 m", "m"}, 0, "1,5\n", ""},
         {"de_DE.UTF-8", {"format", "1234,5", "m", "--format", "Number"}, 0, "1.234,50 m\n", ""},
         {"de_DE.UTF-8", {"convert", "3 Fuß", "Length"}, 0, "0,91 Meter\n", ""},
-        {"de_DE.UTF-8", {"parse", "1,5 m", "m", "--c-numbers"}, 0, "15\n", ""},
+        // The C conventions group no digits: a comma there is no group separator.
+        {"de_DE.UTF-8", {"parse", "1,5 m", "m", "--c-numbers"}, 1, "", "meinten Sie 1.5?"},
         {"de_DE.UTF-8", {"format", "1234.5", "m", "--locale", "en-US"}, 0, "1,234.50 m\n", ""},
         {"fr_FR.UTF-8", {"parse", "2,5 km", "m"}, 0, "2500\n", ""},
         {"de_DE.UTF-8", {"parse", "5 m", "Degree"}, 1, "", "Länge statt Winkel"},
-        {"C", {"parse", "1,5 m", "m"}, 0, "15\n", ""},
+        {"C", {"parse", "1,5 m", "m"}, 1, "", "did you mean 1.5?"},
     };
     for (const InLocaleCase& c : cases) {
         Outcome outcome = RunTool(c.arguments, QByteArray(), InLocale(c.lang));

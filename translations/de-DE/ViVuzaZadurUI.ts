@@ -893,5 +893,7 @@
 <message><source>The value is too large.</source><translation>Der Wert ist zu groß.</translation></message>
 <message><source>The text is too long for a quantity.</source><translation>Der Text ist zu lang für eine Größe.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Die Zahl „%1“ ist zu klein, um sie darzustellen.</translation></message>
+<message><source>The group separator “%1” is out of place.</source><translation>Das Gruppentrennzeichen „%1“ steht an der falschen Stelle.</translation></message>
+<message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Das Gruppentrennzeichen „%1“ steht an der falschen Stelle – meinten Sie %2?</translation></message>
 </context>
 </TS>

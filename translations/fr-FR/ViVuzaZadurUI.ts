@@ -893,5 +893,7 @@
 <message><source>The value is too large.</source><translation>La valeur est trop grande.</translation></message>
 <message><source>The text is too long for a quantity.</source><translation>Le texte est trop long pour une grandeur.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Le nombre « %1 » est trop petit pour être représenté.</translation></message>
+<message><source>The group separator “%1” is out of place.</source><translation>Le séparateur de groupes « %1 » est mal placé.</translation></message>
+<message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Le séparateur de groupes « %1 » est mal placé : vouliez-vous dire %2 ?</translation></message>
 </context>
 </TS>

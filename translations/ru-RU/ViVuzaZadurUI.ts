@@ -893,5 +893,7 @@
 <message><source>The value is too large.</source><translation>Значение слишком велико.</translation></message>
 <message><source>The text is too long for a quantity.</source><translation>Текст слишком длинный для величины.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Число «%1» слишком мало, чтобы его представить.</translation></message>
+<message><source>The group separator “%1” is out of place.</source><translation>Разделитель разрядов «%1» стоит не на месте.</translation></message>
+<message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Разделитель разрядов «%1» стоит не на месте: может быть, имелось в виду %2?</translation></message>
 </context>
 </TS>
