@@ -116,7 +116,9 @@ public:
     // ecNotAQuantity (value untouched) for a text that is not a quantity of unit's dimension,
     // and for a unit that names nothing. The text is read under this formatter's number
     // settings, with group separators where the group sizes put them (see
-    // SetCheckNumberGroupSizes). It is read through the formatter's symbol parsing and
+    // SetCheckNumberGroupSizes), a "+" before a number or its exponent whatever the positive
+    // sign («+5 m», «2.5E+2 m»), and the minus sign U+2212 where the negative sign is "-" (and
+    // "-" where it is U+2212). It is read through the formatter's symbol parsing and
     // formatting strings first, then as numbers and unit expressions written with the symbol
     // texts of its locale and of en-US:
     //   «12.5 m», «9.81 m/s²», «5 kN·m», «5 N-m», «1 1/2 in», «100 °F», «m/(s·s)», «kg*m/s^2»;

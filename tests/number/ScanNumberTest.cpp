@@ -104,7 +104,7 @@ const ScanCase kScanCases[] = {
     {"capital exponent", kDefaults, L"2E3", 3, 2000, I | X},
     {"negative exponent", kDefaults, L"2e-3", 4, 0.002, I | X | XM},
     {"exponent without digits", kDefaults, L"2e", 1, 2, I},
-    {"plus is no sign", kDefaults, L"2e+3", 1, 2, I},
+    {"plus in the exponent", kDefaults, L"2e+3", 4, 2000, I | X | XP},
     {"exponent after a lone point", kDefaults, L".e5", 0, 0, 0},
     {"exponent after digits and point", kDefaults, L"1.e2", 4, 100, I | D | X},
     {"double minus", kDefaults, L"--5", 0, 0, 0},
@@ -116,6 +116,7 @@ const ScanCase kScanCases[] = {
     {"group separator in the fraction", kDefaults, L"1.5,3", 3, 1.5, I | D | F | M},
     {"group separator in the exponent", kDefaults, L"1e3,000", 3, 1000, I | X | M},
     {"group separator after the exponent mark", kDefaults, L"1e,5", 1, 1, I},
+    {"plus without a positive sign", kDefaults, L"+5", 2, 5, MP | I},
     {"plus sign", kPlus, L"+5", 2, 5, MP | I},
     {"plus sign in the exponent", kPlus, L"2e+3", 4, 2000, I | X | XP},
     {"native digits", kArabicDigits, L"١,٢٣٤.٥", 7, 1234.5, G | D | I | F},
@@ -182,6 +183,23 @@ const ScanCase kScanCases[] = {
     {"a space in the fraction", kNarrowSpace, L"1,5 3", 3, 1.5, I | D | F},
     {"a group too short after a space", kNarrowSpace, L"12 34", 2, 12, I},
     {"a lone zero before a space", kNarrowSpace, L"0 500", 1, 0, I},
+
+    // Signs that people type besides the settings'.
+    {"minus sign", kDefaults, L"\u221212", 3, -12, MM | I},
+    {"minus sign in the exponent", kDefaults, L"1e\u22123", 4, 0.001, I | X | XM},
+    {"plus and exponent", kDefaults, L"+2.5E+2", 7, 250, MP | I | D | F | X | XP},
+    {"hyphen where the minus sign is the negative sign",
+     [](FormatterState& s) { s.SetNegativeSign(L"\u2212"); }, L"-12", 3, -12, MM | I},
+    {"no other minus for another negative sign",
+     [](FormatterState& s) { s.SetNegativeSign(L"neg"); }, L"\u221212", 0, 0, 0},
+    {"hyphen gone with the sign", [](FormatterState& s) { s.SetNegativeSign(L"neg"); }, L"-12", 0,
+     0, 0},
+    {"plus back after a separator held it",
+     [](FormatterState& s) {
+         ASSERT_EQ(s.SetGroupSeparator(L"+"), ecSuccess);
+         ASSERT_EQ(s.SetGroupSeparator(L","), ecSuccess);
+     },
+     L"+5", 2, 5, MP | I},
 };
 
 INSTANTIATE_TEST_SUITE_P(Settings, ScanNumberTest, ::testing::ValuesIn(kScanCases));
@@ -198,9 +216,9 @@ TEST(ScanNumber, NullArgumentsAndDefaultTokens) {
         const wchar_t* text;
         int tokenClass;
         size_t length;
-    } kTokens[] = {{L"5", 5, 1},  {L"0", 0, 1},  {L",", 10, 1},    {L".", 11, 1},
-                   {L"-", 13, 1}, {L"e", 14, 1}, {L"E", 14, 1},    {L"x", 12, 0},
-                   {L"+", 12, 0}, {L"", -1, 99}, {nullptr, -1, 99}};
+    } kTokens[] = {{L"5", 5, 1},  {L"0", 0, 1},       {L",", 10, 1}, {L".", 11, 1},
+                   {L"-", 13, 1}, {L"e", 14, 1},      {L"E", 14, 1}, {L"x", 12, 0},
+                   {L"+", 12, 1}, {L"\u2212", 13, 1}, {L"", -1, 99}, {nullptr, -1, 99}};
     for (const auto& c : kTokens) {
         size_t length = 99;
         EXPECT_EQ(state.NumberTokens().ClassAt(c.text, &length), c.tokenClass) << c.tokenClass;
