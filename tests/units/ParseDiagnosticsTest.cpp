@@ -69,7 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BadText{L"45\u00b0 E", kDegree, ppBearingWithoutPole, 4, 1},
                       BadText{L"1e999 m", kMeter, ppNotFinite, 0, 5},
                       BadText{L"1e-999 m", kMeter, ppTooSmall, 0, 6},
-                      BadText{L"1e308 km", kMeter, ppNotFinite, 0, 8}));
+                      BadText{L"1e308 km", kMeter, ppNotFinite, 0, 8},
+                      BadText{L"1,5 m", kMeter, ppMisplacedGroupSeparator, 1, 1},
+                      BadText{L"1,234,5 m", kMeter, ppMisplacedGroupSeparator, 5, 1},
+                      BadText{L"1.5,3 m", kMeter, ppMisplacedGroupSeparator, 3, 1},
+                      BadText{L"5 ft 6,5 in", kInch, ppMisplacedGroupSeparator, 6, 1}));
 
 struct Sentence {
     const wchar_t* locale;
@@ -103,6 +107,13 @@ INSTANTIATE_TEST_SUITE_P(
         Sentence{L"fr-FR", L"1/0 m", kMeter, "Le dénominateur « 0 » doit être supérieur à zéro."},
         Sentence{L"de-DE", L"1e-999 m", kMeter,
                  "Die Zahl \u201e1e-999\u201c ist zu klein, um sie darzustellen."},
-        Sentence{L"ru-RU", L"5 м 3", kMeter, "«3» не подходит: не хватает единицы или знака."}));
+        Sentence{L"ru-RU", L"5 м 3", kMeter, "«3» не подходит: не хватает единицы или знака."},
+        Sentence{L"fr-FR", L"1.500,5 m", kMeter,
+                 "Le séparateur de groupes « , » est mal placé : vouliez-vous dire 1,500.5 ?"},
+        Sentence{L"ru-RU", L"1,5 м", kMeter,
+                 "Разделитель разрядов «,» стоит не на месте: может быть, имелось в виду 1.5?"},
+        Sentence{L"ru-RU", L"12,34,567 м", kMeter, "Разделитель разрядов «,» стоит не на месте."},
+        Sentence{L"de-DE", L"-1,5 m", kMeter,
+                 "Das Gruppentrennzeichen „,“ steht an der falschen Stelle – meinten Sie -1.5?"}));
 
 } // namespace
