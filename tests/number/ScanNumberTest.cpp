@@ -157,6 +157,8 @@ const ScanCase kScanCases[] = {
     {"grouping that ends, a second group", GroupSizes({3, 0}), L"1,234,567", 5, 1234, I | G | M},
     {"no grouping", GroupSizes({0}), L"1,234", 1, 1, I | M},
     {"groups of one", GroupSizes({1}), L"1,2,3", 5, 123, I | G},
+    {"more sizes than the check follows", GroupSizes(std::vector<int>(70, 1)), L"1,2,3", 5, 123,
+     I | G},
     {"groups of two after one of three", GroupSizes({2, 3}), L"1,234,56", 8, 123456, I | G},
     {"native digits in groups", kArabicDigits, L"١٢,٣٤", 2, 12, I | M},
     {"unchecked: anywhere", kUnchecked, L"12,34,567", 9, 1234567, I | G},

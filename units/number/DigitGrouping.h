@@ -18,8 +18,8 @@ namespace velmar::platform::core::units {
 // The sizes that apply to a group depend on how many groups follow it, which the scanner
 // learns only at the end of the integer part. So it reads the groups from left to right
 // keeping the set of group counts that may still follow (Counts, one bit a count): a small
-// value, no memory, and one step a group. Bit j stands for exactly j groups to follow while j
-// is at most the index of the last size; the bit after it stands for more.
+// value, no memory, and one look at each size a group. Bit j stands for exactly j groups to
+// follow while j is at most the index of the last size; the bit after it stands for more.
 //
 // This is a view of the settings: it stays valid while they are unchanged, and it costs nothing
 // to make. The Fraction format writes its numbers with a new formatter's settings, so under it
