@@ -58,6 +58,7 @@ const NumberTokenTable& InitialTokens() {
 FormatterState::FormatterState(const wchar_t* locale)
     : numberTokens(&InitialTokens()), translations(TranslationSet::Shared(locale)),
       localeName(translations->LocaleName().toStdWString()),
+      askedLocale(TranslationSet::AskedLocale(locale)),
       symbols(&LocaleSymbolTables::Instance().EnsureLocale(*translations)),
       fallbackSymbols(&LocaleSymbolTables::Instance().Fallback()) {}
 
@@ -66,7 +67,8 @@ FormatterState::FormatterState(const FormatterState& other)
       ownTokens(other.ownTokens ? std::make_unique<NumberTokenTable>(*other.ownTokens) : nullptr),
       numberTokens(ownTokens ? ownTokens.get() : other.numberTokens),
       defaultSymbols(other.defaultSymbols), defaultUnits(other.defaultUnits),
-      translations(other.translations), localeName(other.localeName), symbols(other.symbols),
+      translations(other.translations), localeName(other.localeName),
+      askedLocale(other.askedLocale), symbols(other.symbols),
       fallbackSymbols(other.fallbackSymbols) {
     // The source's strings fit together in one pattern tree, so each compiles again; having
     // compiled once, none can fail.
@@ -219,14 +221,19 @@ ErrorCode FormatterState::SetSymbolString(int symbol, const wchar_t* text, int f
     return ecSuccess;
 }
 
-ErrorCode FormatterState::GetSymbolString(int symbol, wchar_t* buffer, size_t size,
-                                          int forParsing) const {
+const std::wstring* FormatterState::SymbolString(int symbol, int forParsing) const {
     const std::map<int, SymbolStringEntry>& strings =
         forParsing ? parsingStrings : formattingStrings;
     auto entry = strings.find(symbol);
-    if (entry == strings.end())
+    return entry == strings.end() ? nullptr : &entry->second.text;
+}
+
+ErrorCode FormatterState::GetSymbolString(int symbol, wchar_t* buffer, size_t size,
+                                          int forParsing) const {
+    const std::wstring* found = SymbolString(symbol, forParsing);
+    if (found == nullptr)
         return ecNotFound;
-    const std::wstring& text = entry->second.text;
+    const std::wstring& text = *found;
     if (buffer == nullptr || text.size() + 1 > size)
         return ecFailure;
     std::copy(text.begin(), text.end(), buffer);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "units/LocaleSymbolTables.h"
 #include "units/SymbolStrings.h"
 #include "units/names/TranslationSet.h"
 #include "units/number/NumberSettings.h"
 #include "units/number/NumberTokenTable.h"
+#include "units/util/TextBuffer.h"
 
 #include <map>
 #include <memory>
@@ -32,6 +34,8 @@ public:
     const NumberTokenTable& NumberTokens() const { return *numberTokens; }
     const TranslationSet& Translations() const { return *translations; }
     const std::wstring& LocaleName() const { return localeName; }
+    // The locale asked for at construction, before the translations fell back to another.
+    const QString& AskedLocale() const { return askedLocale; }
     const PatternNode& ParseSymbols() const { return parseSymbols; }
 
     // Number settings with checks; a rejected call changes nothing.
@@ -46,19 +50,32 @@ public:
     // Symbol strings: forParsing 0 for formatting strings, 1 for parsing strings.
     ErrorCode SetSymbolString(int symbol, const wchar_t* text, int forParsing);
     ErrorCode GetSymbolString(int symbol, wchar_t* buffer, size_t size, int forParsing) const;
+    // The string set for exactly this id, or null.
+    const std::wstring* SymbolString(int symbol, int forParsing) const;
 
-    // Format: a value in a unit, or a base value of a dimension.
-    ErrorCode Format(double value, int unit, wchar_t* buffer, size_t size, int display,
+    // Format: a value in a unit, or a base value of a dimension, written to the buffer; or a
+    // value in a unit whose text is longer than a buffer on the stack takes, as a text of any
+    // length up to kLongestText characters.
+    ErrorCode Format(double value, int unit, TextBuffer& out, int display, double* shown) const;
+    ErrorCode Format(double value, const DimensionTag& dimension, TextBuffer& out, int display,
                      double* shown) const;
-    ErrorCode Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-                     int display, double* shown) const;
+    ErrorCode FormatLong(double value, int unit, std::wstring& text, int display) const;
+    static constexpr size_t kLongestText = 1 << 18;
+
+    // The number and catalogue unit a quantity was written in, when it was written as one
+    // number of one unit (unit 0 otherwise).
+    struct Written {
+        int unit = 0;
+        double value = 0;
+    };
 
     // Parse: text as a quantity in a unit (ecNotAQuantity on every failure), or as the base
     // value of a dimension, a bare number taking the default unit of group (0: the group of the
-    // dimension); ecFailure when that unit has no symbol object.
+    // dimension); ecFailure when that unit has no symbol object. A number written in the unit
+    // asked for is that number exactly.
     ErrorCode Parse(const wchar_t* text, double& value, int unit) const;
-    ErrorCode Parse(const wchar_t* text, double& value, const DimensionTag& dimension,
-                    int group) const;
+    ErrorCode Parse(const wchar_t* text, double& value, const DimensionTag& dimension, int group,
+                    Written* written = nullptr) const;
 
     // The unit symbol id an id is displayed with: a symbol id itself; else the group's default
     // unit (its first unit when none is set), then the unit's default symbol (its first).
@@ -80,11 +97,46 @@ public:
     const IFormatSymbol* UnitSymbol(int symbol) const;
 
 private:
+    // Which of the ways to read a text ReadSymbols takes: the candidate of the first text that
+    // names several units; how unit expressions written as one symbol text («km/s», «kg·m»)
+    // are read; whether all after one slash is the denominator.
+    enum class Compounds {
+        SplitBeforePower, // by their parts where a power follows, whole elsewhere
+        Whole,            // whole everywhere
+        ByParts,          // by their parts everywhere
+    };
+    struct ReadWay {
+        int choice = 0;
+        Compounds compounds = Compounds::SplitBeforePower;
+        bool slashDenominator = false;
+    };
+    // What ReadSymbols found that other ways of reading may take.
+    struct ReadFacts {
+        bool splitAlone = false;    // the text's one unit is a compound text, split for a power
+        bool wholeCompound = false; // a compound text read whole
+        bool oneSlash = false;      // exactly one slash
+        int choices = 1;            // the units that the first ambiguous text names
+
+        // Whether a way of reading can differ from the first for a text with these facts.
+        bool Allow(const ReadWay& way) const {
+            return (way.compounds != Compounds::Whole || splitAlone) &&
+                   (way.compounds != Compounds::ByParts || wholeCompound) &&
+                   (!way.slashDenominator || oneSlash);
+        }
+    };
+
     // Parts of the parse flow.
-    ErrorCode ReadSymbols(const wchar_t* text, const wchar_t* from, SymbolList& list) const;
+    ErrorCode ReadGeneral(const wchar_t* text, SymbolList& leading, const wchar_t* rest,
+                          const DimensionTag& dimension, int group, bool* unevaluated,
+                          double& value, Written& written) const;
+    ErrorCode ReadSymbols(const wchar_t* text, const wchar_t* from, SymbolList& list,
+                          const ReadWay& how, ReadFacts* facts) const;
+    IParseSymbol* LookupWithin(const wchar_t* text, size_t length, size_t* found,
+                               LocaleSymbolTables::Candidates* candidates) const;
+    ErrorCode ReadBareNumber(const wchar_t* text, SymbolList& list) const;
     ErrorCode ReadSum(const wchar_t* text, const DimensionTag& dimension, double* base) const;
     ErrorCode Convert(const SymbolList& working, const wchar_t* text, double& value,
-                      const DimensionTag& dimension) const;
+                      const DimensionTag& dimension, int group, Written& written) const;
 
     NumberTokenTable& OwnTokens();
     void RemoveToken(const std::wstring& text);
@@ -102,6 +154,7 @@ private:
     std::map<int, int> defaultUnits;   // group id -> unit id
     std::shared_ptr<const TranslationSet> translations;
     std::wstring localeName;
+    QString askedLocale;
     // Shared, owned by the parse-symbol registry: the unit symbols of this formatter's locale,
     // and those of en-US, whose texts every locale reads too.
     const UnitSymbolTable* symbols;

@@ -12,12 +12,15 @@
 #include "units/symbols/parse/NumberSymbol.h"
 #include "units/symbols/parse/ParseArena.h"
 #include "units/symbols/parse/ParseReport.h"
+#include "units/symbols/parse/ParseSymbolRegistry.h"
 
 #include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cwchar>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -36,8 +39,10 @@ size_t AppendNumber(const FormatterState& state, const wchar_t* text, SymbolList
     NumberFlags flags{};
     size_t length =
         ScanNumber(state.NumberTokens(), DigitGrouping(state.Number()), text, &value, &flags);
-    if (length > 0)
-        list.emplace_back(new NumberSymbol(value, flags), true);
+    if (length > 0) {
+        bool joined = !list.empty() && evaluation::Is<NumberSymbol>(std::prev(list.end()));
+        list.emplace_back(new NumberSymbol(value, flags, joined), true);
+    }
     return length;
 }
 
@@ -82,6 +87,61 @@ const PatternNode* Step(const PatternNode* node, const wchar_t* text, size_t* le
     return node->next.Lookup(text, length);
 }
 
+// Whether the list holds only numbers and spaces.
+bool OnlyNumbers(const SymbolList& list) {
+    for (const SymbolRef& element : list)
+        if ((element.symbol->kinds & (IParseSymbol::NumberKind | IParseSymbol::SpaceKind)) == 0)
+            return false;
+    return true;
+}
+
+bool IsProductOrQuotient(wchar_t c) {
+    return c == L'/' || c == L'\u00b7' || c == L'*' || c == L'\u00d7' || c == L'\u22c5' ||
+           c == L' ' || c == L'-';
+}
+
+// The length of the first part of a symbol text of the given length at text that is a unit
+// expression of its own («km» of «km/s», «kg» of «kg·m/s»); 0 for any other text.
+size_t FirstPart(const wchar_t* text, size_t length) {
+    for (size_t i = 1; i < length; ++i)
+        if (IsProductOrQuotient(text[i]))
+            return i;
+    return 0;
+}
+
+// Whether a power starts at text; *alone tells whether nothing follows it.
+bool BeforePower(const wchar_t* text, bool* alone) {
+    size_t length = 0;
+    IParseSymbol* power = ParseSymbolRegistry::Instance().Lookup(text, &length);
+    if (power == nullptr || (power->kinds & IParseSymbol::PowerKind) == 0)
+        return false;
+    *alone = text[length] == L'\0';
+    return true;
+}
+
+// Reads everything after the one slash of a unit expression as the denominator: «W/m·K» as
+// «W/(m·K)». ecFailure where that changes nothing: nothing but one unit follows the slash, or
+// the text groups its parts itself.
+ErrorCode WrapDenominator(SymbolList& list) {
+    auto slash = list.end();
+    size_t operands = 0;
+    for (auto element = list.begin(); element != list.end(); ++element) {
+        unsigned kinds = element->symbol->kinds;
+        if (kinds & (IParseSymbol::LeftParenthesisKind | IParseSymbol::RightParenthesisKind))
+            return ecFailure;
+        if (kinds & IParseSymbol::DivisionKind)
+            slash = element;
+        else if (slash != list.end() && (kinds & IParseSymbol::OperandKind))
+            ++operands;
+    }
+    if (slash == list.end() || slash == list.begin() ||
+        !evaluation::Is<OperandSymbol>(std::prev(slash)) || operands < 2)
+        return ecFailure;
+    list.emplace(std::next(slash), Shared<LeftParenthesisSymbol>(), false);
+    list.emplace_back(Shared<RightParenthesisSymbol>(), false);
+    return ecSuccess;
+}
+
 } // namespace
 
 ErrorCode FormatterState::Parse(const wchar_t* text, double& value, int unit) const {
@@ -94,8 +154,14 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, int unit) co
     }
     double base = 0;
     double result = 0;
-    if (Parse(text, base, converter->GetDimTag(), ids::GroupOf(unit)) != ecSuccess)
+    Written written;
+    if (Parse(text, base, converter->GetDimTag(), ids::GroupOf(unit), &written) != ecSuccess)
         return ecNotAQuantity;
+    // A number written in the very unit asked for is that number, exactly.
+    if (written.unit != 0 && written.unit == ids::UnitOf(unit)) {
+        value = written.value;
+        return ecSuccess;
+    }
     if (converter->FromBase(base, converter->GetDimTag(), &result) != ecSuccess ||
         !std::isfinite(result)) {
         if (report != nullptr)
@@ -107,7 +173,7 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, int unit) co
 }
 
 ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const DimensionTag& dimension,
-                                int group) const {
+                                int group, Written* written) const {
     ParseReport* report = ParseReport::Current();
     if (text == nullptr || *text == L'\0') {
         if (report != nullptr)
@@ -115,6 +181,11 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         return ecNotAQuantity;
     }
     ParseArena arena;
+    int unitGroup =
+        group != 0 ? ids::GroupOf(group) : UnitsConfig::GetInstance()->FindUnitGroup(dimension);
+    Written none;
+    Written& writtenIn = written != nullptr ? *written : none;
+
     // The numbers that open the text, one straight after the other.
     SymbolList leading(&arena);
     const wchar_t* rest = text;
@@ -150,49 +221,125 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
             break;
         at += read;
     }
-    bool matched = false;
     if (node != nullptr && *at == L'\0' && node->symbol.symbol != nullptr) {
         working.emplace_back(node->symbol.symbol, false);
-        matched = EvaluateList(working, dimension) == ecSuccess;
+        if (EvaluateList(working, dimension) == ecSuccess)
+            return Convert(working, text, value, dimension, unitGroup, writtenIn);
     }
 
-    if (!matched) {
-        // The general reading: numbers, and the texts of the fixed symbols and of this locale's
-        // unit symbols (then en-US's), longest first.
-        working = std::move(leading);
-        if (report != nullptr)
-            report->ClearProblems();
-        if (ErrorCode read = ReadSymbols(text, rest, working); read != ecSuccess)
-            return read;
-        if (EvaluateList(working, dimension) != ecSuccess) {
-            double sum = 0;
-            if (ReadSum(text, dimension, &sum) == ecSuccess) {
-                working.clear();
-                working.emplace_back(new ResultSymbol(sum, dimension), true);
-                return Convert(working, text, value, dimension);
+    // The general reading: numbers, and the texts of the fixed symbols and of this locale's
+    // unit symbols (then en-US's), longest first.
+    if (report != nullptr)
+        report->ClearProblems();
+    bool unevaluated = false;
+    ErrorCode read =
+        ReadGeneral(text, leading, rest, dimension, unitGroup, &unevaluated, value, writtenIn);
+    if (!unevaluated)
+        return read;
+
+    // A sum of parts, each with its unit.
+    double sum = 0;
+    if (ReadSum(text, dimension, &sum) == ecSuccess) {
+        working.clear();
+        working.emplace_back(new ResultSymbol(sum, dimension), true);
+        return Convert(working, text, value, dimension, unitGroup, writtenIn);
+    }
+    // A bare number, fraction or mixed number is a quantity of the group's default unit.
+    working.clear();
+    if (ReadBareNumber(text, working) != ecSuccess)
+        return ecNotAQuantity;
+    const UnitSymbolTable::Slot* slot = symbols->Find(ResolveSymbolId(unitGroup));
+    if (slot == nullptr || slot->parse == nullptr)
+        return ecFailure;
+    working.emplace_back(slot->parse, false);
+    if (EvaluateList(working, dimension) != ecSuccess)
+        return ecNotAQuantity;
+    return Convert(working, text, value, dimension, unitGroup, writtenIn);
+}
+
+// The general reading of a text, in the ways it can be meant, tried in order until one gives a
+// quantity of the dimension:
+// - left to right as written, a symbol text that is a unit expression of its own («km/s»,
+//   «kg·m») read by its parts where a power follows it, since the power binds the unit written
+//   just before it («km/s²» is km/s², not (km/s)²);
+// - such a text read whole where it is the text's one unit («5 km/s²» as (km/s)²);
+// - every such text read by its parts («kg·m/s²» as kg·m/s², where «kg·m» alone is the
+//   kilogram-force meter);
+// - everything after a single slash read as the denominator («W/m·K» as W/(m·K)), as handbooks
+//   write;
+// each of the later ways only when the earlier ones give a quantity of another dimension.
+// A text that names units of other values (fr-FR «ch», the chain and the metric horsepower) is
+// read with each of them; the one of the dimension asked is taken, and the text is refused when
+// more than one is. The reason noted for a text that is no quantity is the first reading's.
+// leading holds the numbers that open the text, read up to rest. *unevaluated is set when the
+// text was read into symbols but no reading evaluated to a quantity, so that the caller may try
+// the readings of last resort.
+ErrorCode FormatterState::ReadGeneral(const wchar_t* text, SymbolList& leading, const wchar_t* rest,
+                                      const DimensionTag& dimension, int unitGroup,
+                                      bool* unevaluated, double& value, Written& written) const {
+    ParseReport* report = ParseReport::Current();
+    // The first reading, as written, goes on from the numbers read already.
+    ReadFacts facts;
+    if (ErrorCode read = ReadSymbols(text, rest, leading, ReadWay{}, &facts); read != ecSuccess)
+        return read; // no reading gets further than the symbols
+    bool evaluated = EvaluateList(leading, dimension) == ecSuccess;
+    ErrorCode result =
+        evaluated ? Convert(leading, text, value, dimension, unitGroup, written) : ecNotAQuantity;
+    if (result == ecSuccess && facts.choices == 1)
+        return ecSuccess;
+
+    // The other readings, read anew; only the first reading says why a text is no quantity.
+    static const ReadWay kWays[] = {
+        {0, Compounds::SplitBeforePower, false}, {0, Compounds::Whole, false},
+        {0, Compounds::ByParts, false},          {0, Compounds::SplitBeforePower, true},
+        {0, Compounds::ByParts, true},
+    };
+    facts.oneSlash = std::count(text, text + std::wcslen(text), L'/') == 1;
+    std::optional<ParseReport> quiet;
+    if (report != nullptr)
+        quiet.emplace();
+    size_t found = result == ecSuccess ? 1 : 0;
+    for (int choice = 0; choice < facts.choices; ++choice) {
+        for (const ReadWay& way : kWays) {
+            ReadWay how = way;
+            how.choice = choice;
+            // The first way of the first choice was the first reading.
+            if ((choice == 0 && &way == &kWays[0]) || !facts.Allow(how))
+                continue;
+            if (choice == 0 && found > 0)
+                break;
+            SymbolList list(leading.get_allocator());
+            if (ReadSymbols(text, text, list, how, nullptr) != ecSuccess ||
+                (how.slashDenominator && WrapDenominator(list) != ecSuccess) ||
+                EvaluateList(list, dimension) != ecSuccess)
+                continue;
+            evaluated = true;
+            double base = 0;
+            Written in;
+            if (Convert(list, text, base, dimension, unitGroup, in) != ecSuccess)
+                continue;
+            if (found > 0 && base != value) {
+                if (report != nullptr)
+                    report->NoteProblemAt(ppAmbiguousUnit, 0, std::wcslen(text));
+                return ecNotAQuantity;
             }
-            // A bare number is a quantity of the group's default unit.
-            if (working.size() != 1 || !evaluation::Is<NumberSymbol>(working.begin()))
-                return ecNotAQuantity;
-            int unitGroup = group != 0 ? ids::GroupOf(group)
-                                       : UnitsConfig::GetInstance()->FindUnitGroup(dimension);
-            const UnitSymbolTable::Slot* slot = symbols->Find(ResolveSymbolId(unitGroup));
-            if (slot == nullptr || slot->parse == nullptr)
-                return ecFailure;
-            working.emplace_back(slot->parse, false);
-            if (EvaluateList(working, dimension) != ecSuccess)
-                return ecNotAQuantity;
+            value = base;
+            written = in;
+            ++found;
+            break; // the first way that fits is this choice's reading
         }
     }
-
-    return Convert(working, text, value, dimension);
+    *unevaluated = !evaluated;
+    return found > 0 ? ecSuccess : result;
 }
 
 // The general reading, from `from` on: numbers, and the texts of the fixed symbols and of this
-// locale's unit symbols (then en-US's), longest first, appended to the list.
-ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from,
-                                      SymbolList& list) const {
+// locale's unit symbols (then en-US's), longest first, appended to the list. how tells which
+// of several readings to make; facts tell what the text holds that other readings may take.
+ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from, SymbolList& list,
+                                      const ReadWay& how, ReadFacts* facts) const {
     ParseReport* report = ParseReport::Current();
+    bool firstAmbiguous = true;
     for (const wchar_t* at = from; *at != L'\0';) {
         if (list.size() > kMaxSymbols)
             return TooLong(report);
@@ -204,17 +351,68 @@ ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from,
             continue;
         }
         size_t length = 0;
-        IParseSymbol* symbol = LocaleSymbolTables::Lookup(at, &length, symbols, fallbackSymbols);
+        LocaleSymbolTables::Candidates candidates;
+        IParseSymbol* symbol =
+            LocaleSymbolTables::Lookup(at, &length, symbols, fallbackSymbols, &candidates);
         if (symbol == nullptr) {
             if (report != nullptr)
                 report->NoteProblemAt(ppUnknownText, static_cast<size_t>(at - text), 1);
             return ecNotAQuantity;
+        }
+        // A unit expression written as one symbol text is read by its parts before a power,
+        // which binds the unit written just before it. It is read whole where that power
+        // follows the text's one unit, and by its parts everywhere, only as the last resort of
+        // readings that are of another dimension.
+        bool alone = false;
+        size_t part = FirstPart(at, length);
+        bool beforePower = part > 0 && BeforePower(at + length, &alone);
+        bool byParts = part > 0 && (how.compounds == Compounds::ByParts ||
+                                    (beforePower && how.compounds != Compounds::Whole));
+        if (facts != nullptr && beforePower && alone && OnlyNumbers(list))
+            facts->splitAlone = true;
+        if (facts != nullptr && part > 0 && !byParts)
+            facts->wholeCompound = true;
+        if (byParts) {
+            symbol = LookupWithin(at, part, &length, &candidates);
+            if (symbol == nullptr)
+                return ecNotAQuantity;
+        }
+        if (candidates.count > 1 && firstAmbiguous) {
+            firstAmbiguous = false;
+            if (facts != nullptr)
+                facts->choices = static_cast<int>(candidates.count);
+            if (how.choice < static_cast<int>(candidates.count))
+                symbol = candidates.symbols[how.choice];
         }
         list.emplace_back(symbol, false);
         NotePiece(report, list, text, at, length);
         at += length;
     }
     return ecSuccess;
+}
+
+// The symbol of the longest text within the first length characters at text, as Lookup finds
+// it, with its candidates.
+IParseSymbol* FormatterState::LookupWithin(const wchar_t* text, size_t length, size_t* found,
+                                           LocaleSymbolTables::Candidates* candidates) const {
+    wchar_t part[64];
+    if (length >= std::size(part))
+        return nullptr;
+    std::copy_n(text, length, part);
+    part[length] = L'\0';
+    return LocaleSymbolTables::Lookup(part, found, symbols, fallbackSymbols, candidates);
+}
+
+// Reads the text into the list when it is a number, a fraction or a mixed number and nothing
+// else: ecFailure otherwise. A fraction over zero says so.
+ErrorCode FormatterState::ReadBareNumber(const wchar_t* text, SymbolList& list) const {
+    if (ReadSymbols(text, text, list, ReadWay{}, nullptr) != ecSuccess)
+        return ecFailure;
+    list.remove_if([](const SymbolRef& element) {
+        return (element.symbol->kinds & IParseSymbol::SpaceKind) != 0;
+    });
+    double ignored = 0;
+    return ReadMixedNumber(list.begin(), list.end(), evaluation::LaterMinus::Refused, &ignored);
 }
 
 // A quantity written as a sum of parts, each a number with its unit: «5 ft 6 in», «1 h 30 min»,
@@ -229,7 +427,7 @@ ErrorCode FormatterState::ReadSum(const wchar_t* text, const DimensionTag& dimen
         quiet.emplace();
     ParseArena arena;
     SymbolList symbols(&arena);
-    if (ReadSymbols(text, text, symbols) != ecSuccess)
+    if (ReadSymbols(text, text, symbols, ReadWay{}, nullptr) != ecSuccess)
         return ecFailure;
     bool angle = evaluation::IsAngle(dimension);
     // Whether an element ends a part: a unit, or a letter that stands for one here.
@@ -277,24 +475,35 @@ ErrorCode FormatterState::ReadSum(const wchar_t* text, const DimensionTag& dimen
     return ecSuccess;
 }
 
-// The value of the result at the front of the list, in base terms of the dimension: 2 when it
-// is of another dimension or not finite.
+// The value of the result at the front of the list, in base terms of the dimension, and the
+// number and unit it was written in, if it was written in one: ecNotAQuantity when it is of
+// another dimension or not finite. Among the groups without a dimension (angles, solid angles,
+// ratios, storage sizes) a quantity written in a unit of one is no quantity of another: «5 MB»
+// or «5 ppm» is no angle.
 ErrorCode FormatterState::Convert(const SymbolList& working, const wchar_t* text, double& value,
-                                  const DimensionTag& dimension) const {
+                                  const DimensionTag& dimension, int group,
+                                  Written& written) const {
     ParseReport* report = ParseReport::Current();
-    const UnitConverter* result =
-        static_cast<ResultSymbol*>(working.front().symbol)->GetConverter();
+    auto* result = static_cast<const ResultSymbol*>(working.front().symbol);
+    const UnitConverter* converter = result->GetConverter();
     double base = 0;
-    ErrorCode converted = result->ToBase(1.0, &base, dimension);
+    ErrorCode converted = converter->ToBase(1.0, &base, dimension);
+    int foundGroup = 0;
+    if (converted == ecSuccess && result->writtenUnit != 0 &&
+        ids::GroupOf(result->writtenUnit) != group && evaluation::IsAngle(dimension)) {
+        foundGroup = ids::GroupOf(result->writtenUnit);
+        converted = ecDimensionMismatch;
+    }
     if (converted != ecSuccess || !std::isfinite(base)) {
         if (report != nullptr) {
             report->NoteProblemAt(converted != ecSuccess ? ppWrongDimension : ppNotFinite, 0,
                                   std::wcslen(text));
-            report->NoteFound(result->GetDimTag());
+            report->NoteFound(converter->GetDimTag(), foundGroup);
         }
         return ecNotAQuantity;
     }
     value = base;
+    written = {result->writtenUnit, result->written};
     return ecSuccess;
 }
 

@@ -3,6 +3,8 @@
 #include "units/names/TranslationSet.h"
 #include "units/symbols/parse/ParseSymbolRegistry.h"
 
+#include <iterator>
+
 namespace velmar::platform::core::units {
 
 LocaleSymbolTables& LocaleSymbolTables::Instance() {
@@ -41,24 +43,60 @@ const UnitSymbolTable& LocaleSymbolTables::Fallback() {
 
 IParseSymbol* LocaleSymbolTables::Lookup(const wchar_t* text, size_t* length,
                                          const UnitSymbolTable* own,
-                                         const UnitSymbolTable* fallback) {
+                                         const UnitSymbolTable* fallback, Candidates* candidates) {
     size_t best = 0;
     IParseSymbol* found = ParseSymbolRegistry::Instance().Lookup(text, &best);
     // In order of precedence: a later table wins only with a longer text.
-    auto consider = [&](const UnitSymbolTable* table) {
-        size_t matched = 0;
-        if (IParseSymbol* symbol = table->Lookup(text, &matched); matched > best) {
-            found = symbol;
-            best = matched;
+    IParseSymbol* ownMatch = nullptr;
+    size_t ownLength = 0;
+    if (own != nullptr) {
+        ownMatch = own->LookupText(text, &ownLength);
+        if (ownMatch != nullptr && ownLength > best) {
+            found = ownMatch;
+            best = ownLength;
         }
-    };
-    if (own != nullptr)
-        consider(own);
-    if (fallback != nullptr && fallback != own)
-        consider(fallback);
+    }
+    IParseSymbol* fallbackMatch = nullptr;
+    size_t fallbackLength = 0;
+    if (fallback != nullptr && fallback != own) {
+        fallbackMatch = fallback->LookupText(text, &fallbackLength);
+        if (fallbackMatch != nullptr && fallbackLength > best) {
+            found = fallbackMatch;
+            best = fallbackLength;
+        }
+    }
     if (length != nullptr)
         *length = best;
-    return found;
+    IParseSymbol* first = UnitSymbolTable::FirstNamed(found);
+    if (candidates == nullptr)
+        return first;
+    candidates->count = 0;
+    // Where both tables have the text, a locale's own text that names a unit of en-US's
+    // dimension overrides en-US's meaning; one of another dimension stands beside it. A fixed
+    // text is a mark or a letter: the context decides what it means.
+    bool both = found == ownMatch && found != nullptr && fallbackMatch != nullptr &&
+                fallbackLength == best &&
+                first->UnitId() != UnitSymbolTable::FirstNamed(fallbackMatch)->UnitId() &&
+                !UnitSymbolTable::SameDimension(first, UnitSymbolTable::FirstNamed(fallbackMatch));
+    if (found == nullptr || ((found->kinds & AmbiguousText::kKind) == 0 && !both))
+        return first;
+    auto add = [candidates](IParseSymbol* symbol) {
+        auto* ambiguous = (symbol->kinds & AmbiguousText::kKind) != 0
+                              ? static_cast<AmbiguousText*>(symbol)
+                              : nullptr;
+        for (IParseSymbol* named :
+             ambiguous != nullptr ? ambiguous->symbols : std::vector<IParseSymbol*>{symbol}) {
+            bool known = false;
+            for (size_t i = 0; i < candidates->count && !known; ++i)
+                known = UnitSymbolTable::SameValue(candidates->symbols[i], named);
+            if (!known && candidates->count < std::size(candidates->symbols))
+                candidates->symbols[candidates->count++] = named;
+        }
+    };
+    add(found);
+    if (both)
+        add(fallbackMatch);
+    return first;
 }
 
 } // namespace velmar::platform::core::units

@@ -29,11 +29,20 @@ public:
     // The unit symbols of en-US, whose texts every locale also reads; built the first time.
     const UnitSymbolTable& Fallback();
 
+    // The units a text names, when it names units of more than one value: the one the lookup
+    // gives first, then the others, at most four.
+    struct Candidates {
+        IParseSymbol* symbols[4];
+        size_t count = 0;
+    };
+
     // The symbol of the longest text at text among the fixed texts and the texts of the given
     // tables (either may be null), and that text's length. On equal length a fixed text wins,
-    // then own's, then fallback's. Null and 0 when no text starts there.
+    // then own's, then fallback's. Null and 0 when no text starts there. With candidates, the
+    // units of other values that the same text names in either table are listed there too
+    // (only the found symbol when there are none).
     static IParseSymbol* Lookup(const wchar_t* text, size_t* length, const UnitSymbolTable* own,
-                                const UnitSymbolTable* fallback);
+                                const UnitSymbolTable* fallback, Candidates* candidates = nullptr);
 
 private:
     LocaleSymbolTables() = default;

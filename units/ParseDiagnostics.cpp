@@ -1,5 +1,6 @@
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
 
+#include "platform/WideString.h"
 #include "units/FormatterState.h"
 #include "units/number/DigitGrouping.h"
 #include "units/number/NumberScanner.h"
@@ -21,28 +22,44 @@ namespace {
 // The sentence of each problem, in English; the translations are in the name file of each
 // locale, context "ParseProblem". %1 is the text in question, %2 the kind of quantity found,
 // %3 the kind asked for.
-const char* const kMessages[] = {
-    "The text is a quantity.",
-    "There is nothing to read.",
-    "There is no unit to read the text in.",
-    "\u201c%1\u201d is no number and no unit symbol.",
-    "Wrong kind of quantity: %2 instead of %3.",
-    "The unit \u201c%1\u201d has no number before it.",
-    "\u201c%1\u201d does not fit: a unit or a mark is missing.",
-    "The operator \u201c%1\u201d has nothing to apply to.",
-    "\u201c%1\u201d is no exponent: a power is a whole number from 1 to 64.",
-    "The parenthesis \u201c%1\u201d has no partner, or parentheses nest too deep.",
-    "The denominator \u201c%1\u201d must be above zero.",
-    "\u201c%1\u201d means nothing at this place.",
-    "The minutes \u201c%1\u201d need a prime (').",
-    "The minutes \u201c%1\u201d cannot be negative.",
-    "A bearing angle is at most 90\u00b0: \u201c%1\u201d.",
-    "A bearing begins with N or S.",
-    "The value is too large.",
-    "The text is too long for a quantity.",
-    "The number \u201c%1\u201d is too small to hold.",
-    "The group separator \u201c%1\u201d is out of place.",
+struct Sentence {
+    ParseProblem problem;
+    const char* text;
 };
+const Sentence kMessages[] = {
+    {ppNone, "The text is a quantity."},
+    {ppEmptyText, "There is nothing to read."},
+    {ppUnknownUnit, "There is no unit to read the text in."},
+    {ppUnknownText, "\u201c%1\u201d is no number and no unit symbol."},
+    {ppWrongDimension, "Wrong kind of quantity: %2 instead of %3."},
+    {ppMissingNumber, "The unit \u201c%1\u201d has no number before it."},
+    {ppMissingUnit, "\u201c%1\u201d does not fit: a unit or a mark is missing."},
+    {ppMisplacedOperator, "The operator \u201c%1\u201d has nothing to apply to."},
+    {ppBadExponent, "\u201c%1\u201d is no exponent: a power is a whole number from 1 to 64."},
+    {ppUnbalancedParenthesis,
+     "The parenthesis \u201c%1\u201d has no partner, or parentheses nest too deep."},
+    {ppZeroDenominator, "The denominator \u201c%1\u201d must be above zero."},
+    {ppMisplacedMark, "\u201c%1\u201d means nothing at this place."},
+    {ppMinutesWithoutPrime, "The minutes \u201c%1\u201d need a prime (')."},
+    {ppNegativeMinutes, "The minutes \u201c%1\u201d cannot be negative."},
+    {ppBearingOutOfRange, "A bearing angle is at most 90\u00b0: \u201c%1\u201d."},
+    {ppBearingWithoutPole, "A bearing begins with N or S."},
+    {ppNotFinite, "The value is too large."},
+    {ppTooLong, "The text is too long for a quantity."},
+    {ppTooSmall, "The number \u201c%1\u201d is too small to hold."},
+    {ppMisplacedGroupSeparator, "The group separator \u201c%1\u201d is out of place."},
+    {ppAboveFiftyNine, "Minutes and seconds are below 60: \u201c%1\u201d."},
+    {ppAmbiguousTime,
+     "\u201c%1\u201d could be hours and minutes or minutes and seconds: write all three parts."},
+    {ppAmbiguousUnit, "\u201c%1\u201d names more than one unit of %3: write another symbol."},
+};
+
+const char* MessageOf(ParseProblem problem) {
+    for (const Sentence& sentence : kMessages)
+        if (sentence.problem == problem)
+            return sentence.text;
+    return MessageOf(ppMisplacedMark);
+}
 
 // The sentence of a misplaced group separator in a number that reads with the separators'
 // roles swapped; %2 is that number, written with the formatter's own separators.
@@ -236,7 +253,9 @@ ErrorCode ParseDiagnostics::Parse(const UnitsFormatter& formatter, const wchar_t
     }
     if (diagnosis.problem == ppWrongDimension) {
         std::copy_n(report.Found(), 7, diagnosis.foundDimension);
-        diagnosis.foundGroup = UnitsConfig::GetInstance()->FindUnitGroup(report.Found());
+        diagnosis.foundGroup = report.FoundGroup() != 0
+                                   ? report.FoundGroup()
+                                   : UnitsConfig::GetInstance()->FindUnitGroup(report.Found());
     } else if (MayBeAnotherKind(diagnosis.problem)) {
         const UnitConverter* asked = UnitsConfig::GetInstance()->FindConverter(unit);
         for (const Kind& kind : kOtherKinds) {
@@ -261,11 +280,8 @@ ErrorCode ParseDiagnostics::Parse(const UnitsFormatter& formatter, const wchar_t
 
 QString ParseDiagnostics::Message(const UnitsFormatter& formatter, const wchar_t* text, int unit,
                                   const ParseDiagnosis& diagnosis) {
-    int index = static_cast<int>(diagnosis.problem);
-    if (index < 0 || index >= static_cast<int>(std::size(kMessages)))
-        index = ppMisplacedMark;
     const TranslationSet& translations = formatter.state->Translations();
-    QString message = translations.Translate("ParseProblem", kMessages[index]);
+    QString message = translations.Translate("ParseProblem", MessageOf(diagnosis.problem));
     QString piece;
     if (text != nullptr) {
         size_t length = std::wcslen(text);
@@ -286,6 +302,24 @@ QString ParseDiagnostics::Message(const UnitsFormatter& formatter, const wchar_t
     return message.replace(QStringLiteral("%1"), piece)
         .replace(QStringLiteral("%2"), found)
         .replace(QStringLiteral("%3"), asked);
+}
+
+ErrorCode ParseDiagnostics::Parse(const UnitsFormatter& formatter, QStringView text, double& value,
+                                  int unit, ParseDiagnosis& diagnosis) {
+    ErrorCode result = Parse(formatter, os::WideText(text), value, unit, diagnosis);
+    size_t end = os::Utf16Position(text, diagnosis.position + diagnosis.length);
+    diagnosis.position = os::Utf16Position(text, diagnosis.position);
+    diagnosis.length = end - diagnosis.position;
+    return result;
+}
+
+QString ParseDiagnostics::Message(const UnitsFormatter& formatter, QStringView text, int unit,
+                                  const ParseDiagnosis& diagnosis) {
+    ParseDiagnosis wide = diagnosis;
+    size_t end = os::WidePosition(text, diagnosis.position + diagnosis.length);
+    wide.position = os::WidePosition(text, diagnosis.position);
+    wide.length = end - wide.position;
+    return Message(formatter, os::WideText(text), unit, wide);
 }
 
 } // namespace velmar::platform::core::units

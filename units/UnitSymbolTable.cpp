@@ -7,7 +7,10 @@
 #include "units/symbols/unit/PrimeDoublePrimeSymbol2.h"
 #include "units/util/CatalogueIds.h"
 
+#include <ViVuzaZadur/UnitConverter.h>
 #include <ViVuzaZadur/UnitsConfig.h>
+
+#include <algorithm>
 
 namespace velmar::platform::core::units {
 
@@ -166,10 +169,54 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
     }
 }
 
-// Empty texts are never entered: they would match everywhere.
+// Empty texts are never entered: they would match everywhere. A text entered already keeps its
+// first symbol; a symbol of another value is listed beside it.
 void UnitSymbolTable::Enter(const wchar_t* text, IParseSymbol* symbol) {
-    if (text != nullptr && *text != L'\0' && symbol != nullptr)
-        (void)texts_.Insert(text, symbol, false, false); // a text entered already stays its own
+    if (text == nullptr || *text == L'\0' || symbol == nullptr)
+        return;
+    if (texts_.Insert(text, symbol, false, false) == ecSuccess)
+        return;
+    size_t length = 0;
+    IParseSymbol* first = texts_.Lookup(text, &length);
+    auto* ambiguous =
+        (first->kinds & AmbiguousText::kKind) != 0 ? static_cast<AmbiguousText*>(first) : nullptr;
+    for (IParseSymbol* other :
+         ambiguous != nullptr ? ambiguous->symbols : std::vector<IParseSymbol*>{first})
+        if (SameValue(other, symbol))
+            return;
+    if (ambiguous == nullptr) {
+        ambiguous_.push_back(std::make_unique<AmbiguousText>(first));
+        ambiguous = static_cast<AmbiguousText*>(ambiguous_.back().get());
+        (void)texts_.Insert(text, ambiguous, false, true); // in place of the first
+    }
+    ambiguous->symbols.push_back(symbol);
+}
+
+bool UnitSymbolTable::SameDimension(const IParseSymbol* a, const IParseSymbol* b) {
+    const UnitsConfig* config = UnitsConfig::GetInstance();
+    const UnitConverter* left = config->FindConverter(a->UnitId());
+    const UnitConverter* right = config->FindConverter(b->UnitId());
+    return left != nullptr && right != nullptr &&
+           std::equal(left->GetDimTag(), left->GetDimTag() + 7, right->GetDimTag());
+}
+
+bool UnitSymbolTable::SameValue(const IParseSymbol* a, const IParseSymbol* b) {
+    if (a == b || a->UnitId() == b->UnitId())
+        return true;
+    const UnitsConfig* config = UnitsConfig::GetInstance();
+    const UnitConverter* left = config->FindConverter(a->UnitId());
+    const UnitConverter* right = config->FindConverter(b->UnitId());
+    if (left == nullptr || right == nullptr ||
+        !std::equal(left->GetDimTag(), left->GetDimTag() + 7, right->GetDimTag()))
+        return false;
+    // Linear units of one dimension agree when they agree at two points.
+    for (double value : {0.0, 1.0}) {
+        double x = 0, y = 0;
+        if (left->ToBase(value, &x, left->GetDimTag()) != ecSuccess ||
+            right->ToBase(value, &y, right->GetDimTag()) != ecSuccess || x != y)
+            return false;
+    }
+    return true;
 }
 
 const UnitSymbolTable::Slot* UnitSymbolTable::Find(int id) const {

@@ -159,7 +159,8 @@ void UnitsFormatter::SetIncludeNegativeSignInExponent(bool include) {
 
 ErrorCode UnitsFormatter::Format(double value, int unit, wchar_t* buffer, size_t bufferSize,
                                  int display, double* shown) const {
-    return state->Format(value, unit, buffer, bufferSize, display, shown);
+    TextBuffer out(buffer, bufferSize);
+    return state->Format(value, unit, out, display, shown);
 }
 
 ErrorCode UnitsFormatter::Parse(const wchar_t* text, double& value, int unit) const {

@@ -37,6 +37,9 @@ public:
     // diagnosis tells why (on success its problem is ppNone).
     static ErrorCode Parse(const UnitsFormatter& formatter, const wchar_t* text, double& value,
                            int unit, ParseDiagnosis& diagnosis);
+    // The same for a QString text; positions count its UTF-16 characters.
+    static ErrorCode Parse(const UnitsFormatter& formatter, QStringView text, double& value,
+                           int unit, ParseDiagnosis& diagnosis);
 
     // A sentence for the diagnosis in the formatter's language (en-US, de-DE, fr-FR, ru-RU;
     // English for other locales), naming the text in question and, for a wrong dimension, the
@@ -46,6 +49,8 @@ public:
     // you mean 1.5?» for «1,5» under the default settings. text is the text that was parsed,
     // unit the unit that was asked for.
     static QString Message(const UnitsFormatter& formatter, const wchar_t* text, int unit,
+                           const ParseDiagnosis& diagnosis);
+    static QString Message(const UnitsFormatter& formatter, QStringView text, int unit,
                            const ParseDiagnosis& diagnosis);
 };
 

@@ -12,11 +12,11 @@ enum ParseProblem : int {
     ppMissingNumber = 5,     // a unit without its number («m»)
     ppMissingUnit = 6,       // numbers that no unit or notation takes («5 m 3»)
     ppMisplacedOperator = 7, // an operator without its operands («5 m·/s», «/m»)
-    ppBadExponent = 8,       // «m^2.5», «m^0», «m^-2», or a power beyond m^64
+    ppBadExponent = 8,       // «m^2.5», «m^0», or a power beyond ±64
     ppUnbalancedParenthesis = 9, // «5 m)», «5 (m», or deeper than 64 parentheses
     ppZeroDenominator = 10,      // a fraction over zero or below («1/0 m», «5' 1/0"»)
     ppMisplacedMark = 11,        // a degree sign, prime or double prime where it means nothing
-    ppMinutesWithoutPrime = 12,  // «45°30»
+    ppMinutesWithoutPrime = 12,  // «45°30 15»: minutes followed by more, without their prime
     ppNegativeMinutes = 13,      // «45°-30'»
     ppBearingOutOfRange = 14,    // a bearing angle over 90° («N 100° E»)
     ppBearingWithoutPole = 15,   // «45° E»: a bearing needs N or S before its angle
@@ -26,6 +26,10 @@ enum ParseProblem : int {
     // A group separator that separates no digit groups of the formatter's group sizes: «1,5»,
     // «0,500», «12,34,567» and «1.5,3» under the default settings
     ppMisplacedGroupSeparator = 19,
+    ppAboveFiftyNine = 20,       // minutes or seconds of 60 or more after a larger part
+                                 // («45°75'», «4:60»)
+    ppAmbiguousTime = 21,        // «1:30» in a time: hours and minutes, or minutes and seconds
+    ppAmbiguousUnit = 22,        // a symbol text that names two units of the dimension asked
 };
 
 } // namespace velmar::platform::core::units

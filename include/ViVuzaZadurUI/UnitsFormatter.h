@@ -3,6 +3,9 @@
 #include <ViVuzaZadur/UnitsTypes.h>
 #include <ViVuzaZadurUI/Export.h>
 
+#include <QString>
+#include <QStringView>
+
 #include <cstddef>
 
 namespace velmar::platform::core::units {
@@ -22,17 +25,22 @@ class FormatterState;
 // creates formatters.
 //
 // Ids: a unit group id has only group bits (0x2000 "Length"), a unit id group and unit bits
-// (0x2017 "foot"), a unit symbol id also symbol bits ((variant << 20) | unit id).
+// (0x2017 "foot"), a unit symbol id also symbol bits ((variant << 20) | unit id). UnitIds.h
+// names every one of them: Groups::Length, Units::Foot, Symbols::Foot_Prime.
 //
-// Text out-parameters are a buffer and its size in characters, terminator included. Text
-// getters cut a longer text to size - 1 characters and always terminate it; a size of 0 writes
-// nothing.
+// Text comes in two forms that give the same results: QString and QStringView for Qt hosts,
+// and wide-character arrays for hosts built on wide characters. A wide text out-parameter is a
+// buffer and its size in characters, terminator included; wide text getters cut a longer text
+// to size - 1 characters and always terminate it; a size of 0 writes nothing. A QString result
+// has any length. A QStringView text that holds a NUL character is read up to it, as the wide
+// forms read a terminated text.
 class VIVUZAZADURUI_EXPORT UnitsFormatter {
 public:
     // A formatter for the locale ("de-DE"). Null or empty takes the units manager's current
     // locale, or "en-US" when that is empty; a locale without translation files falls back the
     // same way.
     explicit UnitsFormatter(const wchar_t* locale = nullptr);
+    explicit UnitsFormatter(QStringView locale);
     // Copies are independent: each owns all its settings, and changing or destroying one never
     // affects the other.
     UnitsFormatter(const UnitsFormatter& other);
@@ -42,25 +50,36 @@ public:
 
     // The resolved locale name; valid while the formatter lives.
     const wchar_t* GetLocale() const;
+    QString GetLocaleName() const;
 
     // Number settings. Setters that return an ErrorCode check their whole argument first: a
     // rejected call (ecFailure) changes nothing.
 
     // The ten digit characters, 0 to 9, into a buffer of at least ten (no terminator).
     void GetNativeDigits(wchar_t* const digits) const;
+    QString GetNativeDigits() const;
     // Ten characters, all different and none of them NUL.
     ErrorCode SetNativeDigits(const wchar_t* const digits);
+    ErrorCode SetNativeDigits(QStringView digits);
     // The sign and separator texts (defaults: "", "-", ",", "."), cut to the buffer.
     void GetPositiveSign(wchar_t* buffer, size_t size) const;
     void GetNegativeSign(wchar_t* buffer, size_t size) const;
     void GetNumberGroupSeparator(wchar_t* buffer, size_t size) const;
     void GetNumberDecimalSeparator(wchar_t* buffer, size_t size) const;
+    QString GetPositiveSign() const;
+    QString GetNegativeSign() const;
+    QString GetNumberGroupSeparator() const;
+    QString GetNumberDecimalSeparator() const;
     // Any text, empty included; null is ignored.
     void SetPositiveSign(const wchar_t* sign);
     void SetNegativeSign(const wchar_t* sign);
+    void SetPositiveSign(QStringView sign);
+    void SetNegativeSign(QStringView sign);
     // A text that is not empty.
     ErrorCode SetNumberGroupSeparator(const wchar_t* separator);
     ErrorCode SetNumberDecimalSeparator(const wchar_t* separator);
+    ErrorCode SetNumberGroupSeparator(QStringView separator);
+    ErrorCode SetNumberDecimalSeparator(QStringView separator);
     // Digits after the decimal separator (significant digits in "General"), 0 to 99; in
     // "Fraction" the power of two of the denominator.
     int GetNumberDecimalPrecision() const;
@@ -111,6 +130,9 @@ public:
     // unit. After a failure the buffer holds whatever was written.
     ErrorCode Format(double value, int unit, wchar_t* buffer, size_t bufferSize, int display = 0,
                      double* shown = nullptr) const;
+    // The same as a QString of any length: the text, or an empty string with *error (when
+    // error is not null) set to the reason. A text beyond 262,144 characters fails.
+    QString Format(double value, int unit, int display = 0, ErrorCode* error = nullptr) const;
 
     // Reads text as a quantity and writes its value in the unit id unit: ecSuccess, or
     // ecNotAQuantity (value untouched) for a text that is not a quantity of unit's dimension,
@@ -133,6 +155,7 @@ public:
     // pole: «45° E» is no quantity. Results that are not finite, and texts deeper than 64
     // parentheses or cut into more than 1024 pieces, are no quantity.
     ErrorCode Parse(const wchar_t* text, double& value, int unit) const;
+    ErrorCode Parse(QStringView text, double& value, int unit) const;
 
     // Symbol strings: layouts of one unit symbol for this formatter, literal texts around
     // numbered placeholders, "{{" and "}}" for braces: "{0} m", "{0} ft {1} in". A plain unit
@@ -144,10 +167,15 @@ public:
     // the previous string then stays as it was.
     ErrorCode SetSymbolFormattingString(int symbol, const wchar_t* text);
     ErrorCode SetSymbolParsingString(int symbol, const wchar_t* text);
+    ErrorCode SetSymbolFormattingString(int symbol, QStringView text);
+    ErrorCode SetSymbolParsingString(int symbol, QStringView text);
     // The string as set: ecNotFound when none is set for exactly this id, ecFailure (buffer
-    // untouched) when it does not fit with its terminator.
+    // untouched) when it does not fit with its terminator. The QString forms give an empty
+    // string and set *error when there is none.
     ErrorCode GetSymbolFormattingString(int symbol, wchar_t* buffer, size_t bufferSize) const;
     ErrorCode GetSymbolParsingString(int symbol, wchar_t* buffer, size_t bufferSize) const;
+    QString GetSymbolFormattingString(int symbol, ErrorCode* error = nullptr) const;
+    QString GetSymbolParsingString(int symbol, ErrorCode* error = nullptr) const;
 
     // The default unit of a group id, or 0: the one set, else the group's first unit.
     int GetDefaultUnit(int group) const;
@@ -165,13 +193,17 @@ public:
     // a null buffer or a size of 0.
     ErrorCode GetDisplayNameLength(int id, size_t& length) const;
     ErrorCode GetDisplayName(int id, wchar_t* buffer, size_t bufferSize) const;
+    // The whole name as a QString; empty, with *error set, for an id without a name or symbol.
+    QString GetDisplayName(int id, ErrorCode* error = nullptr) const;
     // The translated name of a numeric format; a name cut to the buffer is written, with
     // ecFailure.
     ErrorCode GetNumberFormatDisplayNameLength(NumberFormat format, size_t& length) const;
     ErrorCode GetNumberFormatDisplayName(NumberFormat format, wchar_t* buffer,
                                          size_t bufferSize) const;
+    QString GetNumberFormatDisplayName(NumberFormat format, ErrorCode* error = nullptr) const;
 
 private:
+    friend class NumberConventions;
     friend class ParseDiagnostics;
 
     // The base value of the quantity, which must have the dimension; a bare number takes the

@@ -116,8 +116,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A bearing's angle reaches from 0° to 90° inclusive, and no further.
         ParseCase{L"N 90° E", kDegree, 0}, ParseCase{L"N 0° E", kDegree, 90},
         ParseCase{L"S 90° W", kDegree, -180}, ParseCase{L"S 0° W", kDegree, -90},
-        ParseCase{L"N 89°59'60\" E", kDegree, 0}, ParseCase{L"N 90°0'1\" E", kDegree, kFails},
-        ParseCase{L"N -0°0'1\" E", kDegree, kFails}, ParseCase{L"N -1° W", kDegree, kFails},
+        ParseCase{L"N 89°59'59\" E", kDegree, 1 / 3600.0},
+        ParseCase{L"N 90°0'1\" E", kDegree, kFails}, ParseCase{L"N -0°0'1\" E", kDegree, kFails},
+        ParseCase{L"N -1° W", kDegree, kFails},
         // Fractions and mixed numbers: the whole number's sign governs; a fraction's minus
         // after a whole number is a dash, and a denominator must be above zero.
         ParseCase{L"12 1/2°", kDegree, 12.5}, ParseCase{L"N 12 1/2° E", kDegree, 77.5},

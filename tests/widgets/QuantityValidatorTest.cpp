@@ -85,8 +85,9 @@ TEST(QuantityValidator, StatesWhileTyping) {
         {kAcceleration, 0, "m/s²", 0, I},
         {kAcceleration, 0, "m/s² ", -1, X},
         {kAcceleration, 0, " m/s²", 0, I},
-        // Degrees, minutes and seconds; minutes wait for their prime.
-        {kDegree, kDegreesMinutesSeconds, "45°30", -1, I},
+        // Degrees, minutes and seconds; the prime of the last part may be left out.
+        {kDegree, kDegreesMinutesSeconds, "45°30", -1, A},
+        {kDegree, kDegreesMinutesSeconds, "45°30 15", -1, X},
         {kDegree, kDegreesMinutesSeconds, "45°30'", -1, A},
         {kDegree, kDegreesMinutesSeconds, "45 30 15", -1, A},
         {kDegree, kDegreesMinutesSeconds, "45°-30'", -1, X},

@@ -114,53 +114,53 @@
 <message><source>foot (Sear's)</source><translation>Fuß (Sears)</translation></message>
 <message><source>foot (U.S. Survey)</source><translation>Fuß (US-Vermessung)</translation></message>
 <message><source>yard</source><translation>Yard</translation></message>
-<message><source>chain</source><translation>Chain</translation></message>
-<message><source>chain (Ramsden's; Engineer's)</source><translation>Chain (Ramsden; Ingenieur)</translation></message>
+<message numerus="yes"><source>chain</source><translation><numerusform>Chain</numerusform><numerusform>Chains</numerusform></translation></message>
+<message numerus="yes"><source>chain (Ramsden's; Engineer's)</source><translation><numerusform>Chain (Ramsden; Ingenieur)</numerusform><numerusform>Chains (Ramsden; Ingenieur)</numerusform></translation></message>
 <message><source>furlong</source><translation>Furlong</translation></message>
-<message><source>mile</source><translation>Meile</translation></message>
-<message><source>geographical mile</source><translation>Geographische Meile</translation></message>
-<message><source>mile (U.S. Survey)</source><translation>Meile (US-Vermessung)</translation></message>
-<message><source>nautical mile</source><translation>Seemeile</translation></message>
-<message><source>statute mile</source><translation>Landmeile</translation></message>
-<message><source>nautical mile (admiralty)</source><translation>Seemeile (Admiralität)</translation></message>
+<message numerus="yes"><source>mile</source><translation><numerusform>Meile</numerusform><numerusform>Meilen</numerusform></translation></message>
+<message numerus="yes"><source>geographical mile</source><translation><numerusform>Geographische Meile</numerusform><numerusform>geographische Meilen</numerusform></translation></message>
+<message numerus="yes"><source>mile (U.S. Survey)</source><translation><numerusform>Meile (US-Vermessung)</numerusform><numerusform>Meilen (US-Vermessung)</numerusform></translation></message>
+<message numerus="yes"><source>nautical mile</source><translation><numerusform>Seemeile</numerusform><numerusform>Seemeilen</numerusform></translation></message>
+<message numerus="yes"><source>statute mile</source><translation><numerusform>Landmeile</numerusform><numerusform>Landmeilen</numerusform></translation></message>
+<message numerus="yes"><source>nautical mile (admiralty)</source><translation><numerusform>Seemeile (Admiralität)</numerusform><numerusform>Seemeilen (Admiralität)</numerusform></translation></message>
 <message><source>micron</source><translation>Mikron</translation></message>
 <message><source>microinch</source><translation>Mikrozoll</translation></message>
 <message><source>angstrom</source><translation>Ångström</translation></message>
-<message><source>astronomical unit</source><translation>Astronomische Einheit</translation></message>
-<message><source>cable</source><translation>Kabellänge</translation></message>
-<message><source>cubit</source><translation>Elle</translation></message>
+<message numerus="yes"><source>astronomical unit</source><translation><numerusform>Astronomische Einheit</numerusform><numerusform>astronomische Einheiten</numerusform></translation></message>
+<message numerus="yes"><source>cable</source><translation><numerusform>Kabellänge</numerusform><numerusform>Kabellängen</numerusform></translation></message>
+<message numerus="yes"><source>cubit</source><translation><numerusform>Elle</numerusform><numerusform>Ellen</numerusform></translation></message>
 <message><source>fathom</source><translation>Faden</translation></message>
 <message><source>hand</source><translation>Hand</translation></message>
-<message><source>light-year</source><translation>Lichtjahr</translation></message>
-<message><source>span</source><translation>Spanne</translation></message>
-<message><source>span (cloth)</source><translation>Spanne (Tuchmaß)</translation></message>
+<message numerus="yes"><source>light-year</source><translation><numerusform>Lichtjahr</numerusform><numerusform>Lichtjahre</numerusform></translation></message>
+<message numerus="yes"><source>span</source><translation><numerusform>Spanne</numerusform><numerusform>Spannen</numerusform></translation></message>
+<message numerus="yes"><source>span (cloth)</source><translation><numerusform>Spanne (Tuchmaß)</numerusform><numerusform>Spannen (Tuchmaß)</numerusform></translation></message>
 <message><source>parsec</source><translation>Parsec</translation></message>
-<message><source>nautical league</source><translation>Nautische League</translation></message>
-<message><source>league</source><translation>League</translation></message>
+<message numerus="yes"><source>nautical league</source><translation><numerusform>Nautische League</numerusform><numerusform>nautische Leagues</numerusform></translation></message>
+<message numerus="yes"><source>league</source><translation><numerusform>League</numerusform><numerusform>Leagues</numerusform></translation></message>
 <message><source>mil</source><translation>Mil</translation></message>
 <message><source>mil (Sweden and Norway)</source><translation>Mil (Schweden und Norwegen)</translation></message>
 <message><source>link</source><translation>Link</translation></message>
 <message><source>link (Ramsden's; Engineer's)</source><translation>Link (Ramsden; Ingenieur)</translation></message>
 <message><source>pace</source><translation>Schritt</translation></message>
-<message><source>palm</source><translation>Handbreite</translation></message>
-<message><source>rod</source><translation>Rute</translation></message>
+<message numerus="yes"><source>palm</source><translation><numerusform>Handbreite</numerusform><numerusform>Handbreiten</numerusform></translation></message>
+<message numerus="yes"><source>rod</source><translation><numerusform>Rute</numerusform><numerusform>Ruten</numerusform></translation></message>
 <message><source>rope</source><translation>Rope</translation></message>
 <message><source>skein</source><translation>Strang</translation></message>
 <message><source>caliber</source><translation>Kaliber</translation></message>
 <message><source>survey inch</source><translation>Zoll (US-Vermessung)</translation></message>
 <message><source>survey yard</source><translation>Yard (US-Vermessung)</translation></message>
-<message><source>survey rod</source><translation>Rute (US-Vermessung)</translation></message>
+<message numerus="yes"><source>survey rod</source><translation><numerusform>Rute (US-Vermessung)</numerusform><numerusform>Ruten (US-Vermessung)</numerusform></translation></message>
 <message><source>bolt</source><translation>Bolt</translation></message>
 <message><source>square meter</source><translation>Quadratmeter</translation></message>
 <message><source>square inch</source><translation>Quadratzoll</translation></message>
 <message><source>square foot</source><translation>Quadratfuß</translation></message>
 <message><source>square yard</source><translation>Quadratyard</translation></message>
 <message><source>acre</source><translation>Acre</translation></message>
-<message><source>section</source><translation>Section</translation></message>
-<message><source>township</source><translation>Township</translation></message>
+<message numerus="yes"><source>section</source><translation><numerusform>Section</numerusform><numerusform>Sections</numerusform></translation></message>
+<message numerus="yes"><source>township</source><translation><numerusform>Township</numerusform><numerusform>Townships</numerusform></translation></message>
 <message><source>hectare</source><translation>Hektar</translation></message>
 <message><source>square kilometer</source><translation>Quadratkilometer</translation></message>
-<message><source>square mile</source><translation>Quadratmeile</translation></message>
+<message numerus="yes"><source>square mile</source><translation><numerusform>Quadratmeile</numerusform><numerusform>Quadratmeilen</numerusform></translation></message>
 <message><source>square centimeter</source><translation>Quadratzentimeter</translation></message>
 <message><source>square millimeter</source><translation>Quadratmillimeter</translation></message>
 <message><source>circular mil</source><translation>Circular Mil</translation></message>
@@ -170,31 +170,31 @@
 <message><source>centare</source><translation>Zentiar</translation></message>
 <message><source>square angstrom</source><translation>Quadratångström</translation></message>
 <message><source>square bolt</source><translation>Quadratbolt</translation></message>
-<message><source>square cable</source><translation>Quadratkabellänge</translation></message>
+<message numerus="yes"><source>square cable</source><translation><numerusform>Quadratkabellänge</numerusform><numerusform>Quadratkabellängen</numerusform></translation></message>
 <message><source>square caliber</source><translation>Quadratkaliber</translation></message>
-<message><source>square cubit</source><translation>Quadratelle</translation></message>
+<message numerus="yes"><source>square cubit</source><translation><numerusform>Quadratelle</numerusform><numerusform>Quadratellen</numerusform></translation></message>
 <message><source>square decimeter</source><translation>Quadratdezimeter</translation></message>
 <message><source>square fathom</source><translation>Quadratfaden</translation></message>
 <message><source>square furlong</source><translation>Quadratfurlong</translation></message>
 <message><source>square gigameter</source><translation>Quadratgigameter</translation></message>
 <message><source>square hand</source><translation>Quadrathand</translation></message>
-<message><source>square nautical league</source><translation>Nautische Quadratleague</translation></message>
-<message><source>square league (statute)</source><translation>Quadratleague (Land)</translation></message>
-<message><source>square light-year</source><translation>Quadratlichtjahr</translation></message>
+<message numerus="yes"><source>square nautical league</source><translation><numerusform>Nautische Quadratleague</numerusform><numerusform>nautische Quadratleagues</numerusform></translation></message>
+<message numerus="yes"><source>square league (statute)</source><translation><numerusform>Quadratleague (Land)</numerusform><numerusform>Quadratleagues (Land)</numerusform></translation></message>
+<message numerus="yes"><source>square light-year</source><translation><numerusform>Quadratlichtjahr</numerusform><numerusform>Quadratlichtjahre</numerusform></translation></message>
 <message><source>square link</source><translation>Quadratlink</translation></message>
 <message><source>square micron</source><translation>Quadratmikron</translation></message>
-<message><source>square mile (UK nautical)</source><translation>Quadratseemeile (britisch)</translation></message>
-<message><source>square mile (statute)</source><translation>Quadratmeile (Landmeile)</translation></message>
+<message numerus="yes"><source>square mile (UK nautical)</source><translation><numerusform>Quadratseemeile (britisch)</numerusform><numerusform>Quadratseemeilen (britisch)</numerusform></translation></message>
+<message numerus="yes"><source>square mile (statute)</source><translation><numerusform>Quadratmeile (Landmeile)</numerusform><numerusform>Quadratmeilen (Landmeile)</numerusform></translation></message>
 <message><source>square millimicron</source><translation>Quadratmillimikron</translation></message>
 <message><source>square pace</source><translation>Quadratschritt</translation></message>
-<message><source>square palm</source><translation>Quadrathandbreite</translation></message>
+<message numerus="yes"><source>square palm</source><translation><numerusform>Quadrathandbreite</numerusform><numerusform>Quadrathandbreiten</numerusform></translation></message>
 <message><source>square parsec</source><translation>Quadratparsec</translation></message>
-<message><source>square perch</source><translation>Quadratrute</translation></message>
+<message numerus="yes"><source>square perch</source><translation><numerusform>Quadratrute</numerusform><numerusform>Quadratruten</numerusform></translation></message>
 <message><source>square rope</source><translation>Quadratrope</translation></message>
 <message><source>square skein</source><translation>Quadratstrang</translation></message>
-<message><source>square span</source><translation>Quadratspanne</translation></message>
+<message numerus="yes"><source>square span</source><translation><numerusform>Quadratspanne</numerusform><numerusform>Quadratspannen</numerusform></translation></message>
 <message><source>square survey foot</source><translation>Quadratfuß (US-Vermessung)</translation></message>
-<message><source>square chain</source><translation>Quadratchain</translation></message>
+<message numerus="yes"><source>square chain</source><translation><numerusform>Quadratchain</numerusform><numerusform>Quadratchains</numerusform></translation></message>
 <message><source>square mil</source><translation>Quadratmil</translation></message>
 <message><source>square astronomical unit</source><translation>Quadrat-AE</translation></message>
 <message><source>survey acre</source><translation>Acre (US-Vermessung)</translation></message>
@@ -206,18 +206,18 @@
 <message><source>tablespoon</source><translation>Esslöffel</translation></message>
 <message><source>tablespoon (Canadian)</source><translation>Esslöffel (kanadisch)</translation></message>
 <message><source>tablespoon (U.S.)</source><translation>Esslöffel (US)</translation></message>
-<message><source>fluid ounce (imperial)</source><translation>Flüssigunze (britisch)</translation></message>
-<message><source>fluid ounce (U.S.)</source><translation>Flüssigunze (US)</translation></message>
-<message><source>cup</source><translation>Tasse</translation></message>
-<message><source>cup (Canadian)</source><translation>Tasse (kanadisch)</translation></message>
-<message><source>cup (U.S.)</source><translation>Tasse (US)</translation></message>
+<message numerus="yes"><source>fluid ounce (imperial)</source><translation><numerusform>Flüssigunze (britisch)</numerusform><numerusform>Flüssigunzen (britisch)</numerusform></translation></message>
+<message numerus="yes"><source>fluid ounce (U.S.)</source><translation><numerusform>Flüssigunze (US)</numerusform><numerusform>Flüssigunzen (US)</numerusform></translation></message>
+<message numerus="yes"><source>cup</source><translation><numerusform>Tasse</numerusform><numerusform>Tassen</numerusform></translation></message>
+<message numerus="yes"><source>cup (Canadian)</source><translation><numerusform>Tasse (kanadisch)</numerusform><numerusform>Tassen (kanadisch)</numerusform></translation></message>
+<message numerus="yes"><source>cup (U.S.)</source><translation><numerusform>Tasse (US)</numerusform><numerusform>Tassen (US)</numerusform></translation></message>
 <message><source>quart (imperial)</source><translation>Quart (britisch)</translation></message>
 <message><source>quart (U.S. fluid)</source><translation>Quart (US, flüssig)</translation></message>
 <message><source>quart (U.S. dry)</source><translation>Quart (US, trocken)</translation></message>
-<message><source>gallon (imperial)</source><translation>Gallone (britisch)</translation></message>
-<message><source>gallon (U.S. fluid; Wine)</source><translation>Gallone (US, flüssig; Wein)</translation></message>
-<message><source>gallon (U.S. dry)</source><translation>Gallone (US, trocken)</translation></message>
-<message><source>beer gallon</source><translation>Biergallone</translation></message>
+<message numerus="yes"><source>gallon (imperial)</source><translation><numerusform>Gallone (britisch)</numerusform><numerusform>Gallonen (britisch)</numerusform></translation></message>
+<message numerus="yes"><source>gallon (U.S. fluid; Wine)</source><translation><numerusform>Gallone (US, flüssig; Wein)</numerusform><numerusform>Gallonen (US, flüssig; Wein)</numerusform></translation></message>
+<message numerus="yes"><source>gallon (U.S. dry)</source><translation><numerusform>Gallone (US, trocken)</numerusform><numerusform>Gallonen (US, trocken)</numerusform></translation></message>
+<message numerus="yes"><source>beer gallon</source><translation><numerusform>Biergallone</numerusform><numerusform>Biergallonen</numerusform></translation></message>
 <message><source>bushel (imperial)</source><translation>Bushel (britisch)</translation></message>
 <message><source>bushel (U.S. dry level)</source><translation>Bushel (US, trocken, gestrichen)</translation></message>
 <message><source>bushel (U.S. dry heaped)</source><translation>Bushel (US, trocken, gehäuft)</translation></message>
@@ -226,7 +226,7 @@
 <message><source>cubic inch</source><translation>Kubikzoll</translation></message>
 <message><source>cubic meter</source><translation>Kubikmeter</translation></message>
 <message><source>cubic yard</source><translation>Kubikyard</translation></message>
-<message><source>fluid dram</source><translation>Flüssigdrachme</translation></message>
+<message numerus="yes"><source>fluid dram</source><translation><numerusform>Flüssigdrachme</numerusform><numerusform>Flüssigdrachmen</numerusform></translation></message>
 <message><source>microliter</source><translation>Mikroliter</translation></message>
 <message><source>milliliter</source><translation>Milliliter</translation></message>
 <message><source>pint (imperial)</source><translation>Pint (britisch)</translation></message>
@@ -245,37 +245,37 @@
 <message><source>decistere</source><translation>Dezister</translation></message>
 <message><source>dekaliter</source><translation>Dekaliter</translation></message>
 <message><source>dekastere</source><translation>Dekaster</translation></message>
-<message><source>dram</source><translation>Flüssigdrachme</translation></message>
+<message numerus="yes"><source>dram</source><translation><numerusform>Flüssigdrachme</numerusform><numerusform>Flüssigdrachmen</numerusform></translation></message>
 <message><source>firkin</source><translation>Firkin</translation></message>
 <message><source>cubic angstrom</source><translation>Kubikångström</translation></message>
 <message><source>cubic astronomical unit</source><translation>Kubik-AE</translation></message>
 <message><source>cubic bolt</source><translation>Kubikbolt</translation></message>
-<message><source>cubic cable</source><translation>Kubikkabellänge</translation></message>
+<message numerus="yes"><source>cubic cable</source><translation><numerusform>Kubikkabellänge</numerusform><numerusform>Kubikkabellängen</numerusform></translation></message>
 <message><source>cubic caliber</source><translation>Kubikkaliber</translation></message>
-<message><source>cubic chain</source><translation>Kubikchain</translation></message>
-<message><source>cubic cubit</source><translation>Kubikelle</translation></message>
+<message numerus="yes"><source>cubic chain</source><translation><numerusform>Kubikchain</numerusform><numerusform>Kubikchains</numerusform></translation></message>
+<message numerus="yes"><source>cubic cubit</source><translation><numerusform>Kubikelle</numerusform><numerusform>Kubikellen</numerusform></translation></message>
 <message><source>cubic fathom</source><translation>Kubikfaden</translation></message>
 <message><source>cubic furlong</source><translation>Kubikfurlong</translation></message>
 <message><source>cubic gigameter</source><translation>Kubikgigameter</translation></message>
 <message><source>cubic hand</source><translation>Kubikhand</translation></message>
 <message><source>cubic hectometer</source><translation>Kubikhektometer</translation></message>
-<message><source>cubic nautical league</source><translation>Nautische Kubikleague</translation></message>
-<message><source>cubic league (statute)</source><translation>Kubikleague (Land)</translation></message>
-<message><source>cubic light-year</source><translation>Kubiklichtjahr</translation></message>
+<message numerus="yes"><source>cubic nautical league</source><translation><numerusform>Nautische Kubikleague</numerusform><numerusform>nautische Kubikleagues</numerusform></translation></message>
+<message numerus="yes"><source>cubic league (statute)</source><translation><numerusform>Kubikleague (Land)</numerusform><numerusform>Kubikleagues (Land)</numerusform></translation></message>
+<message numerus="yes"><source>cubic light-year</source><translation><numerusform>Kubiklichtjahr</numerusform><numerusform>Kubiklichtjahre</numerusform></translation></message>
 <message><source>cubic link</source><translation>Kubiklink</translation></message>
 <message><source>cubic mil</source><translation>Kubikmil</translation></message>
-<message><source>cubic mile (UK nautical)</source><translation>Kubikseemeile (britisch)</translation></message>
-<message><source>cubic mile</source><translation>Kubikmeile</translation></message>
-<message><source>cubic nautical mile</source><translation>Kubikseemeile</translation></message>
-<message><source>cubic mile (statute)</source><translation>Kubikmeile (Landmeile)</translation></message>
+<message numerus="yes"><source>cubic mile (UK nautical)</source><translation><numerusform>Kubikseemeile (britisch)</numerusform><numerusform>Kubikseemeilen (britisch)</numerusform></translation></message>
+<message numerus="yes"><source>cubic mile</source><translation><numerusform>Kubikmeile</numerusform><numerusform>Kubikmeilen</numerusform></translation></message>
+<message numerus="yes"><source>cubic nautical mile</source><translation><numerusform>Kubikseemeile</numerusform><numerusform>Kubikseemeilen</numerusform></translation></message>
+<message numerus="yes"><source>cubic mile (statute)</source><translation><numerusform>Kubikmeile (Landmeile)</numerusform><numerusform>Kubikmeilen (Landmeile)</numerusform></translation></message>
 <message><source>cubic millimicron</source><translation>Kubikmillimikron</translation></message>
 <message><source>cubic pace</source><translation>Kubikschritt</translation></message>
-<message><source>cubic palm</source><translation>Kubikhandbreite</translation></message>
+<message numerus="yes"><source>cubic palm</source><translation><numerusform>Kubikhandbreite</numerusform><numerusform>Kubikhandbreiten</numerusform></translation></message>
 <message><source>cubic parsec</source><translation>Kubikparsec</translation></message>
-<message><source>cubic perch</source><translation>Kubikrute</translation></message>
+<message numerus="yes"><source>cubic perch</source><translation><numerusform>Kubikrute</numerusform><numerusform>Kubikruten</numerusform></translation></message>
 <message><source>cubic rope</source><translation>Kubikrope</translation></message>
 <message><source>cubic skein</source><translation>Kubikstrang</translation></message>
-<message><source>cubic span</source><translation>Kubikspanne</translation></message>
+<message numerus="yes"><source>cubic span</source><translation><numerusform>Kubikspanne</numerusform><numerusform>Kubikspannen</numerusform></translation></message>
 <message><source>cubic survey foot</source><translation>Kubikfuß (US-Vermessung)</translation></message>
 <message><source>cubic decimeter</source><translation>Kubikdezimeter</translation></message>
 <message><source>tun</source><translation>Tun</translation></message>
@@ -292,7 +292,7 @@
 <message><source>cubic survey yard</source><translation>Kubikyard (US-Vermessung)</translation></message>
 <message><source>cord-foot</source><translation>Cord-Foot</translation></message>
 <message><source>cord (firewood)</source><translation>Cord (Brennholz)</translation></message>
-<message><source>register ton</source><translation>Registertonne</translation></message>
+<message numerus="yes"><source>register ton</source><translation><numerusform>Registertonne</numerusform><numerusform>Registertonnen</numerusform></translation></message>
 <message><source>acre-foot</source><translation>Acre-Foot</translation></message>
 <message><source>acre-inch</source><translation>Acre-Inch</translation></message>
 <message><source>hectoliter</source><translation>Hektoliter</translation></message>
@@ -323,15 +323,15 @@
 <message><source>pound (meter)</source><translation>Pfund (metrisch)</translation></message>
 <message><source>pound</source><translation>Pfund (avoirdupois)</translation></message>
 <message><source>pound (troy)</source><translation>Pfund (Troy)</translation></message>
-<message><source>ounce (avoirdupois)</source><translation>Unze (avoirdupois)</translation></message>
-<message><source>ounce (apothecary; troy)</source><translation>Unze (Apotheker; Troy)</translation></message>
+<message numerus="yes"><source>ounce (avoirdupois)</source><translation><numerusform>Unze (avoirdupois)</numerusform><numerusform>Unzen (avoirdupois)</numerusform></translation></message>
+<message numerus="yes"><source>ounce (apothecary; troy)</source><translation><numerusform>Unze (Apotheker; Troy)</numerusform><numerusform>Unzen (Apotheker; Troy)</numerusform></translation></message>
 <message><source>stone</source><translation>Stone</translation></message>
-<message><source>short ton</source><translation>Short Ton</translation></message>
-<message><source>long ton</source><translation>Long Ton</translation></message>
+<message numerus="yes"><source>short ton</source><translation><numerusform>Short Ton</numerusform><numerusform>Short Tons</numerusform></translation></message>
+<message numerus="yes"><source>long ton</source><translation><numerusform>Long Ton</numerusform><numerusform>Long Tons</numerusform></translation></message>
 <message><source>carat</source><translation>Karat</translation></message>
 <message><source>carat (metric)</source><translation>Karat (metrisch)</translation></message>
-<message><source>dram (avoirdupois)</source><translation>Drachme (avoirdupois)</translation></message>
-<message><source>dram (apothecary; troy)</source><translation>Drachme (Apotheker; Troy)</translation></message>
+<message numerus="yes"><source>dram (avoirdupois)</source><translation><numerusform>Drachme (avoirdupois)</numerusform><numerusform>Drachmen (avoirdupois)</numerusform></translation></message>
+<message numerus="yes"><source>dram (apothecary; troy)</source><translation><numerusform>Drachme (Apotheker; Troy)</numerusform><numerusform>Drachmen (Apotheker; Troy)</numerusform></translation></message>
 <message><source>pennyweight</source><translation>Pennyweight</translation></message>
 <message><source>tael</source><translation>Tael</translation></message>
 <message><source>tola</source><translation>Tola</translation></message>
@@ -372,9 +372,9 @@
 <message><source>angular mil (NATO)</source><translation>Strich (NATO)</translation></message>
 <message><source>angular mil (Sweden)</source><translation>Strich (Schweden)</translation></message>
 <message><source>angular mil (USSR)</source><translation>Strich (UdSSR)</translation></message>
-<message><source>angle minute</source><translation>Winkelminute</translation></message>
-<message><source>angle second</source><translation>Winkelsekunde</translation></message>
-<message><source>milliarc second</source><translation>Millibogensekunde</translation></message>
+<message numerus="yes"><source>angle minute</source><translation><numerusform>Winkelminute</numerusform><numerusform>Winkelminuten</numerusform></translation></message>
+<message numerus="yes"><source>angle second</source><translation><numerusform>Winkelsekunde</numerusform><numerusform>Winkelsekunden</numerusform></translation></message>
+<message numerus="yes"><source>milliarc second</source><translation><numerusform>Millibogensekunde</numerusform><numerusform>Millibogensekunden</numerusform></translation></message>
 <message><source>steradian</source><translation>Steradiant</translation></message>
 <message><source>gram per square meter</source><translation>Gramm pro Quadratmeter</translation></message>
 <message><source>gram per square inch</source><translation>Gramm pro Quadratzoll</translation></message>
@@ -407,8 +407,8 @@
 <message><source>zeptoampere</source><translation>Zeptoampere</translation></message>
 <message><source>yoctoampere</source><translation>Yoktoampere</translation></message>
 <message><source>coulomb</source><translation>Coulomb</translation></message>
-<message><source>ampere hour</source><translation>Amperestunde</translation></message>
-<message><source>milliampere hour</source><translation>Milliamperestunde</translation></message>
+<message numerus="yes"><source>ampere hour</source><translation><numerusform>Amperestunde</numerusform><numerusform>Amperestunden</numerusform></translation></message>
+<message numerus="yes"><source>milliampere hour</source><translation><numerusform>Milliamperestunde</numerusform><numerusform>Milliamperestunden</numerusform></translation></message>
 <message><source>faraday</source><translation>Faraday</translation></message>
 <message><source>farad</source><translation>Farad</translation></message>
 <message><source>yottafarad</source><translation>Yottafarad</translation></message>
@@ -449,7 +449,7 @@
 <message><source>microgram per milliliter</source><translation>Mikrogramm pro Milliliter</translation></message>
 <message><source>milligram per milliliter</source><translation>Milligramm pro Milliliter</translation></message>
 <message><source>pound per gallon</source><translation>Pfund pro Gallone</translation></message>
-<message><source>ounce per gallon</source><translation>Unze pro Gallone</translation></message>
+<message numerus="yes"><source>ounce per gallon</source><translation><numerusform>Unze pro Gallone</numerusform><numerusform>Unzen pro Gallone</numerusform></translation></message>
 <message><source>pound per cubic foot</source><translation>Pfund pro Kubikfuß</translation></message>
 <message><source>pound per cubic inch</source><translation>Pfund pro Kubikzoll</translation></message>
 <message><source>newton per cubic meter</source><translation>Newton pro Kubikmeter</translation></message>
@@ -458,23 +458,23 @@
 <message><source>kip per cubic inch</source><translation>Kip pro Kubikzoll</translation></message>
 <message><source>kip per cubic foot</source><translation>Kip pro Kubikfuß</translation></message>
 <message><source>joule</source><translation>Joule</translation></message>
-<message><source>calorie</source><translation>Kalorie</translation></message>
-<message><source>kilocalorie</source><translation>Kilokalorie</translation></message>
-<message><source>British thermal unit (thermochemical)</source><translation>British Thermal Unit (thermochemisch)</translation></message>
-<message><source>British thermal unit (ISO)</source><translation>British Thermal Unit (ISO)</translation></message>
-<message><source>British thermal unit (63 degree F)</source><translation>British Thermal Unit (63 °F)</translation></message>
-<message><source>British thermal unit (60 degree F)</source><translation>British Thermal Unit (60 °F)</translation></message>
-<message><source>British thermal unit (59 degree F)</source><translation>British Thermal Unit (59 °F)</translation></message>
-<message><source>British thermal unit (International Table)</source><translation>British Thermal Unit (IT)</translation></message>
-<message><source>British thermal unit (mean)</source><translation>British Thermal Unit (mittlere)</translation></message>
-<message><source>British thermal unit (39 degree F)</source><translation>British Thermal Unit (39 °F)</translation></message>
+<message numerus="yes"><source>calorie</source><translation><numerusform>Kalorie</numerusform><numerusform>Kalorien</numerusform></translation></message>
+<message numerus="yes"><source>kilocalorie</source><translation><numerusform>Kilokalorie</numerusform><numerusform>Kilokalorien</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (thermochemical)</source><translation><numerusform>British Thermal Unit (thermochemisch)</numerusform><numerusform>British Thermal Units (thermochemisch)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (ISO)</source><translation><numerusform>British Thermal Unit (ISO)</numerusform><numerusform>British Thermal Units (ISO)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (63 degree F)</source><translation><numerusform>British Thermal Unit (63 °F)</numerusform><numerusform>British Thermal Units (63 °F)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (60 degree F)</source><translation><numerusform>British Thermal Unit (60 °F)</numerusform><numerusform>British Thermal Units (60 °F)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (59 degree F)</source><translation><numerusform>British Thermal Unit (59 °F)</numerusform><numerusform>British Thermal Units (59 °F)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (International Table)</source><translation><numerusform>British Thermal Unit (IT)</numerusform><numerusform>British Thermal Units (IT)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (mean)</source><translation><numerusform>British Thermal Unit (mittlere)</numerusform><numerusform>British Thermal Units (mittlere)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (39 degree F)</source><translation><numerusform>British Thermal Unit (39 °F)</numerusform><numerusform>British Thermal Units (39 °F)</numerusform></translation></message>
 <message><source>kiloelectronvolt</source><translation>Kiloelektronenvolt</translation></message>
 <message><source>megaelectronvolt</source><translation>Megaelektronenvolt</translation></message>
 <message><source>electronvolt</source><translation>Elektronenvolt</translation></message>
 <message><source>erg</source><translation>Erg</translation></message>
-<message><source>kilowatt hour</source><translation>Kilowattstunde</translation></message>
-<message><source>kilowatt minute</source><translation>Kilowattminute</translation></message>
-<message><source>kilowatt second</source><translation>Kilowattsekunde</translation></message>
+<message numerus="yes"><source>kilowatt hour</source><translation><numerusform>Kilowattstunde</numerusform><numerusform>Kilowattstunden</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt minute</source><translation><numerusform>Kilowattminute</numerusform><numerusform>Kilowattminuten</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt second</source><translation><numerusform>Kilowattsekunde</numerusform><numerusform>Kilowattsekunden</numerusform></translation></message>
 <message><source>therm (U.S.)</source><translation>Therm (US)</translation></message>
 <message><source>newton meter</source><translation>Newtonmeter</translation></message>
 <message><source>decanewton meter</source><translation>Dekanewtonmeter</translation></message>
@@ -486,11 +486,11 @@
 <message><source>ton force meter</source><translation>Tonne-Kraft-Meter</translation></message>
 <message><source>foot kilopound</source><translation>Fuß-Kilopfund</translation></message>
 <message><source>foot pound force</source><translation>Fuß-Pfund-Kraft</translation></message>
-<message><source>calorie (20 degree C)</source><translation>Kalorie (20 °C)</translation></message>
-<message><source>calorie (thermochemical)</source><translation>Kalorie (thermochemisch)</translation></message>
-<message><source>calorie (15 degree C)</source><translation>Kalorie (15 °C)</translation></message>
-<message><source>calorie (mean)</source><translation>Kalorie (mittlere)</translation></message>
-<message><source>calorie (3.98 degree C)</source><translation>Kalorie (3,98 °C)</translation></message>
+<message numerus="yes"><source>calorie (20 degree C)</source><translation><numerusform>Kalorie (20 °C)</numerusform><numerusform>Kalorien (20 °C)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (thermochemical)</source><translation><numerusform>Kalorie (thermochemisch)</numerusform><numerusform>Kalorien (thermochemisch)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (15 degree C)</source><translation><numerusform>Kalorie (15 °C)</numerusform><numerusform>Kalorien (15 °C)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (mean)</source><translation><numerusform>Kalorie (mittlere)</numerusform><numerusform>Kalorien (mittlere)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (3.98 degree C)</source><translation><numerusform>Kalorie (3,98 °C)</numerusform><numerusform>Kalorien (3,98 °C)</numerusform></translation></message>
 <message><source>Therm (EC)</source><translation>Therm (EG)</translation></message>
 <message><source>kilojoule</source><translation>Kilojoule</translation></message>
 <message><source>therm</source><translation>Therm</translation></message>
@@ -498,10 +498,10 @@
 <message><source>liter per second</source><translation>Liter pro Sekunde</translation></message>
 <message><source>liter per minute</source><translation>Liter pro Minute</translation></message>
 <message><source>liter per hour</source><translation>Liter pro Stunde</translation></message>
-<message><source>gallon per second</source><translation>Gallone pro Sekunde</translation></message>
-<message><source>gallon per minute</source><translation>Gallone pro Minute</translation></message>
-<message><source>gallon per hour</source><translation>Gallone pro Stunde</translation></message>
-<message><source>gallon per day</source><translation>Gallone pro Tag</translation></message>
+<message numerus="yes"><source>gallon per second</source><translation><numerusform>Gallone pro Sekunde</numerusform><numerusform>Gallonen pro Sekunde</numerusform></translation></message>
+<message numerus="yes"><source>gallon per minute</source><translation><numerusform>Gallone pro Minute</numerusform><numerusform>Gallonen pro Minute</numerusform></translation></message>
+<message numerus="yes"><source>gallon per hour</source><translation><numerusform>Gallone pro Stunde</numerusform><numerusform>Gallonen pro Stunde</numerusform></translation></message>
+<message numerus="yes"><source>gallon per day</source><translation><numerusform>Gallone pro Tag</numerusform><numerusform>Gallonen pro Tag</numerusform></translation></message>
 <message><source>milliliter per minute</source><translation>Milliliter pro Minute</translation></message>
 <message><source>cubic centimeter per minute</source><translation>Kubikzentimeter pro Minute</translation></message>
 <message><source>cubic foot per hour</source><translation>Kubikfuß pro Stunde</translation></message>
@@ -512,17 +512,17 @@
 <message><source>cubic meter per minute</source><translation>Kubikmeter pro Minute</translation></message>
 <message><source>cubic centimeter per second</source><translation>Kubikzentimeter pro Sekunde</translation></message>
 <message><source>cubic centimeter per hour</source><translation>Kubikzentimeter pro Stunde</translation></message>
-<message><source>US gallon per hour</source><translation>US-Gallone pro Stunde</translation></message>
-<message><source>US gallon per second</source><translation>US-Gallone pro Sekunde</translation></message>
-<message><source>Imp gallon per day</source><translation>Britische Gallone pro Tag</translation></message>
-<message><source>Imp gallon per hour</source><translation>Britische Gallone pro Stunde</translation></message>
-<message><source>Imp gallon per minute</source><translation>Britische Gallone pro Minute</translation></message>
-<message><source>Imp gallon per second</source><translation>Britische Gallone pro Sekunde</translation></message>
-<message><source>Imp million gallon per day</source><translation>Millionen britische Gallonen pro Tag</translation></message>
+<message numerus="yes"><source>US gallon per hour</source><translation><numerusform>US-Gallone pro Stunde</numerusform><numerusform>US-Gallonen pro Stunde</numerusform></translation></message>
+<message numerus="yes"><source>US gallon per second</source><translation><numerusform>US-Gallone pro Sekunde</numerusform><numerusform>US-Gallonen pro Sekunde</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per day</source><translation><numerusform>Britische Gallone pro Tag</numerusform><numerusform>britische Gallonen pro Tag</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per hour</source><translation><numerusform>Britische Gallone pro Stunde</numerusform><numerusform>britische Gallonen pro Stunde</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per minute</source><translation><numerusform>Britische Gallone pro Minute</numerusform><numerusform>britische Gallonen pro Minute</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per second</source><translation><numerusform>Britische Gallone pro Sekunde</numerusform><numerusform>britische Gallonen pro Sekunde</numerusform></translation></message>
+<message numerus="yes"><source>Imp million gallon per day</source><translation><numerusform>Million britische Gallonen pro Tag</numerusform><numerusform>Millionen britische Gallonen pro Tag</numerusform></translation></message>
 <message><source>liter per day</source><translation>Liter pro Tag</translation></message>
-<message><source>million liter per day</source><translation>Millionen Liter pro Tag</translation></message>
-<message><source>US gallon per day</source><translation>US-Gallone pro Tag</translation></message>
-<message><source>US million gallon per day</source><translation>Millionen US-Gallonen pro Tag</translation></message>
+<message numerus="yes"><source>million liter per day</source><translation><numerusform>Million Liter pro Tag</numerusform><numerusform>Millionen Liter pro Tag</numerusform></translation></message>
+<message numerus="yes"><source>US gallon per day</source><translation><numerusform>US-Gallone pro Tag</numerusform><numerusform>US-Gallonen pro Tag</numerusform></translation></message>
+<message numerus="yes"><source>US million gallon per day</source><translation><numerusform>Million US-Gallonen pro Tag</numerusform><numerusform>Millionen US-Gallonen pro Tag</numerusform></translation></message>
 <message><source>cubic foot per day</source><translation>Kubikfuß pro Tag</translation></message>
 <message><source>cubic meter per day</source><translation>Kubikmeter pro Tag</translation></message>
 <message><source>cubic yard per minute</source><translation>Kubikyard pro Minute</translation></message>
@@ -568,14 +568,14 @@
 <message><source>kilogram-force</source><translation>Kilopond</translation></message>
 <message><source>pound force</source><translation>Pfund-Kraft</translation></message>
 <message><source>kip</source><translation>Kip</translation></message>
-<message><source>ton force</source><translation>Tonne-Kraft</translation></message>
+<message numerus="yes"><source>ton force</source><translation><numerusform>Tonne-Kraft</numerusform><numerusform>Tonnen-Kraft</numerusform></translation></message>
 <message><source>dyne</source><translation>Dyn</translation></message>
 <message><source>lbforce</source><translation>Pfund-Kraft (lbf)</translation></message>
-<message><source>ounce force</source><translation>Unze-Kraft</translation></message>
+<message numerus="yes"><source>ounce force</source><translation><numerusform>Unze-Kraft</numerusform><numerusform>Unzen-Kraft</numerusform></translation></message>
 <message><source>newton per meter</source><translation>Newton pro Meter</translation></message>
 <message><source>kilopound per foot</source><translation>Kilopfund pro Fuß</translation></message>
 <message><source>kilogram force per meter</source><translation>Kilopond pro Meter</translation></message>
-<message><source>ton force per meter</source><translation>Tonne-Kraft pro Meter</translation></message>
+<message numerus="yes"><source>ton force per meter</source><translation><numerusform>Tonne-Kraft pro Meter</numerusform><numerusform>Tonnen-Kraft pro Meter</numerusform></translation></message>
 <message><source>pound-force per foot</source><translation>Pfund-Kraft pro Fuß</translation></message>
 <message><source>decanewton per meter</source><translation>Dekanewton pro Meter</translation></message>
 <message><source>kilonewton per meter</source><translation>Kilonewton pro Meter</translation></message>
@@ -587,10 +587,10 @@
 <message><source>megahertz</source><translation>Megahertz</translation></message>
 <message><source>gigahertz</source><translation>Gigahertz</translation></message>
 <message><source>terahertz</source><translation>Terahertz</translation></message>
-<message><source>cycle per second</source><translation>Schwingung pro Sekunde</translation></message>
-<message><source>revolution per minute</source><translation>Umdrehung pro Minute</translation></message>
-<message><source>flash per second</source><translation>Blitz pro Sekunde</translation></message>
-<message><source>flash per minute</source><translation>Blitz pro Minute</translation></message>
+<message numerus="yes"><source>cycle per second</source><translation><numerusform>Schwingung pro Sekunde</numerusform><numerusform>Schwingungen pro Sekunde</numerusform></translation></message>
+<message numerus="yes"><source>revolution per minute</source><translation><numerusform>Umdrehung pro Minute</numerusform><numerusform>Umdrehungen pro Minute</numerusform></translation></message>
+<message numerus="yes"><source>flash per second</source><translation><numerusform>Blitz pro Sekunde</numerusform><numerusform>Blitze pro Sekunde</numerusform></translation></message>
+<message numerus="yes"><source>flash per minute</source><translation><numerusform>Blitz pro Minute</numerusform><numerusform>Blitze pro Minute</numerusform></translation></message>
 <message><source>henry</source><translation>Henry</translation></message>
 <message><source>nanohenry</source><translation>Nanohenry</translation></message>
 <message><source>microhenry</source><translation>Mikrohenry</translation></message>
@@ -602,11 +602,11 @@
 <message><source>weber</source><translation>Weber</translation></message>
 <message><source>maxwell</source><translation>Maxwell</translation></message>
 <message><source>watt</source><translation>Watt</translation></message>
-<message><source>horsepower (metric)</source><translation>Pferdestärke (metrisch)</translation></message>
-<message><source>horsepower (European electrical)</source><translation>Pferdestärke (europäisch, elektrisch)</translation></message>
-<message><source>horsepower (Imperial mechanical)</source><translation>Pferdestärke (britisch, mechanisch)</translation></message>
-<message><source>horsepower (Imperial electrical)</source><translation>Pferdestärke (britisch, elektrisch)</translation></message>
-<message><source>kilocalorie per hour</source><translation>Kilokalorie pro Stunde</translation></message>
+<message numerus="yes"><source>horsepower (metric)</source><translation><numerusform>Pferdestärke (metrisch)</numerusform><numerusform>Pferdestärken (metrisch)</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (European electrical)</source><translation><numerusform>Pferdestärke (europäisch, elektrisch)</numerusform><numerusform>Pferdestärken (europäisch, elektrisch)</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (Imperial mechanical)</source><translation><numerusform>Pferdestärke (britisch, mechanisch)</numerusform><numerusform>Pferdestärken (britisch, mechanisch)</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (Imperial electrical)</source><translation><numerusform>Pferdestärke (britisch, elektrisch)</numerusform><numerusform>Pferdestärken (britisch, elektrisch)</numerusform></translation></message>
+<message numerus="yes"><source>kilocalorie per hour</source><translation><numerusform>Kilokalorie pro Stunde</numerusform><numerusform>Kilokalorien pro Stunde</numerusform></translation></message>
 <message><source>kilowatt</source><translation>Kilowatt</translation></message>
 <message><source>megawatt</source><translation>Megawatt</translation></message>
 <message><source>microwatt</source><translation>Mikrowatt</translation></message>
@@ -617,23 +617,23 @@
 <message><source>milliwatt</source><translation>Milliwatt</translation></message>
 <message><source>kilogram force meter per second</source><translation>Kilopondmeter pro Sekunde</translation></message>
 <message><source>foot pound-force per second</source><translation>Fuß-Pfund-Kraft pro Sekunde</translation></message>
-<message><source>calorie per second</source><translation>Kalorie pro Sekunde</translation></message>
-<message><source>kilocalorie per second</source><translation>Kilokalorie pro Sekunde</translation></message>
-<message><source>British thermal unit (International Table) per second</source><translation>British Thermal Unit (IT) pro Sekunde</translation></message>
-<message><source>British thermal unit (International Table) per hour</source><translation>British Thermal Unit (IT) pro Stunde</translation></message>
-<message><source>million British thermal unit (International Table) per hour</source><translation>Millionen British Thermal Units (IT) pro Stunde</translation></message>
+<message numerus="yes"><source>calorie per second</source><translation><numerusform>Kalorie pro Sekunde</numerusform><numerusform>Kalorien pro Sekunde</numerusform></translation></message>
+<message numerus="yes"><source>kilocalorie per second</source><translation><numerusform>Kilokalorie pro Sekunde</numerusform><numerusform>Kilokalorien pro Sekunde</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (International Table) per second</source><translation><numerusform>British Thermal Unit (IT) pro Sekunde</numerusform><numerusform>British Thermal Units (IT) pro Sekunde</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (International Table) per hour</source><translation><numerusform>British Thermal Unit (IT) pro Stunde</numerusform><numerusform>British Thermal Units (IT) pro Stunde</numerusform></translation></message>
+<message numerus="yes"><source>million British thermal unit (International Table) per hour</source><translation><numerusform>Million British Thermal Units (IT) pro Stunde</numerusform><numerusform>Millionen British Thermal Units (IT) pro Stunde</numerusform></translation></message>
 <message><source>thousand British thermal unit (International Table) per hour</source><translation>Tausend British Thermal Units (IT) pro Stunde</translation></message>
-<message><source>ton of refrigeration</source><translation>Kältetonne</translation></message>
+<message numerus="yes"><source>ton of refrigeration</source><translation><numerusform>Kältetonne</numerusform><numerusform>Kältetonnen</numerusform></translation></message>
 <message><source>gigawatt</source><translation>Gigawatt</translation></message>
 <message><source>watt per cubic meter</source><translation>Watt pro Kubikmeter</translation></message>
 <message><source>watt per cubic foot</source><translation>Watt pro Kubikfuß</translation></message>
-<message><source>British thermal unit per hour cubic foot</source><translation>British Thermal Unit pro Stunde und Kubikfuß</translation></message>
+<message numerus="yes"><source>British thermal unit per hour cubic foot</source><translation><numerusform>British Thermal Unit pro Stunde und Kubikfuß</numerusform><numerusform>British Thermal Units pro Stunde und Kubikfuß</numerusform></translation></message>
 <message><source>watt per kilogram</source><translation>Watt pro Kilogramm</translation></message>
 <message><source>watt per square meter</source><translation>Watt pro Quadratmeter</translation></message>
 <message><source>kilowatt per square meter</source><translation>Kilowatt pro Quadratmeter</translation></message>
 <message><source>kilowatt per square foot</source><translation>Kilowatt pro Quadratfuß</translation></message>
 <message><source>watt per square foot</source><translation>Watt pro Quadratfuß</translation></message>
-<message><source>British thermal unit per hour square foot</source><translation>British Thermal Unit pro Stunde und Quadratfuß</translation></message>
+<message numerus="yes"><source>British thermal unit per hour square foot</source><translation><numerusform>British Thermal Unit pro Stunde und Quadratfuß</numerusform><numerusform>British Thermal Units pro Stunde und Quadratfuß</numerusform></translation></message>
 <message><source>bar</source><translation>Bar</translation></message>
 <message><source>bar absolute</source><translation>Bar (absolut)</translation></message>
 <message><source>bar gauge</source><translation>Bar (Überdruck)</translation></message>
@@ -652,8 +652,8 @@
 <message><source>pound per square inch (gauge)</source><translation>Pfund pro Quadratzoll (Überdruck)</translation></message>
 <message><source>pound per square foot</source><translation>Pfund pro Quadratfuß</translation></message>
 <message><source>pound per square inch</source><translation>Pfund pro Quadratzoll</translation></message>
-<message><source>atmosphere (standard)</source><translation>Physikalische Atmosphäre</translation></message>
-<message><source>atmosphere (metric)</source><translation>Technische Atmosphäre</translation></message>
+<message numerus="yes"><source>atmosphere (standard)</source><translation><numerusform>Physikalische Atmosphäre</numerusform><numerusform>physikalische Atmosphären</numerusform></translation></message>
+<message numerus="yes"><source>atmosphere (metric)</source><translation><numerusform>Technische Atmosphäre</numerusform><numerusform>technische Atmosphären</numerusform></translation></message>
 <message><source>torr</source><translation>Torr</translation></message>
 <message><source>newton per square millimeter</source><translation>Newton pro Quadratmillimeter</translation></message>
 <message><source>newton per square meter</source><translation>Newton pro Quadratmeter</translation></message>
@@ -665,9 +665,9 @@
 <message><source>kilogram force per square millimeter</source><translation>Kilopond pro Quadratmillimeter</translation></message>
 <message><source>kilogram force per square centimeter</source><translation>Kilopond pro Quadratzentimeter</translation></message>
 <message><source>kilogram force per square meter</source><translation>Kilopond pro Quadratmeter</translation></message>
-<message><source>ton force per square centimeter</source><translation>Tonne-Kraft pro Quadratzentimeter</translation></message>
-<message><source>ton force per square meter</source><translation>Tonne-Kraft pro Quadratmeter</translation></message>
-<message><source>ton force per square foot</source><translation>Tonne-Kraft pro Quadratfuß</translation></message>
+<message numerus="yes"><source>ton force per square centimeter</source><translation><numerusform>Tonne-Kraft pro Quadratzentimeter</numerusform><numerusform>Tonnen-Kraft pro Quadratzentimeter</numerusform></translation></message>
+<message numerus="yes"><source>ton force per square meter</source><translation><numerusform>Tonne-Kraft pro Quadratmeter</numerusform><numerusform>Tonnen-Kraft pro Quadratmeter</numerusform></translation></message>
+<message numerus="yes"><source>ton force per square foot</source><translation><numerusform>Tonne-Kraft pro Quadratfuß</numerusform><numerusform>Tonnen-Kraft pro Quadratfuß</numerusform></translation></message>
 <message><source>pound force per square inch</source><translation>Pfund-Kraft pro Quadratzoll</translation></message>
 <message><source>foot of water</source><translation>Fuß Wassersäule</translation></message>
 <message><source>kip per square inch</source><translation>Kip pro Quadratzoll</translation></message>
@@ -708,7 +708,7 @@
 <message><source>inch per minute</source><translation>Zoll pro Minute</translation></message>
 <message><source>foot per minute</source><translation>Fuß pro Minute</translation></message>
 <message><source>kilometer per hour</source><translation>Kilometer pro Stunde</translation></message>
-<message><source>mile per hour</source><translation>Meile pro Stunde</translation></message>
+<message numerus="yes"><source>mile per hour</source><translation><numerusform>Meile pro Stunde</numerusform><numerusform>Meilen pro Stunde</numerusform></translation></message>
 <message><source>centimeter per minute</source><translation>Zentimeter pro Minute</translation></message>
 <message><source>foot per hour</source><translation>Fuß pro Stunde</translation></message>
 <message><source>inch per hour</source><translation>Zoll pro Stunde</translation></message>
@@ -717,9 +717,9 @@
 <message><source>knot</source><translation>Knoten</translation></message>
 <message><source>knot (UK)</source><translation>Knoten (britisch)</translation></message>
 <message><source>meter per hour</source><translation>Meter pro Stunde</translation></message>
-<message><source>mile per minute</source><translation>Meile pro Minute</translation></message>
-<message><source>mile per second</source><translation>Meile pro Sekunde</translation></message>
-<message><source>survey mile per hour</source><translation>Meile (US-Vermessung) pro Stunde</translation></message>
+<message numerus="yes"><source>mile per minute</source><translation><numerusform>Meile pro Minute</numerusform><numerusform>Meilen pro Minute</numerusform></translation></message>
+<message numerus="yes"><source>mile per second</source><translation><numerusform>Meile pro Sekunde</numerusform><numerusform>Meilen pro Sekunde</numerusform></translation></message>
+<message numerus="yes"><source>survey mile per hour</source><translation><numerusform>Meile (US-Vermessung) pro Stunde</numerusform><numerusform>Meilen (US-Vermessung) pro Stunde</numerusform></translation></message>
 <message><source>survey foot per second</source><translation>Fuß (US-Vermessung) pro Sekunde</translation></message>
 <message><source>byte</source><translation>Byte</translation></message>
 <message><source>bit</source><translation>Bit</translation></message>
@@ -749,47 +749,47 @@
 <message><source>degree Rankine</source><translation>Grad Rankine</translation></message>
 <message><source>celsius per minute</source><translation>Grad Celsius pro Minute</translation></message>
 <message><source>fahrenheit per minute</source><translation>Grad Fahrenheit pro Minute</translation></message>
-<message><source>second</source><translation>Sekunde</translation></message>
-<message><source>yottasecond</source><translation>Yottasekunde</translation></message>
-<message><source>zettasecond</source><translation>Zettasekunde</translation></message>
-<message><source>exasecond</source><translation>Exasekunde</translation></message>
-<message><source>petasecond</source><translation>Petasekunde</translation></message>
-<message><source>terasecond</source><translation>Terasekunde</translation></message>
-<message><source>gigasecond</source><translation>Gigasekunde</translation></message>
-<message><source>megasecond</source><translation>Megasekunde</translation></message>
-<message><source>kilosecond</source><translation>Kilosekunde</translation></message>
-<message><source>hectosecond</source><translation>Hektosekunde</translation></message>
-<message><source>decasecond</source><translation>Dekasekunde</translation></message>
-<message><source>decisecond</source><translation>Dezisekunde</translation></message>
-<message><source>centisecond</source><translation>Zentisekunde</translation></message>
-<message><source>millisecond</source><translation>Millisekunde</translation></message>
-<message><source>microsecond</source><translation>Mikrosekunde</translation></message>
-<message><source>nanosecond</source><translation>Nanosekunde</translation></message>
-<message><source>picosecond</source><translation>Pikosekunde</translation></message>
-<message><source>femtosecond</source><translation>Femtosekunde</translation></message>
-<message><source>attosecond</source><translation>Attosekunde</translation></message>
-<message><source>zeptosecond</source><translation>Zeptosekunde</translation></message>
-<message><source>yoctosecond</source><translation>Yoktosekunde</translation></message>
-<message><source>minute</source><translation>Minute</translation></message>
-<message><source>hour</source><translation>Stunde</translation></message>
-<message><source>day</source><translation>Tag</translation></message>
-<message><source>week</source><translation>Woche</translation></message>
+<message numerus="yes"><source>second</source><translation><numerusform>Sekunde</numerusform><numerusform>Sekunden</numerusform></translation></message>
+<message numerus="yes"><source>yottasecond</source><translation><numerusform>Yottasekunde</numerusform><numerusform>Yottasekunden</numerusform></translation></message>
+<message numerus="yes"><source>zettasecond</source><translation><numerusform>Zettasekunde</numerusform><numerusform>Zettasekunden</numerusform></translation></message>
+<message numerus="yes"><source>exasecond</source><translation><numerusform>Exasekunde</numerusform><numerusform>Exasekunden</numerusform></translation></message>
+<message numerus="yes"><source>petasecond</source><translation><numerusform>Petasekunde</numerusform><numerusform>Petasekunden</numerusform></translation></message>
+<message numerus="yes"><source>terasecond</source><translation><numerusform>Terasekunde</numerusform><numerusform>Terasekunden</numerusform></translation></message>
+<message numerus="yes"><source>gigasecond</source><translation><numerusform>Gigasekunde</numerusform><numerusform>Gigasekunden</numerusform></translation></message>
+<message numerus="yes"><source>megasecond</source><translation><numerusform>Megasekunde</numerusform><numerusform>Megasekunden</numerusform></translation></message>
+<message numerus="yes"><source>kilosecond</source><translation><numerusform>Kilosekunde</numerusform><numerusform>Kilosekunden</numerusform></translation></message>
+<message numerus="yes"><source>hectosecond</source><translation><numerusform>Hektosekunde</numerusform><numerusform>Hektosekunden</numerusform></translation></message>
+<message numerus="yes"><source>decasecond</source><translation><numerusform>Dekasekunde</numerusform><numerusform>Dekasekunden</numerusform></translation></message>
+<message numerus="yes"><source>decisecond</source><translation><numerusform>Dezisekunde</numerusform><numerusform>Dezisekunden</numerusform></translation></message>
+<message numerus="yes"><source>centisecond</source><translation><numerusform>Zentisekunde</numerusform><numerusform>Zentisekunden</numerusform></translation></message>
+<message numerus="yes"><source>millisecond</source><translation><numerusform>Millisekunde</numerusform><numerusform>Millisekunden</numerusform></translation></message>
+<message numerus="yes"><source>microsecond</source><translation><numerusform>Mikrosekunde</numerusform><numerusform>Mikrosekunden</numerusform></translation></message>
+<message numerus="yes"><source>nanosecond</source><translation><numerusform>Nanosekunde</numerusform><numerusform>Nanosekunden</numerusform></translation></message>
+<message numerus="yes"><source>picosecond</source><translation><numerusform>Pikosekunde</numerusform><numerusform>Pikosekunden</numerusform></translation></message>
+<message numerus="yes"><source>femtosecond</source><translation><numerusform>Femtosekunde</numerusform><numerusform>Femtosekunden</numerusform></translation></message>
+<message numerus="yes"><source>attosecond</source><translation><numerusform>Attosekunde</numerusform><numerusform>Attosekunden</numerusform></translation></message>
+<message numerus="yes"><source>zeptosecond</source><translation><numerusform>Zeptosekunde</numerusform><numerusform>Zeptosekunden</numerusform></translation></message>
+<message numerus="yes"><source>yoctosecond</source><translation><numerusform>Yoktosekunde</numerusform><numerusform>Yoktosekunden</numerusform></translation></message>
+<message numerus="yes"><source>minute</source><translation><numerusform>Minute</numerusform><numerusform>Minuten</numerusform></translation></message>
+<message numerus="yes"><source>hour</source><translation><numerusform>Stunde</numerusform><numerusform>Stunden</numerusform></translation></message>
+<message numerus="yes"><source>day</source><translation><numerusform>Tag</numerusform><numerusform>Tage</numerusform></translation></message>
+<message numerus="yes"><source>week</source><translation><numerusform>Woche</numerusform><numerusform>Wochen</numerusform></translation></message>
 <message><source>fortnight</source><translation>Vierzehn Tage</translation></message>
-<message><source>month</source><translation>Monat</translation></message>
-<message><source>month (hollow)</source><translation>Monat (hohl)</translation></message>
-<message><source>month (full)</source><translation>Monat (voll)</translation></message>
-<message><source>year</source><translation>Jahr</translation></message>
-<message><source>year (Gregorian)</source><translation>Jahr (gregorianisch)</translation></message>
-<message><source>year (Julian)</source><translation>Jahr (julianisch)</translation></message>
-<message><source>sidereal year</source><translation>Siderisches Jahr</translation></message>
-<message><source>tropical year</source><translation>Tropisches Jahr</translation></message>
+<message numerus="yes"><source>month</source><translation><numerusform>Monat</numerusform><numerusform>Monate</numerusform></translation></message>
+<message numerus="yes"><source>month (hollow)</source><translation><numerusform>Monat (hohl)</numerusform><numerusform>Monate (hohl)</numerusform></translation></message>
+<message numerus="yes"><source>month (full)</source><translation><numerusform>Monat (voll)</numerusform><numerusform>Monate (voll)</numerusform></translation></message>
+<message numerus="yes"><source>year</source><translation><numerusform>Jahr</numerusform><numerusform>Jahre</numerusform></translation></message>
+<message numerus="yes"><source>year (Gregorian)</source><translation><numerusform>Jahr (gregorianisch)</numerusform><numerusform>Jahre (gregorianisch)</numerusform></translation></message>
+<message numerus="yes"><source>year (Julian)</source><translation><numerusform>Jahr (julianisch)</numerusform><numerusform>Jahre (julianisch)</numerusform></translation></message>
+<message numerus="yes"><source>sidereal year</source><translation><numerusform>Siderisches Jahr</numerusform><numerusform>siderische Jahre</numerusform></translation></message>
+<message numerus="yes"><source>tropical year</source><translation><numerusform>Tropisches Jahr</numerusform><numerusform>tropische Jahre</numerusform></translation></message>
 <message><source>annum</source><translation>Annum</translation></message>
-<message><source>decade</source><translation>Jahrzehnt</translation></message>
-<message><source>century</source><translation>Jahrhundert</translation></message>
-<message><source>century (Julian)</source><translation>Jahrhundert (julianisch)</translation></message>
-<message><source>millenium</source><translation>Jahrtausend</translation></message>
-<message><source>millenium (Gregorian)</source><translation>Jahrtausend (gregorianisch)</translation></message>
-<message><source>millenium (Julian)</source><translation>Jahrtausend (julianisch)</translation></message>
+<message numerus="yes"><source>decade</source><translation><numerusform>Jahrzehnt</numerusform><numerusform>Jahrzehnte</numerusform></translation></message>
+<message numerus="yes"><source>century</source><translation><numerusform>Jahrhundert</numerusform><numerusform>Jahrhunderte</numerusform></translation></message>
+<message numerus="yes"><source>century (Julian)</source><translation><numerusform>Jahrhundert (julianisch)</numerusform><numerusform>Jahrhunderte (julianisch)</numerusform></translation></message>
+<message numerus="yes"><source>millenium</source><translation><numerusform>Jahrtausend</numerusform><numerusform>Jahrtausende</numerusform></translation></message>
+<message numerus="yes"><source>millenium (Gregorian)</source><translation><numerusform>Jahrtausend (gregorianisch)</numerusform><numerusform>Jahrtausende (gregorianisch)</numerusform></translation></message>
+<message numerus="yes"><source>millenium (Julian)</source><translation><numerusform>Jahrtausend (julianisch)</numerusform><numerusform>Jahrtausende (julianisch)</numerusform></translation></message>
 <message><source>newton meter (torque)</source><translation>Newtonmeter (Drehmoment)</translation></message>
 <message><source>newton centimeter (torque)</source><translation>Newtonzentimeter (Drehmoment)</translation></message>
 <message><source>newton decameter (torque)</source><translation>Newtondekameter (Drehmoment)</translation></message>
@@ -797,7 +797,7 @@
 <message><source>inch pound (torque)</source><translation>Zoll-Pfund (Drehmoment)</translation></message>
 <message><source>meter kilogram (torque)</source><translation>Meterkilogramm (Drehmoment)</translation></message>
 <message><source>centimeter kilogram (torque)</source><translation>Zentimeterkilogramm (Drehmoment)</translation></message>
-<message><source>inch ounce (torque)</source><translation>Zoll-Unze (Drehmoment)</translation></message>
+<message numerus="yes"><source>inch ounce (torque)</source><translation><numerusform>Zoll-Unze (Drehmoment)</numerusform><numerusform>Zoll-Unzen (Drehmoment)</numerusform></translation></message>
 <message><source>gram centimeter (torque)</source><translation>Grammzentimeter (Drehmoment)</translation></message>
 <message><source>decanewton meter (torque)</source><translation>Dekanewtonmeter (Drehmoment)</translation></message>
 <message><source>kilonewton meter (torque)</source><translation>Kilonewtonmeter (Drehmoment)</translation></message>
@@ -808,7 +808,7 @@
 <message><source>pound force foot (torque)</source><translation>Pfund-Kraft-Fuß (Drehmoment)</translation></message>
 <message><source>poise</source><translation>Poise</translation></message>
 <message><source>centipoise</source><translation>Zentipoise</translation></message>
-<message><source>pascal second</source><translation>Pascalsekunde</translation></message>
+<message numerus="yes"><source>pascal second</source><translation><numerusform>Pascalsekunde</numerusform><numerusform>Pascalsekunden</numerusform></translation></message>
 <message><source>pound mass per foot second</source><translation>Pfund (Masse) pro Fuß und Sekunde</translation></message>
 <message><source>pound mass per foot hour</source><translation>Pfund (Masse) pro Fuß und Stunde</translation></message>
 <message><source>stoke</source><translation>Stokes</translation></message>
@@ -816,7 +816,7 @@
 <message><source>meter per second squared</source><translation>Meter pro Quadratsekunde</translation></message>
 <message><source>foot per second squared</source><translation>Fuß pro Quadratsekunde</translation></message>
 <message><source>survey foot per second squared</source><translation>Fuß (US-Vermessung) pro Quadratsekunde</translation></message>
-<message><source>standard gravity</source><translation>Normfallbeschleunigung</translation></message>
+<message numerus="yes"><source>standard gravity</source><translation><numerusform>Normfallbeschleunigung</numerusform><numerusform>Normfallbeschleunigungen</numerusform></translation></message>
 <message><source>volt</source><translation>Volt</translation></message>
 <message><source>kilovolt</source><translation>Kilovolt</translation></message>
 <message><source>microvolt</source><translation>Mikrovolt</translation></message>
@@ -828,8 +828,8 @@
 <message><source>lumen per steradian</source><translation>Lumen pro Steradiant</translation></message>
 <message><source>candlepower</source><translation>Candlepower</translation></message>
 <message><source>Lux (Illuminance)</source><translation>Lux (Beleuchtungsstärke)</translation></message>
-<message><source>footcandle</source><translation>Footcandle</translation></message>
-<message><source>lumen second</source><translation>Lumensekunde</translation></message>
+<message numerus="yes"><source>footcandle</source><translation><numerusform>Footcandle</numerusform><numerusform>Footcandles</numerusform></translation></message>
+<message numerus="yes"><source>lumen second</source><translation><numerusform>Lumensekunde</numerusform><numerusform>Lumensekunden</numerusform></translation></message>
 <message><source>talbots</source><translation>Talbot</translation></message>
 <message><source>luminous power</source><translation>Lichtstrom</translation></message>
 <message><source>lumen</source><translation>Lumen</translation></message>
@@ -850,7 +850,7 @@
 <message><source>kip foot per degree per foot</source><translation>Kip-Fuß pro Grad und Fuß</translation></message>
 <message><source>kilonewton meter per degree per meter</source><translation>Kilonewtonmeter pro Grad und Meter</translation></message>
 <message><source>watt per square meter kelvin</source><translation>Watt pro Quadratmeter und Kelvin</translation></message>
-<message><source>british thermal unit per hour square foot fahrenheit</source><translation>British Thermal Unit pro Stunde, Quadratfuß und Grad Fahrenheit</translation></message>
+<message numerus="yes"><source>british thermal unit per hour square foot fahrenheit</source><translation><numerusform>British Thermal Unit pro Stunde, Quadratfuß und Grad Fahrenheit</numerusform><numerusform>British Thermal Units pro Stunde, Quadratfuß und Grad Fahrenheit</numerusform></translation></message>
 <message><source>cubic meter per second square meter</source><translation>Kubikmeter pro Sekunde und Quadratmeter</translation></message>
 <message><source>cubic foot per minute square foot</source><translation>Kubikfuß pro Minute und Quadratfuß</translation></message>
 <message><source>liter per second square meter</source><translation>Liter pro Sekunde und Quadratmeter</translation></message>
@@ -864,7 +864,7 @@
 <message><source>square foot per ton of refrigeration</source><translation>Quadratfuß pro Kältetonne</translation></message>
 <message><source>square meter per kilowatt</source><translation>Quadratmeter pro Kilowatt</translation></message>
 <message><source>square foot per thousand british thermal unit per hour</source><translation>Quadratfuß pro tausend British Thermal Units pro Stunde</translation></message>
-<message><source>square second per meter kilogram</source><translation>Quadratsekunde pro Meter und Kilogramm</translation></message>
+<message numerus="yes"><source>square second per meter kilogram</source><translation><numerusform>Quadratsekunde pro Meter und Kilogramm</numerusform><numerusform>Quadratsekunden pro Meter und Kilogramm</numerusform></translation></message>
 <message><source>inverse kilonewton</source><translation>Pro Kilonewton</translation></message>
 <message><source>inverse kip</source><translation>Pro Kip</translation></message>
 <message><source>inverse fahrenheit</source><translation>Pro Grad Fahrenheit</translation></message>
@@ -895,5 +895,9 @@
 <message><source>The number “%1” is too small to hold.</source><translation>Die Zahl „%1“ ist zu klein, um sie darzustellen.</translation></message>
 <message><source>The group separator “%1” is out of place.</source><translation>Das Gruppentrennzeichen „%1“ steht an der falschen Stelle.</translation></message>
 <message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Das Gruppentrennzeichen „%1“ steht an der falschen Stelle – meinten Sie %2?</translation></message>
+</context>
+<context>
+<name>PluralForms</name>
+<message numerus="yes"><source>categories</source><extracomment>The CLDR plural categories that each numerus form of the unit names serves, in the order of the forms.</extracomment><translation><numerusform>one</numerusform><numerusform>other</numerusform></translation></message>
 </context>
 </TS>

@@ -25,31 +25,18 @@
 <message><source>eSFoot_Name_Alternate2</source><extracomment>foot</extracomment><translation>Fuss</translation></message>
 <message><source>eSYard_Name_Alternate1</source><extracomment>yard</extracomment><translation>Yard</translation></message>
 <message><source>eSYard_Name_Alternate2</source><extracomment>yard</extracomment><translation>Yards</translation></message>
-<message><source>eSMile_Name_Alternate1</source><extracomment>mile</extracomment><translation>Meile</translation></message>
-<message><source>eSMile_Name_Alternate2</source><extracomment>mile</extracomment><translation>Meilen</translation></message>
-<message><source>eSNauticalMile_Name_Alternate1</source><extracomment>nautical mile</extracomment><translation>Seemeile</translation></message>
-<message><source>eSNauticalMile_Name_Alternate2</source><extracomment>nautical mile</extracomment><translation>Seemeilen</translation></message>
 <message><source>eSNauticalMile_Name_Alternate3</source><extracomment>nautical mile</extracomment><translation>sm</translation></message>
-<message><source>eSStatuteMile_Name_Alternate1</source><extracomment>statute mile</extracomment><translation>Landmeile</translation></message>
-<message><source>eSStatuteMile_Name_Alternate2</source><extracomment>statute mile</extracomment><translation>Landmeilen</translation></message>
 <message><source>eSMicron_Name_Alternate1</source><extracomment>micron</extracomment><translation>Mikron</translation></message>
 <message><source>eSAngstrom_Name_Alternate1</source><extracomment>angstrom</extracomment><translation>Ångström</translation></message>
 <message><source>eSAngstrom_Name_Alternate2</source><extracomment>angstrom</extracomment><translation>Angström</translation></message>
-<message><source>eSAstronomicalUnit_Name_Alternate1</source><extracomment>astronomical unit</extracomment><translation>Astronomische Einheit</translation></message>
 <message><source>eSAstronomicalUnit_Name_Alternate2</source><extracomment>astronomical unit</extracomment><translation>AE</translation></message>
-<message><source>eSCable_Name_Alternate1</source><extracomment>cable</extracomment><translation>Kabellänge</translation></message>
-<message><source>eSCable_Name_Alternate2</source><extracomment>cable</extracomment><translation>Kabellängen</translation></message>
 <message><source>eSFathom_Name_Alternate1</source><extracomment>fathom</extracomment><translation>Faden</translation></message>
-<message><source>eSLightYear_Name_Alternate1</source><extracomment>light-year</extracomment><translation>Lichtjahr</translation></message>
-<message><source>eSLightYear_Name_Alternate2</source><extracomment>light-year</extracomment><translation>Lichtjahre</translation></message>
 <message><source>eSLightYear_Name_Alternate3</source><extracomment>light-year</extracomment><translation>Lichtjahren</translation></message>
 <message><source>eSLightYear_Name_Alternate4</source><extracomment>light-year</extracomment><translation>Lj</translation></message>
 <message><source>eSParsec_Name_Alternate1</source><extracomment>parsec</extracomment><translation>Parsec</translation></message>
 <message><source>eSParsec_Name_Alternate2</source><extracomment>parsec</extracomment><translation>Parallaxensekunde</translation></message>
 <message><source>eSMil_Name_Alternate1</source><extracomment>mil</extracomment><translation>Mil</translation></message>
 <message><source>eSMil_Name_Alternate2</source><extracomment>mil</extracomment><translation>Thou</translation></message>
-<message><source>eSRod_Name_Alternate1</source><extracomment>rod</extracomment><translation>Rute</translation></message>
-<message><source>eSRod_Name_Alternate2</source><extracomment>rod</extracomment><translation>Ruten</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Area</name>
@@ -69,8 +56,6 @@
 <message><source>eSSquareKilometer_Name_Alternate1</source><extracomment>square kilometer</extracomment><translation>Quadratkilometer</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate2</source><extracomment>square kilometer</extracomment><translation>Quadratkilometern</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate3</source><extracomment>square kilometer</extracomment><translation>qkm</translation></message>
-<message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>Quadratmeile</translation></message>
-<message><source>eSSquareMile_Name_Alternate2</source><extracomment>square mile</extracomment><translation>Quadratmeilen</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate1</source><extracomment>square centimeter</extracomment><translation>Quadratzentimeter</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate2</source><extracomment>square centimeter</extracomment><translation>Quadratzentimetern</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate3</source><extracomment>square centimeter</extracomment><translation>qcm</translation></message>
@@ -102,8 +87,6 @@
 <message><source>eSCubicCentimeter_Name_Alternate3</source><extracomment>cubic centimeter</extracomment><translation>ccm</translation></message>
 <message><source>eSTablespoon_Name_Alternate1</source><extracomment>tablespoon</extracomment><translation>Esslöffel</translation></message>
 <message><source>eSTablespoon_Name_Alternate2</source><extracomment>tablespoon</extracomment><translation>EL</translation></message>
-<message><source>eSCup_Name_Alternate1</source><extracomment>cup</extracomment><translation>Tasse</translation></message>
-<message><source>eSCup_Name_Alternate2</source><extracomment>cup</extracomment><translation>Tassen</translation></message>
 <message><source>eSGallonImperial_Name_Alternate1</source><extracomment>gallon (imperial)</extracomment><translation>britische Gallone</translation></message>
 <message><source>eSGallonImperial_Name_Alternate2</source><extracomment>gallon (imperial)</extracomment><translation>britische Gallonen</translation></message>
 <message><source>eSGallonUSFluidWine_Name_Alternate1</source><extracomment>gallon (U.S. fluid; Wine)</extracomment><translation>US-Gallone</translation></message>
@@ -138,8 +121,6 @@
 <message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>Kubikdezimeter</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>Kubikdezimetern</translation></message>
 <message><source>eSKiloliter_Name_Alternate1</source><extracomment>kiloliter</extracomment><translation>Kiloliter</translation></message>
-<message><source>eSRegisterTon_Name_Alternate1</source><extracomment>register ton</extracomment><translation>Registertonne</translation></message>
-<message><source>eSRegisterTon_Name_Alternate2</source><extracomment>register ton</extracomment><translation>Registertonnen</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>
@@ -181,12 +162,8 @@
 <message><source>eSGrad_Name_Alternate1</source><extracomment>grad</extracomment><translation>Gon</translation></message>
 <message><source>eSGrad_Name_Alternate2</source><extracomment>grad</extracomment><translation>Neugrad</translation></message>
 <message><source>eSAngularMilNATO_Name_Alternate1</source><extracomment>angular mil (NATO)</extracomment><translation>Strich</translation></message>
-<message><source>eSAngleMinute_Name_Alternate1</source><extracomment>angle minute</extracomment><translation>Winkelminute</translation></message>
-<message><source>eSAngleMinute_Name_Alternate2</source><extracomment>angle minute</extracomment><translation>Winkelminuten</translation></message>
 <message><source>eSAngleMinute_Name_Alternate3</source><extracomment>angle minute</extracomment><translation>Bogenminute</translation></message>
 <message><source>eSAngleMinute_Name_Alternate4</source><extracomment>angle minute</extracomment><translation>Bogenminuten</translation></message>
-<message><source>eSAngleSecond_Name_Alternate1</source><extracomment>angle second</extracomment><translation>Winkelsekunde</translation></message>
-<message><source>eSAngleSecond_Name_Alternate2</source><extracomment>angle second</extracomment><translation>Winkelsekunden</translation></message>
 <message><source>eSAngleSecond_Name_Alternate3</source><extracomment>angle second</extracomment><translation>Bogensekunde</translation></message>
 <message><source>eSAngleSecond_Name_Alternate4</source><extracomment>angle second</extracomment><translation>Bogensekunden</translation></message>
 </context>
@@ -209,10 +186,6 @@
 <context>
 <name>UnitSymbol_ElectricCharge</name>
 <message><source>eSCoulomb_Name_Alternate1</source><extracomment>coulomb</extracomment><translation>Coulomb</translation></message>
-<message><source>eSAmpereHour_Name_Alternate1</source><extracomment>ampere hour</extracomment><translation>Amperestunde</translation></message>
-<message><source>eSAmpereHour_Name_Alternate2</source><extracomment>ampere hour</extracomment><translation>Amperestunden</translation></message>
-<message><source>eSMilliampereHour_Name_Alternate1</source><extracomment>milliampere hour</extracomment><translation>Milliamperestunde</translation></message>
-<message><source>eSMilliampereHour_Name_Alternate2</source><extracomment>milliampere hour</extracomment><translation>Milliamperestunden</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Capacitance</name>
@@ -244,13 +217,7 @@
 <message><source>eSJoule_Name_Alternate2</source><extracomment>joule</extracomment><translation>Wattsekunde</translation></message>
 <message><source>eSJoule_Name_Alternate3</source><extracomment>joule</extracomment><translation>Wattsekunden</translation></message>
 <message><source>eSJoule_Name_Alternate4</source><extracomment>joule</extracomment><translation>Ws</translation></message>
-<message><source>eSCalorie_Name_Alternate1</source><extracomment>calorie</extracomment><translation>Kalorie</translation></message>
-<message><source>eSCalorie_Name_Alternate2</source><extracomment>calorie</extracomment><translation>Kalorien</translation></message>
-<message><source>eSKilocalorie_Name_Alternate1</source><extracomment>kilocalorie</extracomment><translation>Kilokalorie</translation></message>
-<message><source>eSKilocalorie_Name_Alternate2</source><extracomment>kilocalorie</extracomment><translation>Kilokalorien</translation></message>
 <message><source>eSElectronvolt_Name_Alternate1</source><extracomment>electronvolt</extracomment><translation>Elektronenvolt</translation></message>
-<message><source>eSKilowattHour_Name_Alternate1</source><extracomment>kilowatt hour</extracomment><translation>Kilowattstunde</translation></message>
-<message><source>eSKilowattHour_Name_Alternate2</source><extracomment>kilowatt hour</extracomment><translation>Kilowattstunden</translation></message>
 <message><source>eSNewtonMeter_Name_Alternate1</source><extracomment>newton meter</extracomment><translation>Newtonmeter</translation></message>
 <message><source>eSKilonewtonMeter_Name_Alternate1</source><extracomment>kilonewton meter</extracomment><translation>Kilonewtonmeter</translation></message>
 <message><source>eSKilogramForceMeter_Name_Alternate1</source><extracomment>kilogram force meter</extracomment><translation>Kilopondmeter</translation></message>
@@ -293,8 +260,6 @@
 <message><source>eSKilohertz_Name_Alternate1</source><extracomment>kilohertz</extracomment><translation>Kilohertz</translation></message>
 <message><source>eSMegahertz_Name_Alternate1</source><extracomment>megahertz</extracomment><translation>Megahertz</translation></message>
 <message><source>eSGigahertz_Name_Alternate1</source><extracomment>gigahertz</extracomment><translation>Gigahertz</translation></message>
-<message><source>eSRevolutionPerMinute_Name_Alternate1</source><extracomment>revolution per minute</extracomment><translation>Umdrehung pro Minute</translation></message>
-<message><source>eSRevolutionPerMinute_Name_Alternate2</source><extracomment>revolution per minute</extracomment><translation>Umdrehungen pro Minute</translation></message>
 <message><source>eSRevolutionPerMinute_Name_Alternate3</source><extracomment>revolution per minute</extracomment><translation>U/min</translation></message>
 <message><source>eSRevolutionPerMinute_Name_Alternate4</source><extracomment>revolution per minute</extracomment><translation>UpM</translation></message>
 </context>
@@ -318,8 +283,6 @@
 <message><source>eSVoltAmpere_Name_Alternate1</source><extracomment>volt ampere</extracomment><translation>Voltampere</translation></message>
 <message><source>eSKilovoltAmpere_Name_Alternate1</source><extracomment>kilovolt ampere</extracomment><translation>Kilovoltampere</translation></message>
 <message><source>eSMilliwatt_Name_Alternate1</source><extracomment>milliwatt</extracomment><translation>Milliwatt</translation></message>
-<message><source>eSTonOfRefrigeration_Name_Alternate1</source><extracomment>ton of refrigeration</extracomment><translation>Kältetonne</translation></message>
-<message><source>eSTonOfRefrigeration_Name_Alternate2</source><extracomment>ton of refrigeration</extracomment><translation>Kältetonnen</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Pressure</name>
@@ -328,9 +291,7 @@
 <message><source>eSMegaPascal_Name_Alternate1</source><extracomment>mega pascal</extracomment><translation>Megapascal</translation></message>
 <message><source>eSMillibar_Name_Alternate1</source><extracomment>millibar</extracomment><translation>Millibar</translation></message>
 <message><source>eSPascal_Name_Alternate1</source><extracomment>pascal</extracomment><translation>Pascal</translation></message>
-<message><source>eSAtmosphereStandard_Name_Alternate1</source><extracomment>atmosphere (standard)</extracomment><translation>Physikalische Atmosphäre</translation></message>
 <message><source>eSAtmosphereStandard_Name_Alternate2</source><extracomment>atmosphere (standard)</extracomment><translation>Atmosphäre</translation></message>
-<message><source>eSAtmosphereMetric_Name_Alternate1</source><extracomment>atmosphere (metric)</extracomment><translation>Technische Atmosphäre</translation></message>
 <message><source>eSNewtonPerSquareMillimeter_Name_Alternate1</source><extracomment>newton per square millimeter</extracomment><translation>Newton pro Quadratmillimeter</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate1</source><extracomment>kilogram force per square centimeter</extracomment><translation>Kilopond pro Quadratzentimeter</translation></message>
 <message><source>eSKilogramForcePerSquareCentimeter_Name_Alternate2</source><extracomment>kilogram force per square centimeter</extracomment><translation>kp/cm²</translation></message>
@@ -355,8 +316,6 @@
 <message><source>eSKilometerPerHour_Name_Alternate1</source><extracomment>kilometer per hour</extracomment><translation>Kilometer pro Stunde</translation></message>
 <message><source>eSKilometerPerHour_Name_Alternate2</source><extracomment>kilometer per hour</extracomment><translation>Stundenkilometer</translation></message>
 <message><source>eSKilometerPerHour_Name_Alternate3</source><extracomment>kilometer per hour</extracomment><translation>km/Std</translation></message>
-<message><source>eSMilePerHour_Name_Alternate1</source><extracomment>mile per hour</extracomment><translation>Meile pro Stunde</translation></message>
-<message><source>eSMilePerHour_Name_Alternate2</source><extracomment>mile per hour</extracomment><translation>Meilen pro Stunde</translation></message>
 <message><source>eSKnot_Name_Alternate1</source><extracomment>knot</extracomment><translation>Knoten</translation></message>
 </context>
 <context>
@@ -378,46 +337,21 @@
 </context>
 <context>
 <name>UnitSymbol_Time</name>
-<message><source>eSSecond_Name_Alternate1</source><extracomment>second</extracomment><translation>Sekunde</translation></message>
-<message><source>eSSecond_Name_Alternate2</source><extracomment>second</extracomment><translation>Sekunden</translation></message>
 <message><source>eSSecond_Name_Alternate3</source><extracomment>second</extracomment><translation>Sek</translation></message>
 <message><source>eSSecond_Name_Alternate4</source><extracomment>second</extracomment><translation>Sek.</translation></message>
 <message><source>eSSecond_Name_Alternate5</source><extracomment>second</extracomment><translation>sek</translation></message>
-<message><source>eSMillisecond_Name_Alternate1</source><extracomment>millisecond</extracomment><translation>Millisekunde</translation></message>
-<message><source>eSMillisecond_Name_Alternate2</source><extracomment>millisecond</extracomment><translation>Millisekunden</translation></message>
-<message><source>eSMicrosecond_Name_Alternate1</source><extracomment>microsecond</extracomment><translation>Mikrosekunde</translation></message>
-<message><source>eSMicrosecond_Name_Alternate2</source><extracomment>microsecond</extracomment><translation>Mikrosekunden</translation></message>
-<message><source>eSNanosecond_Name_Alternate1</source><extracomment>nanosecond</extracomment><translation>Nanosekunde</translation></message>
-<message><source>eSNanosecond_Name_Alternate2</source><extracomment>nanosecond</extracomment><translation>Nanosekunden</translation></message>
-<message><source>eSMinute_Name_Alternate1</source><extracomment>minute</extracomment><translation>Minute</translation></message>
-<message><source>eSMinute_Name_Alternate2</source><extracomment>minute</extracomment><translation>Minuten</translation></message>
 <message><source>eSMinute_Name_Alternate3</source><extracomment>minute</extracomment><translation>Min</translation></message>
 <message><source>eSMinute_Name_Alternate4</source><extracomment>minute</extracomment><translation>Min.</translation></message>
-<message><source>eSHour_Name_Alternate1</source><extracomment>hour</extracomment><translation>Stunde</translation></message>
-<message><source>eSHour_Name_Alternate2</source><extracomment>hour</extracomment><translation>Stunden</translation></message>
 <message><source>eSHour_Name_Alternate3</source><extracomment>hour</extracomment><translation>Std</translation></message>
 <message><source>eSHour_Name_Alternate4</source><extracomment>hour</extracomment><translation>Std.</translation></message>
-<message><source>eSDay_Name_Alternate1</source><extracomment>day</extracomment><translation>Tag</translation></message>
-<message><source>eSDay_Name_Alternate2</source><extracomment>day</extracomment><translation>Tage</translation></message>
 <message><source>eSDay_Name_Alternate3</source><extracomment>day</extracomment><translation>Tagen</translation></message>
-<message><source>eSWeek_Name_Alternate1</source><extracomment>week</extracomment><translation>Woche</translation></message>
-<message><source>eSWeek_Name_Alternate2</source><extracomment>week</extracomment><translation>Wochen</translation></message>
-<message><source>eSMonth_Name_Alternate1</source><extracomment>month</extracomment><translation>Monat</translation></message>
-<message><source>eSMonth_Name_Alternate2</source><extracomment>month</extracomment><translation>Monate</translation></message>
 <message><source>eSMonth_Name_Alternate3</source><extracomment>month</extracomment><translation>Monaten</translation></message>
-<message><source>eSYear_Name_Alternate1</source><extracomment>year</extracomment><translation>Jahr</translation></message>
-<message><source>eSYear_Name_Alternate2</source><extracomment>year</extracomment><translation>Jahre</translation></message>
 <message><source>eSYear_Name_Alternate3</source><extracomment>year</extracomment><translation>Jahren</translation></message>
-<message><source>eSDecade_Name_Alternate1</source><extracomment>decade</extracomment><translation>Jahrzehnt</translation></message>
-<message><source>eSDecade_Name_Alternate2</source><extracomment>decade</extracomment><translation>Jahrzehnte</translation></message>
-<message><source>eSCentury_Name_Alternate1</source><extracomment>century</extracomment><translation>Jahrhundert</translation></message>
-<message><source>eSCentury_Name_Alternate2</source><extracomment>century</extracomment><translation>Jahrhunderte</translation></message>
 </context>
 <context>
 <name>UnitSymbol_DynamicViscosity</name>
 <message><source>eSPoise_Name_Alternate1</source><extracomment>poise</extracomment><translation>Poise</translation></message>
 <message><source>eSCentipoise_Name_Alternate1</source><extracomment>centipoise</extracomment><translation>Zentipoise</translation></message>
-<message><source>eSPascalSecond_Name_Alternate1</source><extracomment>pascal second</extracomment><translation>Pascalsekunde</translation></message>
 </context>
 <context>
 <name>UnitSymbol_KinematicViscosity</name>

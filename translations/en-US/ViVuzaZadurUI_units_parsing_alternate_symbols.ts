@@ -3,33 +3,24 @@
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
 <name>UnitSymbol_Length</name>
-<message><source>eSMeter_Name_Alternate1</source><extracomment>meter</extracomment><translation>meters</translation></message>
 <message><source>eSMeter_Name_Alternate2</source><extracomment>meter</extracomment><translation>metre</translation></message>
 <message><source>eSMeter_Name_Alternate3</source><extracomment>meter</extracomment><translation>metres</translation></message>
 <message><source>eSMeter_Name_Alternate4</source><extracomment>meter</extracomment><translation>mtr</translation></message>
-<message><source>eSKilometer_Name_Alternate1</source><extracomment>kilometer</extracomment><translation>kilometers</translation></message>
 <message><source>eSKilometer_Name_Alternate2</source><extracomment>kilometer</extracomment><translation>kilometre</translation></message>
 <message><source>eSKilometer_Name_Alternate3</source><extracomment>kilometer</extracomment><translation>kilometres</translation></message>
 <message><source>eSKilometer_Name_Alternate4</source><extracomment>kilometer</extracomment><translation>kms</translation></message>
-<message><source>eSDecimeter_Name_Alternate1</source><extracomment>decimeter</extracomment><translation>decimeters</translation></message>
 <message><source>eSDecimeter_Name_Alternate2</source><extracomment>decimeter</extracomment><translation>decimetre</translation></message>
 <message><source>eSDecimeter_Name_Alternate3</source><extracomment>decimeter</extracomment><translation>decimetres</translation></message>
-<message><source>eSCentimeter_Name_Alternate1</source><extracomment>centimeter</extracomment><translation>centimeters</translation></message>
 <message><source>eSCentimeter_Name_Alternate2</source><extracomment>centimeter</extracomment><translation>centimetre</translation></message>
 <message><source>eSCentimeter_Name_Alternate3</source><extracomment>centimeter</extracomment><translation>centimetres</translation></message>
-<message><source>eSMillimeter_Name_Alternate1</source><extracomment>millimeter</extracomment><translation>millimeters</translation></message>
 <message><source>eSMillimeter_Name_Alternate2</source><extracomment>millimeter</extracomment><translation>millimetre</translation></message>
 <message><source>eSMillimeter_Name_Alternate3</source><extracomment>millimeter</extracomment><translation>millimetres</translation></message>
-<message><source>eSMicrometer_Name_Alternate1</source><extracomment>micrometer</extracomment><translation>micrometers</translation></message>
 <message><source>eSMicrometer_Name_Alternate2</source><extracomment>micrometer</extracomment><translation>micrometre</translation></message>
 <message><source>eSMicrometer_Name_Alternate3</source><extracomment>micrometer</extracomment><translation>micrometres</translation></message>
 <message><source>eSmum_Alternate1</source><extracomment>micrometer</extracomment><translation>μm</translation></message>
-<message><source>eSNanometer_Name_Alternate1</source><extracomment>nanometer</extracomment><translation>nanometers</translation></message>
 <message><source>eSNanometer_Name_Alternate2</source><extracomment>nanometer</extracomment><translation>nanometre</translation></message>
 <message><source>eSNanometer_Name_Alternate3</source><extracomment>nanometer</extracomment><translation>nanometres</translation></message>
-<message><source>eSInch_Name_Alternate1</source><extracomment>inch</extracomment><translation>inches</translation></message>
 <message><source>eSInch_Name_Alternate2</source><extracomment>inch</extracomment><translation>in.</translation></message>
-<message><source>eSFoot_Name_Alternate1</source><extracomment>foot</extracomment><translation>feet</translation></message>
 <message><source>eSFoot_Name_Alternate2</source><extracomment>foot</extracomment><translation>ft.</translation></message>
 <message><source>eSFootUSSurvey_Name_Alternate1</source><extracomment>foot (U.S. Survey)</extracomment><translation>US survey foot</translation></message>
 <message><source>eSFootUSSurvey_Name_Alternate2</source><extracomment>foot (U.S. Survey)</extracomment><translation>US survey feet</translation></message>
@@ -38,86 +29,60 @@
 <message><source>eSFootUSSurvey_Name_Alternate5</source><extracomment>foot (U.S. Survey)</extracomment><translation>ftUS</translation></message>
 <message><source>eSFootUSSurvey_Name_Alternate6</source><extracomment>foot (U.S. Survey)</extracomment><translation>usft</translation></message>
 <message><source>eSFootUSSurvey_Name_Alternate7</source><extracomment>foot (U.S. Survey)</extracomment><translation>US ft</translation></message>
-<message><source>eSYard_Name_Alternate1</source><extracomment>yard</extracomment><translation>yards</translation></message>
 <message><source>eSYard_Name_Alternate2</source><extracomment>yard</extracomment><translation>yds</translation></message>
-<message><source>eSChain_Name_Alternate1</source><extracomment>chain</extracomment><translation>chains</translation></message>
-<message><source>eSFurlong_Name_Alternate1</source><extracomment>furlong</extracomment><translation>furlongs</translation></message>
-<message><source>eSMile_Name_Alternate1</source><extracomment>mile</extracomment><translation>miles</translation></message>
-<message><source>eSNauticalMile_Name_Alternate1</source><extracomment>nautical mile</extracomment><translation>nautical miles</translation></message>
-<message><source>eSMicron_Name_Alternate1</source><extracomment>micron</extracomment><translation>microns</translation></message>
 <message><source>eSmu_Alternate1</source><extracomment>micron</extracomment><translation>μ</translation></message>
-<message><source>eSMicroinch_Name_Alternate1</source><extracomment>microinch</extracomment><translation>microinches</translation></message>
 <message><source>eSmuin_Alternate1</source><extracomment>microinch</extracomment><translation>μin</translation></message>
-<message><source>eSAngstrom_Name_Alternate1</source><extracomment>angstrom</extracomment><translation>angstroms</translation></message>
 <message><source>eSAngstrom_Name_Alternate2</source><extracomment>angstrom</extracomment><translation>Å</translation></message>
 <message><source>eSAngstrom_Name_Alternate3</source><extracomment>angstrom</extracomment><translation>ångström</translation></message>
 <message><source>eSAngstrom_Name_Alternate4</source><extracomment>angstrom</extracomment><translation>ångströms</translation></message>
 <message><source>eSAstronomicalUnit_Name_Alternate1</source><extracomment>astronomical unit</extracomment><translation>AU</translation></message>
-<message><source>eSFathom_Name_Alternate1</source><extracomment>fathom</extracomment><translation>fathoms</translation></message>
 <message><source>eSFathom_Name_Alternate2</source><extracomment>fathom</extracomment><translation>ftm</translation></message>
-<message><source>eSLightYear_Name_Alternate1</source><extracomment>light-year</extracomment><translation>light-years</translation></message>
 <message><source>eSLightYear_Name_Alternate2</source><extracomment>light-year</extracomment><translation>light year</translation></message>
 <message><source>eSLightYear_Name_Alternate3</source><extracomment>light-year</extracomment><translation>light years</translation></message>
-<message><source>eSParsec_Name_Alternate1</source><extracomment>parsec</extracomment><translation>parsecs</translation></message>
-<message><source>eSMil_Name_Alternate1</source><extracomment>mil</extracomment><translation>mils</translation></message>
 <message><source>eSMilSwedenAndNorway_Name_Alternate1</source><extracomment>mil (Sweden and Norway)</extracomment><translation>Scandinavian mile</translation></message>
 <message><source>eSMilSwedenAndNorway_Name_Alternate2</source><extracomment>mil (Sweden and Norway)</extracomment><translation>Scandinavian miles</translation></message>
-<message><source>eSLink_Name_Alternate1</source><extracomment>link</extracomment><translation>links</translation></message>
-<message><source>eSRod_Name_Alternate1</source><extracomment>rod</extracomment><translation>rods</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Area</name>
-<message><source>eSSquareMeter_Name_Alternate1</source><extracomment>square meter</extracomment><translation>square meters</translation></message>
 <message><source>eSSquareMeter_Name_Alternate2</source><extracomment>square meter</extracomment><translation>square metre</translation></message>
 <message><source>eSSquareMeter_Name_Alternate3</source><extracomment>square meter</extracomment><translation>square metres</translation></message>
 <message><source>eSSquareMeter_Name_Alternate4</source><extracomment>square meter</extracomment><translation>sqm</translation></message>
 <message><source>eSSquareMeter_Name_Alternate5</source><extracomment>square meter</extracomment><translation>sq. m</translation></message>
 <message><source>eSm2_Alternate1</source><extracomment>square meter</extracomment><translatorcomment>generated from «m²»</translatorcomment><translation>m2</translation></message>
 <message><source>eSm2_Alternate2</source><extracomment>square meter</extracomment><translatorcomment>generated from «m²»</translatorcomment><translation>m^2</translation></message>
-<message><source>eSSquareInch_Name_Alternate1</source><extracomment>square inch</extracomment><translation>square inches</translation></message>
 <message><source>eSSquareInch_Name_Alternate2</source><extracomment>square inch</extracomment><translation>sqin</translation></message>
 <message><source>eSSquareInch_Name_Alternate3</source><extracomment>square inch</extracomment><translation>sq. in.</translation></message>
 <message><source>eSin2_Alternate1</source><extracomment>square inch</extracomment><translatorcomment>generated from «in²»</translatorcomment><translation>in2</translation></message>
 <message><source>eSin2_Alternate2</source><extracomment>square inch</extracomment><translatorcomment>generated from «in²»</translatorcomment><translation>in^2</translation></message>
-<message><source>eSSquareFoot_Name_Alternate1</source><extracomment>square foot</extracomment><translation>square feet</translation></message>
 <message><source>eSSquareFoot_Name_Alternate2</source><extracomment>square foot</extracomment><translation>sqft</translation></message>
 <message><source>eSSquareFoot_Name_Alternate3</source><extracomment>square foot</extracomment><translation>sq. ft.</translation></message>
 <message><source>eSSquareFoot_Name_Alternate4</source><extracomment>square foot</extracomment><translation>sq.ft.</translation></message>
 <message><source>eSSquareFoot_Name_Alternate5</source><extracomment>square foot</extracomment><translation>SF</translation></message>
 <message><source>eSft2_Alternate1</source><extracomment>square foot</extracomment><translatorcomment>generated from «ft²»</translatorcomment><translation>ft2</translation></message>
 <message><source>eSft2_Alternate2</source><extracomment>square foot</extracomment><translatorcomment>generated from «ft²»</translatorcomment><translation>ft^2</translation></message>
-<message><source>eSSquareYard_Name_Alternate1</source><extracomment>square yard</extracomment><translation>square yards</translation></message>
 <message><source>eSSquareYard_Name_Alternate2</source><extracomment>square yard</extracomment><translation>sqyd</translation></message>
 <message><source>eSSquareYard_Name_Alternate3</source><extracomment>square yard</extracomment><translation>sq. yd.</translation></message>
 <message><source>eSyd2_Alternate1</source><extracomment>square yard</extracomment><translatorcomment>generated from «yd²»</translatorcomment><translation>yd2</translation></message>
 <message><source>eSyd2_Alternate2</source><extracomment>square yard</extracomment><translatorcomment>generated from «yd²»</translatorcomment><translation>yd^2</translation></message>
-<message><source>eSAcre_Name_Alternate1</source><extracomment>acre</extracomment><translation>acres</translation></message>
-<message><source>eSHectare_Name_Alternate1</source><extracomment>hectare</extracomment><translation>hectares</translation></message>
-<message><source>eSSquareKilometer_Name_Alternate1</source><extracomment>square kilometer</extracomment><translation>square kilometers</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate2</source><extracomment>square kilometer</extracomment><translation>square kilometre</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate3</source><extracomment>square kilometer</extracomment><translation>square kilometres</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate4</source><extracomment>square kilometer</extracomment><translation>sqkm</translation></message>
 <message><source>eSkm2_Alternate1</source><extracomment>square kilometer</extracomment><translatorcomment>generated from «km²»</translatorcomment><translation>km2</translation></message>
 <message><source>eSkm2_Alternate2</source><extracomment>square kilometer</extracomment><translatorcomment>generated from «km²»</translatorcomment><translation>km^2</translation></message>
-<message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>square miles</translation></message>
 <message><source>eSSquareMile_Name_Alternate2</source><extracomment>square mile</extracomment><translation>sqmi</translation></message>
 <message><source>eSmi2_Alternate1</source><extracomment>square mile</extracomment><translatorcomment>generated from «mi²»</translatorcomment><translation>mi2</translation></message>
 <message><source>eSmi2_Alternate2</source><extracomment>square mile</extracomment><translatorcomment>generated from «mi²»</translatorcomment><translation>mi^2</translation></message>
-<message><source>eSSquareCentimeter_Name_Alternate1</source><extracomment>square centimeter</extracomment><translation>square centimeters</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate2</source><extracomment>square centimeter</extracomment><translation>square centimetre</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate3</source><extracomment>square centimeter</extracomment><translation>square centimetres</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate4</source><extracomment>square centimeter</extracomment><translation>sqcm</translation></message>
 <message><source>eScm2_Alternate1</source><extracomment>square centimeter</extracomment><translatorcomment>generated from «cm²»</translatorcomment><translation>cm2</translation></message>
 <message><source>eScm2_Alternate2</source><extracomment>square centimeter</extracomment><translatorcomment>generated from «cm²»</translatorcomment><translation>cm^2</translation></message>
-<message><source>eSSquareMillimeter_Name_Alternate1</source><extracomment>square millimeter</extracomment><translation>square millimeters</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate2</source><extracomment>square millimeter</extracomment><translation>square millimetre</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate3</source><extracomment>square millimeter</extracomment><translation>square millimetres</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate4</source><extracomment>square millimeter</extracomment><translation>sqmm</translation></message>
 <message><source>eSmm2_Alternate1</source><extracomment>square millimeter</extracomment><translatorcomment>generated from «mm²»</translatorcomment><translation>mm2</translation></message>
 <message><source>eSmm2_Alternate2</source><extracomment>square millimeter</extracomment><translatorcomment>generated from «mm²»</translatorcomment><translation>mm^2</translation></message>
-<message><source>eSCircularMil_Name_Alternate1</source><extracomment>circular mil</extracomment><translation>circular mils</translation></message>
 <message><source>eSKiloCircularMil_Name_Alternate1</source><extracomment>kilo-circular mil</extracomment><translation>MCM</translation></message>
-<message><source>eSAre_Name_Alternate1</source><extracomment>are</extracomment><translation>ares</translation></message>
 <message><source>eSAWithRingAbove2_Alternate1</source><extracomment>square angstrom</extracomment><translatorcomment>generated from «Å²»</translatorcomment><translation>Å2</translation></message>
 <message><source>eSAWithRingAbove2_Alternate2</source><extracomment>square angstrom</extracomment><translatorcomment>generated from «Å²»</translatorcomment><translation>Å^2</translation></message>
 <message><source>eSdm2_Alternate1</source><extracomment>square decimeter</extracomment><translatorcomment>generated from «dm²»</translatorcomment><translation>dm2</translation></message>
@@ -155,18 +120,15 @@
 </context>
 <context>
 <name>UnitSymbol_Volume</name>
-<message><source>eSLiter_Name_Alternate1</source><extracomment>liter</extracomment><translation>liters</translation></message>
 <message><source>eSLiter_Name_Alternate2</source><extracomment>liter</extracomment><translation>litre</translation></message>
 <message><source>eSLiter_Name_Alternate3</source><extracomment>liter</extracomment><translation>litres</translation></message>
 <message><source>eSLiter_Name_Alternate4</source><extracomment>liter</extracomment><translation>l</translation></message>
 <message><source>eSLiter_Name_Alternate5</source><extracomment>liter</extracomment><translation>ℓ</translation></message>
-<message><source>eSCubicCentimeter_Name_Alternate1</source><extracomment>cubic centimeter</extracomment><translation>cubic centimeters</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate2</source><extracomment>cubic centimeter</extracomment><translation>cubic centimetre</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate3</source><extracomment>cubic centimeter</extracomment><translation>cubic centimetres</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate4</source><extracomment>cubic centimeter</extracomment><translation>㏄</translation></message>
 <message><source>eScm3_Alternate1</source><extracomment>cubic centimeter</extracomment><translatorcomment>generated from «cm³»</translatorcomment><translation>cm3</translation></message>
 <message><source>eScm3_Alternate2</source><extracomment>cubic centimeter</extracomment><translatorcomment>generated from «cm³»</translatorcomment><translation>cm^3</translation></message>
-<message><source>eSTablespoon_Name_Alternate1</source><extracomment>tablespoon</extracomment><translation>tablespoons</translation></message>
 <message><source>eSTablespoon_Name_Alternate2</source><extracomment>tablespoon</extracomment><translation>Tbsp</translation></message>
 <message><source>eSTablespoon_Name_Alternate3</source><extracomment>tablespoon</extracomment><translation>tbs</translation></message>
 <message><source>eSFluidOunceUS_Name_Alternate1</source><extracomment>fluid ounce (U.S.)</extracomment><translation>fl oz</translation></message>
@@ -174,7 +136,6 @@
 <message><source>eSFluidOunceUS_Name_Alternate3</source><extracomment>fluid ounce (U.S.)</extracomment><translation>floz</translation></message>
 <message><source>eSFluidOunceUS_Name_Alternate4</source><extracomment>fluid ounce (U.S.)</extracomment><translation>fluid ounce</translation></message>
 <message><source>eSFluidOunceUS_Name_Alternate5</source><extracomment>fluid ounce (U.S.)</extracomment><translation>fluid ounces</translation></message>
-<message><source>eSCup_Name_Alternate1</source><extracomment>cup</extracomment><translation>cups</translation></message>
 <message><source>eSQuartUSFluid_Name_Alternate1</source><extracomment>quart (U.S. fluid)</extracomment><translation>qt</translation></message>
 <message><source>eSQuartUSFluid_Name_Alternate2</source><extracomment>quart (U.S. fluid)</extracomment><translation>quart</translation></message>
 <message><source>eSQuartUSFluid_Name_Alternate3</source><extracomment>quart (U.S. fluid)</extracomment><translation>quarts</translation></message>
@@ -191,36 +152,30 @@
 <message><source>eSBushelUSDryLevel_Name_Alternate2</source><extracomment>bushel (U.S. dry level)</extracomment><translation>bushel</translation></message>
 <message><source>eSBushelUSDryLevel_Name_Alternate3</source><extracomment>bushel (U.S. dry level)</extracomment><translation>bushels</translation></message>
 <message><source>eSCentiliter_Name_Alternate1</source><extracomment>centiliter</extracomment><translation>cl</translation></message>
-<message><source>eSCubicFoot_Name_Alternate1</source><extracomment>cubic foot</extracomment><translation>cubic feet</translation></message>
 <message><source>eSCubicFoot_Name_Alternate2</source><extracomment>cubic foot</extracomment><translation>cuft</translation></message>
 <message><source>eSCubicFoot_Name_Alternate3</source><extracomment>cubic foot</extracomment><translation>cu. ft.</translation></message>
 <message><source>eSCubicFoot_Name_Alternate4</source><extracomment>cubic foot</extracomment><translation>CF</translation></message>
 <message><source>eSft3_Alternate1</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «ft³»</translatorcomment><translation>ft3</translation></message>
 <message><source>eSft3_Alternate2</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «ft³»</translatorcomment><translation>ft^3</translation></message>
-<message><source>eSCubicInch_Name_Alternate1</source><extracomment>cubic inch</extracomment><translation>cubic inches</translation></message>
 <message><source>eSCubicInch_Name_Alternate2</source><extracomment>cubic inch</extracomment><translation>cuin</translation></message>
 <message><source>eSCubicInch_Name_Alternate3</source><extracomment>cubic inch</extracomment><translation>cu. in.</translation></message>
 <message><source>eSin3_Alternate1</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «in³»</translatorcomment><translation>in3</translation></message>
 <message><source>eSin3_Alternate2</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «in³»</translatorcomment><translation>in^3</translation></message>
-<message><source>eSCubicMeter_Name_Alternate1</source><extracomment>cubic meter</extracomment><translation>cubic meters</translation></message>
 <message><source>eSCubicMeter_Name_Alternate2</source><extracomment>cubic meter</extracomment><translation>cubic metre</translation></message>
 <message><source>eSCubicMeter_Name_Alternate3</source><extracomment>cubic meter</extracomment><translation>cubic metres</translation></message>
 <message><source>eSCubicMeter_Name_Alternate4</source><extracomment>cubic meter</extracomment><translation>cbm</translation></message>
 <message><source>eSm3_Alternate1</source><extracomment>cubic meter</extracomment><translatorcomment>generated from «m³»</translatorcomment><translation>m3</translation></message>
 <message><source>eSm3_Alternate2</source><extracomment>cubic meter</extracomment><translatorcomment>generated from «m³»</translatorcomment><translation>m^3</translation></message>
-<message><source>eSCubicYard_Name_Alternate1</source><extracomment>cubic yard</extracomment><translation>cubic yards</translation></message>
 <message><source>eSCubicYard_Name_Alternate2</source><extracomment>cubic yard</extracomment><translation>cuyd</translation></message>
 <message><source>eSCubicYard_Name_Alternate3</source><extracomment>cubic yard</extracomment><translation>cu. yd.</translation></message>
 <message><source>eSCubicYard_Name_Alternate4</source><extracomment>cubic yard</extracomment><translation>CY</translation></message>
 <message><source>eSyd3_Alternate1</source><extracomment>cubic yard</extracomment><translatorcomment>generated from «yd³»</translatorcomment><translation>yd3</translation></message>
 <message><source>eSyd3_Alternate2</source><extracomment>cubic yard</extracomment><translatorcomment>generated from «yd³»</translatorcomment><translation>yd^3</translation></message>
-<message><source>eSMicroliter_Name_Alternate1</source><extracomment>microliter</extracomment><translation>microliters</translation></message>
 <message><source>eSMicroliter_Name_Alternate2</source><extracomment>microliter</extracomment><translation>microlitres</translation></message>
 <message><source>eSMicroliter_Name_Alternate3</source><extracomment>microliter</extracomment><translation>µl</translation></message>
 <message><source>eSMicroliter_Name_Alternate4</source><extracomment>microliter</extracomment><translatorcomment>generated from «µl»</translatorcomment><translation>ul</translation></message>
 <message><source>eSmuL_Alternate1</source><extracomment>microliter</extracomment><translation>μL</translation></message>
 <message><source>eSmuL_Alternate2</source><extracomment>microliter</extracomment><translation>μl</translation></message>
-<message><source>eSMilliliter_Name_Alternate1</source><extracomment>milliliter</extracomment><translation>milliliters</translation></message>
 <message><source>eSMilliliter_Name_Alternate2</source><extracomment>milliliter</extracomment><translation>millilitre</translation></message>
 <message><source>eSMilliliter_Name_Alternate3</source><extracomment>milliliter</extracomment><translation>millilitres</translation></message>
 <message><source>eSMilliliter_Name_Alternate4</source><extracomment>milliliter</extracomment><translation>ml</translation></message>
@@ -228,8 +183,6 @@
 <message><source>eSPintUSFluid_Name_Alternate1</source><extracomment>pint (U.S. fluid)</extracomment><translation>pt</translation></message>
 <message><source>eSPintUSFluid_Name_Alternate2</source><extracomment>pint (U.S. fluid)</extracomment><translation>pint</translation></message>
 <message><source>eSPintUSFluid_Name_Alternate3</source><extracomment>pint (U.S. fluid)</extracomment><translation>pints</translation></message>
-<message><source>eSTeaspoon_Name_Alternate1</source><extracomment>teaspoon</extracomment><translation>teaspoons</translation></message>
-<message><source>eSCubicMillimeter_Name_Alternate1</source><extracomment>cubic millimeter</extracomment><translation>cubic millimeters</translation></message>
 <message><source>eSCubicMillimeter_Name_Alternate2</source><extracomment>cubic millimeter</extracomment><translation>cubic millimetres</translation></message>
 <message><source>eSmm3_Alternate1</source><extracomment>cubic millimeter</extracomment><translatorcomment>generated from «mm³»</translatorcomment><translation>mm3</translation></message>
 <message><source>eSmm3_Alternate2</source><extracomment>cubic millimeter</extracomment><translatorcomment>generated from «mm³»</translatorcomment><translation>mm^3</translation></message>
@@ -285,14 +238,11 @@
 <message><source>eSpc3_Alternate2</source><extracomment>cubic parsec</extracomment><translatorcomment>generated from «pc³»</translatorcomment><translation>pc^3</translation></message>
 <message><source>eSrd3_Alternate1</source><extracomment>cubic perch</extracomment><translatorcomment>generated from «rd³»</translatorcomment><translation>rd3</translation></message>
 <message><source>eSrd3_Alternate2</source><extracomment>cubic perch</extracomment><translatorcomment>generated from «rd³»</translatorcomment><translation>rd^3</translation></message>
-<message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>cubic decimeters</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>cubic decimetres</translation></message>
 <message><source>eSdm3_Alternate1</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «dm³»</translatorcomment><translation>dm3</translation></message>
 <message><source>eSdm3_Alternate2</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «dm³»</translatorcomment><translation>dm^3</translation></message>
-<message><source>eSPeck_Name_Alternate1</source><extracomment>peck</extracomment><translation>pecks</translation></message>
 <message><source>eSMinimUS_Name_Alternate1</source><extracomment>minim (U.S.)</extracomment><translation>minim</translation></message>
 <message><source>eSMinimUS_Name_Alternate2</source><extracomment>minim (U.S.)</extracomment><translation>minims</translation></message>
-<message><source>eSKiloliter_Name_Alternate1</source><extracomment>kiloliter</extracomment><translation>kiloliters</translation></message>
 <message><source>eSKiloliter_Name_Alternate2</source><extracomment>kiloliter</extracomment><translation>kilolitres</translation></message>
 <message><source>eSKiloliter_Name_Alternate3</source><extracomment>kiloliter</extracomment><translation>kl</translation></message>
 <message><source>eSHogsheadUS_Name_Alternate1</source><extracomment>hogshead (U.S.)</extracomment><translation>hhd</translation></message>
@@ -304,38 +254,30 @@
 <message><source>eSAcreFoot_Name_Alternate1</source><extracomment>acre-foot</extracomment><translation>ac·ft</translation></message>
 <message><source>eSAcreFoot_Name_Alternate2</source><extracomment>acre-foot</extracomment><translation>ac-ft</translation></message>
 <message><source>eSAcreFoot_Name_Alternate3</source><extracomment>acre-foot</extracomment><translation>acre-ft</translation></message>
-<message><source>eSAcreFoot_Name_Alternate4</source><extracomment>acre-foot</extracomment><translation>acre-feet</translation></message>
 <message><source>eSAcreFoot_Name_Alternate5</source><extracomment>acre-foot</extracomment><translation>acre feet</translation></message>
 <message><source>eSAcreInch_Name_Alternate1</source><extracomment>acre-inch</extracomment><translation>ac·in</translation></message>
 <message><source>eSAcreInch_Name_Alternate2</source><extracomment>acre-inch</extracomment><translation>ac-in</translation></message>
 <message><source>eSAcreInch_Name_Alternate3</source><extracomment>acre-inch</extracomment><translation>acre-in</translation></message>
-<message><source>eSAcreInch_Name_Alternate4</source><extracomment>acre-inch</extracomment><translation>acre-inches</translation></message>
-<message><source>eSHectoliter_Name_Alternate1</source><extracomment>hectoliter</extracomment><translation>hectoliters</translation></message>
 <message><source>eSHectoliter_Name_Alternate2</source><extracomment>hectoliter</extracomment><translation>hectolitre</translation></message>
 <message><source>eSHectoliter_Name_Alternate3</source><extracomment>hectoliter</extracomment><translation>hectolitres</translation></message>
 <message><source>eSHectoliter_Name_Alternate4</source><extracomment>hectoliter</extracomment><translation>hl</translation></message>
-<message><source>eSMegaliter_Name_Alternate1</source><extracomment>megaliter</extracomment><translation>megaliters</translation></message>
 <message><source>eSMegaliter_Name_Alternate2</source><extracomment>megaliter</extracomment><translation>megalitre</translation></message>
 <message><source>eSMegaliter_Name_Alternate3</source><extracomment>megaliter</extracomment><translation>megalitres</translation></message>
-<message><source>eSCubicKilometer_Name_Alternate1</source><extracomment>cubic kilometer</extracomment><translation>cubic kilometers</translation></message>
 <message><source>eSCubicKilometer_Name_Alternate2</source><extracomment>cubic kilometer</extracomment><translation>cubic kilometre</translation></message>
 <message><source>eSCubicKilometer_Name_Alternate3</source><extracomment>cubic kilometer</extracomment><translation>cubic kilometres</translation></message>
 <message><source>eSkm3_Alternate1</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «km³»</translatorcomment><translation>km3</translation></message>
 <message><source>eSkm3_Alternate2</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «km³»</translatorcomment><translation>km^3</translation></message>
-<message><source>eSDeciliter_Name_Alternate1</source><extracomment>deciliter</extracomment><translation>deciliters</translation></message>
 <message><source>eSDeciliter_Name_Alternate2</source><extracomment>deciliter</extracomment><translation>decilitre</translation></message>
 <message><source>eSDeciliter_Name_Alternate3</source><extracomment>deciliter</extracomment><translation>decilitres</translation></message>
 <message><source>eSDeciliter_Name_Alternate4</source><extracomment>deciliter</extracomment><translation>dl</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>
-<message><source>eSKilogram_Name_Alternate1</source><extracomment>kilogram</extracomment><translation>kilograms</translation></message>
 <message><source>eSKilogram_Name_Alternate2</source><extracomment>kilogram</extracomment><translation>kilogramme</translation></message>
 <message><source>eSKilogram_Name_Alternate3</source><extracomment>kilogram</extracomment><translation>kilogrammes</translation></message>
 <message><source>eSKilogram_Name_Alternate4</source><extracomment>kilogram</extracomment><translation>kgs</translation></message>
 <message><source>eSKilogram_Name_Alternate5</source><extracomment>kilogram</extracomment><translation>kilo</translation></message>
 <message><source>eSKilogram_Name_Alternate6</source><extracomment>kilogram</extracomment><translation>kilos</translation></message>
-<message><source>eSGram_Name_Alternate1</source><extracomment>gram</extracomment><translation>grams</translation></message>
 <message><source>eSGram_Name_Alternate2</source><extracomment>gram</extracomment><translation>gramme</translation></message>
 <message><source>eSGram_Name_Alternate3</source><extracomment>gram</extracomment><translation>grammes</translation></message>
 <message><source>eSGram_Name_Alternate4</source><extracomment>gram</extracomment><translation>gm</translation></message>
@@ -345,11 +287,8 @@
 <message><source>eSMegagram_Name_Alternate3</source><extracomment>megagram</extracomment><translation>tonnes</translation></message>
 <message><source>eSMegagram_Name_Alternate4</source><extracomment>megagram</extracomment><translation>metric ton</translation></message>
 <message><source>eSMegagram_Name_Alternate5</source><extracomment>megagram</extracomment><translation>metric tons</translation></message>
-<message><source>eSMilligram_Name_Alternate1</source><extracomment>milligram</extracomment><translation>milligrams</translation></message>
-<message><source>eSMicrogram_Name_Alternate1</source><extracomment>microgram</extracomment><translation>micrograms</translation></message>
 <message><source>eSMicrogram_Name_Alternate2</source><extracomment>microgram</extracomment><translation>mcg</translation></message>
 <message><source>eSmug_Alternate1</source><extracomment>microgram</extracomment><translation>μg</translation></message>
-<message><source>eSPound_Name_Alternate1</source><extracomment>pound</extracomment><translation>pounds</translation></message>
 <message><source>eSPound_Name_Alternate2</source><extracomment>pound</extracomment><translation>lbs</translation></message>
 <message><source>eSPound_Name_Alternate3</source><extracomment>pound</extracomment><translation>lbm</translation></message>
 <message><source>eSPound_Name_Alternate4</source><extracomment>pound</extracomment><translation>lb.</translation></message>
@@ -362,35 +301,20 @@
 <message><source>eSOunceApothecaryTroy_Name_Alternate2</source><extracomment>ounce (apothecary; troy)</extracomment><translation>troy ounces</translation></message>
 <message><source>eSOunceApothecaryTroy_Name_Alternate3</source><extracomment>ounce (apothecary; troy)</extracomment><translation>ozt</translation></message>
 <message><source>eSStone_Name_Alternate1</source><extracomment>stone</extracomment><translation>stones</translation></message>
-<message><source>eSShortTon_Name_Alternate1</source><extracomment>short ton</extracomment><translation>short ton</translation></message>
-<message><source>eSShortTon_Name_Alternate2</source><extracomment>short ton</extracomment><translation>short tons</translation></message>
 <message><source>eSShortTon_Name_Alternate3</source><extracomment>short ton</extracomment><translation>tn</translation></message>
-<message><source>eSLongTon_Name_Alternate1</source><extracomment>long ton</extracomment><translation>long ton</translation></message>
-<message><source>eSLongTon_Name_Alternate2</source><extracomment>long ton</extracomment><translation>long tons</translation></message>
-<message><source>eSPennyweight_Name_Alternate1</source><extracomment>pennyweight</extracomment><translation>pennyweights</translation></message>
 <message><source>eSShortHundredweight_Name_Alternate1</source><extracomment>short hundredweight</extracomment><translation>cwt</translation></message>
 <message><source>eSShortHundredweight_Name_Alternate2</source><extracomment>short hundredweight</extracomment><translation>hundredweight</translation></message>
 <message><source>eSShortHundredweight_Name_Alternate3</source><extracomment>short hundredweight</extracomment><translation>hundredweights</translation></message>
-<message><source>eSGrain_Name_Alternate1</source><extracomment>grain</extracomment><translation>grains</translation></message>
-<message><source>eSSlug_Name_Alternate1</source><extracomment>slug</extracomment><translation>slugs</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AmountOfSubstance</name>
-<message><source>eSMole_Name_Alternate1</source><extracomment>mole</extracomment><translation>moles</translation></message>
-<message><source>eSKilomole_Name_Alternate1</source><extracomment>kilomole</extracomment><translation>kilomoles</translation></message>
-<message><source>eSMillimole_Name_Alternate1</source><extracomment>millimole</extracomment><translation>millimoles</translation></message>
-<message><source>eSMicromole_Name_Alternate1</source><extracomment>micromole</extracomment><translation>micromoles</translation></message>
 <message><source>eSmumol_Alternate1</source><extracomment>micromole</extracomment><translation>μmol</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Angle</name>
-<message><source>eSRadian_Name_Alternate1</source><extracomment>radian</extracomment><translation>radians</translation></message>
-<message><source>eSDegree_Name_Alternate1</source><extracomment>degree</extracomment><translation>degrees</translation></message>
 <message><source>eSDegree_Name_Alternate2</source><extracomment>degree</extracomment><translation>degs</translation></message>
-<message><source>eSMilliradian_Name_Alternate1</source><extracomment>milliradian</extracomment><translation>milliradians</translation></message>
 <message><source>eSGrad_Name_Alternate1</source><extracomment>grad</extracomment><translation>gon</translation></message>
 <message><source>eSGrad_Name_Alternate2</source><extracomment>grad</extracomment><translation>gons</translation></message>
-<message><source>eSGrad_Name_Alternate3</source><extracomment>grad</extracomment><translation>grads</translation></message>
 <message><source>eSGrad_Name_Alternate4</source><extracomment>grad</extracomment><translation>gradian</translation></message>
 <message><source>eSGrad_Name_Alternate5</source><extracomment>grad</extracomment><translation>gradians</translation></message>
 <message><source>eSAngleMinute_Name_Alternate1</source><extracomment>angle minute</extracomment><translation>arcminute</translation></message>
@@ -401,10 +325,6 @@
 <message><source>eSAngleSecond_Name_Alternate3</source><extracomment>angle second</extracomment><translation>arcsecs</translation></message>
 </context>
 <context>
-<name>UnitSymbol_SolidAngle</name>
-<message><source>eSSteradian_Name_Alternate1</source><extracomment>steradian</extracomment><translation>steradians</translation></message>
-</context>
-<context>
 <name>UnitSymbol_AreaDensity</name>
 <message><source>eSgPersqm_Alternate1</source><extracomment>gram per square meter</extracomment><translatorcomment>generated from «g/m²»</translatorcomment><translation>g/m2</translation></message>
 <message><source>eSgPersqm_Alternate2</source><extracomment>gram per square meter</extracomment><translatorcomment>generated from «g/m²»</translatorcomment><translation>g/m^2</translation></message>
@@ -412,30 +332,16 @@
 <message><source>eSgPerin2_Alternate2</source><extracomment>gram per square inch</extracomment><translatorcomment>generated from «g/in²»</translatorcomment><translation>g/in^2</translation></message>
 </context>
 <context>
-<name>UnitSymbol_Concentration</name>
-<message><source>eSMilligramPerDeciliter_Name_Alternate1</source><extracomment>milligram per deciliter</extracomment><translation>milligrams per deciliter</translation></message>
-</context>
-<context>
-<name>UnitSymbol_PartsPer</name>
-<message><source>eSPartPerMillion_Name_Alternate1</source><extracomment>part per million</extracomment><translation>parts per million</translation></message>
-<message><source>eSPartPerBillion_Name_Alternate1</source><extracomment>part per billion</extracomment><translation>parts per billion</translation></message>
-</context>
-<context>
 <name>UnitSymbol_ElectricCurrent</name>
 <message><source>eSAmpere_Name_Alternate1</source><extracomment>ampere</extracomment><translation>amp</translation></message>
 <message><source>eSAmpere_Name_Alternate2</source><extracomment>ampere</extracomment><translation>amps</translation></message>
-<message><source>eSAmpere_Name_Alternate3</source><extracomment>ampere</extracomment><translation>amperes</translation></message>
 <message><source>eSKiloampere_Name_Alternate1</source><extracomment>kiloampere</extracomment><translation>kiloamps</translation></message>
-<message><source>eSKiloampere_Name_Alternate2</source><extracomment>kiloampere</extracomment><translation>kiloamperes</translation></message>
 <message><source>eSMilliampere_Name_Alternate1</source><extracomment>milliampere</extracomment><translation>milliamps</translation></message>
-<message><source>eSMilliampere_Name_Alternate2</source><extracomment>milliampere</extracomment><translation>milliamperes</translation></message>
 <message><source>eSMicroampere_Name_Alternate1</source><extracomment>microampere</extracomment><translation>microamps</translation></message>
-<message><source>eSMicroampere_Name_Alternate2</source><extracomment>microampere</extracomment><translation>microamperes</translation></message>
 <message><source>eSmuA_Alternate1</source><extracomment>microampere</extracomment><translation>μA</translation></message>
 </context>
 <context>
 <name>UnitSymbol_ElectricCharge</name>
-<message><source>eSCoulomb_Name_Alternate1</source><extracomment>coulomb</extracomment><translation>coulombs</translation></message>
 <message><source>eSAmpereHour_Name_Alternate1</source><extracomment>ampere hour</extracomment><translation>A·h</translation></message>
 <message><source>eSAmpereHour_Name_Alternate2</source><extracomment>ampere hour</extracomment><translation>Ahr</translation></message>
 <message><source>eSAmpereHour_Name_Alternate3</source><extracomment>ampere hour</extracomment><translation>amp-hour</translation></message>
@@ -446,11 +352,7 @@
 </context>
 <context>
 <name>UnitSymbol_Capacitance</name>
-<message><source>eSFarad_Name_Alternate1</source><extracomment>farad</extracomment><translation>farads</translation></message>
-<message><source>eSMicrofarad_Name_Alternate1</source><extracomment>microfarad</extracomment><translation>microfarads</translation></message>
 <message><source>eSmuF_Alternate1</source><extracomment>microfarad</extracomment><translation>μF</translation></message>
-<message><source>eSNanofarad_Name_Alternate1</source><extracomment>nanofarad</extracomment><translation>nanofarads</translation></message>
-<message><source>eSPicofarad_Name_Alternate1</source><extracomment>picofarad</extracomment><translation>picofarads</translation></message>
 </context>
 <context>
 <name>UnitSymbol_BitRate</name>
@@ -501,9 +403,6 @@
 </context>
 <context>
 <name>UnitSymbol_Energy</name>
-<message><source>eSJoule_Name_Alternate1</source><extracomment>joule</extracomment><translation>joules</translation></message>
-<message><source>eSCalorie_Name_Alternate1</source><extracomment>calorie</extracomment><translation>calories</translation></message>
-<message><source>eSKilocalorie_Name_Alternate1</source><extracomment>kilocalorie</extracomment><translation>kilocalories</translation></message>
 <message><source>eSKilocalorie_Name_Alternate2</source><extracomment>kilocalorie</extracomment><translation>Cal</translation></message>
 <message><source>eSBTUIT_Alternate1</source><extracomment>British thermal unit (International Table)</extracomment><translation>Btu</translation></message>
 <message><source>eSBTUIT_Alternate2</source><extracomment>British thermal unit (International Table)</extracomment><translation>BTU (IT)</translation></message>
@@ -511,14 +410,11 @@
 <message><source>eSBTUIT_Alternate4</source><extracomment>British thermal unit (International Table)</extracomment><translation>BTUs</translation></message>
 <message><source>eSBTUIT_Alternate5</source><extracomment>British thermal unit (International Table)</extracomment><translation>Btus</translation></message>
 <message><source>eSBTUIT_Alternate6</source><extracomment>British thermal unit (International Table)</extracomment><translation>btu</translation></message>
-<message><source>eSElectronvolt_Name_Alternate1</source><extracomment>electronvolt</extracomment><translation>electronvolts</translation></message>
-<message><source>eSErg_Name_Alternate1</source><extracomment>erg</extracomment><translation>ergs</translation></message>
 <message><source>eSKilowattHour_Name_Alternate1</source><extracomment>kilowatt hour</extracomment><translation>kW·h</translation></message>
 <message><source>eSKilowattHour_Name_Alternate2</source><extracomment>kilowatt hour</extracomment><translation>kwh</translation></message>
 <message><source>eSKilowattHour_Name_Alternate3</source><extracomment>kilowatt hour</extracomment><translation>KWH</translation></message>
 <message><source>eSKilowattHour_Name_Alternate4</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-hour</translation></message>
 <message><source>eSKilowattHour_Name_Alternate5</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-hours</translation></message>
-<message><source>eSKilowattHour_Name_Alternate6</source><extracomment>kilowatt hour</extracomment><translation>kilowatt hours</translation></message>
 <message><source>eSNm_Alternate1</source><extracomment>newton meter</extracomment><translation>Nm</translation></message>
 <message><source>eSdaNm_Alternate1</source><extracomment>decanewton meter</extracomment><translation>daNm</translation></message>
 <message><source>eSkNm_Alternate1</source><extracomment>kilonewton meter</extracomment><translation>kNm</translation></message>
@@ -532,8 +428,6 @@
 <message><source>eSFootPoundForce_Name_Alternate4</source><extracomment>foot pound force</extracomment><translation>ft-lb</translation></message>
 <message><source>eSFootPoundForce_Name_Alternate5</source><extracomment>foot pound force</extracomment><translation>foot-pound</translation></message>
 <message><source>eSFootPoundForce_Name_Alternate6</source><extracomment>foot pound force</extracomment><translation>foot-pounds</translation></message>
-<message><source>eSKilojoule_Name_Alternate1</source><extracomment>kilojoule</extracomment><translation>kilojoules</translation></message>
-<message><source>eSTherm_Name_Alternate1</source><extracomment>therm</extracomment><translation>therms</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -602,18 +496,12 @@
 </context>
 <context>
 <name>UnitSymbol_Force</name>
-<message><source>eSNewton_Name_Alternate1</source><extracomment>newton</extracomment><translation>newtons</translation></message>
-<message><source>eSMeganewton_Name_Alternate1</source><extracomment>meganewton</extracomment><translation>meganewtons</translation></message>
-<message><source>eSKilonewton_Name_Alternate1</source><extracomment>kilonewton</extracomment><translation>kilonewtons</translation></message>
 <message><source>eSkp_Alternate1</source><extracomment>kilogram-force</extracomment><translation>kilopond</translation></message>
 <message><source>eSkp_Alternate2</source><extracomment>kilogram-force</extracomment><translation>kiloponds</translation></message>
-<message><source>eSPoundForce_Name_Alternate1</source><extracomment>pound force</extracomment><translation>pounds-force</translation></message>
 <message><source>eSPoundForce_Name_Alternate2</source><extracomment>pound force</extracomment><translation>pounds force</translation></message>
 <message><source>eSPoundForce_Name_Alternate3</source><extracomment>pound force</extracomment><translation>lb-f</translation></message>
-<message><source>eSKip_Name_Alternate1</source><extracomment>kip</extracomment><translation>kips</translation></message>
 <message><source>eSTonForce_Name_Alternate1</source><extracomment>ton force</extracomment><translation>tnf</translation></message>
 <message><source>eSTonForce_Name_Alternate2</source><extracomment>ton force</extracomment><translation>tf</translation></message>
-<message><source>eSDyne_Name_Alternate1</source><extracomment>dyne</extracomment><translation>dynes</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearForce</name>
@@ -629,7 +517,6 @@
 </context>
 <context>
 <name>UnitSymbol_Inductance</name>
-<message><source>eSHenry_Name_Alternate1</source><extracomment>henry</extracomment><translation>henries</translation></message>
 <message><source>eSHenry_Name_Alternate2</source><extracomment>henry</extracomment><translation>henrys</translation></message>
 </context>
 <context>
@@ -638,20 +525,15 @@
 </context>
 <context>
 <name>UnitSymbol_MagneticFlux</name>
-<message><source>eSWeber_Name_Alternate1</source><extracomment>weber</extracomment><translation>webers</translation></message>
 <message><source>eSMaxwell_Name_Alternate1</source><extracomment>maxwell</extracomment><translation>Mx</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Power</name>
-<message><source>eSWatt_Name_Alternate1</source><extracomment>watt</extracomment><translation>watts</translation></message>
 <message><source>eSHorsepowerMetric_Name_Alternate1</source><extracomment>horsepower (metric)</extracomment><translation>PS</translation></message>
 <message><source>eSHorsepowerMetric_Name_Alternate2</source><extracomment>horsepower (metric)</extracomment><translation>metric horsepower</translation></message>
 <message><source>eSHorsepowerImperialMechanical_Name_Alternate1</source><extracomment>horsepower (Imperial mechanical)</extracomment><translation>HP</translation></message>
 <message><source>eSHorsepowerImperialMechanical_Name_Alternate2</source><extracomment>horsepower (Imperial mechanical)</extracomment><translation>horsepower</translation></message>
-<message><source>eSKilowatt_Name_Alternate1</source><extracomment>kilowatt</extracomment><translation>kilowatts</translation></message>
-<message><source>eSMegawatt_Name_Alternate1</source><extracomment>megawatt</extracomment><translation>megawatts</translation></message>
 <message><source>eSmuW_Alternate1</source><extracomment>microwatt</extracomment><translation>μW</translation></message>
-<message><source>eSMilliwatt_Name_Alternate1</source><extracomment>milliwatt</extracomment><translation>milliwatts</translation></message>
 <message><source>eSBTUPerh_Alternate1</source><extracomment>British thermal unit (International Table) per hour</extracomment><translation>BTUH</translation></message>
 <message><source>eSBTUPerh_Alternate2</source><extracomment>British thermal unit (International Table) per hour</extracomment><translation>Btuh</translation></message>
 <message><source>eSMBTUPerh_Alternate1</source><extracomment>million British thermal unit (International Table) per hour</extracomment><translation>MMBH</translation></message>
@@ -664,7 +546,6 @@
 <message><source>eSTonOfRefrigeration_Name_Alternate3</source><extracomment>ton of refrigeration</extracomment><translation>RT</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate4</source><extracomment>ton of refrigeration</extracomment><translation>refrigeration ton</translation></message>
 <message><source>eSTonOfRefrigeration_Name_Alternate5</source><extracomment>ton of refrigeration</extracomment><translation>refrigeration tons</translation></message>
-<message><source>eSGigawatt_Name_Alternate1</source><extracomment>gigawatt</extracomment><translation>gigawatts</translation></message>
 </context>
 <context>
 <name>UnitSymbol_PowerPerUnitOfVolume</name>
@@ -702,10 +583,8 @@
 </context>
 <context>
 <name>UnitSymbol_Pressure</name>
-<message><source>eSBar_Name_Alternate1</source><extracomment>bar</extracomment><translation>bars</translation></message>
 <message><source>eSInchOfMercury_Name_Alternate1</source><extracomment>inch of mercury</extracomment><translation>in Hg</translation></message>
 <message><source>eSInchOfMercury_Name_Alternate2</source><extracomment>inch of mercury</extracomment><translation>in. Hg</translation></message>
-<message><source>eSInchOfMercury_Name_Alternate3</source><extracomment>inch of mercury</extracomment><translation>inches of mercury</translation></message>
 <message><source>eSInchOfWater_Name_Alternate1</source><extracomment>inch of water</extracomment><translation>inH2O</translation></message>
 <message><source>eSInchOfWater_Name_Alternate2</source><extracomment>inch of water</extracomment><translation>in H2O</translation></message>
 <message><source>eSInchOfWater_Name_Alternate3</source><extracomment>inch of water</extracomment><translation>in. H2O</translation></message>
@@ -715,17 +594,12 @@
 <message><source>eSInchOfWater_Name_Alternate7</source><extracomment>inch of water</extracomment><translation>iwc</translation></message>
 <message><source>eSInchOfWater_Name_Alternate8</source><extracomment>inch of water</extracomment><translation>in wg</translation></message>
 <message><source>eSInchOfWater_Name_Alternate9</source><extracomment>inch of water</extracomment><translation>in. w.g.</translation></message>
-<message><source>eSInchOfWater_Name_Alternate10</source><extracomment>inch of water</extracomment><translation>inches of water</translation></message>
 <message><source>eSkgPercm2_Alternate1</source><extracomment>kilogram per square centimeter</extracomment><translatorcomment>generated from «kg/cm²»</translatorcomment><translation>kg/cm2</translation></message>
 <message><source>eSkgPercm2_Alternate2</source><extracomment>kilogram per square centimeter</extracomment><translatorcomment>generated from «kg/cm²»</translatorcomment><translation>kg/cm^2</translation></message>
-<message><source>eSKilopascal_Name_Alternate1</source><extracomment>kilopascal</extracomment><translation>kilopascals</translation></message>
 <message><source>eSKilopascal_Name_Alternate2</source><extracomment>kilopascal</extracomment><translation>kpa</translation></message>
-<message><source>eSMegaPascal_Name_Alternate1</source><extracomment>mega pascal</extracomment><translation>megapascals</translation></message>
 <message><source>eSMillibar_Name_Alternate1</source><extracomment>millibar</extracomment><translation>mb</translation></message>
 <message><source>eSMillibar_Name_Alternate2</source><extracomment>millibar</extracomment><translation>㏔</translation></message>
-<message><source>eSMillibar_Name_Alternate3</source><extracomment>millibar</extracomment><translation>millibars</translation></message>
 <message><source>eSMillimeterOfMercury_Name_Alternate1</source><extracomment>millimeter of mercury</extracomment><translation>mm Hg</translation></message>
-<message><source>eSPascal_Name_Alternate1</source><extracomment>pascal</extracomment><translation>pascals</translation></message>
 <message><source>eSPoundPerSquareInchAtmosphere_Name_Alternate1</source><extracomment>pound per square inch (atmosphere)</extracomment><translation>PSIA</translation></message>
 <message><source>eSPoundPerSquareInchGauge_Name_Alternate1</source><extracomment>pound per square inch (gauge)</extracomment><translation>PSIG</translation></message>
 <message><source>eSPoundPerSquareFoot_Name_Alternate1</source><extracomment>pound per square foot</extracomment><translation>PSF</translation></message>
@@ -787,7 +661,6 @@
 <message><source>eSFootOfWater_Name_Alternate3</source><extracomment>foot of water</extracomment><translation>ft WC</translation></message>
 <message><source>eSFootOfWater_Name_Alternate4</source><extracomment>foot of water</extracomment><translation>ft wc</translation></message>
 <message><source>eSFootOfWater_Name_Alternate5</source><extracomment>foot of water</extracomment><translation>ft. w.c.</translation></message>
-<message><source>eSFootOfWater_Name_Alternate6</source><extracomment>foot of water</extracomment><translation>feet of water</translation></message>
 <message><source>eSKipPerSquareInch_Name_Alternate1</source><extracomment>kip per square inch</extracomment><translation>KSI</translation></message>
 <message><source>eSKipPerSquareInch_Name_Alternate2</source><extracomment>kip per square inch</extracomment><translation>kip/in²</translation></message>
 <message><source>eSKipPerSquareInch_Name_Alternate3</source><extracomment>kip per square inch</extracomment><translation>kip/sq in</translation></message>
@@ -802,7 +675,6 @@
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate2</source><extracomment>pound force per square foot</extracomment><translation>lbf/sq ft</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate3</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «lbf/ft²»</translatorcomment><translation>lbf/ft2</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate4</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «lbf/ft²»</translatorcomment><translation>lbf/ft^2</translation></message>
-<message><source>eSHectopascal_Name_Alternate1</source><extracomment>hectopascal</extracomment><translation>hectopascals</translation></message>
 <message><source>eSHectopascal_Name_Alternate2</source><extracomment>hectopascal</extracomment><translation>hpa</translation></message>
 </context>
 <context>
@@ -837,25 +709,19 @@
 </context>
 <context>
 <name>UnitSymbol_ElectricalResistance</name>
-<message><source>eSOhm_Name_Alternate1</source><extracomment>ohm</extracomment><translation>ohms</translation></message>
 <message><source>eSOhm_Name_Alternate2</source><extracomment>ohm</extracomment><translation>Ω</translation></message>
 <message><source>eSKilohm_Name_Alternate1</source><extracomment>kilohm</extracomment><translation>kohm</translation></message>
 <message><source>eSKilohm_Name_Alternate2</source><extracomment>kilohm</extracomment><translation>kohms</translation></message>
 <message><source>eSKilohm_Name_Alternate3</source><extracomment>kilohm</extracomment><translation>kΩ</translation></message>
 <message><source>eSKilohm_Name_Alternate4</source><extracomment>kilohm</extracomment><translation>kiloohm</translation></message>
-<message><source>eSKilohm_Name_Alternate5</source><extracomment>kilohm</extracomment><translation>kilohms</translation></message>
 <message><source>eSMegohm_Name_Alternate1</source><extracomment>megohm</extracomment><translation>Mohm</translation></message>
 <message><source>eSMegohm_Name_Alternate2</source><extracomment>megohm</extracomment><translation>Mohms</translation></message>
 <message><source>eSMegohm_Name_Alternate3</source><extracomment>megohm</extracomment><translation>MΩ</translation></message>
 <message><source>eSMegohm_Name_Alternate4</source><extracomment>megohm</extracomment><translation>megaohm</translation></message>
-<message><source>eSMegohm_Name_Alternate5</source><extracomment>megohm</extracomment><translation>megohms</translation></message>
-<message><source>eSMicroohm_Name_Alternate1</source><extracomment>microohm</extracomment><translation>microohms</translation></message>
 <message><source>eSmuOmega_Alternate1</source><extracomment>microohm</extracomment><translation>μΩ</translation></message>
-<message><source>eSMilliohm_Name_Alternate1</source><extracomment>milliohm</extracomment><translation>milliohms</translation></message>
 </context>
 <context>
 <name>UnitSymbol_ElectricConductance</name>
-<message><source>eSMho_Name_Alternate1</source><extracomment>mho</extracomment><translation>mhos</translation></message>
 <message><source>eSMho_Name_Alternate2</source><extracomment>mho</extracomment><translation>℧</translation></message>
 </context>
 <context>
@@ -870,29 +736,16 @@
 <message><source>eSKilometerPerHour_Name_Alternate2</source><extracomment>kilometer per hour</extracomment><translation>KPH</translation></message>
 <message><source>eSKilometerPerHour_Name_Alternate3</source><extracomment>kilometer per hour</extracomment><translation>kmh</translation></message>
 <message><source>eSMilePerHour_Name_Alternate1</source><extracomment>mile per hour</extracomment><translation>mi/hr</translation></message>
-<message><source>eSMilePerHour_Name_Alternate2</source><extracomment>mile per hour</extracomment><translation>miles per hour</translation></message>
 <message><source>eSFootPerHour_Name_Alternate1</source><extracomment>foot per hour</extracomment><translation>ft/hr</translation></message>
 <message><source>eSInchPerHour_Name_Alternate1</source><extracomment>inch per hour</extracomment><translation>in/hr</translation></message>
-<message><source>eSKnot_Name_Alternate1</source><extracomment>knot</extracomment><translation>knots</translation></message>
 <message><source>eSKnot_Name_Alternate2</source><extracomment>knot</extracomment><translation>kts</translation></message>
 <message><source>eSMeterPerHour_Name_Alternate1</source><extracomment>meter per hour</extracomment><translation>m/hr</translation></message>
 </context>
 <context>
-<name>UnitSymbol_ComputerStorage</name>
-<message><source>eSByte_Name_Alternate1</source><extracomment>byte</extracomment><translation>bytes</translation></message>
-<message><source>eSBit_Name_Alternate1</source><extracomment>bit</extracomment><translation>bits</translation></message>
-<message><source>eSKilobyte_Name_Alternate1</source><extracomment>kilobyte</extracomment><translation>kilobytes</translation></message>
-<message><source>eSMegabyte_Name_Alternate1</source><extracomment>megabyte</extracomment><translation>megabytes</translation></message>
-<message><source>eSGigabyte_Name_Alternate1</source><extracomment>gigabyte</extracomment><translation>gigabytes</translation></message>
-<message><source>eSTerabyte_Name_Alternate1</source><extracomment>terabyte</extracomment><translation>terabytes</translation></message>
-</context>
-<context>
 <name>UnitSymbol_Temperature</name>
-<message><source>eSKelvin_Name_Alternate1</source><extracomment>kelvin</extracomment><translation>kelvins</translation></message>
 <message><source>eSKelvin_Name_Alternate2</source><extracomment>kelvin</extracomment><translation>°K</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate1</source><extracomment>degree Celsius</extracomment><translation>Celsius</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate2</source><extracomment>degree Celsius</extracomment><translation>celsius</translation></message>
-<message><source>eSDegreeCelsius_Name_Alternate3</source><extracomment>degree Celsius</extracomment><translation>degrees Celsius</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate4</source><extracomment>degree Celsius</extracomment><translation>deg C</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate5</source><extracomment>degree Celsius</extracomment><translation>degree C</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate6</source><extracomment>degree Celsius</extracomment><translation>degrees C</translation></message>
@@ -901,47 +754,31 @@
 <message><source>eSDegreeCelsius_Name_Alternate9</source><extracomment>degree Celsius</extracomment><translation>centigrade</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate1</source><extracomment>degree Fahrenheit</extracomment><translation>Fahrenheit</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate2</source><extracomment>degree Fahrenheit</extracomment><translation>fahrenheit</translation></message>
-<message><source>eSDegreeFahrenheit_Name_Alternate3</source><extracomment>degree Fahrenheit</extracomment><translation>degrees Fahrenheit</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate4</source><extracomment>degree Fahrenheit</extracomment><translation>deg F</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate5</source><extracomment>degree Fahrenheit</extracomment><translation>degree F</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate6</source><extracomment>degree Fahrenheit</extracomment><translation>degrees F</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate7</source><extracomment>degree Fahrenheit</extracomment><translation>° F</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate8</source><extracomment>degree Fahrenheit</extracomment><translation>ºF</translation></message>
 <message><source>eSDegreeRankine_Name_Alternate1</source><extracomment>degree Rankine</extracomment><translation>Rankine</translation></message>
-<message><source>eSDegreeRankine_Name_Alternate2</source><extracomment>degree Rankine</extracomment><translation>degrees Rankine</translation></message>
 <message><source>eSDegreeRankine_Name_Alternate3</source><extracomment>degree Rankine</extracomment><translation>deg R</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Time</name>
-<message><source>eSSecond_Name_Alternate1</source><extracomment>second</extracomment><translation>seconds</translation></message>
 <message><source>eSSecond_Name_Alternate2</source><extracomment>second</extracomment><translation>secs</translation></message>
 <message><source>eSSecond_Name_Alternate3</source><extracomment>second</extracomment><translation>sec.</translation></message>
-<message><source>eSMillisecond_Name_Alternate1</source><extracomment>millisecond</extracomment><translation>milliseconds</translation></message>
 <message><source>eSMillisecond_Name_Alternate2</source><extracomment>millisecond</extracomment><translation>msec</translation></message>
 <message><source>eSMillisecond_Name_Alternate3</source><extracomment>millisecond</extracomment><translation>msecs</translation></message>
-<message><source>eSMicrosecond_Name_Alternate1</source><extracomment>microsecond</extracomment><translation>microseconds</translation></message>
 <message><source>eSMicrosecond_Name_Alternate2</source><extracomment>microsecond</extracomment><translation>usec</translation></message>
 <message><source>eSmus_Alternate1</source><extracomment>microsecond</extracomment><translation>μs</translation></message>
-<message><source>eSNanosecond_Name_Alternate1</source><extracomment>nanosecond</extracomment><translation>nanoseconds</translation></message>
 <message><source>eSNanosecond_Name_Alternate2</source><extracomment>nanosecond</extracomment><translation>nsec</translation></message>
-<message><source>eSMinute_Name_Alternate1</source><extracomment>minute</extracomment><translation>minutes</translation></message>
 <message><source>eSMinute_Name_Alternate2</source><extracomment>minute</extracomment><translation>mins</translation></message>
 <message><source>eSMinute_Name_Alternate3</source><extracomment>minute</extracomment><translation>min.</translation></message>
-<message><source>eSHour_Name_Alternate1</source><extracomment>hour</extracomment><translation>hours</translation></message>
 <message><source>eSHour_Name_Alternate2</source><extracomment>hour</extracomment><translation>hrs</translation></message>
 <message><source>eSHour_Name_Alternate3</source><extracomment>hour</extracomment><translation>hr.</translation></message>
-<message><source>eSDay_Name_Alternate1</source><extracomment>day</extracomment><translation>days</translation></message>
-<message><source>eSWeek_Name_Alternate1</source><extracomment>week</extracomment><translation>weeks</translation></message>
 <message><source>eSWeek_Name_Alternate2</source><extracomment>week</extracomment><translation>wks</translation></message>
-<message><source>eSFortnight_Name_Alternate1</source><extracomment>fortnight</extracomment><translation>fortnights</translation></message>
-<message><source>eSMonth_Name_Alternate1</source><extracomment>month</extracomment><translation>months</translation></message>
 <message><source>eSMonth_Name_Alternate2</source><extracomment>month</extracomment><translation>mos</translation></message>
-<message><source>eSYear_Name_Alternate1</source><extracomment>year</extracomment><translation>years</translation></message>
 <message><source>eSYear_Name_Alternate2</source><extracomment>year</extracomment><translation>yrs</translation></message>
 <message><source>eSYear_Name_Alternate3</source><extracomment>year</extracomment><translation>yr.</translation></message>
-<message><source>eSDecade_Name_Alternate1</source><extracomment>decade</extracomment><translation>decades</translation></message>
-<message><source>eSCentury_Name_Alternate1</source><extracomment>century</extracomment><translation>centuries</translation></message>
-<message><source>eSMillenium_Name_Alternate1</source><extracomment>millenium</extracomment><translation>millennia</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Torque</name>
@@ -996,25 +833,13 @@
 </context>
 <context>
 <name>UnitSymbol_Voltage</name>
-<message><source>eSVolt_Name_Alternate1</source><extracomment>volt</extracomment><translation>volts</translation></message>
-<message><source>eSKilovolt_Name_Alternate1</source><extracomment>kilovolt</extracomment><translation>kilovolts</translation></message>
 <message><source>eSmuV_Alternate1</source><extracomment>microvolt</extracomment><translation>μV</translation></message>
-<message><source>eSMillivolt_Name_Alternate1</source><extracomment>millivolt</extracomment><translation>millivolts</translation></message>
-</context>
-<context>
-<name>UnitSymbol_LuminousIntensity</name>
-<message><source>eSCandela_Name_Alternate1</source><extracomment>candela</extracomment><translation>candelas</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Illuminance</name>
 <message><source>eSlx_I_Alternate1</source><extracomment>Lux (Illuminance)</extracomment><translation>lux</translation></message>
-<message><source>eSFootcandle_Name_Alternate1</source><extracomment>footcandle</extracomment><translation>footcandles</translation></message>
 <message><source>eSlmPerft2_Alternate1</source><extracomment>footcandle</extracomment><translatorcomment>generated from «lm/ft²»</translatorcomment><translation>lm/ft2</translation></message>
 <message><source>eSlmPerft2_Alternate2</source><extracomment>footcandle</extracomment><translatorcomment>generated from «lm/ft²»</translatorcomment><translation>lm/ft^2</translation></message>
-</context>
-<context>
-<name>UnitSymbol_LuminousFlux</name>
-<message><source>eSLumen_Name_Alternate1</source><extracomment>lumen</extracomment><translation>lumens</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Luminance</name>

@@ -85,792 +85,792 @@
 <context>
 <name>UnitType</name>
 <message><source>unitless</source><translation>sans unité</translation></message>
-<message><source>meter</source><translation>mètre</translation></message>
-<message><source>yottameter</source><translation>yottamètre</translation></message>
-<message><source>zettameter</source><translation>zettamètre</translation></message>
-<message><source>exameter</source><translation>examètre</translation></message>
-<message><source>petameter</source><translation>pétamètre</translation></message>
-<message><source>terameter</source><translation>téramètre</translation></message>
-<message><source>gigameter</source><translation>gigamètre</translation></message>
-<message><source>megameter</source><translation>mégamètre</translation></message>
-<message><source>kilometer</source><translation>kilomètre</translation></message>
-<message><source>hectometer</source><translation>hectomètre</translation></message>
-<message><source>decameter</source><translation>décamètre</translation></message>
-<message><source>decimeter</source><translation>décimètre</translation></message>
-<message><source>centimeter</source><translation>centimètre</translation></message>
-<message><source>millimeter</source><translation>millimètre</translation></message>
-<message><source>micrometer</source><translation>micromètre</translation></message>
-<message><source>nanometer</source><translation>nanomètre</translation></message>
-<message><source>picometer</source><translation>picomètre</translation></message>
-<message><source>femtometer</source><translation>femtomètre</translation></message>
-<message><source>attometer</source><translation>attomètre</translation></message>
-<message><source>zeptometer</source><translation>zeptomètre</translation></message>
-<message><source>yoctometer</source><translation>yoctomètre</translation></message>
-<message><source>inch</source><translation>pouce</translation></message>
-<message><source>foot</source><translation>pied</translation></message>
-<message><source>foot (Benoit)</source><translation>pied (Benoit)</translation></message>
-<message><source>foot (Clarke's; Cape)</source><translation>pied (Clarke ; Le Cap)</translation></message>
-<message><source>foot (Indian)</source><translation>pied (indien)</translation></message>
-<message><source>foot (Sear's)</source><translation>pied (Sears)</translation></message>
-<message><source>foot (U.S. Survey)</source><translation>pied (arpentage US)</translation></message>
-<message><source>yard</source><translation>yard</translation></message>
-<message><source>chain</source><translation>chaîne</translation></message>
-<message><source>chain (Ramsden's; Engineer's)</source><translation>chaîne (Ramsden ; ingénieur)</translation></message>
-<message><source>furlong</source><translation>furlong</translation></message>
-<message><source>mile</source><translation>mile</translation></message>
-<message><source>geographical mile</source><translation>mille géographique</translation></message>
-<message><source>mile (U.S. Survey)</source><translation>mile (arpentage US)</translation></message>
-<message><source>nautical mile</source><translation>mille marin</translation></message>
-<message><source>statute mile</source><translation>mile terrestre</translation></message>
-<message><source>nautical mile (admiralty)</source><translation>mille marin (Amirauté)</translation></message>
-<message><source>micron</source><translation>micron</translation></message>
-<message><source>microinch</source><translation>micropouce</translation></message>
-<message><source>angstrom</source><translation>ångström</translation></message>
-<message><source>astronomical unit</source><translation>unité astronomique</translation></message>
-<message><source>cable</source><translation>encablure</translation></message>
-<message><source>cubit</source><translation>coudée</translation></message>
-<message><source>fathom</source><translation>brasse</translation></message>
-<message><source>hand</source><translation>main</translation></message>
-<message><source>light-year</source><translation>année-lumière</translation></message>
-<message><source>span</source><translation>empan</translation></message>
-<message><source>span (cloth)</source><translation>empan (drap)</translation></message>
-<message><source>parsec</source><translation>parsec</translation></message>
-<message><source>nautical league</source><translation>lieue marine</translation></message>
-<message><source>league</source><translation>lieue</translation></message>
-<message><source>mil</source><translation>mil</translation></message>
-<message><source>mil (Sweden and Norway)</source><translation>mille scandinave (Suède et Norvège)</translation></message>
-<message><source>link</source><translation>chaînon</translation></message>
-<message><source>link (Ramsden's; Engineer's)</source><translation>chaînon (Ramsden ; ingénieur)</translation></message>
+<message numerus="yes"><source>meter</source><translation><numerusform>mètre</numerusform><numerusform>mètres</numerusform></translation></message>
+<message numerus="yes"><source>yottameter</source><translation><numerusform>yottamètre</numerusform><numerusform>yottamètres</numerusform></translation></message>
+<message numerus="yes"><source>zettameter</source><translation><numerusform>zettamètre</numerusform><numerusform>zettamètres</numerusform></translation></message>
+<message numerus="yes"><source>exameter</source><translation><numerusform>examètre</numerusform><numerusform>examètres</numerusform></translation></message>
+<message numerus="yes"><source>petameter</source><translation><numerusform>pétamètre</numerusform><numerusform>pétamètres</numerusform></translation></message>
+<message numerus="yes"><source>terameter</source><translation><numerusform>téramètre</numerusform><numerusform>téramètres</numerusform></translation></message>
+<message numerus="yes"><source>gigameter</source><translation><numerusform>gigamètre</numerusform><numerusform>gigamètres</numerusform></translation></message>
+<message numerus="yes"><source>megameter</source><translation><numerusform>mégamètre</numerusform><numerusform>mégamètres</numerusform></translation></message>
+<message numerus="yes"><source>kilometer</source><translation><numerusform>kilomètre</numerusform><numerusform>kilomètres</numerusform></translation></message>
+<message numerus="yes"><source>hectometer</source><translation><numerusform>hectomètre</numerusform><numerusform>hectomètres</numerusform></translation></message>
+<message numerus="yes"><source>decameter</source><translation><numerusform>décamètre</numerusform><numerusform>décamètres</numerusform></translation></message>
+<message numerus="yes"><source>decimeter</source><translation><numerusform>décimètre</numerusform><numerusform>décimètres</numerusform></translation></message>
+<message numerus="yes"><source>centimeter</source><translation><numerusform>centimètre</numerusform><numerusform>centimètres</numerusform></translation></message>
+<message numerus="yes"><source>millimeter</source><translation><numerusform>millimètre</numerusform><numerusform>millimètres</numerusform></translation></message>
+<message numerus="yes"><source>micrometer</source><translation><numerusform>micromètre</numerusform><numerusform>micromètres</numerusform></translation></message>
+<message numerus="yes"><source>nanometer</source><translation><numerusform>nanomètre</numerusform><numerusform>nanomètres</numerusform></translation></message>
+<message numerus="yes"><source>picometer</source><translation><numerusform>picomètre</numerusform><numerusform>picomètres</numerusform></translation></message>
+<message numerus="yes"><source>femtometer</source><translation><numerusform>femtomètre</numerusform><numerusform>femtomètres</numerusform></translation></message>
+<message numerus="yes"><source>attometer</source><translation><numerusform>attomètre</numerusform><numerusform>attomètres</numerusform></translation></message>
+<message numerus="yes"><source>zeptometer</source><translation><numerusform>zeptomètre</numerusform><numerusform>zeptomètres</numerusform></translation></message>
+<message numerus="yes"><source>yoctometer</source><translation><numerusform>yoctomètre</numerusform><numerusform>yoctomètres</numerusform></translation></message>
+<message numerus="yes"><source>inch</source><translation><numerusform>pouce</numerusform><numerusform>pouces</numerusform></translation></message>
+<message numerus="yes"><source>foot</source><translation><numerusform>pied</numerusform><numerusform>pieds</numerusform></translation></message>
+<message numerus="yes"><source>foot (Benoit)</source><translation><numerusform>pied (Benoit)</numerusform><numerusform>pieds (Benoit)</numerusform></translation></message>
+<message numerus="yes"><source>foot (Clarke's; Cape)</source><translation><numerusform>pied (Clarke ; Le Cap)</numerusform><numerusform>pieds (Clarke ; Le Cap)</numerusform></translation></message>
+<message numerus="yes"><source>foot (Indian)</source><translation><numerusform>pied (indien)</numerusform><numerusform>pieds (indien)</numerusform></translation></message>
+<message numerus="yes"><source>foot (Sear's)</source><translation><numerusform>pied (Sears)</numerusform><numerusform>pieds (Sears)</numerusform></translation></message>
+<message numerus="yes"><source>foot (U.S. Survey)</source><translation><numerusform>pied (arpentage US)</numerusform><numerusform>pieds (arpentage US)</numerusform></translation></message>
+<message numerus="yes"><source>yard</source><translation><numerusform>yard</numerusform><numerusform>yards</numerusform></translation></message>
+<message numerus="yes"><source>chain</source><translation><numerusform>chaîne</numerusform><numerusform>chaînes</numerusform></translation></message>
+<message numerus="yes"><source>chain (Ramsden's; Engineer's)</source><translation><numerusform>chaîne (Ramsden ; ingénieur)</numerusform><numerusform>chaînes (Ramsden ; ingénieur)</numerusform></translation></message>
+<message numerus="yes"><source>furlong</source><translation><numerusform>furlong</numerusform><numerusform>furlongs</numerusform></translation></message>
+<message numerus="yes"><source>mile</source><translation><numerusform>mile</numerusform><numerusform>miles</numerusform></translation></message>
+<message numerus="yes"><source>geographical mile</source><translation><numerusform>mille géographique</numerusform><numerusform>milles géographiques</numerusform></translation></message>
+<message numerus="yes"><source>mile (U.S. Survey)</source><translation><numerusform>mile (arpentage US)</numerusform><numerusform>miles (arpentage US)</numerusform></translation></message>
+<message numerus="yes"><source>nautical mile</source><translation><numerusform>mille marin</numerusform><numerusform>milles marins</numerusform></translation></message>
+<message numerus="yes"><source>statute mile</source><translation><numerusform>mile terrestre</numerusform><numerusform>miles terrestres</numerusform></translation></message>
+<message numerus="yes"><source>nautical mile (admiralty)</source><translation><numerusform>mille marin (Amirauté)</numerusform><numerusform>milles marins (Amirauté)</numerusform></translation></message>
+<message numerus="yes"><source>micron</source><translation><numerusform>micron</numerusform><numerusform>microns</numerusform></translation></message>
+<message numerus="yes"><source>microinch</source><translation><numerusform>micropouce</numerusform><numerusform>micropouces</numerusform></translation></message>
+<message numerus="yes"><source>angstrom</source><translation><numerusform>ångström</numerusform><numerusform>ångströms</numerusform></translation></message>
+<message numerus="yes"><source>astronomical unit</source><translation><numerusform>unité astronomique</numerusform><numerusform>unités astronomiques</numerusform></translation></message>
+<message numerus="yes"><source>cable</source><translation><numerusform>encablure</numerusform><numerusform>encablures</numerusform></translation></message>
+<message numerus="yes"><source>cubit</source><translation><numerusform>coudée</numerusform><numerusform>coudées</numerusform></translation></message>
+<message numerus="yes"><source>fathom</source><translation><numerusform>brasse</numerusform><numerusform>brasses</numerusform></translation></message>
+<message numerus="yes"><source>hand</source><translation><numerusform>main</numerusform><numerusform>mains</numerusform></translation></message>
+<message numerus="yes"><source>light-year</source><translation><numerusform>année-lumière</numerusform><numerusform>années-lumière</numerusform></translation></message>
+<message numerus="yes"><source>span</source><translation><numerusform>empan</numerusform><numerusform>empans</numerusform></translation></message>
+<message numerus="yes"><source>span (cloth)</source><translation><numerusform>empan (drap)</numerusform><numerusform>empans (drap)</numerusform></translation></message>
+<message numerus="yes"><source>parsec</source><translation><numerusform>parsec</numerusform><numerusform>parsecs</numerusform></translation></message>
+<message numerus="yes"><source>nautical league</source><translation><numerusform>lieue marine</numerusform><numerusform>lieues marines</numerusform></translation></message>
+<message numerus="yes"><source>league</source><translation><numerusform>lieue</numerusform><numerusform>lieues</numerusform></translation></message>
+<message numerus="yes"><source>mil</source><translation><numerusform>mil</numerusform><numerusform>mils</numerusform></translation></message>
+<message numerus="yes"><source>mil (Sweden and Norway)</source><translation><numerusform>mille scandinave (Suède et Norvège)</numerusform><numerusform>milles scandinaves (Suède et Norvège)</numerusform></translation></message>
+<message numerus="yes"><source>link</source><translation><numerusform>chaînon</numerusform><numerusform>chaînons</numerusform></translation></message>
+<message numerus="yes"><source>link (Ramsden's; Engineer's)</source><translation><numerusform>chaînon (Ramsden ; ingénieur)</numerusform><numerusform>chaînons (Ramsden ; ingénieur)</numerusform></translation></message>
 <message><source>pace</source><translation>pas</translation></message>
-<message><source>palm</source><translation>palme</translation></message>
-<message><source>rod</source><translation>perche</translation></message>
-<message><source>rope</source><translation>rope</translation></message>
-<message><source>skein</source><translation>écheveau</translation></message>
-<message><source>caliber</source><translation>calibre</translation></message>
-<message><source>survey inch</source><translation>pouce d'arpentage</translation></message>
-<message><source>survey yard</source><translation>yard d'arpentage</translation></message>
-<message><source>survey rod</source><translation>perche d'arpentage</translation></message>
-<message><source>bolt</source><translation>bolt</translation></message>
-<message><source>square meter</source><translation>mètre carré</translation></message>
-<message><source>square inch</source><translation>pouce carré</translation></message>
-<message><source>square foot</source><translation>pied carré</translation></message>
-<message><source>square yard</source><translation>yard carré</translation></message>
-<message><source>acre</source><translation>acre</translation></message>
-<message><source>section</source><translation>section</translation></message>
-<message><source>township</source><translation>township</translation></message>
-<message><source>hectare</source><translation>hectare</translation></message>
-<message><source>square kilometer</source><translation>kilomètre carré</translation></message>
-<message><source>square mile</source><translation>mile carré</translation></message>
-<message><source>square centimeter</source><translation>centimètre carré</translation></message>
-<message><source>square millimeter</source><translation>millimètre carré</translation></message>
-<message><source>circular mil</source><translation>mil circulaire</translation></message>
-<message><source>kilo-circular mil</source><translation>kilo-mil circulaire</translation></message>
-<message><source>are</source><translation>are</translation></message>
-<message><source>barn</source><translation>barn</translation></message>
-<message><source>centare</source><translation>centiare</translation></message>
-<message><source>square angstrom</source><translation>ångström carré</translation></message>
-<message><source>square bolt</source><translation>bolt carré</translation></message>
-<message><source>square cable</source><translation>encablure carrée</translation></message>
-<message><source>square caliber</source><translation>calibre carré</translation></message>
-<message><source>square cubit</source><translation>coudée carrée</translation></message>
-<message><source>square decimeter</source><translation>décimètre carré</translation></message>
-<message><source>square fathom</source><translation>brasse carrée</translation></message>
-<message><source>square furlong</source><translation>furlong carré</translation></message>
-<message><source>square gigameter</source><translation>gigamètre carré</translation></message>
-<message><source>square hand</source><translation>main carrée</translation></message>
-<message><source>square nautical league</source><translation>lieue marine carrée</translation></message>
-<message><source>square league (statute)</source><translation>lieue carrée (terrestre)</translation></message>
-<message><source>square light-year</source><translation>année-lumière carrée</translation></message>
-<message><source>square link</source><translation>chaînon carré</translation></message>
-<message><source>square micron</source><translation>micron carré</translation></message>
-<message><source>square mile (UK nautical)</source><translation>mille carré (marin britannique)</translation></message>
-<message><source>square mile (statute)</source><translation>mile carré (terrestre)</translation></message>
-<message><source>square millimicron</source><translation>millimicron carré</translation></message>
-<message><source>square pace</source><translation>pas carré</translation></message>
-<message><source>square palm</source><translation>palme carrée</translation></message>
-<message><source>square parsec</source><translation>parsec carré</translation></message>
-<message><source>square perch</source><translation>perche carrée</translation></message>
-<message><source>square rope</source><translation>rope carré</translation></message>
-<message><source>square skein</source><translation>écheveau carré</translation></message>
-<message><source>square span</source><translation>empan carré</translation></message>
-<message><source>square survey foot</source><translation>pied d'arpentage carré</translation></message>
-<message><source>square chain</source><translation>chaîne carrée</translation></message>
-<message><source>square mil</source><translation>mil carré</translation></message>
-<message><source>square astronomical unit</source><translation>unité astronomique carrée</translation></message>
-<message><source>survey acre</source><translation>acre d'arpentage</translation></message>
-<message><source>square survey yard</source><translation>yard d'arpentage carré</translation></message>
-<message><source>board</source><translation>planche</translation></message>
-<message><source>cord</source><translation>corde</translation></message>
-<message><source>liter</source><translation>litre</translation></message>
-<message><source>cubic centimeter</source><translation>centimètre cube</translation></message>
-<message><source>tablespoon</source><translation>cuillère à soupe</translation></message>
-<message><source>tablespoon (Canadian)</source><translation>cuillère à soupe (Canada)</translation></message>
-<message><source>tablespoon (U.S.)</source><translation>cuillère à soupe (US)</translation></message>
-<message><source>fluid ounce (imperial)</source><translation>once liquide (impériale)</translation></message>
-<message><source>fluid ounce (U.S.)</source><translation>once liquide (US)</translation></message>
-<message><source>cup</source><translation>tasse</translation></message>
-<message><source>cup (Canadian)</source><translation>tasse (Canada)</translation></message>
-<message><source>cup (U.S.)</source><translation>tasse (US)</translation></message>
-<message><source>quart (imperial)</source><translation>quart (impérial)</translation></message>
-<message><source>quart (U.S. fluid)</source><translation>quart (US, liquide)</translation></message>
-<message><source>quart (U.S. dry)</source><translation>quart (US, sec)</translation></message>
-<message><source>gallon (imperial)</source><translation>gallon (impérial)</translation></message>
-<message><source>gallon (U.S. fluid; Wine)</source><translation>gallon (US, liquide ; vin)</translation></message>
-<message><source>gallon (U.S. dry)</source><translation>gallon (US, sec)</translation></message>
-<message><source>beer gallon</source><translation>gallon à bière</translation></message>
-<message><source>bushel (imperial)</source><translation>boisseau (impérial)</translation></message>
-<message><source>bushel (U.S. dry level)</source><translation>boisseau (US, ras)</translation></message>
-<message><source>bushel (U.S. dry heaped)</source><translation>boisseau (US, comble)</translation></message>
-<message><source>centiliter</source><translation>centilitre</translation></message>
-<message><source>cubic foot</source><translation>pied cube</translation></message>
-<message><source>cubic inch</source><translation>pouce cube</translation></message>
-<message><source>cubic meter</source><translation>mètre cube</translation></message>
-<message><source>cubic yard</source><translation>yard cube</translation></message>
-<message><source>fluid dram</source><translation>drachme liquide</translation></message>
-<message><source>microliter</source><translation>microlitre</translation></message>
-<message><source>milliliter</source><translation>millilitre</translation></message>
-<message><source>pint (imperial)</source><translation>pinte (impériale)</translation></message>
-<message><source>pint (U.S. fluid)</source><translation>pinte (US, liquide)</translation></message>
-<message><source>pint (U.S. dry)</source><translation>pinte (US, sèche)</translation></message>
-<message><source>teaspoon</source><translation>cuillère à café</translation></message>
-<message><source>teaspoon (Canadian)</source><translation>cuillère à café (Canada)</translation></message>
-<message><source>teaspoon (U.S.)</source><translation>cuillère à café (US)</translation></message>
-<message><source>teaspoon (imperial)</source><translation>cuillère à café (impériale)</translation></message>
-<message><source>cubic millimeter</source><translation>millimètre cube</translation></message>
-<message><source>barrel (imperial)</source><translation>baril (impérial)</translation></message>
-<message><source>barrel (petroleum)</source><translation>baril (pétrole)</translation></message>
-<message><source>barrel (U.S. dry)</source><translation>baril (US, sec)</translation></message>
-<message><source>barrel (U.S. fluid)</source><translation>baril (US, liquide)</translation></message>
-<message><source>board-foot</source><translation>pied-planche</translation></message>
-<message><source>decistere</source><translation>décistère</translation></message>
-<message><source>dekaliter</source><translation>décalitre</translation></message>
-<message><source>dekastere</source><translation>décastère</translation></message>
-<message><source>dram</source><translation>drachme liquide</translation></message>
-<message><source>firkin</source><translation>firkin</translation></message>
-<message><source>cubic angstrom</source><translation>ångström cube</translation></message>
-<message><source>cubic astronomical unit</source><translation>unité astronomique cube</translation></message>
-<message><source>cubic bolt</source><translation>bolt cube</translation></message>
-<message><source>cubic cable</source><translation>encablure cube</translation></message>
-<message><source>cubic caliber</source><translation>calibre cube</translation></message>
-<message><source>cubic chain</source><translation>chaîne cube</translation></message>
-<message><source>cubic cubit</source><translation>coudée cube</translation></message>
-<message><source>cubic fathom</source><translation>brasse cube</translation></message>
-<message><source>cubic furlong</source><translation>furlong cube</translation></message>
-<message><source>cubic gigameter</source><translation>gigamètre cube</translation></message>
-<message><source>cubic hand</source><translation>main cube</translation></message>
-<message><source>cubic hectometer</source><translation>hectomètre cube</translation></message>
-<message><source>cubic nautical league</source><translation>lieue marine cube</translation></message>
-<message><source>cubic league (statute)</source><translation>lieue cube (terrestre)</translation></message>
-<message><source>cubic light-year</source><translation>année-lumière cube</translation></message>
-<message><source>cubic link</source><translation>chaînon cube</translation></message>
-<message><source>cubic mil</source><translation>mil cube</translation></message>
-<message><source>cubic mile (UK nautical)</source><translation>mille cube (marin britannique)</translation></message>
-<message><source>cubic mile</source><translation>mile cube</translation></message>
-<message><source>cubic nautical mile</source><translation>mille marin cube</translation></message>
-<message><source>cubic mile (statute)</source><translation>mile cube (terrestre)</translation></message>
-<message><source>cubic millimicron</source><translation>millimicron cube</translation></message>
-<message><source>cubic pace</source><translation>pas cube</translation></message>
-<message><source>cubic palm</source><translation>palme cube</translation></message>
-<message><source>cubic parsec</source><translation>parsec cube</translation></message>
-<message><source>cubic perch</source><translation>perche cube</translation></message>
-<message><source>cubic rope</source><translation>rope cube</translation></message>
-<message><source>cubic skein</source><translation>écheveau cube</translation></message>
-<message><source>cubic span</source><translation>empan cube</translation></message>
-<message><source>cubic survey foot</source><translation>pied d'arpentage cube</translation></message>
-<message><source>cubic decimeter</source><translation>décimètre cube</translation></message>
-<message><source>tun</source><translation>tonneau</translation></message>
-<message><source>peck</source><translation>picotin</translation></message>
-<message><source>peck (U.S. dry)</source><translation>picotin (US, sec)</translation></message>
-<message><source>peck (imperial)</source><translation>picotin (impérial)</translation></message>
-<message><source>minim (imperial)</source><translation>minime (impérial)</translation></message>
-<message><source>minim (U.S.)</source><translation>minime (US)</translation></message>
-<message><source>kiloliter</source><translation>kilolitre</translation></message>
-<message><source>hogshead (U.S.)</source><translation>barrique (US)</translation></message>
-<message><source>hogshead (imperial)</source><translation>barrique (impériale)</translation></message>
-<message><source>gill (imperial)</source><translation>gill (impérial)</translation></message>
-<message><source>gill (U.S.)</source><translation>gill (US)</translation></message>
-<message><source>cubic survey yard</source><translation>yard d'arpentage cube</translation></message>
-<message><source>cord-foot</source><translation>pied de corde</translation></message>
-<message><source>cord (firewood)</source><translation>corde (bois de chauffage)</translation></message>
-<message><source>register ton</source><translation>tonneau de jauge</translation></message>
-<message><source>acre-foot</source><translation>acre-pied</translation></message>
-<message><source>acre-inch</source><translation>acre-pouce</translation></message>
-<message><source>hectoliter</source><translation>hectolitre</translation></message>
-<message><source>megaliter</source><translation>mégalitre</translation></message>
-<message><source>cubic kilometer</source><translation>kilomètre cube</translation></message>
-<message><source>deciliter</source><translation>décilitre</translation></message>
-<message><source>kilogram</source><translation>kilogramme</translation></message>
-<message><source>gram</source><translation>gramme</translation></message>
-<message><source>yottagram</source><translation>yottagramme</translation></message>
-<message><source>zettagram</source><translation>zettagramme</translation></message>
-<message><source>exagram</source><translation>exagramme</translation></message>
-<message><source>petagram</source><translation>pétagramme</translation></message>
-<message><source>teragram</source><translation>téragramme</translation></message>
-<message><source>gigagram</source><translation>gigagramme</translation></message>
-<message><source>megagram</source><translation>mégagramme</translation></message>
-<message><source>hectogram</source><translation>hectogramme</translation></message>
-<message><source>decagram</source><translation>décagramme</translation></message>
-<message><source>decigram</source><translation>décigramme</translation></message>
-<message><source>centigram</source><translation>centigramme</translation></message>
-<message><source>milligram</source><translation>milligramme</translation></message>
-<message><source>microgram</source><translation>microgramme</translation></message>
-<message><source>nanogram</source><translation>nanogramme</translation></message>
-<message><source>picogram</source><translation>picogramme</translation></message>
-<message><source>femtogram</source><translation>femtogramme</translation></message>
-<message><source>attogram</source><translation>attogramme</translation></message>
-<message><source>zeptogram</source><translation>zeptogramme</translation></message>
-<message><source>yoctogram</source><translation>yoctogramme</translation></message>
-<message><source>pound (meter)</source><translation>livre (métrique)</translation></message>
-<message><source>pound</source><translation>livre</translation></message>
-<message><source>pound (troy)</source><translation>livre (troy)</translation></message>
-<message><source>ounce (avoirdupois)</source><translation>once (avoirdupois)</translation></message>
-<message><source>ounce (apothecary; troy)</source><translation>once (apothicaire ; troy)</translation></message>
-<message><source>stone</source><translation>stone</translation></message>
-<message><source>short ton</source><translation>tonne courte</translation></message>
-<message><source>long ton</source><translation>tonne longue</translation></message>
-<message><source>carat</source><translation>carat</translation></message>
-<message><source>carat (metric)</source><translation>carat (métrique)</translation></message>
-<message><source>dram (avoirdupois)</source><translation>drachme (avoirdupois)</translation></message>
-<message><source>dram (apothecary; troy)</source><translation>drachme (apothicaire ; troy)</translation></message>
-<message><source>pennyweight</source><translation>pennyweight</translation></message>
-<message><source>tael</source><translation>tael</translation></message>
-<message><source>tola</source><translation>tola</translation></message>
-<message><source>long hundredweight</source><translation>quintal long</translation></message>
-<message><source>short hundredweight</source><translation>quintal court</translation></message>
-<message><source>grain</source><translation>grain</translation></message>
-<message><source>pearl grain</source><translation>grain de perle</translation></message>
-<message><source>dalton</source><translation>dalton</translation></message>
-<message><source>kilodalton</source><translation>kilodalton</translation></message>
-<message><source>slug</source><translation>slug</translation></message>
-<message><source>kilogram per meter</source><translation>kilogramme par mètre</translation></message>
-<message><source>pound per foot</source><translation>livre par pied</translation></message>
-<message><source>mole</source><translation>mole</translation></message>
-<message><source>yottamole</source><translation>yottamole</translation></message>
-<message><source>zettamole</source><translation>zettamole</translation></message>
-<message><source>examole</source><translation>examole</translation></message>
-<message><source>petamole</source><translation>pétamole</translation></message>
-<message><source>teramole</source><translation>téramole</translation></message>
-<message><source>gigamole</source><translation>gigamole</translation></message>
-<message><source>megamole</source><translation>mégamole</translation></message>
-<message><source>kilomole</source><translation>kilomole</translation></message>
-<message><source>hectomole</source><translation>hectomole</translation></message>
-<message><source>decamole</source><translation>décamole</translation></message>
-<message><source>decimole</source><translation>décimole</translation></message>
-<message><source>centimole</source><translation>centimole</translation></message>
-<message><source>millimole</source><translation>millimole</translation></message>
-<message><source>micromole</source><translation>micromole</translation></message>
-<message><source>nanomole</source><translation>nanomole</translation></message>
-<message><source>picomole</source><translation>picomole</translation></message>
-<message><source>femtomole</source><translation>femtomole</translation></message>
-<message><source>attomole</source><translation>attomole</translation></message>
-<message><source>zeptomole</source><translation>zeptomole</translation></message>
-<message><source>yoctomole</source><translation>yoctomole</translation></message>
-<message><source>radian</source><translation>radian</translation></message>
-<message><source>degree</source><translation>degré</translation></message>
-<message><source>milliradian</source><translation>milliradian</translation></message>
-<message><source>grad</source><translation>grade</translation></message>
-<message><source>angular mil (NATO)</source><translation>millième angulaire (OTAN)</translation></message>
-<message><source>angular mil (Sweden)</source><translation>millième angulaire (Suède)</translation></message>
-<message><source>angular mil (USSR)</source><translation>millième angulaire (URSS)</translation></message>
-<message><source>angle minute</source><translation>minute d'arc</translation></message>
-<message><source>angle second</source><translation>seconde d'arc</translation></message>
-<message><source>milliarc second</source><translation>milliseconde d'arc</translation></message>
-<message><source>steradian</source><translation>stéradian</translation></message>
-<message><source>gram per square meter</source><translation>gramme par mètre carré</translation></message>
-<message><source>gram per square inch</source><translation>gramme par pouce carré</translation></message>
-<message><source>nanogram per liter</source><translation>nanogramme par litre</translation></message>
-<message><source>nanogram per deciliter</source><translation>nanogramme par décilitre</translation></message>
-<message><source>nanogram per milliliter</source><translation>nanogramme par millilitre</translation></message>
-<message><source>nanogram per microliter</source><translation>nanogramme par microlitre</translation></message>
-<message><source>milligram per deciliter</source><translation>milligramme par décilitre</translation></message>
-<message><source>part per million</source><translation>partie par million</translation></message>
-<message><source>part per billion</source><translation>partie par milliard</translation></message>
-<message><source>ampere</source><translation>ampère</translation></message>
-<message><source>yottaampere</source><translation>yottaampère</translation></message>
-<message><source>zettaampere</source><translation>zettaampère</translation></message>
-<message><source>exaampere</source><translation>exaampère</translation></message>
-<message><source>petaampere</source><translation>pétaampère</translation></message>
-<message><source>teraampere</source><translation>téraampère</translation></message>
-<message><source>gigaampere</source><translation>gigaampère</translation></message>
-<message><source>megaampere</source><translation>mégaampère</translation></message>
-<message><source>kiloampere</source><translation>kiloampère</translation></message>
-<message><source>hectoampere</source><translation>hectoampère</translation></message>
-<message><source>decaampere</source><translation>décaampère</translation></message>
-<message><source>deciampere</source><translation>déciampère</translation></message>
-<message><source>centiampere</source><translation>centiampère</translation></message>
-<message><source>milliampere</source><translation>milliampère</translation></message>
-<message><source>microampere</source><translation>microampère</translation></message>
-<message><source>nanoampere</source><translation>nanoampère</translation></message>
-<message><source>picoampere</source><translation>picoampère</translation></message>
-<message><source>femtoampere</source><translation>femtoampère</translation></message>
-<message><source>attoampere</source><translation>attoampère</translation></message>
-<message><source>zeptoampere</source><translation>zeptoampère</translation></message>
-<message><source>yoctoampere</source><translation>yoctoampère</translation></message>
-<message><source>coulomb</source><translation>coulomb</translation></message>
-<message><source>ampere hour</source><translation>ampère-heure</translation></message>
-<message><source>milliampere hour</source><translation>milliampère-heure</translation></message>
-<message><source>faraday</source><translation>faraday</translation></message>
-<message><source>farad</source><translation>farad</translation></message>
-<message><source>yottafarad</source><translation>yottafarad</translation></message>
-<message><source>zettafarad</source><translation>zettafarad</translation></message>
-<message><source>exafarad</source><translation>exafarad</translation></message>
-<message><source>petafarad</source><translation>pétafarad</translation></message>
-<message><source>terafarad</source><translation>térafarad</translation></message>
-<message><source>gigafarad</source><translation>gigafarad</translation></message>
-<message><source>megafarad</source><translation>mégafarad</translation></message>
-<message><source>kilofarad</source><translation>kilofarad</translation></message>
-<message><source>hectofarad</source><translation>hectofarad</translation></message>
-<message><source>decafarad</source><translation>décafarad</translation></message>
-<message><source>decifarad</source><translation>décifarad</translation></message>
-<message><source>centifarad</source><translation>centifarad</translation></message>
-<message><source>millifarad</source><translation>millifarad</translation></message>
-<message><source>microfarad</source><translation>microfarad</translation></message>
-<message><source>nanofarad</source><translation>nanofarad</translation></message>
-<message><source>picofarad</source><translation>picofarad</translation></message>
-<message><source>femtofarad</source><translation>femtofarad</translation></message>
-<message><source>attofarad</source><translation>attofarad</translation></message>
-<message><source>zeptofarad</source><translation>zeptofarad</translation></message>
-<message><source>yoctofarad</source><translation>yoctofarad</translation></message>
-<message><source>kilopicofarad</source><translation>kilopicofarad</translation></message>
-<message><source>baud</source><translation>baud</translation></message>
-<message><source>bit per second</source><translation>bit par seconde</translation></message>
-<message><source>byte per second</source><translation>octet par seconde</translation></message>
-<message><source>kilobaud</source><translation>kilobaud</translation></message>
-<message><source>kilobit per second</source><translation>kilobit par seconde</translation></message>
-<message><source>kilobyte per second</source><translation>kilooctet par seconde</translation></message>
-<message><source>megabaud</source><translation>mégabaud</translation></message>
-<message><source>megabit per second</source><translation>mégabit par seconde</translation></message>
-<message><source>megabyte per second</source><translation>mégaoctet par seconde</translation></message>
-<message><source>gigabit per second</source><translation>gigabit par seconde</translation></message>
-<message><source>terabit per second</source><translation>térabit par seconde</translation></message>
-<message><source>kilogram per cubic meter</source><translation>kilogramme par mètre cube</translation></message>
-<message><source>kilogram per liter</source><translation>kilogramme par litre</translation></message>
-<message><source>gram per liter</source><translation>gramme par litre</translation></message>
-<message><source>microgram per milliliter</source><translation>microgramme par millilitre</translation></message>
-<message><source>milligram per milliliter</source><translation>milligramme par millilitre</translation></message>
-<message><source>pound per gallon</source><translation>livre par gallon</translation></message>
-<message><source>ounce per gallon</source><translation>once par gallon</translation></message>
-<message><source>pound per cubic foot</source><translation>livre par pied cube</translation></message>
-<message><source>pound per cubic inch</source><translation>livre par pouce cube</translation></message>
-<message><source>newton per cubic meter</source><translation>newton par mètre cube</translation></message>
-<message><source>kilonewton per cubic meter</source><translation>kilonewton par mètre cube</translation></message>
-<message><source>pound force per cubic foot</source><translation>livre-force par pied cube</translation></message>
-<message><source>kip per cubic inch</source><translation>kip par pouce cube</translation></message>
-<message><source>kip per cubic foot</source><translation>kip par pied cube</translation></message>
-<message><source>joule</source><translation>joule</translation></message>
-<message><source>calorie</source><translation>calorie</translation></message>
-<message><source>kilocalorie</source><translation>kilocalorie</translation></message>
-<message><source>British thermal unit (thermochemical)</source><translation>unité thermique britannique (thermochimique)</translation></message>
-<message><source>British thermal unit (ISO)</source><translation>unité thermique britannique (ISO)</translation></message>
-<message><source>British thermal unit (63 degree F)</source><translation>unité thermique britannique (63 °F)</translation></message>
-<message><source>British thermal unit (60 degree F)</source><translation>unité thermique britannique (60 °F)</translation></message>
-<message><source>British thermal unit (59 degree F)</source><translation>unité thermique britannique (59 °F)</translation></message>
-<message><source>British thermal unit (International Table)</source><translation>unité thermique britannique (table internationale)</translation></message>
-<message><source>British thermal unit (mean)</source><translation>unité thermique britannique (moyenne)</translation></message>
-<message><source>British thermal unit (39 degree F)</source><translation>unité thermique britannique (39 °F)</translation></message>
-<message><source>kiloelectronvolt</source><translation>kiloélectronvolt</translation></message>
-<message><source>megaelectronvolt</source><translation>mégaélectronvolt</translation></message>
-<message><source>electronvolt</source><translation>électronvolt</translation></message>
-<message><source>erg</source><translation>erg</translation></message>
-<message><source>kilowatt hour</source><translation>kilowattheure</translation></message>
-<message><source>kilowatt minute</source><translation>kilowatt-minute</translation></message>
-<message><source>kilowatt second</source><translation>kilowatt-seconde</translation></message>
-<message><source>therm (U.S.)</source><translation>therm (US)</translation></message>
-<message><source>newton meter</source><translation>newton-mètre</translation></message>
-<message><source>decanewton meter</source><translation>décanewton-mètre</translation></message>
-<message><source>kilonewton meter</source><translation>kilonewton-mètre</translation></message>
-<message><source>meganewton meter</source><translation>méganewton-mètre</translation></message>
-<message><source>kilogram force meter</source><translation>kilogramme-force-mètre</translation></message>
-<message><source>kilogram force foot</source><translation>kilogramme-force-pied</translation></message>
-<message><source>ton force foot</source><translation>tonne-force-pied</translation></message>
-<message><source>ton force meter</source><translation>tonne-force-mètre</translation></message>
-<message><source>foot kilopound</source><translation>pied-kilolivre</translation></message>
-<message><source>foot pound force</source><translation>pied-livre-force</translation></message>
-<message><source>calorie (20 degree C)</source><translation>calorie (20 °C)</translation></message>
-<message><source>calorie (thermochemical)</source><translation>calorie (thermochimique)</translation></message>
-<message><source>calorie (15 degree C)</source><translation>calorie (15 °C)</translation></message>
-<message><source>calorie (mean)</source><translation>calorie (moyenne)</translation></message>
-<message><source>calorie (3.98 degree C)</source><translation>calorie (3,98 °C)</translation></message>
-<message><source>Therm (EC)</source><translation>therm (CE)</translation></message>
-<message><source>kilojoule</source><translation>kilojoule</translation></message>
-<message><source>therm</source><translation>therm</translation></message>
-<message><source>cubic meter per second</source><translation>mètre cube par seconde</translation></message>
-<message><source>liter per second</source><translation>litre par seconde</translation></message>
-<message><source>liter per minute</source><translation>litre par minute</translation></message>
-<message><source>liter per hour</source><translation>litre par heure</translation></message>
-<message><source>gallon per second</source><translation>gallon par seconde</translation></message>
-<message><source>gallon per minute</source><translation>gallon par minute</translation></message>
-<message><source>gallon per hour</source><translation>gallon par heure</translation></message>
-<message><source>gallon per day</source><translation>gallon par jour</translation></message>
-<message><source>milliliter per minute</source><translation>millilitre par minute</translation></message>
-<message><source>cubic centimeter per minute</source><translation>centimètre cube par minute</translation></message>
-<message><source>cubic foot per hour</source><translation>pied cube par heure</translation></message>
-<message><source>cubic foot per minute</source><translation>pied cube par minute</translation></message>
-<message><source>cubic foot per second</source><translation>pied cube par seconde</translation></message>
-<message><source>cubic inch per minute</source><translation>pouce cube par minute</translation></message>
-<message><source>cubic meter per hour</source><translation>mètre cube par heure</translation></message>
-<message><source>cubic meter per minute</source><translation>mètre cube par minute</translation></message>
-<message><source>cubic centimeter per second</source><translation>centimètre cube par seconde</translation></message>
-<message><source>cubic centimeter per hour</source><translation>centimètre cube par heure</translation></message>
-<message><source>US gallon per hour</source><translation>gallon US par heure</translation></message>
-<message><source>US gallon per second</source><translation>gallon US par seconde</translation></message>
-<message><source>Imp gallon per day</source><translation>gallon impérial par jour</translation></message>
-<message><source>Imp gallon per hour</source><translation>gallon impérial par heure</translation></message>
-<message><source>Imp gallon per minute</source><translation>gallon impérial par minute</translation></message>
-<message><source>Imp gallon per second</source><translation>gallon impérial par seconde</translation></message>
-<message><source>Imp million gallon per day</source><translation>million de gallons impériaux par jour</translation></message>
-<message><source>liter per day</source><translation>litre par jour</translation></message>
-<message><source>million liter per day</source><translation>million de litres par jour</translation></message>
-<message><source>US gallon per day</source><translation>gallon US par jour</translation></message>
-<message><source>US million gallon per day</source><translation>million de gallons US par jour</translation></message>
-<message><source>cubic foot per day</source><translation>pied cube par jour</translation></message>
-<message><source>cubic meter per day</source><translation>mètre cube par jour</translation></message>
-<message><source>cubic yard per minute</source><translation>yard cube par minute</translation></message>
-<message><source>acre foot per day</source><translation>acre-pied par jour</translation></message>
-<message><source>acre foot per hour</source><translation>acre-pied par heure</translation></message>
-<message><source>acre foot per minute</source><translation>acre-pied par minute</translation></message>
-<message><source>acre inch per hour</source><translation>acre-pouce par heure</translation></message>
-<message><source>acre inch per minute</source><translation>acre-pouce par minute</translation></message>
-<message><source>cubic survey foot per second</source><translation>pied d'arpentage cube par seconde</translation></message>
-<message><source>kilogram per second</source><translation>kilogramme par seconde</translation></message>
-<message><source>kilogram per minute</source><translation>kilogramme par minute</translation></message>
-<message><source>kilogram per hour</source><translation>kilogramme par heure</translation></message>
-<message><source>gram per second</source><translation>gramme par seconde</translation></message>
-<message><source>gram per minute</source><translation>gramme par minute</translation></message>
-<message><source>gram per hour</source><translation>gramme par heure</translation></message>
-<message><source>pound per second</source><translation>livre par seconde</translation></message>
-<message><source>pound per minute</source><translation>livre par minute</translation></message>
-<message><source>pound per hour</source><translation>livre par heure</translation></message>
-<message><source>pint per stroke</source><translation>pinte par coup de piston</translation></message>
-<message><source>quart per stroke</source><translation>quart par coup de piston</translation></message>
-<message><source>newton</source><translation>newton</translation></message>
-<message><source>yottanewton</source><translation>yottanewton</translation></message>
-<message><source>zettanewton</source><translation>zettanewton</translation></message>
-<message><source>exanewton</source><translation>exanewton</translation></message>
-<message><source>petanewton</source><translation>pétanewton</translation></message>
-<message><source>teranewton</source><translation>téranewton</translation></message>
-<message><source>giganewton</source><translation>giganewton</translation></message>
-<message><source>meganewton</source><translation>méganewton</translation></message>
-<message><source>kilonewton</source><translation>kilonewton</translation></message>
-<message><source>hectonewton</source><translation>hectonewton</translation></message>
-<message><source>decanewton</source><translation>décanewton</translation></message>
-<message><source>decinewton</source><translation>décinewton</translation></message>
-<message><source>centinewton</source><translation>centinewton</translation></message>
-<message><source>millinewton</source><translation>millinewton</translation></message>
-<message><source>micronewton</source><translation>micronewton</translation></message>
-<message><source>nanonewton</source><translation>nanonewton</translation></message>
-<message><source>piconewton</source><translation>piconewton</translation></message>
-<message><source>femtonewton</source><translation>femtonewton</translation></message>
-<message><source>attonewton</source><translation>attonewton</translation></message>
-<message><source>zeptonewton</source><translation>zeptonewton</translation></message>
-<message><source>yoctonewton</source><translation>yoctonewton</translation></message>
-<message><source>kilopound</source><translation>kilolivre</translation></message>
-<message><source>kilogram-force</source><translation>kilogramme-force</translation></message>
-<message><source>pound force</source><translation>livre-force</translation></message>
-<message><source>kip</source><translation>kip</translation></message>
-<message><source>ton force</source><translation>tonne-force</translation></message>
-<message><source>dyne</source><translation>dyne</translation></message>
-<message><source>lbforce</source><translation>livre-force (lbf)</translation></message>
-<message><source>ounce force</source><translation>once-force</translation></message>
-<message><source>newton per meter</source><translation>newton par mètre</translation></message>
-<message><source>kilopound per foot</source><translation>kilolivre par pied</translation></message>
-<message><source>kilogram force per meter</source><translation>kilogramme-force par mètre</translation></message>
-<message><source>ton force per meter</source><translation>tonne-force par mètre</translation></message>
-<message><source>pound-force per foot</source><translation>livre-force par pied</translation></message>
-<message><source>decanewton per meter</source><translation>décanewton par mètre</translation></message>
-<message><source>kilonewton per meter</source><translation>kilonewton par mètre</translation></message>
-<message><source>meganewton per meter</source><translation>méganewton par mètre</translation></message>
-<message><source>kip per foot</source><translation>kip par pied</translation></message>
-<message><source>kip per inch</source><translation>kip par pouce</translation></message>
+<message numerus="yes"><source>palm</source><translation><numerusform>palme</numerusform><numerusform>palmes</numerusform></translation></message>
+<message numerus="yes"><source>rod</source><translation><numerusform>perche</numerusform><numerusform>perches</numerusform></translation></message>
+<message numerus="yes"><source>rope</source><translation><numerusform>rope</numerusform><numerusform>ropes</numerusform></translation></message>
+<message numerus="yes"><source>skein</source><translation><numerusform>écheveau</numerusform><numerusform>écheveaux</numerusform></translation></message>
+<message numerus="yes"><source>caliber</source><translation><numerusform>calibre</numerusform><numerusform>calibres</numerusform></translation></message>
+<message numerus="yes"><source>survey inch</source><translation><numerusform>pouce d'arpentage</numerusform><numerusform>pouces d'arpentage</numerusform></translation></message>
+<message numerus="yes"><source>survey yard</source><translation><numerusform>yard d'arpentage</numerusform><numerusform>yards d'arpentage</numerusform></translation></message>
+<message numerus="yes"><source>survey rod</source><translation><numerusform>perche d'arpentage</numerusform><numerusform>perches d'arpentage</numerusform></translation></message>
+<message numerus="yes"><source>bolt</source><translation><numerusform>bolt</numerusform><numerusform>bolts</numerusform></translation></message>
+<message numerus="yes"><source>square meter</source><translation><numerusform>mètre carré</numerusform><numerusform>mètres carrés</numerusform></translation></message>
+<message numerus="yes"><source>square inch</source><translation><numerusform>pouce carré</numerusform><numerusform>pouces carrés</numerusform></translation></message>
+<message numerus="yes"><source>square foot</source><translation><numerusform>pied carré</numerusform><numerusform>pieds carrés</numerusform></translation></message>
+<message numerus="yes"><source>square yard</source><translation><numerusform>yard carré</numerusform><numerusform>yards carrés</numerusform></translation></message>
+<message numerus="yes"><source>acre</source><translation><numerusform>acre</numerusform><numerusform>acres</numerusform></translation></message>
+<message numerus="yes"><source>section</source><translation><numerusform>section</numerusform><numerusform>sections</numerusform></translation></message>
+<message numerus="yes"><source>township</source><translation><numerusform>township</numerusform><numerusform>townships</numerusform></translation></message>
+<message numerus="yes"><source>hectare</source><translation><numerusform>hectare</numerusform><numerusform>hectares</numerusform></translation></message>
+<message numerus="yes"><source>square kilometer</source><translation><numerusform>kilomètre carré</numerusform><numerusform>kilomètres carrés</numerusform></translation></message>
+<message numerus="yes"><source>square mile</source><translation><numerusform>mile carré</numerusform><numerusform>miles carrés</numerusform></translation></message>
+<message numerus="yes"><source>square centimeter</source><translation><numerusform>centimètre carré</numerusform><numerusform>centimètres carrés</numerusform></translation></message>
+<message numerus="yes"><source>square millimeter</source><translation><numerusform>millimètre carré</numerusform><numerusform>millimètres carrés</numerusform></translation></message>
+<message numerus="yes"><source>circular mil</source><translation><numerusform>mil circulaire</numerusform><numerusform>mils circulaires</numerusform></translation></message>
+<message numerus="yes"><source>kilo-circular mil</source><translation><numerusform>kilo-mil circulaire</numerusform><numerusform>kilo-mils circulaires</numerusform></translation></message>
+<message numerus="yes"><source>are</source><translation><numerusform>are</numerusform><numerusform>ares</numerusform></translation></message>
+<message numerus="yes"><source>barn</source><translation><numerusform>barn</numerusform><numerusform>barns</numerusform></translation></message>
+<message numerus="yes"><source>centare</source><translation><numerusform>centiare</numerusform><numerusform>centiares</numerusform></translation></message>
+<message numerus="yes"><source>square angstrom</source><translation><numerusform>ångström carré</numerusform><numerusform>ångströms carrés</numerusform></translation></message>
+<message numerus="yes"><source>square bolt</source><translation><numerusform>bolt carré</numerusform><numerusform>bolts carrés</numerusform></translation></message>
+<message numerus="yes"><source>square cable</source><translation><numerusform>encablure carrée</numerusform><numerusform>encablures carrées</numerusform></translation></message>
+<message numerus="yes"><source>square caliber</source><translation><numerusform>calibre carré</numerusform><numerusform>calibres carrés</numerusform></translation></message>
+<message numerus="yes"><source>square cubit</source><translation><numerusform>coudée carrée</numerusform><numerusform>coudées carrées</numerusform></translation></message>
+<message numerus="yes"><source>square decimeter</source><translation><numerusform>décimètre carré</numerusform><numerusform>décimètres carrés</numerusform></translation></message>
+<message numerus="yes"><source>square fathom</source><translation><numerusform>brasse carrée</numerusform><numerusform>brasses carrées</numerusform></translation></message>
+<message numerus="yes"><source>square furlong</source><translation><numerusform>furlong carré</numerusform><numerusform>furlongs carrés</numerusform></translation></message>
+<message numerus="yes"><source>square gigameter</source><translation><numerusform>gigamètre carré</numerusform><numerusform>gigamètres carrés</numerusform></translation></message>
+<message numerus="yes"><source>square hand</source><translation><numerusform>main carrée</numerusform><numerusform>mains carrées</numerusform></translation></message>
+<message numerus="yes"><source>square nautical league</source><translation><numerusform>lieue marine carrée</numerusform><numerusform>lieues marines carrées</numerusform></translation></message>
+<message numerus="yes"><source>square league (statute)</source><translation><numerusform>lieue carrée (terrestre)</numerusform><numerusform>lieues carrées (terrestre)</numerusform></translation></message>
+<message numerus="yes"><source>square light-year</source><translation><numerusform>année-lumière carrée</numerusform><numerusform>années-lumière carrées</numerusform></translation></message>
+<message numerus="yes"><source>square link</source><translation><numerusform>chaînon carré</numerusform><numerusform>chaînons carrés</numerusform></translation></message>
+<message numerus="yes"><source>square micron</source><translation><numerusform>micron carré</numerusform><numerusform>microns carrés</numerusform></translation></message>
+<message numerus="yes"><source>square mile (UK nautical)</source><translation><numerusform>mille carré (marin britannique)</numerusform><numerusform>milles carrés (marin britannique)</numerusform></translation></message>
+<message numerus="yes"><source>square mile (statute)</source><translation><numerusform>mile carré (terrestre)</numerusform><numerusform>miles carrés (terrestre)</numerusform></translation></message>
+<message numerus="yes"><source>square millimicron</source><translation><numerusform>millimicron carré</numerusform><numerusform>millimicrons carrés</numerusform></translation></message>
+<message numerus="yes"><source>square pace</source><translation><numerusform>pas carré</numerusform><numerusform>pas carrés</numerusform></translation></message>
+<message numerus="yes"><source>square palm</source><translation><numerusform>palme carrée</numerusform><numerusform>palmes carrées</numerusform></translation></message>
+<message numerus="yes"><source>square parsec</source><translation><numerusform>parsec carré</numerusform><numerusform>parsecs carrés</numerusform></translation></message>
+<message numerus="yes"><source>square perch</source><translation><numerusform>perche carrée</numerusform><numerusform>perches carrées</numerusform></translation></message>
+<message numerus="yes"><source>square rope</source><translation><numerusform>rope carré</numerusform><numerusform>ropes carrés</numerusform></translation></message>
+<message numerus="yes"><source>square skein</source><translation><numerusform>écheveau carré</numerusform><numerusform>écheveaux carrés</numerusform></translation></message>
+<message numerus="yes"><source>square span</source><translation><numerusform>empan carré</numerusform><numerusform>empans carrés</numerusform></translation></message>
+<message numerus="yes"><source>square survey foot</source><translation><numerusform>pied d'arpentage carré</numerusform><numerusform>pieds d'arpentage carrés</numerusform></translation></message>
+<message numerus="yes"><source>square chain</source><translation><numerusform>chaîne carrée</numerusform><numerusform>chaînes carrées</numerusform></translation></message>
+<message numerus="yes"><source>square mil</source><translation><numerusform>mil carré</numerusform><numerusform>mils carrés</numerusform></translation></message>
+<message numerus="yes"><source>square astronomical unit</source><translation><numerusform>unité astronomique carrée</numerusform><numerusform>unités astronomiques carrées</numerusform></translation></message>
+<message numerus="yes"><source>survey acre</source><translation><numerusform>acre d'arpentage</numerusform><numerusform>acres d'arpentage</numerusform></translation></message>
+<message numerus="yes"><source>square survey yard</source><translation><numerusform>yard d'arpentage carré</numerusform><numerusform>yards d'arpentage carrés</numerusform></translation></message>
+<message numerus="yes"><source>board</source><translation><numerusform>planche</numerusform><numerusform>planches</numerusform></translation></message>
+<message numerus="yes"><source>cord</source><translation><numerusform>corde</numerusform><numerusform>cordes</numerusform></translation></message>
+<message numerus="yes"><source>liter</source><translation><numerusform>litre</numerusform><numerusform>litres</numerusform></translation></message>
+<message numerus="yes"><source>cubic centimeter</source><translation><numerusform>centimètre cube</numerusform><numerusform>centimètres cubes</numerusform></translation></message>
+<message numerus="yes"><source>tablespoon</source><translation><numerusform>cuillère à soupe</numerusform><numerusform>cuillères à soupe</numerusform></translation></message>
+<message numerus="yes"><source>tablespoon (Canadian)</source><translation><numerusform>cuillère à soupe (Canada)</numerusform><numerusform>cuillères à soupe (Canada)</numerusform></translation></message>
+<message numerus="yes"><source>tablespoon (U.S.)</source><translation><numerusform>cuillère à soupe (US)</numerusform><numerusform>cuillères à soupe (US)</numerusform></translation></message>
+<message numerus="yes"><source>fluid ounce (imperial)</source><translation><numerusform>once liquide (impériale)</numerusform><numerusform>onces liquides (impériale)</numerusform></translation></message>
+<message numerus="yes"><source>fluid ounce (U.S.)</source><translation><numerusform>once liquide (US)</numerusform><numerusform>onces liquides (US)</numerusform></translation></message>
+<message numerus="yes"><source>cup</source><translation><numerusform>tasse</numerusform><numerusform>tasses</numerusform></translation></message>
+<message numerus="yes"><source>cup (Canadian)</source><translation><numerusform>tasse (Canada)</numerusform><numerusform>tasses (Canada)</numerusform></translation></message>
+<message numerus="yes"><source>cup (U.S.)</source><translation><numerusform>tasse (US)</numerusform><numerusform>tasses (US)</numerusform></translation></message>
+<message numerus="yes"><source>quart (imperial)</source><translation><numerusform>quart (impérial)</numerusform><numerusform>quarts (impérial)</numerusform></translation></message>
+<message numerus="yes"><source>quart (U.S. fluid)</source><translation><numerusform>quart (US, liquide)</numerusform><numerusform>quarts (US, liquide)</numerusform></translation></message>
+<message numerus="yes"><source>quart (U.S. dry)</source><translation><numerusform>quart (US, sec)</numerusform><numerusform>quarts (US, sec)</numerusform></translation></message>
+<message numerus="yes"><source>gallon (imperial)</source><translation><numerusform>gallon (impérial)</numerusform><numerusform>gallons (impérial)</numerusform></translation></message>
+<message numerus="yes"><source>gallon (U.S. fluid; Wine)</source><translation><numerusform>gallon (US, liquide ; vin)</numerusform><numerusform>gallons (US, liquide ; vin)</numerusform></translation></message>
+<message numerus="yes"><source>gallon (U.S. dry)</source><translation><numerusform>gallon (US, sec)</numerusform><numerusform>gallons (US, sec)</numerusform></translation></message>
+<message numerus="yes"><source>beer gallon</source><translation><numerusform>gallon à bière</numerusform><numerusform>gallons à bière</numerusform></translation></message>
+<message numerus="yes"><source>bushel (imperial)</source><translation><numerusform>boisseau (impérial)</numerusform><numerusform>boisseaux (impérial)</numerusform></translation></message>
+<message numerus="yes"><source>bushel (U.S. dry level)</source><translation><numerusform>boisseau (US, ras)</numerusform><numerusform>boisseaux (US, ras)</numerusform></translation></message>
+<message numerus="yes"><source>bushel (U.S. dry heaped)</source><translation><numerusform>boisseau (US, comble)</numerusform><numerusform>boisseaux (US, comble)</numerusform></translation></message>
+<message numerus="yes"><source>centiliter</source><translation><numerusform>centilitre</numerusform><numerusform>centilitres</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot</source><translation><numerusform>pied cube</numerusform><numerusform>pieds cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic inch</source><translation><numerusform>pouce cube</numerusform><numerusform>pouces cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter</source><translation><numerusform>mètre cube</numerusform><numerusform>mètres cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic yard</source><translation><numerusform>yard cube</numerusform><numerusform>yards cubes</numerusform></translation></message>
+<message numerus="yes"><source>fluid dram</source><translation><numerusform>drachme liquide</numerusform><numerusform>drachmes liquides</numerusform></translation></message>
+<message numerus="yes"><source>microliter</source><translation><numerusform>microlitre</numerusform><numerusform>microlitres</numerusform></translation></message>
+<message numerus="yes"><source>milliliter</source><translation><numerusform>millilitre</numerusform><numerusform>millilitres</numerusform></translation></message>
+<message numerus="yes"><source>pint (imperial)</source><translation><numerusform>pinte (impériale)</numerusform><numerusform>pintes (impériale)</numerusform></translation></message>
+<message numerus="yes"><source>pint (U.S. fluid)</source><translation><numerusform>pinte (US, liquide)</numerusform><numerusform>pintes (US, liquide)</numerusform></translation></message>
+<message numerus="yes"><source>pint (U.S. dry)</source><translation><numerusform>pinte (US, sèche)</numerusform><numerusform>pintes (US, sèche)</numerusform></translation></message>
+<message numerus="yes"><source>teaspoon</source><translation><numerusform>cuillère à café</numerusform><numerusform>cuillères à café</numerusform></translation></message>
+<message numerus="yes"><source>teaspoon (Canadian)</source><translation><numerusform>cuillère à café (Canada)</numerusform><numerusform>cuillères à café (Canada)</numerusform></translation></message>
+<message numerus="yes"><source>teaspoon (U.S.)</source><translation><numerusform>cuillère à café (US)</numerusform><numerusform>cuillères à café (US)</numerusform></translation></message>
+<message numerus="yes"><source>teaspoon (imperial)</source><translation><numerusform>cuillère à café (impériale)</numerusform><numerusform>cuillères à café (impériale)</numerusform></translation></message>
+<message numerus="yes"><source>cubic millimeter</source><translation><numerusform>millimètre cube</numerusform><numerusform>millimètres cubes</numerusform></translation></message>
+<message numerus="yes"><source>barrel (imperial)</source><translation><numerusform>baril (impérial)</numerusform><numerusform>barils (impérial)</numerusform></translation></message>
+<message numerus="yes"><source>barrel (petroleum)</source><translation><numerusform>baril (pétrole)</numerusform><numerusform>barils (pétrole)</numerusform></translation></message>
+<message numerus="yes"><source>barrel (U.S. dry)</source><translation><numerusform>baril (US, sec)</numerusform><numerusform>barils (US, sec)</numerusform></translation></message>
+<message numerus="yes"><source>barrel (U.S. fluid)</source><translation><numerusform>baril (US, liquide)</numerusform><numerusform>barils (US, liquide)</numerusform></translation></message>
+<message numerus="yes"><source>board-foot</source><translation><numerusform>pied-planche</numerusform><numerusform>pieds-planche</numerusform></translation></message>
+<message numerus="yes"><source>decistere</source><translation><numerusform>décistère</numerusform><numerusform>décistères</numerusform></translation></message>
+<message numerus="yes"><source>dekaliter</source><translation><numerusform>décalitre</numerusform><numerusform>décalitres</numerusform></translation></message>
+<message numerus="yes"><source>dekastere</source><translation><numerusform>décastère</numerusform><numerusform>décastères</numerusform></translation></message>
+<message numerus="yes"><source>dram</source><translation><numerusform>drachme liquide</numerusform><numerusform>drachmes liquides</numerusform></translation></message>
+<message numerus="yes"><source>firkin</source><translation><numerusform>firkin</numerusform><numerusform>firkins</numerusform></translation></message>
+<message numerus="yes"><source>cubic angstrom</source><translation><numerusform>ångström cube</numerusform><numerusform>ångströms cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic astronomical unit</source><translation><numerusform>unité astronomique cube</numerusform><numerusform>unités astronomiques cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic bolt</source><translation><numerusform>bolt cube</numerusform><numerusform>bolts cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic cable</source><translation><numerusform>encablure cube</numerusform><numerusform>encablures cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic caliber</source><translation><numerusform>calibre cube</numerusform><numerusform>calibres cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic chain</source><translation><numerusform>chaîne cube</numerusform><numerusform>chaînes cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic cubit</source><translation><numerusform>coudée cube</numerusform><numerusform>coudées cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic fathom</source><translation><numerusform>brasse cube</numerusform><numerusform>brasses cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic furlong</source><translation><numerusform>furlong cube</numerusform><numerusform>furlongs cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic gigameter</source><translation><numerusform>gigamètre cube</numerusform><numerusform>gigamètres cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic hand</source><translation><numerusform>main cube</numerusform><numerusform>mains cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic hectometer</source><translation><numerusform>hectomètre cube</numerusform><numerusform>hectomètres cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic nautical league</source><translation><numerusform>lieue marine cube</numerusform><numerusform>lieues marines cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic league (statute)</source><translation><numerusform>lieue cube (terrestre)</numerusform><numerusform>lieues cubes (terrestre)</numerusform></translation></message>
+<message numerus="yes"><source>cubic light-year</source><translation><numerusform>année-lumière cube</numerusform><numerusform>années-lumière cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic link</source><translation><numerusform>chaînon cube</numerusform><numerusform>chaînons cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic mil</source><translation><numerusform>mil cube</numerusform><numerusform>mils cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic mile (UK nautical)</source><translation><numerusform>mille cube (marin britannique)</numerusform><numerusform>milles cubes (marin britannique)</numerusform></translation></message>
+<message numerus="yes"><source>cubic mile</source><translation><numerusform>mile cube</numerusform><numerusform>miles cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic nautical mile</source><translation><numerusform>mille marin cube</numerusform><numerusform>milles marins cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic mile (statute)</source><translation><numerusform>mile cube (terrestre)</numerusform><numerusform>miles cubes (terrestre)</numerusform></translation></message>
+<message numerus="yes"><source>cubic millimicron</source><translation><numerusform>millimicron cube</numerusform><numerusform>millimicrons cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic pace</source><translation><numerusform>pas cube</numerusform><numerusform>pas cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic palm</source><translation><numerusform>palme cube</numerusform><numerusform>palmes cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic parsec</source><translation><numerusform>parsec cube</numerusform><numerusform>parsecs cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic perch</source><translation><numerusform>perche cube</numerusform><numerusform>perches cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic rope</source><translation><numerusform>rope cube</numerusform><numerusform>ropes cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic skein</source><translation><numerusform>écheveau cube</numerusform><numerusform>écheveaux cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic span</source><translation><numerusform>empan cube</numerusform><numerusform>empans cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic survey foot</source><translation><numerusform>pied d'arpentage cube</numerusform><numerusform>pieds d'arpentage cubes</numerusform></translation></message>
+<message numerus="yes"><source>cubic decimeter</source><translation><numerusform>décimètre cube</numerusform><numerusform>décimètres cubes</numerusform></translation></message>
+<message numerus="yes"><source>tun</source><translation><numerusform>tonneau</numerusform><numerusform>tonneaux</numerusform></translation></message>
+<message numerus="yes"><source>peck</source><translation><numerusform>picotin</numerusform><numerusform>picotins</numerusform></translation></message>
+<message numerus="yes"><source>peck (U.S. dry)</source><translation><numerusform>picotin (US, sec)</numerusform><numerusform>picotins (US, sec)</numerusform></translation></message>
+<message numerus="yes"><source>peck (imperial)</source><translation><numerusform>picotin (impérial)</numerusform><numerusform>picotins (impérial)</numerusform></translation></message>
+<message numerus="yes"><source>minim (imperial)</source><translation><numerusform>minime (impérial)</numerusform><numerusform>minimes (impérial)</numerusform></translation></message>
+<message numerus="yes"><source>minim (U.S.)</source><translation><numerusform>minime (US)</numerusform><numerusform>minimes (US)</numerusform></translation></message>
+<message numerus="yes"><source>kiloliter</source><translation><numerusform>kilolitre</numerusform><numerusform>kilolitres</numerusform></translation></message>
+<message numerus="yes"><source>hogshead (U.S.)</source><translation><numerusform>barrique (US)</numerusform><numerusform>barriques (US)</numerusform></translation></message>
+<message numerus="yes"><source>hogshead (imperial)</source><translation><numerusform>barrique (impériale)</numerusform><numerusform>barriques (impériale)</numerusform></translation></message>
+<message numerus="yes"><source>gill (imperial)</source><translation><numerusform>gill (impérial)</numerusform><numerusform>gills (impérial)</numerusform></translation></message>
+<message numerus="yes"><source>gill (U.S.)</source><translation><numerusform>gill (US)</numerusform><numerusform>gills (US)</numerusform></translation></message>
+<message numerus="yes"><source>cubic survey yard</source><translation><numerusform>yard d'arpentage cube</numerusform><numerusform>yards d'arpentage cubes</numerusform></translation></message>
+<message numerus="yes"><source>cord-foot</source><translation><numerusform>pied de corde</numerusform><numerusform>pieds de corde</numerusform></translation></message>
+<message numerus="yes"><source>cord (firewood)</source><translation><numerusform>corde (bois de chauffage)</numerusform><numerusform>cordes (bois de chauffage)</numerusform></translation></message>
+<message numerus="yes"><source>register ton</source><translation><numerusform>tonneau de jauge</numerusform><numerusform>tonneaux de jauge</numerusform></translation></message>
+<message numerus="yes"><source>acre-foot</source><translation><numerusform>acre-pied</numerusform><numerusform>acres-pieds</numerusform></translation></message>
+<message numerus="yes"><source>acre-inch</source><translation><numerusform>acre-pouce</numerusform><numerusform>acres-pouces</numerusform></translation></message>
+<message numerus="yes"><source>hectoliter</source><translation><numerusform>hectolitre</numerusform><numerusform>hectolitres</numerusform></translation></message>
+<message numerus="yes"><source>megaliter</source><translation><numerusform>mégalitre</numerusform><numerusform>mégalitres</numerusform></translation></message>
+<message numerus="yes"><source>cubic kilometer</source><translation><numerusform>kilomètre cube</numerusform><numerusform>kilomètres cubes</numerusform></translation></message>
+<message numerus="yes"><source>deciliter</source><translation><numerusform>décilitre</numerusform><numerusform>décilitres</numerusform></translation></message>
+<message numerus="yes"><source>kilogram</source><translation><numerusform>kilogramme</numerusform><numerusform>kilogrammes</numerusform></translation></message>
+<message numerus="yes"><source>gram</source><translation><numerusform>gramme</numerusform><numerusform>grammes</numerusform></translation></message>
+<message numerus="yes"><source>yottagram</source><translation><numerusform>yottagramme</numerusform><numerusform>yottagrammes</numerusform></translation></message>
+<message numerus="yes"><source>zettagram</source><translation><numerusform>zettagramme</numerusform><numerusform>zettagrammes</numerusform></translation></message>
+<message numerus="yes"><source>exagram</source><translation><numerusform>exagramme</numerusform><numerusform>exagrammes</numerusform></translation></message>
+<message numerus="yes"><source>petagram</source><translation><numerusform>pétagramme</numerusform><numerusform>pétagrammes</numerusform></translation></message>
+<message numerus="yes"><source>teragram</source><translation><numerusform>téragramme</numerusform><numerusform>téragrammes</numerusform></translation></message>
+<message numerus="yes"><source>gigagram</source><translation><numerusform>gigagramme</numerusform><numerusform>gigagrammes</numerusform></translation></message>
+<message numerus="yes"><source>megagram</source><translation><numerusform>mégagramme</numerusform><numerusform>mégagrammes</numerusform></translation></message>
+<message numerus="yes"><source>hectogram</source><translation><numerusform>hectogramme</numerusform><numerusform>hectogrammes</numerusform></translation></message>
+<message numerus="yes"><source>decagram</source><translation><numerusform>décagramme</numerusform><numerusform>décagrammes</numerusform></translation></message>
+<message numerus="yes"><source>decigram</source><translation><numerusform>décigramme</numerusform><numerusform>décigrammes</numerusform></translation></message>
+<message numerus="yes"><source>centigram</source><translation><numerusform>centigramme</numerusform><numerusform>centigrammes</numerusform></translation></message>
+<message numerus="yes"><source>milligram</source><translation><numerusform>milligramme</numerusform><numerusform>milligrammes</numerusform></translation></message>
+<message numerus="yes"><source>microgram</source><translation><numerusform>microgramme</numerusform><numerusform>microgrammes</numerusform></translation></message>
+<message numerus="yes"><source>nanogram</source><translation><numerusform>nanogramme</numerusform><numerusform>nanogrammes</numerusform></translation></message>
+<message numerus="yes"><source>picogram</source><translation><numerusform>picogramme</numerusform><numerusform>picogrammes</numerusform></translation></message>
+<message numerus="yes"><source>femtogram</source><translation><numerusform>femtogramme</numerusform><numerusform>femtogrammes</numerusform></translation></message>
+<message numerus="yes"><source>attogram</source><translation><numerusform>attogramme</numerusform><numerusform>attogrammes</numerusform></translation></message>
+<message numerus="yes"><source>zeptogram</source><translation><numerusform>zeptogramme</numerusform><numerusform>zeptogrammes</numerusform></translation></message>
+<message numerus="yes"><source>yoctogram</source><translation><numerusform>yoctogramme</numerusform><numerusform>yoctogrammes</numerusform></translation></message>
+<message numerus="yes"><source>pound (meter)</source><translation><numerusform>livre (métrique)</numerusform><numerusform>livres (métrique)</numerusform></translation></message>
+<message numerus="yes"><source>pound</source><translation><numerusform>livre</numerusform><numerusform>livres</numerusform></translation></message>
+<message numerus="yes"><source>pound (troy)</source><translation><numerusform>livre (troy)</numerusform><numerusform>livres (troy)</numerusform></translation></message>
+<message numerus="yes"><source>ounce (avoirdupois)</source><translation><numerusform>once (avoirdupois)</numerusform><numerusform>onces (avoirdupois)</numerusform></translation></message>
+<message numerus="yes"><source>ounce (apothecary; troy)</source><translation><numerusform>once (apothicaire ; troy)</numerusform><numerusform>onces (apothicaire ; troy)</numerusform></translation></message>
+<message numerus="yes"><source>stone</source><translation><numerusform>stone</numerusform><numerusform>stones</numerusform></translation></message>
+<message numerus="yes"><source>short ton</source><translation><numerusform>tonne courte</numerusform><numerusform>tonnes courtes</numerusform></translation></message>
+<message numerus="yes"><source>long ton</source><translation><numerusform>tonne longue</numerusform><numerusform>tonnes longues</numerusform></translation></message>
+<message numerus="yes"><source>carat</source><translation><numerusform>carat</numerusform><numerusform>carats</numerusform></translation></message>
+<message numerus="yes"><source>carat (metric)</source><translation><numerusform>carat (métrique)</numerusform><numerusform>carats (métrique)</numerusform></translation></message>
+<message numerus="yes"><source>dram (avoirdupois)</source><translation><numerusform>drachme (avoirdupois)</numerusform><numerusform>drachmes (avoirdupois)</numerusform></translation></message>
+<message numerus="yes"><source>dram (apothecary; troy)</source><translation><numerusform>drachme (apothicaire ; troy)</numerusform><numerusform>drachmes (apothicaire ; troy)</numerusform></translation></message>
+<message numerus="yes"><source>pennyweight</source><translation><numerusform>pennyweight</numerusform><numerusform>pennyweights</numerusform></translation></message>
+<message numerus="yes"><source>tael</source><translation><numerusform>tael</numerusform><numerusform>taels</numerusform></translation></message>
+<message numerus="yes"><source>tola</source><translation><numerusform>tola</numerusform><numerusform>tolas</numerusform></translation></message>
+<message numerus="yes"><source>long hundredweight</source><translation><numerusform>quintal long</numerusform><numerusform>quintaux longs</numerusform></translation></message>
+<message numerus="yes"><source>short hundredweight</source><translation><numerusform>quintal court</numerusform><numerusform>quintaux courts</numerusform></translation></message>
+<message numerus="yes"><source>grain</source><translation><numerusform>grain</numerusform><numerusform>grains</numerusform></translation></message>
+<message numerus="yes"><source>pearl grain</source><translation><numerusform>grain de perle</numerusform><numerusform>grains de perle</numerusform></translation></message>
+<message numerus="yes"><source>dalton</source><translation><numerusform>dalton</numerusform><numerusform>daltons</numerusform></translation></message>
+<message numerus="yes"><source>kilodalton</source><translation><numerusform>kilodalton</numerusform><numerusform>kilodaltons</numerusform></translation></message>
+<message numerus="yes"><source>slug</source><translation><numerusform>slug</numerusform><numerusform>slugs</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per meter</source><translation><numerusform>kilogramme par mètre</numerusform><numerusform>kilogrammes par mètre</numerusform></translation></message>
+<message numerus="yes"><source>pound per foot</source><translation><numerusform>livre par pied</numerusform><numerusform>livres par pied</numerusform></translation></message>
+<message numerus="yes"><source>mole</source><translation><numerusform>mole</numerusform><numerusform>moles</numerusform></translation></message>
+<message numerus="yes"><source>yottamole</source><translation><numerusform>yottamole</numerusform><numerusform>yottamoles</numerusform></translation></message>
+<message numerus="yes"><source>zettamole</source><translation><numerusform>zettamole</numerusform><numerusform>zettamoles</numerusform></translation></message>
+<message numerus="yes"><source>examole</source><translation><numerusform>examole</numerusform><numerusform>examoles</numerusform></translation></message>
+<message numerus="yes"><source>petamole</source><translation><numerusform>pétamole</numerusform><numerusform>pétamoles</numerusform></translation></message>
+<message numerus="yes"><source>teramole</source><translation><numerusform>téramole</numerusform><numerusform>téramoles</numerusform></translation></message>
+<message numerus="yes"><source>gigamole</source><translation><numerusform>gigamole</numerusform><numerusform>gigamoles</numerusform></translation></message>
+<message numerus="yes"><source>megamole</source><translation><numerusform>mégamole</numerusform><numerusform>mégamoles</numerusform></translation></message>
+<message numerus="yes"><source>kilomole</source><translation><numerusform>kilomole</numerusform><numerusform>kilomoles</numerusform></translation></message>
+<message numerus="yes"><source>hectomole</source><translation><numerusform>hectomole</numerusform><numerusform>hectomoles</numerusform></translation></message>
+<message numerus="yes"><source>decamole</source><translation><numerusform>décamole</numerusform><numerusform>décamoles</numerusform></translation></message>
+<message numerus="yes"><source>decimole</source><translation><numerusform>décimole</numerusform><numerusform>décimoles</numerusform></translation></message>
+<message numerus="yes"><source>centimole</source><translation><numerusform>centimole</numerusform><numerusform>centimoles</numerusform></translation></message>
+<message numerus="yes"><source>millimole</source><translation><numerusform>millimole</numerusform><numerusform>millimoles</numerusform></translation></message>
+<message numerus="yes"><source>micromole</source><translation><numerusform>micromole</numerusform><numerusform>micromoles</numerusform></translation></message>
+<message numerus="yes"><source>nanomole</source><translation><numerusform>nanomole</numerusform><numerusform>nanomoles</numerusform></translation></message>
+<message numerus="yes"><source>picomole</source><translation><numerusform>picomole</numerusform><numerusform>picomoles</numerusform></translation></message>
+<message numerus="yes"><source>femtomole</source><translation><numerusform>femtomole</numerusform><numerusform>femtomoles</numerusform></translation></message>
+<message numerus="yes"><source>attomole</source><translation><numerusform>attomole</numerusform><numerusform>attomoles</numerusform></translation></message>
+<message numerus="yes"><source>zeptomole</source><translation><numerusform>zeptomole</numerusform><numerusform>zeptomoles</numerusform></translation></message>
+<message numerus="yes"><source>yoctomole</source><translation><numerusform>yoctomole</numerusform><numerusform>yoctomoles</numerusform></translation></message>
+<message numerus="yes"><source>radian</source><translation><numerusform>radian</numerusform><numerusform>radians</numerusform></translation></message>
+<message numerus="yes"><source>degree</source><translation><numerusform>degré</numerusform><numerusform>degrés</numerusform></translation></message>
+<message numerus="yes"><source>milliradian</source><translation><numerusform>milliradian</numerusform><numerusform>milliradians</numerusform></translation></message>
+<message numerus="yes"><source>grad</source><translation><numerusform>grade</numerusform><numerusform>grades</numerusform></translation></message>
+<message numerus="yes"><source>angular mil (NATO)</source><translation><numerusform>millième angulaire (OTAN)</numerusform><numerusform>millièmes angulaires (OTAN)</numerusform></translation></message>
+<message numerus="yes"><source>angular mil (Sweden)</source><translation><numerusform>millième angulaire (Suède)</numerusform><numerusform>millièmes angulaires (Suède)</numerusform></translation></message>
+<message numerus="yes"><source>angular mil (USSR)</source><translation><numerusform>millième angulaire (URSS)</numerusform><numerusform>millièmes angulaires (URSS)</numerusform></translation></message>
+<message numerus="yes"><source>angle minute</source><translation><numerusform>minute d'arc</numerusform><numerusform>minutes d'arc</numerusform></translation></message>
+<message numerus="yes"><source>angle second</source><translation><numerusform>seconde d'arc</numerusform><numerusform>secondes d'arc</numerusform></translation></message>
+<message numerus="yes"><source>milliarc second</source><translation><numerusform>milliseconde d'arc</numerusform><numerusform>millisecondes d'arc</numerusform></translation></message>
+<message numerus="yes"><source>steradian</source><translation><numerusform>stéradian</numerusform><numerusform>stéradians</numerusform></translation></message>
+<message numerus="yes"><source>gram per square meter</source><translation><numerusform>gramme par mètre carré</numerusform><numerusform>grammes par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>gram per square inch</source><translation><numerusform>gramme par pouce carré</numerusform><numerusform>grammes par pouce carré</numerusform></translation></message>
+<message numerus="yes"><source>nanogram per liter</source><translation><numerusform>nanogramme par litre</numerusform><numerusform>nanogrammes par litre</numerusform></translation></message>
+<message numerus="yes"><source>nanogram per deciliter</source><translation><numerusform>nanogramme par décilitre</numerusform><numerusform>nanogrammes par décilitre</numerusform></translation></message>
+<message numerus="yes"><source>nanogram per milliliter</source><translation><numerusform>nanogramme par millilitre</numerusform><numerusform>nanogrammes par millilitre</numerusform></translation></message>
+<message numerus="yes"><source>nanogram per microliter</source><translation><numerusform>nanogramme par microlitre</numerusform><numerusform>nanogrammes par microlitre</numerusform></translation></message>
+<message numerus="yes"><source>milligram per deciliter</source><translation><numerusform>milligramme par décilitre</numerusform><numerusform>milligrammes par décilitre</numerusform></translation></message>
+<message numerus="yes"><source>part per million</source><translation><numerusform>partie par million</numerusform><numerusform>parties par million</numerusform></translation></message>
+<message numerus="yes"><source>part per billion</source><translation><numerusform>partie par milliard</numerusform><numerusform>parties par milliard</numerusform></translation></message>
+<message numerus="yes"><source>ampere</source><translation><numerusform>ampère</numerusform><numerusform>ampères</numerusform></translation></message>
+<message numerus="yes"><source>yottaampere</source><translation><numerusform>yottaampère</numerusform><numerusform>yottaampères</numerusform></translation></message>
+<message numerus="yes"><source>zettaampere</source><translation><numerusform>zettaampère</numerusform><numerusform>zettaampères</numerusform></translation></message>
+<message numerus="yes"><source>exaampere</source><translation><numerusform>exaampère</numerusform><numerusform>exaampères</numerusform></translation></message>
+<message numerus="yes"><source>petaampere</source><translation><numerusform>pétaampère</numerusform><numerusform>pétaampères</numerusform></translation></message>
+<message numerus="yes"><source>teraampere</source><translation><numerusform>téraampère</numerusform><numerusform>téraampères</numerusform></translation></message>
+<message numerus="yes"><source>gigaampere</source><translation><numerusform>gigaampère</numerusform><numerusform>gigaampères</numerusform></translation></message>
+<message numerus="yes"><source>megaampere</source><translation><numerusform>mégaampère</numerusform><numerusform>mégaampères</numerusform></translation></message>
+<message numerus="yes"><source>kiloampere</source><translation><numerusform>kiloampère</numerusform><numerusform>kiloampères</numerusform></translation></message>
+<message numerus="yes"><source>hectoampere</source><translation><numerusform>hectoampère</numerusform><numerusform>hectoampères</numerusform></translation></message>
+<message numerus="yes"><source>decaampere</source><translation><numerusform>décaampère</numerusform><numerusform>décaampères</numerusform></translation></message>
+<message numerus="yes"><source>deciampere</source><translation><numerusform>déciampère</numerusform><numerusform>déciampères</numerusform></translation></message>
+<message numerus="yes"><source>centiampere</source><translation><numerusform>centiampère</numerusform><numerusform>centiampères</numerusform></translation></message>
+<message numerus="yes"><source>milliampere</source><translation><numerusform>milliampère</numerusform><numerusform>milliampères</numerusform></translation></message>
+<message numerus="yes"><source>microampere</source><translation><numerusform>microampère</numerusform><numerusform>microampères</numerusform></translation></message>
+<message numerus="yes"><source>nanoampere</source><translation><numerusform>nanoampère</numerusform><numerusform>nanoampères</numerusform></translation></message>
+<message numerus="yes"><source>picoampere</source><translation><numerusform>picoampère</numerusform><numerusform>picoampères</numerusform></translation></message>
+<message numerus="yes"><source>femtoampere</source><translation><numerusform>femtoampère</numerusform><numerusform>femtoampères</numerusform></translation></message>
+<message numerus="yes"><source>attoampere</source><translation><numerusform>attoampère</numerusform><numerusform>attoampères</numerusform></translation></message>
+<message numerus="yes"><source>zeptoampere</source><translation><numerusform>zeptoampère</numerusform><numerusform>zeptoampères</numerusform></translation></message>
+<message numerus="yes"><source>yoctoampere</source><translation><numerusform>yoctoampère</numerusform><numerusform>yoctoampères</numerusform></translation></message>
+<message numerus="yes"><source>coulomb</source><translation><numerusform>coulomb</numerusform><numerusform>coulombs</numerusform></translation></message>
+<message numerus="yes"><source>ampere hour</source><translation><numerusform>ampère-heure</numerusform><numerusform>ampères-heures</numerusform></translation></message>
+<message numerus="yes"><source>milliampere hour</source><translation><numerusform>milliampère-heure</numerusform><numerusform>milliampères-heures</numerusform></translation></message>
+<message numerus="yes"><source>faraday</source><translation><numerusform>faraday</numerusform><numerusform>faradays</numerusform></translation></message>
+<message numerus="yes"><source>farad</source><translation><numerusform>farad</numerusform><numerusform>farads</numerusform></translation></message>
+<message numerus="yes"><source>yottafarad</source><translation><numerusform>yottafarad</numerusform><numerusform>yottafarads</numerusform></translation></message>
+<message numerus="yes"><source>zettafarad</source><translation><numerusform>zettafarad</numerusform><numerusform>zettafarads</numerusform></translation></message>
+<message numerus="yes"><source>exafarad</source><translation><numerusform>exafarad</numerusform><numerusform>exafarads</numerusform></translation></message>
+<message numerus="yes"><source>petafarad</source><translation><numerusform>pétafarad</numerusform><numerusform>pétafarads</numerusform></translation></message>
+<message numerus="yes"><source>terafarad</source><translation><numerusform>térafarad</numerusform><numerusform>térafarads</numerusform></translation></message>
+<message numerus="yes"><source>gigafarad</source><translation><numerusform>gigafarad</numerusform><numerusform>gigafarads</numerusform></translation></message>
+<message numerus="yes"><source>megafarad</source><translation><numerusform>mégafarad</numerusform><numerusform>mégafarads</numerusform></translation></message>
+<message numerus="yes"><source>kilofarad</source><translation><numerusform>kilofarad</numerusform><numerusform>kilofarads</numerusform></translation></message>
+<message numerus="yes"><source>hectofarad</source><translation><numerusform>hectofarad</numerusform><numerusform>hectofarads</numerusform></translation></message>
+<message numerus="yes"><source>decafarad</source><translation><numerusform>décafarad</numerusform><numerusform>décafarads</numerusform></translation></message>
+<message numerus="yes"><source>decifarad</source><translation><numerusform>décifarad</numerusform><numerusform>décifarads</numerusform></translation></message>
+<message numerus="yes"><source>centifarad</source><translation><numerusform>centifarad</numerusform><numerusform>centifarads</numerusform></translation></message>
+<message numerus="yes"><source>millifarad</source><translation><numerusform>millifarad</numerusform><numerusform>millifarads</numerusform></translation></message>
+<message numerus="yes"><source>microfarad</source><translation><numerusform>microfarad</numerusform><numerusform>microfarads</numerusform></translation></message>
+<message numerus="yes"><source>nanofarad</source><translation><numerusform>nanofarad</numerusform><numerusform>nanofarads</numerusform></translation></message>
+<message numerus="yes"><source>picofarad</source><translation><numerusform>picofarad</numerusform><numerusform>picofarads</numerusform></translation></message>
+<message numerus="yes"><source>femtofarad</source><translation><numerusform>femtofarad</numerusform><numerusform>femtofarads</numerusform></translation></message>
+<message numerus="yes"><source>attofarad</source><translation><numerusform>attofarad</numerusform><numerusform>attofarads</numerusform></translation></message>
+<message numerus="yes"><source>zeptofarad</source><translation><numerusform>zeptofarad</numerusform><numerusform>zeptofarads</numerusform></translation></message>
+<message numerus="yes"><source>yoctofarad</source><translation><numerusform>yoctofarad</numerusform><numerusform>yoctofarads</numerusform></translation></message>
+<message numerus="yes"><source>kilopicofarad</source><translation><numerusform>kilopicofarad</numerusform><numerusform>kilopicofarads</numerusform></translation></message>
+<message numerus="yes"><source>baud</source><translation><numerusform>baud</numerusform><numerusform>bauds</numerusform></translation></message>
+<message numerus="yes"><source>bit per second</source><translation><numerusform>bit par seconde</numerusform><numerusform>bits par seconde</numerusform></translation></message>
+<message numerus="yes"><source>byte per second</source><translation><numerusform>octet par seconde</numerusform><numerusform>octets par seconde</numerusform></translation></message>
+<message numerus="yes"><source>kilobaud</source><translation><numerusform>kilobaud</numerusform><numerusform>kilobauds</numerusform></translation></message>
+<message numerus="yes"><source>kilobit per second</source><translation><numerusform>kilobit par seconde</numerusform><numerusform>kilobits par seconde</numerusform></translation></message>
+<message numerus="yes"><source>kilobyte per second</source><translation><numerusform>kilooctet par seconde</numerusform><numerusform>kilooctets par seconde</numerusform></translation></message>
+<message numerus="yes"><source>megabaud</source><translation><numerusform>mégabaud</numerusform><numerusform>mégabauds</numerusform></translation></message>
+<message numerus="yes"><source>megabit per second</source><translation><numerusform>mégabit par seconde</numerusform><numerusform>mégabits par seconde</numerusform></translation></message>
+<message numerus="yes"><source>megabyte per second</source><translation><numerusform>mégaoctet par seconde</numerusform><numerusform>mégaoctets par seconde</numerusform></translation></message>
+<message numerus="yes"><source>gigabit per second</source><translation><numerusform>gigabit par seconde</numerusform><numerusform>gigabits par seconde</numerusform></translation></message>
+<message numerus="yes"><source>terabit per second</source><translation><numerusform>térabit par seconde</numerusform><numerusform>térabits par seconde</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per cubic meter</source><translation><numerusform>kilogramme par mètre cube</numerusform><numerusform>kilogrammes par mètre cube</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per liter</source><translation><numerusform>kilogramme par litre</numerusform><numerusform>kilogrammes par litre</numerusform></translation></message>
+<message numerus="yes"><source>gram per liter</source><translation><numerusform>gramme par litre</numerusform><numerusform>grammes par litre</numerusform></translation></message>
+<message numerus="yes"><source>microgram per milliliter</source><translation><numerusform>microgramme par millilitre</numerusform><numerusform>microgrammes par millilitre</numerusform></translation></message>
+<message numerus="yes"><source>milligram per milliliter</source><translation><numerusform>milligramme par millilitre</numerusform><numerusform>milligrammes par millilitre</numerusform></translation></message>
+<message numerus="yes"><source>pound per gallon</source><translation><numerusform>livre par gallon</numerusform><numerusform>livres par gallon</numerusform></translation></message>
+<message numerus="yes"><source>ounce per gallon</source><translation><numerusform>once par gallon</numerusform><numerusform>onces par gallon</numerusform></translation></message>
+<message numerus="yes"><source>pound per cubic foot</source><translation><numerusform>livre par pied cube</numerusform><numerusform>livres par pied cube</numerusform></translation></message>
+<message numerus="yes"><source>pound per cubic inch</source><translation><numerusform>livre par pouce cube</numerusform><numerusform>livres par pouce cube</numerusform></translation></message>
+<message numerus="yes"><source>newton per cubic meter</source><translation><numerusform>newton par mètre cube</numerusform><numerusform>newtons par mètre cube</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton per cubic meter</source><translation><numerusform>kilonewton par mètre cube</numerusform><numerusform>kilonewtons par mètre cube</numerusform></translation></message>
+<message numerus="yes"><source>pound force per cubic foot</source><translation><numerusform>livre-force par pied cube</numerusform><numerusform>livres-force par pied cube</numerusform></translation></message>
+<message numerus="yes"><source>kip per cubic inch</source><translation><numerusform>kip par pouce cube</numerusform><numerusform>kips par pouce cube</numerusform></translation></message>
+<message numerus="yes"><source>kip per cubic foot</source><translation><numerusform>kip par pied cube</numerusform><numerusform>kips par pied cube</numerusform></translation></message>
+<message numerus="yes"><source>joule</source><translation><numerusform>joule</numerusform><numerusform>joules</numerusform></translation></message>
+<message numerus="yes"><source>calorie</source><translation><numerusform>calorie</numerusform><numerusform>calories</numerusform></translation></message>
+<message numerus="yes"><source>kilocalorie</source><translation><numerusform>kilocalorie</numerusform><numerusform>kilocalories</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (thermochemical)</source><translation><numerusform>unité thermique britannique (thermochimique)</numerusform><numerusform>unités thermiques britanniques (thermochimique)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (ISO)</source><translation><numerusform>unité thermique britannique (ISO)</numerusform><numerusform>unités thermiques britanniques (ISO)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (63 degree F)</source><translation><numerusform>unité thermique britannique (63 °F)</numerusform><numerusform>unités thermiques britanniques (63 °F)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (60 degree F)</source><translation><numerusform>unité thermique britannique (60 °F)</numerusform><numerusform>unités thermiques britanniques (60 °F)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (59 degree F)</source><translation><numerusform>unité thermique britannique (59 °F)</numerusform><numerusform>unités thermiques britanniques (59 °F)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (International Table)</source><translation><numerusform>unité thermique britannique (table internationale)</numerusform><numerusform>unités thermiques britanniques (table internationale)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (mean)</source><translation><numerusform>unité thermique britannique (moyenne)</numerusform><numerusform>unités thermiques britanniques (moyenne)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (39 degree F)</source><translation><numerusform>unité thermique britannique (39 °F)</numerusform><numerusform>unités thermiques britanniques (39 °F)</numerusform></translation></message>
+<message numerus="yes"><source>kiloelectronvolt</source><translation><numerusform>kiloélectronvolt</numerusform><numerusform>kiloélectronvolts</numerusform></translation></message>
+<message numerus="yes"><source>megaelectronvolt</source><translation><numerusform>mégaélectronvolt</numerusform><numerusform>mégaélectronvolts</numerusform></translation></message>
+<message numerus="yes"><source>electronvolt</source><translation><numerusform>électronvolt</numerusform><numerusform>électronvolts</numerusform></translation></message>
+<message numerus="yes"><source>erg</source><translation><numerusform>erg</numerusform><numerusform>ergs</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt hour</source><translation><numerusform>kilowattheure</numerusform><numerusform>kilowattheures</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt minute</source><translation><numerusform>kilowatt-minute</numerusform><numerusform>kilowatts-minutes</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt second</source><translation><numerusform>kilowatt-seconde</numerusform><numerusform>kilowatts-secondes</numerusform></translation></message>
+<message numerus="yes"><source>therm (U.S.)</source><translation><numerusform>therm (US)</numerusform><numerusform>therms (US)</numerusform></translation></message>
+<message numerus="yes"><source>newton meter</source><translation><numerusform>newton-mètre</numerusform><numerusform>newtons-mètres</numerusform></translation></message>
+<message numerus="yes"><source>decanewton meter</source><translation><numerusform>décanewton-mètre</numerusform><numerusform>décanewtons-mètres</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton meter</source><translation><numerusform>kilonewton-mètre</numerusform><numerusform>kilonewtons-mètres</numerusform></translation></message>
+<message numerus="yes"><source>meganewton meter</source><translation><numerusform>méganewton-mètre</numerusform><numerusform>méganewtons-mètres</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force meter</source><translation><numerusform>kilogramme-force-mètre</numerusform><numerusform>kilogrammes-force-mètres</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force foot</source><translation><numerusform>kilogramme-force-pied</numerusform><numerusform>kilogrammes-force-pieds</numerusform></translation></message>
+<message numerus="yes"><source>ton force foot</source><translation><numerusform>tonne-force-pied</numerusform><numerusform>tonnes-force-pieds</numerusform></translation></message>
+<message numerus="yes"><source>ton force meter</source><translation><numerusform>tonne-force-mètre</numerusform><numerusform>tonnes-force-mètres</numerusform></translation></message>
+<message numerus="yes"><source>foot kilopound</source><translation><numerusform>pied-kilolivre</numerusform><numerusform>pieds-kilolivres</numerusform></translation></message>
+<message numerus="yes"><source>foot pound force</source><translation><numerusform>pied-livre-force</numerusform><numerusform>pieds-livres-force</numerusform></translation></message>
+<message numerus="yes"><source>calorie (20 degree C)</source><translation><numerusform>calorie (20 °C)</numerusform><numerusform>calories (20 °C)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (thermochemical)</source><translation><numerusform>calorie (thermochimique)</numerusform><numerusform>calories (thermochimique)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (15 degree C)</source><translation><numerusform>calorie (15 °C)</numerusform><numerusform>calories (15 °C)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (mean)</source><translation><numerusform>calorie (moyenne)</numerusform><numerusform>calories (moyenne)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (3.98 degree C)</source><translation><numerusform>calorie (3,98 °C)</numerusform><numerusform>calories (3,98 °C)</numerusform></translation></message>
+<message numerus="yes"><source>Therm (EC)</source><translation><numerusform>therm (CE)</numerusform><numerusform>therms (CE)</numerusform></translation></message>
+<message numerus="yes"><source>kilojoule</source><translation><numerusform>kilojoule</numerusform><numerusform>kilojoules</numerusform></translation></message>
+<message numerus="yes"><source>therm</source><translation><numerusform>therm</numerusform><numerusform>therms</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per second</source><translation><numerusform>mètre cube par seconde</numerusform><numerusform>mètres cubes par seconde</numerusform></translation></message>
+<message numerus="yes"><source>liter per second</source><translation><numerusform>litre par seconde</numerusform><numerusform>litres par seconde</numerusform></translation></message>
+<message numerus="yes"><source>liter per minute</source><translation><numerusform>litre par minute</numerusform><numerusform>litres par minute</numerusform></translation></message>
+<message numerus="yes"><source>liter per hour</source><translation><numerusform>litre par heure</numerusform><numerusform>litres par heure</numerusform></translation></message>
+<message numerus="yes"><source>gallon per second</source><translation><numerusform>gallon par seconde</numerusform><numerusform>gallons par seconde</numerusform></translation></message>
+<message numerus="yes"><source>gallon per minute</source><translation><numerusform>gallon par minute</numerusform><numerusform>gallons par minute</numerusform></translation></message>
+<message numerus="yes"><source>gallon per hour</source><translation><numerusform>gallon par heure</numerusform><numerusform>gallons par heure</numerusform></translation></message>
+<message numerus="yes"><source>gallon per day</source><translation><numerusform>gallon par jour</numerusform><numerusform>gallons par jour</numerusform></translation></message>
+<message numerus="yes"><source>milliliter per minute</source><translation><numerusform>millilitre par minute</numerusform><numerusform>millilitres par minute</numerusform></translation></message>
+<message numerus="yes"><source>cubic centimeter per minute</source><translation><numerusform>centimètre cube par minute</numerusform><numerusform>centimètres cubes par minute</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per hour</source><translation><numerusform>pied cube par heure</numerusform><numerusform>pieds cubes par heure</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per minute</source><translation><numerusform>pied cube par minute</numerusform><numerusform>pieds cubes par minute</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per second</source><translation><numerusform>pied cube par seconde</numerusform><numerusform>pieds cubes par seconde</numerusform></translation></message>
+<message numerus="yes"><source>cubic inch per minute</source><translation><numerusform>pouce cube par minute</numerusform><numerusform>pouces cubes par minute</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per hour</source><translation><numerusform>mètre cube par heure</numerusform><numerusform>mètres cubes par heure</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per minute</source><translation><numerusform>mètre cube par minute</numerusform><numerusform>mètres cubes par minute</numerusform></translation></message>
+<message numerus="yes"><source>cubic centimeter per second</source><translation><numerusform>centimètre cube par seconde</numerusform><numerusform>centimètres cubes par seconde</numerusform></translation></message>
+<message numerus="yes"><source>cubic centimeter per hour</source><translation><numerusform>centimètre cube par heure</numerusform><numerusform>centimètres cubes par heure</numerusform></translation></message>
+<message numerus="yes"><source>US gallon per hour</source><translation><numerusform>gallon US par heure</numerusform><numerusform>gallons US par heure</numerusform></translation></message>
+<message numerus="yes"><source>US gallon per second</source><translation><numerusform>gallon US par seconde</numerusform><numerusform>gallons US par seconde</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per day</source><translation><numerusform>gallon impérial par jour</numerusform><numerusform>gallons impériaux par jour</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per hour</source><translation><numerusform>gallon impérial par heure</numerusform><numerusform>gallons impériaux par heure</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per minute</source><translation><numerusform>gallon impérial par minute</numerusform><numerusform>gallons impériaux par minute</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per second</source><translation><numerusform>gallon impérial par seconde</numerusform><numerusform>gallons impériaux par seconde</numerusform></translation></message>
+<message numerus="yes"><source>Imp million gallon per day</source><translation><numerusform>million de gallons impériaux par jour</numerusform><numerusform>millions de gallons impériaux par jour</numerusform></translation></message>
+<message numerus="yes"><source>liter per day</source><translation><numerusform>litre par jour</numerusform><numerusform>litres par jour</numerusform></translation></message>
+<message numerus="yes"><source>million liter per day</source><translation><numerusform>million de litres par jour</numerusform><numerusform>millions de litres par jour</numerusform></translation></message>
+<message numerus="yes"><source>US gallon per day</source><translation><numerusform>gallon US par jour</numerusform><numerusform>gallons US par jour</numerusform></translation></message>
+<message numerus="yes"><source>US million gallon per day</source><translation><numerusform>million de gallons US par jour</numerusform><numerusform>millions de gallons US par jour</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per day</source><translation><numerusform>pied cube par jour</numerusform><numerusform>pieds cubes par jour</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per day</source><translation><numerusform>mètre cube par jour</numerusform><numerusform>mètres cubes par jour</numerusform></translation></message>
+<message numerus="yes"><source>cubic yard per minute</source><translation><numerusform>yard cube par minute</numerusform><numerusform>yards cubes par minute</numerusform></translation></message>
+<message numerus="yes"><source>acre foot per day</source><translation><numerusform>acre-pied par jour</numerusform><numerusform>acres-pieds par jour</numerusform></translation></message>
+<message numerus="yes"><source>acre foot per hour</source><translation><numerusform>acre-pied par heure</numerusform><numerusform>acres-pieds par heure</numerusform></translation></message>
+<message numerus="yes"><source>acre foot per minute</source><translation><numerusform>acre-pied par minute</numerusform><numerusform>acres-pieds par minute</numerusform></translation></message>
+<message numerus="yes"><source>acre inch per hour</source><translation><numerusform>acre-pouce par heure</numerusform><numerusform>acres-pouces par heure</numerusform></translation></message>
+<message numerus="yes"><source>acre inch per minute</source><translation><numerusform>acre-pouce par minute</numerusform><numerusform>acres-pouces par minute</numerusform></translation></message>
+<message numerus="yes"><source>cubic survey foot per second</source><translation><numerusform>pied d'arpentage cube par seconde</numerusform><numerusform>pieds d'arpentage cubes par seconde</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per second</source><translation><numerusform>kilogramme par seconde</numerusform><numerusform>kilogrammes par seconde</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per minute</source><translation><numerusform>kilogramme par minute</numerusform><numerusform>kilogrammes par minute</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per hour</source><translation><numerusform>kilogramme par heure</numerusform><numerusform>kilogrammes par heure</numerusform></translation></message>
+<message numerus="yes"><source>gram per second</source><translation><numerusform>gramme par seconde</numerusform><numerusform>grammes par seconde</numerusform></translation></message>
+<message numerus="yes"><source>gram per minute</source><translation><numerusform>gramme par minute</numerusform><numerusform>grammes par minute</numerusform></translation></message>
+<message numerus="yes"><source>gram per hour</source><translation><numerusform>gramme par heure</numerusform><numerusform>grammes par heure</numerusform></translation></message>
+<message numerus="yes"><source>pound per second</source><translation><numerusform>livre par seconde</numerusform><numerusform>livres par seconde</numerusform></translation></message>
+<message numerus="yes"><source>pound per minute</source><translation><numerusform>livre par minute</numerusform><numerusform>livres par minute</numerusform></translation></message>
+<message numerus="yes"><source>pound per hour</source><translation><numerusform>livre par heure</numerusform><numerusform>livres par heure</numerusform></translation></message>
+<message numerus="yes"><source>pint per stroke</source><translation><numerusform>pinte par coup de piston</numerusform><numerusform>pintes par coup de piston</numerusform></translation></message>
+<message numerus="yes"><source>quart per stroke</source><translation><numerusform>quart par coup de piston</numerusform><numerusform>quarts par coup de piston</numerusform></translation></message>
+<message numerus="yes"><source>newton</source><translation><numerusform>newton</numerusform><numerusform>newtons</numerusform></translation></message>
+<message numerus="yes"><source>yottanewton</source><translation><numerusform>yottanewton</numerusform><numerusform>yottanewtons</numerusform></translation></message>
+<message numerus="yes"><source>zettanewton</source><translation><numerusform>zettanewton</numerusform><numerusform>zettanewtons</numerusform></translation></message>
+<message numerus="yes"><source>exanewton</source><translation><numerusform>exanewton</numerusform><numerusform>exanewtons</numerusform></translation></message>
+<message numerus="yes"><source>petanewton</source><translation><numerusform>pétanewton</numerusform><numerusform>pétanewtons</numerusform></translation></message>
+<message numerus="yes"><source>teranewton</source><translation><numerusform>téranewton</numerusform><numerusform>téranewtons</numerusform></translation></message>
+<message numerus="yes"><source>giganewton</source><translation><numerusform>giganewton</numerusform><numerusform>giganewtons</numerusform></translation></message>
+<message numerus="yes"><source>meganewton</source><translation><numerusform>méganewton</numerusform><numerusform>méganewtons</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton</source><translation><numerusform>kilonewton</numerusform><numerusform>kilonewtons</numerusform></translation></message>
+<message numerus="yes"><source>hectonewton</source><translation><numerusform>hectonewton</numerusform><numerusform>hectonewtons</numerusform></translation></message>
+<message numerus="yes"><source>decanewton</source><translation><numerusform>décanewton</numerusform><numerusform>décanewtons</numerusform></translation></message>
+<message numerus="yes"><source>decinewton</source><translation><numerusform>décinewton</numerusform><numerusform>décinewtons</numerusform></translation></message>
+<message numerus="yes"><source>centinewton</source><translation><numerusform>centinewton</numerusform><numerusform>centinewtons</numerusform></translation></message>
+<message numerus="yes"><source>millinewton</source><translation><numerusform>millinewton</numerusform><numerusform>millinewtons</numerusform></translation></message>
+<message numerus="yes"><source>micronewton</source><translation><numerusform>micronewton</numerusform><numerusform>micronewtons</numerusform></translation></message>
+<message numerus="yes"><source>nanonewton</source><translation><numerusform>nanonewton</numerusform><numerusform>nanonewtons</numerusform></translation></message>
+<message numerus="yes"><source>piconewton</source><translation><numerusform>piconewton</numerusform><numerusform>piconewtons</numerusform></translation></message>
+<message numerus="yes"><source>femtonewton</source><translation><numerusform>femtonewton</numerusform><numerusform>femtonewtons</numerusform></translation></message>
+<message numerus="yes"><source>attonewton</source><translation><numerusform>attonewton</numerusform><numerusform>attonewtons</numerusform></translation></message>
+<message numerus="yes"><source>zeptonewton</source><translation><numerusform>zeptonewton</numerusform><numerusform>zeptonewtons</numerusform></translation></message>
+<message numerus="yes"><source>yoctonewton</source><translation><numerusform>yoctonewton</numerusform><numerusform>yoctonewtons</numerusform></translation></message>
+<message numerus="yes"><source>kilopound</source><translation><numerusform>kilolivre</numerusform><numerusform>kilolivres</numerusform></translation></message>
+<message numerus="yes"><source>kilogram-force</source><translation><numerusform>kilogramme-force</numerusform><numerusform>kilogrammes-force</numerusform></translation></message>
+<message numerus="yes"><source>pound force</source><translation><numerusform>livre-force</numerusform><numerusform>livres-force</numerusform></translation></message>
+<message numerus="yes"><source>kip</source><translation><numerusform>kip</numerusform><numerusform>kips</numerusform></translation></message>
+<message numerus="yes"><source>ton force</source><translation><numerusform>tonne-force</numerusform><numerusform>tonnes-force</numerusform></translation></message>
+<message numerus="yes"><source>dyne</source><translation><numerusform>dyne</numerusform><numerusform>dynes</numerusform></translation></message>
+<message numerus="yes"><source>lbforce</source><translation><numerusform>livre-force (lbf)</numerusform><numerusform>livres-force (lbf)</numerusform></translation></message>
+<message numerus="yes"><source>ounce force</source><translation><numerusform>once-force</numerusform><numerusform>onces-force</numerusform></translation></message>
+<message numerus="yes"><source>newton per meter</source><translation><numerusform>newton par mètre</numerusform><numerusform>newtons par mètre</numerusform></translation></message>
+<message numerus="yes"><source>kilopound per foot</source><translation><numerusform>kilolivre par pied</numerusform><numerusform>kilolivres par pied</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force per meter</source><translation><numerusform>kilogramme-force par mètre</numerusform><numerusform>kilogrammes-force par mètre</numerusform></translation></message>
+<message numerus="yes"><source>ton force per meter</source><translation><numerusform>tonne-force par mètre</numerusform><numerusform>tonnes-force par mètre</numerusform></translation></message>
+<message numerus="yes"><source>pound-force per foot</source><translation><numerusform>livre-force par pied</numerusform><numerusform>livres-force par pied</numerusform></translation></message>
+<message numerus="yes"><source>decanewton per meter</source><translation><numerusform>décanewton par mètre</numerusform><numerusform>décanewtons par mètre</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton per meter</source><translation><numerusform>kilonewton par mètre</numerusform><numerusform>kilonewtons par mètre</numerusform></translation></message>
+<message numerus="yes"><source>meganewton per meter</source><translation><numerusform>méganewton par mètre</numerusform><numerusform>méganewtons par mètre</numerusform></translation></message>
+<message numerus="yes"><source>kip per foot</source><translation><numerusform>kip par pied</numerusform><numerusform>kips par pied</numerusform></translation></message>
+<message numerus="yes"><source>kip per inch</source><translation><numerusform>kip par pouce</numerusform><numerusform>kips par pouce</numerusform></translation></message>
 <message><source>hertz</source><translation>hertz</translation></message>
 <message><source>kilohertz</source><translation>kilohertz</translation></message>
 <message><source>megahertz</source><translation>mégahertz</translation></message>
 <message><source>gigahertz</source><translation>gigahertz</translation></message>
 <message><source>terahertz</source><translation>térahertz</translation></message>
-<message><source>cycle per second</source><translation>cycle par seconde</translation></message>
-<message><source>revolution per minute</source><translation>tour par minute</translation></message>
-<message><source>flash per second</source><translation>éclat par seconde</translation></message>
-<message><source>flash per minute</source><translation>éclat par minute</translation></message>
-<message><source>henry</source><translation>henry</translation></message>
-<message><source>nanohenry</source><translation>nanohenry</translation></message>
-<message><source>microhenry</source><translation>microhenry</translation></message>
-<message><source>millihenry</source><translation>millihenry</translation></message>
+<message numerus="yes"><source>cycle per second</source><translation><numerusform>cycle par seconde</numerusform><numerusform>cycles par seconde</numerusform></translation></message>
+<message numerus="yes"><source>revolution per minute</source><translation><numerusform>tour par minute</numerusform><numerusform>tours par minute</numerusform></translation></message>
+<message numerus="yes"><source>flash per second</source><translation><numerusform>éclat par seconde</numerusform><numerusform>éclats par seconde</numerusform></translation></message>
+<message numerus="yes"><source>flash per minute</source><translation><numerusform>éclat par minute</numerusform><numerusform>éclats par minute</numerusform></translation></message>
+<message numerus="yes"><source>henry</source><translation><numerusform>henry</numerusform><numerusform>henrys</numerusform></translation></message>
+<message numerus="yes"><source>nanohenry</source><translation><numerusform>nanohenry</numerusform><numerusform>nanohenrys</numerusform></translation></message>
+<message numerus="yes"><source>microhenry</source><translation><numerusform>microhenry</numerusform><numerusform>microhenrys</numerusform></translation></message>
+<message numerus="yes"><source>millihenry</source><translation><numerusform>millihenry</numerusform><numerusform>millihenrys</numerusform></translation></message>
 <message><source>gauss</source><translation>gauss</translation></message>
 <message><source>milligauss</source><translation>milligauss</translation></message>
-<message><source>tesla</source><translation>tesla</translation></message>
-<message><source>gamma</source><translation>gamma</translation></message>
-<message><source>weber</source><translation>weber</translation></message>
-<message><source>maxwell</source><translation>maxwell</translation></message>
-<message><source>watt</source><translation>watt</translation></message>
-<message><source>horsepower (metric)</source><translation>cheval-vapeur (métrique)</translation></message>
-<message><source>horsepower (European electrical)</source><translation>cheval-vapeur (électrique européen)</translation></message>
-<message><source>horsepower (Imperial mechanical)</source><translation>cheval-vapeur britannique (mécanique)</translation></message>
-<message><source>horsepower (Imperial electrical)</source><translation>cheval-vapeur britannique (électrique)</translation></message>
-<message><source>kilocalorie per hour</source><translation>kilocalorie par heure</translation></message>
-<message><source>kilowatt</source><translation>kilowatt</translation></message>
-<message><source>megawatt</source><translation>mégawatt</translation></message>
-<message><source>microwatt</source><translation>microwatt</translation></message>
-<message><source>volt ampere</source><translation>voltampère</translation></message>
-<message><source>millivolt ampere</source><translation>millivoltampère</translation></message>
-<message><source>kilovolt ampere</source><translation>kilovoltampère</translation></message>
-<message><source>megavolt ampere</source><translation>mégavoltampère</translation></message>
-<message><source>milliwatt</source><translation>milliwatt</translation></message>
-<message><source>kilogram force meter per second</source><translation>kilogramme-force-mètre par seconde</translation></message>
-<message><source>foot pound-force per second</source><translation>pied-livre-force par seconde</translation></message>
-<message><source>calorie per second</source><translation>calorie par seconde</translation></message>
-<message><source>kilocalorie per second</source><translation>kilocalorie par seconde</translation></message>
-<message><source>British thermal unit (International Table) per second</source><translation>unité thermique britannique (table internationale) par seconde</translation></message>
-<message><source>British thermal unit (International Table) per hour</source><translation>unité thermique britannique (table internationale) par heure</translation></message>
-<message><source>million British thermal unit (International Table) per hour</source><translation>million d'unités thermiques britanniques (table internationale) par heure</translation></message>
-<message><source>thousand British thermal unit (International Table) per hour</source><translation>millier d'unités thermiques britanniques (table internationale) par heure</translation></message>
-<message><source>ton of refrigeration</source><translation>tonne de réfrigération</translation></message>
-<message><source>gigawatt</source><translation>gigawatt</translation></message>
-<message><source>watt per cubic meter</source><translation>watt par mètre cube</translation></message>
-<message><source>watt per cubic foot</source><translation>watt par pied cube</translation></message>
-<message><source>British thermal unit per hour cubic foot</source><translation>unité thermique britannique par heure et par pied cube</translation></message>
-<message><source>watt per kilogram</source><translation>watt par kilogramme</translation></message>
-<message><source>watt per square meter</source><translation>watt par mètre carré</translation></message>
-<message><source>kilowatt per square meter</source><translation>kilowatt par mètre carré</translation></message>
-<message><source>kilowatt per square foot</source><translation>kilowatt par pied carré</translation></message>
-<message><source>watt per square foot</source><translation>watt par pied carré</translation></message>
-<message><source>British thermal unit per hour square foot</source><translation>unité thermique britannique par heure et par pied carré</translation></message>
-<message><source>bar</source><translation>bar</translation></message>
-<message><source>bar absolute</source><translation>bar absolu</translation></message>
-<message><source>bar gauge</source><translation>bar relatif</translation></message>
-<message><source>inch of mercury</source><translation>pouce de mercure</translation></message>
-<message><source>inch of water</source><translation>pouce d'eau</translation></message>
-<message><source>kilobar</source><translation>kilobar</translation></message>
-<message><source>kilogram per square centimeter</source><translation>kilogramme par centimètre carré</translation></message>
-<message><source>kilopascal</source><translation>kilopascal</translation></message>
-<message><source>kilopound per square inch</source><translation>kilolivre par pouce carré</translation></message>
-<message><source>mega pascal</source><translation>mégapascal</translation></message>
-<message><source>millibar</source><translation>millibar</translation></message>
-<message><source>millimeter of mercury</source><translation>millimètre de mercure</translation></message>
-<message><source>milli pascal</source><translation>millipascal</translation></message>
-<message><source>pascal</source><translation>pascal</translation></message>
-<message><source>pound per square inch (atmosphere)</source><translation>livre par pouce carré (absolue)</translation></message>
-<message><source>pound per square inch (gauge)</source><translation>livre par pouce carré (relative)</translation></message>
-<message><source>pound per square foot</source><translation>livre par pied carré</translation></message>
-<message><source>pound per square inch</source><translation>livre par pouce carré</translation></message>
-<message><source>atmosphere (standard)</source><translation>atmosphère (normale)</translation></message>
-<message><source>atmosphere (metric)</source><translation>atmosphère (technique)</translation></message>
-<message><source>torr</source><translation>torr</translation></message>
-<message><source>newton per square millimeter</source><translation>newton par millimètre carré</translation></message>
-<message><source>newton per square meter</source><translation>newton par mètre carré</translation></message>
-<message><source>decanewton per square millimeter</source><translation>décanewton par millimètre carré</translation></message>
-<message><source>decanewton per square meter</source><translation>décanewton par mètre carré</translation></message>
-<message><source>kilonewton per square meter</source><translation>kilonewton par mètre carré</translation></message>
-<message><source>meganewton per square meter</source><translation>méganewton par mètre carré</translation></message>
-<message><source>kilopound per square foot</source><translation>kilolivre par pied carré</translation></message>
-<message><source>kilogram force per square millimeter</source><translation>kilogramme-force par millimètre carré</translation></message>
-<message><source>kilogram force per square centimeter</source><translation>kilogramme-force par centimètre carré</translation></message>
-<message><source>kilogram force per square meter</source><translation>kilogramme-force par mètre carré</translation></message>
-<message><source>ton force per square centimeter</source><translation>tonne-force par centimètre carré</translation></message>
-<message><source>ton force per square meter</source><translation>tonne-force par mètre carré</translation></message>
-<message><source>ton force per square foot</source><translation>tonne-force par pied carré</translation></message>
-<message><source>pound force per square inch</source><translation>livre-force par pouce carré</translation></message>
-<message><source>foot of water</source><translation>pied d'eau</translation></message>
-<message><source>kip per square inch</source><translation>kip par pouce carré</translation></message>
-<message><source>kip per square foot</source><translation>kip par pied carré</translation></message>
-<message><source>pound force per square foot</source><translation>livre-force par pied carré</translation></message>
-<message><source>hectopascal</source><translation>hectopascal</translation></message>
-<message><source>meter per newton</source><translation>mètre par newton</translation></message>
-<message><source>meter per kilonewton</source><translation>mètre par kilonewton</translation></message>
-<message><source>foot per kip</source><translation>pied par kip</translation></message>
-<message><source>square meter per newton</source><translation>mètre carré par newton</translation></message>
-<message><source>square meter per kilonewton</source><translation>mètre carré par kilonewton</translation></message>
-<message><source>square foot per kip</source><translation>pied carré par kip</translation></message>
-<message><source>cubic meter per newton</source><translation>mètre cube par newton</translation></message>
-<message><source>cubic meter per kilonewton</source><translation>mètre cube par kilonewton</translation></message>
-<message><source>cubic foot per kip</source><translation>pied cube par kip</translation></message>
-<message><source>newton-meter per meter</source><translation>newton-mètre par mètre</translation></message>
-<message><source>decanewton-meter per meter</source><translation>décanewton-mètre par mètre</translation></message>
-<message><source>kilonewton-meter per meter</source><translation>kilonewton-mètre par mètre</translation></message>
-<message><source>meganewton-meter per meter</source><translation>méganewton-mètre par mètre</translation></message>
-<message><source>kip-foot per foot</source><translation>kip-pied par pied</translation></message>
-<message><source>kilogram force-meter per meter</source><translation>kilogramme-force-mètre par mètre</translation></message>
-<message><source>ton force-meter per meter</source><translation>tonne-force-mètre par mètre</translation></message>
-<message><source>pound-force foot per foot</source><translation>livre-force-pied par pied</translation></message>
-<message><source>ohm</source><translation>ohm</translation></message>
-<message><source>kilohm</source><translation>kilohm</translation></message>
-<message><source>gigaohm</source><translation>gigaohm</translation></message>
-<message><source>megohm</source><translation>mégohm</translation></message>
-<message><source>microohm</source><translation>microhm</translation></message>
-<message><source>milliohm</source><translation>milliohm</translation></message>
+<message numerus="yes"><source>tesla</source><translation><numerusform>tesla</numerusform><numerusform>teslas</numerusform></translation></message>
+<message numerus="yes"><source>gamma</source><translation><numerusform>gamma</numerusform><numerusform>gammas</numerusform></translation></message>
+<message numerus="yes"><source>weber</source><translation><numerusform>weber</numerusform><numerusform>webers</numerusform></translation></message>
+<message numerus="yes"><source>maxwell</source><translation><numerusform>maxwell</numerusform><numerusform>maxwells</numerusform></translation></message>
+<message numerus="yes"><source>watt</source><translation><numerusform>watt</numerusform><numerusform>watts</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (metric)</source><translation><numerusform>cheval-vapeur (métrique)</numerusform><numerusform>chevaux-vapeur (métrique)</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (European electrical)</source><translation><numerusform>cheval-vapeur (électrique européen)</numerusform><numerusform>chevaux-vapeur (électrique européen)</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (Imperial mechanical)</source><translation><numerusform>cheval-vapeur britannique (mécanique)</numerusform><numerusform>chevaux-vapeur britanniques (mécanique)</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (Imperial electrical)</source><translation><numerusform>cheval-vapeur britannique (électrique)</numerusform><numerusform>chevaux-vapeur britanniques (électrique)</numerusform></translation></message>
+<message numerus="yes"><source>kilocalorie per hour</source><translation><numerusform>kilocalorie par heure</numerusform><numerusform>kilocalories par heure</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt</source><translation><numerusform>kilowatt</numerusform><numerusform>kilowatts</numerusform></translation></message>
+<message numerus="yes"><source>megawatt</source><translation><numerusform>mégawatt</numerusform><numerusform>mégawatts</numerusform></translation></message>
+<message numerus="yes"><source>microwatt</source><translation><numerusform>microwatt</numerusform><numerusform>microwatts</numerusform></translation></message>
+<message numerus="yes"><source>volt ampere</source><translation><numerusform>voltampère</numerusform><numerusform>voltampères</numerusform></translation></message>
+<message numerus="yes"><source>millivolt ampere</source><translation><numerusform>millivoltampère</numerusform><numerusform>millivoltampères</numerusform></translation></message>
+<message numerus="yes"><source>kilovolt ampere</source><translation><numerusform>kilovoltampère</numerusform><numerusform>kilovoltampères</numerusform></translation></message>
+<message numerus="yes"><source>megavolt ampere</source><translation><numerusform>mégavoltampère</numerusform><numerusform>mégavoltampères</numerusform></translation></message>
+<message numerus="yes"><source>milliwatt</source><translation><numerusform>milliwatt</numerusform><numerusform>milliwatts</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force meter per second</source><translation><numerusform>kilogramme-force-mètre par seconde</numerusform><numerusform>kilogrammes-force-mètres par seconde</numerusform></translation></message>
+<message numerus="yes"><source>foot pound-force per second</source><translation><numerusform>pied-livre-force par seconde</numerusform><numerusform>pieds-livres-force par seconde</numerusform></translation></message>
+<message numerus="yes"><source>calorie per second</source><translation><numerusform>calorie par seconde</numerusform><numerusform>calories par seconde</numerusform></translation></message>
+<message numerus="yes"><source>kilocalorie per second</source><translation><numerusform>kilocalorie par seconde</numerusform><numerusform>kilocalories par seconde</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (International Table) per second</source><translation><numerusform>unité thermique britannique (table internationale) par seconde</numerusform><numerusform>unités thermiques britanniques (table internationale) par seconde</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (International Table) per hour</source><translation><numerusform>unité thermique britannique (table internationale) par heure</numerusform><numerusform>unités thermiques britanniques (table internationale) par heure</numerusform></translation></message>
+<message numerus="yes"><source>million British thermal unit (International Table) per hour</source><translation><numerusform>million d'unités thermiques britanniques (table internationale) par heure</numerusform><numerusform>millions d'unités thermiques britanniques (table internationale) par heure</numerusform></translation></message>
+<message numerus="yes"><source>thousand British thermal unit (International Table) per hour</source><translation><numerusform>millier d'unités thermiques britanniques (table internationale) par heure</numerusform><numerusform>milliers d'unités thermiques britanniques (table internationale) par heure</numerusform></translation></message>
+<message numerus="yes"><source>ton of refrigeration</source><translation><numerusform>tonne de réfrigération</numerusform><numerusform>tonnes de réfrigération</numerusform></translation></message>
+<message numerus="yes"><source>gigawatt</source><translation><numerusform>gigawatt</numerusform><numerusform>gigawatts</numerusform></translation></message>
+<message numerus="yes"><source>watt per cubic meter</source><translation><numerusform>watt par mètre cube</numerusform><numerusform>watts par mètre cube</numerusform></translation></message>
+<message numerus="yes"><source>watt per cubic foot</source><translation><numerusform>watt par pied cube</numerusform><numerusform>watts par pied cube</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit per hour cubic foot</source><translation><numerusform>unité thermique britannique par heure et par pied cube</numerusform><numerusform>unités thermiques britanniques par heure et par pied cube</numerusform></translation></message>
+<message numerus="yes"><source>watt per kilogram</source><translation><numerusform>watt par kilogramme</numerusform><numerusform>watts par kilogramme</numerusform></translation></message>
+<message numerus="yes"><source>watt per square meter</source><translation><numerusform>watt par mètre carré</numerusform><numerusform>watts par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt per square meter</source><translation><numerusform>kilowatt par mètre carré</numerusform><numerusform>kilowatts par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt per square foot</source><translation><numerusform>kilowatt par pied carré</numerusform><numerusform>kilowatts par pied carré</numerusform></translation></message>
+<message numerus="yes"><source>watt per square foot</source><translation><numerusform>watt par pied carré</numerusform><numerusform>watts par pied carré</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit per hour square foot</source><translation><numerusform>unité thermique britannique par heure et par pied carré</numerusform><numerusform>unités thermiques britanniques par heure et par pied carré</numerusform></translation></message>
+<message numerus="yes"><source>bar</source><translation><numerusform>bar</numerusform><numerusform>bars</numerusform></translation></message>
+<message numerus="yes"><source>bar absolute</source><translation><numerusform>bar absolu</numerusform><numerusform>bars absolus</numerusform></translation></message>
+<message numerus="yes"><source>bar gauge</source><translation><numerusform>bar relatif</numerusform><numerusform>bars relatifs</numerusform></translation></message>
+<message numerus="yes"><source>inch of mercury</source><translation><numerusform>pouce de mercure</numerusform><numerusform>pouces de mercure</numerusform></translation></message>
+<message numerus="yes"><source>inch of water</source><translation><numerusform>pouce d'eau</numerusform><numerusform>pouces d'eau</numerusform></translation></message>
+<message numerus="yes"><source>kilobar</source><translation><numerusform>kilobar</numerusform><numerusform>kilobars</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per square centimeter</source><translation><numerusform>kilogramme par centimètre carré</numerusform><numerusform>kilogrammes par centimètre carré</numerusform></translation></message>
+<message numerus="yes"><source>kilopascal</source><translation><numerusform>kilopascal</numerusform><numerusform>kilopascals</numerusform></translation></message>
+<message numerus="yes"><source>kilopound per square inch</source><translation><numerusform>kilolivre par pouce carré</numerusform><numerusform>kilolivres par pouce carré</numerusform></translation></message>
+<message numerus="yes"><source>mega pascal</source><translation><numerusform>mégapascal</numerusform><numerusform>mégapascals</numerusform></translation></message>
+<message numerus="yes"><source>millibar</source><translation><numerusform>millibar</numerusform><numerusform>millibars</numerusform></translation></message>
+<message numerus="yes"><source>millimeter of mercury</source><translation><numerusform>millimètre de mercure</numerusform><numerusform>millimètres de mercure</numerusform></translation></message>
+<message numerus="yes"><source>milli pascal</source><translation><numerusform>millipascal</numerusform><numerusform>millipascals</numerusform></translation></message>
+<message numerus="yes"><source>pascal</source><translation><numerusform>pascal</numerusform><numerusform>pascals</numerusform></translation></message>
+<message numerus="yes"><source>pound per square inch (atmosphere)</source><translation><numerusform>livre par pouce carré (absolue)</numerusform><numerusform>livres par pouce carré (absolue)</numerusform></translation></message>
+<message numerus="yes"><source>pound per square inch (gauge)</source><translation><numerusform>livre par pouce carré (relative)</numerusform><numerusform>livres par pouce carré (relative)</numerusform></translation></message>
+<message numerus="yes"><source>pound per square foot</source><translation><numerusform>livre par pied carré</numerusform><numerusform>livres par pied carré</numerusform></translation></message>
+<message numerus="yes"><source>pound per square inch</source><translation><numerusform>livre par pouce carré</numerusform><numerusform>livres par pouce carré</numerusform></translation></message>
+<message numerus="yes"><source>atmosphere (standard)</source><translation><numerusform>atmosphère (normale)</numerusform><numerusform>atmosphères (normale)</numerusform></translation></message>
+<message numerus="yes"><source>atmosphere (metric)</source><translation><numerusform>atmosphère (technique)</numerusform><numerusform>atmosphères (technique)</numerusform></translation></message>
+<message numerus="yes"><source>torr</source><translation><numerusform>torr</numerusform><numerusform>torrs</numerusform></translation></message>
+<message numerus="yes"><source>newton per square millimeter</source><translation><numerusform>newton par millimètre carré</numerusform><numerusform>newtons par millimètre carré</numerusform></translation></message>
+<message numerus="yes"><source>newton per square meter</source><translation><numerusform>newton par mètre carré</numerusform><numerusform>newtons par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>decanewton per square millimeter</source><translation><numerusform>décanewton par millimètre carré</numerusform><numerusform>décanewtons par millimètre carré</numerusform></translation></message>
+<message numerus="yes"><source>decanewton per square meter</source><translation><numerusform>décanewton par mètre carré</numerusform><numerusform>décanewtons par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton per square meter</source><translation><numerusform>kilonewton par mètre carré</numerusform><numerusform>kilonewtons par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>meganewton per square meter</source><translation><numerusform>méganewton par mètre carré</numerusform><numerusform>méganewtons par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>kilopound per square foot</source><translation><numerusform>kilolivre par pied carré</numerusform><numerusform>kilolivres par pied carré</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force per square millimeter</source><translation><numerusform>kilogramme-force par millimètre carré</numerusform><numerusform>kilogrammes-force par millimètre carré</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force per square centimeter</source><translation><numerusform>kilogramme-force par centimètre carré</numerusform><numerusform>kilogrammes-force par centimètre carré</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force per square meter</source><translation><numerusform>kilogramme-force par mètre carré</numerusform><numerusform>kilogrammes-force par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>ton force per square centimeter</source><translation><numerusform>tonne-force par centimètre carré</numerusform><numerusform>tonnes-force par centimètre carré</numerusform></translation></message>
+<message numerus="yes"><source>ton force per square meter</source><translation><numerusform>tonne-force par mètre carré</numerusform><numerusform>tonnes-force par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>ton force per square foot</source><translation><numerusform>tonne-force par pied carré</numerusform><numerusform>tonnes-force par pied carré</numerusform></translation></message>
+<message numerus="yes"><source>pound force per square inch</source><translation><numerusform>livre-force par pouce carré</numerusform><numerusform>livres-force par pouce carré</numerusform></translation></message>
+<message numerus="yes"><source>foot of water</source><translation><numerusform>pied d'eau</numerusform><numerusform>pieds d'eau</numerusform></translation></message>
+<message numerus="yes"><source>kip per square inch</source><translation><numerusform>kip par pouce carré</numerusform><numerusform>kips par pouce carré</numerusform></translation></message>
+<message numerus="yes"><source>kip per square foot</source><translation><numerusform>kip par pied carré</numerusform><numerusform>kips par pied carré</numerusform></translation></message>
+<message numerus="yes"><source>pound force per square foot</source><translation><numerusform>livre-force par pied carré</numerusform><numerusform>livres-force par pied carré</numerusform></translation></message>
+<message numerus="yes"><source>hectopascal</source><translation><numerusform>hectopascal</numerusform><numerusform>hectopascals</numerusform></translation></message>
+<message numerus="yes"><source>meter per newton</source><translation><numerusform>mètre par newton</numerusform><numerusform>mètres par newton</numerusform></translation></message>
+<message numerus="yes"><source>meter per kilonewton</source><translation><numerusform>mètre par kilonewton</numerusform><numerusform>mètres par kilonewton</numerusform></translation></message>
+<message numerus="yes"><source>foot per kip</source><translation><numerusform>pied par kip</numerusform><numerusform>pieds par kip</numerusform></translation></message>
+<message numerus="yes"><source>square meter per newton</source><translation><numerusform>mètre carré par newton</numerusform><numerusform>mètres carrés par newton</numerusform></translation></message>
+<message numerus="yes"><source>square meter per kilonewton</source><translation><numerusform>mètre carré par kilonewton</numerusform><numerusform>mètres carrés par kilonewton</numerusform></translation></message>
+<message numerus="yes"><source>square foot per kip</source><translation><numerusform>pied carré par kip</numerusform><numerusform>pieds carrés par kip</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per newton</source><translation><numerusform>mètre cube par newton</numerusform><numerusform>mètres cubes par newton</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per kilonewton</source><translation><numerusform>mètre cube par kilonewton</numerusform><numerusform>mètres cubes par kilonewton</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per kip</source><translation><numerusform>pied cube par kip</numerusform><numerusform>pieds cubes par kip</numerusform></translation></message>
+<message numerus="yes"><source>newton-meter per meter</source><translation><numerusform>newton-mètre par mètre</numerusform><numerusform>newtons-mètres par mètre</numerusform></translation></message>
+<message numerus="yes"><source>decanewton-meter per meter</source><translation><numerusform>décanewton-mètre par mètre</numerusform><numerusform>décanewtons-mètres par mètre</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton-meter per meter</source><translation><numerusform>kilonewton-mètre par mètre</numerusform><numerusform>kilonewtons-mètres par mètre</numerusform></translation></message>
+<message numerus="yes"><source>meganewton-meter per meter</source><translation><numerusform>méganewton-mètre par mètre</numerusform><numerusform>méganewtons-mètres par mètre</numerusform></translation></message>
+<message numerus="yes"><source>kip-foot per foot</source><translation><numerusform>kip-pied par pied</numerusform><numerusform>kips-pieds par pied</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force-meter per meter</source><translation><numerusform>kilogramme-force-mètre par mètre</numerusform><numerusform>kilogrammes-force-mètres par mètre</numerusform></translation></message>
+<message numerus="yes"><source>ton force-meter per meter</source><translation><numerusform>tonne-force-mètre par mètre</numerusform><numerusform>tonnes-force-mètres par mètre</numerusform></translation></message>
+<message numerus="yes"><source>pound-force foot per foot</source><translation><numerusform>livre-force-pied par pied</numerusform><numerusform>livres-force-pieds par pied</numerusform></translation></message>
+<message numerus="yes"><source>ohm</source><translation><numerusform>ohm</numerusform><numerusform>ohms</numerusform></translation></message>
+<message numerus="yes"><source>kilohm</source><translation><numerusform>kilohm</numerusform><numerusform>kilohms</numerusform></translation></message>
+<message numerus="yes"><source>gigaohm</source><translation><numerusform>gigaohm</numerusform><numerusform>gigaohms</numerusform></translation></message>
+<message numerus="yes"><source>megohm</source><translation><numerusform>mégohm</numerusform><numerusform>mégohms</numerusform></translation></message>
+<message numerus="yes"><source>microohm</source><translation><numerusform>microhm</numerusform><numerusform>microhms</numerusform></translation></message>
+<message numerus="yes"><source>milliohm</source><translation><numerusform>milliohm</numerusform><numerusform>milliohms</numerusform></translation></message>
 <message><source>siemens</source><translation>siemens</translation></message>
-<message><source>mho</source><translation>mho</translation></message>
-<message><source>meter per second</source><translation>mètre par seconde</translation></message>
-<message><source>millimeter per second</source><translation>millimètre par seconde</translation></message>
-<message><source>centimeter per second</source><translation>centimètre par seconde</translation></message>
-<message><source>meter per minute</source><translation>mètre par minute</translation></message>
-<message><source>inch per second</source><translation>pouce par seconde</translation></message>
-<message><source>foot per second</source><translation>pied par seconde</translation></message>
-<message><source>inch per minute</source><translation>pouce par minute</translation></message>
-<message><source>foot per minute</source><translation>pied par minute</translation></message>
-<message><source>kilometer per hour</source><translation>kilomètre par heure</translation></message>
-<message><source>mile per hour</source><translation>mile par heure</translation></message>
-<message><source>centimeter per minute</source><translation>centimètre par minute</translation></message>
-<message><source>foot per hour</source><translation>pied par heure</translation></message>
-<message><source>inch per hour</source><translation>pouce par heure</translation></message>
-<message><source>kilometer per minute</source><translation>kilomètre par minute</translation></message>
-<message><source>kilometer per second</source><translation>kilomètre par seconde</translation></message>
-<message><source>knot</source><translation>nœud</translation></message>
-<message><source>knot (UK)</source><translation>nœud (britannique)</translation></message>
-<message><source>meter per hour</source><translation>mètre par heure</translation></message>
-<message><source>mile per minute</source><translation>mile par minute</translation></message>
-<message><source>mile per second</source><translation>mile par seconde</translation></message>
-<message><source>survey mile per hour</source><translation>mile d'arpentage par heure</translation></message>
-<message><source>survey foot per second</source><translation>pied d'arpentage par seconde</translation></message>
-<message><source>byte</source><translation>octet</translation></message>
-<message><source>bit</source><translation>bit</translation></message>
-<message><source>kilobyte</source><translation>kilooctet</translation></message>
-<message><source>megabyte</source><translation>mégaoctet</translation></message>
-<message><source>gigabyte</source><translation>gigaoctet</translation></message>
-<message><source>terabyte</source><translation>téraoctet</translation></message>
-<message><source>kibibyte</source><translation>kibioctet</translation></message>
-<message><source>mebibyte</source><translation>mébioctet</translation></message>
-<message><source>gibibyte</source><translation>gibioctet</translation></message>
-<message><source>tebibyte</source><translation>tébioctet</translation></message>
-<message><source>kilobit</source><translation>kilobit</translation></message>
-<message><source>megabit</source><translation>mégabit</translation></message>
-<message><source>gigabit</source><translation>gigabit</translation></message>
-<message><source>petabyte</source><translation>pétaoctet</translation></message>
-<message><source>pebibyte</source><translation>pébioctet</translation></message>
-<message><source>exabyte</source><translation>exaoctet</translation></message>
-<message><source>exbibyte</source><translation>exbioctet</translation></message>
-<message><source>zettabyte</source><translation>zettaoctet</translation></message>
-<message><source>zebibyte</source><translation>zébioctet</translation></message>
-<message><source>yottabyte</source><translation>yottaoctet</translation></message>
-<message><source>yobibyte</source><translation>yobioctet</translation></message>
-<message><source>terabit</source><translation>térabit</translation></message>
-<message><source>kelvin</source><translation>kelvin</translation></message>
-<message><source>degree Celsius</source><translation>degré Celsius</translation></message>
-<message><source>degree Fahrenheit</source><translation>degré Fahrenheit</translation></message>
-<message><source>degree Rankine</source><translation>degré Rankine</translation></message>
-<message><source>celsius per minute</source><translation>degré Celsius par minute</translation></message>
-<message><source>fahrenheit per minute</source><translation>degré Fahrenheit par minute</translation></message>
-<message><source>second</source><translation>seconde</translation></message>
-<message><source>yottasecond</source><translation>yottaseconde</translation></message>
-<message><source>zettasecond</source><translation>zettaseconde</translation></message>
-<message><source>exasecond</source><translation>exaseconde</translation></message>
-<message><source>petasecond</source><translation>pétaseconde</translation></message>
-<message><source>terasecond</source><translation>téraseconde</translation></message>
-<message><source>gigasecond</source><translation>gigaseconde</translation></message>
-<message><source>megasecond</source><translation>mégaseconde</translation></message>
-<message><source>kilosecond</source><translation>kiloseconde</translation></message>
-<message><source>hectosecond</source><translation>hectoseconde</translation></message>
-<message><source>decasecond</source><translation>décaseconde</translation></message>
-<message><source>decisecond</source><translation>déciseconde</translation></message>
-<message><source>centisecond</source><translation>centiseconde</translation></message>
-<message><source>millisecond</source><translation>milliseconde</translation></message>
-<message><source>microsecond</source><translation>microseconde</translation></message>
-<message><source>nanosecond</source><translation>nanoseconde</translation></message>
-<message><source>picosecond</source><translation>picoseconde</translation></message>
-<message><source>femtosecond</source><translation>femtoseconde</translation></message>
-<message><source>attosecond</source><translation>attoseconde</translation></message>
-<message><source>zeptosecond</source><translation>zeptoseconde</translation></message>
-<message><source>yoctosecond</source><translation>yoctoseconde</translation></message>
-<message><source>minute</source><translation>minute</translation></message>
-<message><source>hour</source><translation>heure</translation></message>
-<message><source>day</source><translation>jour</translation></message>
-<message><source>week</source><translation>semaine</translation></message>
-<message><source>fortnight</source><translation>quinzaine</translation></message>
+<message numerus="yes"><source>mho</source><translation><numerusform>mho</numerusform><numerusform>mhos</numerusform></translation></message>
+<message numerus="yes"><source>meter per second</source><translation><numerusform>mètre par seconde</numerusform><numerusform>mètres par seconde</numerusform></translation></message>
+<message numerus="yes"><source>millimeter per second</source><translation><numerusform>millimètre par seconde</numerusform><numerusform>millimètres par seconde</numerusform></translation></message>
+<message numerus="yes"><source>centimeter per second</source><translation><numerusform>centimètre par seconde</numerusform><numerusform>centimètres par seconde</numerusform></translation></message>
+<message numerus="yes"><source>meter per minute</source><translation><numerusform>mètre par minute</numerusform><numerusform>mètres par minute</numerusform></translation></message>
+<message numerus="yes"><source>inch per second</source><translation><numerusform>pouce par seconde</numerusform><numerusform>pouces par seconde</numerusform></translation></message>
+<message numerus="yes"><source>foot per second</source><translation><numerusform>pied par seconde</numerusform><numerusform>pieds par seconde</numerusform></translation></message>
+<message numerus="yes"><source>inch per minute</source><translation><numerusform>pouce par minute</numerusform><numerusform>pouces par minute</numerusform></translation></message>
+<message numerus="yes"><source>foot per minute</source><translation><numerusform>pied par minute</numerusform><numerusform>pieds par minute</numerusform></translation></message>
+<message numerus="yes"><source>kilometer per hour</source><translation><numerusform>kilomètre par heure</numerusform><numerusform>kilomètres par heure</numerusform></translation></message>
+<message numerus="yes"><source>mile per hour</source><translation><numerusform>mile par heure</numerusform><numerusform>miles par heure</numerusform></translation></message>
+<message numerus="yes"><source>centimeter per minute</source><translation><numerusform>centimètre par minute</numerusform><numerusform>centimètres par minute</numerusform></translation></message>
+<message numerus="yes"><source>foot per hour</source><translation><numerusform>pied par heure</numerusform><numerusform>pieds par heure</numerusform></translation></message>
+<message numerus="yes"><source>inch per hour</source><translation><numerusform>pouce par heure</numerusform><numerusform>pouces par heure</numerusform></translation></message>
+<message numerus="yes"><source>kilometer per minute</source><translation><numerusform>kilomètre par minute</numerusform><numerusform>kilomètres par minute</numerusform></translation></message>
+<message numerus="yes"><source>kilometer per second</source><translation><numerusform>kilomètre par seconde</numerusform><numerusform>kilomètres par seconde</numerusform></translation></message>
+<message numerus="yes"><source>knot</source><translation><numerusform>nœud</numerusform><numerusform>nœuds</numerusform></translation></message>
+<message numerus="yes"><source>knot (UK)</source><translation><numerusform>nœud (britannique)</numerusform><numerusform>nœuds (britannique)</numerusform></translation></message>
+<message numerus="yes"><source>meter per hour</source><translation><numerusform>mètre par heure</numerusform><numerusform>mètres par heure</numerusform></translation></message>
+<message numerus="yes"><source>mile per minute</source><translation><numerusform>mile par minute</numerusform><numerusform>miles par minute</numerusform></translation></message>
+<message numerus="yes"><source>mile per second</source><translation><numerusform>mile par seconde</numerusform><numerusform>miles par seconde</numerusform></translation></message>
+<message numerus="yes"><source>survey mile per hour</source><translation><numerusform>mile d'arpentage par heure</numerusform><numerusform>miles d'arpentage par heure</numerusform></translation></message>
+<message numerus="yes"><source>survey foot per second</source><translation><numerusform>pied d'arpentage par seconde</numerusform><numerusform>pieds d'arpentage par seconde</numerusform></translation></message>
+<message numerus="yes"><source>byte</source><translation><numerusform>octet</numerusform><numerusform>octets</numerusform></translation></message>
+<message numerus="yes"><source>bit</source><translation><numerusform>bit</numerusform><numerusform>bits</numerusform></translation></message>
+<message numerus="yes"><source>kilobyte</source><translation><numerusform>kilooctet</numerusform><numerusform>kilooctets</numerusform></translation></message>
+<message numerus="yes"><source>megabyte</source><translation><numerusform>mégaoctet</numerusform><numerusform>mégaoctets</numerusform></translation></message>
+<message numerus="yes"><source>gigabyte</source><translation><numerusform>gigaoctet</numerusform><numerusform>gigaoctets</numerusform></translation></message>
+<message numerus="yes"><source>terabyte</source><translation><numerusform>téraoctet</numerusform><numerusform>téraoctets</numerusform></translation></message>
+<message numerus="yes"><source>kibibyte</source><translation><numerusform>kibioctet</numerusform><numerusform>kibioctets</numerusform></translation></message>
+<message numerus="yes"><source>mebibyte</source><translation><numerusform>mébioctet</numerusform><numerusform>mébioctets</numerusform></translation></message>
+<message numerus="yes"><source>gibibyte</source><translation><numerusform>gibioctet</numerusform><numerusform>gibioctets</numerusform></translation></message>
+<message numerus="yes"><source>tebibyte</source><translation><numerusform>tébioctet</numerusform><numerusform>tébioctets</numerusform></translation></message>
+<message numerus="yes"><source>kilobit</source><translation><numerusform>kilobit</numerusform><numerusform>kilobits</numerusform></translation></message>
+<message numerus="yes"><source>megabit</source><translation><numerusform>mégabit</numerusform><numerusform>mégabits</numerusform></translation></message>
+<message numerus="yes"><source>gigabit</source><translation><numerusform>gigabit</numerusform><numerusform>gigabits</numerusform></translation></message>
+<message numerus="yes"><source>petabyte</source><translation><numerusform>pétaoctet</numerusform><numerusform>pétaoctets</numerusform></translation></message>
+<message numerus="yes"><source>pebibyte</source><translation><numerusform>pébioctet</numerusform><numerusform>pébioctets</numerusform></translation></message>
+<message numerus="yes"><source>exabyte</source><translation><numerusform>exaoctet</numerusform><numerusform>exaoctets</numerusform></translation></message>
+<message numerus="yes"><source>exbibyte</source><translation><numerusform>exbioctet</numerusform><numerusform>exbioctets</numerusform></translation></message>
+<message numerus="yes"><source>zettabyte</source><translation><numerusform>zettaoctet</numerusform><numerusform>zettaoctets</numerusform></translation></message>
+<message numerus="yes"><source>zebibyte</source><translation><numerusform>zébioctet</numerusform><numerusform>zébioctets</numerusform></translation></message>
+<message numerus="yes"><source>yottabyte</source><translation><numerusform>yottaoctet</numerusform><numerusform>yottaoctets</numerusform></translation></message>
+<message numerus="yes"><source>yobibyte</source><translation><numerusform>yobioctet</numerusform><numerusform>yobioctets</numerusform></translation></message>
+<message numerus="yes"><source>terabit</source><translation><numerusform>térabit</numerusform><numerusform>térabits</numerusform></translation></message>
+<message numerus="yes"><source>kelvin</source><translation><numerusform>kelvin</numerusform><numerusform>kelvins</numerusform></translation></message>
+<message numerus="yes"><source>degree Celsius</source><translation><numerusform>degré Celsius</numerusform><numerusform>degrés Celsius</numerusform></translation></message>
+<message numerus="yes"><source>degree Fahrenheit</source><translation><numerusform>degré Fahrenheit</numerusform><numerusform>degrés Fahrenheit</numerusform></translation></message>
+<message numerus="yes"><source>degree Rankine</source><translation><numerusform>degré Rankine</numerusform><numerusform>degrés Rankine</numerusform></translation></message>
+<message numerus="yes"><source>celsius per minute</source><translation><numerusform>degré Celsius par minute</numerusform><numerusform>degrés Celsius par minute</numerusform></translation></message>
+<message numerus="yes"><source>fahrenheit per minute</source><translation><numerusform>degré Fahrenheit par minute</numerusform><numerusform>degrés Fahrenheit par minute</numerusform></translation></message>
+<message numerus="yes"><source>second</source><translation><numerusform>seconde</numerusform><numerusform>secondes</numerusform></translation></message>
+<message numerus="yes"><source>yottasecond</source><translation><numerusform>yottaseconde</numerusform><numerusform>yottasecondes</numerusform></translation></message>
+<message numerus="yes"><source>zettasecond</source><translation><numerusform>zettaseconde</numerusform><numerusform>zettasecondes</numerusform></translation></message>
+<message numerus="yes"><source>exasecond</source><translation><numerusform>exaseconde</numerusform><numerusform>exasecondes</numerusform></translation></message>
+<message numerus="yes"><source>petasecond</source><translation><numerusform>pétaseconde</numerusform><numerusform>pétasecondes</numerusform></translation></message>
+<message numerus="yes"><source>terasecond</source><translation><numerusform>téraseconde</numerusform><numerusform>térasecondes</numerusform></translation></message>
+<message numerus="yes"><source>gigasecond</source><translation><numerusform>gigaseconde</numerusform><numerusform>gigasecondes</numerusform></translation></message>
+<message numerus="yes"><source>megasecond</source><translation><numerusform>mégaseconde</numerusform><numerusform>mégasecondes</numerusform></translation></message>
+<message numerus="yes"><source>kilosecond</source><translation><numerusform>kiloseconde</numerusform><numerusform>kilosecondes</numerusform></translation></message>
+<message numerus="yes"><source>hectosecond</source><translation><numerusform>hectoseconde</numerusform><numerusform>hectosecondes</numerusform></translation></message>
+<message numerus="yes"><source>decasecond</source><translation><numerusform>décaseconde</numerusform><numerusform>décasecondes</numerusform></translation></message>
+<message numerus="yes"><source>decisecond</source><translation><numerusform>déciseconde</numerusform><numerusform>décisecondes</numerusform></translation></message>
+<message numerus="yes"><source>centisecond</source><translation><numerusform>centiseconde</numerusform><numerusform>centisecondes</numerusform></translation></message>
+<message numerus="yes"><source>millisecond</source><translation><numerusform>milliseconde</numerusform><numerusform>millisecondes</numerusform></translation></message>
+<message numerus="yes"><source>microsecond</source><translation><numerusform>microseconde</numerusform><numerusform>microsecondes</numerusform></translation></message>
+<message numerus="yes"><source>nanosecond</source><translation><numerusform>nanoseconde</numerusform><numerusform>nanosecondes</numerusform></translation></message>
+<message numerus="yes"><source>picosecond</source><translation><numerusform>picoseconde</numerusform><numerusform>picosecondes</numerusform></translation></message>
+<message numerus="yes"><source>femtosecond</source><translation><numerusform>femtoseconde</numerusform><numerusform>femtosecondes</numerusform></translation></message>
+<message numerus="yes"><source>attosecond</source><translation><numerusform>attoseconde</numerusform><numerusform>attosecondes</numerusform></translation></message>
+<message numerus="yes"><source>zeptosecond</source><translation><numerusform>zeptoseconde</numerusform><numerusform>zeptosecondes</numerusform></translation></message>
+<message numerus="yes"><source>yoctosecond</source><translation><numerusform>yoctoseconde</numerusform><numerusform>yoctosecondes</numerusform></translation></message>
+<message numerus="yes"><source>minute</source><translation><numerusform>minute</numerusform><numerusform>minutes</numerusform></translation></message>
+<message numerus="yes"><source>hour</source><translation><numerusform>heure</numerusform><numerusform>heures</numerusform></translation></message>
+<message numerus="yes"><source>day</source><translation><numerusform>jour</numerusform><numerusform>jours</numerusform></translation></message>
+<message numerus="yes"><source>week</source><translation><numerusform>semaine</numerusform><numerusform>semaines</numerusform></translation></message>
+<message numerus="yes"><source>fortnight</source><translation><numerusform>quinzaine</numerusform><numerusform>quinzaines</numerusform></translation></message>
 <message><source>month</source><translation>mois</translation></message>
 <message><source>month (hollow)</source><translation>mois creux</translation></message>
-<message><source>month (full)</source><translation>mois plein</translation></message>
-<message><source>year</source><translation>année</translation></message>
-<message><source>year (Gregorian)</source><translation>année grégorienne</translation></message>
-<message><source>year (Julian)</source><translation>année julienne</translation></message>
-<message><source>sidereal year</source><translation>année sidérale</translation></message>
-<message><source>tropical year</source><translation>année tropique</translation></message>
+<message numerus="yes"><source>month (full)</source><translation><numerusform>mois plein</numerusform><numerusform>mois pleins</numerusform></translation></message>
+<message numerus="yes"><source>year</source><translation><numerusform>année</numerusform><numerusform>années</numerusform></translation></message>
+<message numerus="yes"><source>year (Gregorian)</source><translation><numerusform>année grégorienne</numerusform><numerusform>années grégoriennes</numerusform></translation></message>
+<message numerus="yes"><source>year (Julian)</source><translation><numerusform>année julienne</numerusform><numerusform>années juliennes</numerusform></translation></message>
+<message numerus="yes"><source>sidereal year</source><translation><numerusform>année sidérale</numerusform><numerusform>années sidérales</numerusform></translation></message>
+<message numerus="yes"><source>tropical year</source><translation><numerusform>année tropique</numerusform><numerusform>années tropiques</numerusform></translation></message>
 <message><source>annum</source><translation>annum</translation></message>
-<message><source>decade</source><translation>décennie</translation></message>
-<message><source>century</source><translation>siècle</translation></message>
-<message><source>century (Julian)</source><translation>siècle julien</translation></message>
-<message><source>millenium</source><translation>millénaire</translation></message>
-<message><source>millenium (Gregorian)</source><translation>millénaire grégorien</translation></message>
-<message><source>millenium (Julian)</source><translation>millénaire julien</translation></message>
-<message><source>newton meter (torque)</source><translation>newton-mètre (couple)</translation></message>
-<message><source>newton centimeter (torque)</source><translation>newton-centimètre (couple)</translation></message>
-<message><source>newton decameter (torque)</source><translation>newton-décamètre (couple)</translation></message>
-<message><source>foot pound (torque)</source><translation>pied-livre (couple)</translation></message>
-<message><source>inch pound (torque)</source><translation>pouce-livre (couple)</translation></message>
-<message><source>meter kilogram (torque)</source><translation>mètre-kilogramme (couple)</translation></message>
-<message><source>centimeter kilogram (torque)</source><translation>centimètre-kilogramme (couple)</translation></message>
-<message><source>inch ounce (torque)</source><translation>pouce-once (couple)</translation></message>
-<message><source>gram centimeter (torque)</source><translation>gramme-centimètre (couple)</translation></message>
-<message><source>decanewton meter (torque)</source><translation>décanewton-mètre (couple)</translation></message>
-<message><source>kilonewton meter (torque)</source><translation>kilonewton-mètre (couple)</translation></message>
-<message><source>meganewton meter (torque)</source><translation>méganewton-mètre (couple)</translation></message>
-<message><source>kip foot (torque)</source><translation>kip-pied (couple)</translation></message>
-<message><source>kilogram force meter (torque)</source><translation>kilogramme-force-mètre (couple)</translation></message>
-<message><source>ton force meter (torque)</source><translation>tonne-force-mètre (couple)</translation></message>
-<message><source>pound force foot (torque)</source><translation>livre-force-pied (couple)</translation></message>
-<message><source>poise</source><translation>poise</translation></message>
-<message><source>centipoise</source><translation>centipoise</translation></message>
-<message><source>pascal second</source><translation>pascal-seconde</translation></message>
-<message><source>pound mass per foot second</source><translation>livre par pied-seconde</translation></message>
-<message><source>pound mass per foot hour</source><translation>livre par pied-heure</translation></message>
+<message numerus="yes"><source>decade</source><translation><numerusform>décennie</numerusform><numerusform>décennies</numerusform></translation></message>
+<message numerus="yes"><source>century</source><translation><numerusform>siècle</numerusform><numerusform>siècles</numerusform></translation></message>
+<message numerus="yes"><source>century (Julian)</source><translation><numerusform>siècle julien</numerusform><numerusform>siècles juliens</numerusform></translation></message>
+<message numerus="yes"><source>millenium</source><translation><numerusform>millénaire</numerusform><numerusform>millénaires</numerusform></translation></message>
+<message numerus="yes"><source>millenium (Gregorian)</source><translation><numerusform>millénaire grégorien</numerusform><numerusform>millénaires grégoriens</numerusform></translation></message>
+<message numerus="yes"><source>millenium (Julian)</source><translation><numerusform>millénaire julien</numerusform><numerusform>millénaires juliens</numerusform></translation></message>
+<message numerus="yes"><source>newton meter (torque)</source><translation><numerusform>newton-mètre (couple)</numerusform><numerusform>newtons-mètres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>newton centimeter (torque)</source><translation><numerusform>newton-centimètre (couple)</numerusform><numerusform>newtons-centimètres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>newton decameter (torque)</source><translation><numerusform>newton-décamètre (couple)</numerusform><numerusform>newtons-décamètres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>foot pound (torque)</source><translation><numerusform>pied-livre (couple)</numerusform><numerusform>pieds-livres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>inch pound (torque)</source><translation><numerusform>pouce-livre (couple)</numerusform><numerusform>pouces-livres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>meter kilogram (torque)</source><translation><numerusform>mètre-kilogramme (couple)</numerusform><numerusform>mètres-kilogrammes (couple)</numerusform></translation></message>
+<message numerus="yes"><source>centimeter kilogram (torque)</source><translation><numerusform>centimètre-kilogramme (couple)</numerusform><numerusform>centimètres-kilogrammes (couple)</numerusform></translation></message>
+<message numerus="yes"><source>inch ounce (torque)</source><translation><numerusform>pouce-once (couple)</numerusform><numerusform>pouces-onces (couple)</numerusform></translation></message>
+<message numerus="yes"><source>gram centimeter (torque)</source><translation><numerusform>gramme-centimètre (couple)</numerusform><numerusform>grammes-centimètres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>decanewton meter (torque)</source><translation><numerusform>décanewton-mètre (couple)</numerusform><numerusform>décanewtons-mètres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton meter (torque)</source><translation><numerusform>kilonewton-mètre (couple)</numerusform><numerusform>kilonewtons-mètres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>meganewton meter (torque)</source><translation><numerusform>méganewton-mètre (couple)</numerusform><numerusform>méganewtons-mètres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>kip foot (torque)</source><translation><numerusform>kip-pied (couple)</numerusform><numerusform>kips-pieds (couple)</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force meter (torque)</source><translation><numerusform>kilogramme-force-mètre (couple)</numerusform><numerusform>kilogrammes-force-mètres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>ton force meter (torque)</source><translation><numerusform>tonne-force-mètre (couple)</numerusform><numerusform>tonnes-force-mètres (couple)</numerusform></translation></message>
+<message numerus="yes"><source>pound force foot (torque)</source><translation><numerusform>livre-force-pied (couple)</numerusform><numerusform>livres-force-pieds (couple)</numerusform></translation></message>
+<message numerus="yes"><source>poise</source><translation><numerusform>poise</numerusform><numerusform>poises</numerusform></translation></message>
+<message numerus="yes"><source>centipoise</source><translation><numerusform>centipoise</numerusform><numerusform>centipoises</numerusform></translation></message>
+<message numerus="yes"><source>pascal second</source><translation><numerusform>pascal-seconde</numerusform><numerusform>pascals-secondes</numerusform></translation></message>
+<message numerus="yes"><source>pound mass per foot second</source><translation><numerusform>livre par pied-seconde</numerusform><numerusform>livres par pied-seconde</numerusform></translation></message>
+<message numerus="yes"><source>pound mass per foot hour</source><translation><numerusform>livre par pied-heure</numerusform><numerusform>livres par pied-heure</numerusform></translation></message>
 <message><source>stoke</source><translation>stokes</translation></message>
 <message><source>centistoke</source><translation>centistokes</translation></message>
-<message><source>meter per second squared</source><translation>mètre par seconde carrée</translation></message>
-<message><source>foot per second squared</source><translation>pied par seconde carrée</translation></message>
-<message><source>survey foot per second squared</source><translation>pied d'arpentage par seconde carrée</translation></message>
-<message><source>standard gravity</source><translation>accélération normale de la pesanteur</translation></message>
-<message><source>volt</source><translation>volt</translation></message>
-<message><source>kilovolt</source><translation>kilovolt</translation></message>
-<message><source>microvolt</source><translation>microvolt</translation></message>
-<message><source>millivolt</source><translation>millivolt</translation></message>
-<message><source>volt (electrical potential)</source><translation>volt (potentiel électrique)</translation></message>
-<message><source>abvolt</source><translation>abvolt</translation></message>
-<message><source>statvolt</source><translation>statvolt</translation></message>
-<message><source>candela</source><translation>candela</translation></message>
-<message><source>lumen per steradian</source><translation>lumen par stéradian</translation></message>
-<message><source>candlepower</source><translation>bougie</translation></message>
+<message numerus="yes"><source>meter per second squared</source><translation><numerusform>mètre par seconde carrée</numerusform><numerusform>mètres par seconde carrée</numerusform></translation></message>
+<message numerus="yes"><source>foot per second squared</source><translation><numerusform>pied par seconde carrée</numerusform><numerusform>pieds par seconde carrée</numerusform></translation></message>
+<message numerus="yes"><source>survey foot per second squared</source><translation><numerusform>pied d'arpentage par seconde carrée</numerusform><numerusform>pieds d'arpentage par seconde carrée</numerusform></translation></message>
+<message numerus="yes"><source>standard gravity</source><translation><numerusform>accélération normale de la pesanteur</numerusform><numerusform>accélérations normales de la pesanteur</numerusform></translation></message>
+<message numerus="yes"><source>volt</source><translation><numerusform>volt</numerusform><numerusform>volts</numerusform></translation></message>
+<message numerus="yes"><source>kilovolt</source><translation><numerusform>kilovolt</numerusform><numerusform>kilovolts</numerusform></translation></message>
+<message numerus="yes"><source>microvolt</source><translation><numerusform>microvolt</numerusform><numerusform>microvolts</numerusform></translation></message>
+<message numerus="yes"><source>millivolt</source><translation><numerusform>millivolt</numerusform><numerusform>millivolts</numerusform></translation></message>
+<message numerus="yes"><source>volt (electrical potential)</source><translation><numerusform>volt (potentiel électrique)</numerusform><numerusform>volts (potentiel électrique)</numerusform></translation></message>
+<message numerus="yes"><source>abvolt</source><translation><numerusform>abvolt</numerusform><numerusform>abvolts</numerusform></translation></message>
+<message numerus="yes"><source>statvolt</source><translation><numerusform>statvolt</numerusform><numerusform>statvolts</numerusform></translation></message>
+<message numerus="yes"><source>candela</source><translation><numerusform>candela</numerusform><numerusform>candelas</numerusform></translation></message>
+<message numerus="yes"><source>lumen per steradian</source><translation><numerusform>lumen par stéradian</numerusform><numerusform>lumens par stéradian</numerusform></translation></message>
+<message numerus="yes"><source>candlepower</source><translation><numerusform>bougie</numerusform><numerusform>bougies</numerusform></translation></message>
 <message><source>Lux (Illuminance)</source><translation>lux (éclairement)</translation></message>
-<message><source>footcandle</source><translation>pied-bougie</translation></message>
-<message><source>lumen second</source><translation>lumen-seconde</translation></message>
-<message><source>talbots</source><translation>talbot</translation></message>
-<message><source>luminous power</source><translation>puissance lumineuse</translation></message>
-<message><source>lumen</source><translation>lumen</translation></message>
-<message><source>candela per square meter</source><translation>candela par mètre carré</translation></message>
-<message><source>foot lambert</source><translation>pied-lambert</translation></message>
-<message><source>candela per square foot</source><translation>candela par pied carré</translation></message>
+<message numerus="yes"><source>footcandle</source><translation><numerusform>pied-bougie</numerusform><numerusform>pieds-bougies</numerusform></translation></message>
+<message numerus="yes"><source>lumen second</source><translation><numerusform>lumen-seconde</numerusform><numerusform>lumens-secondes</numerusform></translation></message>
+<message numerus="yes"><source>talbots</source><translation><numerusform>talbot</numerusform><numerusform>talbots</numerusform></translation></message>
+<message numerus="yes"><source>luminous power</source><translation><numerusform>puissance lumineuse</numerusform><numerusform>puissances lumineuses</numerusform></translation></message>
+<message numerus="yes"><source>lumen</source><translation><numerusform>lumen</numerusform><numerusform>lumens</numerusform></translation></message>
+<message numerus="yes"><source>candela per square meter</source><translation><numerusform>candela par mètre carré</numerusform><numerusform>candelas par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>foot lambert</source><translation><numerusform>pied-lambert</numerusform><numerusform>pieds-lamberts</numerusform></translation></message>
+<message numerus="yes"><source>candela per square foot</source><translation><numerusform>candela par pied carré</numerusform><numerusform>candelas par pied carré</numerusform></translation></message>
 <message><source>lux (emittance)</source><translation>lux (exitance)</translation></message>
-<message><source>lumen per watt</source><translation>lumen par watt</translation></message>
-<message><source>pascal per meter</source><translation>pascal par mètre</translation></message>
-<message><source>inch of water per 100foot</source><translation>pouce d'eau par 100 pieds</translation></message>
-<message><source>foot of water per 100foot</source><translation>pied d'eau par 100 pieds</translation></message>
-<message><source>inch of mercury per 100foot</source><translation>pouce de mercure par 100 pieds</translation></message>
-<message><source>millimeter of mercury per 100foot</source><translation>millimètre de mercure par 100 pieds</translation></message>
-<message><source>newton meter per degree</source><translation>newton-mètre par degré</translation></message>
-<message><source>kip foot per degree</source><translation>kip-pied par degré</translation></message>
-<message><source>kilonewton meter per degree</source><translation>kilonewton-mètre par degré</translation></message>
-<message><source>newton meter per degree per meter</source><translation>newton-mètre par degré et par mètre</translation></message>
-<message><source>kip foot per degree per foot</source><translation>kip-pied par degré et par pied</translation></message>
-<message><source>kilonewton meter per degree per meter</source><translation>kilonewton-mètre par degré et par mètre</translation></message>
-<message><source>watt per square meter kelvin</source><translation>watt par mètre carré-kelvin</translation></message>
-<message><source>british thermal unit per hour square foot fahrenheit</source><translation>unité thermique britannique par heure, par pied carré et par degré Fahrenheit</translation></message>
-<message><source>cubic meter per second square meter</source><translation>mètre cube par seconde et par mètre carré</translation></message>
-<message><source>cubic foot per minute square foot</source><translation>pied cube par minute et par pied carré</translation></message>
-<message><source>liter per second square meter</source><translation>litre par seconde et par mètre carré</translation></message>
-<message><source>cubic meter per second cubic meter</source><translation>mètre cube par seconde et par mètre cube</translation></message>
-<message><source>cubic foot per minute cubic foot</source><translation>pied cube par minute et par pied cube</translation></message>
-<message><source>liter per second cubic meter</source><translation>litre par seconde et par mètre cube</translation></message>
-<message><source>cubic meter per second watt</source><translation>mètre cube par seconde et par watt</translation></message>
-<message><source>cubic foot per minute ton of refrigeration</source><translation>pied cube par minute et par tonne de réfrigération</translation></message>
-<message><source>liter per second kilowatt</source><translation>litre par seconde et par kilowatt</translation></message>
-<message><source>square meter per watt</source><translation>mètre carré par watt</translation></message>
-<message><source>square foot per ton of refrigeration</source><translation>pied carré par tonne de réfrigération</translation></message>
-<message><source>square meter per kilowatt</source><translation>mètre carré par kilowatt</translation></message>
-<message><source>square foot per thousand british thermal unit per hour</source><translation>pied carré par millier d'unités thermiques britanniques par heure</translation></message>
-<message><source>square second per meter kilogram</source><translation>seconde carrée par mètre-kilogramme</translation></message>
+<message numerus="yes"><source>lumen per watt</source><translation><numerusform>lumen par watt</numerusform><numerusform>lumens par watt</numerusform></translation></message>
+<message numerus="yes"><source>pascal per meter</source><translation><numerusform>pascal par mètre</numerusform><numerusform>pascals par mètre</numerusform></translation></message>
+<message numerus="yes"><source>inch of water per 100foot</source><translation><numerusform>pouce d'eau par 100 pieds</numerusform><numerusform>pouces d'eau par 100 pieds</numerusform></translation></message>
+<message numerus="yes"><source>foot of water per 100foot</source><translation><numerusform>pied d'eau par 100 pieds</numerusform><numerusform>pieds d'eau par 100 pieds</numerusform></translation></message>
+<message numerus="yes"><source>inch of mercury per 100foot</source><translation><numerusform>pouce de mercure par 100 pieds</numerusform><numerusform>pouces de mercure par 100 pieds</numerusform></translation></message>
+<message numerus="yes"><source>millimeter of mercury per 100foot</source><translation><numerusform>millimètre de mercure par 100 pieds</numerusform><numerusform>millimètres de mercure par 100 pieds</numerusform></translation></message>
+<message numerus="yes"><source>newton meter per degree</source><translation><numerusform>newton-mètre par degré</numerusform><numerusform>newtons-mètres par degré</numerusform></translation></message>
+<message numerus="yes"><source>kip foot per degree</source><translation><numerusform>kip-pied par degré</numerusform><numerusform>kips-pieds par degré</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton meter per degree</source><translation><numerusform>kilonewton-mètre par degré</numerusform><numerusform>kilonewtons-mètres par degré</numerusform></translation></message>
+<message numerus="yes"><source>newton meter per degree per meter</source><translation><numerusform>newton-mètre par degré et par mètre</numerusform><numerusform>newtons-mètres par degré et par mètre</numerusform></translation></message>
+<message numerus="yes"><source>kip foot per degree per foot</source><translation><numerusform>kip-pied par degré et par pied</numerusform><numerusform>kips-pieds par degré et par pied</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton meter per degree per meter</source><translation><numerusform>kilonewton-mètre par degré et par mètre</numerusform><numerusform>kilonewtons-mètres par degré et par mètre</numerusform></translation></message>
+<message numerus="yes"><source>watt per square meter kelvin</source><translation><numerusform>watt par mètre carré-kelvin</numerusform><numerusform>watts par mètre carré-kelvin</numerusform></translation></message>
+<message numerus="yes"><source>british thermal unit per hour square foot fahrenheit</source><translation><numerusform>unité thermique britannique par heure, par pied carré et par degré Fahrenheit</numerusform><numerusform>unités thermiques britanniques par heure, par pied carré et par degré Fahrenheit</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per second square meter</source><translation><numerusform>mètre cube par seconde et par mètre carré</numerusform><numerusform>mètres cubes par seconde et par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per minute square foot</source><translation><numerusform>pied cube par minute et par pied carré</numerusform><numerusform>pieds cubes par minute et par pied carré</numerusform></translation></message>
+<message numerus="yes"><source>liter per second square meter</source><translation><numerusform>litre par seconde et par mètre carré</numerusform><numerusform>litres par seconde et par mètre carré</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per second cubic meter</source><translation><numerusform>mètre cube par seconde et par mètre cube</numerusform><numerusform>mètres cubes par seconde et par mètre cube</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per minute cubic foot</source><translation><numerusform>pied cube par minute et par pied cube</numerusform><numerusform>pieds cubes par minute et par pied cube</numerusform></translation></message>
+<message numerus="yes"><source>liter per second cubic meter</source><translation><numerusform>litre par seconde et par mètre cube</numerusform><numerusform>litres par seconde et par mètre cube</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per second watt</source><translation><numerusform>mètre cube par seconde et par watt</numerusform><numerusform>mètres cubes par seconde et par watt</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per minute ton of refrigeration</source><translation><numerusform>pied cube par minute et par tonne de réfrigération</numerusform><numerusform>pieds cubes par minute et par tonne de réfrigération</numerusform></translation></message>
+<message numerus="yes"><source>liter per second kilowatt</source><translation><numerusform>litre par seconde et par kilowatt</numerusform><numerusform>litres par seconde et par kilowatt</numerusform></translation></message>
+<message numerus="yes"><source>square meter per watt</source><translation><numerusform>mètre carré par watt</numerusform><numerusform>mètres carrés par watt</numerusform></translation></message>
+<message numerus="yes"><source>square foot per ton of refrigeration</source><translation><numerusform>pied carré par tonne de réfrigération</numerusform><numerusform>pieds carrés par tonne de réfrigération</numerusform></translation></message>
+<message numerus="yes"><source>square meter per kilowatt</source><translation><numerusform>mètre carré par kilowatt</numerusform><numerusform>mètres carrés par kilowatt</numerusform></translation></message>
+<message numerus="yes"><source>square foot per thousand british thermal unit per hour</source><translation><numerusform>pied carré par millier d'unités thermiques britanniques par heure</numerusform><numerusform>pieds carrés par millier d'unités thermiques britanniques par heure</numerusform></translation></message>
+<message numerus="yes"><source>square second per meter kilogram</source><translation><numerusform>seconde carrée par mètre-kilogramme</numerusform><numerusform>secondes carrées par mètre-kilogramme</numerusform></translation></message>
 <message><source>inverse kilonewton</source><translation>par kilonewton</translation></message>
 <message><source>inverse kip</source><translation>par kip</translation></message>
 <message><source>inverse fahrenheit</source><translation>par degré Fahrenheit</translation></message>
 <message><source>inverse celsius</source><translation>par degré Celsius</translation></message>
-<message><source>oersted</source><translation>œrsted</translation></message>
-<message><source>Ampere per meter</source><translation>ampère par mètre</translation></message>
+<message numerus="yes"><source>oersted</source><translation><numerusform>œrsted</numerusform><numerusform>œrsteds</numerusform></translation></message>
+<message numerus="yes"><source>Ampere per meter</source><translation><numerusform>ampère par mètre</numerusform><numerusform>ampères par mètre</numerusform></translation></message>
 </context>
 <context>
 <name>ParseProblem</name>
@@ -895,5 +895,9 @@
 <message><source>The number “%1” is too small to hold.</source><translation>Le nombre « %1 » est trop petit pour être représenté.</translation></message>
 <message><source>The group separator “%1” is out of place.</source><translation>Le séparateur de groupes « %1 » est mal placé.</translation></message>
 <message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Le séparateur de groupes « %1 » est mal placé : vouliez-vous dire %2 ?</translation></message>
+</context>
+<context>
+<name>PluralForms</name>
+<message numerus="yes"><source>categories</source><extracomment>The CLDR plural categories that each numerus form of the unit names serves, in the order of the forms.</extracomment><translation><numerusform>one</numerusform><numerusform>many other</numerusform></translation></message>
 </context>
 </TS>

@@ -85,792 +85,792 @@
 <context>
 <name>UnitType</name>
 <message><source>unitless</source><translation>без единицы измерения</translation></message>
-<message><source>meter</source><translation>метр</translation></message>
-<message><source>yottameter</source><translation>иоттаметр</translation></message>
-<message><source>zettameter</source><translation>зеттаметр</translation></message>
-<message><source>exameter</source><translation>эксаметр</translation></message>
-<message><source>petameter</source><translation>петаметр</translation></message>
-<message><source>terameter</source><translation>тераметр</translation></message>
-<message><source>gigameter</source><translation>гигаметр</translation></message>
-<message><source>megameter</source><translation>мегаметр</translation></message>
-<message><source>kilometer</source><translation>километр</translation></message>
-<message><source>hectometer</source><translation>гектометр</translation></message>
-<message><source>decameter</source><translation>декаметр</translation></message>
-<message><source>decimeter</source><translation>дециметр</translation></message>
-<message><source>centimeter</source><translation>сантиметр</translation></message>
-<message><source>millimeter</source><translation>миллиметр</translation></message>
-<message><source>micrometer</source><translation>микрометр</translation></message>
-<message><source>nanometer</source><translation>нанометр</translation></message>
-<message><source>picometer</source><translation>пикометр</translation></message>
-<message><source>femtometer</source><translation>фемтометр</translation></message>
-<message><source>attometer</source><translation>аттометр</translation></message>
-<message><source>zeptometer</source><translation>зептометр</translation></message>
-<message><source>yoctometer</source><translation>иоктометр</translation></message>
-<message><source>inch</source><translation>дюйм</translation></message>
-<message><source>foot</source><translation>фут</translation></message>
-<message><source>foot (Benoit)</source><translation>фут (Бенуа)</translation></message>
-<message><source>foot (Clarke's; Cape)</source><translation>фут (Кларка; капский)</translation></message>
-<message><source>foot (Indian)</source><translation>фут (индийский)</translation></message>
-<message><source>foot (Sear's)</source><translation>фут (Сирса)</translation></message>
-<message><source>foot (U.S. Survey)</source><translation>фут (геодезический, США)</translation></message>
-<message><source>yard</source><translation>ярд</translation></message>
-<message><source>chain</source><translation>чейн</translation></message>
-<message><source>chain (Ramsden's; Engineer's)</source><translation>чейн (Рамсдена; инженерный)</translation></message>
-<message><source>furlong</source><translation>фурлонг</translation></message>
-<message><source>mile</source><translation>миля</translation></message>
-<message><source>geographical mile</source><translation>географическая миля</translation></message>
-<message><source>mile (U.S. Survey)</source><translation>миля (геодезическая, США)</translation></message>
-<message><source>nautical mile</source><translation>морская миля</translation></message>
-<message><source>statute mile</source><translation>статутная миля</translation></message>
-<message><source>nautical mile (admiralty)</source><translation>морская миля (адмиралтейская)</translation></message>
-<message><source>micron</source><translation>микрон</translation></message>
-<message><source>microinch</source><translation>микродюйм</translation></message>
-<message><source>angstrom</source><translation>ангстрем</translation></message>
-<message><source>astronomical unit</source><translation>астрономическая единица</translation></message>
-<message><source>cable</source><translation>кабельтов</translation></message>
-<message><source>cubit</source><translation>локоть</translation></message>
-<message><source>fathom</source><translation>морская сажень</translation></message>
-<message><source>hand</source><translation>хэнд</translation></message>
-<message><source>light-year</source><translation>световой год</translation></message>
-<message><source>span</source><translation>пядь</translation></message>
-<message><source>span (cloth)</source><translation>пядь (для тканей)</translation></message>
-<message><source>parsec</source><translation>парсек</translation></message>
-<message><source>nautical league</source><translation>морская лига</translation></message>
-<message><source>league</source><translation>лига</translation></message>
-<message><source>mil</source><translation>мил</translation></message>
-<message><source>mil (Sweden and Norway)</source><translation>миля (Швеция и Норвегия)</translation></message>
-<message><source>link</source><translation>линк</translation></message>
-<message><source>link (Ramsden's; Engineer's)</source><translation>линк (Рамсдена; инженерный)</translation></message>
-<message><source>pace</source><translation>шаг</translation></message>
-<message><source>palm</source><translation>ладонь</translation></message>
-<message><source>rod</source><translation>род</translation></message>
-<message><source>rope</source><translation>роуп</translation></message>
-<message><source>skein</source><translation>скейн</translation></message>
-<message><source>caliber</source><translation>калибр</translation></message>
-<message><source>survey inch</source><translation>геодезический дюйм</translation></message>
-<message><source>survey yard</source><translation>геодезический ярд</translation></message>
-<message><source>survey rod</source><translation>геодезический род</translation></message>
-<message><source>bolt</source><translation>болт</translation></message>
-<message><source>square meter</source><translation>квадратный метр</translation></message>
-<message><source>square inch</source><translation>квадратный дюйм</translation></message>
-<message><source>square foot</source><translation>квадратный фут</translation></message>
-<message><source>square yard</source><translation>квадратный ярд</translation></message>
-<message><source>acre</source><translation>акр</translation></message>
-<message><source>section</source><translation>секция</translation></message>
-<message><source>township</source><translation>тауншип</translation></message>
-<message><source>hectare</source><translation>гектар</translation></message>
-<message><source>square kilometer</source><translation>квадратный километр</translation></message>
-<message><source>square mile</source><translation>квадратная миля</translation></message>
-<message><source>square centimeter</source><translation>квадратный сантиметр</translation></message>
-<message><source>square millimeter</source><translation>квадратный миллиметр</translation></message>
-<message><source>circular mil</source><translation>круговой мил</translation></message>
-<message><source>kilo-circular mil</source><translation>тысяча круговых милов</translation></message>
-<message><source>are</source><translation>ар</translation></message>
-<message><source>barn</source><translation>барн</translation></message>
-<message><source>centare</source><translation>сантиар</translation></message>
-<message><source>square angstrom</source><translation>квадратный ангстрем</translation></message>
-<message><source>square bolt</source><translation>квадратный болт</translation></message>
-<message><source>square cable</source><translation>квадратный кабельтов</translation></message>
-<message><source>square caliber</source><translation>квадратный калибр</translation></message>
-<message><source>square cubit</source><translation>квадратный локоть</translation></message>
-<message><source>square decimeter</source><translation>квадратный дециметр</translation></message>
-<message><source>square fathom</source><translation>квадратная морская сажень</translation></message>
-<message><source>square furlong</source><translation>квадратный фурлонг</translation></message>
-<message><source>square gigameter</source><translation>квадратный гигаметр</translation></message>
-<message><source>square hand</source><translation>квадратный хэнд</translation></message>
-<message><source>square nautical league</source><translation>квадратная морская лига</translation></message>
-<message><source>square league (statute)</source><translation>квадратная лига (статутная)</translation></message>
-<message><source>square light-year</source><translation>квадратный световой год</translation></message>
-<message><source>square link</source><translation>квадратный линк</translation></message>
-<message><source>square micron</source><translation>квадратный микрон</translation></message>
-<message><source>square mile (UK nautical)</source><translation>квадратная миля (британская морская)</translation></message>
-<message><source>square mile (statute)</source><translation>квадратная миля (статутная)</translation></message>
-<message><source>square millimicron</source><translation>квадратный миллимикрон</translation></message>
-<message><source>square pace</source><translation>квадратный шаг</translation></message>
-<message><source>square palm</source><translation>квадратная ладонь</translation></message>
-<message><source>square parsec</source><translation>квадратный парсек</translation></message>
-<message><source>square perch</source><translation>квадратный перч</translation></message>
-<message><source>square rope</source><translation>квадратный роуп</translation></message>
-<message><source>square skein</source><translation>квадратный скейн</translation></message>
-<message><source>square span</source><translation>квадратная пядь</translation></message>
-<message><source>square survey foot</source><translation>квадратный геодезический фут</translation></message>
-<message><source>square chain</source><translation>квадратный чейн</translation></message>
-<message><source>square mil</source><translation>квадратный мил</translation></message>
-<message><source>square astronomical unit</source><translation>квадратная астрономическая единица</translation></message>
-<message><source>survey acre</source><translation>геодезический акр</translation></message>
-<message><source>square survey yard</source><translation>квадратный геодезический ярд</translation></message>
-<message><source>board</source><translation>борд</translation></message>
-<message><source>cord</source><translation>корд</translation></message>
-<message><source>liter</source><translation>литр</translation></message>
-<message><source>cubic centimeter</source><translation>кубический сантиметр</translation></message>
-<message><source>tablespoon</source><translation>столовая ложка</translation></message>
-<message><source>tablespoon (Canadian)</source><translation>столовая ложка (канадская)</translation></message>
-<message><source>tablespoon (U.S.)</source><translation>столовая ложка (США)</translation></message>
-<message><source>fluid ounce (imperial)</source><translation>жидкая унция (британская)</translation></message>
-<message><source>fluid ounce (U.S.)</source><translation>жидкая унция (США)</translation></message>
-<message><source>cup</source><translation>чашка</translation></message>
-<message><source>cup (Canadian)</source><translation>чашка (канадская)</translation></message>
-<message><source>cup (U.S.)</source><translation>чашка (США)</translation></message>
-<message><source>quart (imperial)</source><translation>кварта (британская)</translation></message>
-<message><source>quart (U.S. fluid)</source><translation>кварта (жидкая, США)</translation></message>
-<message><source>quart (U.S. dry)</source><translation>кварта (сухая, США)</translation></message>
-<message><source>gallon (imperial)</source><translation>галлон (британский)</translation></message>
-<message><source>gallon (U.S. fluid; Wine)</source><translation>галлон (жидкий, США; винный)</translation></message>
-<message><source>gallon (U.S. dry)</source><translation>галлон (сухой, США)</translation></message>
-<message><source>beer gallon</source><translation>пивной галлон</translation></message>
-<message><source>bushel (imperial)</source><translation>бушель (британский)</translation></message>
-<message><source>bushel (U.S. dry level)</source><translation>бушель (сухой, США, без верха)</translation></message>
-<message><source>bushel (U.S. dry heaped)</source><translation>бушель (сухой, США, с верхом)</translation></message>
-<message><source>centiliter</source><translation>сантилитр</translation></message>
-<message><source>cubic foot</source><translation>кубический фут</translation></message>
-<message><source>cubic inch</source><translation>кубический дюйм</translation></message>
-<message><source>cubic meter</source><translation>кубический метр</translation></message>
-<message><source>cubic yard</source><translation>кубический ярд</translation></message>
-<message><source>fluid dram</source><translation>жидкая драхма</translation></message>
-<message><source>microliter</source><translation>микролитр</translation></message>
-<message><source>milliliter</source><translation>миллилитр</translation></message>
-<message><source>pint (imperial)</source><translation>пинта (британская)</translation></message>
-<message><source>pint (U.S. fluid)</source><translation>пинта (жидкая, США)</translation></message>
-<message><source>pint (U.S. dry)</source><translation>пинта (сухая, США)</translation></message>
-<message><source>teaspoon</source><translation>чайная ложка</translation></message>
-<message><source>teaspoon (Canadian)</source><translation>чайная ложка (канадская)</translation></message>
-<message><source>teaspoon (U.S.)</source><translation>чайная ложка (США)</translation></message>
-<message><source>teaspoon (imperial)</source><translation>чайная ложка (британская)</translation></message>
-<message><source>cubic millimeter</source><translation>кубический миллиметр</translation></message>
-<message><source>barrel (imperial)</source><translation>баррель (британский)</translation></message>
-<message><source>barrel (petroleum)</source><translation>баррель (нефтяной)</translation></message>
-<message><source>barrel (U.S. dry)</source><translation>баррель (сухой, США)</translation></message>
-<message><source>barrel (U.S. fluid)</source><translation>баррель (жидкий, США)</translation></message>
-<message><source>board-foot</source><translation>борд-фут</translation></message>
-<message><source>decistere</source><translation>децистер</translation></message>
-<message><source>dekaliter</source><translation>декалитр</translation></message>
-<message><source>dekastere</source><translation>декастер</translation></message>
-<message><source>dram</source><translation>жидкая драхма</translation></message>
-<message><source>firkin</source><translation>фиркин</translation></message>
-<message><source>cubic angstrom</source><translation>кубический ангстрем</translation></message>
-<message><source>cubic astronomical unit</source><translation>кубическая астрономическая единица</translation></message>
-<message><source>cubic bolt</source><translation>кубический болт</translation></message>
-<message><source>cubic cable</source><translation>кубический кабельтов</translation></message>
-<message><source>cubic caliber</source><translation>кубический калибр</translation></message>
-<message><source>cubic chain</source><translation>кубический чейн</translation></message>
-<message><source>cubic cubit</source><translation>кубический локоть</translation></message>
-<message><source>cubic fathom</source><translation>кубическая морская сажень</translation></message>
-<message><source>cubic furlong</source><translation>кубический фурлонг</translation></message>
-<message><source>cubic gigameter</source><translation>кубический гигаметр</translation></message>
-<message><source>cubic hand</source><translation>кубический хэнд</translation></message>
-<message><source>cubic hectometer</source><translation>кубический гектометр</translation></message>
-<message><source>cubic nautical league</source><translation>кубическая морская лига</translation></message>
-<message><source>cubic league (statute)</source><translation>кубическая лига (статутная)</translation></message>
-<message><source>cubic light-year</source><translation>кубический световой год</translation></message>
-<message><source>cubic link</source><translation>кубический линк</translation></message>
-<message><source>cubic mil</source><translation>кубический мил</translation></message>
-<message><source>cubic mile (UK nautical)</source><translation>кубическая миля (британская морская)</translation></message>
-<message><source>cubic mile</source><translation>кубическая миля</translation></message>
-<message><source>cubic nautical mile</source><translation>кубическая морская миля</translation></message>
-<message><source>cubic mile (statute)</source><translation>кубическая миля (статутная)</translation></message>
-<message><source>cubic millimicron</source><translation>кубический миллимикрон</translation></message>
-<message><source>cubic pace</source><translation>кубический шаг</translation></message>
-<message><source>cubic palm</source><translation>кубическая ладонь</translation></message>
-<message><source>cubic parsec</source><translation>кубический парсек</translation></message>
-<message><source>cubic perch</source><translation>кубический перч</translation></message>
-<message><source>cubic rope</source><translation>кубический роуп</translation></message>
-<message><source>cubic skein</source><translation>кубический скейн</translation></message>
-<message><source>cubic span</source><translation>кубическая пядь</translation></message>
-<message><source>cubic survey foot</source><translation>кубический геодезический фут</translation></message>
-<message><source>cubic decimeter</source><translation>кубический дециметр</translation></message>
-<message><source>tun</source><translation>тан (винная бочка)</translation></message>
-<message><source>peck</source><translation>пек</translation></message>
-<message><source>peck (U.S. dry)</source><translation>пек (сухой, США)</translation></message>
-<message><source>peck (imperial)</source><translation>пек (британский)</translation></message>
-<message><source>minim (imperial)</source><translation>миним (британский)</translation></message>
-<message><source>minim (U.S.)</source><translation>миним (США)</translation></message>
-<message><source>kiloliter</source><translation>килолитр</translation></message>
-<message><source>hogshead (U.S.)</source><translation>хогсхед (США)</translation></message>
-<message><source>hogshead (imperial)</source><translation>хогсхед (британский)</translation></message>
-<message><source>gill (imperial)</source><translation>джилл (британский)</translation></message>
-<message><source>gill (U.S.)</source><translation>джилл (США)</translation></message>
-<message><source>cubic survey yard</source><translation>кубический геодезический ярд</translation></message>
-<message><source>cord-foot</source><translation>корд-фут</translation></message>
-<message><source>cord (firewood)</source><translation>корд (для дров)</translation></message>
-<message><source>register ton</source><translation>регистровая тонна</translation></message>
-<message><source>acre-foot</source><translation>акр-фут</translation></message>
-<message><source>acre-inch</source><translation>акр-дюйм</translation></message>
-<message><source>hectoliter</source><translation>гектолитр</translation></message>
-<message><source>megaliter</source><translation>мегалитр</translation></message>
-<message><source>cubic kilometer</source><translation>кубический километр</translation></message>
-<message><source>deciliter</source><translation>децилитр</translation></message>
-<message><source>kilogram</source><translation>килограмм</translation></message>
-<message><source>gram</source><translation>грамм</translation></message>
-<message><source>yottagram</source><translation>иоттаграмм</translation></message>
-<message><source>zettagram</source><translation>зеттаграмм</translation></message>
-<message><source>exagram</source><translation>эксаграмм</translation></message>
-<message><source>petagram</source><translation>петаграмм</translation></message>
-<message><source>teragram</source><translation>тераграмм</translation></message>
-<message><source>gigagram</source><translation>гигаграмм</translation></message>
-<message><source>megagram</source><translation>мегаграмм</translation></message>
-<message><source>hectogram</source><translation>гектограмм</translation></message>
-<message><source>decagram</source><translation>декаграмм</translation></message>
-<message><source>decigram</source><translation>дециграмм</translation></message>
-<message><source>centigram</source><translation>сантиграмм</translation></message>
-<message><source>milligram</source><translation>миллиграмм</translation></message>
-<message><source>microgram</source><translation>микрограмм</translation></message>
-<message><source>nanogram</source><translation>нанограмм</translation></message>
-<message><source>picogram</source><translation>пикограмм</translation></message>
-<message><source>femtogram</source><translation>фемтограмм</translation></message>
-<message><source>attogram</source><translation>аттограмм</translation></message>
-<message><source>zeptogram</source><translation>зептограмм</translation></message>
-<message><source>yoctogram</source><translation>иоктограмм</translation></message>
-<message><source>pound (meter)</source><translation>фунт (метрический)</translation></message>
-<message><source>pound</source><translation>фунт</translation></message>
-<message><source>pound (troy)</source><translation>фунт (тройский)</translation></message>
-<message><source>ounce (avoirdupois)</source><translation>унция (эвердьюпойс)</translation></message>
-<message><source>ounce (apothecary; troy)</source><translation>унция (аптекарская; тройская)</translation></message>
-<message><source>stone</source><translation>стоун</translation></message>
-<message><source>short ton</source><translation>короткая тонна</translation></message>
-<message><source>long ton</source><translation>длинная тонна</translation></message>
-<message><source>carat</source><translation>карат</translation></message>
-<message><source>carat (metric)</source><translation>карат (метрический)</translation></message>
-<message><source>dram (avoirdupois)</source><translation>драхма (эвердьюпойс)</translation></message>
-<message><source>dram (apothecary; troy)</source><translation>драхма (аптекарская; тройская)</translation></message>
-<message><source>pennyweight</source><translation>пеннивейт</translation></message>
-<message><source>tael</source><translation>таэль</translation></message>
+<message numerus="yes"><source>meter</source><translation><numerusform>метр</numerusform><numerusform>метра</numerusform><numerusform>метров</numerusform></translation></message>
+<message numerus="yes"><source>yottameter</source><translation><numerusform>иоттаметр</numerusform><numerusform>иоттаметра</numerusform><numerusform>иоттаметров</numerusform></translation></message>
+<message numerus="yes"><source>zettameter</source><translation><numerusform>зеттаметр</numerusform><numerusform>зеттаметра</numerusform><numerusform>зеттаметров</numerusform></translation></message>
+<message numerus="yes"><source>exameter</source><translation><numerusform>эксаметр</numerusform><numerusform>эксаметра</numerusform><numerusform>эксаметров</numerusform></translation></message>
+<message numerus="yes"><source>petameter</source><translation><numerusform>петаметр</numerusform><numerusform>петаметра</numerusform><numerusform>петаметров</numerusform></translation></message>
+<message numerus="yes"><source>terameter</source><translation><numerusform>тераметр</numerusform><numerusform>тераметра</numerusform><numerusform>тераметров</numerusform></translation></message>
+<message numerus="yes"><source>gigameter</source><translation><numerusform>гигаметр</numerusform><numerusform>гигаметра</numerusform><numerusform>гигаметров</numerusform></translation></message>
+<message numerus="yes"><source>megameter</source><translation><numerusform>мегаметр</numerusform><numerusform>мегаметра</numerusform><numerusform>мегаметров</numerusform></translation></message>
+<message numerus="yes"><source>kilometer</source><translation><numerusform>километр</numerusform><numerusform>километра</numerusform><numerusform>километров</numerusform></translation></message>
+<message numerus="yes"><source>hectometer</source><translation><numerusform>гектометр</numerusform><numerusform>гектометра</numerusform><numerusform>гектометров</numerusform></translation></message>
+<message numerus="yes"><source>decameter</source><translation><numerusform>декаметр</numerusform><numerusform>декаметра</numerusform><numerusform>декаметров</numerusform></translation></message>
+<message numerus="yes"><source>decimeter</source><translation><numerusform>дециметр</numerusform><numerusform>дециметра</numerusform><numerusform>дециметров</numerusform></translation></message>
+<message numerus="yes"><source>centimeter</source><translation><numerusform>сантиметр</numerusform><numerusform>сантиметра</numerusform><numerusform>сантиметров</numerusform></translation></message>
+<message numerus="yes"><source>millimeter</source><translation><numerusform>миллиметр</numerusform><numerusform>миллиметра</numerusform><numerusform>миллиметров</numerusform></translation></message>
+<message numerus="yes"><source>micrometer</source><translation><numerusform>микрометр</numerusform><numerusform>микрометра</numerusform><numerusform>микрометров</numerusform></translation></message>
+<message numerus="yes"><source>nanometer</source><translation><numerusform>нанометр</numerusform><numerusform>нанометра</numerusform><numerusform>нанометров</numerusform></translation></message>
+<message numerus="yes"><source>picometer</source><translation><numerusform>пикометр</numerusform><numerusform>пикометра</numerusform><numerusform>пикометров</numerusform></translation></message>
+<message numerus="yes"><source>femtometer</source><translation><numerusform>фемтометр</numerusform><numerusform>фемтометра</numerusform><numerusform>фемтометров</numerusform></translation></message>
+<message numerus="yes"><source>attometer</source><translation><numerusform>аттометр</numerusform><numerusform>аттометра</numerusform><numerusform>аттометров</numerusform></translation></message>
+<message numerus="yes"><source>zeptometer</source><translation><numerusform>зептометр</numerusform><numerusform>зептометра</numerusform><numerusform>зептометров</numerusform></translation></message>
+<message numerus="yes"><source>yoctometer</source><translation><numerusform>иоктометр</numerusform><numerusform>иоктометра</numerusform><numerusform>иоктометров</numerusform></translation></message>
+<message numerus="yes"><source>inch</source><translation><numerusform>дюйм</numerusform><numerusform>дюйма</numerusform><numerusform>дюймов</numerusform></translation></message>
+<message numerus="yes"><source>foot</source><translation><numerusform>фут</numerusform><numerusform>фута</numerusform><numerusform>футов</numerusform></translation></message>
+<message numerus="yes"><source>foot (Benoit)</source><translation><numerusform>фут (Бенуа)</numerusform><numerusform>фута (Бенуа)</numerusform><numerusform>футов (Бенуа)</numerusform></translation></message>
+<message numerus="yes"><source>foot (Clarke's; Cape)</source><translation><numerusform>фут (Кларка; капский)</numerusform><numerusform>фута (Кларка; капский)</numerusform><numerusform>футов (Кларка; капский)</numerusform></translation></message>
+<message numerus="yes"><source>foot (Indian)</source><translation><numerusform>фут (индийский)</numerusform><numerusform>фута (индийский)</numerusform><numerusform>футов (индийский)</numerusform></translation></message>
+<message numerus="yes"><source>foot (Sear's)</source><translation><numerusform>фут (Сирса)</numerusform><numerusform>фута (Сирса)</numerusform><numerusform>футов (Сирса)</numerusform></translation></message>
+<message numerus="yes"><source>foot (U.S. Survey)</source><translation><numerusform>фут (геодезический, США)</numerusform><numerusform>фута (геодезический, США)</numerusform><numerusform>футов (геодезический, США)</numerusform></translation></message>
+<message numerus="yes"><source>yard</source><translation><numerusform>ярд</numerusform><numerusform>ярда</numerusform><numerusform>ярдов</numerusform></translation></message>
+<message numerus="yes"><source>chain</source><translation><numerusform>чейн</numerusform><numerusform>чейна</numerusform><numerusform>чейнов</numerusform></translation></message>
+<message numerus="yes"><source>chain (Ramsden's; Engineer's)</source><translation><numerusform>чейн (Рамсдена; инженерный)</numerusform><numerusform>чейна (Рамсдена; инженерный)</numerusform><numerusform>чейнов (Рамсдена; инженерный)</numerusform></translation></message>
+<message numerus="yes"><source>furlong</source><translation><numerusform>фурлонг</numerusform><numerusform>фурлонга</numerusform><numerusform>фурлонгов</numerusform></translation></message>
+<message numerus="yes"><source>mile</source><translation><numerusform>миля</numerusform><numerusform>мили</numerusform><numerusform>миль</numerusform></translation></message>
+<message numerus="yes"><source>geographical mile</source><translation><numerusform>географическая миля</numerusform><numerusform>географические мили</numerusform><numerusform>географических миль</numerusform></translation></message>
+<message numerus="yes"><source>mile (U.S. Survey)</source><translation><numerusform>миля (геодезическая, США)</numerusform><numerusform>мили (геодезическая, США)</numerusform><numerusform>миль (геодезическая, США)</numerusform></translation></message>
+<message numerus="yes"><source>nautical mile</source><translation><numerusform>морская миля</numerusform><numerusform>морские мили</numerusform><numerusform>морских миль</numerusform></translation></message>
+<message numerus="yes"><source>statute mile</source><translation><numerusform>статутная миля</numerusform><numerusform>статутные мили</numerusform><numerusform>статутных миль</numerusform></translation></message>
+<message numerus="yes"><source>nautical mile (admiralty)</source><translation><numerusform>морская миля (адмиралтейская)</numerusform><numerusform>морские мили (адмиралтейская)</numerusform><numerusform>морских миль (адмиралтейская)</numerusform></translation></message>
+<message numerus="yes"><source>micron</source><translation><numerusform>микрон</numerusform><numerusform>микрона</numerusform><numerusform>микронов</numerusform></translation></message>
+<message numerus="yes"><source>microinch</source><translation><numerusform>микродюйм</numerusform><numerusform>микродюйма</numerusform><numerusform>микродюймов</numerusform></translation></message>
+<message numerus="yes"><source>angstrom</source><translation><numerusform>ангстрем</numerusform><numerusform>ангстрема</numerusform><numerusform>ангстремов</numerusform></translation></message>
+<message numerus="yes"><source>astronomical unit</source><translation><numerusform>астрономическая единица</numerusform><numerusform>астрономические единицы</numerusform><numerusform>астрономических единиц</numerusform></translation></message>
+<message numerus="yes"><source>cable</source><translation><numerusform>кабельтов</numerusform><numerusform>кабельтова</numerusform><numerusform>кабельтовых</numerusform></translation></message>
+<message numerus="yes"><source>cubit</source><translation><numerusform>локоть</numerusform><numerusform>локтя</numerusform><numerusform>локтей</numerusform></translation></message>
+<message numerus="yes"><source>fathom</source><translation><numerusform>морская сажень</numerusform><numerusform>морские сажени</numerusform><numerusform>морских саженей</numerusform></translation></message>
+<message numerus="yes"><source>hand</source><translation><numerusform>хэнд</numerusform><numerusform>хэнда</numerusform><numerusform>хэндов</numerusform></translation></message>
+<message numerus="yes"><source>light-year</source><translation><numerusform>световой год</numerusform><numerusform>световых года</numerusform><numerusform>световых лет</numerusform></translation></message>
+<message numerus="yes"><source>span</source><translation><numerusform>пядь</numerusform><numerusform>пяди</numerusform><numerusform>пядей</numerusform></translation></message>
+<message numerus="yes"><source>span (cloth)</source><translation><numerusform>пядь (для тканей)</numerusform><numerusform>пяди (для тканей)</numerusform><numerusform>пядей (для тканей)</numerusform></translation></message>
+<message numerus="yes"><source>parsec</source><translation><numerusform>парсек</numerusform><numerusform>парсека</numerusform><numerusform>парсеков</numerusform></translation></message>
+<message numerus="yes"><source>nautical league</source><translation><numerusform>морская лига</numerusform><numerusform>морские лиги</numerusform><numerusform>морских лиг</numerusform></translation></message>
+<message numerus="yes"><source>league</source><translation><numerusform>лига</numerusform><numerusform>лиги</numerusform><numerusform>лиг</numerusform></translation></message>
+<message numerus="yes"><source>mil</source><translation><numerusform>мил</numerusform><numerusform>мила</numerusform><numerusform>милов</numerusform></translation></message>
+<message numerus="yes"><source>mil (Sweden and Norway)</source><translation><numerusform>миля (Швеция и Норвегия)</numerusform><numerusform>мили (Швеция и Норвегия)</numerusform><numerusform>миль (Швеция и Норвегия)</numerusform></translation></message>
+<message numerus="yes"><source>link</source><translation><numerusform>линк</numerusform><numerusform>линка</numerusform><numerusform>линков</numerusform></translation></message>
+<message numerus="yes"><source>link (Ramsden's; Engineer's)</source><translation><numerusform>линк (Рамсдена; инженерный)</numerusform><numerusform>линка (Рамсдена; инженерный)</numerusform><numerusform>линков (Рамсдена; инженерный)</numerusform></translation></message>
+<message numerus="yes"><source>pace</source><translation><numerusform>шаг</numerusform><numerusform>шага</numerusform><numerusform>шагов</numerusform></translation></message>
+<message numerus="yes"><source>palm</source><translation><numerusform>ладонь</numerusform><numerusform>ладони</numerusform><numerusform>ладоней</numerusform></translation></message>
+<message numerus="yes"><source>rod</source><translation><numerusform>род</numerusform><numerusform>рода</numerusform><numerusform>родов</numerusform></translation></message>
+<message numerus="yes"><source>rope</source><translation><numerusform>роуп</numerusform><numerusform>роупа</numerusform><numerusform>роупов</numerusform></translation></message>
+<message numerus="yes"><source>skein</source><translation><numerusform>скейн</numerusform><numerusform>скейна</numerusform><numerusform>скейнов</numerusform></translation></message>
+<message numerus="yes"><source>caliber</source><translation><numerusform>калибр</numerusform><numerusform>калибра</numerusform><numerusform>калибров</numerusform></translation></message>
+<message numerus="yes"><source>survey inch</source><translation><numerusform>геодезический дюйм</numerusform><numerusform>геодезических дюйма</numerusform><numerusform>геодезических дюймов</numerusform></translation></message>
+<message numerus="yes"><source>survey yard</source><translation><numerusform>геодезический ярд</numerusform><numerusform>геодезических ярда</numerusform><numerusform>геодезических ярдов</numerusform></translation></message>
+<message numerus="yes"><source>survey rod</source><translation><numerusform>геодезический род</numerusform><numerusform>геодезических рода</numerusform><numerusform>геодезических родов</numerusform></translation></message>
+<message numerus="yes"><source>bolt</source><translation><numerusform>болт</numerusform><numerusform>болта</numerusform><numerusform>болтов</numerusform></translation></message>
+<message numerus="yes"><source>square meter</source><translation><numerusform>квадратный метр</numerusform><numerusform>квадратных метра</numerusform><numerusform>квадратных метров</numerusform></translation></message>
+<message numerus="yes"><source>square inch</source><translation><numerusform>квадратный дюйм</numerusform><numerusform>квадратных дюйма</numerusform><numerusform>квадратных дюймов</numerusform></translation></message>
+<message numerus="yes"><source>square foot</source><translation><numerusform>квадратный фут</numerusform><numerusform>квадратных фута</numerusform><numerusform>квадратных футов</numerusform></translation></message>
+<message numerus="yes"><source>square yard</source><translation><numerusform>квадратный ярд</numerusform><numerusform>квадратных ярда</numerusform><numerusform>квадратных ярдов</numerusform></translation></message>
+<message numerus="yes"><source>acre</source><translation><numerusform>акр</numerusform><numerusform>акра</numerusform><numerusform>акров</numerusform></translation></message>
+<message numerus="yes"><source>section</source><translation><numerusform>секция</numerusform><numerusform>секции</numerusform><numerusform>секций</numerusform></translation></message>
+<message numerus="yes"><source>township</source><translation><numerusform>тауншип</numerusform><numerusform>тауншипа</numerusform><numerusform>тауншипов</numerusform></translation></message>
+<message numerus="yes"><source>hectare</source><translation><numerusform>гектар</numerusform><numerusform>гектара</numerusform><numerusform>гектаров</numerusform></translation></message>
+<message numerus="yes"><source>square kilometer</source><translation><numerusform>квадратный километр</numerusform><numerusform>квадратных километра</numerusform><numerusform>квадратных километров</numerusform></translation></message>
+<message numerus="yes"><source>square mile</source><translation><numerusform>квадратная миля</numerusform><numerusform>квадратные мили</numerusform><numerusform>квадратных миль</numerusform></translation></message>
+<message numerus="yes"><source>square centimeter</source><translation><numerusform>квадратный сантиметр</numerusform><numerusform>квадратных сантиметра</numerusform><numerusform>квадратных сантиметров</numerusform></translation></message>
+<message numerus="yes"><source>square millimeter</source><translation><numerusform>квадратный миллиметр</numerusform><numerusform>квадратных миллиметра</numerusform><numerusform>квадратных миллиметров</numerusform></translation></message>
+<message numerus="yes"><source>circular mil</source><translation><numerusform>круговой мил</numerusform><numerusform>круговых мила</numerusform><numerusform>круговых милов</numerusform></translation></message>
+<message numerus="yes"><source>kilo-circular mil</source><translation><numerusform>тысяча круговых милов</numerusform><numerusform>тысячи круговых милов</numerusform><numerusform>тысяч круговых милов</numerusform></translation></message>
+<message numerus="yes"><source>are</source><translation><numerusform>ар</numerusform><numerusform>ара</numerusform><numerusform>аров</numerusform></translation></message>
+<message numerus="yes"><source>barn</source><translation><numerusform>барн</numerusform><numerusform>барна</numerusform><numerusform>барнов</numerusform></translation></message>
+<message numerus="yes"><source>centare</source><translation><numerusform>сантиар</numerusform><numerusform>сантиара</numerusform><numerusform>сантиаров</numerusform></translation></message>
+<message numerus="yes"><source>square angstrom</source><translation><numerusform>квадратный ангстрем</numerusform><numerusform>квадратных ангстрема</numerusform><numerusform>квадратных ангстремов</numerusform></translation></message>
+<message numerus="yes"><source>square bolt</source><translation><numerusform>квадратный болт</numerusform><numerusform>квадратных болта</numerusform><numerusform>квадратных болтов</numerusform></translation></message>
+<message numerus="yes"><source>square cable</source><translation><numerusform>квадратный кабельтов</numerusform><numerusform>квадратных кабельтова</numerusform><numerusform>квадратных кабельтовых</numerusform></translation></message>
+<message numerus="yes"><source>square caliber</source><translation><numerusform>квадратный калибр</numerusform><numerusform>квадратных калибра</numerusform><numerusform>квадратных калибров</numerusform></translation></message>
+<message numerus="yes"><source>square cubit</source><translation><numerusform>квадратный локоть</numerusform><numerusform>квадратных локтя</numerusform><numerusform>квадратных локтей</numerusform></translation></message>
+<message numerus="yes"><source>square decimeter</source><translation><numerusform>квадратный дециметр</numerusform><numerusform>квадратных дециметра</numerusform><numerusform>квадратных дециметров</numerusform></translation></message>
+<message numerus="yes"><source>square fathom</source><translation><numerusform>квадратная морская сажень</numerusform><numerusform>квадратные морские сажени</numerusform><numerusform>квадратных морских саженей</numerusform></translation></message>
+<message numerus="yes"><source>square furlong</source><translation><numerusform>квадратный фурлонг</numerusform><numerusform>квадратных фурлонга</numerusform><numerusform>квадратных фурлонгов</numerusform></translation></message>
+<message numerus="yes"><source>square gigameter</source><translation><numerusform>квадратный гигаметр</numerusform><numerusform>квадратных гигаметра</numerusform><numerusform>квадратных гигаметров</numerusform></translation></message>
+<message numerus="yes"><source>square hand</source><translation><numerusform>квадратный хэнд</numerusform><numerusform>квадратных хэнда</numerusform><numerusform>квадратных хэндов</numerusform></translation></message>
+<message numerus="yes"><source>square nautical league</source><translation><numerusform>квадратная морская лига</numerusform><numerusform>квадратные морские лиги</numerusform><numerusform>квадратных морских лиг</numerusform></translation></message>
+<message numerus="yes"><source>square league (statute)</source><translation><numerusform>квадратная лига (статутная)</numerusform><numerusform>квадратные лиги (статутная)</numerusform><numerusform>квадратных лиг (статутная)</numerusform></translation></message>
+<message numerus="yes"><source>square light-year</source><translation><numerusform>квадратный световой год</numerusform><numerusform>квадратных световых года</numerusform><numerusform>квадратных световых лет</numerusform></translation></message>
+<message numerus="yes"><source>square link</source><translation><numerusform>квадратный линк</numerusform><numerusform>квадратных линка</numerusform><numerusform>квадратных линков</numerusform></translation></message>
+<message numerus="yes"><source>square micron</source><translation><numerusform>квадратный микрон</numerusform><numerusform>квадратных микрона</numerusform><numerusform>квадратных микронов</numerusform></translation></message>
+<message numerus="yes"><source>square mile (UK nautical)</source><translation><numerusform>квадратная миля (британская морская)</numerusform><numerusform>квадратные мили (британская морская)</numerusform><numerusform>квадратных миль (британская морская)</numerusform></translation></message>
+<message numerus="yes"><source>square mile (statute)</source><translation><numerusform>квадратная миля (статутная)</numerusform><numerusform>квадратные мили (статутная)</numerusform><numerusform>квадратных миль (статутная)</numerusform></translation></message>
+<message numerus="yes"><source>square millimicron</source><translation><numerusform>квадратный миллимикрон</numerusform><numerusform>квадратных миллимикрона</numerusform><numerusform>квадратных миллимикронов</numerusform></translation></message>
+<message numerus="yes"><source>square pace</source><translation><numerusform>квадратный шаг</numerusform><numerusform>квадратных шага</numerusform><numerusform>квадратных шагов</numerusform></translation></message>
+<message numerus="yes"><source>square palm</source><translation><numerusform>квадратная ладонь</numerusform><numerusform>квадратные ладони</numerusform><numerusform>квадратных ладоней</numerusform></translation></message>
+<message numerus="yes"><source>square parsec</source><translation><numerusform>квадратный парсек</numerusform><numerusform>квадратных парсека</numerusform><numerusform>квадратных парсеков</numerusform></translation></message>
+<message numerus="yes"><source>square perch</source><translation><numerusform>квадратный перч</numerusform><numerusform>квадратных перча</numerusform><numerusform>квадратных перчей</numerusform></translation></message>
+<message numerus="yes"><source>square rope</source><translation><numerusform>квадратный роуп</numerusform><numerusform>квадратных роупа</numerusform><numerusform>квадратных роупов</numerusform></translation></message>
+<message numerus="yes"><source>square skein</source><translation><numerusform>квадратный скейн</numerusform><numerusform>квадратных скейна</numerusform><numerusform>квадратных скейнов</numerusform></translation></message>
+<message numerus="yes"><source>square span</source><translation><numerusform>квадратная пядь</numerusform><numerusform>квадратные пяди</numerusform><numerusform>квадратных пядей</numerusform></translation></message>
+<message numerus="yes"><source>square survey foot</source><translation><numerusform>квадратный геодезический фут</numerusform><numerusform>квадратных геодезических фута</numerusform><numerusform>квадратных геодезических футов</numerusform></translation></message>
+<message numerus="yes"><source>square chain</source><translation><numerusform>квадратный чейн</numerusform><numerusform>квадратных чейна</numerusform><numerusform>квадратных чейнов</numerusform></translation></message>
+<message numerus="yes"><source>square mil</source><translation><numerusform>квадратный мил</numerusform><numerusform>квадратных мила</numerusform><numerusform>квадратных милов</numerusform></translation></message>
+<message numerus="yes"><source>square astronomical unit</source><translation><numerusform>квадратная астрономическая единица</numerusform><numerusform>квадратные астрономические единицы</numerusform><numerusform>квадратных астрономических единиц</numerusform></translation></message>
+<message numerus="yes"><source>survey acre</source><translation><numerusform>геодезический акр</numerusform><numerusform>геодезических акра</numerusform><numerusform>геодезических акров</numerusform></translation></message>
+<message numerus="yes"><source>square survey yard</source><translation><numerusform>квадратный геодезический ярд</numerusform><numerusform>квадратных геодезических ярда</numerusform><numerusform>квадратных геодезических ярдов</numerusform></translation></message>
+<message numerus="yes"><source>board</source><translation><numerusform>борд</numerusform><numerusform>борда</numerusform><numerusform>бордов</numerusform></translation></message>
+<message numerus="yes"><source>cord</source><translation><numerusform>корд</numerusform><numerusform>корда</numerusform><numerusform>кордов</numerusform></translation></message>
+<message numerus="yes"><source>liter</source><translation><numerusform>литр</numerusform><numerusform>литра</numerusform><numerusform>литров</numerusform></translation></message>
+<message numerus="yes"><source>cubic centimeter</source><translation><numerusform>кубический сантиметр</numerusform><numerusform>кубических сантиметра</numerusform><numerusform>кубических сантиметров</numerusform></translation></message>
+<message numerus="yes"><source>tablespoon</source><translation><numerusform>столовая ложка</numerusform><numerusform>столовые ложки</numerusform><numerusform>столовых ложек</numerusform></translation></message>
+<message numerus="yes"><source>tablespoon (Canadian)</source><translation><numerusform>столовая ложка (канадская)</numerusform><numerusform>столовые ложки (канадская)</numerusform><numerusform>столовых ложек (канадская)</numerusform></translation></message>
+<message numerus="yes"><source>tablespoon (U.S.)</source><translation><numerusform>столовая ложка (США)</numerusform><numerusform>столовые ложки (США)</numerusform><numerusform>столовых ложек (США)</numerusform></translation></message>
+<message numerus="yes"><source>fluid ounce (imperial)</source><translation><numerusform>жидкая унция (британская)</numerusform><numerusform>жидкие унции (британская)</numerusform><numerusform>жидких унций (британская)</numerusform></translation></message>
+<message numerus="yes"><source>fluid ounce (U.S.)</source><translation><numerusform>жидкая унция (США)</numerusform><numerusform>жидкие унции (США)</numerusform><numerusform>жидких унций (США)</numerusform></translation></message>
+<message numerus="yes"><source>cup</source><translation><numerusform>чашка</numerusform><numerusform>чашки</numerusform><numerusform>чашек</numerusform></translation></message>
+<message numerus="yes"><source>cup (Canadian)</source><translation><numerusform>чашка (канадская)</numerusform><numerusform>чашки (канадская)</numerusform><numerusform>чашек (канадская)</numerusform></translation></message>
+<message numerus="yes"><source>cup (U.S.)</source><translation><numerusform>чашка (США)</numerusform><numerusform>чашки (США)</numerusform><numerusform>чашек (США)</numerusform></translation></message>
+<message numerus="yes"><source>quart (imperial)</source><translation><numerusform>кварта (британская)</numerusform><numerusform>кварты (британская)</numerusform><numerusform>кварт (британская)</numerusform></translation></message>
+<message numerus="yes"><source>quart (U.S. fluid)</source><translation><numerusform>кварта (жидкая, США)</numerusform><numerusform>кварты (жидкая, США)</numerusform><numerusform>кварт (жидкая, США)</numerusform></translation></message>
+<message numerus="yes"><source>quart (U.S. dry)</source><translation><numerusform>кварта (сухая, США)</numerusform><numerusform>кварты (сухая, США)</numerusform><numerusform>кварт (сухая, США)</numerusform></translation></message>
+<message numerus="yes"><source>gallon (imperial)</source><translation><numerusform>галлон (британский)</numerusform><numerusform>галлона (британский)</numerusform><numerusform>галлонов (британский)</numerusform></translation></message>
+<message numerus="yes"><source>gallon (U.S. fluid; Wine)</source><translation><numerusform>галлон (жидкий, США; винный)</numerusform><numerusform>галлона (жидкий, США; винный)</numerusform><numerusform>галлонов (жидкий, США; винный)</numerusform></translation></message>
+<message numerus="yes"><source>gallon (U.S. dry)</source><translation><numerusform>галлон (сухой, США)</numerusform><numerusform>галлона (сухой, США)</numerusform><numerusform>галлонов (сухой, США)</numerusform></translation></message>
+<message numerus="yes"><source>beer gallon</source><translation><numerusform>пивной галлон</numerusform><numerusform>пивных галлона</numerusform><numerusform>пивных галлонов</numerusform></translation></message>
+<message numerus="yes"><source>bushel (imperial)</source><translation><numerusform>бушель (британский)</numerusform><numerusform>бушеля (британский)</numerusform><numerusform>бушелей (британский)</numerusform></translation></message>
+<message numerus="yes"><source>bushel (U.S. dry level)</source><translation><numerusform>бушель (сухой, США, без верха)</numerusform><numerusform>бушеля (сухой, США, без верха)</numerusform><numerusform>бушелей (сухой, США, без верха)</numerusform></translation></message>
+<message numerus="yes"><source>bushel (U.S. dry heaped)</source><translation><numerusform>бушель (сухой, США, с верхом)</numerusform><numerusform>бушеля (сухой, США, с верхом)</numerusform><numerusform>бушелей (сухой, США, с верхом)</numerusform></translation></message>
+<message numerus="yes"><source>centiliter</source><translation><numerusform>сантилитр</numerusform><numerusform>сантилитра</numerusform><numerusform>сантилитров</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot</source><translation><numerusform>кубический фут</numerusform><numerusform>кубических фута</numerusform><numerusform>кубических футов</numerusform></translation></message>
+<message numerus="yes"><source>cubic inch</source><translation><numerusform>кубический дюйм</numerusform><numerusform>кубических дюйма</numerusform><numerusform>кубических дюймов</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter</source><translation><numerusform>кубический метр</numerusform><numerusform>кубических метра</numerusform><numerusform>кубических метров</numerusform></translation></message>
+<message numerus="yes"><source>cubic yard</source><translation><numerusform>кубический ярд</numerusform><numerusform>кубических ярда</numerusform><numerusform>кубических ярдов</numerusform></translation></message>
+<message numerus="yes"><source>fluid dram</source><translation><numerusform>жидкая драхма</numerusform><numerusform>жидкие драхмы</numerusform><numerusform>жидких драхм</numerusform></translation></message>
+<message numerus="yes"><source>microliter</source><translation><numerusform>микролитр</numerusform><numerusform>микролитра</numerusform><numerusform>микролитров</numerusform></translation></message>
+<message numerus="yes"><source>milliliter</source><translation><numerusform>миллилитр</numerusform><numerusform>миллилитра</numerusform><numerusform>миллилитров</numerusform></translation></message>
+<message numerus="yes"><source>pint (imperial)</source><translation><numerusform>пинта (британская)</numerusform><numerusform>пинты (британская)</numerusform><numerusform>пинт (британская)</numerusform></translation></message>
+<message numerus="yes"><source>pint (U.S. fluid)</source><translation><numerusform>пинта (жидкая, США)</numerusform><numerusform>пинты (жидкая, США)</numerusform><numerusform>пинт (жидкая, США)</numerusform></translation></message>
+<message numerus="yes"><source>pint (U.S. dry)</source><translation><numerusform>пинта (сухая, США)</numerusform><numerusform>пинты (сухая, США)</numerusform><numerusform>пинт (сухая, США)</numerusform></translation></message>
+<message numerus="yes"><source>teaspoon</source><translation><numerusform>чайная ложка</numerusform><numerusform>чайные ложки</numerusform><numerusform>чайных ложек</numerusform></translation></message>
+<message numerus="yes"><source>teaspoon (Canadian)</source><translation><numerusform>чайная ложка (канадская)</numerusform><numerusform>чайные ложки (канадская)</numerusform><numerusform>чайных ложек (канадская)</numerusform></translation></message>
+<message numerus="yes"><source>teaspoon (U.S.)</source><translation><numerusform>чайная ложка (США)</numerusform><numerusform>чайные ложки (США)</numerusform><numerusform>чайных ложек (США)</numerusform></translation></message>
+<message numerus="yes"><source>teaspoon (imperial)</source><translation><numerusform>чайная ложка (британская)</numerusform><numerusform>чайные ложки (британская)</numerusform><numerusform>чайных ложек (британская)</numerusform></translation></message>
+<message numerus="yes"><source>cubic millimeter</source><translation><numerusform>кубический миллиметр</numerusform><numerusform>кубических миллиметра</numerusform><numerusform>кубических миллиметров</numerusform></translation></message>
+<message numerus="yes"><source>barrel (imperial)</source><translation><numerusform>баррель (британский)</numerusform><numerusform>барреля (британский)</numerusform><numerusform>баррелей (британский)</numerusform></translation></message>
+<message numerus="yes"><source>barrel (petroleum)</source><translation><numerusform>баррель (нефтяной)</numerusform><numerusform>барреля (нефтяной)</numerusform><numerusform>баррелей (нефтяной)</numerusform></translation></message>
+<message numerus="yes"><source>barrel (U.S. dry)</source><translation><numerusform>баррель (сухой, США)</numerusform><numerusform>барреля (сухой, США)</numerusform><numerusform>баррелей (сухой, США)</numerusform></translation></message>
+<message numerus="yes"><source>barrel (U.S. fluid)</source><translation><numerusform>баррель (жидкий, США)</numerusform><numerusform>барреля (жидкий, США)</numerusform><numerusform>баррелей (жидкий, США)</numerusform></translation></message>
+<message numerus="yes"><source>board-foot</source><translation><numerusform>борд-фут</numerusform><numerusform>борд-фута</numerusform><numerusform>борд-футов</numerusform></translation></message>
+<message numerus="yes"><source>decistere</source><translation><numerusform>децистер</numerusform><numerusform>децистера</numerusform><numerusform>децистеров</numerusform></translation></message>
+<message numerus="yes"><source>dekaliter</source><translation><numerusform>декалитр</numerusform><numerusform>декалитра</numerusform><numerusform>декалитров</numerusform></translation></message>
+<message numerus="yes"><source>dekastere</source><translation><numerusform>декастер</numerusform><numerusform>декастера</numerusform><numerusform>декастеров</numerusform></translation></message>
+<message numerus="yes"><source>dram</source><translation><numerusform>жидкая драхма</numerusform><numerusform>жидкие драхмы</numerusform><numerusform>жидких драхм</numerusform></translation></message>
+<message numerus="yes"><source>firkin</source><translation><numerusform>фиркин</numerusform><numerusform>фиркина</numerusform><numerusform>фиркинов</numerusform></translation></message>
+<message numerus="yes"><source>cubic angstrom</source><translation><numerusform>кубический ангстрем</numerusform><numerusform>кубических ангстрема</numerusform><numerusform>кубических ангстремов</numerusform></translation></message>
+<message numerus="yes"><source>cubic astronomical unit</source><translation><numerusform>кубическая астрономическая единица</numerusform><numerusform>кубические астрономические единицы</numerusform><numerusform>кубических астрономических единиц</numerusform></translation></message>
+<message numerus="yes"><source>cubic bolt</source><translation><numerusform>кубический болт</numerusform><numerusform>кубических болта</numerusform><numerusform>кубических болтов</numerusform></translation></message>
+<message numerus="yes"><source>cubic cable</source><translation><numerusform>кубический кабельтов</numerusform><numerusform>кубических кабельтова</numerusform><numerusform>кубических кабельтовых</numerusform></translation></message>
+<message numerus="yes"><source>cubic caliber</source><translation><numerusform>кубический калибр</numerusform><numerusform>кубических калибра</numerusform><numerusform>кубических калибров</numerusform></translation></message>
+<message numerus="yes"><source>cubic chain</source><translation><numerusform>кубический чейн</numerusform><numerusform>кубических чейна</numerusform><numerusform>кубических чейнов</numerusform></translation></message>
+<message numerus="yes"><source>cubic cubit</source><translation><numerusform>кубический локоть</numerusform><numerusform>кубических локтя</numerusform><numerusform>кубических локтей</numerusform></translation></message>
+<message numerus="yes"><source>cubic fathom</source><translation><numerusform>кубическая морская сажень</numerusform><numerusform>кубические морские сажени</numerusform><numerusform>кубических морских саженей</numerusform></translation></message>
+<message numerus="yes"><source>cubic furlong</source><translation><numerusform>кубический фурлонг</numerusform><numerusform>кубических фурлонга</numerusform><numerusform>кубических фурлонгов</numerusform></translation></message>
+<message numerus="yes"><source>cubic gigameter</source><translation><numerusform>кубический гигаметр</numerusform><numerusform>кубических гигаметра</numerusform><numerusform>кубических гигаметров</numerusform></translation></message>
+<message numerus="yes"><source>cubic hand</source><translation><numerusform>кубический хэнд</numerusform><numerusform>кубических хэнда</numerusform><numerusform>кубических хэндов</numerusform></translation></message>
+<message numerus="yes"><source>cubic hectometer</source><translation><numerusform>кубический гектометр</numerusform><numerusform>кубических гектометра</numerusform><numerusform>кубических гектометров</numerusform></translation></message>
+<message numerus="yes"><source>cubic nautical league</source><translation><numerusform>кубическая морская лига</numerusform><numerusform>кубические морские лиги</numerusform><numerusform>кубических морских лиг</numerusform></translation></message>
+<message numerus="yes"><source>cubic league (statute)</source><translation><numerusform>кубическая лига (статутная)</numerusform><numerusform>кубические лиги (статутная)</numerusform><numerusform>кубических лиг (статутная)</numerusform></translation></message>
+<message numerus="yes"><source>cubic light-year</source><translation><numerusform>кубический световой год</numerusform><numerusform>кубических световых года</numerusform><numerusform>кубических световых лет</numerusform></translation></message>
+<message numerus="yes"><source>cubic link</source><translation><numerusform>кубический линк</numerusform><numerusform>кубических линка</numerusform><numerusform>кубических линков</numerusform></translation></message>
+<message numerus="yes"><source>cubic mil</source><translation><numerusform>кубический мил</numerusform><numerusform>кубических мила</numerusform><numerusform>кубических милов</numerusform></translation></message>
+<message numerus="yes"><source>cubic mile (UK nautical)</source><translation><numerusform>кубическая миля (британская морская)</numerusform><numerusform>кубические мили (британская морская)</numerusform><numerusform>кубических миль (британская морская)</numerusform></translation></message>
+<message numerus="yes"><source>cubic mile</source><translation><numerusform>кубическая миля</numerusform><numerusform>кубические мили</numerusform><numerusform>кубических миль</numerusform></translation></message>
+<message numerus="yes"><source>cubic nautical mile</source><translation><numerusform>кубическая морская миля</numerusform><numerusform>кубические морские мили</numerusform><numerusform>кубических морских миль</numerusform></translation></message>
+<message numerus="yes"><source>cubic mile (statute)</source><translation><numerusform>кубическая миля (статутная)</numerusform><numerusform>кубические мили (статутная)</numerusform><numerusform>кубических миль (статутная)</numerusform></translation></message>
+<message numerus="yes"><source>cubic millimicron</source><translation><numerusform>кубический миллимикрон</numerusform><numerusform>кубических миллимикрона</numerusform><numerusform>кубических миллимикронов</numerusform></translation></message>
+<message numerus="yes"><source>cubic pace</source><translation><numerusform>кубический шаг</numerusform><numerusform>кубических шага</numerusform><numerusform>кубических шагов</numerusform></translation></message>
+<message numerus="yes"><source>cubic palm</source><translation><numerusform>кубическая ладонь</numerusform><numerusform>кубические ладони</numerusform><numerusform>кубических ладоней</numerusform></translation></message>
+<message numerus="yes"><source>cubic parsec</source><translation><numerusform>кубический парсек</numerusform><numerusform>кубических парсека</numerusform><numerusform>кубических парсеков</numerusform></translation></message>
+<message numerus="yes"><source>cubic perch</source><translation><numerusform>кубический перч</numerusform><numerusform>кубических перча</numerusform><numerusform>кубических перчей</numerusform></translation></message>
+<message numerus="yes"><source>cubic rope</source><translation><numerusform>кубический роуп</numerusform><numerusform>кубических роупа</numerusform><numerusform>кубических роупов</numerusform></translation></message>
+<message numerus="yes"><source>cubic skein</source><translation><numerusform>кубический скейн</numerusform><numerusform>кубических скейна</numerusform><numerusform>кубических скейнов</numerusform></translation></message>
+<message numerus="yes"><source>cubic span</source><translation><numerusform>кубическая пядь</numerusform><numerusform>кубические пяди</numerusform><numerusform>кубических пядей</numerusform></translation></message>
+<message numerus="yes"><source>cubic survey foot</source><translation><numerusform>кубический геодезический фут</numerusform><numerusform>кубических геодезических фута</numerusform><numerusform>кубических геодезических футов</numerusform></translation></message>
+<message numerus="yes"><source>cubic decimeter</source><translation><numerusform>кубический дециметр</numerusform><numerusform>кубических дециметра</numerusform><numerusform>кубических дециметров</numerusform></translation></message>
+<message numerus="yes"><source>tun</source><translation><numerusform>тан (винная бочка)</numerusform><numerusform>тана (винная бочка)</numerusform><numerusform>танов (винная бочка)</numerusform></translation></message>
+<message numerus="yes"><source>peck</source><translation><numerusform>пек</numerusform><numerusform>пека</numerusform><numerusform>пеков</numerusform></translation></message>
+<message numerus="yes"><source>peck (U.S. dry)</source><translation><numerusform>пек (сухой, США)</numerusform><numerusform>пека (сухой, США)</numerusform><numerusform>пеков (сухой, США)</numerusform></translation></message>
+<message numerus="yes"><source>peck (imperial)</source><translation><numerusform>пек (британский)</numerusform><numerusform>пека (британский)</numerusform><numerusform>пеков (британский)</numerusform></translation></message>
+<message numerus="yes"><source>minim (imperial)</source><translation><numerusform>миним (британский)</numerusform><numerusform>минима (британский)</numerusform><numerusform>минимов (британский)</numerusform></translation></message>
+<message numerus="yes"><source>minim (U.S.)</source><translation><numerusform>миним (США)</numerusform><numerusform>минима (США)</numerusform><numerusform>минимов (США)</numerusform></translation></message>
+<message numerus="yes"><source>kiloliter</source><translation><numerusform>килолитр</numerusform><numerusform>килолитра</numerusform><numerusform>килолитров</numerusform></translation></message>
+<message numerus="yes"><source>hogshead (U.S.)</source><translation><numerusform>хогсхед (США)</numerusform><numerusform>хогсхеда (США)</numerusform><numerusform>хогсхедов (США)</numerusform></translation></message>
+<message numerus="yes"><source>hogshead (imperial)</source><translation><numerusform>хогсхед (британский)</numerusform><numerusform>хогсхеда (британский)</numerusform><numerusform>хогсхедов (британский)</numerusform></translation></message>
+<message numerus="yes"><source>gill (imperial)</source><translation><numerusform>джилл (британский)</numerusform><numerusform>джилла (британский)</numerusform><numerusform>джиллов (британский)</numerusform></translation></message>
+<message numerus="yes"><source>gill (U.S.)</source><translation><numerusform>джилл (США)</numerusform><numerusform>джилла (США)</numerusform><numerusform>джиллов (США)</numerusform></translation></message>
+<message numerus="yes"><source>cubic survey yard</source><translation><numerusform>кубический геодезический ярд</numerusform><numerusform>кубических геодезических ярда</numerusform><numerusform>кубических геодезических ярдов</numerusform></translation></message>
+<message numerus="yes"><source>cord-foot</source><translation><numerusform>корд-фут</numerusform><numerusform>корд-фута</numerusform><numerusform>корд-футов</numerusform></translation></message>
+<message numerus="yes"><source>cord (firewood)</source><translation><numerusform>корд (для дров)</numerusform><numerusform>корда (для дров)</numerusform><numerusform>кордов (для дров)</numerusform></translation></message>
+<message numerus="yes"><source>register ton</source><translation><numerusform>регистровая тонна</numerusform><numerusform>регистровые тонны</numerusform><numerusform>регистровых тонн</numerusform></translation></message>
+<message numerus="yes"><source>acre-foot</source><translation><numerusform>акр-фут</numerusform><numerusform>акр-фута</numerusform><numerusform>акр-футов</numerusform></translation></message>
+<message numerus="yes"><source>acre-inch</source><translation><numerusform>акр-дюйм</numerusform><numerusform>акр-дюйма</numerusform><numerusform>акр-дюймов</numerusform></translation></message>
+<message numerus="yes"><source>hectoliter</source><translation><numerusform>гектолитр</numerusform><numerusform>гектолитра</numerusform><numerusform>гектолитров</numerusform></translation></message>
+<message numerus="yes"><source>megaliter</source><translation><numerusform>мегалитр</numerusform><numerusform>мегалитра</numerusform><numerusform>мегалитров</numerusform></translation></message>
+<message numerus="yes"><source>cubic kilometer</source><translation><numerusform>кубический километр</numerusform><numerusform>кубических километра</numerusform><numerusform>кубических километров</numerusform></translation></message>
+<message numerus="yes"><source>deciliter</source><translation><numerusform>децилитр</numerusform><numerusform>децилитра</numerusform><numerusform>децилитров</numerusform></translation></message>
+<message numerus="yes"><source>kilogram</source><translation><numerusform>килограмм</numerusform><numerusform>килограмма</numerusform><numerusform>килограммов</numerusform></translation></message>
+<message numerus="yes"><source>gram</source><translation><numerusform>грамм</numerusform><numerusform>грамма</numerusform><numerusform>граммов</numerusform></translation></message>
+<message numerus="yes"><source>yottagram</source><translation><numerusform>иоттаграмм</numerusform><numerusform>иоттаграмма</numerusform><numerusform>иоттаграммов</numerusform></translation></message>
+<message numerus="yes"><source>zettagram</source><translation><numerusform>зеттаграмм</numerusform><numerusform>зеттаграмма</numerusform><numerusform>зеттаграммов</numerusform></translation></message>
+<message numerus="yes"><source>exagram</source><translation><numerusform>эксаграмм</numerusform><numerusform>эксаграмма</numerusform><numerusform>эксаграммов</numerusform></translation></message>
+<message numerus="yes"><source>petagram</source><translation><numerusform>петаграмм</numerusform><numerusform>петаграмма</numerusform><numerusform>петаграммов</numerusform></translation></message>
+<message numerus="yes"><source>teragram</source><translation><numerusform>тераграмм</numerusform><numerusform>тераграмма</numerusform><numerusform>тераграммов</numerusform></translation></message>
+<message numerus="yes"><source>gigagram</source><translation><numerusform>гигаграмм</numerusform><numerusform>гигаграмма</numerusform><numerusform>гигаграммов</numerusform></translation></message>
+<message numerus="yes"><source>megagram</source><translation><numerusform>мегаграмм</numerusform><numerusform>мегаграмма</numerusform><numerusform>мегаграммов</numerusform></translation></message>
+<message numerus="yes"><source>hectogram</source><translation><numerusform>гектограмм</numerusform><numerusform>гектограмма</numerusform><numerusform>гектограммов</numerusform></translation></message>
+<message numerus="yes"><source>decagram</source><translation><numerusform>декаграмм</numerusform><numerusform>декаграмма</numerusform><numerusform>декаграммов</numerusform></translation></message>
+<message numerus="yes"><source>decigram</source><translation><numerusform>дециграмм</numerusform><numerusform>дециграмма</numerusform><numerusform>дециграммов</numerusform></translation></message>
+<message numerus="yes"><source>centigram</source><translation><numerusform>сантиграмм</numerusform><numerusform>сантиграмма</numerusform><numerusform>сантиграммов</numerusform></translation></message>
+<message numerus="yes"><source>milligram</source><translation><numerusform>миллиграмм</numerusform><numerusform>миллиграмма</numerusform><numerusform>миллиграммов</numerusform></translation></message>
+<message numerus="yes"><source>microgram</source><translation><numerusform>микрограмм</numerusform><numerusform>микрограмма</numerusform><numerusform>микрограммов</numerusform></translation></message>
+<message numerus="yes"><source>nanogram</source><translation><numerusform>нанограмм</numerusform><numerusform>нанограмма</numerusform><numerusform>нанограммов</numerusform></translation></message>
+<message numerus="yes"><source>picogram</source><translation><numerusform>пикограмм</numerusform><numerusform>пикограмма</numerusform><numerusform>пикограммов</numerusform></translation></message>
+<message numerus="yes"><source>femtogram</source><translation><numerusform>фемтограмм</numerusform><numerusform>фемтограмма</numerusform><numerusform>фемтограммов</numerusform></translation></message>
+<message numerus="yes"><source>attogram</source><translation><numerusform>аттограмм</numerusform><numerusform>аттограмма</numerusform><numerusform>аттограммов</numerusform></translation></message>
+<message numerus="yes"><source>zeptogram</source><translation><numerusform>зептограмм</numerusform><numerusform>зептограмма</numerusform><numerusform>зептограммов</numerusform></translation></message>
+<message numerus="yes"><source>yoctogram</source><translation><numerusform>иоктограмм</numerusform><numerusform>иоктограмма</numerusform><numerusform>иоктограммов</numerusform></translation></message>
+<message numerus="yes"><source>pound (meter)</source><translation><numerusform>фунт (метрический)</numerusform><numerusform>фунта (метрический)</numerusform><numerusform>фунтов (метрический)</numerusform></translation></message>
+<message numerus="yes"><source>pound</source><translation><numerusform>фунт</numerusform><numerusform>фунта</numerusform><numerusform>фунтов</numerusform></translation></message>
+<message numerus="yes"><source>pound (troy)</source><translation><numerusform>фунт (тройский)</numerusform><numerusform>фунта (тройский)</numerusform><numerusform>фунтов (тройский)</numerusform></translation></message>
+<message numerus="yes"><source>ounce (avoirdupois)</source><translation><numerusform>унция (эвердьюпойс)</numerusform><numerusform>унции (эвердьюпойс)</numerusform><numerusform>унций (эвердьюпойс)</numerusform></translation></message>
+<message numerus="yes"><source>ounce (apothecary; troy)</source><translation><numerusform>унция (аптекарская; тройская)</numerusform><numerusform>унции (аптекарская; тройская)</numerusform><numerusform>унций (аптекарская; тройская)</numerusform></translation></message>
+<message numerus="yes"><source>stone</source><translation><numerusform>стоун</numerusform><numerusform>стоуна</numerusform><numerusform>стоунов</numerusform></translation></message>
+<message numerus="yes"><source>short ton</source><translation><numerusform>короткая тонна</numerusform><numerusform>короткие тонны</numerusform><numerusform>коротких тонн</numerusform></translation></message>
+<message numerus="yes"><source>long ton</source><translation><numerusform>длинная тонна</numerusform><numerusform>длинные тонны</numerusform><numerusform>длинных тонн</numerusform></translation></message>
+<message numerus="yes"><source>carat</source><translation><numerusform>карат</numerusform><numerusform>карата</numerusform><numerusform>каратов</numerusform></translation></message>
+<message numerus="yes"><source>carat (metric)</source><translation><numerusform>карат (метрический)</numerusform><numerusform>карата (метрический)</numerusform><numerusform>каратов (метрический)</numerusform></translation></message>
+<message numerus="yes"><source>dram (avoirdupois)</source><translation><numerusform>драхма (эвердьюпойс)</numerusform><numerusform>драхмы (эвердьюпойс)</numerusform><numerusform>драхм (эвердьюпойс)</numerusform></translation></message>
+<message numerus="yes"><source>dram (apothecary; troy)</source><translation><numerusform>драхма (аптекарская; тройская)</numerusform><numerusform>драхмы (аптекарская; тройская)</numerusform><numerusform>драхм (аптекарская; тройская)</numerusform></translation></message>
+<message numerus="yes"><source>pennyweight</source><translation><numerusform>пеннивейт</numerusform><numerusform>пеннивейта</numerusform><numerusform>пеннивейтов</numerusform></translation></message>
+<message numerus="yes"><source>tael</source><translation><numerusform>таэль</numerusform><numerusform>таэля</numerusform><numerusform>таэлей</numerusform></translation></message>
 <message><source>tola</source><translation>тола</translation></message>
-<message><source>long hundredweight</source><translation>длинный хандредвейт</translation></message>
-<message><source>short hundredweight</source><translation>короткий хандредвейт</translation></message>
-<message><source>grain</source><translation>гран</translation></message>
-<message><source>pearl grain</source><translation>жемчужный гран</translation></message>
-<message><source>dalton</source><translation>дальтон</translation></message>
-<message><source>kilodalton</source><translation>килодальтон</translation></message>
-<message><source>slug</source><translation>слаг</translation></message>
-<message><source>kilogram per meter</source><translation>килограмм на метр</translation></message>
-<message><source>pound per foot</source><translation>фунт на фут</translation></message>
-<message><source>mole</source><translation>моль</translation></message>
-<message><source>yottamole</source><translation>иоттамоль</translation></message>
-<message><source>zettamole</source><translation>зеттамоль</translation></message>
-<message><source>examole</source><translation>эксамоль</translation></message>
-<message><source>petamole</source><translation>петамоль</translation></message>
-<message><source>teramole</source><translation>терамоль</translation></message>
-<message><source>gigamole</source><translation>гигамоль</translation></message>
-<message><source>megamole</source><translation>мегамоль</translation></message>
-<message><source>kilomole</source><translation>киломоль</translation></message>
-<message><source>hectomole</source><translation>гектомоль</translation></message>
-<message><source>decamole</source><translation>декамоль</translation></message>
-<message><source>decimole</source><translation>децимоль</translation></message>
-<message><source>centimole</source><translation>сантимоль</translation></message>
-<message><source>millimole</source><translation>миллимоль</translation></message>
-<message><source>micromole</source><translation>микромоль</translation></message>
-<message><source>nanomole</source><translation>наномоль</translation></message>
-<message><source>picomole</source><translation>пикомоль</translation></message>
-<message><source>femtomole</source><translation>фемтомоль</translation></message>
-<message><source>attomole</source><translation>аттомоль</translation></message>
-<message><source>zeptomole</source><translation>зептомоль</translation></message>
-<message><source>yoctomole</source><translation>иоктомоль</translation></message>
-<message><source>radian</source><translation>радиан</translation></message>
-<message><source>degree</source><translation>градус</translation></message>
-<message><source>milliradian</source><translation>миллирадиан</translation></message>
-<message><source>grad</source><translation>гон</translation></message>
-<message><source>angular mil (NATO)</source><translation>угловая тысячная (НАТО)</translation></message>
-<message><source>angular mil (Sweden)</source><translation>угловая тысячная (Швеция)</translation></message>
-<message><source>angular mil (USSR)</source><translation>угловая тысячная (СССР)</translation></message>
-<message><source>angle minute</source><translation>угловая минута</translation></message>
-<message><source>angle second</source><translation>угловая секунда</translation></message>
-<message><source>milliarc second</source><translation>угловая миллисекунда</translation></message>
-<message><source>steradian</source><translation>стерадиан</translation></message>
-<message><source>gram per square meter</source><translation>грамм на квадратный метр</translation></message>
-<message><source>gram per square inch</source><translation>грамм на квадратный дюйм</translation></message>
-<message><source>nanogram per liter</source><translation>нанограмм на литр</translation></message>
-<message><source>nanogram per deciliter</source><translation>нанограмм на децилитр</translation></message>
-<message><source>nanogram per milliliter</source><translation>нанограмм на миллилитр</translation></message>
-<message><source>nanogram per microliter</source><translation>нанограмм на микролитр</translation></message>
-<message><source>milligram per deciliter</source><translation>миллиграмм на децилитр</translation></message>
-<message><source>part per million</source><translation>миллионная доля</translation></message>
-<message><source>part per billion</source><translation>миллиардная доля</translation></message>
-<message><source>ampere</source><translation>ампер</translation></message>
-<message><source>yottaampere</source><translation>иоттаампер</translation></message>
-<message><source>zettaampere</source><translation>зеттаампер</translation></message>
-<message><source>exaampere</source><translation>эксаампер</translation></message>
-<message><source>petaampere</source><translation>петаампер</translation></message>
-<message><source>teraampere</source><translation>тераампер</translation></message>
-<message><source>gigaampere</source><translation>гигаампер</translation></message>
-<message><source>megaampere</source><translation>мегаампер</translation></message>
-<message><source>kiloampere</source><translation>килоампер</translation></message>
-<message><source>hectoampere</source><translation>гектоампер</translation></message>
-<message><source>decaampere</source><translation>декаампер</translation></message>
-<message><source>deciampere</source><translation>дециампер</translation></message>
-<message><source>centiampere</source><translation>сантиампер</translation></message>
-<message><source>milliampere</source><translation>миллиампер</translation></message>
-<message><source>microampere</source><translation>микроампер</translation></message>
-<message><source>nanoampere</source><translation>наноампер</translation></message>
-<message><source>picoampere</source><translation>пикоампер</translation></message>
-<message><source>femtoampere</source><translation>фемтоампер</translation></message>
-<message><source>attoampere</source><translation>аттоампер</translation></message>
-<message><source>zeptoampere</source><translation>зептоампер</translation></message>
-<message><source>yoctoampere</source><translation>иоктоампер</translation></message>
-<message><source>coulomb</source><translation>кулон</translation></message>
-<message><source>ampere hour</source><translation>ампер-час</translation></message>
-<message><source>milliampere hour</source><translation>миллиампер-час</translation></message>
-<message><source>faraday</source><translation>фарадей</translation></message>
-<message><source>farad</source><translation>фарад</translation></message>
-<message><source>yottafarad</source><translation>иоттафарад</translation></message>
-<message><source>zettafarad</source><translation>зеттафарад</translation></message>
-<message><source>exafarad</source><translation>эксафарад</translation></message>
-<message><source>petafarad</source><translation>петафарад</translation></message>
-<message><source>terafarad</source><translation>терафарад</translation></message>
-<message><source>gigafarad</source><translation>гигафарад</translation></message>
-<message><source>megafarad</source><translation>мегафарад</translation></message>
-<message><source>kilofarad</source><translation>килофарад</translation></message>
-<message><source>hectofarad</source><translation>гектофарад</translation></message>
-<message><source>decafarad</source><translation>декафарад</translation></message>
-<message><source>decifarad</source><translation>децифарад</translation></message>
-<message><source>centifarad</source><translation>сантифарад</translation></message>
-<message><source>millifarad</source><translation>миллифарад</translation></message>
-<message><source>microfarad</source><translation>микрофарад</translation></message>
-<message><source>nanofarad</source><translation>нанофарад</translation></message>
-<message><source>picofarad</source><translation>пикофарад</translation></message>
-<message><source>femtofarad</source><translation>фемтофарад</translation></message>
-<message><source>attofarad</source><translation>аттофарад</translation></message>
-<message><source>zeptofarad</source><translation>зептофарад</translation></message>
-<message><source>yoctofarad</source><translation>иоктофарад</translation></message>
-<message><source>kilopicofarad</source><translation>килопикофарад</translation></message>
-<message><source>baud</source><translation>бод</translation></message>
-<message><source>bit per second</source><translation>бит в секунду</translation></message>
-<message><source>byte per second</source><translation>байт в секунду</translation></message>
-<message><source>kilobaud</source><translation>килобод</translation></message>
-<message><source>kilobit per second</source><translation>килобит в секунду</translation></message>
-<message><source>kilobyte per second</source><translation>килобайт в секунду</translation></message>
-<message><source>megabaud</source><translation>мегабод</translation></message>
-<message><source>megabit per second</source><translation>мегабит в секунду</translation></message>
-<message><source>megabyte per second</source><translation>мегабайт в секунду</translation></message>
-<message><source>gigabit per second</source><translation>гигабит в секунду</translation></message>
-<message><source>terabit per second</source><translation>терабит в секунду</translation></message>
-<message><source>kilogram per cubic meter</source><translation>килограмм на кубический метр</translation></message>
-<message><source>kilogram per liter</source><translation>килограмм на литр</translation></message>
-<message><source>gram per liter</source><translation>грамм на литр</translation></message>
-<message><source>microgram per milliliter</source><translation>микрограмм на миллилитр</translation></message>
-<message><source>milligram per milliliter</source><translation>миллиграмм на миллилитр</translation></message>
-<message><source>pound per gallon</source><translation>фунт на галлон</translation></message>
-<message><source>ounce per gallon</source><translation>унция на галлон</translation></message>
-<message><source>pound per cubic foot</source><translation>фунт на кубический фут</translation></message>
-<message><source>pound per cubic inch</source><translation>фунт на кубический дюйм</translation></message>
-<message><source>newton per cubic meter</source><translation>ньютон на кубический метр</translation></message>
-<message><source>kilonewton per cubic meter</source><translation>килоньютон на кубический метр</translation></message>
-<message><source>pound force per cubic foot</source><translation>фунт-сила на кубический фут</translation></message>
-<message><source>kip per cubic inch</source><translation>кип на кубический дюйм</translation></message>
-<message><source>kip per cubic foot</source><translation>кип на кубический фут</translation></message>
-<message><source>joule</source><translation>джоуль</translation></message>
-<message><source>calorie</source><translation>калория</translation></message>
-<message><source>kilocalorie</source><translation>килокалория</translation></message>
-<message><source>British thermal unit (thermochemical)</source><translation>британская тепловая единица (термохимическая)</translation></message>
-<message><source>British thermal unit (ISO)</source><translation>британская тепловая единица (ИСО)</translation></message>
-<message><source>British thermal unit (63 degree F)</source><translation>британская тепловая единица (63 °F)</translation></message>
-<message><source>British thermal unit (60 degree F)</source><translation>британская тепловая единица (60 °F)</translation></message>
-<message><source>British thermal unit (59 degree F)</source><translation>британская тепловая единица (59 °F)</translation></message>
-<message><source>British thermal unit (International Table)</source><translation>британская тепловая единица (международная)</translation></message>
-<message><source>British thermal unit (mean)</source><translation>британская тепловая единица (средняя)</translation></message>
-<message><source>British thermal unit (39 degree F)</source><translation>британская тепловая единица (39 °F)</translation></message>
-<message><source>kiloelectronvolt</source><translation>килоэлектронвольт</translation></message>
-<message><source>megaelectronvolt</source><translation>мегаэлектронвольт</translation></message>
-<message><source>electronvolt</source><translation>электронвольт</translation></message>
-<message><source>erg</source><translation>эрг</translation></message>
-<message><source>kilowatt hour</source><translation>киловатт-час</translation></message>
-<message><source>kilowatt minute</source><translation>киловатт-минута</translation></message>
-<message><source>kilowatt second</source><translation>киловатт-секунда</translation></message>
-<message><source>therm (U.S.)</source><translation>терм (США)</translation></message>
-<message><source>newton meter</source><translation>ньютон-метр</translation></message>
-<message><source>decanewton meter</source><translation>деканьютон-метр</translation></message>
-<message><source>kilonewton meter</source><translation>килоньютон-метр</translation></message>
-<message><source>meganewton meter</source><translation>меганьютон-метр</translation></message>
-<message><source>kilogram force meter</source><translation>килограмм-сила-метр</translation></message>
-<message><source>kilogram force foot</source><translation>килограмм-сила-фут</translation></message>
-<message><source>ton force foot</source><translation>тонна-сила-фут</translation></message>
-<message><source>ton force meter</source><translation>тонна-сила-метр</translation></message>
-<message><source>foot kilopound</source><translation>фут-килофунт</translation></message>
-<message><source>foot pound force</source><translation>фут-фунт-сила</translation></message>
-<message><source>calorie (20 degree C)</source><translation>калория (20 °C)</translation></message>
-<message><source>calorie (thermochemical)</source><translation>калория (термохимическая)</translation></message>
-<message><source>calorie (15 degree C)</source><translation>калория (15 °C)</translation></message>
-<message><source>calorie (mean)</source><translation>калория (средняя)</translation></message>
-<message><source>calorie (3.98 degree C)</source><translation>калория (3,98 °C)</translation></message>
-<message><source>Therm (EC)</source><translation>терм (ЕС)</translation></message>
-<message><source>kilojoule</source><translation>килоджоуль</translation></message>
-<message><source>therm</source><translation>терм</translation></message>
-<message><source>cubic meter per second</source><translation>кубический метр в секунду</translation></message>
-<message><source>liter per second</source><translation>литр в секунду</translation></message>
-<message><source>liter per minute</source><translation>литр в минуту</translation></message>
-<message><source>liter per hour</source><translation>литр в час</translation></message>
-<message><source>gallon per second</source><translation>галлон в секунду</translation></message>
-<message><source>gallon per minute</source><translation>галлон в минуту</translation></message>
-<message><source>gallon per hour</source><translation>галлон в час</translation></message>
-<message><source>gallon per day</source><translation>галлон в сутки</translation></message>
-<message><source>milliliter per minute</source><translation>миллилитр в минуту</translation></message>
-<message><source>cubic centimeter per minute</source><translation>кубический сантиметр в минуту</translation></message>
-<message><source>cubic foot per hour</source><translation>кубический фут в час</translation></message>
-<message><source>cubic foot per minute</source><translation>кубический фут в минуту</translation></message>
-<message><source>cubic foot per second</source><translation>кубический фут в секунду</translation></message>
-<message><source>cubic inch per minute</source><translation>кубический дюйм в минуту</translation></message>
-<message><source>cubic meter per hour</source><translation>кубический метр в час</translation></message>
-<message><source>cubic meter per minute</source><translation>кубический метр в минуту</translation></message>
-<message><source>cubic centimeter per second</source><translation>кубический сантиметр в секунду</translation></message>
-<message><source>cubic centimeter per hour</source><translation>кубический сантиметр в час</translation></message>
-<message><source>US gallon per hour</source><translation>галлон США в час</translation></message>
-<message><source>US gallon per second</source><translation>галлон США в секунду</translation></message>
-<message><source>Imp gallon per day</source><translation>британский галлон в сутки</translation></message>
-<message><source>Imp gallon per hour</source><translation>британский галлон в час</translation></message>
-<message><source>Imp gallon per minute</source><translation>британский галлон в минуту</translation></message>
-<message><source>Imp gallon per second</source><translation>британский галлон в секунду</translation></message>
-<message><source>Imp million gallon per day</source><translation>миллион британских галлонов в сутки</translation></message>
-<message><source>liter per day</source><translation>литр в сутки</translation></message>
-<message><source>million liter per day</source><translation>миллион литров в сутки</translation></message>
-<message><source>US gallon per day</source><translation>галлон США в сутки</translation></message>
-<message><source>US million gallon per day</source><translation>миллион галлонов США в сутки</translation></message>
-<message><source>cubic foot per day</source><translation>кубический фут в сутки</translation></message>
-<message><source>cubic meter per day</source><translation>кубический метр в сутки</translation></message>
-<message><source>cubic yard per minute</source><translation>кубический ярд в минуту</translation></message>
-<message><source>acre foot per day</source><translation>акр-фут в сутки</translation></message>
-<message><source>acre foot per hour</source><translation>акр-фут в час</translation></message>
-<message><source>acre foot per minute</source><translation>акр-фут в минуту</translation></message>
-<message><source>acre inch per hour</source><translation>акр-дюйм в час</translation></message>
-<message><source>acre inch per minute</source><translation>акр-дюйм в минуту</translation></message>
-<message><source>cubic survey foot per second</source><translation>кубический геодезический фут в секунду</translation></message>
-<message><source>kilogram per second</source><translation>килограмм в секунду</translation></message>
-<message><source>kilogram per minute</source><translation>килограмм в минуту</translation></message>
-<message><source>kilogram per hour</source><translation>килограмм в час</translation></message>
-<message><source>gram per second</source><translation>грамм в секунду</translation></message>
-<message><source>gram per minute</source><translation>грамм в минуту</translation></message>
-<message><source>gram per hour</source><translation>грамм в час</translation></message>
-<message><source>pound per second</source><translation>фунт в секунду</translation></message>
-<message><source>pound per minute</source><translation>фунт в минуту</translation></message>
-<message><source>pound per hour</source><translation>фунт в час</translation></message>
-<message><source>pint per stroke</source><translation>пинта за ход</translation></message>
-<message><source>quart per stroke</source><translation>кварта за ход</translation></message>
-<message><source>newton</source><translation>ньютон</translation></message>
-<message><source>yottanewton</source><translation>иоттаньютон</translation></message>
-<message><source>zettanewton</source><translation>зеттаньютон</translation></message>
-<message><source>exanewton</source><translation>эксаньютон</translation></message>
-<message><source>petanewton</source><translation>петаньютон</translation></message>
-<message><source>teranewton</source><translation>тераньютон</translation></message>
-<message><source>giganewton</source><translation>гиганьютон</translation></message>
-<message><source>meganewton</source><translation>меганьютон</translation></message>
-<message><source>kilonewton</source><translation>килоньютон</translation></message>
-<message><source>hectonewton</source><translation>гектоньютон</translation></message>
-<message><source>decanewton</source><translation>деканьютон</translation></message>
-<message><source>decinewton</source><translation>дециньютон</translation></message>
-<message><source>centinewton</source><translation>сантиньютон</translation></message>
-<message><source>millinewton</source><translation>миллиньютон</translation></message>
-<message><source>micronewton</source><translation>микроньютон</translation></message>
-<message><source>nanonewton</source><translation>наноньютон</translation></message>
-<message><source>piconewton</source><translation>пиконьютон</translation></message>
-<message><source>femtonewton</source><translation>фемтоньютон</translation></message>
-<message><source>attonewton</source><translation>аттоньютон</translation></message>
-<message><source>zeptonewton</source><translation>зептоньютон</translation></message>
-<message><source>yoctonewton</source><translation>иоктоньютон</translation></message>
-<message><source>kilopound</source><translation>килофунт</translation></message>
-<message><source>kilogram-force</source><translation>килограмм-сила</translation></message>
-<message><source>pound force</source><translation>фунт-сила</translation></message>
-<message><source>kip</source><translation>кип</translation></message>
-<message><source>ton force</source><translation>тонна-сила</translation></message>
-<message><source>dyne</source><translation>дина</translation></message>
-<message><source>lbforce</source><translation>фунт-сила (lbf)</translation></message>
-<message><source>ounce force</source><translation>унция-сила</translation></message>
-<message><source>newton per meter</source><translation>ньютон на метр</translation></message>
-<message><source>kilopound per foot</source><translation>килофунт на фут</translation></message>
-<message><source>kilogram force per meter</source><translation>килограмм-сила на метр</translation></message>
-<message><source>ton force per meter</source><translation>тонна-сила на метр</translation></message>
-<message><source>pound-force per foot</source><translation>фунт-сила на фут</translation></message>
-<message><source>decanewton per meter</source><translation>деканьютон на метр</translation></message>
-<message><source>kilonewton per meter</source><translation>килоньютон на метр</translation></message>
-<message><source>meganewton per meter</source><translation>меганьютон на метр</translation></message>
-<message><source>kip per foot</source><translation>кип на фут</translation></message>
-<message><source>kip per inch</source><translation>кип на дюйм</translation></message>
-<message><source>hertz</source><translation>герц</translation></message>
-<message><source>kilohertz</source><translation>килогерц</translation></message>
-<message><source>megahertz</source><translation>мегагерц</translation></message>
-<message><source>gigahertz</source><translation>гигагерц</translation></message>
-<message><source>terahertz</source><translation>терагерц</translation></message>
-<message><source>cycle per second</source><translation>цикл в секунду</translation></message>
-<message><source>revolution per minute</source><translation>оборот в минуту</translation></message>
-<message><source>flash per second</source><translation>вспышка в секунду</translation></message>
-<message><source>flash per minute</source><translation>вспышка в минуту</translation></message>
+<message numerus="yes"><source>long hundredweight</source><translation><numerusform>длинный хандредвейт</numerusform><numerusform>длинных хандредвейта</numerusform><numerusform>длинных хандредвейтов</numerusform></translation></message>
+<message numerus="yes"><source>short hundredweight</source><translation><numerusform>короткий хандредвейт</numerusform><numerusform>коротких хандредвейта</numerusform><numerusform>коротких хандредвейтов</numerusform></translation></message>
+<message numerus="yes"><source>grain</source><translation><numerusform>гран</numerusform><numerusform>грана</numerusform><numerusform>гранов</numerusform></translation></message>
+<message numerus="yes"><source>pearl grain</source><translation><numerusform>жемчужный гран</numerusform><numerusform>жемчужных грана</numerusform><numerusform>жемчужных гранов</numerusform></translation></message>
+<message numerus="yes"><source>dalton</source><translation><numerusform>дальтон</numerusform><numerusform>дальтона</numerusform><numerusform>дальтонов</numerusform></translation></message>
+<message numerus="yes"><source>kilodalton</source><translation><numerusform>килодальтон</numerusform><numerusform>килодальтона</numerusform><numerusform>килодальтонов</numerusform></translation></message>
+<message numerus="yes"><source>slug</source><translation><numerusform>слаг</numerusform><numerusform>слага</numerusform><numerusform>слагов</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per meter</source><translation><numerusform>килограмм на метр</numerusform><numerusform>килограмма на метр</numerusform><numerusform>килограммов на метр</numerusform></translation></message>
+<message numerus="yes"><source>pound per foot</source><translation><numerusform>фунт на фут</numerusform><numerusform>фунта на фут</numerusform><numerusform>фунтов на фут</numerusform></translation></message>
+<message numerus="yes"><source>mole</source><translation><numerusform>моль</numerusform><numerusform>моля</numerusform><numerusform>молей</numerusform></translation></message>
+<message numerus="yes"><source>yottamole</source><translation><numerusform>иоттамоль</numerusform><numerusform>иоттамоля</numerusform><numerusform>иоттамолей</numerusform></translation></message>
+<message numerus="yes"><source>zettamole</source><translation><numerusform>зеттамоль</numerusform><numerusform>зеттамоля</numerusform><numerusform>зеттамолей</numerusform></translation></message>
+<message numerus="yes"><source>examole</source><translation><numerusform>эксамоль</numerusform><numerusform>эксамоля</numerusform><numerusform>эксамолей</numerusform></translation></message>
+<message numerus="yes"><source>petamole</source><translation><numerusform>петамоль</numerusform><numerusform>петамоля</numerusform><numerusform>петамолей</numerusform></translation></message>
+<message numerus="yes"><source>teramole</source><translation><numerusform>терамоль</numerusform><numerusform>терамоля</numerusform><numerusform>терамолей</numerusform></translation></message>
+<message numerus="yes"><source>gigamole</source><translation><numerusform>гигамоль</numerusform><numerusform>гигамоля</numerusform><numerusform>гигамолей</numerusform></translation></message>
+<message numerus="yes"><source>megamole</source><translation><numerusform>мегамоль</numerusform><numerusform>мегамоля</numerusform><numerusform>мегамолей</numerusform></translation></message>
+<message numerus="yes"><source>kilomole</source><translation><numerusform>киломоль</numerusform><numerusform>киломоля</numerusform><numerusform>киломолей</numerusform></translation></message>
+<message numerus="yes"><source>hectomole</source><translation><numerusform>гектомоль</numerusform><numerusform>гектомоля</numerusform><numerusform>гектомолей</numerusform></translation></message>
+<message numerus="yes"><source>decamole</source><translation><numerusform>декамоль</numerusform><numerusform>декамоля</numerusform><numerusform>декамолей</numerusform></translation></message>
+<message numerus="yes"><source>decimole</source><translation><numerusform>децимоль</numerusform><numerusform>децимоля</numerusform><numerusform>децимолей</numerusform></translation></message>
+<message numerus="yes"><source>centimole</source><translation><numerusform>сантимоль</numerusform><numerusform>сантимоля</numerusform><numerusform>сантимолей</numerusform></translation></message>
+<message numerus="yes"><source>millimole</source><translation><numerusform>миллимоль</numerusform><numerusform>миллимоля</numerusform><numerusform>миллимолей</numerusform></translation></message>
+<message numerus="yes"><source>micromole</source><translation><numerusform>микромоль</numerusform><numerusform>микромоля</numerusform><numerusform>микромолей</numerusform></translation></message>
+<message numerus="yes"><source>nanomole</source><translation><numerusform>наномоль</numerusform><numerusform>наномоля</numerusform><numerusform>наномолей</numerusform></translation></message>
+<message numerus="yes"><source>picomole</source><translation><numerusform>пикомоль</numerusform><numerusform>пикомоля</numerusform><numerusform>пикомолей</numerusform></translation></message>
+<message numerus="yes"><source>femtomole</source><translation><numerusform>фемтомоль</numerusform><numerusform>фемтомоля</numerusform><numerusform>фемтомолей</numerusform></translation></message>
+<message numerus="yes"><source>attomole</source><translation><numerusform>аттомоль</numerusform><numerusform>аттомоля</numerusform><numerusform>аттомолей</numerusform></translation></message>
+<message numerus="yes"><source>zeptomole</source><translation><numerusform>зептомоль</numerusform><numerusform>зептомоля</numerusform><numerusform>зептомолей</numerusform></translation></message>
+<message numerus="yes"><source>yoctomole</source><translation><numerusform>иоктомоль</numerusform><numerusform>иоктомоля</numerusform><numerusform>иоктомолей</numerusform></translation></message>
+<message numerus="yes"><source>radian</source><translation><numerusform>радиан</numerusform><numerusform>радиана</numerusform><numerusform>радиан</numerusform></translation></message>
+<message numerus="yes"><source>degree</source><translation><numerusform>градус</numerusform><numerusform>градуса</numerusform><numerusform>градусов</numerusform></translation></message>
+<message numerus="yes"><source>milliradian</source><translation><numerusform>миллирадиан</numerusform><numerusform>миллирадиана</numerusform><numerusform>миллирадиан</numerusform></translation></message>
+<message numerus="yes"><source>grad</source><translation><numerusform>гон</numerusform><numerusform>гона</numerusform><numerusform>гонов</numerusform></translation></message>
+<message numerus="yes"><source>angular mil (NATO)</source><translation><numerusform>угловая тысячная (НАТО)</numerusform><numerusform>угловые тысячные (НАТО)</numerusform><numerusform>угловых тысячных (НАТО)</numerusform></translation></message>
+<message numerus="yes"><source>angular mil (Sweden)</source><translation><numerusform>угловая тысячная (Швеция)</numerusform><numerusform>угловые тысячные (Швеция)</numerusform><numerusform>угловых тысячных (Швеция)</numerusform></translation></message>
+<message numerus="yes"><source>angular mil (USSR)</source><translation><numerusform>угловая тысячная (СССР)</numerusform><numerusform>угловые тысячные (СССР)</numerusform><numerusform>угловых тысячных (СССР)</numerusform></translation></message>
+<message numerus="yes"><source>angle minute</source><translation><numerusform>угловая минута</numerusform><numerusform>угловые минуты</numerusform><numerusform>угловых минут</numerusform></translation></message>
+<message numerus="yes"><source>angle second</source><translation><numerusform>угловая секунда</numerusform><numerusform>угловые секунды</numerusform><numerusform>угловых секунд</numerusform></translation></message>
+<message numerus="yes"><source>milliarc second</source><translation><numerusform>угловая миллисекунда</numerusform><numerusform>угловые миллисекунды</numerusform><numerusform>угловых миллисекунд</numerusform></translation></message>
+<message numerus="yes"><source>steradian</source><translation><numerusform>стерадиан</numerusform><numerusform>стерадиана</numerusform><numerusform>стерадиан</numerusform></translation></message>
+<message numerus="yes"><source>gram per square meter</source><translation><numerusform>грамм на квадратный метр</numerusform><numerusform>грамма на квадратный метр</numerusform><numerusform>граммов на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>gram per square inch</source><translation><numerusform>грамм на квадратный дюйм</numerusform><numerusform>грамма на квадратный дюйм</numerusform><numerusform>граммов на квадратный дюйм</numerusform></translation></message>
+<message numerus="yes"><source>nanogram per liter</source><translation><numerusform>нанограмм на литр</numerusform><numerusform>нанограмма на литр</numerusform><numerusform>нанограммов на литр</numerusform></translation></message>
+<message numerus="yes"><source>nanogram per deciliter</source><translation><numerusform>нанограмм на децилитр</numerusform><numerusform>нанограмма на децилитр</numerusform><numerusform>нанограммов на децилитр</numerusform></translation></message>
+<message numerus="yes"><source>nanogram per milliliter</source><translation><numerusform>нанограмм на миллилитр</numerusform><numerusform>нанограмма на миллилитр</numerusform><numerusform>нанограммов на миллилитр</numerusform></translation></message>
+<message numerus="yes"><source>nanogram per microliter</source><translation><numerusform>нанограмм на микролитр</numerusform><numerusform>нанограмма на микролитр</numerusform><numerusform>нанограммов на микролитр</numerusform></translation></message>
+<message numerus="yes"><source>milligram per deciliter</source><translation><numerusform>миллиграмм на децилитр</numerusform><numerusform>миллиграмма на децилитр</numerusform><numerusform>миллиграммов на децилитр</numerusform></translation></message>
+<message numerus="yes"><source>part per million</source><translation><numerusform>миллионная доля</numerusform><numerusform>миллионные доли</numerusform><numerusform>миллионных долей</numerusform></translation></message>
+<message numerus="yes"><source>part per billion</source><translation><numerusform>миллиардная доля</numerusform><numerusform>миллиардные доли</numerusform><numerusform>миллиардных долей</numerusform></translation></message>
+<message numerus="yes"><source>ampere</source><translation><numerusform>ампер</numerusform><numerusform>ампера</numerusform><numerusform>ампер</numerusform></translation></message>
+<message numerus="yes"><source>yottaampere</source><translation><numerusform>иоттаампер</numerusform><numerusform>иоттаампера</numerusform><numerusform>иоттаампер</numerusform></translation></message>
+<message numerus="yes"><source>zettaampere</source><translation><numerusform>зеттаампер</numerusform><numerusform>зеттаампера</numerusform><numerusform>зеттаампер</numerusform></translation></message>
+<message numerus="yes"><source>exaampere</source><translation><numerusform>эксаампер</numerusform><numerusform>эксаампера</numerusform><numerusform>эксаампер</numerusform></translation></message>
+<message numerus="yes"><source>petaampere</source><translation><numerusform>петаампер</numerusform><numerusform>петаампера</numerusform><numerusform>петаампер</numerusform></translation></message>
+<message numerus="yes"><source>teraampere</source><translation><numerusform>тераампер</numerusform><numerusform>тераампера</numerusform><numerusform>тераампер</numerusform></translation></message>
+<message numerus="yes"><source>gigaampere</source><translation><numerusform>гигаампер</numerusform><numerusform>гигаампера</numerusform><numerusform>гигаампер</numerusform></translation></message>
+<message numerus="yes"><source>megaampere</source><translation><numerusform>мегаампер</numerusform><numerusform>мегаампера</numerusform><numerusform>мегаампер</numerusform></translation></message>
+<message numerus="yes"><source>kiloampere</source><translation><numerusform>килоампер</numerusform><numerusform>килоампера</numerusform><numerusform>килоампер</numerusform></translation></message>
+<message numerus="yes"><source>hectoampere</source><translation><numerusform>гектоампер</numerusform><numerusform>гектоампера</numerusform><numerusform>гектоампер</numerusform></translation></message>
+<message numerus="yes"><source>decaampere</source><translation><numerusform>декаампер</numerusform><numerusform>декаампера</numerusform><numerusform>декаампер</numerusform></translation></message>
+<message numerus="yes"><source>deciampere</source><translation><numerusform>дециампер</numerusform><numerusform>дециампера</numerusform><numerusform>дециампер</numerusform></translation></message>
+<message numerus="yes"><source>centiampere</source><translation><numerusform>сантиампер</numerusform><numerusform>сантиампера</numerusform><numerusform>сантиампер</numerusform></translation></message>
+<message numerus="yes"><source>milliampere</source><translation><numerusform>миллиампер</numerusform><numerusform>миллиампера</numerusform><numerusform>миллиампер</numerusform></translation></message>
+<message numerus="yes"><source>microampere</source><translation><numerusform>микроампер</numerusform><numerusform>микроампера</numerusform><numerusform>микроампер</numerusform></translation></message>
+<message numerus="yes"><source>nanoampere</source><translation><numerusform>наноампер</numerusform><numerusform>наноампера</numerusform><numerusform>наноампер</numerusform></translation></message>
+<message numerus="yes"><source>picoampere</source><translation><numerusform>пикоампер</numerusform><numerusform>пикоампера</numerusform><numerusform>пикоампер</numerusform></translation></message>
+<message numerus="yes"><source>femtoampere</source><translation><numerusform>фемтоампер</numerusform><numerusform>фемтоампера</numerusform><numerusform>фемтоампер</numerusform></translation></message>
+<message numerus="yes"><source>attoampere</source><translation><numerusform>аттоампер</numerusform><numerusform>аттоампера</numerusform><numerusform>аттоампер</numerusform></translation></message>
+<message numerus="yes"><source>zeptoampere</source><translation><numerusform>зептоампер</numerusform><numerusform>зептоампера</numerusform><numerusform>зептоампер</numerusform></translation></message>
+<message numerus="yes"><source>yoctoampere</source><translation><numerusform>иоктоампер</numerusform><numerusform>иоктоампера</numerusform><numerusform>иоктоампер</numerusform></translation></message>
+<message numerus="yes"><source>coulomb</source><translation><numerusform>кулон</numerusform><numerusform>кулона</numerusform><numerusform>кулонов</numerusform></translation></message>
+<message numerus="yes"><source>ampere hour</source><translation><numerusform>ампер-час</numerusform><numerusform>ампер-часа</numerusform><numerusform>ампер-часов</numerusform></translation></message>
+<message numerus="yes"><source>milliampere hour</source><translation><numerusform>миллиампер-час</numerusform><numerusform>миллиампер-часа</numerusform><numerusform>миллиампер-часов</numerusform></translation></message>
+<message numerus="yes"><source>faraday</source><translation><numerusform>фарадей</numerusform><numerusform>фарадея</numerusform><numerusform>фарадеев</numerusform></translation></message>
+<message numerus="yes"><source>farad</source><translation><numerusform>фарад</numerusform><numerusform>фарада</numerusform><numerusform>фарад</numerusform></translation></message>
+<message numerus="yes"><source>yottafarad</source><translation><numerusform>иоттафарад</numerusform><numerusform>иоттафарада</numerusform><numerusform>иоттафарад</numerusform></translation></message>
+<message numerus="yes"><source>zettafarad</source><translation><numerusform>зеттафарад</numerusform><numerusform>зеттафарада</numerusform><numerusform>зеттафарад</numerusform></translation></message>
+<message numerus="yes"><source>exafarad</source><translation><numerusform>эксафарад</numerusform><numerusform>эксафарада</numerusform><numerusform>эксафарад</numerusform></translation></message>
+<message numerus="yes"><source>petafarad</source><translation><numerusform>петафарад</numerusform><numerusform>петафарада</numerusform><numerusform>петафарад</numerusform></translation></message>
+<message numerus="yes"><source>terafarad</source><translation><numerusform>терафарад</numerusform><numerusform>терафарада</numerusform><numerusform>терафарад</numerusform></translation></message>
+<message numerus="yes"><source>gigafarad</source><translation><numerusform>гигафарад</numerusform><numerusform>гигафарада</numerusform><numerusform>гигафарад</numerusform></translation></message>
+<message numerus="yes"><source>megafarad</source><translation><numerusform>мегафарад</numerusform><numerusform>мегафарада</numerusform><numerusform>мегафарад</numerusform></translation></message>
+<message numerus="yes"><source>kilofarad</source><translation><numerusform>килофарад</numerusform><numerusform>килофарада</numerusform><numerusform>килофарад</numerusform></translation></message>
+<message numerus="yes"><source>hectofarad</source><translation><numerusform>гектофарад</numerusform><numerusform>гектофарада</numerusform><numerusform>гектофарад</numerusform></translation></message>
+<message numerus="yes"><source>decafarad</source><translation><numerusform>декафарад</numerusform><numerusform>декафарада</numerusform><numerusform>декафарад</numerusform></translation></message>
+<message numerus="yes"><source>decifarad</source><translation><numerusform>децифарад</numerusform><numerusform>децифарада</numerusform><numerusform>децифарад</numerusform></translation></message>
+<message numerus="yes"><source>centifarad</source><translation><numerusform>сантифарад</numerusform><numerusform>сантифарада</numerusform><numerusform>сантифарад</numerusform></translation></message>
+<message numerus="yes"><source>millifarad</source><translation><numerusform>миллифарад</numerusform><numerusform>миллифарада</numerusform><numerusform>миллифарад</numerusform></translation></message>
+<message numerus="yes"><source>microfarad</source><translation><numerusform>микрофарад</numerusform><numerusform>микрофарада</numerusform><numerusform>микрофарад</numerusform></translation></message>
+<message numerus="yes"><source>nanofarad</source><translation><numerusform>нанофарад</numerusform><numerusform>нанофарада</numerusform><numerusform>нанофарад</numerusform></translation></message>
+<message numerus="yes"><source>picofarad</source><translation><numerusform>пикофарад</numerusform><numerusform>пикофарада</numerusform><numerusform>пикофарад</numerusform></translation></message>
+<message numerus="yes"><source>femtofarad</source><translation><numerusform>фемтофарад</numerusform><numerusform>фемтофарада</numerusform><numerusform>фемтофарад</numerusform></translation></message>
+<message numerus="yes"><source>attofarad</source><translation><numerusform>аттофарад</numerusform><numerusform>аттофарада</numerusform><numerusform>аттофарад</numerusform></translation></message>
+<message numerus="yes"><source>zeptofarad</source><translation><numerusform>зептофарад</numerusform><numerusform>зептофарада</numerusform><numerusform>зептофарад</numerusform></translation></message>
+<message numerus="yes"><source>yoctofarad</source><translation><numerusform>иоктофарад</numerusform><numerusform>иоктофарада</numerusform><numerusform>иоктофарад</numerusform></translation></message>
+<message numerus="yes"><source>kilopicofarad</source><translation><numerusform>килопикофарад</numerusform><numerusform>килопикофарада</numerusform><numerusform>килопикофарад</numerusform></translation></message>
+<message numerus="yes"><source>baud</source><translation><numerusform>бод</numerusform><numerusform>бода</numerusform><numerusform>бод</numerusform></translation></message>
+<message numerus="yes"><source>bit per second</source><translation><numerusform>бит в секунду</numerusform><numerusform>бита в секунду</numerusform><numerusform>бит в секунду</numerusform></translation></message>
+<message numerus="yes"><source>byte per second</source><translation><numerusform>байт в секунду</numerusform><numerusform>байта в секунду</numerusform><numerusform>байт в секунду</numerusform></translation></message>
+<message numerus="yes"><source>kilobaud</source><translation><numerusform>килобод</numerusform><numerusform>килобода</numerusform><numerusform>килобод</numerusform></translation></message>
+<message numerus="yes"><source>kilobit per second</source><translation><numerusform>килобит в секунду</numerusform><numerusform>килобита в секунду</numerusform><numerusform>килобит в секунду</numerusform></translation></message>
+<message numerus="yes"><source>kilobyte per second</source><translation><numerusform>килобайт в секунду</numerusform><numerusform>килобайта в секунду</numerusform><numerusform>килобайт в секунду</numerusform></translation></message>
+<message numerus="yes"><source>megabaud</source><translation><numerusform>мегабод</numerusform><numerusform>мегабода</numerusform><numerusform>мегабод</numerusform></translation></message>
+<message numerus="yes"><source>megabit per second</source><translation><numerusform>мегабит в секунду</numerusform><numerusform>мегабита в секунду</numerusform><numerusform>мегабит в секунду</numerusform></translation></message>
+<message numerus="yes"><source>megabyte per second</source><translation><numerusform>мегабайт в секунду</numerusform><numerusform>мегабайта в секунду</numerusform><numerusform>мегабайт в секунду</numerusform></translation></message>
+<message numerus="yes"><source>gigabit per second</source><translation><numerusform>гигабит в секунду</numerusform><numerusform>гигабита в секунду</numerusform><numerusform>гигабит в секунду</numerusform></translation></message>
+<message numerus="yes"><source>terabit per second</source><translation><numerusform>терабит в секунду</numerusform><numerusform>терабита в секунду</numerusform><numerusform>терабит в секунду</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per cubic meter</source><translation><numerusform>килограмм на кубический метр</numerusform><numerusform>килограмма на кубический метр</numerusform><numerusform>килограммов на кубический метр</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per liter</source><translation><numerusform>килограмм на литр</numerusform><numerusform>килограмма на литр</numerusform><numerusform>килограммов на литр</numerusform></translation></message>
+<message numerus="yes"><source>gram per liter</source><translation><numerusform>грамм на литр</numerusform><numerusform>грамма на литр</numerusform><numerusform>граммов на литр</numerusform></translation></message>
+<message numerus="yes"><source>microgram per milliliter</source><translation><numerusform>микрограмм на миллилитр</numerusform><numerusform>микрограмма на миллилитр</numerusform><numerusform>микрограммов на миллилитр</numerusform></translation></message>
+<message numerus="yes"><source>milligram per milliliter</source><translation><numerusform>миллиграмм на миллилитр</numerusform><numerusform>миллиграмма на миллилитр</numerusform><numerusform>миллиграммов на миллилитр</numerusform></translation></message>
+<message numerus="yes"><source>pound per gallon</source><translation><numerusform>фунт на галлон</numerusform><numerusform>фунта на галлон</numerusform><numerusform>фунтов на галлон</numerusform></translation></message>
+<message numerus="yes"><source>ounce per gallon</source><translation><numerusform>унция на галлон</numerusform><numerusform>унции на галлон</numerusform><numerusform>унций на галлон</numerusform></translation></message>
+<message numerus="yes"><source>pound per cubic foot</source><translation><numerusform>фунт на кубический фут</numerusform><numerusform>фунта на кубический фут</numerusform><numerusform>фунтов на кубический фут</numerusform></translation></message>
+<message numerus="yes"><source>pound per cubic inch</source><translation><numerusform>фунт на кубический дюйм</numerusform><numerusform>фунта на кубический дюйм</numerusform><numerusform>фунтов на кубический дюйм</numerusform></translation></message>
+<message numerus="yes"><source>newton per cubic meter</source><translation><numerusform>ньютон на кубический метр</numerusform><numerusform>ньютона на кубический метр</numerusform><numerusform>ньютонов на кубический метр</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton per cubic meter</source><translation><numerusform>килоньютон на кубический метр</numerusform><numerusform>килоньютона на кубический метр</numerusform><numerusform>килоньютонов на кубический метр</numerusform></translation></message>
+<message numerus="yes"><source>pound force per cubic foot</source><translation><numerusform>фунт-сила на кубический фут</numerusform><numerusform>фунт-силы на кубический фут</numerusform><numerusform>фунт-сил на кубический фут</numerusform></translation></message>
+<message numerus="yes"><source>kip per cubic inch</source><translation><numerusform>кип на кубический дюйм</numerusform><numerusform>кипа на кубический дюйм</numerusform><numerusform>кипов на кубический дюйм</numerusform></translation></message>
+<message numerus="yes"><source>kip per cubic foot</source><translation><numerusform>кип на кубический фут</numerusform><numerusform>кипа на кубический фут</numerusform><numerusform>кипов на кубический фут</numerusform></translation></message>
+<message numerus="yes"><source>joule</source><translation><numerusform>джоуль</numerusform><numerusform>джоуля</numerusform><numerusform>джоулей</numerusform></translation></message>
+<message numerus="yes"><source>calorie</source><translation><numerusform>калория</numerusform><numerusform>калории</numerusform><numerusform>калорий</numerusform></translation></message>
+<message numerus="yes"><source>kilocalorie</source><translation><numerusform>килокалория</numerusform><numerusform>килокалории</numerusform><numerusform>килокалорий</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (thermochemical)</source><translation><numerusform>британская тепловая единица (термохимическая)</numerusform><numerusform>британские тепловые единицы (термохимическая)</numerusform><numerusform>британских тепловых единиц (термохимическая)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (ISO)</source><translation><numerusform>британская тепловая единица (ИСО)</numerusform><numerusform>британские тепловые единицы (ИСО)</numerusform><numerusform>британских тепловых единиц (ИСО)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (63 degree F)</source><translation><numerusform>британская тепловая единица (63 °F)</numerusform><numerusform>британские тепловые единицы (63 °F)</numerusform><numerusform>британских тепловых единиц (63 °F)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (60 degree F)</source><translation><numerusform>британская тепловая единица (60 °F)</numerusform><numerusform>британские тепловые единицы (60 °F)</numerusform><numerusform>британских тепловых единиц (60 °F)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (59 degree F)</source><translation><numerusform>британская тепловая единица (59 °F)</numerusform><numerusform>британские тепловые единицы (59 °F)</numerusform><numerusform>британских тепловых единиц (59 °F)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (International Table)</source><translation><numerusform>британская тепловая единица (международная)</numerusform><numerusform>британские тепловые единицы (международная)</numerusform><numerusform>британских тепловых единиц (международная)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (mean)</source><translation><numerusform>британская тепловая единица (средняя)</numerusform><numerusform>британские тепловые единицы (средняя)</numerusform><numerusform>британских тепловых единиц (средняя)</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (39 degree F)</source><translation><numerusform>британская тепловая единица (39 °F)</numerusform><numerusform>британские тепловые единицы (39 °F)</numerusform><numerusform>британских тепловых единиц (39 °F)</numerusform></translation></message>
+<message numerus="yes"><source>kiloelectronvolt</source><translation><numerusform>килоэлектронвольт</numerusform><numerusform>килоэлектронвольта</numerusform><numerusform>килоэлектронвольт</numerusform></translation></message>
+<message numerus="yes"><source>megaelectronvolt</source><translation><numerusform>мегаэлектронвольт</numerusform><numerusform>мегаэлектронвольта</numerusform><numerusform>мегаэлектронвольт</numerusform></translation></message>
+<message numerus="yes"><source>electronvolt</source><translation><numerusform>электронвольт</numerusform><numerusform>электронвольта</numerusform><numerusform>электронвольт</numerusform></translation></message>
+<message numerus="yes"><source>erg</source><translation><numerusform>эрг</numerusform><numerusform>эрга</numerusform><numerusform>эргов</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt hour</source><translation><numerusform>киловатт-час</numerusform><numerusform>киловатт-часа</numerusform><numerusform>киловатт-часов</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt minute</source><translation><numerusform>киловатт-минута</numerusform><numerusform>киловатт-минуты</numerusform><numerusform>киловатт-минут</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt second</source><translation><numerusform>киловатт-секунда</numerusform><numerusform>киловатт-секунды</numerusform><numerusform>киловатт-секунд</numerusform></translation></message>
+<message numerus="yes"><source>therm (U.S.)</source><translation><numerusform>терм (США)</numerusform><numerusform>терма (США)</numerusform><numerusform>термов (США)</numerusform></translation></message>
+<message numerus="yes"><source>newton meter</source><translation><numerusform>ньютон-метр</numerusform><numerusform>ньютон-метра</numerusform><numerusform>ньютон-метров</numerusform></translation></message>
+<message numerus="yes"><source>decanewton meter</source><translation><numerusform>деканьютон-метр</numerusform><numerusform>деканьютон-метра</numerusform><numerusform>деканьютон-метров</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton meter</source><translation><numerusform>килоньютон-метр</numerusform><numerusform>килоньютон-метра</numerusform><numerusform>килоньютон-метров</numerusform></translation></message>
+<message numerus="yes"><source>meganewton meter</source><translation><numerusform>меганьютон-метр</numerusform><numerusform>меганьютон-метра</numerusform><numerusform>меганьютон-метров</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force meter</source><translation><numerusform>килограмм-сила-метр</numerusform><numerusform>килограмм-сила-метра</numerusform><numerusform>килограмм-сила-метров</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force foot</source><translation><numerusform>килограмм-сила-фут</numerusform><numerusform>килограмм-сила-фута</numerusform><numerusform>килограмм-сила-футов</numerusform></translation></message>
+<message numerus="yes"><source>ton force foot</source><translation><numerusform>тонна-сила-фут</numerusform><numerusform>тонна-сила-фута</numerusform><numerusform>тонна-сила-футов</numerusform></translation></message>
+<message numerus="yes"><source>ton force meter</source><translation><numerusform>тонна-сила-метр</numerusform><numerusform>тонна-сила-метра</numerusform><numerusform>тонна-сила-метров</numerusform></translation></message>
+<message numerus="yes"><source>foot kilopound</source><translation><numerusform>фут-килофунт</numerusform><numerusform>фут-килофунта</numerusform><numerusform>фут-килофунтов</numerusform></translation></message>
+<message numerus="yes"><source>foot pound force</source><translation><numerusform>фут-фунт-сила</numerusform><numerusform>фут-фунт-силы</numerusform><numerusform>фут-фунт-сил</numerusform></translation></message>
+<message numerus="yes"><source>calorie (20 degree C)</source><translation><numerusform>калория (20 °C)</numerusform><numerusform>калории (20 °C)</numerusform><numerusform>калорий (20 °C)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (thermochemical)</source><translation><numerusform>калория (термохимическая)</numerusform><numerusform>калории (термохимическая)</numerusform><numerusform>калорий (термохимическая)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (15 degree C)</source><translation><numerusform>калория (15 °C)</numerusform><numerusform>калории (15 °C)</numerusform><numerusform>калорий (15 °C)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (mean)</source><translation><numerusform>калория (средняя)</numerusform><numerusform>калории (средняя)</numerusform><numerusform>калорий (средняя)</numerusform></translation></message>
+<message numerus="yes"><source>calorie (3.98 degree C)</source><translation><numerusform>калория (3,98 °C)</numerusform><numerusform>калории (3,98 °C)</numerusform><numerusform>калорий (3,98 °C)</numerusform></translation></message>
+<message numerus="yes"><source>Therm (EC)</source><translation><numerusform>терм (ЕС)</numerusform><numerusform>терма (ЕС)</numerusform><numerusform>термов (ЕС)</numerusform></translation></message>
+<message numerus="yes"><source>kilojoule</source><translation><numerusform>килоджоуль</numerusform><numerusform>килоджоуля</numerusform><numerusform>килоджоулей</numerusform></translation></message>
+<message numerus="yes"><source>therm</source><translation><numerusform>терм</numerusform><numerusform>терма</numerusform><numerusform>термов</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per second</source><translation><numerusform>кубический метр в секунду</numerusform><numerusform>кубических метра в секунду</numerusform><numerusform>кубических метров в секунду</numerusform></translation></message>
+<message numerus="yes"><source>liter per second</source><translation><numerusform>литр в секунду</numerusform><numerusform>литра в секунду</numerusform><numerusform>литров в секунду</numerusform></translation></message>
+<message numerus="yes"><source>liter per minute</source><translation><numerusform>литр в минуту</numerusform><numerusform>литра в минуту</numerusform><numerusform>литров в минуту</numerusform></translation></message>
+<message numerus="yes"><source>liter per hour</source><translation><numerusform>литр в час</numerusform><numerusform>литра в час</numerusform><numerusform>литров в час</numerusform></translation></message>
+<message numerus="yes"><source>gallon per second</source><translation><numerusform>галлон в секунду</numerusform><numerusform>галлона в секунду</numerusform><numerusform>галлонов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>gallon per minute</source><translation><numerusform>галлон в минуту</numerusform><numerusform>галлона в минуту</numerusform><numerusform>галлонов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>gallon per hour</source><translation><numerusform>галлон в час</numerusform><numerusform>галлона в час</numerusform><numerusform>галлонов в час</numerusform></translation></message>
+<message numerus="yes"><source>gallon per day</source><translation><numerusform>галлон в сутки</numerusform><numerusform>галлона в сутки</numerusform><numerusform>галлонов в сутки</numerusform></translation></message>
+<message numerus="yes"><source>milliliter per minute</source><translation><numerusform>миллилитр в минуту</numerusform><numerusform>миллилитра в минуту</numerusform><numerusform>миллилитров в минуту</numerusform></translation></message>
+<message numerus="yes"><source>cubic centimeter per minute</source><translation><numerusform>кубический сантиметр в минуту</numerusform><numerusform>кубических сантиметра в минуту</numerusform><numerusform>кубических сантиметров в минуту</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per hour</source><translation><numerusform>кубический фут в час</numerusform><numerusform>кубических фута в час</numerusform><numerusform>кубических футов в час</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per minute</source><translation><numerusform>кубический фут в минуту</numerusform><numerusform>кубических фута в минуту</numerusform><numerusform>кубических футов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per second</source><translation><numerusform>кубический фут в секунду</numerusform><numerusform>кубических фута в секунду</numerusform><numerusform>кубических футов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>cubic inch per minute</source><translation><numerusform>кубический дюйм в минуту</numerusform><numerusform>кубических дюйма в минуту</numerusform><numerusform>кубических дюймов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per hour</source><translation><numerusform>кубический метр в час</numerusform><numerusform>кубических метра в час</numerusform><numerusform>кубических метров в час</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per minute</source><translation><numerusform>кубический метр в минуту</numerusform><numerusform>кубических метра в минуту</numerusform><numerusform>кубических метров в минуту</numerusform></translation></message>
+<message numerus="yes"><source>cubic centimeter per second</source><translation><numerusform>кубический сантиметр в секунду</numerusform><numerusform>кубических сантиметра в секунду</numerusform><numerusform>кубических сантиметров в секунду</numerusform></translation></message>
+<message numerus="yes"><source>cubic centimeter per hour</source><translation><numerusform>кубический сантиметр в час</numerusform><numerusform>кубических сантиметра в час</numerusform><numerusform>кубических сантиметров в час</numerusform></translation></message>
+<message numerus="yes"><source>US gallon per hour</source><translation><numerusform>галлон США в час</numerusform><numerusform>галлона США в час</numerusform><numerusform>галлонов США в час</numerusform></translation></message>
+<message numerus="yes"><source>US gallon per second</source><translation><numerusform>галлон США в секунду</numerusform><numerusform>галлона США в секунду</numerusform><numerusform>галлонов США в секунду</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per day</source><translation><numerusform>британский галлон в сутки</numerusform><numerusform>британских галлона в сутки</numerusform><numerusform>британских галлонов в сутки</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per hour</source><translation><numerusform>британский галлон в час</numerusform><numerusform>британских галлона в час</numerusform><numerusform>британских галлонов в час</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per minute</source><translation><numerusform>британский галлон в минуту</numerusform><numerusform>британских галлона в минуту</numerusform><numerusform>британских галлонов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>Imp gallon per second</source><translation><numerusform>британский галлон в секунду</numerusform><numerusform>британских галлона в секунду</numerusform><numerusform>британских галлонов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>Imp million gallon per day</source><translation><numerusform>миллион британских галлонов в сутки</numerusform><numerusform>миллиона британских галлонов в сутки</numerusform><numerusform>миллионов британских галлонов в сутки</numerusform></translation></message>
+<message numerus="yes"><source>liter per day</source><translation><numerusform>литр в сутки</numerusform><numerusform>литра в сутки</numerusform><numerusform>литров в сутки</numerusform></translation></message>
+<message numerus="yes"><source>million liter per day</source><translation><numerusform>миллион литров в сутки</numerusform><numerusform>миллиона литров в сутки</numerusform><numerusform>миллионов литров в сутки</numerusform></translation></message>
+<message numerus="yes"><source>US gallon per day</source><translation><numerusform>галлон США в сутки</numerusform><numerusform>галлона США в сутки</numerusform><numerusform>галлонов США в сутки</numerusform></translation></message>
+<message numerus="yes"><source>US million gallon per day</source><translation><numerusform>миллион галлонов США в сутки</numerusform><numerusform>миллиона галлонов США в сутки</numerusform><numerusform>миллионов галлонов США в сутки</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per day</source><translation><numerusform>кубический фут в сутки</numerusform><numerusform>кубических фута в сутки</numerusform><numerusform>кубических футов в сутки</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per day</source><translation><numerusform>кубический метр в сутки</numerusform><numerusform>кубических метра в сутки</numerusform><numerusform>кубических метров в сутки</numerusform></translation></message>
+<message numerus="yes"><source>cubic yard per minute</source><translation><numerusform>кубический ярд в минуту</numerusform><numerusform>кубических ярда в минуту</numerusform><numerusform>кубических ярдов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>acre foot per day</source><translation><numerusform>акр-фут в сутки</numerusform><numerusform>акр-фута в сутки</numerusform><numerusform>акр-футов в сутки</numerusform></translation></message>
+<message numerus="yes"><source>acre foot per hour</source><translation><numerusform>акр-фут в час</numerusform><numerusform>акр-фута в час</numerusform><numerusform>акр-футов в час</numerusform></translation></message>
+<message numerus="yes"><source>acre foot per minute</source><translation><numerusform>акр-фут в минуту</numerusform><numerusform>акр-фута в минуту</numerusform><numerusform>акр-футов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>acre inch per hour</source><translation><numerusform>акр-дюйм в час</numerusform><numerusform>акр-дюйма в час</numerusform><numerusform>акр-дюймов в час</numerusform></translation></message>
+<message numerus="yes"><source>acre inch per minute</source><translation><numerusform>акр-дюйм в минуту</numerusform><numerusform>акр-дюйма в минуту</numerusform><numerusform>акр-дюймов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>cubic survey foot per second</source><translation><numerusform>кубический геодезический фут в секунду</numerusform><numerusform>кубических геодезических фута в секунду</numerusform><numerusform>кубических геодезических футов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per second</source><translation><numerusform>килограмм в секунду</numerusform><numerusform>килограмма в секунду</numerusform><numerusform>килограммов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per minute</source><translation><numerusform>килограмм в минуту</numerusform><numerusform>килограмма в минуту</numerusform><numerusform>килограммов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per hour</source><translation><numerusform>килограмм в час</numerusform><numerusform>килограмма в час</numerusform><numerusform>килограммов в час</numerusform></translation></message>
+<message numerus="yes"><source>gram per second</source><translation><numerusform>грамм в секунду</numerusform><numerusform>грамма в секунду</numerusform><numerusform>граммов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>gram per minute</source><translation><numerusform>грамм в минуту</numerusform><numerusform>грамма в минуту</numerusform><numerusform>граммов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>gram per hour</source><translation><numerusform>грамм в час</numerusform><numerusform>грамма в час</numerusform><numerusform>граммов в час</numerusform></translation></message>
+<message numerus="yes"><source>pound per second</source><translation><numerusform>фунт в секунду</numerusform><numerusform>фунта в секунду</numerusform><numerusform>фунтов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>pound per minute</source><translation><numerusform>фунт в минуту</numerusform><numerusform>фунта в минуту</numerusform><numerusform>фунтов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>pound per hour</source><translation><numerusform>фунт в час</numerusform><numerusform>фунта в час</numerusform><numerusform>фунтов в час</numerusform></translation></message>
+<message numerus="yes"><source>pint per stroke</source><translation><numerusform>пинта за ход</numerusform><numerusform>пинты за ход</numerusform><numerusform>пинт за ход</numerusform></translation></message>
+<message numerus="yes"><source>quart per stroke</source><translation><numerusform>кварта за ход</numerusform><numerusform>кварты за ход</numerusform><numerusform>кварт за ход</numerusform></translation></message>
+<message numerus="yes"><source>newton</source><translation><numerusform>ньютон</numerusform><numerusform>ньютона</numerusform><numerusform>ньютонов</numerusform></translation></message>
+<message numerus="yes"><source>yottanewton</source><translation><numerusform>иоттаньютон</numerusform><numerusform>иоттаньютона</numerusform><numerusform>иоттаньютонов</numerusform></translation></message>
+<message numerus="yes"><source>zettanewton</source><translation><numerusform>зеттаньютон</numerusform><numerusform>зеттаньютона</numerusform><numerusform>зеттаньютонов</numerusform></translation></message>
+<message numerus="yes"><source>exanewton</source><translation><numerusform>эксаньютон</numerusform><numerusform>эксаньютона</numerusform><numerusform>эксаньютонов</numerusform></translation></message>
+<message numerus="yes"><source>petanewton</source><translation><numerusform>петаньютон</numerusform><numerusform>петаньютона</numerusform><numerusform>петаньютонов</numerusform></translation></message>
+<message numerus="yes"><source>teranewton</source><translation><numerusform>тераньютон</numerusform><numerusform>тераньютона</numerusform><numerusform>тераньютонов</numerusform></translation></message>
+<message numerus="yes"><source>giganewton</source><translation><numerusform>гиганьютон</numerusform><numerusform>гиганьютона</numerusform><numerusform>гиганьютонов</numerusform></translation></message>
+<message numerus="yes"><source>meganewton</source><translation><numerusform>меганьютон</numerusform><numerusform>меганьютона</numerusform><numerusform>меганьютонов</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton</source><translation><numerusform>килоньютон</numerusform><numerusform>килоньютона</numerusform><numerusform>килоньютонов</numerusform></translation></message>
+<message numerus="yes"><source>hectonewton</source><translation><numerusform>гектоньютон</numerusform><numerusform>гектоньютона</numerusform><numerusform>гектоньютонов</numerusform></translation></message>
+<message numerus="yes"><source>decanewton</source><translation><numerusform>деканьютон</numerusform><numerusform>деканьютона</numerusform><numerusform>деканьютонов</numerusform></translation></message>
+<message numerus="yes"><source>decinewton</source><translation><numerusform>дециньютон</numerusform><numerusform>дециньютона</numerusform><numerusform>дециньютонов</numerusform></translation></message>
+<message numerus="yes"><source>centinewton</source><translation><numerusform>сантиньютон</numerusform><numerusform>сантиньютона</numerusform><numerusform>сантиньютонов</numerusform></translation></message>
+<message numerus="yes"><source>millinewton</source><translation><numerusform>миллиньютон</numerusform><numerusform>миллиньютона</numerusform><numerusform>миллиньютонов</numerusform></translation></message>
+<message numerus="yes"><source>micronewton</source><translation><numerusform>микроньютон</numerusform><numerusform>микроньютона</numerusform><numerusform>микроньютонов</numerusform></translation></message>
+<message numerus="yes"><source>nanonewton</source><translation><numerusform>наноньютон</numerusform><numerusform>наноньютона</numerusform><numerusform>наноньютонов</numerusform></translation></message>
+<message numerus="yes"><source>piconewton</source><translation><numerusform>пиконьютон</numerusform><numerusform>пиконьютона</numerusform><numerusform>пиконьютонов</numerusform></translation></message>
+<message numerus="yes"><source>femtonewton</source><translation><numerusform>фемтоньютон</numerusform><numerusform>фемтоньютона</numerusform><numerusform>фемтоньютонов</numerusform></translation></message>
+<message numerus="yes"><source>attonewton</source><translation><numerusform>аттоньютон</numerusform><numerusform>аттоньютона</numerusform><numerusform>аттоньютонов</numerusform></translation></message>
+<message numerus="yes"><source>zeptonewton</source><translation><numerusform>зептоньютон</numerusform><numerusform>зептоньютона</numerusform><numerusform>зептоньютонов</numerusform></translation></message>
+<message numerus="yes"><source>yoctonewton</source><translation><numerusform>иоктоньютон</numerusform><numerusform>иоктоньютона</numerusform><numerusform>иоктоньютонов</numerusform></translation></message>
+<message numerus="yes"><source>kilopound</source><translation><numerusform>килофунт</numerusform><numerusform>килофунта</numerusform><numerusform>килофунтов</numerusform></translation></message>
+<message numerus="yes"><source>kilogram-force</source><translation><numerusform>килограмм-сила</numerusform><numerusform>килограмм-силы</numerusform><numerusform>килограмм-сил</numerusform></translation></message>
+<message numerus="yes"><source>pound force</source><translation><numerusform>фунт-сила</numerusform><numerusform>фунт-силы</numerusform><numerusform>фунт-сил</numerusform></translation></message>
+<message numerus="yes"><source>kip</source><translation><numerusform>кип</numerusform><numerusform>кипа</numerusform><numerusform>кипов</numerusform></translation></message>
+<message numerus="yes"><source>ton force</source><translation><numerusform>тонна-сила</numerusform><numerusform>тонна-силы</numerusform><numerusform>тонна-сил</numerusform></translation></message>
+<message numerus="yes"><source>dyne</source><translation><numerusform>дина</numerusform><numerusform>дины</numerusform><numerusform>дин</numerusform></translation></message>
+<message numerus="yes"><source>lbforce</source><translation><numerusform>фунт-сила (lbf)</numerusform><numerusform>фунт-силы (lbf)</numerusform><numerusform>фунт-сил (lbf)</numerusform></translation></message>
+<message numerus="yes"><source>ounce force</source><translation><numerusform>унция-сила</numerusform><numerusform>унция-силы</numerusform><numerusform>унция-сил</numerusform></translation></message>
+<message numerus="yes"><source>newton per meter</source><translation><numerusform>ньютон на метр</numerusform><numerusform>ньютона на метр</numerusform><numerusform>ньютонов на метр</numerusform></translation></message>
+<message numerus="yes"><source>kilopound per foot</source><translation><numerusform>килофунт на фут</numerusform><numerusform>килофунта на фут</numerusform><numerusform>килофунтов на фут</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force per meter</source><translation><numerusform>килограмм-сила на метр</numerusform><numerusform>килограмм-силы на метр</numerusform><numerusform>килограмм-сил на метр</numerusform></translation></message>
+<message numerus="yes"><source>ton force per meter</source><translation><numerusform>тонна-сила на метр</numerusform><numerusform>тонна-силы на метр</numerusform><numerusform>тонна-сил на метр</numerusform></translation></message>
+<message numerus="yes"><source>pound-force per foot</source><translation><numerusform>фунт-сила на фут</numerusform><numerusform>фунт-силы на фут</numerusform><numerusform>фунт-сил на фут</numerusform></translation></message>
+<message numerus="yes"><source>decanewton per meter</source><translation><numerusform>деканьютон на метр</numerusform><numerusform>деканьютона на метр</numerusform><numerusform>деканьютонов на метр</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton per meter</source><translation><numerusform>килоньютон на метр</numerusform><numerusform>килоньютона на метр</numerusform><numerusform>килоньютонов на метр</numerusform></translation></message>
+<message numerus="yes"><source>meganewton per meter</source><translation><numerusform>меганьютон на метр</numerusform><numerusform>меганьютона на метр</numerusform><numerusform>меганьютонов на метр</numerusform></translation></message>
+<message numerus="yes"><source>kip per foot</source><translation><numerusform>кип на фут</numerusform><numerusform>кипа на фут</numerusform><numerusform>кипов на фут</numerusform></translation></message>
+<message numerus="yes"><source>kip per inch</source><translation><numerusform>кип на дюйм</numerusform><numerusform>кипа на дюйм</numerusform><numerusform>кипов на дюйм</numerusform></translation></message>
+<message numerus="yes"><source>hertz</source><translation><numerusform>герц</numerusform><numerusform>герца</numerusform><numerusform>герц</numerusform></translation></message>
+<message numerus="yes"><source>kilohertz</source><translation><numerusform>килогерц</numerusform><numerusform>килогерца</numerusform><numerusform>килогерц</numerusform></translation></message>
+<message numerus="yes"><source>megahertz</source><translation><numerusform>мегагерц</numerusform><numerusform>мегагерца</numerusform><numerusform>мегагерц</numerusform></translation></message>
+<message numerus="yes"><source>gigahertz</source><translation><numerusform>гигагерц</numerusform><numerusform>гигагерца</numerusform><numerusform>гигагерц</numerusform></translation></message>
+<message numerus="yes"><source>terahertz</source><translation><numerusform>терагерц</numerusform><numerusform>терагерца</numerusform><numerusform>терагерц</numerusform></translation></message>
+<message numerus="yes"><source>cycle per second</source><translation><numerusform>цикл в секунду</numerusform><numerusform>цикла в секунду</numerusform><numerusform>циклов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>revolution per minute</source><translation><numerusform>оборот в минуту</numerusform><numerusform>оборота в минуту</numerusform><numerusform>оборотов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>flash per second</source><translation><numerusform>вспышка в секунду</numerusform><numerusform>вспышки в секунду</numerusform><numerusform>вспышек в секунду</numerusform></translation></message>
+<message numerus="yes"><source>flash per minute</source><translation><numerusform>вспышка в минуту</numerusform><numerusform>вспышки в минуту</numerusform><numerusform>вспышек в минуту</numerusform></translation></message>
 <message><source>henry</source><translation>генри</translation></message>
 <message><source>nanohenry</source><translation>наногенри</translation></message>
 <message><source>microhenry</source><translation>микрогенри</translation></message>
 <message><source>millihenry</source><translation>миллигенри</translation></message>
-<message><source>gauss</source><translation>гаусс</translation></message>
-<message><source>milligauss</source><translation>миллигаусс</translation></message>
+<message numerus="yes"><source>gauss</source><translation><numerusform>гаусс</numerusform><numerusform>гаусса</numerusform><numerusform>гаусс</numerusform></translation></message>
+<message numerus="yes"><source>milligauss</source><translation><numerusform>миллигаусс</numerusform><numerusform>миллигаусса</numerusform><numerusform>миллигаусс</numerusform></translation></message>
 <message><source>tesla</source><translation>тесла</translation></message>
-<message><source>gamma</source><translation>гамма</translation></message>
-<message><source>weber</source><translation>вебер</translation></message>
-<message><source>maxwell</source><translation>максвелл</translation></message>
-<message><source>watt</source><translation>ватт</translation></message>
-<message><source>horsepower (metric)</source><translation>лошадиная сила (метрическая)</translation></message>
-<message><source>horsepower (European electrical)</source><translation>лошадиная сила (европейская электрическая)</translation></message>
-<message><source>horsepower (Imperial mechanical)</source><translation>лошадиная сила (британская механическая)</translation></message>
-<message><source>horsepower (Imperial electrical)</source><translation>лошадиная сила (британская электрическая)</translation></message>
-<message><source>kilocalorie per hour</source><translation>килокалория в час</translation></message>
-<message><source>kilowatt</source><translation>киловатт</translation></message>
-<message><source>megawatt</source><translation>мегаватт</translation></message>
-<message><source>microwatt</source><translation>микроватт</translation></message>
-<message><source>volt ampere</source><translation>вольт-ампер</translation></message>
-<message><source>millivolt ampere</source><translation>милливольт-ампер</translation></message>
-<message><source>kilovolt ampere</source><translation>киловольт-ампер</translation></message>
-<message><source>megavolt ampere</source><translation>мегавольт-ампер</translation></message>
-<message><source>milliwatt</source><translation>милливатт</translation></message>
-<message><source>kilogram force meter per second</source><translation>килограмм-сила-метр в секунду</translation></message>
-<message><source>foot pound-force per second</source><translation>фут-фунт-сила в секунду</translation></message>
-<message><source>calorie per second</source><translation>калория в секунду</translation></message>
-<message><source>kilocalorie per second</source><translation>килокалория в секунду</translation></message>
-<message><source>British thermal unit (International Table) per second</source><translation>британская тепловая единица (международная) в секунду</translation></message>
-<message><source>British thermal unit (International Table) per hour</source><translation>британская тепловая единица (международная) в час</translation></message>
-<message><source>million British thermal unit (International Table) per hour</source><translation>миллион британских тепловых единиц (международных) в час</translation></message>
-<message><source>thousand British thermal unit (International Table) per hour</source><translation>тысяча британских тепловых единиц (международных) в час</translation></message>
-<message><source>ton of refrigeration</source><translation>тонна холода</translation></message>
-<message><source>gigawatt</source><translation>гигаватт</translation></message>
-<message><source>watt per cubic meter</source><translation>ватт на кубический метр</translation></message>
-<message><source>watt per cubic foot</source><translation>ватт на кубический фут</translation></message>
-<message><source>British thermal unit per hour cubic foot</source><translation>британская тепловая единица в час на кубический фут</translation></message>
-<message><source>watt per kilogram</source><translation>ватт на килограмм</translation></message>
-<message><source>watt per square meter</source><translation>ватт на квадратный метр</translation></message>
-<message><source>kilowatt per square meter</source><translation>киловатт на квадратный метр</translation></message>
-<message><source>kilowatt per square foot</source><translation>киловатт на квадратный фут</translation></message>
-<message><source>watt per square foot</source><translation>ватт на квадратный фут</translation></message>
-<message><source>British thermal unit per hour square foot</source><translation>британская тепловая единица в час на квадратный фут</translation></message>
-<message><source>bar</source><translation>бар</translation></message>
-<message><source>bar absolute</source><translation>бар (абсолютное давление)</translation></message>
-<message><source>bar gauge</source><translation>бар (избыточное давление)</translation></message>
-<message><source>inch of mercury</source><translation>дюйм ртутного столба</translation></message>
-<message><source>inch of water</source><translation>дюйм водяного столба</translation></message>
-<message><source>kilobar</source><translation>килобар</translation></message>
-<message><source>kilogram per square centimeter</source><translation>килограмм на квадратный сантиметр</translation></message>
-<message><source>kilopascal</source><translation>килопаскаль</translation></message>
-<message><source>kilopound per square inch</source><translation>килофунт на квадратный дюйм</translation></message>
-<message><source>mega pascal</source><translation>мегапаскаль</translation></message>
-<message><source>millibar</source><translation>миллибар</translation></message>
-<message><source>millimeter of mercury</source><translation>миллиметр ртутного столба</translation></message>
-<message><source>milli pascal</source><translation>миллипаскаль</translation></message>
-<message><source>pascal</source><translation>паскаль</translation></message>
-<message><source>pound per square inch (atmosphere)</source><translation>фунт на квадратный дюйм (абсолютное давление)</translation></message>
-<message><source>pound per square inch (gauge)</source><translation>фунт на квадратный дюйм (избыточное давление)</translation></message>
-<message><source>pound per square foot</source><translation>фунт на квадратный фут</translation></message>
-<message><source>pound per square inch</source><translation>фунт на квадратный дюйм</translation></message>
-<message><source>atmosphere (standard)</source><translation>атмосфера (физическая)</translation></message>
-<message><source>atmosphere (metric)</source><translation>атмосфера (техническая)</translation></message>
-<message><source>torr</source><translation>торр</translation></message>
-<message><source>newton per square millimeter</source><translation>ньютон на квадратный миллиметр</translation></message>
-<message><source>newton per square meter</source><translation>ньютон на квадратный метр</translation></message>
-<message><source>decanewton per square millimeter</source><translation>деканьютон на квадратный миллиметр</translation></message>
-<message><source>decanewton per square meter</source><translation>деканьютон на квадратный метр</translation></message>
-<message><source>kilonewton per square meter</source><translation>килоньютон на квадратный метр</translation></message>
-<message><source>meganewton per square meter</source><translation>меганьютон на квадратный метр</translation></message>
-<message><source>kilopound per square foot</source><translation>килофунт на квадратный фут</translation></message>
-<message><source>kilogram force per square millimeter</source><translation>килограмм-сила на квадратный миллиметр</translation></message>
-<message><source>kilogram force per square centimeter</source><translation>килограмм-сила на квадратный сантиметр</translation></message>
-<message><source>kilogram force per square meter</source><translation>килограмм-сила на квадратный метр</translation></message>
-<message><source>ton force per square centimeter</source><translation>тонна-сила на квадратный сантиметр</translation></message>
-<message><source>ton force per square meter</source><translation>тонна-сила на квадратный метр</translation></message>
-<message><source>ton force per square foot</source><translation>тонна-сила на квадратный фут</translation></message>
-<message><source>pound force per square inch</source><translation>фунт-сила на квадратный дюйм</translation></message>
-<message><source>foot of water</source><translation>фут водяного столба</translation></message>
-<message><source>kip per square inch</source><translation>кип на квадратный дюйм</translation></message>
-<message><source>kip per square foot</source><translation>кип на квадратный фут</translation></message>
-<message><source>pound force per square foot</source><translation>фунт-сила на квадратный фут</translation></message>
-<message><source>hectopascal</source><translation>гектопаскаль</translation></message>
-<message><source>meter per newton</source><translation>метр на ньютон</translation></message>
-<message><source>meter per kilonewton</source><translation>метр на килоньютон</translation></message>
-<message><source>foot per kip</source><translation>фут на кип</translation></message>
-<message><source>square meter per newton</source><translation>квадратный метр на ньютон</translation></message>
-<message><source>square meter per kilonewton</source><translation>квадратный метр на килоньютон</translation></message>
-<message><source>square foot per kip</source><translation>квадратный фут на кип</translation></message>
-<message><source>cubic meter per newton</source><translation>кубический метр на ньютон</translation></message>
-<message><source>cubic meter per kilonewton</source><translation>кубический метр на килоньютон</translation></message>
-<message><source>cubic foot per kip</source><translation>кубический фут на кип</translation></message>
-<message><source>newton-meter per meter</source><translation>ньютон-метр на метр</translation></message>
-<message><source>decanewton-meter per meter</source><translation>деканьютон-метр на метр</translation></message>
-<message><source>kilonewton-meter per meter</source><translation>килоньютон-метр на метр</translation></message>
-<message><source>meganewton-meter per meter</source><translation>меганьютон-метр на метр</translation></message>
-<message><source>kip-foot per foot</source><translation>кип-фут на фут</translation></message>
-<message><source>kilogram force-meter per meter</source><translation>килограмм-сила-метр на метр</translation></message>
-<message><source>ton force-meter per meter</source><translation>тонна-сила-метр на метр</translation></message>
-<message><source>pound-force foot per foot</source><translation>фунт-сила-фут на фут</translation></message>
-<message><source>ohm</source><translation>ом</translation></message>
-<message><source>kilohm</source><translation>килоом</translation></message>
-<message><source>gigaohm</source><translation>гигаом</translation></message>
-<message><source>megohm</source><translation>мегаом</translation></message>
-<message><source>microohm</source><translation>микроом</translation></message>
-<message><source>milliohm</source><translation>миллиом</translation></message>
-<message><source>siemens</source><translation>сименс</translation></message>
+<message numerus="yes"><source>gamma</source><translation><numerusform>гамма</numerusform><numerusform>гаммы</numerusform><numerusform>гамм</numerusform></translation></message>
+<message numerus="yes"><source>weber</source><translation><numerusform>вебер</numerusform><numerusform>вебера</numerusform><numerusform>веберов</numerusform></translation></message>
+<message numerus="yes"><source>maxwell</source><translation><numerusform>максвелл</numerusform><numerusform>максвелла</numerusform><numerusform>максвеллов</numerusform></translation></message>
+<message numerus="yes"><source>watt</source><translation><numerusform>ватт</numerusform><numerusform>ватта</numerusform><numerusform>ватт</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (metric)</source><translation><numerusform>лошадиная сила (метрическая)</numerusform><numerusform>лошадиные силы (метрическая)</numerusform><numerusform>лошадиных сил (метрическая)</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (European electrical)</source><translation><numerusform>лошадиная сила (европейская электрическая)</numerusform><numerusform>лошадиные силы (европейская электрическая)</numerusform><numerusform>лошадиных сил (европейская электрическая)</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (Imperial mechanical)</source><translation><numerusform>лошадиная сила (британская механическая)</numerusform><numerusform>лошадиные силы (британская механическая)</numerusform><numerusform>лошадиных сил (британская механическая)</numerusform></translation></message>
+<message numerus="yes"><source>horsepower (Imperial electrical)</source><translation><numerusform>лошадиная сила (британская электрическая)</numerusform><numerusform>лошадиные силы (британская электрическая)</numerusform><numerusform>лошадиных сил (британская электрическая)</numerusform></translation></message>
+<message numerus="yes"><source>kilocalorie per hour</source><translation><numerusform>килокалория в час</numerusform><numerusform>килокалории в час</numerusform><numerusform>килокалорий в час</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt</source><translation><numerusform>киловатт</numerusform><numerusform>киловатта</numerusform><numerusform>киловатт</numerusform></translation></message>
+<message numerus="yes"><source>megawatt</source><translation><numerusform>мегаватт</numerusform><numerusform>мегаватта</numerusform><numerusform>мегаватт</numerusform></translation></message>
+<message numerus="yes"><source>microwatt</source><translation><numerusform>микроватт</numerusform><numerusform>микроватта</numerusform><numerusform>микроватт</numerusform></translation></message>
+<message numerus="yes"><source>volt ampere</source><translation><numerusform>вольт-ампер</numerusform><numerusform>вольт-ампера</numerusform><numerusform>вольт-ампер</numerusform></translation></message>
+<message numerus="yes"><source>millivolt ampere</source><translation><numerusform>милливольт-ампер</numerusform><numerusform>милливольт-ампера</numerusform><numerusform>милливольт-ампер</numerusform></translation></message>
+<message numerus="yes"><source>kilovolt ampere</source><translation><numerusform>киловольт-ампер</numerusform><numerusform>киловольт-ампера</numerusform><numerusform>киловольт-ампер</numerusform></translation></message>
+<message numerus="yes"><source>megavolt ampere</source><translation><numerusform>мегавольт-ампер</numerusform><numerusform>мегавольт-ампера</numerusform><numerusform>мегавольт-ампер</numerusform></translation></message>
+<message numerus="yes"><source>milliwatt</source><translation><numerusform>милливатт</numerusform><numerusform>милливатта</numerusform><numerusform>милливатт</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force meter per second</source><translation><numerusform>килограмм-сила-метр в секунду</numerusform><numerusform>килограмм-сила-метра в секунду</numerusform><numerusform>килограмм-сила-метров в секунду</numerusform></translation></message>
+<message numerus="yes"><source>foot pound-force per second</source><translation><numerusform>фут-фунт-сила в секунду</numerusform><numerusform>фут-фунт-силы в секунду</numerusform><numerusform>фут-фунт-сил в секунду</numerusform></translation></message>
+<message numerus="yes"><source>calorie per second</source><translation><numerusform>калория в секунду</numerusform><numerusform>калории в секунду</numerusform><numerusform>калорий в секунду</numerusform></translation></message>
+<message numerus="yes"><source>kilocalorie per second</source><translation><numerusform>килокалория в секунду</numerusform><numerusform>килокалории в секунду</numerusform><numerusform>килокалорий в секунду</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (International Table) per second</source><translation><numerusform>британская тепловая единица (международная) в секунду</numerusform><numerusform>британские тепловые единицы (международная) в секунду</numerusform><numerusform>британских тепловых единиц (международная) в секунду</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit (International Table) per hour</source><translation><numerusform>британская тепловая единица (международная) в час</numerusform><numerusform>британские тепловые единицы (международная) в час</numerusform><numerusform>британских тепловых единиц (международная) в час</numerusform></translation></message>
+<message numerus="yes"><source>million British thermal unit (International Table) per hour</source><translation><numerusform>миллион британских тепловых единиц (международных) в час</numerusform><numerusform>миллиона британских тепловых единиц (международных) в час</numerusform><numerusform>миллионов британских тепловых единиц (международных) в час</numerusform></translation></message>
+<message numerus="yes"><source>thousand British thermal unit (International Table) per hour</source><translation><numerusform>тысяча британских тепловых единиц (международных) в час</numerusform><numerusform>тысячи британских тепловых единиц (международных) в час</numerusform><numerusform>тысяч британских тепловых единиц (международных) в час</numerusform></translation></message>
+<message numerus="yes"><source>ton of refrigeration</source><translation><numerusform>тонна холода</numerusform><numerusform>тонны холода</numerusform><numerusform>тонн холода</numerusform></translation></message>
+<message numerus="yes"><source>gigawatt</source><translation><numerusform>гигаватт</numerusform><numerusform>гигаватта</numerusform><numerusform>гигаватт</numerusform></translation></message>
+<message numerus="yes"><source>watt per cubic meter</source><translation><numerusform>ватт на кубический метр</numerusform><numerusform>ватта на кубический метр</numerusform><numerusform>ватт на кубический метр</numerusform></translation></message>
+<message numerus="yes"><source>watt per cubic foot</source><translation><numerusform>ватт на кубический фут</numerusform><numerusform>ватта на кубический фут</numerusform><numerusform>ватт на кубический фут</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit per hour cubic foot</source><translation><numerusform>британская тепловая единица в час на кубический фут</numerusform><numerusform>британские тепловые единицы в час на кубический фут</numerusform><numerusform>британских тепловых единиц в час на кубический фут</numerusform></translation></message>
+<message numerus="yes"><source>watt per kilogram</source><translation><numerusform>ватт на килограмм</numerusform><numerusform>ватта на килограмм</numerusform><numerusform>ватт на килограмм</numerusform></translation></message>
+<message numerus="yes"><source>watt per square meter</source><translation><numerusform>ватт на квадратный метр</numerusform><numerusform>ватта на квадратный метр</numerusform><numerusform>ватт на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt per square meter</source><translation><numerusform>киловатт на квадратный метр</numerusform><numerusform>киловатта на квадратный метр</numerusform><numerusform>киловатт на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>kilowatt per square foot</source><translation><numerusform>киловатт на квадратный фут</numerusform><numerusform>киловатта на квадратный фут</numerusform><numerusform>киловатт на квадратный фут</numerusform></translation></message>
+<message numerus="yes"><source>watt per square foot</source><translation><numerusform>ватт на квадратный фут</numerusform><numerusform>ватта на квадратный фут</numerusform><numerusform>ватт на квадратный фут</numerusform></translation></message>
+<message numerus="yes"><source>British thermal unit per hour square foot</source><translation><numerusform>британская тепловая единица в час на квадратный фут</numerusform><numerusform>британские тепловые единицы в час на квадратный фут</numerusform><numerusform>британских тепловых единиц в час на квадратный фут</numerusform></translation></message>
+<message numerus="yes"><source>bar</source><translation><numerusform>бар</numerusform><numerusform>бара</numerusform><numerusform>бар</numerusform></translation></message>
+<message numerus="yes"><source>bar absolute</source><translation><numerusform>бар (абсолютное давление)</numerusform><numerusform>бара (абсолютное давление)</numerusform><numerusform>бар (абсолютное давление)</numerusform></translation></message>
+<message numerus="yes"><source>bar gauge</source><translation><numerusform>бар (избыточное давление)</numerusform><numerusform>бара (избыточное давление)</numerusform><numerusform>бар (избыточное давление)</numerusform></translation></message>
+<message numerus="yes"><source>inch of mercury</source><translation><numerusform>дюйм ртутного столба</numerusform><numerusform>дюйма ртутного столба</numerusform><numerusform>дюймов ртутного столба</numerusform></translation></message>
+<message numerus="yes"><source>inch of water</source><translation><numerusform>дюйм водяного столба</numerusform><numerusform>дюйма водяного столба</numerusform><numerusform>дюймов водяного столба</numerusform></translation></message>
+<message numerus="yes"><source>kilobar</source><translation><numerusform>килобар</numerusform><numerusform>килобара</numerusform><numerusform>килобар</numerusform></translation></message>
+<message numerus="yes"><source>kilogram per square centimeter</source><translation><numerusform>килограмм на квадратный сантиметр</numerusform><numerusform>килограмма на квадратный сантиметр</numerusform><numerusform>килограммов на квадратный сантиметр</numerusform></translation></message>
+<message numerus="yes"><source>kilopascal</source><translation><numerusform>килопаскаль</numerusform><numerusform>килопаскаля</numerusform><numerusform>килопаскалей</numerusform></translation></message>
+<message numerus="yes"><source>kilopound per square inch</source><translation><numerusform>килофунт на квадратный дюйм</numerusform><numerusform>килофунта на квадратный дюйм</numerusform><numerusform>килофунтов на квадратный дюйм</numerusform></translation></message>
+<message numerus="yes"><source>mega pascal</source><translation><numerusform>мегапаскаль</numerusform><numerusform>мегапаскаля</numerusform><numerusform>мегапаскалей</numerusform></translation></message>
+<message numerus="yes"><source>millibar</source><translation><numerusform>миллибар</numerusform><numerusform>миллибара</numerusform><numerusform>миллибар</numerusform></translation></message>
+<message numerus="yes"><source>millimeter of mercury</source><translation><numerusform>миллиметр ртутного столба</numerusform><numerusform>миллиметра ртутного столба</numerusform><numerusform>миллиметров ртутного столба</numerusform></translation></message>
+<message numerus="yes"><source>milli pascal</source><translation><numerusform>миллипаскаль</numerusform><numerusform>миллипаскаля</numerusform><numerusform>миллипаскалей</numerusform></translation></message>
+<message numerus="yes"><source>pascal</source><translation><numerusform>паскаль</numerusform><numerusform>паскаля</numerusform><numerusform>паскалей</numerusform></translation></message>
+<message numerus="yes"><source>pound per square inch (atmosphere)</source><translation><numerusform>фунт на квадратный дюйм (абсолютное давление)</numerusform><numerusform>фунта на квадратный дюйм (абсолютное давление)</numerusform><numerusform>фунтов на квадратный дюйм (абсолютное давление)</numerusform></translation></message>
+<message numerus="yes"><source>pound per square inch (gauge)</source><translation><numerusform>фунт на квадратный дюйм (избыточное давление)</numerusform><numerusform>фунта на квадратный дюйм (избыточное давление)</numerusform><numerusform>фунтов на квадратный дюйм (избыточное давление)</numerusform></translation></message>
+<message numerus="yes"><source>pound per square foot</source><translation><numerusform>фунт на квадратный фут</numerusform><numerusform>фунта на квадратный фут</numerusform><numerusform>фунтов на квадратный фут</numerusform></translation></message>
+<message numerus="yes"><source>pound per square inch</source><translation><numerusform>фунт на квадратный дюйм</numerusform><numerusform>фунта на квадратный дюйм</numerusform><numerusform>фунтов на квадратный дюйм</numerusform></translation></message>
+<message numerus="yes"><source>atmosphere (standard)</source><translation><numerusform>атмосфера (физическая)</numerusform><numerusform>атмосферы (физическая)</numerusform><numerusform>атмосфер (физическая)</numerusform></translation></message>
+<message numerus="yes"><source>atmosphere (metric)</source><translation><numerusform>атмосфера (техническая)</numerusform><numerusform>атмосферы (техническая)</numerusform><numerusform>атмосфер (техническая)</numerusform></translation></message>
+<message numerus="yes"><source>torr</source><translation><numerusform>торр</numerusform><numerusform>торра</numerusform><numerusform>торр</numerusform></translation></message>
+<message numerus="yes"><source>newton per square millimeter</source><translation><numerusform>ньютон на квадратный миллиметр</numerusform><numerusform>ньютона на квадратный миллиметр</numerusform><numerusform>ньютонов на квадратный миллиметр</numerusform></translation></message>
+<message numerus="yes"><source>newton per square meter</source><translation><numerusform>ньютон на квадратный метр</numerusform><numerusform>ньютона на квадратный метр</numerusform><numerusform>ньютонов на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>decanewton per square millimeter</source><translation><numerusform>деканьютон на квадратный миллиметр</numerusform><numerusform>деканьютона на квадратный миллиметр</numerusform><numerusform>деканьютонов на квадратный миллиметр</numerusform></translation></message>
+<message numerus="yes"><source>decanewton per square meter</source><translation><numerusform>деканьютон на квадратный метр</numerusform><numerusform>деканьютона на квадратный метр</numerusform><numerusform>деканьютонов на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton per square meter</source><translation><numerusform>килоньютон на квадратный метр</numerusform><numerusform>килоньютона на квадратный метр</numerusform><numerusform>килоньютонов на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>meganewton per square meter</source><translation><numerusform>меганьютон на квадратный метр</numerusform><numerusform>меганьютона на квадратный метр</numerusform><numerusform>меганьютонов на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>kilopound per square foot</source><translation><numerusform>килофунт на квадратный фут</numerusform><numerusform>килофунта на квадратный фут</numerusform><numerusform>килофунтов на квадратный фут</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force per square millimeter</source><translation><numerusform>килограмм-сила на квадратный миллиметр</numerusform><numerusform>килограмм-силы на квадратный миллиметр</numerusform><numerusform>килограмм-сил на квадратный миллиметр</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force per square centimeter</source><translation><numerusform>килограмм-сила на квадратный сантиметр</numerusform><numerusform>килограмм-силы на квадратный сантиметр</numerusform><numerusform>килограмм-сил на квадратный сантиметр</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force per square meter</source><translation><numerusform>килограмм-сила на квадратный метр</numerusform><numerusform>килограмм-силы на квадратный метр</numerusform><numerusform>килограмм-сил на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>ton force per square centimeter</source><translation><numerusform>тонна-сила на квадратный сантиметр</numerusform><numerusform>тонна-силы на квадратный сантиметр</numerusform><numerusform>тонна-сил на квадратный сантиметр</numerusform></translation></message>
+<message numerus="yes"><source>ton force per square meter</source><translation><numerusform>тонна-сила на квадратный метр</numerusform><numerusform>тонна-силы на квадратный метр</numerusform><numerusform>тонна-сил на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>ton force per square foot</source><translation><numerusform>тонна-сила на квадратный фут</numerusform><numerusform>тонна-силы на квадратный фут</numerusform><numerusform>тонна-сил на квадратный фут</numerusform></translation></message>
+<message numerus="yes"><source>pound force per square inch</source><translation><numerusform>фунт-сила на квадратный дюйм</numerusform><numerusform>фунт-силы на квадратный дюйм</numerusform><numerusform>фунт-сил на квадратный дюйм</numerusform></translation></message>
+<message numerus="yes"><source>foot of water</source><translation><numerusform>фут водяного столба</numerusform><numerusform>фута водяного столба</numerusform><numerusform>футов водяного столба</numerusform></translation></message>
+<message numerus="yes"><source>kip per square inch</source><translation><numerusform>кип на квадратный дюйм</numerusform><numerusform>кипа на квадратный дюйм</numerusform><numerusform>кипов на квадратный дюйм</numerusform></translation></message>
+<message numerus="yes"><source>kip per square foot</source><translation><numerusform>кип на квадратный фут</numerusform><numerusform>кипа на квадратный фут</numerusform><numerusform>кипов на квадратный фут</numerusform></translation></message>
+<message numerus="yes"><source>pound force per square foot</source><translation><numerusform>фунт-сила на квадратный фут</numerusform><numerusform>фунт-силы на квадратный фут</numerusform><numerusform>фунт-сил на квадратный фут</numerusform></translation></message>
+<message numerus="yes"><source>hectopascal</source><translation><numerusform>гектопаскаль</numerusform><numerusform>гектопаскаля</numerusform><numerusform>гектопаскалей</numerusform></translation></message>
+<message numerus="yes"><source>meter per newton</source><translation><numerusform>метр на ньютон</numerusform><numerusform>метра на ньютон</numerusform><numerusform>метров на ньютон</numerusform></translation></message>
+<message numerus="yes"><source>meter per kilonewton</source><translation><numerusform>метр на килоньютон</numerusform><numerusform>метра на килоньютон</numerusform><numerusform>метров на килоньютон</numerusform></translation></message>
+<message numerus="yes"><source>foot per kip</source><translation><numerusform>фут на кип</numerusform><numerusform>фута на кип</numerusform><numerusform>футов на кип</numerusform></translation></message>
+<message numerus="yes"><source>square meter per newton</source><translation><numerusform>квадратный метр на ньютон</numerusform><numerusform>квадратных метра на ньютон</numerusform><numerusform>квадратных метров на ньютон</numerusform></translation></message>
+<message numerus="yes"><source>square meter per kilonewton</source><translation><numerusform>квадратный метр на килоньютон</numerusform><numerusform>квадратных метра на килоньютон</numerusform><numerusform>квадратных метров на килоньютон</numerusform></translation></message>
+<message numerus="yes"><source>square foot per kip</source><translation><numerusform>квадратный фут на кип</numerusform><numerusform>квадратных фута на кип</numerusform><numerusform>квадратных футов на кип</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per newton</source><translation><numerusform>кубический метр на ньютон</numerusform><numerusform>кубических метра на ньютон</numerusform><numerusform>кубических метров на ньютон</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per kilonewton</source><translation><numerusform>кубический метр на килоньютон</numerusform><numerusform>кубических метра на килоньютон</numerusform><numerusform>кубических метров на килоньютон</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per kip</source><translation><numerusform>кубический фут на кип</numerusform><numerusform>кубических фута на кип</numerusform><numerusform>кубических футов на кип</numerusform></translation></message>
+<message numerus="yes"><source>newton-meter per meter</source><translation><numerusform>ньютон-метр на метр</numerusform><numerusform>ньютон-метра на метр</numerusform><numerusform>ньютон-метров на метр</numerusform></translation></message>
+<message numerus="yes"><source>decanewton-meter per meter</source><translation><numerusform>деканьютон-метр на метр</numerusform><numerusform>деканьютон-метра на метр</numerusform><numerusform>деканьютон-метров на метр</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton-meter per meter</source><translation><numerusform>килоньютон-метр на метр</numerusform><numerusform>килоньютон-метра на метр</numerusform><numerusform>килоньютон-метров на метр</numerusform></translation></message>
+<message numerus="yes"><source>meganewton-meter per meter</source><translation><numerusform>меганьютон-метр на метр</numerusform><numerusform>меганьютон-метра на метр</numerusform><numerusform>меганьютон-метров на метр</numerusform></translation></message>
+<message numerus="yes"><source>kip-foot per foot</source><translation><numerusform>кип-фут на фут</numerusform><numerusform>кип-фута на фут</numerusform><numerusform>кип-футов на фут</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force-meter per meter</source><translation><numerusform>килограмм-сила-метр на метр</numerusform><numerusform>килограмм-сила-метра на метр</numerusform><numerusform>килограмм-сила-метров на метр</numerusform></translation></message>
+<message numerus="yes"><source>ton force-meter per meter</source><translation><numerusform>тонна-сила-метр на метр</numerusform><numerusform>тонна-сила-метра на метр</numerusform><numerusform>тонна-сила-метров на метр</numerusform></translation></message>
+<message numerus="yes"><source>pound-force foot per foot</source><translation><numerusform>фунт-сила-фут на фут</numerusform><numerusform>фунт-сила-фута на фут</numerusform><numerusform>фунт-сила-футов на фут</numerusform></translation></message>
+<message numerus="yes"><source>ohm</source><translation><numerusform>ом</numerusform><numerusform>ома</numerusform><numerusform>ом</numerusform></translation></message>
+<message numerus="yes"><source>kilohm</source><translation><numerusform>килоом</numerusform><numerusform>килоома</numerusform><numerusform>килоом</numerusform></translation></message>
+<message numerus="yes"><source>gigaohm</source><translation><numerusform>гигаом</numerusform><numerusform>гигаома</numerusform><numerusform>гигаом</numerusform></translation></message>
+<message numerus="yes"><source>megohm</source><translation><numerusform>мегаом</numerusform><numerusform>мегаома</numerusform><numerusform>мегаом</numerusform></translation></message>
+<message numerus="yes"><source>microohm</source><translation><numerusform>микроом</numerusform><numerusform>микроома</numerusform><numerusform>микроом</numerusform></translation></message>
+<message numerus="yes"><source>milliohm</source><translation><numerusform>миллиом</numerusform><numerusform>миллиома</numerusform><numerusform>миллиом</numerusform></translation></message>
+<message numerus="yes"><source>siemens</source><translation><numerusform>сименс</numerusform><numerusform>сименса</numerusform><numerusform>сименс</numerusform></translation></message>
 <message><source>mho</source><translation>мо</translation></message>
-<message><source>meter per second</source><translation>метр в секунду</translation></message>
-<message><source>millimeter per second</source><translation>миллиметр в секунду</translation></message>
-<message><source>centimeter per second</source><translation>сантиметр в секунду</translation></message>
-<message><source>meter per minute</source><translation>метр в минуту</translation></message>
-<message><source>inch per second</source><translation>дюйм в секунду</translation></message>
-<message><source>foot per second</source><translation>фут в секунду</translation></message>
-<message><source>inch per minute</source><translation>дюйм в минуту</translation></message>
-<message><source>foot per minute</source><translation>фут в минуту</translation></message>
-<message><source>kilometer per hour</source><translation>километр в час</translation></message>
-<message><source>mile per hour</source><translation>миля в час</translation></message>
-<message><source>centimeter per minute</source><translation>сантиметр в минуту</translation></message>
-<message><source>foot per hour</source><translation>фут в час</translation></message>
-<message><source>inch per hour</source><translation>дюйм в час</translation></message>
-<message><source>kilometer per minute</source><translation>километр в минуту</translation></message>
-<message><source>kilometer per second</source><translation>километр в секунду</translation></message>
-<message><source>knot</source><translation>узел</translation></message>
-<message><source>knot (UK)</source><translation>узел (британский)</translation></message>
-<message><source>meter per hour</source><translation>метр в час</translation></message>
-<message><source>mile per minute</source><translation>миля в минуту</translation></message>
-<message><source>mile per second</source><translation>миля в секунду</translation></message>
-<message><source>survey mile per hour</source><translation>геодезическая миля в час</translation></message>
-<message><source>survey foot per second</source><translation>геодезический фут в секунду</translation></message>
-<message><source>byte</source><translation>байт</translation></message>
-<message><source>bit</source><translation>бит</translation></message>
-<message><source>kilobyte</source><translation>килобайт</translation></message>
-<message><source>megabyte</source><translation>мегабайт</translation></message>
-<message><source>gigabyte</source><translation>гигабайт</translation></message>
-<message><source>terabyte</source><translation>терабайт</translation></message>
-<message><source>kibibyte</source><translation>кибибайт</translation></message>
-<message><source>mebibyte</source><translation>мебибайт</translation></message>
-<message><source>gibibyte</source><translation>гибибайт</translation></message>
-<message><source>tebibyte</source><translation>тебибайт</translation></message>
-<message><source>kilobit</source><translation>килобит</translation></message>
-<message><source>megabit</source><translation>мегабит</translation></message>
-<message><source>gigabit</source><translation>гигабит</translation></message>
-<message><source>petabyte</source><translation>петабайт</translation></message>
-<message><source>pebibyte</source><translation>пебибайт</translation></message>
-<message><source>exabyte</source><translation>эксабайт</translation></message>
-<message><source>exbibyte</source><translation>эксбибайт</translation></message>
-<message><source>zettabyte</source><translation>зеттабайт</translation></message>
-<message><source>zebibyte</source><translation>зебибайт</translation></message>
-<message><source>yottabyte</source><translation>иоттабайт</translation></message>
-<message><source>yobibyte</source><translation>иобибайт</translation></message>
-<message><source>terabit</source><translation>терабит</translation></message>
-<message><source>kelvin</source><translation>кельвин</translation></message>
-<message><source>degree Celsius</source><translation>градус Цельсия</translation></message>
-<message><source>degree Fahrenheit</source><translation>градус Фаренгейта</translation></message>
-<message><source>degree Rankine</source><translation>градус Ранкина</translation></message>
-<message><source>celsius per minute</source><translation>градус Цельсия в минуту</translation></message>
-<message><source>fahrenheit per minute</source><translation>градус Фаренгейта в минуту</translation></message>
-<message><source>second</source><translation>секунда</translation></message>
-<message><source>yottasecond</source><translation>иоттасекунда</translation></message>
-<message><source>zettasecond</source><translation>зеттасекунда</translation></message>
-<message><source>exasecond</source><translation>эксасекунда</translation></message>
-<message><source>petasecond</source><translation>петасекунда</translation></message>
-<message><source>terasecond</source><translation>терасекунда</translation></message>
-<message><source>gigasecond</source><translation>гигасекунда</translation></message>
-<message><source>megasecond</source><translation>мегасекунда</translation></message>
-<message><source>kilosecond</source><translation>килосекунда</translation></message>
-<message><source>hectosecond</source><translation>гектосекунда</translation></message>
-<message><source>decasecond</source><translation>декасекунда</translation></message>
-<message><source>decisecond</source><translation>децисекунда</translation></message>
-<message><source>centisecond</source><translation>сантисекунда</translation></message>
-<message><source>millisecond</source><translation>миллисекунда</translation></message>
-<message><source>microsecond</source><translation>микросекунда</translation></message>
-<message><source>nanosecond</source><translation>наносекунда</translation></message>
-<message><source>picosecond</source><translation>пикосекунда</translation></message>
-<message><source>femtosecond</source><translation>фемтосекунда</translation></message>
-<message><source>attosecond</source><translation>аттосекунда</translation></message>
-<message><source>zeptosecond</source><translation>зептосекунда</translation></message>
-<message><source>yoctosecond</source><translation>иоктосекунда</translation></message>
-<message><source>minute</source><translation>минута</translation></message>
-<message><source>hour</source><translation>час</translation></message>
-<message><source>day</source><translation>сутки</translation></message>
-<message><source>week</source><translation>неделя</translation></message>
+<message numerus="yes"><source>meter per second</source><translation><numerusform>метр в секунду</numerusform><numerusform>метра в секунду</numerusform><numerusform>метров в секунду</numerusform></translation></message>
+<message numerus="yes"><source>millimeter per second</source><translation><numerusform>миллиметр в секунду</numerusform><numerusform>миллиметра в секунду</numerusform><numerusform>миллиметров в секунду</numerusform></translation></message>
+<message numerus="yes"><source>centimeter per second</source><translation><numerusform>сантиметр в секунду</numerusform><numerusform>сантиметра в секунду</numerusform><numerusform>сантиметров в секунду</numerusform></translation></message>
+<message numerus="yes"><source>meter per minute</source><translation><numerusform>метр в минуту</numerusform><numerusform>метра в минуту</numerusform><numerusform>метров в минуту</numerusform></translation></message>
+<message numerus="yes"><source>inch per second</source><translation><numerusform>дюйм в секунду</numerusform><numerusform>дюйма в секунду</numerusform><numerusform>дюймов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>foot per second</source><translation><numerusform>фут в секунду</numerusform><numerusform>фута в секунду</numerusform><numerusform>футов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>inch per minute</source><translation><numerusform>дюйм в минуту</numerusform><numerusform>дюйма в минуту</numerusform><numerusform>дюймов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>foot per minute</source><translation><numerusform>фут в минуту</numerusform><numerusform>фута в минуту</numerusform><numerusform>футов в минуту</numerusform></translation></message>
+<message numerus="yes"><source>kilometer per hour</source><translation><numerusform>километр в час</numerusform><numerusform>километра в час</numerusform><numerusform>километров в час</numerusform></translation></message>
+<message numerus="yes"><source>mile per hour</source><translation><numerusform>миля в час</numerusform><numerusform>мили в час</numerusform><numerusform>миль в час</numerusform></translation></message>
+<message numerus="yes"><source>centimeter per minute</source><translation><numerusform>сантиметр в минуту</numerusform><numerusform>сантиметра в минуту</numerusform><numerusform>сантиметров в минуту</numerusform></translation></message>
+<message numerus="yes"><source>foot per hour</source><translation><numerusform>фут в час</numerusform><numerusform>фута в час</numerusform><numerusform>футов в час</numerusform></translation></message>
+<message numerus="yes"><source>inch per hour</source><translation><numerusform>дюйм в час</numerusform><numerusform>дюйма в час</numerusform><numerusform>дюймов в час</numerusform></translation></message>
+<message numerus="yes"><source>kilometer per minute</source><translation><numerusform>километр в минуту</numerusform><numerusform>километра в минуту</numerusform><numerusform>километров в минуту</numerusform></translation></message>
+<message numerus="yes"><source>kilometer per second</source><translation><numerusform>километр в секунду</numerusform><numerusform>километра в секунду</numerusform><numerusform>километров в секунду</numerusform></translation></message>
+<message numerus="yes"><source>knot</source><translation><numerusform>узел</numerusform><numerusform>узла</numerusform><numerusform>узлов</numerusform></translation></message>
+<message numerus="yes"><source>knot (UK)</source><translation><numerusform>узел (британский)</numerusform><numerusform>узла (британский)</numerusform><numerusform>узлов (британский)</numerusform></translation></message>
+<message numerus="yes"><source>meter per hour</source><translation><numerusform>метр в час</numerusform><numerusform>метра в час</numerusform><numerusform>метров в час</numerusform></translation></message>
+<message numerus="yes"><source>mile per minute</source><translation><numerusform>миля в минуту</numerusform><numerusform>мили в минуту</numerusform><numerusform>миль в минуту</numerusform></translation></message>
+<message numerus="yes"><source>mile per second</source><translation><numerusform>миля в секунду</numerusform><numerusform>мили в секунду</numerusform><numerusform>миль в секунду</numerusform></translation></message>
+<message numerus="yes"><source>survey mile per hour</source><translation><numerusform>геодезическая миля в час</numerusform><numerusform>геодезические мили в час</numerusform><numerusform>геодезических миль в час</numerusform></translation></message>
+<message numerus="yes"><source>survey foot per second</source><translation><numerusform>геодезический фут в секунду</numerusform><numerusform>геодезических фута в секунду</numerusform><numerusform>геодезических футов в секунду</numerusform></translation></message>
+<message numerus="yes"><source>byte</source><translation><numerusform>байт</numerusform><numerusform>байта</numerusform><numerusform>байт</numerusform></translation></message>
+<message numerus="yes"><source>bit</source><translation><numerusform>бит</numerusform><numerusform>бита</numerusform><numerusform>бит</numerusform></translation></message>
+<message numerus="yes"><source>kilobyte</source><translation><numerusform>килобайт</numerusform><numerusform>килобайта</numerusform><numerusform>килобайт</numerusform></translation></message>
+<message numerus="yes"><source>megabyte</source><translation><numerusform>мегабайт</numerusform><numerusform>мегабайта</numerusform><numerusform>мегабайт</numerusform></translation></message>
+<message numerus="yes"><source>gigabyte</source><translation><numerusform>гигабайт</numerusform><numerusform>гигабайта</numerusform><numerusform>гигабайт</numerusform></translation></message>
+<message numerus="yes"><source>terabyte</source><translation><numerusform>терабайт</numerusform><numerusform>терабайта</numerusform><numerusform>терабайт</numerusform></translation></message>
+<message numerus="yes"><source>kibibyte</source><translation><numerusform>кибибайт</numerusform><numerusform>кибибайта</numerusform><numerusform>кибибайт</numerusform></translation></message>
+<message numerus="yes"><source>mebibyte</source><translation><numerusform>мебибайт</numerusform><numerusform>мебибайта</numerusform><numerusform>мебибайт</numerusform></translation></message>
+<message numerus="yes"><source>gibibyte</source><translation><numerusform>гибибайт</numerusform><numerusform>гибибайта</numerusform><numerusform>гибибайт</numerusform></translation></message>
+<message numerus="yes"><source>tebibyte</source><translation><numerusform>тебибайт</numerusform><numerusform>тебибайта</numerusform><numerusform>тебибайт</numerusform></translation></message>
+<message numerus="yes"><source>kilobit</source><translation><numerusform>килобит</numerusform><numerusform>килобита</numerusform><numerusform>килобит</numerusform></translation></message>
+<message numerus="yes"><source>megabit</source><translation><numerusform>мегабит</numerusform><numerusform>мегабита</numerusform><numerusform>мегабит</numerusform></translation></message>
+<message numerus="yes"><source>gigabit</source><translation><numerusform>гигабит</numerusform><numerusform>гигабита</numerusform><numerusform>гигабит</numerusform></translation></message>
+<message numerus="yes"><source>petabyte</source><translation><numerusform>петабайт</numerusform><numerusform>петабайта</numerusform><numerusform>петабайт</numerusform></translation></message>
+<message numerus="yes"><source>pebibyte</source><translation><numerusform>пебибайт</numerusform><numerusform>пебибайта</numerusform><numerusform>пебибайт</numerusform></translation></message>
+<message numerus="yes"><source>exabyte</source><translation><numerusform>эксабайт</numerusform><numerusform>эксабайта</numerusform><numerusform>эксабайт</numerusform></translation></message>
+<message numerus="yes"><source>exbibyte</source><translation><numerusform>эксбибайт</numerusform><numerusform>эксбибайта</numerusform><numerusform>эксбибайт</numerusform></translation></message>
+<message numerus="yes"><source>zettabyte</source><translation><numerusform>зеттабайт</numerusform><numerusform>зеттабайта</numerusform><numerusform>зеттабайт</numerusform></translation></message>
+<message numerus="yes"><source>zebibyte</source><translation><numerusform>зебибайт</numerusform><numerusform>зебибайта</numerusform><numerusform>зебибайт</numerusform></translation></message>
+<message numerus="yes"><source>yottabyte</source><translation><numerusform>иоттабайт</numerusform><numerusform>иоттабайта</numerusform><numerusform>иоттабайт</numerusform></translation></message>
+<message numerus="yes"><source>yobibyte</source><translation><numerusform>иобибайт</numerusform><numerusform>иобибайта</numerusform><numerusform>иобибайт</numerusform></translation></message>
+<message numerus="yes"><source>terabit</source><translation><numerusform>терабит</numerusform><numerusform>терабита</numerusform><numerusform>терабит</numerusform></translation></message>
+<message numerus="yes"><source>kelvin</source><translation><numerusform>кельвин</numerusform><numerusform>кельвина</numerusform><numerusform>кельвинов</numerusform></translation></message>
+<message numerus="yes"><source>degree Celsius</source><translation><numerusform>градус Цельсия</numerusform><numerusform>градуса Цельсия</numerusform><numerusform>градусов Цельсия</numerusform></translation></message>
+<message numerus="yes"><source>degree Fahrenheit</source><translation><numerusform>градус Фаренгейта</numerusform><numerusform>градуса Фаренгейта</numerusform><numerusform>градусов Фаренгейта</numerusform></translation></message>
+<message numerus="yes"><source>degree Rankine</source><translation><numerusform>градус Ранкина</numerusform><numerusform>градуса Ранкина</numerusform><numerusform>градусов Ранкина</numerusform></translation></message>
+<message numerus="yes"><source>celsius per minute</source><translation><numerusform>градус Цельсия в минуту</numerusform><numerusform>градуса Цельсия в минуту</numerusform><numerusform>градусов Цельсия в минуту</numerusform></translation></message>
+<message numerus="yes"><source>fahrenheit per minute</source><translation><numerusform>градус Фаренгейта в минуту</numerusform><numerusform>градуса Фаренгейта в минуту</numerusform><numerusform>градусов Фаренгейта в минуту</numerusform></translation></message>
+<message numerus="yes"><source>second</source><translation><numerusform>секунда</numerusform><numerusform>секунды</numerusform><numerusform>секунд</numerusform></translation></message>
+<message numerus="yes"><source>yottasecond</source><translation><numerusform>иоттасекунда</numerusform><numerusform>иоттасекунды</numerusform><numerusform>иоттасекунд</numerusform></translation></message>
+<message numerus="yes"><source>zettasecond</source><translation><numerusform>зеттасекунда</numerusform><numerusform>зеттасекунды</numerusform><numerusform>зеттасекунд</numerusform></translation></message>
+<message numerus="yes"><source>exasecond</source><translation><numerusform>эксасекунда</numerusform><numerusform>эксасекунды</numerusform><numerusform>эксасекунд</numerusform></translation></message>
+<message numerus="yes"><source>petasecond</source><translation><numerusform>петасекунда</numerusform><numerusform>петасекунды</numerusform><numerusform>петасекунд</numerusform></translation></message>
+<message numerus="yes"><source>terasecond</source><translation><numerusform>терасекунда</numerusform><numerusform>терасекунды</numerusform><numerusform>терасекунд</numerusform></translation></message>
+<message numerus="yes"><source>gigasecond</source><translation><numerusform>гигасекунда</numerusform><numerusform>гигасекунды</numerusform><numerusform>гигасекунд</numerusform></translation></message>
+<message numerus="yes"><source>megasecond</source><translation><numerusform>мегасекунда</numerusform><numerusform>мегасекунды</numerusform><numerusform>мегасекунд</numerusform></translation></message>
+<message numerus="yes"><source>kilosecond</source><translation><numerusform>килосекунда</numerusform><numerusform>килосекунды</numerusform><numerusform>килосекунд</numerusform></translation></message>
+<message numerus="yes"><source>hectosecond</source><translation><numerusform>гектосекунда</numerusform><numerusform>гектосекунды</numerusform><numerusform>гектосекунд</numerusform></translation></message>
+<message numerus="yes"><source>decasecond</source><translation><numerusform>декасекунда</numerusform><numerusform>декасекунды</numerusform><numerusform>декасекунд</numerusform></translation></message>
+<message numerus="yes"><source>decisecond</source><translation><numerusform>децисекунда</numerusform><numerusform>децисекунды</numerusform><numerusform>децисекунд</numerusform></translation></message>
+<message numerus="yes"><source>centisecond</source><translation><numerusform>сантисекунда</numerusform><numerusform>сантисекунды</numerusform><numerusform>сантисекунд</numerusform></translation></message>
+<message numerus="yes"><source>millisecond</source><translation><numerusform>миллисекунда</numerusform><numerusform>миллисекунды</numerusform><numerusform>миллисекунд</numerusform></translation></message>
+<message numerus="yes"><source>microsecond</source><translation><numerusform>микросекунда</numerusform><numerusform>микросекунды</numerusform><numerusform>микросекунд</numerusform></translation></message>
+<message numerus="yes"><source>nanosecond</source><translation><numerusform>наносекунда</numerusform><numerusform>наносекунды</numerusform><numerusform>наносекунд</numerusform></translation></message>
+<message numerus="yes"><source>picosecond</source><translation><numerusform>пикосекунда</numerusform><numerusform>пикосекунды</numerusform><numerusform>пикосекунд</numerusform></translation></message>
+<message numerus="yes"><source>femtosecond</source><translation><numerusform>фемтосекунда</numerusform><numerusform>фемтосекунды</numerusform><numerusform>фемтосекунд</numerusform></translation></message>
+<message numerus="yes"><source>attosecond</source><translation><numerusform>аттосекунда</numerusform><numerusform>аттосекунды</numerusform><numerusform>аттосекунд</numerusform></translation></message>
+<message numerus="yes"><source>zeptosecond</source><translation><numerusform>зептосекунда</numerusform><numerusform>зептосекунды</numerusform><numerusform>зептосекунд</numerusform></translation></message>
+<message numerus="yes"><source>yoctosecond</source><translation><numerusform>иоктосекунда</numerusform><numerusform>иоктосекунды</numerusform><numerusform>иоктосекунд</numerusform></translation></message>
+<message numerus="yes"><source>minute</source><translation><numerusform>минута</numerusform><numerusform>минуты</numerusform><numerusform>минут</numerusform></translation></message>
+<message numerus="yes"><source>hour</source><translation><numerusform>час</numerusform><numerusform>часа</numerusform><numerusform>часов</numerusform></translation></message>
+<message numerus="yes"><source>day</source><translation><numerusform>сутки</numerusform><numerusform>суток</numerusform><numerusform>суток</numerusform></translation></message>
+<message numerus="yes"><source>week</source><translation><numerusform>неделя</numerusform><numerusform>недели</numerusform><numerusform>недель</numerusform></translation></message>
 <message><source>fortnight</source><translation>две недели</translation></message>
-<message><source>month</source><translation>месяц</translation></message>
-<message><source>month (hollow)</source><translation>месяц (неполный)</translation></message>
-<message><source>month (full)</source><translation>месяц (полный)</translation></message>
-<message><source>year</source><translation>год</translation></message>
-<message><source>year (Gregorian)</source><translation>год (григорианский)</translation></message>
-<message><source>year (Julian)</source><translation>год (юлианский)</translation></message>
-<message><source>sidereal year</source><translation>звездный год</translation></message>
-<message><source>tropical year</source><translation>тропический год</translation></message>
-<message><source>annum</source><translation>год (365,25 сут)</translation></message>
-<message><source>decade</source><translation>десятилетие</translation></message>
-<message><source>century</source><translation>век</translation></message>
-<message><source>century (Julian)</source><translation>век (юлианский)</translation></message>
-<message><source>millenium</source><translation>тысячелетие</translation></message>
-<message><source>millenium (Gregorian)</source><translation>тысячелетие (григорианское)</translation></message>
-<message><source>millenium (Julian)</source><translation>тысячелетие (юлианское)</translation></message>
-<message><source>newton meter (torque)</source><translation>ньютон-метр (момент)</translation></message>
-<message><source>newton centimeter (torque)</source><translation>ньютон-сантиметр (момент)</translation></message>
-<message><source>newton decameter (torque)</source><translation>ньютон-декаметр (момент)</translation></message>
-<message><source>foot pound (torque)</source><translation>фут-фунт (момент)</translation></message>
-<message><source>inch pound (torque)</source><translation>дюйм-фунт (момент)</translation></message>
-<message><source>meter kilogram (torque)</source><translation>метр-килограмм (момент)</translation></message>
-<message><source>centimeter kilogram (torque)</source><translation>сантиметр-килограмм (момент)</translation></message>
-<message><source>inch ounce (torque)</source><translation>дюйм-унция (момент)</translation></message>
-<message><source>gram centimeter (torque)</source><translation>грамм-сантиметр (момент)</translation></message>
-<message><source>decanewton meter (torque)</source><translation>деканьютон-метр (момент)</translation></message>
-<message><source>kilonewton meter (torque)</source><translation>килоньютон-метр (момент)</translation></message>
-<message><source>meganewton meter (torque)</source><translation>меганьютон-метр (момент)</translation></message>
-<message><source>kip foot (torque)</source><translation>кип-фут (момент)</translation></message>
-<message><source>kilogram force meter (torque)</source><translation>килограмм-сила-метр (момент)</translation></message>
-<message><source>ton force meter (torque)</source><translation>тонна-сила-метр (момент)</translation></message>
-<message><source>pound force foot (torque)</source><translation>фунт-сила-фут (момент)</translation></message>
-<message><source>poise</source><translation>пуаз</translation></message>
-<message><source>centipoise</source><translation>сантипуаз</translation></message>
-<message><source>pascal second</source><translation>паскаль-секунда</translation></message>
-<message><source>pound mass per foot second</source><translation>фунт-масса на фут-секунду</translation></message>
-<message><source>pound mass per foot hour</source><translation>фунт-масса на фут-час</translation></message>
-<message><source>stoke</source><translation>стокс</translation></message>
-<message><source>centistoke</source><translation>сантистокс</translation></message>
-<message><source>meter per second squared</source><translation>метр на секунду в квадрате</translation></message>
-<message><source>foot per second squared</source><translation>фут на секунду в квадрате</translation></message>
-<message><source>survey foot per second squared</source><translation>геодезический фут на секунду в квадрате</translation></message>
-<message><source>standard gravity</source><translation>нормальное ускорение свободного падения</translation></message>
-<message><source>volt</source><translation>вольт</translation></message>
-<message><source>kilovolt</source><translation>киловольт</translation></message>
-<message><source>microvolt</source><translation>микровольт</translation></message>
-<message><source>millivolt</source><translation>милливольт</translation></message>
-<message><source>volt (electrical potential)</source><translation>вольт (электрический потенциал)</translation></message>
-<message><source>abvolt</source><translation>абвольт</translation></message>
-<message><source>statvolt</source><translation>статвольт</translation></message>
-<message><source>candela</source><translation>кандела</translation></message>
-<message><source>lumen per steradian</source><translation>люмен на стерадиан</translation></message>
-<message><source>candlepower</source><translation>свеча</translation></message>
-<message><source>Lux (Illuminance)</source><translation>люкс (освещенность)</translation></message>
-<message><source>footcandle</source><translation>фут-свеча</translation></message>
-<message><source>lumen second</source><translation>люмен-секунда</translation></message>
-<message><source>talbots</source><translation>тальбот</translation></message>
-<message><source>luminous power</source><translation>световая мощность</translation></message>
-<message><source>lumen</source><translation>люмен</translation></message>
-<message><source>candela per square meter</source><translation>кандела на квадратный метр</translation></message>
-<message><source>foot lambert</source><translation>фут-ламберт</translation></message>
-<message><source>candela per square foot</source><translation>кандела на квадратный фут</translation></message>
-<message><source>lux (emittance)</source><translation>люкс (светимость)</translation></message>
-<message><source>lumen per watt</source><translation>люмен на ватт</translation></message>
-<message><source>pascal per meter</source><translation>паскаль на метр</translation></message>
-<message><source>inch of water per 100foot</source><translation>дюйм водяного столба на 100 футов</translation></message>
-<message><source>foot of water per 100foot</source><translation>фут водяного столба на 100 футов</translation></message>
-<message><source>inch of mercury per 100foot</source><translation>дюйм ртутного столба на 100 футов</translation></message>
-<message><source>millimeter of mercury per 100foot</source><translation>миллиметр ртутного столба на 100 футов</translation></message>
-<message><source>newton meter per degree</source><translation>ньютон-метр на градус</translation></message>
-<message><source>kip foot per degree</source><translation>кип-фут на градус</translation></message>
-<message><source>kilonewton meter per degree</source><translation>килоньютон-метр на градус</translation></message>
-<message><source>newton meter per degree per meter</source><translation>ньютон-метр на градус на метр</translation></message>
-<message><source>kip foot per degree per foot</source><translation>кип-фут на градус на фут</translation></message>
-<message><source>kilonewton meter per degree per meter</source><translation>килоньютон-метр на градус на метр</translation></message>
-<message><source>watt per square meter kelvin</source><translation>ватт на квадратный метр-кельвин</translation></message>
-<message><source>british thermal unit per hour square foot fahrenheit</source><translation>британская тепловая единица в час на квадратный фут-градус Фаренгейта</translation></message>
-<message><source>cubic meter per second square meter</source><translation>кубический метр в секунду на квадратный метр</translation></message>
-<message><source>cubic foot per minute square foot</source><translation>кубический фут в минуту на квадратный фут</translation></message>
-<message><source>liter per second square meter</source><translation>литр в секунду на квадратный метр</translation></message>
-<message><source>cubic meter per second cubic meter</source><translation>кубический метр в секунду на кубический метр</translation></message>
-<message><source>cubic foot per minute cubic foot</source><translation>кубический фут в минуту на кубический фут</translation></message>
-<message><source>liter per second cubic meter</source><translation>литр в секунду на кубический метр</translation></message>
-<message><source>cubic meter per second watt</source><translation>кубический метр в секунду на ватт</translation></message>
-<message><source>cubic foot per minute ton of refrigeration</source><translation>кубический фут в минуту на тонну холода</translation></message>
-<message><source>liter per second kilowatt</source><translation>литр в секунду на киловатт</translation></message>
-<message><source>square meter per watt</source><translation>квадратный метр на ватт</translation></message>
-<message><source>square foot per ton of refrigeration</source><translation>квадратный фут на тонну холода</translation></message>
-<message><source>square meter per kilowatt</source><translation>квадратный метр на киловатт</translation></message>
-<message><source>square foot per thousand british thermal unit per hour</source><translation>квадратный фут на тысячу британских тепловых единиц в час</translation></message>
-<message><source>square second per meter kilogram</source><translation>секунда в квадрате на метр-килограмм</translation></message>
-<message><source>inverse kilonewton</source><translation>килоньютон в минус первой степени</translation></message>
-<message><source>inverse kip</source><translation>кип в минус первой степени</translation></message>
-<message><source>inverse fahrenheit</source><translation>градус Фаренгейта в минус первой степени</translation></message>
-<message><source>inverse celsius</source><translation>градус Цельсия в минус первой степени</translation></message>
-<message><source>oersted</source><translation>эрстед</translation></message>
-<message><source>Ampere per meter</source><translation>ампер на метр</translation></message>
+<message numerus="yes"><source>month</source><translation><numerusform>месяц</numerusform><numerusform>месяца</numerusform><numerusform>месяцев</numerusform></translation></message>
+<message numerus="yes"><source>month (hollow)</source><translation><numerusform>месяц (неполный)</numerusform><numerusform>месяца (неполный)</numerusform><numerusform>месяцев (неполный)</numerusform></translation></message>
+<message numerus="yes"><source>month (full)</source><translation><numerusform>месяц (полный)</numerusform><numerusform>месяца (полный)</numerusform><numerusform>месяцев (полный)</numerusform></translation></message>
+<message numerus="yes"><source>year</source><translation><numerusform>год</numerusform><numerusform>года</numerusform><numerusform>лет</numerusform></translation></message>
+<message numerus="yes"><source>year (Gregorian)</source><translation><numerusform>год (григорианский)</numerusform><numerusform>года (григорианский)</numerusform><numerusform>лет (григорианский)</numerusform></translation></message>
+<message numerus="yes"><source>year (Julian)</source><translation><numerusform>год (юлианский)</numerusform><numerusform>года (юлианский)</numerusform><numerusform>лет (юлианский)</numerusform></translation></message>
+<message numerus="yes"><source>sidereal year</source><translation><numerusform>звездный год</numerusform><numerusform>звездных года</numerusform><numerusform>звездных лет</numerusform></translation></message>
+<message numerus="yes"><source>tropical year</source><translation><numerusform>тропический год</numerusform><numerusform>тропических года</numerusform><numerusform>тропических лет</numerusform></translation></message>
+<message numerus="yes"><source>annum</source><translation><numerusform>год (365,25 сут)</numerusform><numerusform>года (365,25 сут)</numerusform><numerusform>лет (365,25 сут)</numerusform></translation></message>
+<message numerus="yes"><source>decade</source><translation><numerusform>десятилетие</numerusform><numerusform>десятилетия</numerusform><numerusform>десятилетий</numerusform></translation></message>
+<message numerus="yes"><source>century</source><translation><numerusform>век</numerusform><numerusform>века</numerusform><numerusform>веков</numerusform></translation></message>
+<message numerus="yes"><source>century (Julian)</source><translation><numerusform>век (юлианский)</numerusform><numerusform>века (юлианский)</numerusform><numerusform>веков (юлианский)</numerusform></translation></message>
+<message numerus="yes"><source>millenium</source><translation><numerusform>тысячелетие</numerusform><numerusform>тысячелетия</numerusform><numerusform>тысячелетий</numerusform></translation></message>
+<message numerus="yes"><source>millenium (Gregorian)</source><translation><numerusform>тысячелетие (григорианское)</numerusform><numerusform>тысячелетия (григорианское)</numerusform><numerusform>тысячелетий (григорианское)</numerusform></translation></message>
+<message numerus="yes"><source>millenium (Julian)</source><translation><numerusform>тысячелетие (юлианское)</numerusform><numerusform>тысячелетия (юлианское)</numerusform><numerusform>тысячелетий (юлианское)</numerusform></translation></message>
+<message numerus="yes"><source>newton meter (torque)</source><translation><numerusform>ньютон-метр (момент)</numerusform><numerusform>ньютон-метра (момент)</numerusform><numerusform>ньютон-метров (момент)</numerusform></translation></message>
+<message numerus="yes"><source>newton centimeter (torque)</source><translation><numerusform>ньютон-сантиметр (момент)</numerusform><numerusform>ньютон-сантиметра (момент)</numerusform><numerusform>ньютон-сантиметров (момент)</numerusform></translation></message>
+<message numerus="yes"><source>newton decameter (torque)</source><translation><numerusform>ньютон-декаметр (момент)</numerusform><numerusform>ньютон-декаметра (момент)</numerusform><numerusform>ньютон-декаметров (момент)</numerusform></translation></message>
+<message numerus="yes"><source>foot pound (torque)</source><translation><numerusform>фут-фунт (момент)</numerusform><numerusform>фут-фунта (момент)</numerusform><numerusform>фут-фунтов (момент)</numerusform></translation></message>
+<message numerus="yes"><source>inch pound (torque)</source><translation><numerusform>дюйм-фунт (момент)</numerusform><numerusform>дюйм-фунта (момент)</numerusform><numerusform>дюйм-фунтов (момент)</numerusform></translation></message>
+<message numerus="yes"><source>meter kilogram (torque)</source><translation><numerusform>метр-килограмм (момент)</numerusform><numerusform>метр-килограмма (момент)</numerusform><numerusform>метр-килограммов (момент)</numerusform></translation></message>
+<message numerus="yes"><source>centimeter kilogram (torque)</source><translation><numerusform>сантиметр-килограмм (момент)</numerusform><numerusform>сантиметр-килограмма (момент)</numerusform><numerusform>сантиметр-килограммов (момент)</numerusform></translation></message>
+<message numerus="yes"><source>inch ounce (torque)</source><translation><numerusform>дюйм-унция (момент)</numerusform><numerusform>дюйм-унции (момент)</numerusform><numerusform>дюйм-унций (момент)</numerusform></translation></message>
+<message numerus="yes"><source>gram centimeter (torque)</source><translation><numerusform>грамм-сантиметр (момент)</numerusform><numerusform>грамм-сантиметра (момент)</numerusform><numerusform>грамм-сантиметров (момент)</numerusform></translation></message>
+<message numerus="yes"><source>decanewton meter (torque)</source><translation><numerusform>деканьютон-метр (момент)</numerusform><numerusform>деканьютон-метра (момент)</numerusform><numerusform>деканьютон-метров (момент)</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton meter (torque)</source><translation><numerusform>килоньютон-метр (момент)</numerusform><numerusform>килоньютон-метра (момент)</numerusform><numerusform>килоньютон-метров (момент)</numerusform></translation></message>
+<message numerus="yes"><source>meganewton meter (torque)</source><translation><numerusform>меганьютон-метр (момент)</numerusform><numerusform>меганьютон-метра (момент)</numerusform><numerusform>меганьютон-метров (момент)</numerusform></translation></message>
+<message numerus="yes"><source>kip foot (torque)</source><translation><numerusform>кип-фут (момент)</numerusform><numerusform>кип-фута (момент)</numerusform><numerusform>кип-футов (момент)</numerusform></translation></message>
+<message numerus="yes"><source>kilogram force meter (torque)</source><translation><numerusform>килограмм-сила-метр (момент)</numerusform><numerusform>килограмм-сила-метра (момент)</numerusform><numerusform>килограмм-сила-метров (момент)</numerusform></translation></message>
+<message numerus="yes"><source>ton force meter (torque)</source><translation><numerusform>тонна-сила-метр (момент)</numerusform><numerusform>тонна-сила-метра (момент)</numerusform><numerusform>тонна-сила-метров (момент)</numerusform></translation></message>
+<message numerus="yes"><source>pound force foot (torque)</source><translation><numerusform>фунт-сила-фут (момент)</numerusform><numerusform>фунт-сила-фута (момент)</numerusform><numerusform>фунт-сила-футов (момент)</numerusform></translation></message>
+<message numerus="yes"><source>poise</source><translation><numerusform>пуаз</numerusform><numerusform>пуаза</numerusform><numerusform>пуазов</numerusform></translation></message>
+<message numerus="yes"><source>centipoise</source><translation><numerusform>сантипуаз</numerusform><numerusform>сантипуаза</numerusform><numerusform>сантипуазов</numerusform></translation></message>
+<message numerus="yes"><source>pascal second</source><translation><numerusform>паскаль-секунда</numerusform><numerusform>паскаль-секунды</numerusform><numerusform>паскаль-секунд</numerusform></translation></message>
+<message numerus="yes"><source>pound mass per foot second</source><translation><numerusform>фунт-масса на фут-секунду</numerusform><numerusform>фунт-массы на фут-секунду</numerusform><numerusform>фунт-масс на фут-секунду</numerusform></translation></message>
+<message numerus="yes"><source>pound mass per foot hour</source><translation><numerusform>фунт-масса на фут-час</numerusform><numerusform>фунт-массы на фут-час</numerusform><numerusform>фунт-масс на фут-час</numerusform></translation></message>
+<message numerus="yes"><source>stoke</source><translation><numerusform>стокс</numerusform><numerusform>стокса</numerusform><numerusform>стоксов</numerusform></translation></message>
+<message numerus="yes"><source>centistoke</source><translation><numerusform>сантистокс</numerusform><numerusform>сантистокса</numerusform><numerusform>сантистоксов</numerusform></translation></message>
+<message numerus="yes"><source>meter per second squared</source><translation><numerusform>метр на секунду в квадрате</numerusform><numerusform>метра на секунду в квадрате</numerusform><numerusform>метров на секунду в квадрате</numerusform></translation></message>
+<message numerus="yes"><source>foot per second squared</source><translation><numerusform>фут на секунду в квадрате</numerusform><numerusform>фута на секунду в квадрате</numerusform><numerusform>футов на секунду в квадрате</numerusform></translation></message>
+<message numerus="yes"><source>survey foot per second squared</source><translation><numerusform>геодезический фут на секунду в квадрате</numerusform><numerusform>геодезических фута на секунду в квадрате</numerusform><numerusform>геодезических футов на секунду в квадрате</numerusform></translation></message>
+<message numerus="yes"><source>standard gravity</source><translation><numerusform>нормальное ускорение свободного падения</numerusform><numerusform>нормальных ускорения свободного падения</numerusform><numerusform>нормальных ускорений свободного падения</numerusform></translation></message>
+<message numerus="yes"><source>volt</source><translation><numerusform>вольт</numerusform><numerusform>вольта</numerusform><numerusform>вольт</numerusform></translation></message>
+<message numerus="yes"><source>kilovolt</source><translation><numerusform>киловольт</numerusform><numerusform>киловольта</numerusform><numerusform>киловольт</numerusform></translation></message>
+<message numerus="yes"><source>microvolt</source><translation><numerusform>микровольт</numerusform><numerusform>микровольта</numerusform><numerusform>микровольт</numerusform></translation></message>
+<message numerus="yes"><source>millivolt</source><translation><numerusform>милливольт</numerusform><numerusform>милливольта</numerusform><numerusform>милливольт</numerusform></translation></message>
+<message numerus="yes"><source>volt (electrical potential)</source><translation><numerusform>вольт (электрический потенциал)</numerusform><numerusform>вольта (электрический потенциал)</numerusform><numerusform>вольт (электрический потенциал)</numerusform></translation></message>
+<message numerus="yes"><source>abvolt</source><translation><numerusform>абвольт</numerusform><numerusform>абвольта</numerusform><numerusform>абвольт</numerusform></translation></message>
+<message numerus="yes"><source>statvolt</source><translation><numerusform>статвольт</numerusform><numerusform>статвольта</numerusform><numerusform>статвольт</numerusform></translation></message>
+<message numerus="yes"><source>candela</source><translation><numerusform>кандела</numerusform><numerusform>канделы</numerusform><numerusform>кандел</numerusform></translation></message>
+<message numerus="yes"><source>lumen per steradian</source><translation><numerusform>люмен на стерадиан</numerusform><numerusform>люмена на стерадиан</numerusform><numerusform>люменов на стерадиан</numerusform></translation></message>
+<message numerus="yes"><source>candlepower</source><translation><numerusform>свеча</numerusform><numerusform>свечи</numerusform><numerusform>свечей</numerusform></translation></message>
+<message numerus="yes"><source>Lux (Illuminance)</source><translation><numerusform>люкс (освещенность)</numerusform><numerusform>люкса (освещенность)</numerusform><numerusform>люкс (освещенность)</numerusform></translation></message>
+<message numerus="yes"><source>footcandle</source><translation><numerusform>фут-свеча</numerusform><numerusform>фут-свечи</numerusform><numerusform>фут-свечей</numerusform></translation></message>
+<message numerus="yes"><source>lumen second</source><translation><numerusform>люмен-секунда</numerusform><numerusform>люмен-секунды</numerusform><numerusform>люмен-секунд</numerusform></translation></message>
+<message numerus="yes"><source>talbots</source><translation><numerusform>тальбот</numerusform><numerusform>тальбота</numerusform><numerusform>тальботов</numerusform></translation></message>
+<message numerus="yes"><source>luminous power</source><translation><numerusform>световая мощность</numerusform><numerusform>световые мощности</numerusform><numerusform>световых мощностей</numerusform></translation></message>
+<message numerus="yes"><source>lumen</source><translation><numerusform>люмен</numerusform><numerusform>люмена</numerusform><numerusform>люменов</numerusform></translation></message>
+<message numerus="yes"><source>candela per square meter</source><translation><numerusform>кандела на квадратный метр</numerusform><numerusform>канделы на квадратный метр</numerusform><numerusform>кандел на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>foot lambert</source><translation><numerusform>фут-ламберт</numerusform><numerusform>фут-ламберта</numerusform><numerusform>фут-ламбертов</numerusform></translation></message>
+<message numerus="yes"><source>candela per square foot</source><translation><numerusform>кандела на квадратный фут</numerusform><numerusform>канделы на квадратный фут</numerusform><numerusform>кандел на квадратный фут</numerusform></translation></message>
+<message numerus="yes"><source>lux (emittance)</source><translation><numerusform>люкс (светимость)</numerusform><numerusform>люкса (светимость)</numerusform><numerusform>люкс (светимость)</numerusform></translation></message>
+<message numerus="yes"><source>lumen per watt</source><translation><numerusform>люмен на ватт</numerusform><numerusform>люмена на ватт</numerusform><numerusform>люменов на ватт</numerusform></translation></message>
+<message numerus="yes"><source>pascal per meter</source><translation><numerusform>паскаль на метр</numerusform><numerusform>паскаля на метр</numerusform><numerusform>паскалей на метр</numerusform></translation></message>
+<message numerus="yes"><source>inch of water per 100foot</source><translation><numerusform>дюйм водяного столба на 100 футов</numerusform><numerusform>дюйма водяного столба на 100 футов</numerusform><numerusform>дюймов водяного столба на 100 футов</numerusform></translation></message>
+<message numerus="yes"><source>foot of water per 100foot</source><translation><numerusform>фут водяного столба на 100 футов</numerusform><numerusform>фута водяного столба на 100 футов</numerusform><numerusform>футов водяного столба на 100 футов</numerusform></translation></message>
+<message numerus="yes"><source>inch of mercury per 100foot</source><translation><numerusform>дюйм ртутного столба на 100 футов</numerusform><numerusform>дюйма ртутного столба на 100 футов</numerusform><numerusform>дюймов ртутного столба на 100 футов</numerusform></translation></message>
+<message numerus="yes"><source>millimeter of mercury per 100foot</source><translation><numerusform>миллиметр ртутного столба на 100 футов</numerusform><numerusform>миллиметра ртутного столба на 100 футов</numerusform><numerusform>миллиметров ртутного столба на 100 футов</numerusform></translation></message>
+<message numerus="yes"><source>newton meter per degree</source><translation><numerusform>ньютон-метр на градус</numerusform><numerusform>ньютон-метра на градус</numerusform><numerusform>ньютон-метров на градус</numerusform></translation></message>
+<message numerus="yes"><source>kip foot per degree</source><translation><numerusform>кип-фут на градус</numerusform><numerusform>кип-фута на градус</numerusform><numerusform>кип-футов на градус</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton meter per degree</source><translation><numerusform>килоньютон-метр на градус</numerusform><numerusform>килоньютон-метра на градус</numerusform><numerusform>килоньютон-метров на градус</numerusform></translation></message>
+<message numerus="yes"><source>newton meter per degree per meter</source><translation><numerusform>ньютон-метр на градус на метр</numerusform><numerusform>ньютон-метра на градус на метр</numerusform><numerusform>ньютон-метров на градус на метр</numerusform></translation></message>
+<message numerus="yes"><source>kip foot per degree per foot</source><translation><numerusform>кип-фут на градус на фут</numerusform><numerusform>кип-фута на градус на фут</numerusform><numerusform>кип-футов на градус на фут</numerusform></translation></message>
+<message numerus="yes"><source>kilonewton meter per degree per meter</source><translation><numerusform>килоньютон-метр на градус на метр</numerusform><numerusform>килоньютон-метра на градус на метр</numerusform><numerusform>килоньютон-метров на градус на метр</numerusform></translation></message>
+<message numerus="yes"><source>watt per square meter kelvin</source><translation><numerusform>ватт на квадратный метр-кельвин</numerusform><numerusform>ватта на квадратный метр-кельвин</numerusform><numerusform>ватт на квадратный метр-кельвин</numerusform></translation></message>
+<message numerus="yes"><source>british thermal unit per hour square foot fahrenheit</source><translation><numerusform>британская тепловая единица в час на квадратный фут-градус Фаренгейта</numerusform><numerusform>британские тепловые единицы в час на квадратный фут-градус Фаренгейта</numerusform><numerusform>британских тепловых единиц в час на квадратный фут-градус Фаренгейта</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per second square meter</source><translation><numerusform>кубический метр в секунду на квадратный метр</numerusform><numerusform>кубических метра в секунду на квадратный метр</numerusform><numerusform>кубических метров в секунду на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per minute square foot</source><translation><numerusform>кубический фут в минуту на квадратный фут</numerusform><numerusform>кубических фута в минуту на квадратный фут</numerusform><numerusform>кубических футов в минуту на квадратный фут</numerusform></translation></message>
+<message numerus="yes"><source>liter per second square meter</source><translation><numerusform>литр в секунду на квадратный метр</numerusform><numerusform>литра в секунду на квадратный метр</numerusform><numerusform>литров в секунду на квадратный метр</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per second cubic meter</source><translation><numerusform>кубический метр в секунду на кубический метр</numerusform><numerusform>кубических метра в секунду на кубический метр</numerusform><numerusform>кубических метров в секунду на кубический метр</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per minute cubic foot</source><translation><numerusform>кубический фут в минуту на кубический фут</numerusform><numerusform>кубических фута в минуту на кубический фут</numerusform><numerusform>кубических футов в минуту на кубический фут</numerusform></translation></message>
+<message numerus="yes"><source>liter per second cubic meter</source><translation><numerusform>литр в секунду на кубический метр</numerusform><numerusform>литра в секунду на кубический метр</numerusform><numerusform>литров в секунду на кубический метр</numerusform></translation></message>
+<message numerus="yes"><source>cubic meter per second watt</source><translation><numerusform>кубический метр в секунду на ватт</numerusform><numerusform>кубических метра в секунду на ватт</numerusform><numerusform>кубических метров в секунду на ватт</numerusform></translation></message>
+<message numerus="yes"><source>cubic foot per minute ton of refrigeration</source><translation><numerusform>кубический фут в минуту на тонну холода</numerusform><numerusform>кубических фута в минуту на тонну холода</numerusform><numerusform>кубических футов в минуту на тонну холода</numerusform></translation></message>
+<message numerus="yes"><source>liter per second kilowatt</source><translation><numerusform>литр в секунду на киловатт</numerusform><numerusform>литра в секунду на киловатт</numerusform><numerusform>литров в секунду на киловатт</numerusform></translation></message>
+<message numerus="yes"><source>square meter per watt</source><translation><numerusform>квадратный метр на ватт</numerusform><numerusform>квадратных метра на ватт</numerusform><numerusform>квадратных метров на ватт</numerusform></translation></message>
+<message numerus="yes"><source>square foot per ton of refrigeration</source><translation><numerusform>квадратный фут на тонну холода</numerusform><numerusform>квадратных фута на тонну холода</numerusform><numerusform>квадратных футов на тонну холода</numerusform></translation></message>
+<message numerus="yes"><source>square meter per kilowatt</source><translation><numerusform>квадратный метр на киловатт</numerusform><numerusform>квадратных метра на киловатт</numerusform><numerusform>квадратных метров на киловатт</numerusform></translation></message>
+<message numerus="yes"><source>square foot per thousand british thermal unit per hour</source><translation><numerusform>квадратный фут на тысячу британских тепловых единиц в час</numerusform><numerusform>квадратных фута на тысячу британских тепловых единиц в час</numerusform><numerusform>квадратных футов на тысячу британских тепловых единиц в час</numerusform></translation></message>
+<message numerus="yes"><source>square second per meter kilogram</source><translation><numerusform>секунда в квадрате на метр-килограмм</numerusform><numerusform>секунды в квадрате на метр-килограмм</numerusform><numerusform>секунд в квадрате на метр-килограмм</numerusform></translation></message>
+<message numerus="yes"><source>inverse kilonewton</source><translation><numerusform>килоньютон в минус первой степени</numerusform><numerusform>килоньютона в минус первой степени</numerusform><numerusform>килоньютонов в минус первой степени</numerusform></translation></message>
+<message numerus="yes"><source>inverse kip</source><translation><numerusform>кип в минус первой степени</numerusform><numerusform>кипа в минус первой степени</numerusform><numerusform>кипов в минус первой степени</numerusform></translation></message>
+<message numerus="yes"><source>inverse fahrenheit</source><translation><numerusform>градус Фаренгейта в минус первой степени</numerusform><numerusform>градуса Фаренгейта в минус первой степени</numerusform><numerusform>градусов Фаренгейта в минус первой степени</numerusform></translation></message>
+<message numerus="yes"><source>inverse celsius</source><translation><numerusform>градус Цельсия в минус первой степени</numerusform><numerusform>градуса Цельсия в минус первой степени</numerusform><numerusform>градусов Цельсия в минус первой степени</numerusform></translation></message>
+<message numerus="yes"><source>oersted</source><translation><numerusform>эрстед</numerusform><numerusform>эрстеда</numerusform><numerusform>эрстед</numerusform></translation></message>
+<message numerus="yes"><source>Ampere per meter</source><translation><numerusform>ампер на метр</numerusform><numerusform>ампера на метр</numerusform><numerusform>ампер на метр</numerusform></translation></message>
 </context>
 <context>
 <name>ParseProblem</name>
@@ -895,5 +895,9 @@
 <message><source>The number “%1” is too small to hold.</source><translation>Число «%1» слишком мало, чтобы его представить.</translation></message>
 <message><source>The group separator “%1” is out of place.</source><translation>Разделитель разрядов «%1» стоит не на месте.</translation></message>
 <message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Разделитель разрядов «%1» стоит не на месте: может быть, имелось в виду %2?</translation></message>
+</context>
+<context>
+<name>PluralForms</name>
+<message numerus="yes"><source>categories</source><extracomment>The CLDR plural categories that each numerus form of the unit names serves, in the order of the forms.</extracomment><translation><numerusform>one</numerusform><numerusform>few other</numerusform><numerusform>many</numerusform></translation></message>
 </context>
 </TS>

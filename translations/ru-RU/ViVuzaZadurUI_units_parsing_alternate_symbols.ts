@@ -3,69 +3,31 @@
 <TS version="2.1" language="ru_RU" sourcelanguage="en_US">
 <context>
 <name>UnitSymbol_Length</name>
-<message><source>eSMeter_Name_Alternate1</source><extracomment>meter</extracomment><translation>метра</translation></message>
-<message><source>eSMeter_Name_Alternate2</source><extracomment>meter</extracomment><translation>метров</translation></message>
 <message><source>eSMeter_Name_Alternate3</source><extracomment>meter</extracomment><translation>метры</translation></message>
 <message><source>eSMeter_Name_Alternate4</source><extracomment>meter</extracomment><translation>метрах</translation></message>
-<message><source>eSKilometer_Name_Alternate1</source><extracomment>kilometer</extracomment><translation>километра</translation></message>
-<message><source>eSKilometer_Name_Alternate2</source><extracomment>kilometer</extracomment><translation>километров</translation></message>
 <message><source>eSKilometer_Name_Alternate3</source><extracomment>kilometer</extracomment><translation>километры</translation></message>
-<message><source>eSDecimeter_Name_Alternate1</source><extracomment>decimeter</extracomment><translation>дециметра</translation></message>
-<message><source>eSDecimeter_Name_Alternate2</source><extracomment>decimeter</extracomment><translation>дециметров</translation></message>
 <message><source>eSDecimeter_Name_Alternate3</source><extracomment>decimeter</extracomment><translation>дециметры</translation></message>
-<message><source>eSCentimeter_Name_Alternate1</source><extracomment>centimeter</extracomment><translation>сантиметра</translation></message>
-<message><source>eSCentimeter_Name_Alternate2</source><extracomment>centimeter</extracomment><translation>сантиметров</translation></message>
 <message><source>eSCentimeter_Name_Alternate3</source><extracomment>centimeter</extracomment><translation>сантиметры</translation></message>
-<message><source>eSMillimeter_Name_Alternate1</source><extracomment>millimeter</extracomment><translation>миллиметра</translation></message>
-<message><source>eSMillimeter_Name_Alternate2</source><extracomment>millimeter</extracomment><translation>миллиметров</translation></message>
 <message><source>eSMillimeter_Name_Alternate3</source><extracomment>millimeter</extracomment><translation>миллиметры</translation></message>
-<message><source>eSMicrometer_Name_Alternate1</source><extracomment>micrometer</extracomment><translation>микрометра</translation></message>
-<message><source>eSMicrometer_Name_Alternate2</source><extracomment>micrometer</extracomment><translation>микрометров</translation></message>
 <message><source>eSMicrometer_Name_Alternate3</source><extracomment>micrometer</extracomment><translation>микрометры</translation></message>
-<message><source>eSNanometer_Name_Alternate1</source><extracomment>nanometer</extracomment><translation>нанометра</translation></message>
-<message><source>eSNanometer_Name_Alternate2</source><extracomment>nanometer</extracomment><translation>нанометров</translation></message>
-<message><source>eSInch_Name_Alternate1</source><extracomment>inch</extracomment><translation>дюйма</translation></message>
-<message><source>eSInch_Name_Alternate2</source><extracomment>inch</extracomment><translation>дюймов</translation></message>
 <message><source>eSInch_Name_Alternate3</source><extracomment>inch</extracomment><translation>дюймы</translation></message>
 <message><source>eSInch_Name_Alternate4</source><extracomment>inch</extracomment><translation>дюйм.</translation></message>
-<message><source>eSFoot_Name_Alternate1</source><extracomment>foot</extracomment><translation>фута</translation></message>
-<message><source>eSFoot_Name_Alternate2</source><extracomment>foot</extracomment><translation>футов</translation></message>
 <message><source>eSFoot_Name_Alternate3</source><extracomment>foot</extracomment><translation>футы</translation></message>
 <message><source>eSFoot_Name_Alternate4</source><extracomment>foot</extracomment><translation>фт</translation></message>
-<message><source>eSYard_Name_Alternate1</source><extracomment>yard</extracomment><translation>ярда</translation></message>
-<message><source>eSYard_Name_Alternate2</source><extracomment>yard</extracomment><translation>ярдов</translation></message>
 <message><source>eSYard_Name_Alternate3</source><extracomment>yard</extracomment><translation>ярды</translation></message>
-<message><source>eSMile_Name_Alternate1</source><extracomment>mile</extracomment><translation>мили</translation></message>
-<message><source>eSMile_Name_Alternate2</source><extracomment>mile</extracomment><translation>миль</translation></message>
 <message><source>eSNauticalMile_Name_Alternate1</source><extracomment>nautical mile</extracomment><translation>морской мили</translation></message>
-<message><source>eSNauticalMile_Name_Alternate2</source><extracomment>nautical mile</extracomment><translation>морских миль</translation></message>
-<message><source>eSNauticalMile_Name_Alternate3</source><extracomment>nautical mile</extracomment><translation>морские мили</translation></message>
 <message><source>eSNauticalMile_Name_Alternate4</source><extracomment>nautical mile</extracomment><translation>мор. миль</translation></message>
 <message><source>eSNauticalMile_Name_Alternate5</source><extracomment>nautical mile</extracomment><translation>м. миля</translation></message>
-<message><source>eSMicron_Name_Alternate1</source><extracomment>micron</extracomment><translation>микрона</translation></message>
-<message><source>eSMicron_Name_Alternate2</source><extracomment>micron</extracomment><translation>микронов</translation></message>
 <message><source>eSMicron_Name_Alternate3</source><extracomment>micron</extracomment><translation>микроны</translation></message>
-<message><source>eSAngstrom_Name_Alternate1</source><extracomment>angstrom</extracomment><translation>ангстрема</translation></message>
-<message><source>eSAngstrom_Name_Alternate2</source><extracomment>angstrom</extracomment><translation>ангстремов</translation></message>
 <message><source>eSAstronomicalUnit_Name_Alternate1</source><extracomment>astronomical unit</extracomment><translation>а.е.</translation></message>
-<message><source>eSAstronomicalUnit_Name_Alternate2</source><extracomment>astronomical unit</extracomment><translation>астрономических единиц</translation></message>
 <message><source>eSAstronomicalUnit_Name_Alternate3</source><extracomment>astronomical unit</extracomment><translation>астрономической единицы</translation></message>
-<message><source>eSCable_Name_Alternate1</source><extracomment>cable</extracomment><translation>кабельтова</translation></message>
-<message><source>eSCable_Name_Alternate2</source><extracomment>cable</extracomment><translation>кабельтовых</translation></message>
-<message><source>eSLightYear_Name_Alternate1</source><extracomment>light-year</extracomment><translation>световых лет</translation></message>
 <message><source>eSLightYear_Name_Alternate2</source><extracomment>light-year</extracomment><translation>светового года</translation></message>
-<message><source>eSLightYear_Name_Alternate3</source><extracomment>light-year</extracomment><translation>световых года</translation></message>
 <message><source>eSLightYear_Name_Alternate4</source><extracomment>light-year</extracomment><translation>св. лет</translation></message>
-<message><source>eSParsec_Name_Alternate1</source><extracomment>parsec</extracomment><translation>парсека</translation></message>
-<message><source>eSParsec_Name_Alternate2</source><extracomment>parsec</extracomment><translation>парсеков</translation></message>
-<message><source>eSMil_Name_Alternate1</source><extracomment>mil</extracomment><translation>мила</translation></message>
-<message><source>eSMil_Name_Alternate2</source><extracomment>mil</extracomment><translation>милов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Area</name>
 <message><source>eSSquareMeter_Name_Alternate1</source><extracomment>square meter</extracomment><translation>кв.м</translation></message>
 <message><source>eSSquareMeter_Name_Alternate2</source><extracomment>square meter</extracomment><translation>кв м</translation></message>
-<message><source>eSSquareMeter_Name_Alternate3</source><extracomment>square meter</extracomment><translation>квадратных метров</translation></message>
 <message><source>eSSquareMeter_Name_Alternate4</source><extracomment>square meter</extracomment><translation>квадратного метра</translation></message>
 <message><source>eSSquareMeter_Name_Alternate5</source><extracomment>square meter</extracomment><translation>квадратные метры</translation></message>
 <message><source>eSSquareMeter_Name_Alternate6</source><extracomment>square meter</extracomment><translation>кв. метров</translation></message>
@@ -73,7 +35,6 @@
 <message><source>eSm2_Alternate2</source><extracomment>square meter</extracomment><translatorcomment>generated from «м²»</translatorcomment><translation>м^2</translation></message>
 <message><source>eSSquareInch_Name_Alternate1</source><extracomment>square inch</extracomment><translation>кв.дюйм</translation></message>
 <message><source>eSSquareInch_Name_Alternate2</source><extracomment>square inch</extracomment><translation>кв. дюймов</translation></message>
-<message><source>eSSquareInch_Name_Alternate3</source><extracomment>square inch</extracomment><translation>квадратных дюймов</translation></message>
 <message><source>eSSquareInch_Name_Alternate4</source><extracomment>square inch</extracomment><translation>квадратного дюйма</translation></message>
 <message><source>eSsqin_Alternate1</source><extracomment>square inch</extracomment><translation>кв. дюйм</translation></message>
 <message><source>eSsqin_Alternate2</source><extracomment>square inch</extracomment><translatorcomment>generated from «дюйм²»</translatorcomment><translation>дюйм2</translation></message>
@@ -81,48 +42,36 @@
 <message><source>eSSquareFoot_Name_Alternate1</source><extracomment>square foot</extracomment><translation>кв.фут</translation></message>
 <message><source>eSSquareFoot_Name_Alternate2</source><extracomment>square foot</extracomment><translation>кв. футов</translation></message>
 <message><source>eSSquareFoot_Name_Alternate3</source><extracomment>square foot</extracomment><translation>кв. фута</translation></message>
-<message><source>eSSquareFoot_Name_Alternate4</source><extracomment>square foot</extracomment><translation>квадратных футов</translation></message>
 <message><source>eSSquareFoot_Name_Alternate5</source><extracomment>square foot</extracomment><translation>квадратного фута</translation></message>
 <message><source>eSsqft_Alternate1</source><extracomment>square foot</extracomment><translation>кв. фут</translation></message>
 <message><source>eSsqft_Alternate2</source><extracomment>square foot</extracomment><translatorcomment>generated from «фут²»</translatorcomment><translation>фут2</translation></message>
 <message><source>eSsqft_Alternate3</source><extracomment>square foot</extracomment><translatorcomment>generated from «фут²»</translatorcomment><translation>фут^2</translation></message>
 <message><source>eSSquareYard_Name_Alternate1</source><extracomment>square yard</extracomment><translation>кв. ярдов</translation></message>
-<message><source>eSSquareYard_Name_Alternate2</source><extracomment>square yard</extracomment><translation>квадратных ярдов</translation></message>
 <message><source>eSsqyd_Alternate1</source><extracomment>square yard</extracomment><translation>кв. ярд</translation></message>
 <message><source>eSsqyd_Alternate2</source><extracomment>square yard</extracomment><translatorcomment>generated from «ярд²»</translatorcomment><translation>ярд2</translation></message>
 <message><source>eSsqyd_Alternate3</source><extracomment>square yard</extracomment><translatorcomment>generated from «ярд²»</translatorcomment><translation>ярд^2</translation></message>
-<message><source>eSAcre_Name_Alternate1</source><extracomment>acre</extracomment><translation>акра</translation></message>
-<message><source>eSAcre_Name_Alternate2</source><extracomment>acre</extracomment><translation>акров</translation></message>
 <message><source>eSAcre_Name_Alternate3</source><extracomment>acre</extracomment><translation>акры</translation></message>
-<message><source>eSHectare_Name_Alternate1</source><extracomment>hectare</extracomment><translation>гектара</translation></message>
-<message><source>eSHectare_Name_Alternate2</source><extracomment>hectare</extracomment><translation>гектаров</translation></message>
 <message><source>eSHectare_Name_Alternate3</source><extracomment>hectare</extracomment><translation>гектары</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate1</source><extracomment>square kilometer</extracomment><translation>кв.км</translation></message>
-<message><source>eSSquareKilometer_Name_Alternate2</source><extracomment>square kilometer</extracomment><translation>квадратных километров</translation></message>
 <message><source>eSSquareKilometer_Name_Alternate3</source><extracomment>square kilometer</extracomment><translation>квадратного километра</translation></message>
 <message><source>eSkm2_Alternate1</source><extracomment>square kilometer</extracomment><translatorcomment>generated from «км²»</translatorcomment><translation>км2</translation></message>
 <message><source>eSkm2_Alternate2</source><extracomment>square kilometer</extracomment><translatorcomment>generated from «км²»</translatorcomment><translation>км^2</translation></message>
 <message><source>eSSquareMile_Name_Alternate1</source><extracomment>square mile</extracomment><translation>кв. миль</translation></message>
-<message><source>eSSquareMile_Name_Alternate2</source><extracomment>square mile</extracomment><translation>квадратных миль</translation></message>
 <message><source>eSSquareMile_Name_Alternate3</source><extracomment>square mile</extracomment><translation>квадратной мили</translation></message>
 <message><source>eSsqmi_Alternate1</source><extracomment>square mile</extracomment><translation>кв. миля</translation></message>
 <message><source>eSsqmi_Alternate2</source><extracomment>square mile</extracomment><translatorcomment>generated from «миля²»</translatorcomment><translation>миля2</translation></message>
 <message><source>eSsqmi_Alternate3</source><extracomment>square mile</extracomment><translatorcomment>generated from «миля²»</translatorcomment><translation>миля^2</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate1</source><extracomment>square centimeter</extracomment><translation>кв.см</translation></message>
-<message><source>eSSquareCentimeter_Name_Alternate2</source><extracomment>square centimeter</extracomment><translation>квадратных сантиметров</translation></message>
 <message><source>eSSquareCentimeter_Name_Alternate3</source><extracomment>square centimeter</extracomment><translation>квадратного сантиметра</translation></message>
 <message><source>eScm2_Alternate1</source><extracomment>square centimeter</extracomment><translatorcomment>generated from «см²»</translatorcomment><translation>см2</translation></message>
 <message><source>eScm2_Alternate2</source><extracomment>square centimeter</extracomment><translatorcomment>generated from «см²»</translatorcomment><translation>см^2</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate1</source><extracomment>square millimeter</extracomment><translation>кв.мм</translation></message>
-<message><source>eSSquareMillimeter_Name_Alternate2</source><extracomment>square millimeter</extracomment><translation>квадратных миллиметров</translation></message>
 <message><source>eSSquareMillimeter_Name_Alternate3</source><extracomment>square millimeter</extracomment><translation>квадратного миллиметра</translation></message>
 <message><source>eSmm2_Alternate1</source><extracomment>square millimeter</extracomment><translatorcomment>generated from «мм²»</translatorcomment><translation>мм2</translation></message>
 <message><source>eSmm2_Alternate2</source><extracomment>square millimeter</extracomment><translatorcomment>generated from «мм²»</translatorcomment><translation>мм^2</translation></message>
 <message><source>eSAre_Name_Alternate1</source><extracomment>are</extracomment><translation>сотка</translation></message>
 <message><source>eSAre_Name_Alternate2</source><extracomment>are</extracomment><translation>сотки</translation></message>
 <message><source>eSAre_Name_Alternate3</source><extracomment>are</extracomment><translation>соток</translation></message>
-<message><source>eSAre_Name_Alternate4</source><extracomment>are</extracomment><translation>ара</translation></message>
-<message><source>eSAre_Name_Alternate5</source><extracomment>are</extracomment><translation>аров</translation></message>
 <message><source>eSsqAWithRingAbove_Alternate1</source><extracomment>square angstrom</extracomment><translation>кв. Å</translation></message>
 <message><source>eSSquareDecimeter_Name_Alternate1</source><extracomment>square decimeter</extracomment><translation>кв.дм</translation></message>
 <message><source>eSdm2_Alternate1</source><extracomment>square decimeter</extracomment><translatorcomment>generated from «дм²»</translatorcomment><translation>дм2</translation></message>
@@ -168,11 +117,8 @@
 </context>
 <context>
 <name>UnitSymbol_Volume</name>
-<message><source>eSLiter_Name_Alternate1</source><extracomment>liter</extracomment><translation>литра</translation></message>
-<message><source>eSLiter_Name_Alternate2</source><extracomment>liter</extracomment><translation>литров</translation></message>
 <message><source>eSLiter_Name_Alternate3</source><extracomment>liter</extracomment><translation>литры</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate1</source><extracomment>cubic centimeter</extracomment><translation>куб.см</translation></message>
-<message><source>eSCubicCentimeter_Name_Alternate2</source><extracomment>cubic centimeter</extracomment><translation>кубических сантиметров</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate3</source><extracomment>cubic centimeter</extracomment><translation>кубического сантиметра</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate4</source><extracomment>cubic centimeter</extracomment><translation>кубик</translation></message>
 <message><source>eSCubicCentimeter_Name_Alternate5</source><extracomment>cubic centimeter</extracomment><translation>кубиков</translation></message>
@@ -191,14 +137,12 @@
 <message><source>eSCubicFoot_Name_Alternate1</source><extracomment>cubic foot</extracomment><translation>куб.фут</translation></message>
 <message><source>eSCubicFoot_Name_Alternate2</source><extracomment>cubic foot</extracomment><translation>куб. футов</translation></message>
 <message><source>eSCubicFoot_Name_Alternate3</source><extracomment>cubic foot</extracomment><translation>куб. фута</translation></message>
-<message><source>eSCubicFoot_Name_Alternate4</source><extracomment>cubic foot</extracomment><translation>кубических футов</translation></message>
 <message><source>eSCubicFoot_Name_Alternate5</source><extracomment>cubic foot</extracomment><translation>кубического фута</translation></message>
 <message><source>eScuft_Alternate1</source><extracomment>cubic foot</extracomment><translation>куб. фут</translation></message>
 <message><source>eScuft_Alternate2</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «фут³»</translatorcomment><translation>фут3</translation></message>
 <message><source>eScuft_Alternate3</source><extracomment>cubic foot</extracomment><translatorcomment>generated from «фут³»</translatorcomment><translation>фут^3</translation></message>
 <message><source>eSCubicInch_Name_Alternate1</source><extracomment>cubic inch</extracomment><translation>куб.дюйм</translation></message>
 <message><source>eSCubicInch_Name_Alternate2</source><extracomment>cubic inch</extracomment><translation>куб. дюймов</translation></message>
-<message><source>eSCubicInch_Name_Alternate3</source><extracomment>cubic inch</extracomment><translation>кубических дюймов</translation></message>
 <message><source>eScuin_Alternate1</source><extracomment>cubic inch</extracomment><translation>куб. дюйм</translation></message>
 <message><source>eScuin_Alternate2</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «дюйм³»</translatorcomment><translation>дюйм3</translation></message>
 <message><source>eScuin_Alternate3</source><extracomment>cubic inch</extracomment><translatorcomment>generated from «дюйм³»</translatorcomment><translation>дюйм^3</translation></message>
@@ -207,18 +151,14 @@
 <message><source>eSCubicMeter_Name_Alternate3</source><extracomment>cubic meter</extracomment><translation>кубометра</translation></message>
 <message><source>eSCubicMeter_Name_Alternate4</source><extracomment>cubic meter</extracomment><translation>кубометров</translation></message>
 <message><source>eSCubicMeter_Name_Alternate5</source><extracomment>cubic meter</extracomment><translation>кубометры</translation></message>
-<message><source>eSCubicMeter_Name_Alternate6</source><extracomment>cubic meter</extracomment><translation>кубических метров</translation></message>
 <message><source>eSCubicMeter_Name_Alternate7</source><extracomment>cubic meter</extracomment><translation>кубического метра</translation></message>
 <message><source>eSCubicMeter_Name_Alternate8</source><extracomment>cubic meter</extracomment><translation>м.куб.</translation></message>
 <message><source>eSm3_Alternate1</source><extracomment>cubic meter</extracomment><translatorcomment>generated from «м³»</translatorcomment><translation>м3</translation></message>
 <message><source>eSm3_Alternate2</source><extracomment>cubic meter</extracomment><translatorcomment>generated from «м³»</translatorcomment><translation>м^3</translation></message>
 <message><source>eSCubicYard_Name_Alternate1</source><extracomment>cubic yard</extracomment><translation>куб. ярдов</translation></message>
-<message><source>eSCubicYard_Name_Alternate2</source><extracomment>cubic yard</extracomment><translation>кубических ярдов</translation></message>
 <message><source>eScuyd_Alternate1</source><extracomment>cubic yard</extracomment><translation>куб. ярд</translation></message>
 <message><source>eScuyd_Alternate2</source><extracomment>cubic yard</extracomment><translatorcomment>generated from «ярд³»</translatorcomment><translation>ярд3</translation></message>
 <message><source>eScuyd_Alternate3</source><extracomment>cubic yard</extracomment><translatorcomment>generated from «ярд³»</translatorcomment><translation>ярд^3</translation></message>
-<message><source>eSMilliliter_Name_Alternate1</source><extracomment>milliliter</extracomment><translation>миллилитра</translation></message>
-<message><source>eSMilliliter_Name_Alternate2</source><extracomment>milliliter</extracomment><translation>миллилитров</translation></message>
 <message><source>eSCubicMillimeter_Name_Alternate1</source><extracomment>cubic millimeter</extracomment><translation>куб.мм</translation></message>
 <message><source>eSmm3_Alternate1</source><extracomment>cubic millimeter</extracomment><translatorcomment>generated from «мм³»</translatorcomment><translation>мм3</translation></message>
 <message><source>eSmm3_Alternate2</source><extracomment>cubic millimeter</extracomment><translatorcomment>generated from «мм³»</translatorcomment><translation>мм^3</translation></message>
@@ -275,27 +215,15 @@
 <message><source>eScurd_Alternate2</source><extracomment>cubic perch</extracomment><translatorcomment>generated from «род³»</translatorcomment><translation>род3</translation></message>
 <message><source>eScurd_Alternate3</source><extracomment>cubic perch</extracomment><translatorcomment>generated from «род³»</translatorcomment><translation>род^3</translation></message>
 <message><source>eSCubicDecimeter_Name_Alternate1</source><extracomment>cubic decimeter</extracomment><translation>куб.дм</translation></message>
-<message><source>eSCubicDecimeter_Name_Alternate2</source><extracomment>cubic decimeter</extracomment><translation>кубических дециметров</translation></message>
 <message><source>eSdm3_Alternate1</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «дм³»</translatorcomment><translation>дм3</translation></message>
 <message><source>eSdm3_Alternate2</source><extracomment>cubic decimeter</extracomment><translatorcomment>generated from «дм³»</translatorcomment><translation>дм^3</translation></message>
-<message><source>eSHectoliter_Name_Alternate1</source><extracomment>hectoliter</extracomment><translation>гектолитра</translation></message>
-<message><source>eSHectoliter_Name_Alternate2</source><extracomment>hectoliter</extracomment><translation>гектолитров</translation></message>
-<message><source>eSMegaliter_Name_Alternate1</source><extracomment>megaliter</extracomment><translation>мегалитра</translation></message>
-<message><source>eSMegaliter_Name_Alternate2</source><extracomment>megaliter</extracomment><translation>мегалитров</translation></message>
 <message><source>eSCubicKilometer_Name_Alternate1</source><extracomment>cubic kilometer</extracomment><translation>куб.км</translation></message>
-<message><source>eSCubicKilometer_Name_Alternate2</source><extracomment>cubic kilometer</extracomment><translation>кубических километров</translation></message>
 <message><source>eSkm3_Alternate1</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «км³»</translatorcomment><translation>км3</translation></message>
 <message><source>eSkm3_Alternate2</source><extracomment>cubic kilometer</extracomment><translatorcomment>generated from «км³»</translatorcomment><translation>км^3</translation></message>
-<message><source>eSDeciliter_Name_Alternate1</source><extracomment>deciliter</extracomment><translation>децилитра</translation></message>
-<message><source>eSDeciliter_Name_Alternate2</source><extracomment>deciliter</extracomment><translation>децилитров</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Mass</name>
-<message><source>eSKilogram_Name_Alternate1</source><extracomment>kilogram</extracomment><translation>килограмма</translation></message>
-<message><source>eSKilogram_Name_Alternate2</source><extracomment>kilogram</extracomment><translation>килограммов</translation></message>
 <message><source>eSKilogram_Name_Alternate3</source><extracomment>kilogram</extracomment><translation>килограммы</translation></message>
-<message><source>eSGram_Name_Alternate1</source><extracomment>gram</extracomment><translation>грамма</translation></message>
-<message><source>eSGram_Name_Alternate2</source><extracomment>gram</extracomment><translation>граммов</translation></message>
 <message><source>eSGram_Name_Alternate3</source><extracomment>gram</extracomment><translation>граммы</translation></message>
 <message><source>eSGram_Name_Alternate4</source><extracomment>gram</extracomment><translation>гр</translation></message>
 <message><source>eSMegagram_Name_Alternate1</source><extracomment>megagram</extracomment><translation>т</translation></message>
@@ -303,21 +231,11 @@
 <message><source>eSMegagram_Name_Alternate3</source><extracomment>megagram</extracomment><translation>тонны</translation></message>
 <message><source>eSMegagram_Name_Alternate4</source><extracomment>megagram</extracomment><translation>тонн</translation></message>
 <message><source>eSMegagram_Name_Alternate5</source><extracomment>megagram</extracomment><translation>тн</translation></message>
-<message><source>eSMilligram_Name_Alternate1</source><extracomment>milligram</extracomment><translation>миллиграмма</translation></message>
-<message><source>eSMilligram_Name_Alternate2</source><extracomment>milligram</extracomment><translation>миллиграммов</translation></message>
-<message><source>eSMicrogram_Name_Alternate1</source><extracomment>microgram</extracomment><translation>микрограмма</translation></message>
-<message><source>eSMicrogram_Name_Alternate2</source><extracomment>microgram</extracomment><translation>микрограммов</translation></message>
-<message><source>eSPound_Name_Alternate1</source><extracomment>pound</extracomment><translation>фунта</translation></message>
-<message><source>eSPound_Name_Alternate2</source><extracomment>pound</extracomment><translation>фунтов</translation></message>
 <message><source>eSPound_Name_Alternate3</source><extracomment>pound</extracomment><translation>фунты</translation></message>
 <message><source>eSOunceAvoirdupois_Name_Alternate1</source><extracomment>ounce (avoirdupois)</extracomment><translation>унция</translation></message>
 <message><source>eSOunceAvoirdupois_Name_Alternate2</source><extracomment>ounce (avoirdupois)</extracomment><translation>унции</translation></message>
 <message><source>eSOunceAvoirdupois_Name_Alternate3</source><extracomment>ounce (avoirdupois)</extracomment><translation>унций</translation></message>
 <message><source>eSOunceAvoirdupois_Name_Alternate4</source><extracomment>ounce (avoirdupois)</extracomment><translation>унц</translation></message>
-<message><source>eSGrain_Name_Alternate1</source><extracomment>grain</extracomment><translation>грана</translation></message>
-<message><source>eSGrain_Name_Alternate2</source><extracomment>grain</extracomment><translation>гранов</translation></message>
-<message><source>eSSlug_Name_Alternate1</source><extracomment>slug</extracomment><translation>слага</translation></message>
-<message><source>eSSlug_Name_Alternate2</source><extracomment>slug</extracomment><translation>слагов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearWeight</name>
@@ -325,28 +243,14 @@
 <message><source>eSKilogramPerMeter_Name_Alternate2</source><extracomment>kilogram per meter</extracomment><translation>кг/п. м</translation></message>
 </context>
 <context>
-<name>UnitSymbol_AmountOfSubstance</name>
-<message><source>eSMole_Name_Alternate1</source><extracomment>mole</extracomment><translation>моля</translation></message>
-<message><source>eSMole_Name_Alternate2</source><extracomment>mole</extracomment><translation>молей</translation></message>
-<message><source>eSKilomole_Name_Alternate1</source><extracomment>kilomole</extracomment><translation>киломоля</translation></message>
-<message><source>eSKilomole_Name_Alternate2</source><extracomment>kilomole</extracomment><translation>киломолей</translation></message>
-</context>
-<context>
 <name>UnitSymbol_Angle</name>
-<message><source>eSRadian_Name_Alternate1</source><extracomment>radian</extracomment><translation>радиана</translation></message>
 <message><source>eSRadian_Name_Alternate2</source><extracomment>radian</extracomment><translation>радианы</translation></message>
-<message><source>eSDegree_Name_Alternate1</source><extracomment>degree</extracomment><translation>градуса</translation></message>
-<message><source>eSDegree_Name_Alternate2</source><extracomment>degree</extracomment><translation>градусов</translation></message>
 <message><source>eSDegree_Name_Alternate3</source><extracomment>degree</extracomment><translation>градусы</translation></message>
 <message><source>eSDegree_Name_Alternate4</source><extracomment>degree</extracomment><translation>град.</translation></message>
-<message><source>eSGrad_Name_Alternate1</source><extracomment>grad</extracomment><translation>гона</translation></message>
-<message><source>eSGrad_Name_Alternate2</source><extracomment>grad</extracomment><translation>гонов</translation></message>
 <message><source>eSGrad_Name_Alternate3</source><extracomment>grad</extracomment><translation>гоны</translation></message>
 <message><source>eSAngleMinute_Name_Alternate1</source><extracomment>angle minute</extracomment><translation>угловой минуты</translation></message>
-<message><source>eSAngleMinute_Name_Alternate2</source><extracomment>angle minute</extracomment><translation>угловых минут</translation></message>
 <message><source>eSAngleMinute_Name_Alternate3</source><extracomment>angle minute</extracomment><translation>угл. минут</translation></message>
 <message><source>eSAngleSecond_Name_Alternate1</source><extracomment>angle second</extracomment><translation>угловой секунды</translation></message>
-<message><source>eSAngleSecond_Name_Alternate2</source><extracomment>angle second</extracomment><translation>угловых секунд</translation></message>
 <message><source>eSAngleSecond_Name_Alternate3</source><extracomment>angle second</extracomment><translation>угл. секунд</translation></message>
 <message><source>eSAngleSecond_Name_Alternate4</source><extracomment>angle second</extracomment><translation>угл. сек</translation></message>
 </context>
@@ -360,15 +264,11 @@
 <context>
 <name>UnitSymbol_PartsPer</name>
 <message><source>eSPartPerMillion_Name_Alternate1</source><extracomment>part per million</extracomment><translation>млн-1</translation></message>
-<message><source>eSPartPerMillion_Name_Alternate2</source><extracomment>part per million</extracomment><translation>миллионных долей</translation></message>
 </context>
 <context>
 <name>UnitSymbol_ElectricCurrent</name>
-<message><source>eSAmpere_Name_Alternate1</source><extracomment>ampere</extracomment><translation>ампера</translation></message>
 <message><source>eSAmpere_Name_Alternate2</source><extracomment>ampere</extracomment><translation>амперов</translation></message>
-<message><source>eSKiloampere_Name_Alternate1</source><extracomment>kiloampere</extracomment><translation>килоампера</translation></message>
 <message><source>eSKiloampere_Name_Alternate2</source><extracomment>kiloampere</extracomment><translation>килоамперов</translation></message>
-<message><source>eSMilliampere_Name_Alternate1</source><extracomment>milliampere</extracomment><translation>миллиампера</translation></message>
 <message><source>eSMilliampere_Name_Alternate2</source><extracomment>milliampere</extracomment><translation>миллиамперов</translation></message>
 </context>
 <context>
@@ -376,12 +276,8 @@
 <message><source>eSAmpereHour_Name_Alternate1</source><extracomment>ampere hour</extracomment><translation>Ач</translation></message>
 <message><source>eSAmpereHour_Name_Alternate2</source><extracomment>ampere hour</extracomment><translation>А*ч</translation></message>
 <message><source>eSAmpereHour_Name_Alternate3</source><extracomment>ampere hour</extracomment><translation>А·час</translation></message>
-<message><source>eSAmpereHour_Name_Alternate4</source><extracomment>ampere hour</extracomment><translation>ампер-часа</translation></message>
-<message><source>eSAmpereHour_Name_Alternate5</source><extracomment>ampere hour</extracomment><translation>ампер-часов</translation></message>
 <message><source>eSMilliampereHour_Name_Alternate1</source><extracomment>milliampere hour</extracomment><translation>мАч</translation></message>
 <message><source>eSMilliampereHour_Name_Alternate2</source><extracomment>milliampere hour</extracomment><translation>мА*ч</translation></message>
-<message><source>eSMilliampereHour_Name_Alternate3</source><extracomment>milliampere hour</extracomment><translation>миллиампер-часа</translation></message>
-<message><source>eSMilliampereHour_Name_Alternate4</source><extracomment>milliampere hour</extracomment><translation>миллиампер-часов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_BitRate</name>
@@ -407,24 +303,12 @@
 </context>
 <context>
 <name>UnitSymbol_Energy</name>
-<message><source>eSJoule_Name_Alternate1</source><extracomment>joule</extracomment><translation>джоуля</translation></message>
-<message><source>eSJoule_Name_Alternate2</source><extracomment>joule</extracomment><translation>джоулей</translation></message>
-<message><source>eSCalorie_Name_Alternate1</source><extracomment>calorie</extracomment><translation>калории</translation></message>
-<message><source>eSCalorie_Name_Alternate2</source><extracomment>calorie</extracomment><translation>калорий</translation></message>
-<message><source>eSKilocalorie_Name_Alternate1</source><extracomment>kilocalorie</extracomment><translation>килокалории</translation></message>
-<message><source>eSKilocalorie_Name_Alternate2</source><extracomment>kilocalorie</extracomment><translation>килокалорий</translation></message>
 <message><source>eSKilocalorie_Name_Alternate3</source><extracomment>kilocalorie</extracomment><translation>Ккал</translation></message>
 <message><source>eSKilowattHour_Name_Alternate1</source><extracomment>kilowatt hour</extracomment><translation>кВтч</translation></message>
 <message><source>eSKilowattHour_Name_Alternate2</source><extracomment>kilowatt hour</extracomment><translation>кВт*ч</translation></message>
 <message><source>eSKilowattHour_Name_Alternate3</source><extracomment>kilowatt hour</extracomment><translation>кВт.ч</translation></message>
 <message><source>eSKilowattHour_Name_Alternate4</source><extracomment>kilowatt hour</extracomment><translation>кВт ч</translation></message>
 <message><source>eSKilowattHour_Name_Alternate5</source><extracomment>kilowatt hour</extracomment><translation>кВт-ч</translation></message>
-<message><source>eSKilowattHour_Name_Alternate6</source><extracomment>kilowatt hour</extracomment><translation>киловатт-часа</translation></message>
-<message><source>eSKilowattHour_Name_Alternate7</source><extracomment>kilowatt hour</extracomment><translation>киловатт-часов</translation></message>
-<message><source>eSKilojoule_Name_Alternate1</source><extracomment>kilojoule</extracomment><translation>килоджоуля</translation></message>
-<message><source>eSKilojoule_Name_Alternate2</source><extracomment>kilojoule</extracomment><translation>килоджоулей</translation></message>
-<message><source>eSTherm_Name_Alternate1</source><extracomment>therm</extracomment><translation>терма</translation></message>
-<message><source>eSTherm_Name_Alternate2</source><extracomment>therm</extracomment><translation>термов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -435,14 +319,7 @@
 <message><source>eSm3Pers_Alternate1</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «м³/с»</translatorcomment><translation>м3/с</translation></message>
 <message><source>eSm3Pers_Alternate2</source><extracomment>cubic meter per second</extracomment><translatorcomment>generated from «м³/с»</translatorcomment><translation>м^3/с</translation></message>
 <message><source>eSLiterPerSecond_Name_Alternate1</source><extracomment>liter per second</extracomment><translation>л/сек</translation></message>
-<message><source>eSLiterPerSecond_Name_Alternate2</source><extracomment>liter per second</extracomment><translation>литров в секунду</translation></message>
-<message><source>eSLiterPerSecond_Name_Alternate3</source><extracomment>liter per second</extracomment><translation>литра в секунду</translation></message>
-<message><source>eSLiterPerMinute_Name_Alternate1</source><extracomment>liter per minute</extracomment><translation>литров в минуту</translation></message>
-<message><source>eSLiterPerMinute_Name_Alternate2</source><extracomment>liter per minute</extracomment><translation>литра в минуту</translation></message>
 <message><source>eSLiterPerHour_Name_Alternate1</source><extracomment>liter per hour</extracomment><translation>л/час</translation></message>
-<message><source>eSLiterPerHour_Name_Alternate2</source><extracomment>liter per hour</extracomment><translation>литров в час</translation></message>
-<message><source>eSLiterPerHour_Name_Alternate3</source><extracomment>liter per hour</extracomment><translation>литра в час</translation></message>
-<message><source>eSGallonPerMinute_Name_Alternate1</source><extracomment>gallon per minute</extracomment><translation>галлонов в минуту</translation></message>
 <message><source>eScm3Permin_Alternate1</source><extracomment>cubic centimeter per minute</extracomment><translatorcomment>generated from «см³/мин»</translatorcomment><translation>см3/мин</translation></message>
 <message><source>eScm3Permin_Alternate2</source><extracomment>cubic centimeter per minute</extracomment><translatorcomment>generated from «см³/мин»</translatorcomment><translation>см^3/мин</translation></message>
 <message><source>eSft3Perh_Alternate1</source><extracomment>cubic foot per hour</extracomment><translatorcomment>generated from «фут³/ч»</translatorcomment><translation>фут3/ч</translation></message>
@@ -487,25 +364,12 @@
 </context>
 <context>
 <name>UnitSymbol_Force</name>
-<message><source>eSNewton_Name_Alternate1</source><extracomment>newton</extracomment><translation>ньютона</translation></message>
-<message><source>eSNewton_Name_Alternate2</source><extracomment>newton</extracomment><translation>ньютонов</translation></message>
 <message><source>eSNewton_Name_Alternate3</source><extracomment>newton</extracomment><translation>ньютоны</translation></message>
-<message><source>eSMeganewton_Name_Alternate1</source><extracomment>meganewton</extracomment><translation>меганьютона</translation></message>
-<message><source>eSMeganewton_Name_Alternate2</source><extracomment>meganewton</extracomment><translation>меганьютонов</translation></message>
-<message><source>eSKilonewton_Name_Alternate1</source><extracomment>kilonewton</extracomment><translation>килоньютона</translation></message>
-<message><source>eSKilonewton_Name_Alternate2</source><extracomment>kilonewton</extracomment><translation>килоньютонов</translation></message>
 <message><source>eSKilonewton_Name_Alternate3</source><extracomment>kilonewton</extracomment><translation>килоньютоны</translation></message>
-<message><source>eSDecanewton_Name_Alternate1</source><extracomment>decanewton</extracomment><translation>деканьютона</translation></message>
-<message><source>eSDecanewton_Name_Alternate2</source><extracomment>decanewton</extracomment><translation>деканьютонов</translation></message>
 <message><source>eSKilogramForce_Name_Alternate1</source><extracomment>kilogram-force</extracomment><translation>кГ</translation></message>
-<message><source>eSKilogramForce_Name_Alternate2</source><extracomment>kilogram-force</extracomment><translation>килограмм-силы</translation></message>
 <message><source>eSKilogramForce_Name_Alternate3</source><extracomment>kilogram-force</extracomment><translation>килограммов-силы</translation></message>
-<message><source>eSPoundForce_Name_Alternate1</source><extracomment>pound force</extracomment><translation>фунт-силы</translation></message>
 <message><source>eSPoundForce_Name_Alternate2</source><extracomment>pound force</extracomment><translation>фунтов-силы</translation></message>
 <message><source>eSPoundForce_Name_Alternate3</source><extracomment>pound force</extracomment><translation>фунт силы</translation></message>
-<message><source>eSKip_Name_Alternate1</source><extracomment>kip</extracomment><translation>кипа</translation></message>
-<message><source>eSKip_Name_Alternate2</source><extracomment>kip</extracomment><translation>кипов</translation></message>
-<message><source>eSTonForce_Name_Alternate1</source><extracomment>ton force</extracomment><translation>тонна-сила</translation></message>
 <message><source>eSTonForce_Name_Alternate2</source><extracomment>ton force</extracomment><translation>тонны-силы</translation></message>
 <message><source>eSTonForce_Name_Alternate3</source><extracomment>ton force</extracomment><translation>тонн-силы</translation></message>
 </context>
@@ -521,21 +385,15 @@
 </context>
 <context>
 <name>UnitSymbol_Frequency</name>
-<message><source>eSHertz_Name_Alternate1</source><extracomment>hertz</extracomment><translation>герца</translation></message>
 <message><source>eSHertz_Name_Alternate2</source><extracomment>hertz</extracomment><translation>герцев</translation></message>
 <message><source>eSHertz_Name_Alternate3</source><extracomment>hertz</extracomment><translation>герцы</translation></message>
-<message><source>eSKilohertz_Name_Alternate1</source><extracomment>kilohertz</extracomment><translation>килогерца</translation></message>
 <message><source>eSKilohertz_Name_Alternate2</source><extracomment>kilohertz</extracomment><translation>килогерцев</translation></message>
-<message><source>eSMegahertz_Name_Alternate1</source><extracomment>megahertz</extracomment><translation>мегагерца</translation></message>
 <message><source>eSMegahertz_Name_Alternate2</source><extracomment>megahertz</extracomment><translation>мегагерцев</translation></message>
 <message><source>eSRevolutionPerMinute_Name_Alternate1</source><extracomment>revolution per minute</extracomment><translation>об/мин</translation></message>
 <message><source>eSRevolutionPerMinute_Name_Alternate2</source><extracomment>revolution per minute</extracomment><translation>об./мин</translation></message>
-<message><source>eSRevolutionPerMinute_Name_Alternate3</source><extracomment>revolution per minute</extracomment><translation>оборотов в минуту</translation></message>
-<message><source>eSRevolutionPerMinute_Name_Alternate4</source><extracomment>revolution per minute</extracomment><translation>оборота в минуту</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Power</name>
-<message><source>eSWatt_Name_Alternate1</source><extracomment>watt</extracomment><translation>ватта</translation></message>
 <message><source>eSWatt_Name_Alternate2</source><extracomment>watt</extracomment><translation>ваттов</translation></message>
 <message><source>eSWatt_Name_Alternate3</source><extracomment>watt</extracomment><translation>ватты</translation></message>
 <message><source>eSHorsepowerMetric_Name_Alternate1</source><extracomment>horsepower (metric)</extracomment><translation>л.с.</translation></message>
@@ -547,20 +405,14 @@
 <message><source>eSKilocaloriePerHour_Name_Alternate1</source><extracomment>kilocalorie per hour</extracomment><translation>ккал/час</translation></message>
 <message><source>eSKilocaloriePerHour_Name_Alternate2</source><extracomment>kilocalorie per hour</extracomment><translation>Ккал/ч</translation></message>
 <message><source>eSKilocaloriePerHour_Name_Alternate3</source><extracomment>kilocalorie per hour</extracomment><translation>Ккал/час</translation></message>
-<message><source>eSKilowatt_Name_Alternate1</source><extracomment>kilowatt</extracomment><translation>киловатта</translation></message>
 <message><source>eSKilowatt_Name_Alternate2</source><extracomment>kilowatt</extracomment><translation>киловаттов</translation></message>
 <message><source>eSKilowatt_Name_Alternate3</source><extracomment>kilowatt</extracomment><translation>киловатты</translation></message>
 <message><source>eSKilowatt_Name_Alternate4</source><extracomment>kilowatt</extracomment><translation>КВт</translation></message>
-<message><source>eSMegawatt_Name_Alternate1</source><extracomment>megawatt</extracomment><translation>мегаватта</translation></message>
 <message><source>eSMegawatt_Name_Alternate2</source><extracomment>megawatt</extracomment><translation>мегаваттов</translation></message>
 <message><source>eSKilovoltAmpere_Name_Alternate1</source><extracomment>kilovolt ampere</extracomment><translation>кВА</translation></message>
 <message><source>eSKilovoltAmpere_Name_Alternate2</source><extracomment>kilovolt ampere</extracomment><translation>кВ*А</translation></message>
-<message><source>eSKilovoltAmpere_Name_Alternate3</source><extracomment>kilovolt ampere</extracomment><translation>киловольт-ампера</translation></message>
 <message><source>eSKilovoltAmpere_Name_Alternate4</source><extracomment>kilovolt ampere</extracomment><translation>киловольт-амперов</translation></message>
 <message><source>eSBritishThermalUnitInternationalTablePerHour_Name_Alternate1</source><extracomment>British thermal unit (International Table) per hour</extracomment><translation>БТЕ/час</translation></message>
-<message><source>eSTonOfRefrigeration_Name_Alternate1</source><extracomment>ton of refrigeration</extracomment><translation>тонн холода</translation></message>
-<message><source>eSTonOfRefrigeration_Name_Alternate2</source><extracomment>ton of refrigeration</extracomment><translation>тонны холода</translation></message>
-<message><source>eSGigawatt_Name_Alternate1</source><extracomment>gigawatt</extracomment><translation>гигаватта</translation></message>
 <message><source>eSGigawatt_Name_Alternate2</source><extracomment>gigawatt</extracomment><translation>гигаваттов</translation></message>
 </context>
 <context>
@@ -588,20 +440,12 @@
 </context>
 <context>
 <name>UnitSymbol_Pressure</name>
-<message><source>eSBar_Name_Alternate1</source><extracomment>bar</extracomment><translation>бара</translation></message>
 <message><source>eSBar_Name_Alternate2</source><extracomment>bar</extracomment><translation>баров</translation></message>
 <message><source>eSkgPercm2_Alternate1</source><extracomment>kilogram per square centimeter</extracomment><translatorcomment>generated from «кг/см²»</translatorcomment><translation>кг/см2</translation></message>
 <message><source>eSkgPercm2_Alternate2</source><extracomment>kilogram per square centimeter</extracomment><translatorcomment>generated from «кг/см²»</translatorcomment><translation>кг/см^2</translation></message>
-<message><source>eSKilopascal_Name_Alternate1</source><extracomment>kilopascal</extracomment><translation>килопаскаля</translation></message>
-<message><source>eSKilopascal_Name_Alternate2</source><extracomment>kilopascal</extracomment><translation>килопаскалей</translation></message>
-<message><source>eSMegaPascal_Name_Alternate1</source><extracomment>mega pascal</extracomment><translation>мегапаскаля</translation></message>
-<message><source>eSMegaPascal_Name_Alternate2</source><extracomment>mega pascal</extracomment><translation>мегапаскалей</translation></message>
 <message><source>eSMillimeterOfMercury_Name_Alternate1</source><extracomment>millimeter of mercury</extracomment><translation>мм рт.ст.</translation></message>
 <message><source>eSMillimeterOfMercury_Name_Alternate2</source><extracomment>millimeter of mercury</extracomment><translation>мм. рт. ст.</translation></message>
 <message><source>eSMillimeterOfMercury_Name_Alternate3</source><extracomment>millimeter of mercury</extracomment><translation>мм рт ст</translation></message>
-<message><source>eSMillimeterOfMercury_Name_Alternate4</source><extracomment>millimeter of mercury</extracomment><translation>миллиметров ртутного столба</translation></message>
-<message><source>eSPascal_Name_Alternate1</source><extracomment>pascal</extracomment><translation>паскаля</translation></message>
-<message><source>eSPascal_Name_Alternate2</source><extracomment>pascal</extracomment><translation>паскалей</translation></message>
 <message><source>eSlbfPerin2_Alternate1</source><extracomment>pound per square inch</extracomment><translatorcomment>generated from «фунт-сила/дюйм²»</translatorcomment><translation>фунт-сила/дюйм2</translation></message>
 <message><source>eSlbfPerin2_Alternate2</source><extracomment>pound per square inch</extracomment><translatorcomment>generated from «фунт-сила/дюйм²»</translatorcomment><translation>фунт-сила/дюйм^2</translation></message>
 <message><source>eSAtmosphereStandard_Name_Alternate1</source><extracomment>atmosphere (standard)</extracomment><translation>физ. атм</translation></message>
@@ -656,8 +500,6 @@
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate2</source><extracomment>pound force per square foot</extracomment><translation>фунт-сила/кв. фут</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate3</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «фунт-сила/фут²»</translatorcomment><translation>фунт-сила/фут2</translation></message>
 <message><source>eSPoundForcePerSquareFoot_Name_Alternate4</source><extracomment>pound force per square foot</extracomment><translatorcomment>generated from «фунт-сила/фут²»</translatorcomment><translation>фунт-сила/фут^2</translation></message>
-<message><source>eSHectopascal_Name_Alternate1</source><extracomment>hectopascal</extracomment><translation>гектопаскаля</translation></message>
-<message><source>eSHectopascal_Name_Alternate2</source><extracomment>hectopascal</extracomment><translation>гектопаскалей</translation></message>
 </context>
 <context>
 <name>UnitSymbol_LinearForceScale</name>
@@ -692,100 +534,60 @@
 <name>UnitSymbol_ElectricalResistance</name>
 <message><source>eSOhm_Name_Alternate1</source><extracomment>ohm</extracomment><translation>Ома</translation></message>
 <message><source>eSOhm_Name_Alternate2</source><extracomment>ohm</extracomment><translation>Омов</translation></message>
-<message><source>eSOhm_Name_Alternate3</source><extracomment>ohm</extracomment><translation>ома</translation></message>
 <message><source>eSOhm_Name_Alternate4</source><extracomment>ohm</extracomment><translation>омов</translation></message>
-<message><source>eSKilohm_Name_Alternate1</source><extracomment>kilohm</extracomment><translation>килоома</translation></message>
 <message><source>eSKilohm_Name_Alternate2</source><extracomment>kilohm</extracomment><translation>килоомов</translation></message>
-<message><source>eSMegohm_Name_Alternate1</source><extracomment>megohm</extracomment><translation>мегаома</translation></message>
 <message><source>eSMegohm_Name_Alternate2</source><extracomment>megohm</extracomment><translation>мегаомов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Velocity</name>
 <message><source>eSMeterPerSecond_Name_Alternate1</source><extracomment>meter per second</extracomment><translation>м/сек</translation></message>
-<message><source>eSMeterPerSecond_Name_Alternate2</source><extracomment>meter per second</extracomment><translation>метров в секунду</translation></message>
-<message><source>eSMeterPerSecond_Name_Alternate3</source><extracomment>meter per second</extracomment><translation>метра в секунду</translation></message>
 <message><source>eSMillimeterPerSecond_Name_Alternate1</source><extracomment>millimeter per second</extracomment><translation>мм/сек</translation></message>
 <message><source>eSFootPerSecond_Name_Alternate1</source><extracomment>foot per second</extracomment><translation>фут/сек</translation></message>
 <message><source>eSKilometerPerHour_Name_Alternate1</source><extracomment>kilometer per hour</extracomment><translation>км/час</translation></message>
-<message><source>eSKilometerPerHour_Name_Alternate2</source><extracomment>kilometer per hour</extracomment><translation>километров в час</translation></message>
-<message><source>eSKilometerPerHour_Name_Alternate3</source><extracomment>kilometer per hour</extracomment><translation>километра в час</translation></message>
 <message><source>eSMilePerHour_Name_Alternate1</source><extracomment>mile per hour</extracomment><translation>миль/ч</translation></message>
 <message><source>eSMilePerHour_Name_Alternate2</source><extracomment>mile per hour</extracomment><translation>миль/час</translation></message>
-<message><source>eSMilePerHour_Name_Alternate3</source><extracomment>mile per hour</extracomment><translation>миль в час</translation></message>
-<message><source>eSMilePerHour_Name_Alternate4</source><extracomment>mile per hour</extracomment><translation>мили в час</translation></message>
-<message><source>eSKnot_Name_Alternate1</source><extracomment>knot</extracomment><translation>узла</translation></message>
-<message><source>eSKnot_Name_Alternate2</source><extracomment>knot</extracomment><translation>узлов</translation></message>
 <message><source>eSKnot_Name_Alternate3</source><extracomment>knot</extracomment><translation>узлы</translation></message>
 <message><source>eSKnot_Name_Alternate4</source><extracomment>knot</extracomment><translation>уз.</translation></message>
 </context>
 <context>
 <name>UnitSymbol_ComputerStorage</name>
-<message><source>eSByte_Name_Alternate1</source><extracomment>byte</extracomment><translation>байта</translation></message>
 <message><source>eSByte_Name_Alternate2</source><extracomment>byte</extracomment><translation>байтов</translation></message>
-<message><source>eSBit_Name_Alternate1</source><extracomment>bit</extracomment><translation>бита</translation></message>
 <message><source>eSBit_Name_Alternate2</source><extracomment>bit</extracomment><translation>битов</translation></message>
 <message><source>eSKilobyte_Name_Alternate1</source><extracomment>kilobyte</extracomment><translation>кбайт</translation></message>
-<message><source>eSKilobyte_Name_Alternate2</source><extracomment>kilobyte</extracomment><translation>килобайта</translation></message>
 <message><source>eSKilobyte_Name_Alternate3</source><extracomment>kilobyte</extracomment><translation>килобайтов</translation></message>
 <message><source>eSMegabyte_Name_Alternate1</source><extracomment>megabyte</extracomment><translation>Мбайт</translation></message>
-<message><source>eSMegabyte_Name_Alternate2</source><extracomment>megabyte</extracomment><translation>мегабайта</translation></message>
 <message><source>eSMegabyte_Name_Alternate3</source><extracomment>megabyte</extracomment><translation>мегабайтов</translation></message>
 <message><source>eSGigabyte_Name_Alternate1</source><extracomment>gigabyte</extracomment><translation>Гбайт</translation></message>
-<message><source>eSGigabyte_Name_Alternate2</source><extracomment>gigabyte</extracomment><translation>гигабайта</translation></message>
 <message><source>eSGigabyte_Name_Alternate3</source><extracomment>gigabyte</extracomment><translation>гигабайтов</translation></message>
 <message><source>eSTerabyte_Name_Alternate1</source><extracomment>terabyte</extracomment><translation>Тбайт</translation></message>
-<message><source>eSTerabyte_Name_Alternate2</source><extracomment>terabyte</extracomment><translation>терабайта</translation></message>
 <message><source>eSTerabyte_Name_Alternate3</source><extracomment>terabyte</extracomment><translation>терабайтов</translation></message>
 <message><source>eSKibibyte_Name_Alternate1</source><extracomment>kibibyte</extracomment><translation>Кбайт</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Temperature</name>
-<message><source>eSKelvin_Name_Alternate1</source><extracomment>kelvin</extracomment><translation>кельвина</translation></message>
-<message><source>eSKelvin_Name_Alternate2</source><extracomment>kelvin</extracomment><translation>кельвинов</translation></message>
 <message><source>eSKelvin_Name_Alternate3</source><extracomment>kelvin</extracomment><translation>°К</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate1</source><extracomment>degree Celsius</extracomment><translation>°С</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate2</source><extracomment>degree Celsius</extracomment><translation>° С</translation></message>
-<message><source>eSDegreeCelsius_Name_Alternate3</source><extracomment>degree Celsius</extracomment><translation>градусов Цельсия</translation></message>
-<message><source>eSDegreeCelsius_Name_Alternate4</source><extracomment>degree Celsius</extracomment><translation>градуса Цельсия</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate5</source><extracomment>degree Celsius</extracomment><translation>град. С</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate6</source><extracomment>degree Celsius</extracomment><translation>градус С</translation></message>
-<message><source>eSDegreeFahrenheit_Name_Alternate1</source><extracomment>degree Fahrenheit</extracomment><translation>градусов Фаренгейта</translation></message>
-<message><source>eSDegreeFahrenheit_Name_Alternate2</source><extracomment>degree Fahrenheit</extracomment><translation>градуса Фаренгейта</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Time</name>
-<message><source>eSSecond_Name_Alternate1</source><extracomment>second</extracomment><translation>секунды</translation></message>
-<message><source>eSSecond_Name_Alternate2</source><extracomment>second</extracomment><translation>секунд</translation></message>
 <message><source>eSSecond_Name_Alternate3</source><extracomment>second</extracomment><translation>сек.</translation></message>
 <message><source>eSSecond_Name_Alternate4</source><extracomment>second</extracomment><translation>с.</translation></message>
-<message><source>eSMillisecond_Name_Alternate1</source><extracomment>millisecond</extracomment><translation>миллисекунды</translation></message>
-<message><source>eSMillisecond_Name_Alternate2</source><extracomment>millisecond</extracomment><translation>миллисекунд</translation></message>
 <message><source>eSMillisecond_Name_Alternate3</source><extracomment>millisecond</extracomment><translation>мсек</translation></message>
-<message><source>eSMicrosecond_Name_Alternate1</source><extracomment>microsecond</extracomment><translation>микросекунды</translation></message>
-<message><source>eSMicrosecond_Name_Alternate2</source><extracomment>microsecond</extracomment><translation>микросекунд</translation></message>
 <message><source>eSMicrosecond_Name_Alternate3</source><extracomment>microsecond</extracomment><translation>мксек</translation></message>
-<message><source>eSMinute_Name_Alternate1</source><extracomment>minute</extracomment><translation>минуты</translation></message>
-<message><source>eSMinute_Name_Alternate2</source><extracomment>minute</extracomment><translation>минут</translation></message>
 <message><source>eSMinute_Name_Alternate3</source><extracomment>minute</extracomment><translation>мин.</translation></message>
-<message><source>eSHour_Name_Alternate1</source><extracomment>hour</extracomment><translation>часа</translation></message>
-<message><source>eSHour_Name_Alternate2</source><extracomment>hour</extracomment><translation>часов</translation></message>
 <message><source>eSHour_Name_Alternate3</source><extracomment>hour</extracomment><translation>часы</translation></message>
 <message><source>eSHour_Name_Alternate4</source><extracomment>hour</extracomment><translation>ч.</translation></message>
-<message><source>eSDay_Name_Alternate1</source><extracomment>day</extracomment><translation>суток</translation></message>
 <message><source>eSDay_Name_Alternate2</source><extracomment>day</extracomment><translation>сут.</translation></message>
 <message><source>eSDay_Name_Alternate3</source><extracomment>day</extracomment><translation>дн</translation></message>
 <message><source>eSDay_Name_Alternate4</source><extracomment>day</extracomment><translation>дн.</translation></message>
 <message><source>eSDay_Name_Alternate5</source><extracomment>day</extracomment><translation>день</translation></message>
 <message><source>eSDay_Name_Alternate6</source><extracomment>day</extracomment><translation>дня</translation></message>
 <message><source>eSDay_Name_Alternate7</source><extracomment>day</extracomment><translation>дней</translation></message>
-<message><source>eSWeek_Name_Alternate1</source><extracomment>week</extracomment><translation>недели</translation></message>
-<message><source>eSWeek_Name_Alternate2</source><extracomment>week</extracomment><translation>недель</translation></message>
 <message><source>eSWeek_Name_Alternate3</source><extracomment>week</extracomment><translation>нед.</translation></message>
-<message><source>eSMonth_Name_Alternate1</source><extracomment>month</extracomment><translation>месяца</translation></message>
-<message><source>eSMonth_Name_Alternate2</source><extracomment>month</extracomment><translation>месяцев</translation></message>
 <message><source>eSMonth_Name_Alternate3</source><extracomment>month</extracomment><translation>мес.</translation></message>
-<message><source>eSYear_Name_Alternate1</source><extracomment>year</extracomment><translation>года</translation></message>
-<message><source>eSYear_Name_Alternate2</source><extracomment>year</extracomment><translation>лет</translation></message>
 <message><source>eSYear_Name_Alternate3</source><extracomment>year</extracomment><translation>годы</translation></message>
 </context>
 <context>
@@ -820,15 +622,8 @@
 </context>
 <context>
 <name>UnitSymbol_DynamicViscosity</name>
-<message><source>eSCentipoise_Name_Alternate1</source><extracomment>centipoise</extracomment><translation>сантипуаза</translation></message>
-<message><source>eSCentipoise_Name_Alternate2</source><extracomment>centipoise</extracomment><translation>сантипуазов</translation></message>
 <message><source>eSPascalSecond_Name_Alternate1</source><extracomment>pascal second</extracomment><translation>Па*с</translation></message>
 <message><source>eSPascalSecond_Name_Alternate2</source><extracomment>pascal second</extracomment><translation>Пас</translation></message>
-</context>
-<context>
-<name>UnitSymbol_KinematicViscosity</name>
-<message><source>eSCentistoke_Name_Alternate1</source><extracomment>centistoke</extracomment><translation>сантистокса</translation></message>
-<message><source>eSCentistoke_Name_Alternate2</source><extracomment>centistoke</extracomment><translation>сантистоксов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Acceleration</name>
@@ -842,19 +637,8 @@
 </context>
 <context>
 <name>UnitSymbol_Voltage</name>
-<message><source>eSVolt_Name_Alternate1</source><extracomment>volt</extracomment><translation>вольта</translation></message>
-<message><source>eSVolt_Name_Alternate2</source><extracomment>volt</extracomment><translation>вольт</translation></message>
 <message><source>eSVolt_Name_Alternate3</source><extracomment>volt</extracomment><translation>вольты</translation></message>
-<message><source>eSKilovolt_Name_Alternate1</source><extracomment>kilovolt</extracomment><translation>киловольта</translation></message>
-<message><source>eSKilovolt_Name_Alternate2</source><extracomment>kilovolt</extracomment><translation>киловольт</translation></message>
 <message><source>eSKilovolt_Name_Alternate3</source><extracomment>kilovolt</extracomment><translation>киловольты</translation></message>
-<message><source>eSMillivolt_Name_Alternate1</source><extracomment>millivolt</extracomment><translation>милливольта</translation></message>
-<message><source>eSMillivolt_Name_Alternate2</source><extracomment>millivolt</extracomment><translation>милливольт</translation></message>
-</context>
-<context>
-<name>UnitSymbol_LuminousIntensity</name>
-<message><source>eSCandela_Name_Alternate1</source><extracomment>candela</extracomment><translation>канделы</translation></message>
-<message><source>eSCandela_Name_Alternate2</source><extracomment>candela</extracomment><translation>кандел</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Illuminance</name>
@@ -863,11 +647,6 @@
 <message><source>eSLuxIlluminance_Name_Alternate3</source><extracomment>Lux (Illuminance)</extracomment><translation>люксов</translation></message>
 <message><source>eSlmPerft2_Alternate1</source><extracomment>footcandle</extracomment><translatorcomment>generated from «лм/фут²»</translatorcomment><translation>лм/фут2</translation></message>
 <message><source>eSlmPerft2_Alternate2</source><extracomment>footcandle</extracomment><translatorcomment>generated from «лм/фут²»</translatorcomment><translation>лм/фут^2</translation></message>
-</context>
-<context>
-<name>UnitSymbol_LuminousFlux</name>
-<message><source>eSLumen_Name_Alternate1</source><extracomment>lumen</extracomment><translation>люмена</translation></message>
-<message><source>eSLumen_Name_Alternate2</source><extracomment>lumen</extracomment><translation>люменов</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Luminance</name>

@@ -35,12 +35,17 @@ public:
         NorthKind = 1u << 15,
         SouthKind = 1u << 16,
         DashKind = 1u << 17,
+        ColonKind = 1u << 18,
+        PowerKind = 1u << 19,     // a power that binds the unit before it (², ⁻¹, ^)
+        AmbiguousKind = 1u << 20, // a text of a locale that names units of other values
     };
 
     explicit IParseSymbol(unsigned kinds = 0) : kinds(kinds) {}
 
     virtual ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                                const int* targetDimension) const = 0;
+    // The catalogue unit a unit symbol stands for; 0 for every other symbol.
+    virtual int UnitId() const { return 0; }
 
     const unsigned kinds;
 };

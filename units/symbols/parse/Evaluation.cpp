@@ -134,7 +134,7 @@ ErrorCode ReadMixedNumber(SymbolList::const_iterator first, SymbolList::const_it
         *value = numerator->value / denominator->value;
         return ecSuccess;
     }
-    if (IsNegative(*numerator) && laterMinus == LaterMinus::Refused)
+    if (IsNegative(*numerator) && laterMinus == LaterMinus::Refused && !numerator->joined)
         return ecFailure;
     double magnitude = std::abs(numerator->value) / denominator->value;
     *value = IsNegative(*whole) ? whole->value - magnitude : whole->value + magnitude;
@@ -163,7 +163,10 @@ bool IsDimensionOf(int group, const int* target) {
     };
     static const Known length(Groups::Length);
     static const Known time(Groups::Time);
-    const Known& known = group == Groups::Length ? length : time;
+    static const Known acceleration(Groups::Acceleration);
+    const Known& known = group == Groups::Length ? length
+                         : group == Groups::Time ? time
+                                                 : acceleration;
     return known.primary && std::equal(target, target + 7, known.dimension);
 }
 
@@ -175,6 +178,10 @@ bool IsTime(const int* target) {
     return IsDimensionOf(Groups::Time, target);
 }
 
+bool IsAcceleration(const int* target) {
+    return IsDimensionOf(Groups::Acceleration, target);
+}
+
 ErrorCode ConvertWith(int unit, double value, const int* target, double* base) {
     const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unit);
     return converter != nullptr && converter->ToBase(value, base, Tag(target)) == ecSuccess
@@ -182,18 +189,14 @@ ErrorCode ConvertWith(int unit, double value, const int* target, double* base) {
                : ecFailure;
 }
 
-void Finish(SymbolList& list, double base, const int* target, SymbolList::iterator& position) {
-    list.front().Reset(new ResultSymbol(base, Tag(target)), true);
-    list.erase(std::next(list.begin()), list.end());
-    position = list.end();
-}
-
 ErrorCode FinishWith(SymbolList& list, int unit, double value, const int* target,
                      SymbolList::iterator& position) {
     double base = 0;
     if (ConvertWith(unit, value, target, &base) != ecSuccess)
         return ecFailure;
-    Finish(list, base, target, position);
+    list.front().Reset(new ResultSymbol(base, Tag(target), unit, value), true);
+    list.erase(std::next(list.begin()), list.end());
+    position = list.end();
     return ecSuccess;
 }
 
@@ -228,20 +231,12 @@ ErrorCode EvaluateList(SymbolList& list, const int* targetDimension) {
     return ecFailure;
 }
 
-// A number attaches to what follows it. Standing last, it is either a lone number, which the
-// parse completes with a default unit, or the denominator of a fraction without a unit: a value
-// already in base terms of the target dimension.
+// A number attaches to what follows it. Standing last, without a unit, it is no quantity yet:
+// the parse completes a lone number, fraction or mixed number with a default unit.
 ErrorCode NumberSymbol::Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
-                                 const int* targetDimension) const {
-    auto self = position++;
-    if (firstPass || position != list.end())
-        return ecSuccess;
-    double v = 0;
-    if (self == list.begin() ||
-        ReadMixedNumber(list.begin(), position, LaterMinus::Refused, &v) != ecSuccess)
-        return ecFailure;
-    Finish(list, v, targetDimension, position);
-    return ecSuccess;
+                                 const int*) const {
+    ++position;
+    return firstPass || position != list.end() ? ecSuccess : ecFailure;
 }
 
 // A unit operand standing last takes the number, fraction or mixed number in front of it.
@@ -262,7 +257,7 @@ ErrorCode OperandSymbol::Evaluate(SymbolList& list, SymbolList::iterator& positi
     if (converter->ToBase(v, &base, converter->GetDimTag()) != ecSuccess)
         return ecFailure;
     // This symbol may be owned by the list: nothing of it is used once it is erased.
-    list.front().Reset(new ResultSymbol(base, converter->GetDimTag()), true);
+    list.front().Reset(new ResultSymbol(base, converter->GetDimTag(), UnitId(), v), true);
     list.erase(std::next(list.begin()), list.end());
     position = plainNumber ? list.begin() : list.end();
     return ecSuccess;

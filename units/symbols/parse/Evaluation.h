@@ -33,25 +33,24 @@ template <class T> bool Is(SymbolList::const_iterator element) {
 bool IsAngle(const int* target);
 bool IsLength(const int* target);
 bool IsTime(const int* target);
+bool IsAcceleration(const int* target);
 
 // Converts value, given in the unit, into base terms of the target dimension: ecFailure when
 // the unit is unknown or of another dimension.
 ErrorCode ConvertWith(int unit, double value, const int* target, double* base);
 
-// Puts a new result of the base value and the target dimension in place of the first element,
-// removes every other one, and leaves position at the end.
-void Finish(SymbolList& list, double base, const int* target, SymbolList::iterator& position);
-
-// Converts value with the unit and finishes with it; ecFailure when the conversion fails.
+// Converts value, written in the unit, and puts the result in place of the first element, removes
+// every other one, and leaves position at the end; ecFailure when the conversion fails.
 ErrorCode FinishWith(SymbolList& list, int unit, double value, const int* target,
                      SymbolList::iterator& position);
 
 // Whether a number was written with a leading minus.
 bool IsNegative(const NumberSymbol& number);
 
-// What a minus before the later number of a mixed number means: in a unit expression it is
-// refused («1 -1/2 m»); in a composite notation the scanner has read a dash that separates the
-// numbers as a minus («5-1/2"» reads 5 and −1/2), so the number's magnitude counts.
+// What a minus before the later number of a mixed number means: in a unit expression it is a
+// dash only where it joins the numbers with nothing between («2-1/2 in»; the scanner reads 2
+// and −1/2), and refused after a space («1 -1/2 m»); in a composite notation it always
+// separates («5-1/2"»), so the number's magnitude counts.
 enum class LaterMinus { Refused, Separates };
 
 // Reads the elements from first up to end as exactly one number, fraction or mixed number:

@@ -30,21 +30,19 @@ public:
     ErrorCode Apply(SymbolList& list, SymbolList::iterator& position) const override;
 };
 
-class SquareSymbol : public OperatorSymbol {
+// A power written as superscript digits: «m²», «s⁻¹».
+class PowerSymbol : public OperatorSymbol {
 public:
-    SquareSymbol() : OperatorSymbol(20, TakesLeft) {}
+    static constexpr unsigned kKind = PowerKind;
+    explicit PowerSymbol(int exponent) : OperatorSymbol(20, TakesLeft, kKind), exponent(exponent) {}
     ErrorCode Apply(SymbolList& list, SymbolList::iterator& position) const override;
-};
-
-class CubicSymbol : public OperatorSymbol {
-public:
-    CubicSymbol() : OperatorSymbol(20, TakesLeft) {}
-    ErrorCode Apply(SymbolList& list, SymbolList::iterator& position) const override;
+    const int exponent;
 };
 
 class CaretSymbol : public OperatorSymbol {
 public:
-    CaretSymbol() : OperatorSymbol(20, TakesLeft) {}
+    static constexpr unsigned kKind = PowerKind;
+    CaretSymbol() : OperatorSymbol(20, TakesLeft, kKind) {}
     ErrorCode Apply(SymbolList& list, SymbolList::iterator& position) const override;
 };
 
@@ -81,8 +79,19 @@ VVZ_NOTATION_SYMBOL(DoublePrimeSymbol, DoublePrimeKind)      // "″" and look-a
 VVZ_NOTATION_SYMBOL(DashSymbol, DashKind)                    // "-" and the other dashes
 VVZ_NOTATION_SYMBOL(NorthSymbol, UnitLetterKind | NorthKind) // "N", the newton outside angles
 VVZ_NOTATION_SYMBOL(SouthSymbol, UnitLetterKind | SouthKind) // "S", the siemens outside angles
-VVZ_NOTATION_SYMBOL(DSymbol, UnitLetterKind) // "d": degrees in angles, days otherwise
-VVZ_NOTATION_SYMBOL(GSymbol, UnitLetterKind) // "g": grads in angles, grams otherwise
+VVZ_NOTATION_SYMBOL(GSymbol, UnitLetterKind) // "g": grads in angles, standard gravity in
+                                             // accelerations, grams otherwise
+VVZ_NOTATION_SYMBOL(ColonSymbol, ColonKind)  // ":" between degrees, minutes and seconds
+
+// "d" and "D", the degree sign in angles; outside them "d" is the day and "D" means nothing.
+class DSymbol : public IParseSymbol {
+public:
+    explicit DSymbol(bool dayElsewhere)
+        : IParseSymbol(UnitLetterKind), dayElsewhere(dayElsewhere) {}
+    ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
+                       const int* targetDimension) const override;
+    const bool dayElsewhere;
+};
 
 // "E" and "W", which end a bearing (W is the watt outside angles).
 VVZ_NOTATION_SYMBOL(EastSymbol, EastKind)

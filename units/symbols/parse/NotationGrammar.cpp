@@ -53,15 +53,27 @@ constexpr double kQuarterTurn = 324000;
 
 // The marks that make a text a composite notation.
 constexpr unsigned kNotationMarks = IParseSymbol::DegreeKind | IParseSymbol::PrimeKind |
-                                    IParseSymbol::DoublePrimeKind | IParseSymbol::NorthKind |
-                                    IParseSymbol::SouthKind | IParseSymbol::EastKind |
-                                    IParseSymbol::WestKind;
+                                    IParseSymbol::DoublePrimeKind | IParseSymbol::ColonKind |
+                                    IParseSymbol::NorthKind | IParseSymbol::SouthKind |
+                                    IParseSymbol::EastKind | IParseSymbol::WestKind;
 
 // More symbols than the longest notation has («N 45° 30′ 15 1/2″ E»): no notation.
 constexpr size_t kMaxTokens = 24;
 
 // What the grammar sees of a symbol.
-enum class Token { Number, Division, Degree, Prime, DoublePrime, North, South, East, West, Other };
+enum class Token {
+    Number,
+    Division,
+    Degree,
+    Prime,
+    DoublePrime,
+    Colon,
+    North,
+    South,
+    East,
+    West,
+    Other
+};
 
 Token TokenOf(const IParseSymbol& symbol) {
     unsigned kinds = symbol.kinds;
@@ -75,6 +87,8 @@ Token TokenOf(const IParseSymbol& symbol) {
         return Token::Prime;
     if (kinds & IParseSymbol::DoublePrimeKind)
         return Token::DoublePrime;
+    if (kinds & IParseSymbol::ColonKind)
+        return Token::Colon;
     if (kinds & IParseSymbol::NorthKind)
         return Token::North;
     if (kinds & IParseSymbol::SouthKind)
@@ -113,9 +127,14 @@ public:
             return ecFailure;
         if (angle)
             return ReadAngle();
+        Reading reading{};
+        if (Find(Token::Colon, 0, count_) != count_) {
+            if (!time || ReadColons(0, count_, true, &reading) != ecSuccess)
+                return time ? ecFailure : FailAtMark(0, count_);
+            return Finish(reading);
+        }
         PrimeUnits units = length ? PrimeUnits{Units::Foot, Units::Inch, 12}
                                   : PrimeUnits{Units::Minute, Units::Second, 60};
-        Reading reading{};
         if (ReadPrimes(0, count_, units, true, &reading) != ecSuccess)
             return ecFailure;
         return Finish(reading);
@@ -229,9 +248,18 @@ private:
         return ecSuccess;
     }
 
-    // Degrees, minutes and seconds from `from` up to `to`; endsText as for ReadPrimes.
+    // Fails unless a later part of an angle or a clock time lies below 60.
+    ErrorCode BelowSixty(double value, size_t at) {
+        return value < 60 ? ecSuccess : Fail(ppAboveFiftyNine, at_[at]);
+    }
+
+    // Degrees, minutes and seconds from `from` up to `to`; endsText as for ReadPrimes. After
+    // degrees the mark of the last part may be left out («33d10» has 10 minutes), the seconds
+    // may follow the degrees directly («4d9"»), and minutes and seconds lie below 60.
     ErrorCode ReadDms(size_t from, size_t to, bool endsText, Reading* reading) {
         const PrimeUnits arc{Units::AngleMinute, Units::AngleSecond, 60};
+        if (Find(Token::Colon, from, to) != to)
+            return ReadColons(from, to, false, reading);
         size_t degree = Find(Token::Degree, from, to);
         if (degree == to)
             return ReadPrimes(from, to, arc, endsText, reading);
@@ -244,25 +272,70 @@ private:
             *reading = {value, Units::Degree};
             return ecSuccess;
         }
-        // Degrees followed by minutes: «45°30'», «45°30'15"».
+        // Degrees followed by minutes or seconds: «45°30'», «45°30», «45°30'15"», «4°9"».
         if (degree != from + 1 || !Has(from, Token::Number) || !Has(degree + 1, Token::Number))
             return FailAtMark(from, to);
         const NumberSymbol& degrees = NumberAt(from);
-        const NumberSymbol& minutes = NumberAt(degree + 1);
-        if (IsNegative(minutes))
+        const NumberSymbol& next = NumberAt(degree + 1);
+        if (IsNegative(next))
             return Fail(ppNegativeMinutes, at_[degree + 1]);
-        size_t prime = degree + 2;
-        if (prime >= to || !Has(prime, Token::Prime))
+        if (BelowSixty(next.value, degree + 1) != ecSuccess)
+            return ecFailure;
+        size_t mark = degree + 2;
+        if (mark == to) {
+            *reading = {Fold(degrees, degrees.value, next.value, 60), Units::AngleMinute};
+            return ecSuccess;
+        }
+        if (Has(mark, Token::DoublePrime) && mark == to - 1) {
+            *reading = {Fold(degrees, degrees.value * 60, next.value, 60), Units::AngleSecond};
+            return ecSuccess;
+        }
+        if (!Has(mark, Token::Prime))
             return Fail(ppMinutesWithoutPrime, at_[degree + 1]);
-        double totalMinutes = Fold(degrees, degrees.value, minutes.value, 60);
-        if (prime == to - 1) {
+        double totalMinutes = Fold(degrees, degrees.value, next.value, 60);
+        if (mark == to - 1) {
             *reading = {totalMinutes, Units::AngleMinute};
             return ecSuccess;
         }
         double seconds = 0;
-        if (ReadMinor(prime + 1, to, !endsText, &seconds) != ecSuccess)
+        if (ReadMinor(mark + 1, to, !endsText, &seconds) != ecSuccess ||
+            BelowSixty(std::abs(seconds), mark + 1) != ecSuccess)
             return ecFailure;
         *reading = {Fold(degrees, totalMinutes, seconds, 60), Units::AngleSecond};
+        return ecSuccess;
+    }
+
+    // Parts separated by colons, as geodesy tools write angles («45:30:15», «0:30»,
+    // «-70:00:45») and clocks write times («1:30:00»). The first part's minus governs; the later
+    // parts are whole numbers below 60 without a sign, but for a fraction in the last one. A
+    // time needs all three parts: «1:30» could be hours or minutes.
+    ErrorCode ReadColons(size_t from, size_t to, bool time, Reading* reading) {
+        size_t parts = 0;
+        double total = 0;
+        const NumberSymbol* first = nullptr;
+        for (size_t i = from; i < to; i += 2, ++parts) {
+            // A number, then a colon before each later number.
+            if (!Has(i, Token::Number) || (i + 1 < to && !Has(i + 1, Token::Colon)) ||
+                i + 1 == to - 1 || parts == 3)
+                return FailAtMark(from, to);
+            const NumberSymbol& part = NumberAt(i);
+            if (first == nullptr) {
+                first = &part;
+                total = part.value;
+                continue;
+            }
+            bool last = i + 1 >= to;
+            if (IsNegative(part) || (!last && (part.flags & DecimalSeparatorSeen) != 0))
+                return Fail(ppMisplacedMark, at_[i - 1]);
+            if (BelowSixty(part.value, i) != ecSuccess)
+                return ecFailure;
+            total = Fold(*first, total, part.value, 60);
+        }
+        if (time && parts != 3)
+            return Fail(ppAmbiguousTime, at_[from]);
+        static const int kUnits[][3] = {{Units::Degree, Units::AngleMinute, Units::AngleSecond},
+                                        {Units::Hour, Units::Minute, Units::Second}};
+        *reading = {total, kUnits[time ? 1 : 0][parts - 1]};
         return ecSuccess;
     }
 
@@ -300,8 +373,16 @@ private:
         if ((pole && !side) || from == to)
             return Fail(ppMisplacedMark, at_[0]);
         Reading reading{};
-        if (ReadDms(from, to, !side, &reading) != ecSuccess)
+        double degrees = 0;
+        bool plain = OnlyNumbersAnd(from, to, Token::Division, Token::Division);
+        if (pole && side && plain) {
+            // A bearing's angle may be a plain number of degrees: «N45E», «S 12.5 W».
+            if (Mixed(from, to, to, LaterMinus::Refused, &degrees) != ecSuccess)
+                return ecFailure;
+            reading = {degrees, Units::Degree};
+        } else if (ReadDms(from, to, !side, &reading) != ecSuccess) {
             return ecFailure;
+        }
         if (!side)
             return Finish(reading);
         // Without a pole the quadrant is unknown: «45° E» is no bearing.
@@ -365,15 +446,16 @@ ErrorCode ReadNotation(SymbolList& list, const int* targetDimension) {
     return Grammar(list, targetDimension).Read();
 }
 
-// «d» is the degree sign in an angle and the day elsewhere; «g» the grad or the gram; N, S and W
-// are compass letters in an angle and the newton, siemens and watt elsewhere.
+// «d» and «D» are the degree sign in an angle, and «d» the day elsewhere; «g» the grad in an
+// angle, standard gravity in an acceleration, the gram elsewhere; N, S and W are compass letters
+// in an angle and the newton, siemens and watt elsewhere.
 ErrorCode DSymbol::Evaluate(SymbolList&, SymbolList::iterator& position, bool firstPass,
                             const int* targetDimension) const {
     if (!firstPass)
         return ecFailure;
     if (IsAngle(targetDimension))
         position->Reset(Shared<DegreeSymbol>(), false);
-    else
+    else if (dayElsewhere)
         BecomeOperand(position, Units::Day);
     ++position;
     return ecSuccess;
@@ -383,7 +465,9 @@ ErrorCode GSymbol::Evaluate(SymbolList&, SymbolList::iterator& position, bool fi
                             const int* targetDimension) const {
     if (!firstPass)
         return ecFailure;
-    BecomeOperand(position, IsAngle(targetDimension) ? Units::Grad : Units::Gram);
+    BecomeOperand(position, IsAngle(targetDimension)          ? Units::Grad
+                            : IsAcceleration(targetDimension) ? Units::StandardGravity
+                                                              : Units::Gram);
     ++position;
     return ecSuccess;
 }
@@ -411,6 +495,11 @@ ErrorCode WestSymbol::Evaluate(SymbolList&, SymbolList::iterator& position, bool
 
 ErrorCode EastSymbol::Evaluate(SymbolList&, SymbolList::iterator& position, bool firstPass,
                                const int*) const {
+    return MarkEvaluate(position, firstPass);
+}
+
+ErrorCode ColonSymbol::Evaluate(SymbolList&, SymbolList::iterator& position, bool firstPass,
+                                const int*) const {
     return MarkEvaluate(position, firstPass);
 }
 

@@ -72,17 +72,24 @@ ErrorCode ApplyBinary(SymbolList& list, SymbolList::iterator& position, bool div
 }
 
 // A power of the operand before position, the operator standing at position; extra elements
-// after the operator (the exponent) go with it.
+// after the operator (the exponent) go with it. A negative power is the reciprocal of the
+// positive one («s⁻²» is 1/s²).
 ErrorCode ApplyPower(SymbolList& list, SymbolList::iterator& position, int power, int extra) {
-    if (position == list.begin())
+    if (position == list.begin() || power == 0)
         return ecFailure;
     auto operand = std::prev(position);
     if (!HasConverter(operand))
         return ecFailure;
     GenericConverter base = ConverterOf(operand);
     GenericConverter unit = base;
-    for (int i = 1; i < power; ++i) {
+    for (int i = 1; i < std::abs(power); ++i) {
         unit = unit * base;
+        if (!IsSane(unit, position))
+            return ecFailure;
+    }
+    if (power < 0) {
+        static const DimensionTag kNone{};
+        unit = GenericConverter(1.0, kNone) / unit;
         if (!IsSane(unit, position))
             return ecFailure;
     }
@@ -143,15 +150,12 @@ ErrorCode MultiplicationSymbol::Apply(SymbolList& list, SymbolList::iterator& po
     return ApplyBinary(list, position, false);
 }
 
-ErrorCode SquareSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
-    return ApplyPower(list, position, 2, 0);
+ErrorCode PowerSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
+    return ApplyPower(list, position, exponent, 0);
 }
 
-ErrorCode CubicSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
-    return ApplyPower(list, position, 3, 0);
-}
-
-// «m^2»: a whole exponent from 1, written without a decimal separator.
+// «m^2», «s^-1»: a whole exponent other than 0, written without a decimal separator, from −64
+// to 64.
 ErrorCode CaretSymbol::Apply(SymbolList& list, SymbolList::iterator& position) const {
     auto next = std::next(position);
     if (position == list.begin() || next == list.end())
@@ -160,7 +164,8 @@ ErrorCode CaretSymbol::Apply(SymbolList& list, SymbolList::iterator& position) c
     if (exponent == nullptr)
         return ecFailure;
     double value = std::trunc(exponent->value);
-    if ((exponent->flags & DecimalSeparatorSeen) != 0 || !(value >= 1 && value <= kMaxPower))
+    if ((exponent->flags & DecimalSeparatorSeen) != 0 || value == 0 ||
+        !(std::abs(value) <= kMaxPower))
         return Fail(ppBadExponent, next);
     return ApplyPower(list, position, static_cast<int>(value), 1);
 }

@@ -31,9 +31,14 @@ public:
     // text. A later problem replaces an earlier one: the evaluation's last word is its reason.
     void NoteProblem(ParseProblem problem, const SymbolRef* element);
     void NoteProblemAt(ParseProblem problem, size_t position, size_t length);
-    // Notes the dimension of a quantity that is not the one asked for.
-    void NoteFound(const DimensionTag& dimension) { std::copy_n(dimension, 7, found_); }
+    // Notes the dimension of a quantity that is not the one asked for, and the group of the unit
+    // it was written in where the dimension alone does not tell it (0 otherwise).
+    void NoteFound(const DimensionTag& dimension, int group = 0) {
+        std::copy_n(dimension, 7, found_);
+        foundGroup_ = group;
+    }
     const DimensionTag& Found() const { return found_; }
+    int FoundGroup() const { return foundGroup_; }
     // Forgets the problems noted so far (a failed pattern walk is no problem of the text).
     void ClearProblems();
 
@@ -57,6 +62,7 @@ private:
     size_t length_ = 0;
     int count_ = 0;
     DimensionTag found_{};
+    int foundGroup_ = 0;
     ParseReport* previous_;
 };
 

@@ -13,6 +13,7 @@ public:
         : UnitFormatSymbol(std::move(text), unitId, flags) {}
 
     const UnitConverter* GetConverter() const override;
+    int UnitId() const override { return unitId; }
 };
 
 } // namespace velmar::platform::core::units

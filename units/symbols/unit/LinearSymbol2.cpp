@@ -47,7 +47,7 @@ ErrorCode LinearSymbol2::Evaluate(SymbolList& list, SymbolList::iterator& positi
     double base = 0;
     if (scale->ToBase(value, &base, scale->GetDimTag()) != ecSuccess)
         return ecFailure;
-    before->Reset(new ResultSymbol(base, scale->GetDimTag()), true);
+    before->Reset(new ResultSymbol(base, scale->GetDimTag(), unitId, value), true);
     list.erase(std::next(before), std::next(position));
     position = before;
     return ecSuccess;

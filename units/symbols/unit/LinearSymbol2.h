@@ -17,6 +17,8 @@ public:
     ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,
                        const int* targetDimension) const override;
 
+    int UnitId() const override { return unitId; }
+
     const int intervalUnitId;
 };
 

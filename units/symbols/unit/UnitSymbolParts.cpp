@@ -63,7 +63,7 @@ ErrorCode ReplaceWithResult(SymbolList& list, int unitId, double value, size_t c
     if (list.size() < count || converter == nullptr ||
         converter->ToBase(value, &base, converter->GetDimTag()) != ecSuccess)
         return ecFailure;
-    list.front().Reset(new ResultSymbol(base, converter->GetDimTag()), true);
+    list.front().Reset(new ResultSymbol(base, converter->GetDimTag(), unitId, value), true);
     list.erase(std::next(list.begin()), std::next(list.begin(), static_cast<long>(count)));
     return ecSuccess;
 }
