@@ -26,10 +26,10 @@ enum ParseProblem : int {
     // A group separator that separates no digit groups of the formatter's group sizes: «1,5»,
     // «0,500», «12,34,567» and «1.5,3» under the default settings
     ppMisplacedGroupSeparator = 19,
-    ppAboveFiftyNine = 20,       // minutes or seconds of 60 or more after a larger part
-                                 // («45°75'», «4:60»)
-    ppAmbiguousTime = 21,        // «1:30» in a time: hours and minutes, or minutes and seconds
-    ppAmbiguousUnit = 22,        // a symbol text that names two units of the dimension asked
+    ppAboveFiftyNine = 20, // minutes or seconds of 60 or more after a larger part
+                           // («45°75'», «4:60»)
+    ppAmbiguousTime = 21,  // «1:30» in a time: hours and minutes, or minutes and seconds
+    ppAmbiguousUnit = 22,  // a symbol text that names two units of the dimension asked
 };
 
 } // namespace velmar::platform::core::units

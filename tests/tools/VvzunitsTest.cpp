@@ -76,6 +76,7 @@ TEST(Vvzunits, WritesTheResult) {
         // A bare number is in the unit asked for; a group to display with keeps its unit.
         {{"convert", "3", "ft"}, "3.00 ft\n"},
         {{"parse", "12.5", "Inch"}, "12.5\n"},
+        {{"parse", "5 1/2", "Inch"}, "5.5\n"},
         {{"convert", "5", "Length"}, "5.00 meter\n"},
         {{"convert", "5 ft", "ft", "Length"}, "1.52 meter\n"},
         {{"parse", "3", "ft", "--locale", "de-DE"}, "3\n"},
