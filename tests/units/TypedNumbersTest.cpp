@@ -33,6 +33,8 @@ void PrintTo(const TypedCase& c, std::ostream* out) {
     *out << Narrow(c.locale) << " «" << Narrow(c.text) << "»";
 }
 
+using TypedNumbers = FormatterTest;
+
 class Typed : public FormatterTest, public ::testing::WithParamInterface<TypedCase> {};
 
 TEST_P(Typed, ReadsUnderTheLocalesNumbers) {
@@ -127,7 +129,7 @@ struct SwapCase {
 
 // The message of a misplaced group separator offers the number with the separators' roles
 // swapped, written with the formatter's own, when that is a number.
-TEST_F(FormatterTest, MisplacedSeparatorsOfferTheSwappedNumber) {
+TEST_F(TypedNumbers, MisplacedSeparatorsOfferTheSwappedNumber) {
     const SwapCase cases[] = {
         {L"en-US", L"1,5 m",
          "The group separator \u201c,\u201d is out of place: did you mean 1.5?"},
@@ -156,7 +158,7 @@ TEST_F(FormatterTest, MisplacedSeparatorsOfferTheSwappedNumber) {
 
 // Without the check a group separator stands anywhere among the integer digits, and only the
 // separator itself reads as one; copies keep the setting.
-TEST_F(FormatterTest, UncheckedGroupsFollowTheLiteralRule) {
+TEST_F(TypedNumbers, UncheckedGroupsFollowTheLiteralRule) {
     UnitsFormatter english(L"en-US");
     EXPECT_TRUE(english.CheckNumberGroupSizes());
     english.SetCheckNumberGroupSizes(false);
