@@ -173,6 +173,13 @@ int QuantityCommand::Run(const CommandLine& line) {
         if (display == 0)
             return Console::UsageError(error);
     }
+    if (command != QLatin1String("format")) {
+        // A bare number is in the unit asked for: it becomes the default unit of its group,
+        // which Parse takes a bare number in. A group to display with keeps the unit it had.
+        if (UnitCatalogue::IsGroup(display))
+            display = formatter->GetDefaultUnit(display);
+        (void)formatter->SetDefaultUnit(unit); // a unit of the catalogue: never refused
+    }
 
     if (!batch)
         return RunOnce(*MakeConversion(command, *formatter, unit, display), operands[0]);

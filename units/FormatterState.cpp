@@ -13,9 +13,18 @@ namespace velmar::platform::core::units {
 
 namespace {
 
+// The other text that people type for the negative sign: the minus sign U+2212 where it is
+// "-", and "-" where it is the minus sign; else none.
+std::wstring OtherMinus(const std::wstring& negativeSign) {
+    if (negativeSign == L"-")
+        return L"\u2212";
+    return negativeSign == L"\u2212" ? L"-" : L"";
+}
+
 // Registers the texts of the settings in this order, so that of two settings with the same
-// text the later one holds it: the digits, "e", "E", the signs, the separators. With only,
-// just the settings whose text is that one.
+// text the later one holds it: the digits, "e", "E", the signs that people type besides the
+// settings' ("+", and the other minus), the signs, the separators. With only, just the
+// settings whose text is that one.
 void RegisterTokens(NumberTokenTable& tokens, const NumberSettings& number,
                     const std::wstring* only = nullptr) {
     auto reg = [&](const std::wstring& text, int tokenClass) {
@@ -26,6 +35,9 @@ void RegisterTokens(NumberTokenTable& tokens, const NumberSettings& number,
         reg(std::wstring(1, number.nativeDigits[digit]), digit);
     reg(L"e", NumberTokenTable::ExponentMark);
     reg(L"E", NumberTokenTable::ExponentMark);
+    reg(L"+", NumberTokenTable::PositiveSign);
+    if (std::wstring otherMinus = OtherMinus(number.negativeSign); !otherMinus.empty())
+        reg(otherMinus, NumberTokenTable::NegativeSign);
     reg(number.positiveSign, NumberTokenTable::PositiveSign);
     reg(number.negativeSign, NumberTokenTable::NegativeSign);
     reg(number.groupSeparator, NumberTokenTable::GroupSeparator);
@@ -116,8 +128,16 @@ void FormatterState::SetPositiveSign(const wchar_t* sign) {
 }
 
 void FormatterState::SetNegativeSign(const wchar_t* sign) {
-    if (sign != nullptr)
-        ReplaceToken(number.negativeSign, sign, NumberTokenTable::NegativeSign);
+    if (sign == nullptr)
+        return;
+    std::wstring otherMinus = OtherMinus(number.negativeSign);
+    ReplaceToken(number.negativeSign, sign, NumberTokenTable::NegativeSign);
+    // The old sign's other minus goes, and the new one's, if any, comes.
+    if (!otherMinus.empty())
+        RemoveToken(otherMinus);
+    otherMinus = OtherMinus(number.negativeSign);
+    if (!otherMinus.empty())
+        RegisterTokens(OwnTokens(), number, &otherMinus);
 }
 
 ErrorCode FormatterState::SetGroupSeparator(const wchar_t* separator) {

@@ -2,6 +2,8 @@
 
 #include "platform/WideString.h"
 #include "units/FormatterState.h"
+#include "units/number/DigitGrouping.h"
+#include "units/number/NumberScanner.h"
 #include "units/symbols/parse/ParseReport.h"
 #include "units/util/CatalogueIds.h"
 
@@ -49,6 +51,7 @@ const Sentence kMessages[] = {
     {ppNotFinite, "The value is too large."},
     {ppTooLong, "The text is too long to be a quantity."},
     {ppTooSmall, "The number \u201c%1\u201d is too small to hold."},
+    {ppMisplacedGroupSeparator, "The group separator \u201c%1\u201d is out of place."},
     {ppAboveFiftyNine, "Minutes and seconds must be less than 60: \u201c%1\u201d."},
     {ppAmbiguousTime,
      "\u201c%1\u201d could be hours and minutes or minutes and seconds: write all three parts."},
@@ -62,6 +65,11 @@ const char* MessageOf(ParseProblem problem) {
             return sentence.text;
     return MessageOf(ppMisplacedMark);
 }
+
+// The sentence of a misplaced group separator in a number that reads with the separators'
+// roles swapped; %2 is that number, written with the formatter's own separators.
+const char* const kSwappedSeparators =
+    "The group separator \u201c%1\u201d is out of place: did you mean %2?";
 
 // Problems of how the pieces fit together, which a text of another kind of quantity would not
 // have: «5°» read as a length fails at its degree sign, but it is an angle.
@@ -141,6 +149,81 @@ QString BaseUnits(const int (&dimension)[7]) {
     return text.isEmpty() ? QStringLiteral("1") : text;
 }
 
+bool TextAt(const wchar_t* text, size_t at, const std::wstring& piece) {
+    return !piece.empty() && std::wcsncmp(text + at, piece.c_str(), piece.size()) == 0;
+}
+
+bool TextBefore(const wchar_t* text, size_t at, const std::wstring& piece) {
+    return !piece.empty() && piece.size() <= at && TextAt(text, at - piece.size(), piece);
+}
+
+// The number around the misplaced group separator at `at`, its digits and separators with the
+// negative sign before them, written with the separators' roles swapped («1.5» of «1,5» under
+// the default settings), when that is one number under the formatter's settings; else empty.
+QString SwappedSeparators(const FormatterState& state, const wchar_t* text, size_t at) {
+    const NumberSettings& number = state.Number();
+    const std::wstring& group = number.groupSeparator;
+    const std::wstring& decimal = number.decimalSeparator;
+    if (group == decimal)
+        return QString();
+    // Each separator with the other, the longer first should one begin with the other.
+    struct Swap {
+        const std::wstring* from;
+        const std::wstring* to;
+    };
+    const Swap longer =
+        group.size() >= decimal.size() ? Swap{&group, &decimal} : Swap{&decimal, &group};
+    const Swap swaps[] = {longer, {longer.to, longer.from}};
+    // The swap of the separator that ends before a position of the text, or that starts at it;
+    // null for none.
+    auto swapBefore = [&](size_t end) -> const Swap* {
+        for (const Swap& swap : swaps)
+            if (TextBefore(text, end, *swap.from))
+                return &swap;
+        return nullptr;
+    };
+    auto swapAt = [&](size_t begin) -> const Swap* {
+        for (const Swap& swap : swaps)
+            if (TextAt(text, begin, *swap.from))
+                return &swap;
+        return nullptr;
+    };
+    const wchar_t* const digits = number.nativeDigits;
+    auto isDigit = [&](wchar_t c) {
+        return c != L'\0' && std::find(digits, digits + 10, c) != digits + 10;
+    };
+
+    size_t begin = at;
+    for (;;) {
+        if (begin > 0 && isDigit(text[begin - 1]))
+            --begin;
+        else if (const Swap* swap = swapBefore(begin))
+            begin -= swap->from->size();
+        else
+            break;
+    }
+    std::wstring swapped;
+    if (TextBefore(text, begin, number.negativeSign))
+        swapped = number.negativeSign;
+    for (size_t end = begin;;) {
+        if (isDigit(text[end])) {
+            swapped += text[end++];
+        } else if (const Swap* swap = swapAt(end)) {
+            swapped += *swap->to;
+            end += swap->from->size();
+        } else {
+            break;
+        }
+    }
+    double value = 0;
+    NumberFlags flags{};
+    if (ScanNumber(state.NumberTokens(), DigitGrouping(number), swapped.c_str(), &value, &flags) !=
+            swapped.size() ||
+        (flags & (OutOfRange | MisplacedGroupSeparator)) != 0)
+        return QString();
+    return QString::fromStdWString(swapped);
+}
+
 // The name of a group as a sentence writes it: the names are capitalized as in a list
 // («Linear Weight», «Длина»), and inside a sentence their words begin with a small letter
 // («linear weight», «длина»), except in German, where nouns keep their capital. A word whose
@@ -212,14 +295,21 @@ ErrorCode ParseDiagnostics::Parse(const UnitsFormatter& formatter, const wchar_t
 
 QString ParseDiagnostics::Message(const UnitsFormatter& formatter, const wchar_t* text, int unit,
                                   const ParseDiagnosis& diagnosis) {
-    QString message =
-        formatter.state->Translations().Translate("ParseProblem", MessageOf(diagnosis.problem));
+    const TranslationSet& translations = formatter.state->Translations();
+    QString message = translations.Translate("ParseProblem", MessageOf(diagnosis.problem));
     QString piece;
     if (text != nullptr) {
         size_t length = std::wcslen(text);
         size_t begin = std::min(diagnosis.position, length);
         size_t end = std::min(begin + diagnosis.length, length);
         piece = QString::fromWCharArray(text + begin, static_cast<int>(end - begin));
+        if (diagnosis.problem == ppMisplacedGroupSeparator && begin < length) {
+            QString swapped = SwappedSeparators(*formatter.state, text, begin);
+            if (!swapped.isEmpty())
+                return translations.Translate("ParseProblem", kSwappedSeparators)
+                    .replace(QStringLiteral("%1"), piece)
+                    .replace(QStringLiteral("%2"), swapped);
+        }
     }
     QString found = diagnosis.foundGroup != 0 ? GroupName(formatter, diagnosis.foundGroup)
                                               : BaseUnits(diagnosis.foundDimension);

@@ -101,6 +101,14 @@ ErrorCode UnitsFormatter::SetNumberGroupSizes(const int* const sizes, int count)
     return state->SetGroupSizes(sizes, count);
 }
 
+bool UnitsFormatter::CheckNumberGroupSizes() const {
+    return state->Number().checkGroupSizes;
+}
+
+void UnitsFormatter::SetCheckNumberGroupSizes(bool check) {
+    state->MutableNumber().checkGroupSizes = check;
+}
+
 NumberFormat UnitsFormatter::GetNumericFormat() const {
     return state->Number().numericFormat;
 }

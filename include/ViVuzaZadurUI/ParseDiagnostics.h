@@ -44,8 +44,10 @@ public:
     // A sentence for the diagnosis in the formatter's language (en-US, de-DE, fr-FR, ru-RU;
     // English for other locales), naming the piece of text to change and, for a wrong
     // dimension, the dimension found and the one asked: «“inn” is not a number or a unit
-    // symbol.»; «“5 m” measures length, not angle.». text is the text that was parsed, unit the
-    // unit that was asked for.
+    // symbol.»; «“5 m” measures length, not angle.». A misplaced group separator in a number
+    // that reads with the roles of the separators swapped gets that number, written with the
+    // formatter's own separators: «did you mean 1.5?» for «1,5» under the default settings.
+    // text is the text that was parsed, unit the unit that was asked for.
     static QString Message(const UnitsFormatter& formatter, const wchar_t* text, int unit,
                            const ParseDiagnosis& diagnosis);
     static QString Message(const UnitsFormatter& formatter, QStringView text, int unit,

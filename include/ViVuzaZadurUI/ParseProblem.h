@@ -24,11 +24,14 @@ enum ParseProblem : int {
     ppNotFinite = 16,            // a value too large to hold («1e999 m»)
     ppTooLong = 17,              // a text cut into more pieces than any quantity has
     ppTooSmall = 18,             // a number too small to hold, other than 0 («1e-999 m»)
-    ppAboveFiftyNine = 20,       // minutes or seconds of 60 or more after a larger part
-                                 // («45°75'», «4:60»)
-    ppAmbiguousTime = 21,        // «1:30» in a time: hours and minutes, or minutes and seconds
-    ppAmbiguousUnit = 22,        // a symbol text that names two units of the dimension asked
-    ppPowerOutOfRange = 23,      // units that multiply to a power beyond ±64 («m/s/s/…/s»)
+    // A group separator that separates no digit groups of the formatter's group sizes: «1,5»,
+    // «0,500», «12,34,567» and «1.5,3» under the default settings
+    ppMisplacedGroupSeparator = 19,
+    ppAboveFiftyNine = 20,  // minutes or seconds of 60 or more after a larger part
+                            // («45°75'», «4:60»)
+    ppAmbiguousTime = 21,   // «1:30» in a time: hours and minutes, or minutes and seconds
+    ppAmbiguousUnit = 22,   // a symbol text that names two units of the dimension asked
+    ppPowerOutOfRange = 23, // units that multiply to a power beyond ±64 («m/s/s/…/s»)
 };
 
 } // namespace velmar::platform::core::units

@@ -90,6 +90,19 @@ public:
     size_t GetNumberGroupSizes(int* const sizes) const;
     // At least one size; every size but the last 1 to 9, the last 0 to 9.
     ErrorCode SetNumberGroupSizes(const int* const sizes, int count);
+    // Whether Parse checks where group separators stand (default: true). With the check, a
+    // group separator stands only between digit groups of the group sizes: the first group has
+    // 1 to its size digits and is not a lone zero, each later group has exactly its size
+    // («1,500»; «12,34,567» with the sizes 3 and 2). A text with one elsewhere («1,5»,
+    // «0,500», «1.5,3») is no quantity, and ParseDiagnostics tells ppMisplacedGroupSeparator
+    // there. A space-like group separator (U+0020, U+00A0, U+202F, U+2009) may be typed as any
+    // of the four, and one that separates no groups just ends the number, so that mixed numbers
+    // and sums keep their spaces («5 1/2», «1 m 500 mm»). In the Fraction format, which writes
+    // its numbers with a new formatter's settings, the groups are of three digits. Without the
+    // check a group separator may stand anywhere among the integer digits, as the separator
+    // itself only. Copies of the formatter take the setting along.
+    bool CheckNumberGroupSizes() const;
+    void SetCheckNumberGroupSizes(bool check);
     // The numeric format of number text (default: nfNumber).
     NumberFormat GetNumericFormat() const;
     // Stored as given; a value outside NumberFormat makes number text fail.
@@ -124,8 +137,12 @@ public:
     // Reads text as a quantity and writes its value in the unit id unit: ecSuccess, or
     // ecNotAQuantity (value untouched) for a text that is not a quantity of unit's dimension,
     // and for a unit that names nothing. The text is read under this formatter's number
-    // settings, through its symbol parsing and formatting strings first, then as numbers and
-    // unit expressions written with the symbol texts of its locale and of en-US:
+    // settings, with group separators where the group sizes put them (see
+    // SetCheckNumberGroupSizes), a "+" before a number or its exponent whatever the positive
+    // sign («+5 m», «2.5E+2 m»), and the minus sign U+2212 where the negative sign is "-" (and
+    // "-" where it is U+2212). It is read through the formatter's symbol parsing and
+    // formatting strings first, then as numbers and unit expressions written with the symbol
+    // texts of its locale and of en-US:
     //   «12.5 m», «9.81 m/s²», «5 kN·m», «5 N-m», «1 1/2 in», «100 °F», «m/(s·s)», «kg*m/s^2»;
     //   feet and inches «5'», «5'6"», «5' 6 1/2"», «5'-6-1/2"», «3-7/8"» in lengths;
     //   minutes and seconds «5'30"» in times; «45°30'15"», «45d30'», «100g» in angles, and

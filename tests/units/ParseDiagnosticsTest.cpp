@@ -81,7 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
                       BadText{
                           L"5 m/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/"
                           L"s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s",
-                          kMeterPerSecond, ppPowerOutOfRange, 131, 2}));
+                          kMeterPerSecond, ppPowerOutOfRange, 131, 2},
+
+                      BadText{L"1,5 m", kMeter, ppMisplacedGroupSeparator, 1, 1},
+                      BadText{L"1,234,5 m", kMeter, ppMisplacedGroupSeparator, 5, 1},
+                      BadText{L"1.5,3 m", kMeter, ppMisplacedGroupSeparator, 3, 1},
+                      BadText{L"5 ft 6,5 in", kInch, ppMisplacedGroupSeparator, 6, 1}));
 
 struct Sentence {
     const wchar_t* locale;
@@ -125,6 +130,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "Die Zahl \u201e1e-999\u201c ist zu klein, um sie darzustellen."},
         Sentence{L"ru-RU", L"5 м 3", kMeter, "«3»: не хватает единицы или знака."},
         // Both kinds in the nominative, as the sentence is built: not «масса вместо длина».
-        Sentence{L"ru-RU", L"5 кг", kMeter, "«5 кг» — это масса, а не длина."}));
+        Sentence{L"ru-RU", L"5 кг", kMeter, "«5 кг» — это масса, а не длина."},
+
+        Sentence{L"fr-FR", L"1.500,5 m", kMeter,
+                 "Le séparateur de groupes « , » est mal placé : vouliez-vous dire 1,500.5 ?"},
+        Sentence{L"ru-RU", L"1,5 м", kMeter,
+                 "Разделитель разрядов «,» стоит не на месте: может быть, имелось в виду 1.5?"},
+        Sentence{L"ru-RU", L"12,34,567 м", kMeter, "Разделитель разрядов «,» стоит не на месте."},
+        Sentence{L"de-DE", L"-1,5 m", kMeter,
+                 "Das Gruppentrennzeichen „,“ steht an der falschen Stelle – meinten Sie -1.5?"}));
 
 } // namespace

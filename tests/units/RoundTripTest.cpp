@@ -3,6 +3,7 @@
 #include "units/UnitSymbolTable.h"
 #include "units/names/TranslationSet.h"
 
+#include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
 
@@ -39,6 +40,11 @@ const Settings kSettings[] = {
          EXPECT_EQ(f.SetNumberGroupSeparator(L"."), ecSuccess);
          EXPECT_EQ(f.SetNumberDecimalSeparator(L","), ecSuccess);
      }},
+    // fr-FR groups with U+202F, ru-RU with U+00A0, and mixed numbers keep their spaces.
+    {"the locale's number conventions",
+     [](UnitsFormatter& f) { EXPECT_EQ(NumberConventions::Apply(f), ecSuccess); }},
+    {"space groups",
+     [](UnitsFormatter& f) { EXPECT_EQ(f.SetNumberGroupSeparator(L" "), ecSuccess); }},
     {"Fraction", [](UnitsFormatter& f) { f.SetNumericFormat(nfFraction); }},
     {"precision 0",
      [](UnitsFormatter& f) { EXPECT_EQ(f.SetNumberDecimalPrecision(0), ecSuccess); }},

@@ -893,6 +893,8 @@
 <message><source>The value is too large.</source><translation>Der Wert ist zu groß.</translation></message>
 <message><source>The text is too long to be a quantity.</source><translation>Der Text ist zu lang für eine Größenangabe.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Die Zahl „%1“ ist zu klein, um sie darzustellen.</translation></message>
+<message><source>The group separator “%1” is out of place.</source><translation>Das Gruppentrennzeichen „%1“ steht an der falschen Stelle.</translation></message>
+<message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Das Gruppentrennzeichen „%1“ steht an der falschen Stelle – meinten Sie %2?</translation></message>
 <message><source>Minutes and seconds must be less than 60: “%1”.</source><translation>Minuten und Sekunden müssen kleiner als 60 sein: „%1“.</translation></message>
 <message><source>“%1” could be hours and minutes or minutes and seconds: write all three parts.</source><translation>„%1“ kann Stunden und Minuten oder Minuten und Sekunden bedeuten: Bitte alle drei Teile angeben.</translation></message>
 <message><source>“%1” could mean more than one unit of %3: use another symbol.</source><translation>„%1“ kann mehrere Einheiten der Größe %3 bedeuten: Bitte ein anderes Einheitenzeichen verwenden.</translation></message>

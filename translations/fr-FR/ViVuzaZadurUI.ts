@@ -893,6 +893,8 @@
 <message><source>The value is too large.</source><translation>La valeur est trop grande.</translation></message>
 <message><source>The text is too long to be a quantity.</source><translation>Le texte est trop long pour être une grandeur.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Le nombre « %1 » est trop petit pour être représenté.</translation></message>
+<message><source>The group separator “%1” is out of place.</source><translation>Le séparateur de groupes « %1 » est mal placé.</translation></message>
+<message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Le séparateur de groupes « %1 » est mal placé : vouliez-vous dire %2 ?</translation></message>
 <message><source>Minutes and seconds must be less than 60: “%1”.</source><translation>Les minutes et les secondes doivent être inférieures à 60 : « %1 ».</translation></message>
 <message><source>“%1” could be hours and minutes or minutes and seconds: write all three parts.</source><translation>« %1 » peut signifier des heures et des minutes ou des minutes et des secondes : écrivez les trois parties.</translation></message>
 <message><source>“%1” could mean more than one unit of %3: use another symbol.</source><translation>« %1 » peut désigner plusieurs unités de type %3 : utilisez un autre symbole.</translation></message>

@@ -893,6 +893,8 @@
 <message><source>The value is too large.</source><translation>Значение слишком велико.</translation></message>
 <message><source>The text is too long to be a quantity.</source><translation>Текст слишком длинный для величины.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Число «%1» слишком мало, чтобы его представить.</translation></message>
+<message><source>The group separator “%1” is out of place.</source><translation>Разделитель разрядов «%1» стоит не на месте.</translation></message>
+<message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Разделитель разрядов «%1» стоит не на месте: может быть, имелось в виду %2?</translation></message>
 <message><source>Minutes and seconds must be less than 60: “%1”.</source><translation>Минуты и секунды должны быть меньше 60: «%1».</translation></message>
 <message><source>“%1” could be hours and minutes or minutes and seconds: write all three parts.</source><translation>«%1» может означать часы и минуты или минуты и секунды: укажите все три части.</translation></message>
 <message><source>“%1” could mean more than one unit of %3: use another symbol.</source><translation>«%1» может означать несколько единиц величины «%3»: используйте другое обозначение.</translation></message>
