@@ -149,11 +149,23 @@ public:
     //   bearings «N 45°30' E» (angles counterclockwise from east: N is 90°, S −90°); sums of
     //   parts each written with its unit, «5 ft 6 in», «1 h 30 min», «2 m 30 cm».
     // N, S and W are compass points in angles and the newton, siemens and watt elsewhere; d is
-    // degrees or days, g grads or grams. A bare number («12.5») is taken in the default unit of
-    // unit's group (see SetDefaultUnit and SetDefaultSymbol). The minus before degrees or feet
-    // governs the whole: «-45°30'15"» is −45.5041…°, «-5'6"» is −66 inches. A bearing needs its
-    // pole: «45° E» is no quantity. Results that are not finite, and texts deeper than 64
-    // parentheses or cut into more than 1024 pieces, are no quantity.
+    // degrees or days, g grads, grams, or standard gravity in an acceleration. A bare number or
+    // fraction («12.5», «1/2») is taken in the default unit of unit's group (see SetDefaultUnit
+    // and SetDefaultSymbol). The minus before degrees or feet governs the whole: «-45°30'15"» is
+    // −45.5041…°, «-5'6"» is −66 inches. A bearing needs its pole: «45° E» is no quantity.
+    // Beyond the literal rules it reads what people type, and refuses what could be misread:
+    //   a power binds the unit just before it, also inside a compound symbol text («9.81
+    //   km/s²» is 9810 m/s²), unless only the whole text has the dimension; negative powers
+    //   «m·s⁻²», «m*s^-2»; with one «/», everything after it as the denominator where only that
+    //   reading has the dimension («Btu/h·ft²·°F»); a text that names units of different
+    //   dimensions as the one of unit's dimension (fr-FR «ch»), and no quantity where two
+    //   readings fit with different values; dash fractions «2-1/2 in»; the degree signs º ˚ ⁰ ∘
+    //   and D, primes ´ ` ‵, «''» for the double prime; in angles «45:30:15», «45°30», «33d10»,
+    //   «4d9"», bearings «N45E», later parts below 60; in times «1:30:00», but not the
+    //   ambiguous «1:30». A value written in unit itself comes back as written («0.1 in» is
+    //   exactly 0.1 inches). ParseDiagnostics tells why a text is refused. Results that are not
+    //   finite, and texts deeper than 64 parentheses or cut into more than 1024 pieces, are no
+    //   quantity.
     ErrorCode Parse(const wchar_t* text, double& value, int unit) const;
     ErrorCode Parse(QStringView text, double& value, int unit) const;
 

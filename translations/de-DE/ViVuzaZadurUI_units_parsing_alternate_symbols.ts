@@ -222,6 +222,8 @@
 <message><source>eSKilonewtonMeter_Name_Alternate1</source><extracomment>kilonewton meter</extracomment><translation>Kilonewtonmeter</translation></message>
 <message><source>eSKilogramForceMeter_Name_Alternate1</source><extracomment>kilogram force meter</extracomment><translation>Kilopondmeter</translation></message>
 <message><source>eSKilogramForceMeter_Name_Alternate2</source><extracomment>kilogram force meter</extracomment><translation>kpm</translation></message>
+<message><source>eScal3Point98C_Alternate1</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «cal (3,98°C)»</translatorcomment><translation>cal (3,98ºC)</translation></message>
+<message><source>eScal3Point98C_Alternate2</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «cal (3,98°C)»</translatorcomment><translation>cal (3,98˚C)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>

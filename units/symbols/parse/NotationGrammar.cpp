@@ -317,9 +317,16 @@ private:
         double total = 0;
         const NumberSymbol* first = nullptr;
         for (size_t i = from; i < to; i += 2, ++parts) {
-            // A number, then a colon before each later number.
-            if (!Has(i, Token::Number) || (i + 1 < to && !Has(i + 1, Token::Colon)) ||
-                i + 1 == to - 1 || parts == 3)
+            // A number, then a colon before each later number; the message names the colon
+            // out of place: the second of «4::5», the first of «:4:5», the last of «4:5:», the
+            // third of «1:2:3:4».
+            if (!Has(i, Token::Number))
+                return Has(i, Token::Colon) ? Fail(ppMisplacedMark, at_[i]) : FailAtMark(from, to);
+            if (parts == 3)
+                return Fail(ppMisplacedMark, at_[i - 1]);
+            if (i + 1 == to - 1)
+                return Fail(ppMisplacedMark, at_[i + 1]);
+            if (i + 1 < to && !Has(i + 1, Token::Colon))
                 return FailAtMark(from, to);
             const NumberSymbol& part = NumberAt(i);
             if (first == nullptr) {
