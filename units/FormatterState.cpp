@@ -56,14 +56,15 @@ const NumberTokenTable& InitialTokens() {
 } // namespace
 
 FormatterState::FormatterState(const wchar_t* locale)
-    : numberTokens(&InitialTokens()), translations(TranslationSet::Shared(locale)),
+    : grouping(number), numberTokens(&InitialTokens()),
+      translations(TranslationSet::Shared(locale)),
       localeName(translations->LocaleName().toStdWString()),
       askedLocale(TranslationSet::AskedLocale(locale)),
       symbols(&LocaleSymbolTables::Instance().EnsureLocale(*translations)),
       fallbackSymbols(&LocaleSymbolTables::Instance().Fallback()) {}
 
 FormatterState::FormatterState(const FormatterState& other)
-    : number(other.number),
+    : number(other.number), grouping(number),
       ownTokens(other.ownTokens ? std::make_unique<NumberTokenTable>(*other.ownTokens) : nullptr),
       numberTokens(ownTokens ? ownTokens.get() : other.numberTokens),
       defaultSymbols(other.defaultSymbols), defaultUnits(other.defaultUnits),
@@ -144,6 +145,7 @@ ErrorCode FormatterState::SetGroupSeparator(const wchar_t* separator) {
     if (separator == nullptr || *separator == L'\0')
         return ecFailure;
     ReplaceToken(number.groupSeparator, separator, NumberTokenTable::GroupSeparator);
+    grouping = DigitGrouping(number);
     return ecSuccess;
 }
 
@@ -170,7 +172,18 @@ ErrorCode FormatterState::SetGroupSizes(const int* sizes, int count) {
             return ecFailure;
     }
     number.groupSizes.assign(sizes, sizes + count);
+    grouping = DigitGrouping(number);
     return ecSuccess;
+}
+
+void FormatterState::SetCheckGroupSizes(bool check) {
+    number.checkGroupSizes = check;
+    grouping = DigitGrouping(number);
+}
+
+void FormatterState::SetNumericFormat(NumberFormat format) {
+    number.numericFormat = format;
+    grouping = DigitGrouping(number);
 }
 
 } // namespace velmar::platform::core::units

@@ -3,6 +3,7 @@
 #include "units/LocaleSymbolTables.h"
 #include "units/SymbolStrings.h"
 #include "units/names/TranslationSet.h"
+#include "units/number/DigitGrouping.h"
 #include "units/number/NumberSettings.h"
 #include "units/number/NumberTokenTable.h"
 #include "units/util/TextBuffer.h"
@@ -32,6 +33,11 @@ public:
     const NumberSettings& Number() const { return number; }
     NumberSettings& MutableNumber() { return number; }
     const NumberTokenTable& NumberTokens() const { return *numberTokens; }
+    // Where the number settings let group separators stand, made again whenever a setting it
+    // depends on changes, so that a parse does not make it for every number.
+    const DigitGrouping& Grouping() const { return grouping; }
+    void SetCheckGroupSizes(bool check);
+    void SetNumericFormat(NumberFormat format);
     const TranslationSet& Translations() const { return *translations; }
     const std::wstring& LocaleName() const { return localeName; }
     // The locale asked for at construction, before the translations fell back to another.
@@ -143,6 +149,7 @@ private:
     void ReplaceToken(std::wstring& setting, const wchar_t* text, int tokenClass);
 
     NumberSettings number;
+    DigitGrouping grouping; // of number, after it
     // The table of the initial settings, shared by every formatter, until a setting changes
     // one of its texts; from then on the formatter's own.
     std::unique_ptr<NumberTokenTable> ownTokens;

@@ -35,10 +35,12 @@ constexpr size_t kMaxSymbols = 1024;
 // Reads the number at text, if one starts there, into a new number owned by the list: its
 // length, or 0.
 size_t AppendNumber(const FormatterState& state, const wchar_t* text, SymbolList& list) {
+    // Most places of a text start no number: those cost one look at their first character.
+    if (state.NumberTokens().StartsNoNumber(*text))
+        return 0;
     double value = 0;
     NumberFlags flags{};
-    size_t length =
-        ScanNumber(state.NumberTokens(), DigitGrouping(state.Number()), text, &value, &flags);
+    size_t length = ScanNumber(state.NumberTokens(), state.Grouping(), text, &value, &flags);
     if (length > 0) {
         bool joined = !list.empty() && evaluation::Is<NumberSymbol>(std::prev(list.end()));
         list.emplace_back(new NumberSymbol(value, flags, joined), true);

@@ -106,7 +106,7 @@ bool UnitsFormatter::CheckNumberGroupSizes() const {
 }
 
 void UnitsFormatter::SetCheckNumberGroupSizes(bool check) {
-    state->MutableNumber().checkGroupSizes = check;
+    state->SetCheckGroupSizes(check);
 }
 
 NumberFormat UnitsFormatter::GetNumericFormat() const {
@@ -114,7 +114,7 @@ NumberFormat UnitsFormatter::GetNumericFormat() const {
 }
 
 void UnitsFormatter::SetNumericFormat(NumberFormat format) {
-    state->MutableNumber().numericFormat = format;
+    state->SetNumericFormat(format);
 }
 
 bool UnitsFormatter::AllowTwoDigitExponent() const {

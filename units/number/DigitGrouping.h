@@ -21,10 +21,11 @@ namespace velmar::platform::core::units {
 // value, no memory, and one look at each size a group. Bit j stands for exactly j groups to
 // follow while j is at most the index of the last size; the bit after it stands for more.
 //
-// This is a view of the settings: it stays valid while they are unchanged, and it costs nothing
-// to make. The Fraction format writes its numbers with a new formatter's settings, so under it
-// the groups are those of the initial settings, three digits. The check follows at most the
-// first 63 sizes, the 63rd repeating in place of any after it.
+// This is a view of the settings: it stays valid while they are unchanged (a formatter keeps
+// one and makes it again when they change). The Fraction format writes its numbers with a new
+// formatter's settings, so under it the groups are those of the initial settings, three
+// digits. The check follows at most the first 63 sizes, the 63rd repeating in place of any
+// after it.
 class DigitGrouping {
 public:
     // Group counts that may follow a group; bit j: j groups.
