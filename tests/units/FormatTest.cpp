@@ -1,5 +1,6 @@
 #include "FormatterTest.h"
 #include "units/FormatterState.h"
+#include "units/util/CatalogueIds.h"
 
 #include <algorithm>
 #include <array>
@@ -262,6 +263,12 @@ TEST_F(FormatTest, Failures) {
     EXPECT_EQ(formatter.Format(1, kMeter, buffer.data(), 16, 0x302001), ecFailure);
     EXPECT_EQ(formatter.Format(1, kMeter, nullptr, 16, 0x202001), ecFailure);
     EXPECT_EQ(formatter.Format(1, kMeter, buffer.data(), 0, 0x202001), ecFailure);
+    // A size of 0 has no room even for the terminator, whatever kind of symbol writes.
+    for (int display : {0x202001, 0x702016, 0x408002, 0x508002, 0x52c001}) {
+        buffer[0] = L'#';
+        EXPECT_EQ(formatter.Format(1, ids::UnitOf(display), buffer.data(), 0, display), ecFailure);
+        EXPECT_EQ(buffer[0], L'#') << std::hex << display;
+    }
     for (double value :
          {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(), 1e300})
         EXPECT_EQ(formatter.Format(value, kMeter, buffer.data(), 16, 0x202001), ecFailure);

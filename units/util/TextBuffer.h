@@ -13,10 +13,10 @@ namespace velmar::platform::core::units {
 // that a larger buffer would take it. A null buffer or a size of 0 takes nothing.
 class TextBuffer {
 public:
+    // A buffer of size 0 is taken as none: not even the terminator is written into it.
     TextBuffer(wchar_t* buffer, size_t size)
-        : begin_(buffer), at_(buffer),
-          end_(buffer != nullptr && size > 0 ? buffer + size - 1 : buffer),
-          fits_(buffer != nullptr && size > 0) {}
+        : begin_(size > 0 ? buffer : nullptr), at_(begin_),
+          end_(begin_ != nullptr ? begin_ + size - 1 : nullptr), fits_(begin_ != nullptr) {}
 
     void Put(wchar_t c) {
         if (fits_ && at_ < end_)
