@@ -108,6 +108,8 @@ BENCHMARK_CAPTURE(Format, Meter_12_5, 12.5, 0x2001, 0x202001, 2, L"12.50 m");
 BENCHMARK_CAPTURE(Format, FeetInchesFraction_66_5, 66.5, 0x2016, 0x702016, 4, L"5'6 1/2\"");
 BENCHMARK_CAPTURE(Format, DegreesMinutesSeconds_45_5041666, 45.5041666, 0x8002, 0x408002, 4,
                   L"45\u00b030'15\"");
+// The unit's name after the number.
+BENCHMARK_CAPTURE(Format, MeterName_12_5, 12.5, 0x2001, 0x102001, 2, L"12.50 meter");
 
 // What every formatter once did: load the three translation files of its locale.
 void LoadTranslators(benchmark::State& state) {
