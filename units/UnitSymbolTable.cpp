@@ -1,6 +1,7 @@
 #include "units/UnitSymbolTable.h"
 
 #include "units/names/TranslationSet.h"
+#include "units/number/PluralRules.h"
 #include "units/symbols/unit/DegreePrimeDoublePrimeSymbol2.h"
 #include "units/symbols/unit/GenericSymbolEx2.h"
 #include "units/symbols/unit/LinearSymbol2.h"
@@ -100,23 +101,24 @@ template <class T, class... Arguments> void Fill(Slot& slot, Arguments&&... argu
     slot.object = std::move(object);
 }
 
-// Puts the object of a unit symbol into its slot; returns whether the symbol's own text is
-// registered for parsing.
-bool MakeSymbol(Slot& slot, int id, std::wstring text) {
+// Puts the object of a unit symbol into its slot, with the forms of a name that agrees with its
+// number; returns whether the symbol's own text is registered for parsing.
+bool MakeSymbol(Slot& slot, int id, std::wstring text, std::unique_ptr<const NameForms> forms) {
     const Special* special = FindSpecial(id);
     int unitId = ids::UnitOf(id);
     if (special == nullptr) {
-        Fill<GenericSymbol2>(slot, std::move(text), unitId, 0u);
+        Fill<GenericSymbol2>(slot, std::move(text), unitId, 0u, std::move(forms));
         return true;
     }
     switch (special->kind) {
     case Kind::Attached:
-        Fill<GenericSymbol2>(slot, std::move(text), unitId,
-                             uint32_t{SimpleFormatSymbol2::Attached});
+        Fill<GenericSymbol2>(slot, std::move(text), unitId, uint32_t{SimpleFormatSymbol2::Attached},
+                             std::move(forms));
         return true;
     case Kind::Linear:
         Fill<LinearSymbol2>(slot, std::move(text), unitId, special->a,
-                            special->b ? uint32_t{SimpleFormatSymbol2::Attached} : 0u);
+                            special->b ? uint32_t{SimpleFormatSymbol2::Attached} : 0u,
+                            std::move(forms));
         return true;
     case Kind::FeetInches:
         Fill<PrimeDoublePrimeSymbol2>(slot, std::move(text), id, special->a != 0, special->b != 0,
@@ -130,6 +132,65 @@ bool MakeSymbol(Slot& slot, int id, std::wstring text) {
     return false;
 }
 
+// The forms of the locale's unit names. The name file's numerus forms each serve some plural
+// categories of its language (TranslationSet::PluralForms); a category that no form lists
+// takes the form of "other", and without that the dictionary form.
+class NameFormMaker {
+public:
+    NameFormMaker(const TranslationSet& translations, const PluralRules& rules)
+        : translations_(translations), rules_(rules) {
+        std::vector<TranslationSet::PluralForm> forms = translations.PluralForms();
+        auto sampleOf = [&](PluralCategory category) {
+            QString keyword = QString::fromLatin1(PluralKeyword(category));
+            for (const TranslationSet::PluralForm& form : forms)
+                if (form.categories.contains(keyword))
+                    return form.sample;
+            return -1;
+        };
+        for (size_t i = 0; i < kPluralCategoryCount; ++i) {
+            auto category = static_cast<PluralCategory>(i);
+            if (!rules.Uses(category))
+                continue;
+            int sample = sampleOf(category);
+            if (sample < 0)
+                sample = sampleOf(PluralCategory::Other);
+            if (sample < 0)
+                continue;
+            auto same = std::find_if(samples_.begin(), samples_.end(),
+                                     [sample](const Sample& s) { return s.n == sample; });
+            if (same == samples_.end())
+                same = samples_.insert(samples_.end(), Sample{sample, 0});
+            same->categories |= 1u << i;
+        }
+    }
+
+    // The forms of a name symbol's unit, with its dictionary form; null for a name that has one
+    // form for every number.
+    std::unique_ptr<const NameForms> Make(int unitId, const std::wstring& dictionaryForm) const {
+        auto forms = std::make_unique<NameForms>(rules_, dictionaryForm);
+        for (const Sample& sample : samples_) {
+            std::wstring form = translations_.UnitDisplayName(unitId, sample.n).toStdWString();
+            for (size_t i = 0; i < kPluralCategoryCount; ++i)
+                if (sample.categories >> i & 1)
+                    forms->Set(static_cast<PluralCategory>(i), form);
+        }
+        if (forms->Forms().size() == 1)
+            return nullptr;
+        return forms;
+    }
+
+private:
+    // An integer of the name file and the categories whose form it takes, a bit for each.
+    struct Sample {
+        int n;
+        unsigned categories;
+    };
+
+    const TranslationSet& translations_;
+    const PluralRules& rules_;
+    std::vector<Sample> samples_;
+};
+
 } // namespace
 
 UnitSymbolTable::UnitSymbolTable() = default;
@@ -137,6 +198,8 @@ UnitSymbolTable::UnitSymbolTable() = default;
 UnitSymbolTable::~UnitSymbolTable() = default;
 
 void UnitSymbolTable::Build(const TranslationSet& translations) {
+    plurals_ = std::make_unique<PluralRules>(translations.NameLanguage().toStdString());
+    NameFormMaker names(translations, *plurals_);
     std::vector<int> groupIds = catalogue_ids::Groups();
     groups_.resize(groupIds.size());
     for (int group : groupIds) {
@@ -160,8 +223,20 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
             symbolSlots.resize(symbols.size());
             for (int id : symbols) {
                 Slot& slot = symbolSlots[Index(id, ids::kSymbolField, ids::kSymbolShift)];
-                if (MakeSymbol(slot, id, translations.SymbolText(id).toStdWString()))
+                std::wstring text = translations.SymbolText(id).toStdWString();
+                // A name agrees with its number, and so does a symbol that the locale writes as
+                // its unit's name (ru «фут», as Russian has no abbreviation of the foot).
+                std::unique_ptr<const NameForms> forms;
+                if (text == translations.UnitDisplayName(unit).toStdWString())
+                    forms = names.Make(unit, text);
+                const NameForms* named = forms.get();
+                if (MakeSymbol(slot, id, std::move(text), std::move(forms))) {
                     Enter(slot.format->GetText(), slot.parse);
+                    // Every form of a name reads as its unit.
+                    if (named != nullptr)
+                        for (const std::wstring& form : named->Forms())
+                            Enter(form.c_str(), slot.parse);
+                }
                 for (const QString& alternate : translations.AlternateSymbols(id))
                     Enter(alternate.toStdWString().c_str(), slot.parse);
             }

@@ -66,13 +66,13 @@ struct Written {
 TEST(Vvzunits, WritesTheResult) {
     const Written cases[] = {
         {{"convert", "5'6 1/2\"", "m"}, "1.69 m\n"},
-        {{"convert", "N 45°30' E", "degree"}, "44.50 degree\n"},
+        {{"convert", "N 45°30' E", "degree"}, "44.50 degrees\n"},
         {{"convert", "100 °F", "°C"}, "37.78°C\n"},
         {{"convert", "66.5 in", "Inch", "Inch_FootPrimeInchDoublePrime_Fraction"}, "5'6 1/2\"\n"},
-        {{"convert", "5 м", "ft", "--locale", "ru-RU"}, "16,40 фут\n"},
+        {{"convert", "5 м", "ft", "--locale", "ru-RU"}, "16,40 фута\n"},
         {{"convert", "2500 N·m", "kN*m"}, "2.50 kN·m\n"},
         {{"convert", "9.81 m/s²", "0x30001", "m/s²"}, "9.81 m/s²\n"},
-        {{"convert", "3 ft", "Length"}, "0.91 meter\n"},
+        {{"convert", "3 ft", "Length"}, "0.91 meters\n"},
         {{"convert", "3", "ft"}, "9.84 ft\n"}, // a bare number is in meters
         {{"format", "12.5", "0x202001"}, "12.50 m\n"},
         {{"format", "-12.5", "ft"}, "-12.50 ft\n"},
