@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -38,6 +39,18 @@ bool ReadNumber(const std::string& text, double* value) {
     return true;
 }
 
+// Whether a value (not negative) has no fraction: every double from 2^52 up is whole.
+bool IsWhole(double value) {
+    return value >= 0x1p52 || value == static_cast<double>(static_cast<int64_t>(value));
+}
+
+// value mod modulus, as std::fmod gives it, in integers where they hold it exactly.
+double Remainder(double value, double modulus) {
+    if (std::abs(value) < 0x1p62 && IsWhole(std::abs(value)))
+        return static_cast<double>(static_cast<int64_t>(value) % static_cast<int64_t>(modulus));
+    return std::fmod(value, modulus);
+}
+
 } // namespace
 
 PluralRules::PluralRules(const std::string& locale) {
@@ -49,8 +62,12 @@ PluralRules::PluralRules(const std::string& locale) {
     std::string text;
     if (U_SUCCESS(status) && rules)
         rules->getRules().toUTF8String(text);
-    if (!Read(text))
+    if (!Read(text)) {
         rules_.clear();
+        chains_.clear();
+        relations_.clear();
+        ranges_.clear();
+    }
     used_ = 1u << static_cast<unsigned>(PluralCategory::Other);
     for (const Rule& rule : rules_)
         used_ |= 1u << static_cast<unsigned>(rule.category);
@@ -63,7 +80,7 @@ bool PluralRules::Read(const std::string& text) {
         size_t colon = ruleText.find(':');
         if (colon == std::string::npos)
             return ruleText.empty();
-        Rule rule;
+        Rule rule{PluralCategory::Other, static_cast<unsigned>(chains_.size()), 0};
         std::string keyword = Split(ruleText.substr(0, colon), " ").back();
         if (!PluralCategoryOf(keyword.c_str(), &rule.category))
             return false;
@@ -72,22 +89,21 @@ bool PluralRules::Read(const std::string& text) {
         size_t samples = std::min(ruleText.find('@'), ruleText.size());
         std::string condition = ruleText.substr(colon + 1, samples - colon - 1);
         for (const std::string& alternative : Split(condition, " or ")) {
-            std::vector<Relation> relations;
-            for (const std::string& relationText : Split(alternative, " and ")) {
-                Relation relation;
-                if (!ReadRelation(relationText, &relation))
+            Chain chain{static_cast<unsigned>(relations_.size()), 0};
+            for (const std::string& relation : Split(alternative, " and "))
+                if (!ReadRelation(relation))
                     return false;
-                relations.push_back(std::move(relation));
-            }
-            rule.condition.push_back(std::move(relations));
+            chain.end = static_cast<unsigned>(relations_.size());
+            chains_.push_back(chain);
         }
-        rules_.push_back(std::move(rule));
+        rule.end = static_cast<unsigned>(chains_.size());
+        rules_.push_back(rule);
     }
     return true;
 }
 
 // «i mod 10 in 2..4», «v = 0», «n % 100 != 11..19», «n is not 1», «n within 0..2».
-bool PluralRules::ReadRelation(const std::string& text, Relation* relation) {
+bool PluralRules::ReadRelation(const std::string& text) {
     std::vector<std::string> words;
     for (std::string& word : Split(text, " "))
         if (!word.empty())
@@ -99,51 +115,56 @@ bool PluralRules::ReadRelation(const std::string& text, Relation* relation) {
     const char* operand = words[0] == "c" ? kOperands + 6 : std::strchr(kOperands, words[0][0]);
     if (operand == nullptr)
         return false;
-    relation->operand = static_cast<Operand>(operand - kOperands);
+    Relation relation;
+    relation.operand = static_cast<Operand>(operand - kOperands);
     size_t at = 1;
     if (at + 1 < words.size() && (words[at] == "mod" || words[at] == "%")) {
-        if (!ReadNumber(words[at + 1], &relation->modulus) || relation->modulus == 0)
+        if (!ReadNumber(words[at + 1], &relation.modulus) || relation.modulus == 0)
             return false;
         at += 2;
     }
-    // The operator.
+    // The operator. Only n can have a fraction, which "in" and "=" find in no range.
+    bool integerOnly = true;
     if (at < words.size() && words[at] == "is") {
-        relation->integerOnly = false;
+        integerOnly = false;
         ++at;
         if (at < words.size() && words[at] == "not") {
-            relation->negated = true;
+            relation.negated = true;
             ++at;
         }
     } else if (at < words.size() && (words[at] == "=" || words[at] == "!=")) {
-        relation->negated = words[at] == "!=";
+        relation.negated = words[at] == "!=";
         ++at;
     } else {
         if (at < words.size() && words[at] == "not") {
-            relation->negated = true;
+            relation.negated = true;
             ++at;
         }
         if (at >= words.size() || (words[at] != "in" && words[at] != "within"))
             return false;
-        relation->integerOnly = words[at] == "in";
+        integerOnly = words[at] == "in";
         ++at;
     }
+    relation.integerOnly = integerOnly && relation.operand == Operand::N;
     // The ranges: «0..0, 1..1», «2..4», «1».
     std::string ranges;
     for (; at < words.size(); ++at)
         ranges += words[at];
+    relation.firstRange = static_cast<unsigned>(ranges_.size());
     for (const std::string& range : Split(ranges, ",")) {
         size_t dots = range.find("..");
-        double low = 0, high = 0;
-        if (!ReadNumber(range.substr(0, dots), &low) ||
-            !ReadNumber(dots == std::string::npos ? range.substr(0, dots) : range.substr(dots + 2),
-                        &high))
+        Range read{0, 0};
+        if (!ReadNumber(range.substr(0, dots), &read.low) ||
+            !ReadNumber(dots == std::string::npos ? range : range.substr(dots + 2), &read.high))
             return false;
-        relation->ranges.emplace_back(low, high);
+        ranges_.push_back(read);
     }
+    relation.endRange = static_cast<unsigned>(ranges_.size());
+    relations_.push_back(relation);
     return true;
 }
 
-bool PluralRules::Holds(const Relation& relation, const PluralOperands& number) {
+bool PluralRules::Holds(const Relation& relation, const PluralOperands& number) const {
     double value = 0;
     switch (relation.operand) {
     case Operand::N:
@@ -169,22 +190,25 @@ bool PluralRules::Holds(const Relation& relation, const PluralOperands& number) 
         break;
     }
     bool holds = false;
-    if (!relation.integerOnly || value == std::floor(value)) {
+    if (!relation.integerOnly || IsWhole(value)) {
         if (relation.modulus != 0)
-            value = std::fmod(value, relation.modulus);
-        holds = std::any_of(relation.ranges.begin(), relation.ranges.end(), [value](auto range) {
-            return range.first <= value && value <= range.second;
-        });
+            value = Remainder(value, relation.modulus);
+        for (unsigned k = relation.firstRange; k < relation.endRange && !holds; ++k)
+            holds = ranges_[k].low <= value && value <= ranges_[k].high;
     }
     return holds != relation.negated;
 }
 
 PluralCategory PluralRules::Select(const PluralOperands& number) const {
-    for (const Rule& rule : rules_)
-        for (const std::vector<Relation>& relations : rule.condition)
-            if (std::all_of(relations.begin(), relations.end(),
-                            [&](const Relation& relation) { return Holds(relation, number); }))
+    for (const Rule& rule : rules_) {
+        for (unsigned c = rule.first; c < rule.end; ++c) {
+            unsigned r = chains_[c].first;
+            while (r < chains_[c].end && Holds(relations_[r], number))
+                ++r;
+            if (r == chains_[c].end)
                 return rule.category;
+        }
+    }
     return PluralCategory::Other;
 }
 

@@ -4,7 +4,6 @@
 #include "units/number/PluralOperands.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace velmar::platform::core::units {
@@ -35,26 +34,38 @@ public:
 
 private:
     enum class Operand : unsigned char { N, I, V, W, F, T, E };
-    // One relation of a condition: «i mod 10 in 2..4», «v = 0», «n within 0..2».
+    struct Range {
+        double low, high;
+    };
+    // One relation of a condition: «i mod 10 in 2..4», «v = 0», «n within 0..2»; its ranges are
+    // ranges_[firstRange, endRange).
     struct Relation {
         Operand operand = Operand::N;
-        double modulus = 0; // 0: none
         bool negated = false;
-        bool integerOnly = true; // "in" and "=": a value with a fraction is in no range
-        std::vector<std::pair<double, double>> ranges;
+        bool integerOnly = false; // n with "in" or "=": a value with a fraction is in no range
+        double modulus = 0;       // 0: none
+        unsigned firstRange = 0, endRange = 0;
     };
-    // A category and its condition: relations joined by "and", those joined by "or".
+    // Relations joined by "and": relations_[first, end).
+    struct Chain {
+        unsigned first, end;
+    };
+    // A category and its condition, chains joined by "or": chains_[first, end).
     struct Rule {
-        PluralCategory category = PluralCategory::Other;
-        std::vector<std::vector<Relation>> condition;
+        PluralCategory category;
+        unsigned first, end;
     };
 
     bool Read(const std::string& text);
-    static bool ReadRelation(const std::string& text, Relation* relation);
-    static bool Holds(const Relation& relation, const PluralOperands& number);
+    bool ReadRelation(const std::string& text);
+    bool Holds(const Relation& relation, const PluralOperands& number) const;
 
-    std::vector<Rule> rules_; // without "other", which is the category of what none takes
-    unsigned used_ = 0;       // a bit for each category, by its value
+    // Without "other", the category of what no rule takes.
+    std::vector<Rule> rules_;
+    std::vector<Chain> chains_;
+    std::vector<Relation> relations_;
+    std::vector<Range> ranges_;
+    unsigned used_ = 0; // a bit for each category, by its value
 };
 
 } // namespace velmar::platform::core::units
