@@ -21,6 +21,7 @@ constexpr int kDegree = 0x8002;
 constexpr int kDegreesMinutesSeconds = 0x408002; // «45°30'15"»
 constexpr int kBearing = 0x508002;               // «N 45°30' E»
 constexpr int kKilonewtonMeter = 0x13016;
+constexpr int kNameVariant = 0x100000; // a unit's first symbol, its name: 0x102001 «meter»
 
 void Print(const QString& line) {
     std::printf("%s\n", line.toUtf8().constData());
@@ -33,13 +34,21 @@ QString Name(const UnitsFormatter& formatter, int id) {
                                                                 : QString();
 }
 
-// Writes a value of a unit with a display symbol.
-void Show(const UnitsFormatter& formatter, double value, int unit, int display) {
+// A value of a unit written with a display symbol: with the unit's name by default, in the form
+// that agrees with the number («1 meter», «1.50 meters»).
+QString Written(const UnitsFormatter& formatter, double value, int unit, int display = 0) {
+    if (display == 0)
+        display = kNameVariant | unit;
     wchar_t text[64];
-    if (formatter.Format(value, unit, text, 64, display) == ecSuccess)
-        Print(QString("  %1 %2: %3")
-                  .arg(value)
-                  .arg(Name(formatter, unit), QString::fromWCharArray(text)));
+    return formatter.Format(value, unit, text, 64, display) == ecSuccess
+               ? QString::fromWCharArray(text)
+               : QString();
+}
+
+// Writes a value of a unit with its name and with a display symbol.
+void Show(const UnitsFormatter& formatter, double value, int unit, int display) {
+    Print(QString("  %1: %2")
+              .arg(Written(formatter, value, unit), Written(formatter, value, unit, display)));
 }
 
 // Reads a text as a quantity of a unit, or tells why it is none.
@@ -48,7 +57,7 @@ void Read(const UnitsFormatter& formatter, const wchar_t* text, int unit) {
     ParseDiagnosis diagnosis;
     QString line = QString("  %1: ").arg(QString::fromWCharArray(text));
     if (ParseDiagnostics::Parse(formatter, text, value, unit, diagnosis) == ecSuccess)
-        line += QString("%1 %2").arg(value).arg(Name(formatter, unit));
+        line += Written(formatter, value, unit);
     else
         line += ParseDiagnostics::Message(formatter, text, unit, diagnosis);
     Print(line);
@@ -67,6 +76,7 @@ int main(int argc, char** argv) {
     Show(english, 44.5, kDegree, kBearing);
     english.SetNumberDecimalPrecision(4); // degrees, minutes and seconds
     Show(english, 45.504167, kDegree, kDegreesMinutesSeconds);
+    english.SetNumberDecimalPrecision(2);
     Read(english, L"5' 6 1/2\"", kInch);
     Read(english, L"45°30'15\"", kDegree);
     Read(english, L"N 45°30' E", kDegree);
