@@ -219,23 +219,24 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
                 }
                 continue;
             }
+            // A name agrees with its number, and so does a symbol that the locale writes as its
+            // unit's name (ru «фут», as Russian has no abbreviation of the foot).
+            std::wstring name = translations.UnitDisplayName(unit).toStdWString();
+            std::unique_ptr<const NameForms> nameForms = names.Make(unit, name);
             std::vector<int> symbols = catalogue_ids::Symbols(unit);
             symbolSlots.resize(symbols.size());
             for (int id : symbols) {
                 Slot& slot = symbolSlots[Index(id, ids::kSymbolField, ids::kSymbolShift)];
                 std::wstring text = translations.SymbolText(id).toStdWString();
-                // A name agrees with its number, and so does a symbol that the locale writes as
-                // its unit's name (ru «фут», as Russian has no abbreviation of the foot).
                 std::unique_ptr<const NameForms> forms;
-                if (text == translations.UnitDisplayName(unit).toStdWString())
-                    forms = names.Make(unit, text);
+                if (nameForms != nullptr && text == name)
+                    forms = std::make_unique<const NameForms>(*nameForms);
                 const NameForms* named = forms.get();
                 if (MakeSymbol(slot, id, std::move(text), std::move(forms))) {
                     Enter(slot.format->GetText(), slot.parse);
-                    // Every form of a name reads as its unit.
-                    if (named != nullptr)
-                        for (const std::wstring& form : named->Forms())
-                            Enter(form.c_str(), slot.parse);
+                    // Every form of a name reads as its unit; the first is the text.
+                    for (size_t i = 1; named != nullptr && i < named->Forms().size(); ++i)
+                        Enter(named->Forms()[i].c_str(), slot.parse);
                 }
                 for (const QString& alternate : translations.AlternateSymbols(id))
                     Enter(alternate.toStdWString().c_str(), slot.parse);
