@@ -4,6 +4,7 @@
 #include "AllocationCounter.h"
 
 #include "units/FormatterState.h"
+#include "units/number/DigitGrouping.h"
 #include "units/number/NumberFormatter.h"
 #include "units/number/NumberScanner.h"
 
@@ -71,11 +72,13 @@ BENCHMARK(Strtod);
 void Scan(benchmark::State& state) {
     FormatterState formatter(L"en-US");
     const wchar_t* text = L"1,234.5";
+    const DigitGrouping grouping(formatter.Number());
     double value = 0;
     NumberFlags flags;
     size_t before = AllocationCount();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ScanNumber(formatter.NumberTokens(), text, &value, &flags));
+        benchmark::DoNotOptimize(
+            ScanNumber(formatter.NumberTokens(), grouping, text, &value, &flags));
         benchmark::DoNotOptimize(value);
     }
     CountAllocations(state, before);

@@ -70,6 +70,16 @@ BENCHMARK_CAPTURE(
 BENCHMARK_CAPTURE(
     ParseHostile, GroupSeparators, +[] { return L"1" + Repeated(kMegabyte, L',') + L" m"; },
     0x2001);
+// Digit groups that fit all the way, for the check of their sizes.
+BENCHMARK_CAPTURE(
+    ParseHostile, DigitGroups,
+    +[] {
+        std::wstring text = L"1";
+        for (size_t i = 0; i < kMegabyte / 4; ++i)
+            text += L",000";
+        return text + L" m";
+    },
+    0x2001);
 BENCHMARK_CAPTURE(
     ParseHostile, Spaces, +[] { return L"5" + Repeated(kMegabyte, L' ') + L"m"; }, 0x2001);
 BENCHMARK_CAPTURE(

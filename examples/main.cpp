@@ -11,38 +11,19 @@ using namespace velmar::platform::core::units;
 
 namespace {
 
-// Ids of the catalogue; `vvzunits units Length` lists a group's units and symbols with theirs.
-constexpr int kLength = 0x2000;
-constexpr int kMeter = 0x2001;
-constexpr int kMeterSymbol = 0x202001; // «m»
-constexpr int kInch = 0x2016;
-constexpr int kFeetAndInches = 0x702016; // «5'6 1/2"»
-constexpr int kDegree = 0x8002;
-constexpr int kDegreesMinutesSeconds = 0x408002; // «45°30'15"»
-constexpr int kBearing = 0x508002;               // «N 45°30' E»
-constexpr int kKilonewtonMeter = 0x13016;
-constexpr int kNameVariant = 0x100000; // a unit's first symbol, its name: 0x102001 «meter»
+// A unit's first symbol, variant 1 of its id, is its name: 1 << 20 | Units::Meter, «meter».
+constexpr int kName = 1 << 20;
 
 void Print(const QString& line) {
     std::printf("%s\n", line.toUtf8().constData());
 }
 
-// The display name of an id in the formatter's language.
-QString Name(const UnitsFormatter& formatter, int id) {
-    wchar_t name[128];
-    return formatter.GetDisplayName(id, name, 128) == ecSuccess ? QString::fromWCharArray(name)
-                                                                : QString();
-}
-
-// A value of a unit written with a display symbol: with the unit's name by default, in the form
-// that agrees with the number («1 meter», «1.50 meters»).
+// A value of a unit written with a display symbol, by default the unit's name, which takes the
+// form that agrees with the number («1 meter», «1.50 meters»).
 QString Written(const UnitsFormatter& formatter, double value, int unit, int display = 0) {
-    if (display == 0)
-        display = kNameVariant | unit;
-    wchar_t text[64];
-    return formatter.Format(value, unit, text, 64, display) == ecSuccess
-               ? QString::fromWCharArray(text)
-               : QString();
+    ErrorCode error = ecSuccess;
+    QString text = formatter.Format(value, unit, display != 0 ? display : kName | unit, &error);
+    return error == ecSuccess ? text : QString();
 }
 
 // Writes a value of a unit with its name and with a display symbol.
@@ -52,10 +33,10 @@ void Show(const UnitsFormatter& formatter, double value, int unit, int display) 
 }
 
 // Reads a text as a quantity of a unit, or tells why it is none.
-void Read(const UnitsFormatter& formatter, const wchar_t* text, int unit) {
+void Read(const UnitsFormatter& formatter, const QString& text, int unit) {
     double value = 0;
     ParseDiagnosis diagnosis;
-    QString line = QString("  %1: ").arg(QString::fromWCharArray(text));
+    QString line = QString("  %1: ").arg(text);
     if (ParseDiagnostics::Parse(formatter, text, value, unit, diagnosis) == ecSuccess)
         line += Written(formatter, value, unit);
     else
@@ -69,26 +50,32 @@ int main(int argc, char** argv) {
     // The library finds its translation files through the application object.
     QCoreApplication application(argc, argv);
 
-    UnitsFormatter english(L"en-US");
+    UnitsFormatter english(u"en-US");
     Print("en-US");
-    Show(english, 1234.5, kMeter, kMeterSymbol);
-    Show(english, 66.5, kInch, kFeetAndInches);
-    Show(english, 44.5, kDegree, kBearing);
-    english.SetNumberDecimalPrecision(4); // degrees, minutes and seconds
-    Show(english, 45.504167, kDegree, kDegreesMinutesSeconds);
-    english.SetNumberDecimalPrecision(2);
-    Read(english, L"5' 6 1/2\"", kInch);
-    Read(english, L"45°30'15\"", kDegree);
-    Read(english, L"N 45°30' E", kDegree);
-    Read(english, L"12 kN·m", kKilonewtonMeter);
-    Read(english, L"5 ft 6 inn", kInch);
+    Show(english, 1234.5, Units::Meter, Symbols::m);
+    Show(english, 66.5, Units::Inch, Symbols::Inch_FootPrimeInchDoublePrime_Fraction);
+    Show(english, 44.5, Units::Degree,
+         Symbols::Degree_DegreeDegreeMinutePrimeSecondDoublePrime_Surveyor);
+    // Degrees, minutes and seconds.
+    if (english.SetNumberDecimalPrecision(4) != ecSuccess)
+        return 1;
+    Show(english, 45.504167, Units::Degree,
+         Symbols::Degree_DegreeDegreeMinutePrimeSecondDoublePrime);
+    if (english.SetNumberDecimalPrecision(2) != ecSuccess)
+        return 1;
+    Read(english, "5' 6 1/2\"", Units::Inch);
+    Read(english, "45°30'15\"", Units::Degree);
+    Read(english, "N 45°30' E", Units::Degree);
+    Read(english, "12 kN·m", Units::KilonewtonMeter);
+    Read(english, "5 ft 6 inn", Units::Inch);
 
     // German names and symbols, and German number conventions: «1.234,5».
-    UnitsFormatter german(L"de-DE");
-    NumberConventions::Apply(german);
-    Print(QString("de-DE, %1").arg(Name(german, kLength)));
-    Show(german, 1234.5, kMeter, kMeterSymbol);
-    Read(german, L"1,5 km", kMeter);
-    Read(german, L"5 m", kDegree);
+    UnitsFormatter german(u"de-DE");
+    if (NumberConventions::Apply(german) != ecSuccess)
+        return 1;
+    Print(QString("de-DE, %1").arg(german.GetDisplayName(Groups::Length)));
+    Show(german, 1234.5, Units::Meter, Symbols::m);
+    Read(german, "1,5 km", Units::Meter);
+    Read(german, "5 m", Units::Degree);
     return 0;
 }

@@ -144,7 +144,7 @@ void ConsumeNumberSettings(FuzzedDataProvider& data, UnitsFormatter& formatter) 
     }
     if (which & 128)
         formatter.SetNumericFormat(static_cast<NumberFormat>(data.ConsumeIntegralInRange(-1, 8)));
-    // The switches, bits 256 to 4096.
+    // The switches, bits 256 to 8192.
     using FlagSetter = void (UnitsFormatter::*)(bool);
     const FlagSetter flagSetters[] = {
         &UnitsFormatter::SetAllowTwoDigitExponent,
@@ -152,6 +152,7 @@ void ConsumeNumberSettings(FuzzedDataProvider& data, UnitsFormatter& formatter) 
         &UnitsFormatter::SetIncludeNegativeSignInNumber,
         &UnitsFormatter::SetIncludePositiveSignInExponent,
         &UnitsFormatter::SetIncludeNegativeSignInExponent,
+        &UnitsFormatter::SetCheckNumberGroupSizes,
     };
     for (size_t i = 0; i < std::size(flagSetters); ++i)
         if (which & (256u << i))

@@ -96,6 +96,14 @@ int UnitsManager::GetCurrentLocale(wchar_t* buffer, int size) const {
     return os::CopyToWide(Copy(d->currentLocale), buffer, size);
 }
 
+QString UnitsManager::GetCurrentLocale() const {
+    return Copy(d->currentLocale);
+}
+
+bool UnitsManager::SetCurrentLocale(QStringView locale) {
+    return SetCurrentLocale(os::WideText(locale));
+}
+
 bool UnitsManager::SetCurrentLocale(const wchar_t* locale) {
     if (locale == nullptr)
         return false;
@@ -124,6 +132,14 @@ const char* UnitsManager::GetCurrentLocaleThreeLetterISOLanguageName() const {
 
 int UnitsManager::GetTranslatorFilesPath(wchar_t* buffer, int size) const {
     return os::CopyToWide(Copy(d->translatorFilesPath), buffer, size);
+}
+
+QString UnitsManager::GetTranslatorFilesPath() const {
+    return Copy(d->translatorFilesPath);
+}
+
+bool UnitsManager::SetTranslatorFilesPath(QStringView path) {
+    return SetTranslatorFilesPath(os::WideText(path));
 }
 
 bool UnitsManager::SetTranslatorFilesPath(const wchar_t* path) {

@@ -22,4 +22,37 @@ int CopyToWide(const QString& text, wchar_t* buffer, int size) {
     return count;
 }
 
+WideText::WideText(QStringView text) {
+    qsizetype end = text.indexOf(QChar(u'\0'));
+    if (end >= 0)
+        text = text.first(end);
+    wchar_t* into = stack_;
+    if (static_cast<size_t>(text.size()) >= sizeof stack_ / sizeof stack_[0]) {
+        heap_.resize(static_cast<size_t>(text.size()) + 1);
+        into = heap_.data();
+    }
+    into[text.toWCharArray(into)] = L'\0';
+    text_ = into;
+}
+
+size_t Utf16Position(QStringView text, size_t widePosition) {
+    size_t position = 0;
+    for (size_t wide = 0; wide < widePosition && position < static_cast<size_t>(text.size());
+         ++wide)
+        position +=
+            text[position].isHighSurrogate() && position + 1 < static_cast<size_t>(text.size()) ? 2
+                                                                                                : 1;
+    return position;
+}
+
+size_t WidePosition(QStringView text, size_t utf16Position) {
+    size_t wide = 0;
+    for (size_t position = 0;
+         position < utf16Position && position < static_cast<size_t>(text.size()); ++wide)
+        position +=
+            text[position].isHighSurrogate() && position + 1 < static_cast<size_t>(text.size()) ? 2
+                                                                                                : 1;
+    return wide;
+}
+
 } // namespace velmar::platform::core::os

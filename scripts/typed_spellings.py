@@ -1,10 +1,14 @@
 #!/usr/bin/env python3
-"""Adds the spellings people type for the symbol texts that hold ², ³ or µ: m2, kg/m3, um, m/s^2.
+"""Adds the spellings people type for the symbol texts that hold ², ³, µ or °: m2, kg/m3, um,
+m/s^2, ºC, ˚F.
 
 Every text that a locale enters for a symbol (the symbol's own text, every form of a unit's name
-shown as the symbol, then its alternates) and that holds ², ³, µ or μ gets the spellings with
-2, 3 and u in their place, and with ^2 and ^3, as further alternates of the same symbol. The caret spelling matters where the text before the
-power is itself a symbol: «m/s^2» would otherwise read as the square of «m/s». They go in translations/<locale>/ViVuzaZadurUI_units_parsing_alternate_symbols.ts,
+shown as the symbol, then its alternates) and that holds ², ³, µ or μ gets the spellings with 2,
+3 and u in their place, and with ^2 and ^3, as further alternates of the same symbol; one that
+holds ° gets the spellings with º (U+00BA) and ˚ (U+02DA), the degree signs of other keyboards.
+The caret spelling matters where the text before the power is itself a symbol: «m/s^2» would
+otherwise read as the square of «m/s». They go in
+translations/<locale>/ViVuzaZadurUI_units_parsing_alternate_symbols.ts,
 marked by a translator comment "generated from «...»". A spelling that the locale already reads
 as the same unit is not added again. A spelling is left out, and listed at the end of the
 locale's CLASHES.md, when
@@ -30,7 +34,9 @@ TRANSLATIONS = ROOT / "translations"
 ALTERNATES = "ViVuzaZadurUI_units_parsing_alternate_symbols.ts"
 MAX_ALTERNATES = 10
 TYPED = [str.maketrans({"²": "2", "³": "3", "µ": "u", "μ": "u"}),
-         str.maketrans({"²": "^2", "³": "^3", "µ": "u", "μ": "u"})]
+         str.maketrans({"²": "^2", "³": "^3", "µ": "u", "μ": "u"}),
+         # the degree sign's look-alikes of other keyboards: the ordinal indicator and the ring
+         str.maketrans({"°": "º"}), str.maketrans({"°": "˚"})]
 MARK = "generated from"  # the translator comment of the spellings written here
 GENERATED = MARK + " «{}»"
 SECTION = "## Typed spellings not added"
@@ -246,9 +252,10 @@ def clashes_file(catalogue, locale):
     kept = path.read_text(encoding="utf-8").split("\n" + SECTION + "\n")[0].rstrip("\n")
     lines = [kept, "", SECTION, "",
              "scripts/typed_spellings.py adds, for every text with ², ³ or µ, the spellings with 2, 3",
-             "or u and with ^2 or ^3 that people type (m2, kg/m3, um, m/s^2) as alternates of the same",
-             "symbol. It leaves out the spellings below, which would read as another unit, differ from",
-             "one only in case, or find the symbol with its ten alternates already.",
+             "or u and with ^2 or ^3 that people type (m2, kg/m3, um, m/s^2), and for every text with",
+             "°, the spellings with the look-alikes º and ˚ (ºC, ˚F), as alternates of the same symbol.",
+             "It leaves out the spellings below, which would read as another unit, differ from one",
+             "only in case, or find the symbol with its ten alternates already.",
              ""]
     for unit, text, spelling, reason in locale.skipped:
         lines.append("- «%s» for «%s» (%s): %s." % (spelling, text, catalogue.unit_names[unit],

@@ -1,8 +1,8 @@
 #include "PlainNumber.h"
 
+#include <ViVuzaZadurUI/UnitIds.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 
-#include <QLocale>
 #include <QStringList>
 
 #include <charconv>
@@ -19,53 +19,35 @@ QString Setting(const UnitsFormatter& formatter,
     return QString::fromWCharArray(text);
 }
 
-// Removes a leading sign from text: true when it was a negative one.
-bool TakeSign(QString& text, const QString& negative, const QString& positive) {
-    for (const QString& sign : {negative, QStringLiteral("-")})
-        if (!sign.isEmpty() && text.startsWith(sign)) {
-            text.remove(0, sign.size());
-            return true;
-        }
-    for (const QString& sign : {positive, QStringLiteral("+")})
-        if (!sign.isEmpty() && text.startsWith(sign)) {
-            text.remove(0, sign.size());
-            break;
-        }
-    return false;
-}
-
 } // namespace
 
 PlainNumber::PlainNumber(const UnitsFormatter& formatter)
-    : decimal(Setting(formatter, &UnitsFormatter::GetNumberDecimalSeparator)),
+    : formatter(formatter), decimal(Setting(formatter, &UnitsFormatter::GetNumberDecimalSeparator)),
       group(Setting(formatter, &UnitsFormatter::GetNumberGroupSeparator)),
       negative(Setting(formatter, &UnitsFormatter::GetNegativeSign)),
       positive(Setting(formatter, &UnitsFormatter::GetPositiveSign)) {}
 
 bool PlainNumber::Read(const QString& text, double& value) const {
-    QString number = text.trimmed();
-    bool negated = TakeSign(number, negative, positive);
-    // The parts before and after the decimal separator, each without its group separators.
-    QStringList parts = number.split(decimal);
-    if (parts.size() > 2)
-        return false;
-    for (QString& part : parts) {
-        part.remove(group);
-        // A point that is not the decimal separator is no part of the number.
-        if (part.contains(QLatin1Char('.')))
+    // Parse reads the number. The text holds nothing but digits, spaces and the texts of
+    // separators, signs and exponent marks, so that it reads no unit without dimension
+    // («50 %») and no fraction.
+    QString rest = text;
+    for (const QString& piece :
+         {decimal, group, negative, positive, QStringLiteral("+"), QStringLiteral("-"),
+          QStringLiteral("\u2212"), QStringLiteral("e"), QStringLiteral("E")})
+        if (!piece.isEmpty())
+            rest.remove(piece);
+    wchar_t digits[10];
+    formatter.GetNativeDigits(digits);
+    const QString nativeDigits = QString::fromWCharArray(digits, 10);
+    for (QChar c : rest)
+        if (!c.isSpace() && !nativeDigits.contains(c))
             return false;
-    }
-    number = parts.join(QLatin1Char('.'));
-    // QLocale::c() would take a second sign.
-    if (number.isEmpty() || !(number[0].isDigit() || number[0] == QLatin1Char('.')))
+    const std::wstring number = text.toStdWString();
+    double read = 0;
+    if (formatter.Parse(number.c_str(), read, Units::Unitless) != ecSuccess)
         return false;
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool isNumber = false;
-    double read = c.toDouble(number, &isNumber);
-    if (!isNumber || !std::isfinite(read))
-        return false;
-    value = negated ? -read : read;
+    value = read;
     return true;
 }
 

@@ -14,13 +14,14 @@ class UnitsFormatter;
 // writes.
 class PlainNumber {
 public:
-    // Takes the formatter's decimal separator, group separator and signs.
+    // Takes the formatter's decimal separator, group separator and signs; the formatter must
+    // outlive it.
     explicit PlainNumber(const velmar::platform::core::units::UnitsFormatter& formatter);
 
-    // Reads a finite number: an optional sign (the formatter's or an ASCII one), digits with
-    // group separators anywhere among them (ignored, as Parse ignores them), the decimal
-    // separator and an exponent («1.234,5», «-2,5e-3» under de-DE numbers). Spaces around it
-    // are allowed. False for anything else.
+    // Reads a finite number as Parse reads the number of a quantity: a sign, digits with group
+    // separators between digit groups, the decimal separator and an exponent («1.234,5»,
+    // «-2,5e-3» under de-DE numbers; «1,5» under en-US numbers is none). Spaces around it are
+    // allowed. False for anything else, a unit or a fraction bar among it too.
     bool Read(const QString& text, double& value) const;
     // The shortest text of 15 significant digits, as many as a double keeps of any decimal
     // text (the last bit that a conversion through the base unit may change, 7 ft read back
@@ -32,6 +33,7 @@ public:
     const QString& GroupSeparator() const { return group; }
 
 private:
+    const velmar::platform::core::units::UnitsFormatter& formatter;
     QString decimal;
     QString group;
     QString negative;

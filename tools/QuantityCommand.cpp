@@ -116,7 +116,8 @@ int RunOnce(const Conversion& conversion, const QString& argument) {
     std::wstring result;
     Conversion::Failure failure;
     if (!conversion.Run(wide.c_str(), result, failure)) {
-        Console::Report(QStringLiteral("column %1: %2")
+        // The column as a number only: the reason is in the locale's language.
+        Console::Report(QStringLiteral("%1: %2")
                             .arg(argument.indexOf(text) + static_cast<int>(failure.position) + 1)
                             .arg(failure.message));
         return 1;
@@ -171,6 +172,13 @@ int QuantityCommand::Run(const CommandLine& line) {
                                    UnitResolver::Dimension(unit), error);
         if (display == 0)
             return Console::UsageError(error);
+    }
+    if (command != QLatin1String("format")) {
+        // A bare number is in the unit asked for: it becomes the default unit of its group,
+        // which Parse takes a bare number in. A group to display with keeps the unit it had.
+        if (UnitCatalogue::IsGroup(display))
+            display = formatter->GetDefaultUnit(display);
+        (void)formatter->SetDefaultUnit(unit); // a unit of the catalogue: never refused
     }
 
     if (!batch)

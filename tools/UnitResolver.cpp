@@ -141,29 +141,39 @@ QVector<int> UnitResolver::Find(const QString& text, const int* dimension) const
     if (isNumber)
         return UnitCatalogue::Names(id) ? keep({id}) : QVector<int>();
 
-    QVector<int> found;
+    // What the text is the global name of.
+    QVector<int> named;
     vmp::IDesignPropertyUnits::teGroup group{};
     vmp::IDesignPropertyUnits::teType type{};
     UnitSymbol symbol{};
     if (StringUtil::GetUnitGroup(text, group) == ecSuccess)
-        found.append(group);
+        named.append(group);
     if (StringUtil::GetUnitType(text, type) == ecSuccess)
-        found.append(type);
+        named.append(type);
     if (StringUtil::GetUnitSymbol(text, symbol) == ecSuccess)
-        found.append(symbol);
-    if (!(found = keep(found)).isEmpty())
-        return found;
+        named.append(symbol);
+    named = keep(named);
+    // Of the ids that a text names, the one it is the global name of, if it is one of them.
+    auto narrow = [&named](const QVector<int>& ids) {
+        QVector<int> both;
+        std::copy_if(ids.begin(), ids.end(), std::back_inserter(both),
+                     [&](int id) { return named.contains(id); });
+        return both.isEmpty() ? ids : both;
+    };
 
+    QVector<int> found;
     if (localeTexts.isEmpty())
         Index(formatter, localeTexts);
     if (!(found = keep(localeTexts.value(text))).isEmpty())
-        return found;
+        return narrow(found);
     if (english != nullptr) {
         if (englishTexts.isEmpty())
             Index(*english, englishTexts);
         if (!(found = keep(englishTexts.value(text))).isEmpty())
-            return found;
+            return narrow(found);
     }
+    if (!named.isEmpty())
+        return named;
     return keep(FindByParsing(text));
 }
 

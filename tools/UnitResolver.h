@@ -14,13 +14,19 @@ class UnitsFormatter;
 // call from a symbol text to its id, so the resolver tries, in this order, and takes the first
 // way that finds anything:
 //   1. an id, in hex or decimal (0x2017, 8215);
-//   2. a global name (Foot, ft, Length);
-//   3. a display name in the formatter's locale: a symbol text (м, °C, kN·m) or the name of a
+//   2. a display name in the formatter's locale: a symbol text (м, °C, kN·m) or the name of a
 //      unit or group (метр, Длина), matched exactly;
-//   4. the same in en-US;
+//   3. the same in en-US, whose texts every locale reads too;
+//   4. a global name (Foot, ft, Length);
 //   5. a typed spelling that the formatter parses as one unit (m2, kN*m, kg*m/s^2): "1 TEXT"
 //      is parsed in each group, and the units of that group whose converter gives the same
 //      base value are found.
+// A text means what it means in a quantity, so texts come before global names of the same
+// spelling: «lb» is the pound, whose symbol's global name is lbav, and not the metric pound,
+// whose symbol's global name is lb; under de-DE «Grad» is the degree, not the gon (Grad). The
+// id or another global name (PoundMeter) names the other. Among several units that a text
+// names, the one it is the global name of is taken: under fr-FR «ch» is the chain, as in a
+// quantity.
 // Several finds that convert alike (the same factor, offset and dimension) are one: the first
 // whose symbol text has the same letters as the text (kN*m finds kN·m, m2 finds m²), else a
 // symbol before a unit, then the first in catalogue order. Finds that convert differently are

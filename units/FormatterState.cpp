@@ -13,9 +13,18 @@ namespace velmar::platform::core::units {
 
 namespace {
 
+// The other text that people type for the negative sign: the minus sign U+2212 where it is
+// "-", and "-" where it is the minus sign; else none.
+std::wstring OtherMinus(const std::wstring& negativeSign) {
+    if (negativeSign == L"-")
+        return L"\u2212";
+    return negativeSign == L"\u2212" ? L"-" : L"";
+}
+
 // Registers the texts of the settings in this order, so that of two settings with the same
-// text the later one holds it: the digits, "e", "E", the signs, the separators. With only,
-// just the settings whose text is that one.
+// text the later one holds it: the digits, "e", "E", the signs that people type besides the
+// settings' ("+", and the other minus), the signs, the separators. With only, just the
+// settings whose text is that one.
 void RegisterTokens(NumberTokenTable& tokens, const NumberSettings& number,
                     const std::wstring* only = nullptr) {
     auto reg = [&](const std::wstring& text, int tokenClass) {
@@ -26,6 +35,9 @@ void RegisterTokens(NumberTokenTable& tokens, const NumberSettings& number,
         reg(std::wstring(1, number.nativeDigits[digit]), digit);
     reg(L"e", NumberTokenTable::ExponentMark);
     reg(L"E", NumberTokenTable::ExponentMark);
+    reg(L"+", NumberTokenTable::PositiveSign);
+    if (std::wstring otherMinus = OtherMinus(number.negativeSign); !otherMinus.empty())
+        reg(otherMinus, NumberTokenTable::NegativeSign);
     reg(number.positiveSign, NumberTokenTable::PositiveSign);
     reg(number.negativeSign, NumberTokenTable::NegativeSign);
     reg(number.groupSeparator, NumberTokenTable::GroupSeparator);
@@ -44,17 +56,20 @@ const NumberTokenTable& InitialTokens() {
 } // namespace
 
 FormatterState::FormatterState(const wchar_t* locale)
-    : numberTokens(&InitialTokens()), translations(TranslationSet::Shared(locale)),
+    : grouping(number), numberTokens(&InitialTokens()),
+      translations(TranslationSet::Shared(locale)),
       localeName(translations->LocaleName().toStdWString()),
+      askedLocale(TranslationSet::AskedLocale(locale)),
       symbols(&LocaleSymbolTables::Instance().EnsureLocale(*translations)),
       fallbackSymbols(&LocaleSymbolTables::Instance().Fallback()) {}
 
 FormatterState::FormatterState(const FormatterState& other)
-    : number(other.number),
+    : number(other.number), grouping(number),
       ownTokens(other.ownTokens ? std::make_unique<NumberTokenTable>(*other.ownTokens) : nullptr),
       numberTokens(ownTokens ? ownTokens.get() : other.numberTokens),
       defaultSymbols(other.defaultSymbols), defaultUnits(other.defaultUnits),
-      translations(other.translations), localeName(other.localeName), symbols(other.symbols),
+      translations(other.translations), localeName(other.localeName),
+      askedLocale(other.askedLocale), symbols(other.symbols),
       fallbackSymbols(other.fallbackSymbols) {
     // The source's strings fit together in one pattern tree, so each compiles again; having
     // compiled once, none can fail.
@@ -114,14 +129,23 @@ void FormatterState::SetPositiveSign(const wchar_t* sign) {
 }
 
 void FormatterState::SetNegativeSign(const wchar_t* sign) {
-    if (sign != nullptr)
-        ReplaceToken(number.negativeSign, sign, NumberTokenTable::NegativeSign);
+    if (sign == nullptr)
+        return;
+    std::wstring otherMinus = OtherMinus(number.negativeSign);
+    ReplaceToken(number.negativeSign, sign, NumberTokenTable::NegativeSign);
+    // The old sign's other minus goes, and the new one's, if any, comes.
+    if (!otherMinus.empty())
+        RemoveToken(otherMinus);
+    otherMinus = OtherMinus(number.negativeSign);
+    if (!otherMinus.empty())
+        RegisterTokens(OwnTokens(), number, &otherMinus);
 }
 
 ErrorCode FormatterState::SetGroupSeparator(const wchar_t* separator) {
     if (separator == nullptr || *separator == L'\0')
         return ecFailure;
     ReplaceToken(number.groupSeparator, separator, NumberTokenTable::GroupSeparator);
+    grouping = DigitGrouping(number);
     return ecSuccess;
 }
 
@@ -148,7 +172,18 @@ ErrorCode FormatterState::SetGroupSizes(const int* sizes, int count) {
             return ecFailure;
     }
     number.groupSizes.assign(sizes, sizes + count);
+    grouping = DigitGrouping(number);
     return ecSuccess;
+}
+
+void FormatterState::SetCheckGroupSizes(bool check) {
+    number.checkGroupSizes = check;
+    grouping = DigitGrouping(number);
+}
+
+void FormatterState::SetNumericFormat(NumberFormat format) {
+    number.numericFormat = format;
+    grouping = DigitGrouping(number);
 }
 
 } // namespace velmar::platform::core::units
@@ -199,14 +234,19 @@ ErrorCode FormatterState::SetSymbolString(int symbol, const wchar_t* text, int f
     return ecSuccess;
 }
 
-ErrorCode FormatterState::GetSymbolString(int symbol, wchar_t* buffer, size_t size,
-                                          int forParsing) const {
+const std::wstring* FormatterState::SymbolString(int symbol, int forParsing) const {
     const std::map<int, SymbolStringEntry>& strings =
         forParsing ? parsingStrings : formattingStrings;
     auto entry = strings.find(symbol);
-    if (entry == strings.end())
+    return entry == strings.end() ? nullptr : &entry->second.text;
+}
+
+ErrorCode FormatterState::GetSymbolString(int symbol, wchar_t* buffer, size_t size,
+                                          int forParsing) const {
+    const std::wstring* found = SymbolString(symbol, forParsing);
+    if (found == nullptr)
         return ecNotFound;
-    const std::wstring& text = entry->second.text;
+    const std::wstring& text = *found;
     if (buffer == nullptr || text.size() + 1 > size)
         return ecFailure;
     std::copy(text.begin(), text.end(), buffer);

@@ -3,8 +3,10 @@
 #include "units/LocaleSymbolTables.h"
 #include "units/SymbolStrings.h"
 #include "units/names/TranslationSet.h"
+#include "units/number/DigitGrouping.h"
 #include "units/number/NumberSettings.h"
 #include "units/number/NumberTokenTable.h"
+#include "units/util/TextBuffer.h"
 
 #include <map>
 #include <memory>
@@ -31,8 +33,15 @@ public:
     const NumberSettings& Number() const { return number; }
     NumberSettings& MutableNumber() { return number; }
     const NumberTokenTable& NumberTokens() const { return *numberTokens; }
+    // Where the number settings let group separators stand, made again whenever a setting it
+    // depends on changes, so that a parse does not make it for every number.
+    const DigitGrouping& Grouping() const { return grouping; }
+    void SetCheckGroupSizes(bool check);
+    void SetNumericFormat(NumberFormat format);
     const TranslationSet& Translations() const { return *translations; }
     const std::wstring& LocaleName() const { return localeName; }
+    // The locale asked for at construction, before the translations fell back to another.
+    const QString& AskedLocale() const { return askedLocale; }
     const PatternNode& ParseSymbols() const { return parseSymbols; }
 
     // Number settings with checks; a rejected call changes nothing.
@@ -47,12 +56,17 @@ public:
     // Symbol strings: forParsing 0 for formatting strings, 1 for parsing strings.
     ErrorCode SetSymbolString(int symbol, const wchar_t* text, int forParsing);
     ErrorCode GetSymbolString(int symbol, wchar_t* buffer, size_t size, int forParsing) const;
+    // The string set for exactly this id, or null.
+    const std::wstring* SymbolString(int symbol, int forParsing) const;
 
-    // Format: a value in a unit, or a base value of a dimension.
-    ErrorCode Format(double value, int unit, wchar_t* buffer, size_t size, int display,
+    // Format: a value in a unit, or a base value of a dimension, written to the buffer; or a
+    // value in a unit whose text is longer than a buffer on the stack takes, as a text of any
+    // length up to kLongestText characters.
+    ErrorCode Format(double value, int unit, TextBuffer& out, int display, double* shown) const;
+    ErrorCode Format(double value, const DimensionTag& dimension, TextBuffer& out, int display,
                      double* shown) const;
-    ErrorCode Format(double value, const DimensionTag& dimension, wchar_t* buffer, size_t size,
-                     int display, double* shown) const;
+    ErrorCode FormatLong(double value, int unit, std::wstring& text, int display) const;
+    static constexpr size_t kLongestText = 1 << 18;
 
     // The number and catalogue unit a quantity was written in, when it was written as one
     // number of one unit (unit 0 otherwise).
@@ -135,6 +149,7 @@ private:
     void ReplaceToken(std::wstring& setting, const wchar_t* text, int tokenClass);
 
     NumberSettings number;
+    DigitGrouping grouping; // of number, after it
     // The table of the initial settings, shared by every formatter, until a setting changes
     // one of its texts; from then on the formatter's own.
     std::unique_ptr<NumberTokenTable> ownTokens;
@@ -146,6 +161,7 @@ private:
     std::map<int, int> defaultUnits;   // group id -> unit id
     std::shared_ptr<const TranslationSet> translations;
     std::wstring localeName;
+    QString askedLocale;
     // Shared, owned by the parse-symbol registry: the unit symbols of this formatter's locale,
     // and those of en-US, whose texts every locale reads too.
     const UnitSymbolTable* symbols;

@@ -23,7 +23,7 @@ int FormatterState::ResolveSymbolId(int id) const {
     return found != defaultSymbols.end() ? found->second : ids::SymbolOf(unit, 1);
 }
 
-ErrorCode FormatterState::Format(double value, int unit, wchar_t* buffer, size_t size, int display,
+ErrorCode FormatterState::Format(double value, int unit, TextBuffer& out, int display,
                                  double* shown) const {
     const UnitConverter* converter = UnitsConfig::GetInstance()->FindConverter(unit);
     if (converter == nullptr)
@@ -31,11 +31,29 @@ ErrorCode FormatterState::Format(double value, int unit, wchar_t* buffer, size_t
     double base = 0;
     if (converter->ToBase(value, &base, converter->GetDimTag()) != ecSuccess)
         return ecFailure;
-    return Format(base, converter->GetDimTag(), buffer, size, display == 0 ? unit : display, shown);
+    return Format(base, converter->GetDimTag(), out, display == 0 ? unit : display, shown);
 }
 
-ErrorCode FormatterState::Format(double value, const DimensionTag& dimension, wchar_t* buffer,
-                                 size_t size, int display, double* shown) const {
+ErrorCode FormatterState::FormatLong(double value, int unit, std::wstring& text,
+                                     int display) const {
+    ErrorCode result = ecFailure;
+    for (size_t size = 4096; size <= kLongestText; size *= 8) {
+        text.assign(size, L'\0');
+        TextBuffer out(text.data(), size);
+        result = Format(value, unit, out, display, nullptr);
+        if (result == ecSuccess) {
+            text.resize(out.Length());
+            return ecSuccess;
+        }
+        if (!out.Overflowed())
+            break;
+    }
+    text.clear();
+    return result;
+}
+
+ErrorCode FormatterState::Format(double value, const DimensionTag& dimension, TextBuffer& out,
+                                 int display, double* shown) const {
     if (display == 0)
         display = UnitsConfig::GetInstance()->FindUnitGroup(dimension);
     int symbol = ResolveSymbolId(display);
@@ -47,7 +65,6 @@ ErrorCode FormatterState::Format(double value, const DimensionTag& dimension, wc
         writer = UnitSymbol(symbol);
     if (writer == nullptr)
         return ecFailure;
-    TextBuffer out(buffer, size);
     if (ErrorCode written = writer->Format(value, dimension, out, number); written != ecSuccess)
         return written;
     if (shown != nullptr) {

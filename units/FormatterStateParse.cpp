@@ -4,6 +4,7 @@
 #include "units/util/CatalogueIds.h"
 
 #include "units/LocaleSymbolTables.h"
+#include "units/number/DigitGrouping.h"
 #include "units/number/NumberScanner.h"
 #include "units/symbols/parse/Evaluation.h"
 #include "units/symbols/parse/FixedSymbols.h"
@@ -33,10 +34,13 @@ constexpr size_t kMaxSymbols = 1024;
 
 // Reads the number at text, if one starts there, into a new number owned by the list: its
 // length, or 0.
-size_t AppendNumber(const NumberTokenTable& tokens, const wchar_t* text, SymbolList& list) {
+size_t AppendNumber(const FormatterState& state, const wchar_t* text, SymbolList& list) {
+    // Most places of a text start no number: those cost one look at their first character.
+    if (state.NumberTokens().StartsNoNumber(*text))
+        return 0;
     double value = 0;
     NumberFlags flags{};
-    size_t length = ScanNumber(tokens, text, &value, &flags);
+    size_t length = ScanNumber(state.NumberTokens(), state.Grouping(), text, &value, &flags);
     if (length > 0) {
         bool joined = !list.empty() && evaluation::Is<NumberSymbol>(std::prev(list.end()));
         list.emplace_back(new NumberSymbol(value, flags, joined), true);
@@ -51,16 +55,24 @@ void NotePiece(ParseReport* report, const SymbolList& list, const wchar_t* text,
         report->NotePiece(list.back(), static_cast<size_t>(at - text), length);
 }
 
-// Whether the number that ends the list is beyond what a double holds («1e999», «1e-999»).
-bool LastOutOfRange(const SymbolList& list) {
-    return (static_cast<const NumberSymbol*>(list.back().symbol)->flags & OutOfRange) != 0;
+// Whether the number that ends the list makes the text no quantity, whichever way it is read:
+// it is beyond what a double holds («1e999», «1e-999»), or a group separator that separates no
+// digit groups follows it («1,5» under the default settings).
+bool LastRefused(const SymbolList& list) {
+    return (static_cast<const NumberSymbol*>(list.back().symbol)->flags &
+            (OutOfRange | MisplacedGroupSeparator)) != 0;
 }
 
-// Such a number makes the text no quantity, whichever way it is read.
-ErrorCode NumberOutOfRange(ParseReport* report, const SymbolList& list) {
+// Notes why such a number, which ends at `end` of the text, makes the text no quantity.
+ErrorCode RefuseNumber(ParseReport* report, const SymbolList& list, const wchar_t* text,
+                       const wchar_t* end, const NumberSettings& number) {
     if (report != nullptr) {
-        double value = static_cast<const NumberSymbol*>(list.back().symbol)->value;
-        report->NoteProblem(value == 0 ? ppTooSmall : ppNotFinite, &list.back());
+        const auto* read = static_cast<const NumberSymbol*>(list.back().symbol);
+        if (read->flags & MisplacedGroupSeparator)
+            report->NoteProblemAt(ppMisplacedGroupSeparator, static_cast<size_t>(end - text),
+                                  number.groupSeparator.size());
+        else
+            report->NoteProblem(read->value == 0 ? ppTooSmall : ppNotFinite, &list.back());
     }
     return ecNotAQuantity;
 }
@@ -83,6 +95,10 @@ bool OnlyNumbers(const SymbolList& list) {
         if ((element.symbol->kinds & (IParseSymbol::NumberKind | IParseSymbol::SpaceKind)) == 0)
             return false;
     return true;
+}
+
+bool IsAsciiDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
 }
 
 bool IsProductOrQuotient(wchar_t c) {
@@ -180,13 +196,13 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
     SymbolList leading(&arena);
     const wchar_t* rest = text;
     while (*rest != L'\0' && leading.size() <= kMaxSymbols) {
-        size_t length = AppendNumber(NumberTokens(), rest, leading);
+        size_t length = AppendNumber(*this, rest, leading);
         if (length == 0)
             break;
         NotePiece(report, leading, text, rest, length);
-        if (LastOutOfRange(leading))
-            return NumberOutOfRange(report, leading);
         rest += length;
+        if (LastRefused(leading))
+            return RefuseNumber(report, leading, text, rest, number);
     }
     if (leading.size() > kMaxSymbols)
         return TooLong(report);
@@ -206,8 +222,8 @@ ErrorCode FormatterState::Parse(const wchar_t* text, double& value, const Dimens
         at += length;
         if (node == nullptr || *at == L'\0' || working.size() > kMaxSymbols)
             break;
-        size_t read = AppendNumber(NumberTokens(), at, working);
-        if (read == 0 || LastOutOfRange(working))
+        size_t read = AppendNumber(*this, at, working);
+        if (read == 0 || LastRefused(working))
             break;
         at += read;
     }
@@ -333,17 +349,22 @@ ErrorCode FormatterState::ReadSymbols(const wchar_t* text, const wchar_t* from, 
     for (const wchar_t* at = from; *at != L'\0';) {
         if (list.size() > kMaxSymbols)
             return TooLong(report);
-        if (size_t read = AppendNumber(NumberTokens(), at, list)) {
+        if (size_t read = AppendNumber(*this, at, list)) {
             NotePiece(report, list, text, at, read);
-            if (LastOutOfRange(list))
-                return NumberOutOfRange(report, list);
             at += read;
+            if (LastRefused(list))
+                return RefuseNumber(report, list, text, at, number);
             continue;
         }
         size_t length = 0;
         LocaleSymbolTables::Candidates candidates;
         IParseSymbol* symbol =
             LocaleSymbolTables::Lookup(at, &length, symbols, fallbackSymbols, &candidates);
+        // A symbol text that ends in a digit leaves a number that goes on to itself:
+        // «m^2147483647» is m to the power 2147483647, not m^2 and 147483647.
+        while (symbol != nullptr && length > 1 && IsAsciiDigit(at[length - 1]) &&
+               IsAsciiDigit(at[length]))
+            symbol = LookupWithin(at, length - 1, &length, &candidates);
         if (symbol == nullptr) {
             if (report != nullptr)
                 report->NoteProblemAt(ppUnknownText, static_cast<size_t>(at - text), 1);

@@ -2,6 +2,8 @@
 
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 
+#include "units/FormatterState.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -34,8 +36,8 @@ std::vector<int> GroupSizes(const QLocale& locale) {
 } // namespace
 
 ErrorCode NumberConventions::Apply(UnitsFormatter& formatter, const wchar_t* locale) {
-    QString name = QString::fromWCharArray(
-        locale != nullptr && *locale != L'\0' ? locale : formatter.GetLocale());
+    QString name = locale != nullptr && *locale != L'\0' ? QString::fromWCharArray(locale)
+                                                         : formatter.state->AskedLocale();
     QLocale conventions(QString(name).replace(QLatin1Char('-'), QLatin1Char('_')));
     if (conventions.language() == QLocale::C && name != QLatin1String("C"))
         return ecFailure;
@@ -57,6 +59,10 @@ ErrorCode NumberConventions::Apply(UnitsFormatter& formatter, const wchar_t* loc
     // The positive sign stays empty: locales write positive numbers without one.
     formatter.SetNegativeSign(conventions.negativeSign().toStdWString().c_str());
     return ecSuccess;
+}
+
+ErrorCode NumberConventions::Apply(UnitsFormatter& formatter, QStringView locale) {
+    return Apply(formatter, locale.toString().toStdWString().c_str());
 }
 
 } // namespace velmar::platform::core::units

@@ -101,12 +101,20 @@ ErrorCode UnitsFormatter::SetNumberGroupSizes(const int* const sizes, int count)
     return state->SetGroupSizes(sizes, count);
 }
 
+bool UnitsFormatter::CheckNumberGroupSizes() const {
+    return state->Number().checkGroupSizes;
+}
+
+void UnitsFormatter::SetCheckNumberGroupSizes(bool check) {
+    state->SetCheckGroupSizes(check);
+}
+
 NumberFormat UnitsFormatter::GetNumericFormat() const {
     return state->Number().numericFormat;
 }
 
 void UnitsFormatter::SetNumericFormat(NumberFormat format) {
-    state->MutableNumber().numericFormat = format;
+    state->SetNumericFormat(format);
 }
 
 bool UnitsFormatter::AllowTwoDigitExponent() const {
@@ -151,7 +159,8 @@ void UnitsFormatter::SetIncludeNegativeSignInExponent(bool include) {
 
 ErrorCode UnitsFormatter::Format(double value, int unit, wchar_t* buffer, size_t bufferSize,
                                  int display, double* shown) const {
-    return state->Format(value, unit, buffer, bufferSize, display, shown);
+    TextBuffer out(buffer, bufferSize);
+    return state->Format(value, unit, out, display, shown);
 }
 
 ErrorCode UnitsFormatter::Parse(const wchar_t* text, double& value, int unit) const {

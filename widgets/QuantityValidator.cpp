@@ -17,12 +17,14 @@ bool MayBecomeQuantity(const QString& text, size_t cursor, const ParseDiagnosis&
         return false;
     // More text mends these wherever they are: an operator and units after a quantity of
     // another dimension, a unit or mark after a number, the rest of a composite notation
-    // (which fails at its head while unfinished: «N 45» at its N), a pole before a bearing.
+    // (which fails at its head while unfinished: «N 45» at its N), a pole before a bearing,
+    // the rest of a digit group («1,2» on the way to «1,234»).
     case ppEmptyText:
     case ppWrongDimension:
     case ppMissingUnit:
     case ppMisplacedMark:
     case ppBearingWithoutPole:
+    case ppMisplacedGroupSeparator:
         return true;
     default:
         break;

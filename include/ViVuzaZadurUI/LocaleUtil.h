@@ -32,8 +32,9 @@ public:
 
     // The translation file of a module for a locale, or an empty string. With a translator
     // files path only that folder is looked at; otherwise the application folder, its locale
-    // subfolder, the folder of the module's loaded shared library and its locale subfolder, in
-    // this order. A file name without a "." gets ".qm"; an empty base name takes the module
+    // subfolder, the folder of the module's loaded shared library and its locale subfolder, and
+    // last the installation's data folder share/vivuzazadurui/translations/LOCALE, found from
+    // the library's folder as the installation lays them out, in this order. A file name without a "." gets ".qm"; an empty base name takes the module
     // name without its extension. A symbolic link is replaced by its target. Needs a
     // QCoreApplication; without one the result is empty.
     static QString ResolveTranslatorFile(const QString& moduleName, const QString& fileBaseName,

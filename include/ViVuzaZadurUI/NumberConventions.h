@@ -3,6 +3,8 @@
 #include <ViVuzaZadur/UnitsTypes.h>
 #include <ViVuzaZadurUI/Export.h>
 
+#include <QStringView>
+
 namespace velmar::platform::core::units {
 
 class UnitsFormatter;
@@ -15,9 +17,11 @@ class UnitsFormatter;
 // as they are, and so does the empty positive sign: locales write positive numbers without one.
 class VIVUZAZADURUI_EXPORT NumberConventions {
 public:
-    // Applies the conventions of locale ("de-DE"); null or empty takes the formatter's own
-    // locale. ecFailure for a name that Qt knows no locale of; the formatter is then unchanged.
+    // Applies the conventions of locale ("de-DE"); null or empty takes the locale the
+    // formatter was made for ("en-IN" for a formatter of en-IN, whose names are en-US's).
+    // ecFailure for a name that Qt knows no locale of; the formatter is then unchanged.
     static ErrorCode Apply(UnitsFormatter& formatter, const wchar_t* locale = nullptr);
+    static ErrorCode Apply(UnitsFormatter& formatter, QStringView locale);
 };
 
 } // namespace velmar::platform::core::units

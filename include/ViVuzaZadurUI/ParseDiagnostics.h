@@ -37,12 +37,20 @@ public:
     // diagnosis tells why (on success its problem is ppNone).
     static ErrorCode Parse(const UnitsFormatter& formatter, const wchar_t* text, double& value,
                            int unit, ParseDiagnosis& diagnosis);
+    // The same for a QString text; positions count its UTF-16 characters.
+    static ErrorCode Parse(const UnitsFormatter& formatter, QStringView text, double& value,
+                           int unit, ParseDiagnosis& diagnosis);
 
     // A sentence for the diagnosis in the formatter's language (en-US, de-DE, fr-FR, ru-RU;
-    // English for other locales), naming the text in question and, for a wrong dimension, the
-    // dimension found and the one asked: «"inn" is no number or unit symbol»; «a length, not
-    // an angle». text is the text that was parsed, unit the unit that was asked for.
+    // English for other locales), naming the piece of text to change and, for a wrong
+    // dimension, the dimension found and the one asked: «“inn” is not a number or a unit
+    // symbol.»; «“5 m” measures length, not angle.». A misplaced group separator in a number
+    // that reads with the roles of the separators swapped gets that number, written with the
+    // formatter's own separators: «did you mean 1.5?» for «1,5» under the default settings.
+    // text is the text that was parsed, unit the unit that was asked for.
     static QString Message(const UnitsFormatter& formatter, const wchar_t* text, int unit,
+                           const ParseDiagnosis& diagnosis);
+    static QString Message(const UnitsFormatter& formatter, QStringView text, int unit,
                            const ParseDiagnosis& diagnosis);
 };
 

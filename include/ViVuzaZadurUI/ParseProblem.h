@@ -12,7 +12,8 @@ enum ParseProblem : int {
     ppMissingNumber = 5,     // a unit without its number («m»)
     ppMissingUnit = 6,       // numbers that no unit or notation takes («5 m 3»)
     ppMisplacedOperator = 7, // an operator without its operands («5 m·/s», «/m»)
-    ppBadExponent = 8,       // «m^2.5», «m^0», or a power beyond ±64
+    ppBadExponent = 8,       // an exponent other than a whole number from −64 to 64 but 0
+                             // («m^2.5», «m^0», «m^65»)
     ppUnbalancedParenthesis = 9, // «5 m)», «5 (m», or deeper than 64 parentheses
     ppZeroDenominator = 10,      // a fraction over zero or below («1/0 m», «5' 1/0"»)
     ppMisplacedMark = 11,        // a degree sign, prime or double prime where it means nothing
@@ -23,10 +24,14 @@ enum ParseProblem : int {
     ppNotFinite = 16,            // a value too large to hold («1e999 m»)
     ppTooLong = 17,              // a text cut into more pieces than any quantity has
     ppTooSmall = 18,             // a number too small to hold, other than 0 («1e-999 m»)
-    ppAboveFiftyNine = 20,       // minutes or seconds of 60 or more after a larger part
-                                 // («45°75'», «4:60»)
-    ppAmbiguousTime = 21,        // «1:30» in a time: hours and minutes, or minutes and seconds
-    ppAmbiguousUnit = 22,        // a symbol text that names two units of the dimension asked
+    // A group separator that separates no digit groups of the formatter's group sizes: «1,5»,
+    // «0,500», «12,34,567» and «1.5,3» under the default settings
+    ppMisplacedGroupSeparator = 19,
+    ppAboveFiftyNine = 20,  // minutes or seconds of 60 or more after a larger part
+                            // («45°75'», «4:60»)
+    ppAmbiguousTime = 21,   // «1:30» in a time: hours and minutes, or minutes and seconds
+    ppAmbiguousUnit = 22,   // a symbol text that names two units of the dimension asked
+    ppPowerOutOfRange = 23, // units that multiply to a power beyond ±64 («m/s/s/…/s»)
 };
 
 } // namespace velmar::platform::core::units

@@ -2,6 +2,9 @@
 
 #include <ViVuzaZadurUI/Export.h>
 
+#include <QString>
+#include <QStringView>
+
 namespace velmar::platform::core::units {
 
 class UnitsManagerData;
@@ -29,20 +32,24 @@ public:
 
     // The current locale name: characters written, or its length when buffer is null.
     int GetCurrentLocale(wchar_t* buffer, int size) const;
+    QString GetCurrentLocale() const;
     // Sets the current locale; an empty name selects the system locale. Setting the name that
     // is already current (in any case) changes nothing. False, with nothing changed, for a
     // null pointer.
     bool SetCurrentLocale(const wchar_t* locale);
+    bool SetCurrentLocale(QStringView locale);
     // The three-letter language name of the current locale; "" when the locale table has no
     // row for it.
     const char* GetCurrentLocaleThreeLetterISOLanguageName() const;
 
     // The folder of translation files set by the host; empty means the default search.
     int GetTranslatorFilesPath(wchar_t* buffer, int size) const;
+    QString GetTranslatorFilesPath() const;
     // Sets the folder and reinstalls every registered translator. False, with the old folder
     // kept, when the folder would change while no QCoreApplication exists, or for a null
     // pointer. Setting the same folder (in any case) is true and changes nothing.
     bool SetTranslatorFilesPath(const wchar_t* path);
+    bool SetTranslatorFilesPath(QStringView path);
 
 private:
     friend class UnitsManagerAccess;

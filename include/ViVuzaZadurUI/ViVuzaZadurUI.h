@@ -8,5 +8,6 @@
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
 #include <ViVuzaZadurUI/ParseProblem.h>
 #include <ViVuzaZadurUI/StringUtil.h>
+#include <ViVuzaZadurUI/UnitIds.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>

@@ -2,6 +2,7 @@
 #include "AllocationCounter.h"
 
 #include "units/FormatterState.h"
+#include "units/number/DigitGrouping.h"
 #include "units/number/NumberFormatter.h"
 #include "units/number/NumberScanner.h"
 
@@ -33,8 +34,8 @@ TEST(Allocations, NumberTextAllocatesNothingPerCall) {
             TextBuffer again(buffer, 128);
             EXPECT_EQ(FormatNumber(settings, -0.375, again, SignedZero), ecSuccess);
         }
-        for (const wchar_t* text : {L"1,234.5", L"-12", L"2e-3", L"x", L".5"})
-            ScanNumber(state.NumberTokens(), text, &value, &flags);
+        for (const wchar_t* text : {L"1,234.5", L"-12", L"2e-3", L"x", L".5", L"1,5", L"1,234,5"})
+            ScanNumber(state.NumberTokens(), DigitGrouping(state.Number()), text, &value, &flags);
     }
     EXPECT_EQ(AllocationCount() - before, 0u);
     UnitsManager::Uninitialize();

@@ -1,4 +1,5 @@
 #include "units/FormatterState.h"
+#include "units/number/DigitGrouping.h"
 #include "units/number/NumberScanner.h"
 
 #include <ViVuzaZadurUI/UnitsManager.h>
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 using namespace velmar::platform::core::units;
 
@@ -39,7 +41,9 @@ TEST_P(ScanNumberTest, ReadsTheLongestValidNumber) {
         c.setup(state);
     double value = -777;
     NumberFlags flags = NumberFlags(0xdead);
-    EXPECT_EQ(ScanNumber(state.NumberTokens(), c.text, &value, &flags), c.count);
+    EXPECT_EQ(
+        ScanNumber(state.NumberTokens(), DigitGrouping(state.Number()), c.text, &value, &flags),
+        c.count);
     if (c.count > 0) {
         EXPECT_DOUBLE_EQ(value, c.value);
         EXPECT_EQ(flags, c.flags);
@@ -51,9 +55,22 @@ TEST_P(ScanNumberTest, ReadsTheLongestValidNumber) {
 
 constexpr unsigned I = IntegerDigits, F = FractionDigits, G = GroupSeparatorSeen,
                    D = DecimalSeparatorSeen, X = ExponentDigits, MM = MantissaMinus,
-                   MP = MantissaPlus, XM = ExponentMinus, XP = ExponentPlus;
+                   MP = MantissaPlus, XM = ExponentMinus, XP = ExponentPlus,
+                   M = MisplacedGroupSeparator;
 
 const Setup kDefaults;
+// Group separators anywhere among the integer digits.
+const Setup kUnchecked = [](FormatterState& s) { s.MutableNumber().checkGroupSizes = false; };
+Setup GroupSizes(std::vector<int> sizes) {
+    return [=](FormatterState& s) {
+        ASSERT_EQ(s.SetGroupSizes(sizes.data(), static_cast<int>(sizes.size())), ecSuccess);
+    };
+}
+// A space-like group separator, as fr-FR has it.
+const Setup kNarrowSpace = [](FormatterState& s) {
+    ASSERT_EQ(s.SetGroupSeparator(L"\u202f"), ecSuccess);
+    ASSERT_EQ(s.SetDecimalSeparator(L","), ecSuccess);
+};
 const Setup kArabicDigits = [](FormatterState& s) {
     ASSERT_EQ(s.SetNativeDigits(L"٠١٢٣٤٥٦٧٨٩"), ecSuccess);
 };
@@ -77,8 +94,8 @@ const Setup kPlus = [](FormatterState& s) { s.SetPositiveSign(L"+"); };
 const ScanCase kScanCases[] = {
     {"grouped decimal", kDefaults, L"1,234.5", 7, 1234.5, G | D | I | F},
     {"negative", kDefaults, L"-12", 3, -12, MM | I},
-    {"double group separator", kDefaults, L"1,,2", 4, 12, I | G},
-    {"trailing group separator", kDefaults, L"1,", 2, 1, I | G},
+    {"double group separator", kDefaults, L"1,,2", 1, 1, I | M},
+    {"trailing group separator", kDefaults, L"1,", 1, 1, I | M},
     {"trailing decimal", kDefaults, L"12.", 3, 12, I | D},
     {"leading decimal", kDefaults, L".5", 2, 0.5, D | F},
     {"decimal alone", kDefaults, L".", 0, 0, 0},
@@ -87,7 +104,7 @@ const ScanCase kScanCases[] = {
     {"capital exponent", kDefaults, L"2E3", 3, 2000, I | X},
     {"negative exponent", kDefaults, L"2e-3", 4, 0.002, I | X | XM},
     {"exponent without digits", kDefaults, L"2e", 1, 2, I},
-    {"plus is no sign", kDefaults, L"2e+3", 1, 2, I},
+    {"plus in the exponent", kDefaults, L"2e+3", 4, 2000, I | X | XP},
     {"exponent after a lone point", kDefaults, L".e5", 0, 0, 0},
     {"exponent after digits and point", kDefaults, L"1.e2", 4, 100, I | D | X},
     {"double minus", kDefaults, L"--5", 0, 0, 0},
@@ -96,7 +113,10 @@ const ScanCase kScanCases[] = {
     {"empty", kDefaults, L"", 0, 0, 0},
     {"number then unit", kDefaults, L"12.5 m", 4, 12.5, I | D | F},
     {"group separator first", kDefaults, L",5", 0, 0, 0},
-    {"group separator in the fraction", kDefaults, L"1.5,3", 3, 1.5, I | D | F},
+    {"group separator in the fraction", kDefaults, L"1.5,3", 3, 1.5, I | D | F | M},
+    {"group separator in the exponent", kDefaults, L"1e3,000", 3, 1000, I | X | M},
+    {"group separator after the exponent mark", kDefaults, L"1e,5", 1, 1, I},
+    {"plus without a positive sign", kDefaults, L"+5", 2, 5, MP | I},
     {"plus sign", kPlus, L"+5", 2, 5, MP | I},
     {"plus sign in the exponent", kPlus, L"2e+3", 4, 2000, I | X | XP},
     {"native digits", kArabicDigits, L"١,٢٣٤.٥", 7, 1234.5, G | D | I | F},
@@ -115,6 +135,73 @@ const ScanCase kScanCases[] = {
     // The decimal separator was registered last, so "," reads as the decimal separator.
     {"one comma for both", Separators(L",", L","), L"1,5", 3, 1.5, I | D | F},
     {"one comma for both, twice", Separators(L",", L","), L"1,234,5", 5, 1.234, I | D | F},
+
+    // Group sizes: from the decimal separator outward, the last one repeating.
+    {"groups of three", kDefaults, L"1,234,567.25", 12, 1234567.25, I | G | D | F},
+    {"one group", kDefaults, L"1,500", 5, 1500, I | G},
+    {"a group too short", kDefaults, L"1,5", 1, 1, I | M},
+    {"a negative group too short", kDefaults, L"-1,5", 2, -1, MM | I | M},
+    {"a lone zero before a group", kDefaults, L"0,500", 1, 0, I | M},
+    {"leading zeros before a group", kDefaults, L"007,500", 7, 7500, I | G},
+    {"a first group too long", kDefaults, L"1234,567", 4, 1234, I | M},
+    {"a middle group too short", kDefaults, L"12,34,567", 2, 12, I | M},
+    {"a last group too short", kDefaults, L"1,234,5", 5, 1234, I | G | M},
+    {"a last group too long", kDefaults, L"1,2345", 1, 1, I | M},
+    {"a group before the exponent", kDefaults, L"1,234e3", 7, 1234000, I | G | X},
+    {"a group before a decimal that is too short", kDefaults, L"1,23.5", 1, 1, I | M},
+    {"Indian groups", GroupSizes({3, 2}), L"12,34,567.5", 11, 1234567.5, I | G | D | F},
+    {"Indian groups, more of them", GroupSizes({3, 2}), L"1,23,45,678", 11, 12345678, I | G},
+    {"Indian groups written in threes", GroupSizes({3, 2}), L"1,234,567", 5, 1234, I | G | M},
+    {"Indian groups, a first group too long", GroupSizes({3, 2}), L"123,456", 3, 123, I | M},
+    {"grouping that ends", GroupSizes({3, 0}), L"1234567,890", 11, 1234567890, I | G},
+    {"grouping that ends, a second group", GroupSizes({3, 0}), L"1,234,567", 5, 1234, I | G | M},
+    {"no grouping", GroupSizes({0}), L"1,234", 1, 1, I | M},
+    {"groups of one", GroupSizes({1}), L"1,2,3", 5, 123, I | G},
+    {"more sizes than the check follows", GroupSizes(std::vector<int>(70, 1)), L"1,2,3", 5, 123,
+     I | G},
+    {"groups of two after one of three", GroupSizes({2, 3}), L"1,234,56", 8, 123456, I | G},
+    {"native digits in groups", kArabicDigits, L"١٢,٣٤", 2, 12, I | M},
+    {"unchecked: anywhere", kUnchecked, L"12,34,567", 9, 1234567, I | G},
+    {"unchecked: twice", kUnchecked, L"1,,2", 4, 12, I | G},
+    {"unchecked: trailing", kUnchecked, L"1,", 2, 1, I | G},
+    {"unchecked: no space stands in",
+     [](FormatterState& s) {
+         kNarrowSpace(s);
+         kUnchecked(s);
+     },
+     L"1 234", 1, 1, I},
+
+    // A space-like group separator: any of them reads in its place, and one that separates no
+    // groups just ends the number.
+    {"narrow no-break space", kNarrowSpace, L"1\u202f234,5", 7, 1234.5, I | G | D | F},
+    {"space", kNarrowSpace, L"1 234,5", 7, 1234.5, I | G | D | F},
+    {"no-break space", kNarrowSpace, L"1\u00a0234,5", 7, 1234.5, I | G | D | F},
+    {"thin space", kNarrowSpace, L"1\u2009234,5", 7, 1234.5, I | G | D | F},
+    {"spaces of two kinds", kNarrowSpace, L"1 234\u00a0567", 9, 1234567, I | G},
+    {"a mixed number", kNarrowSpace, L"5 1/2", 1, 5, I},
+    {"a numerator of three digits", kNarrowSpace, L"5 123/128", 1, 5, I},
+    {"a grouped whole and a numerator", kNarrowSpace, L"1 234 123/128", 5, 1234, I | G},
+    {"a space before a unit", kNarrowSpace, L"1 m", 1, 1, I},
+    {"a space in the fraction", kNarrowSpace, L"1,5 3", 3, 1.5, I | D | F},
+    {"a group too short after a space", kNarrowSpace, L"12 34", 2, 12, I},
+    {"a lone zero before a space", kNarrowSpace, L"0 500", 1, 0, I},
+
+    // Signs that people type besides the settings'.
+    {"minus sign", kDefaults, L"\u221212", 3, -12, MM | I},
+    {"minus sign in the exponent", kDefaults, L"1e\u22123", 4, 0.001, I | X | XM},
+    {"plus and exponent", kDefaults, L"+2.5E+2", 7, 250, MP | I | D | F | X | XP},
+    {"hyphen where the minus sign is the negative sign",
+     [](FormatterState& s) { s.SetNegativeSign(L"\u2212"); }, L"-12", 3, -12, MM | I},
+    {"no other minus for another negative sign",
+     [](FormatterState& s) { s.SetNegativeSign(L"neg"); }, L"\u221212", 0, 0, 0},
+    {"hyphen gone with the sign", [](FormatterState& s) { s.SetNegativeSign(L"neg"); }, L"-12", 0,
+     0, 0},
+    {"plus back after a separator held it",
+     [](FormatterState& s) {
+         ASSERT_EQ(s.SetGroupSeparator(L"+"), ecSuccess);
+         ASSERT_EQ(s.SetGroupSeparator(L","), ecSuccess);
+     },
+     L"+5", 2, 5, MP | I},
 };
 
 INSTANTIATE_TEST_SUITE_P(Settings, ScanNumberTest, ::testing::ValuesIn(kScanCases));
@@ -123,17 +210,17 @@ INSTANTIATE_TEST_SUITE_P(Settings, ScanNumberTest, ::testing::ValuesIn(kScanCase
 TEST(ScanNumber, NullArgumentsAndDefaultTokens) {
     FormatterState state(L"en-US");
     double value = 0;
-    EXPECT_EQ(ScanNumber(state.NumberTokens(), nullptr, &value, nullptr), 0u);
-    EXPECT_EQ(ScanNumber(state.NumberTokens(), L"5", nullptr, nullptr), 0u);
-    EXPECT_EQ(ScanNumber(state.NumberTokens(), L"5", &value, nullptr), 1u);
+    EXPECT_EQ(ScanNumber(state.NumberTokens(), DigitGrouping(), nullptr, &value, nullptr), 0u);
+    EXPECT_EQ(ScanNumber(state.NumberTokens(), DigitGrouping(), L"5", nullptr, nullptr), 0u);
+    EXPECT_EQ(ScanNumber(state.NumberTokens(), DigitGrouping(), L"5", &value, nullptr), 1u);
     EXPECT_EQ(value, 5);
     const struct {
         const wchar_t* text;
         int tokenClass;
         size_t length;
-    } kTokens[] = {{L"5", 5, 1},  {L"0", 0, 1},  {L",", 10, 1},    {L".", 11, 1},
-                   {L"-", 13, 1}, {L"e", 14, 1}, {L"E", 14, 1},    {L"x", 12, 0},
-                   {L"+", 12, 0}, {L"", -1, 99}, {nullptr, -1, 99}};
+    } kTokens[] = {{L"5", 5, 1},  {L"0", 0, 1},       {L",", 10, 1}, {L".", 11, 1},
+                   {L"-", 13, 1}, {L"e", 14, 1},      {L"E", 14, 1}, {L"x", 12, 0},
+                   {L"+", 12, 1}, {L"\u2212", 13, 1}, {L"", -1, 99}, {nullptr, -1, 99}};
     for (const auto& c : kTokens) {
         size_t length = 99;
         EXPECT_EQ(state.NumberTokens().ClassAt(c.text, &length), c.tokenClass) << c.tokenClass;

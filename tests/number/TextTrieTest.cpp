@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+using velmar::platform::core::units::ecSuccess;
 using velmar::platform::core::units::TextTrie;
 
 namespace {
@@ -70,17 +71,18 @@ TEST(TextTrie, OwnedValuesAreReleasedOnce) {
     int deaths = 0;
     {
         TextTrie<Counted> trie;
-        trie.Insert(L"a", new Counted(&deaths), true, false);
-        trie.Insert(L"ab", new Counted(&deaths), true, false);
+        ASSERT_EQ(trie.Insert(L"a", new Counted(&deaths), true, false), ecSuccess);
+        ASSERT_EQ(trie.Insert(L"ab", new Counted(&deaths), true, false), ecSuccess);
         Counted borrowed(&deaths);
-        trie.Insert(L"b", &borrowed, false, false);
-        trie.Insert(L"a", new Counted(&deaths), true, true); // releases the first
+        ASSERT_EQ(trie.Insert(L"b", &borrowed, false, false), ecSuccess);
+        ASSERT_EQ(trie.Insert(L"a", new Counted(&deaths), true, true),
+                  ecSuccess); // releases the first
         EXPECT_EQ(deaths, 1);
         Counted* refused = new Counted(&deaths);
         EXPECT_EQ(trie.Insert(L"a", refused, true, false), 1); // not taken: still the caller's
         delete refused;
         EXPECT_EQ(deaths, 2);
-        trie.Erase(L"ab");
+        EXPECT_EQ(trie.Erase(L"ab"), 0);
         EXPECT_EQ(deaths, 3);
         deaths = 0;
     }
@@ -142,9 +144,9 @@ TEST(TextTrie, BehavesLikeALongestPrefixMapUnderRandomEdits) {
 
 TEST(TextTrie, CompactionMergesSegmentsBack) {
     TextTrie<int> trie;
-    trie.Insert(L"kilogram", &values[0], false, false);
-    trie.Insert(L"kilometer", &values[1], false, false);
-    trie.Insert(L"kilo", &values[2], false, false);
+    ASSERT_EQ(trie.Insert(L"kilogram", &values[0], false, false), ecSuccess);
+    ASSERT_EQ(trie.Insert(L"kilometer", &values[1], false, false), ecSuccess);
+    ASSERT_EQ(trie.Insert(L"kilo", &values[2], false, false), ecSuccess);
     EXPECT_TRUE(trie.IsCompact());
     EXPECT_EQ(trie.Erase(L"kilo"), 0);
     EXPECT_EQ(trie.Erase(L"kilometer"), 0);

@@ -73,7 +73,20 @@ TEST(Vvzunits, WritesTheResult) {
         {{"convert", "2500 N·m", "kN*m"}, "2.50 kN·m\n"},
         {{"convert", "9.81 m/s²", "0x30001", "m/s²"}, "9.81 m/s²\n"},
         {{"convert", "3 ft", "Length"}, "0.91 meters\n"},
-        {{"convert", "3", "ft"}, "9.84 ft\n"}, // a bare number is in meters
+        // A bare number is in the unit asked for; a group to display with keeps its unit.
+        {{"convert", "3", "ft"}, "3.00 ft\n"},
+        {{"parse", "12.5", "Inch"}, "12.5\n"},
+        {{"parse", "5 1/2", "Inch"}, "5.5\n"},
+        {{"convert", "5", "Length"}, "5.00 meters\n"},
+        {{"convert", "5 ft", "ft", "Length"}, "1.52 meters\n"},
+        {{"parse", "3", "ft", "--locale", "de-DE"}, "3\n"},
+        // A symbol text or name means its unit before a global name of the same spelling.
+        {{"parse", "1 kg", "lb"}, "2.20462262184878\n"},
+        {{"parse", "1 kg", "lb", "--locale", "ru-RU"}, "2,20462262184878\n"},
+        {{"parse", "1 kg", "PoundMeter"}, "2\n"},
+        {{"parse", "90°", "Grad", "--locale", "de-DE"}, "90\n"},
+        {{"parse", "90°", "Grad"}, "100\n"},
+        {{"parse", "1 ch", "ch", "--locale", "fr-FR"}, "1\n"},
         {{"format", "12.5", "0x202001"}, "12.50 m\n"},
         {{"format", "-12.5", "ft"}, "-12.50 ft\n"},
         {{"format", "2", "m", "--precision", "0"}, "2 m\n"},
@@ -94,6 +107,13 @@ TEST(Vvzunits, WritesTheResult) {
         {{"parse", "-1234.5 m", "m", "--locale", "de-DE", "--c-numbers"}, "-1234.5\n"},
         {{"parse", "1 mm", "km"}, "1e-06\n"},
         {{"parse", "-45°30'", "Degree"}, "-45.5\n"},
+        // Group separators between digit groups, any space where it is one, the signs typed.
+        {{"parse", "1,500 m", "m"}, "1500\n"},
+        {{"parse", "1 234,5 m", "m", "--locale", "fr-FR"}, "1234,5\n"},
+        {{"parse", "1 m 500 mm", "m", "--locale", "ru-RU"}, "1,5\n"},
+        {{"format", "1,500", "m"}, "1,500.00 m\n"},
+        {{"format", "+2", "m"}, "2.00 m\n"},
+        {{"format", "\u22122", "m"}, "-2.00 m\n"},
     };
     for (const Written& expected : cases) {
         Outcome outcome = RunTool(expected.arguments);
@@ -113,8 +133,18 @@ struct Refused {
 // Texts that are no quantity give 1, usage errors 2; either way a message and no output.
 TEST(Vvzunits, RefusesWithAMessage) {
     const Refused cases[] = {
-        {{"convert", "5 ft 6 inn", "m"}, 1, "vvzunits: column 8: “inn”"},
-        {{"parse", "5 m", "Degree"}, 1, "Length instead of Angle"},
+        {{"convert", "5 ft 6 inn", "m"}, 1, "vvzunits: 8: “inn”"},
+        {{"parse", "5 m", "Degree"}, 1, "“5 m” measures length, not angle."},
+        // The whole message in the locale's language, after the column.
+        {{"parse", "5 m", "Degree", "--locale", "de-DE"},
+         1,
+         "vvzunits: 1: Falsche Größenart: Länge statt Winkel."},
+        {{"parse", "1,5 m", "m"},
+         1,
+         "vvzunits: 2: The group separator “,” is out of place: did you mean 1.5?"},
+        {{"format", "1,5", "m"}, 1, "“1,5” is not a number"},
+        {{"format", "50 %", "m"}, 1, "“50 %” is not a number"},
+        {{"format", "1/2", "m"}, 1, "“1/2” is not a number"},
         {{"format", "five", "m"}, 1, "“five” is not a number"},
         {{"units", "--search", "qqqzz"}, 1, "no unit has a name or symbol with “qqqzz”"},
         {{"frobnicate"}, 2, "no command is called frobnicate"},
@@ -208,11 +238,12 @@ TEST(Vvzunits, FollowsOneLocaleForNamesAndNumbers) {
         {"de_DE.UTF-8", {"parse", "1,5 m", "m"}, 0, "1,5\n", ""},
         {"de_DE.UTF-8", {"format", "1234,5", "m", "--format", "Number"}, 0, "1.234,50 m\n", ""},
         {"de_DE.UTF-8", {"convert", "3 Fuß", "Length"}, 0, "0,91 Meter\n", ""},
-        {"de_DE.UTF-8", {"parse", "1,5 m", "m", "--c-numbers"}, 0, "15\n", ""},
+        // The C conventions group no digits: a comma there is no group separator.
+        {"de_DE.UTF-8", {"parse", "1,5 m", "m", "--c-numbers"}, 1, "", "meinten Sie 1.5?"},
         {"de_DE.UTF-8", {"format", "1234.5", "m", "--locale", "en-US"}, 0, "1,234.50 m\n", ""},
         {"fr_FR.UTF-8", {"parse", "2,5 km", "m"}, 0, "2500\n", ""},
         {"de_DE.UTF-8", {"parse", "5 m", "Degree"}, 1, "", "Länge statt Winkel"},
-        {"C", {"parse", "1,5 m", "m"}, 0, "15\n", ""},
+        {"C", {"parse", "1,5 m", "m"}, 1, "", "did you mean 1.5?"},
     };
     for (const InLocaleCase& c : cases) {
         Outcome outcome = RunTool(c.arguments, QByteArray(), InLocale(c.lang));
@@ -253,7 +284,7 @@ TEST(Vvzunits, ConvertsBatches) {
     const Batch cases[] = {
         {"lines, a bad one, a blank one, CRLF", "convert - m", "5 ft\n5 ft 6 inn\n\n12 in\r\n",
          "1.52 m\n\n\n0.30 m\r\n", 1,
-         "vvzunits: <stdin>:2:8: “inn” is no number and no unit symbol."},
+         "vvzunits: <stdin>:2:8: “inn” is not a number or a unit symbol."},
         {"a byte order mark and a last line without its end", "parse - Foot",
          "\xef\xbb\xbf"
          "5'6\"\n  8 ft ",
@@ -266,7 +297,7 @@ TEST(Vvzunits, ConvertsBatches) {
          "convert - Inch Inch_FootPrimeInchDoublePrime_Fraction --column 2 --header",
          "name,length,note\n\"a, b\",\"66.5 in\",\"x, y\"\nc,5 ft 6 inn,z\nd\ne,  ,f\n\n \r\n",
          "name,length,note\n\"a, b\",\"5'6 1/2\"\"\",\"x, y\"\nc,,z\nd\ne,  ,f\n\n \r\n", 1,
-         "vvzunits: <stdin>:3:10: “inn” is no number and no unit symbol.\n"
+         "vvzunits: <stdin>:3:10: “inn” is not a number or a unit symbol.\n"
          "vvzunits: <stdin>:4:1: the line has no column 2"},
         {"a TSV column", "convert - m --column 2 --delimiter tab", "a\t5 ft\tb\nc\t6 ft\n",
          "a\t1.52 m\tb\nc\t1.83 m\n", 0, ""},
@@ -298,7 +329,7 @@ TEST(Vvzunits, KeepsTheOrderOfALargeFile) {
         if (line % 7 == 3) {
             input += "oops\n";
             expected += "\n";
-            messages.append(QStringLiteral("vvzunits: %1:%2:1: “oops” is no number and no unit "
+            messages.append(QStringLiteral("vvzunits: %1:%2:1: “oops” is not a number or a unit "
                                            "symbol.")
                                 .arg(path)
                                 .arg(line));

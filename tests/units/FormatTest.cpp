@@ -335,10 +335,12 @@ TEST_F(FormatTest, ExtremeValuesInEveryFormatAndPrecision) {
 TEST_F(FormatTest, BaseValueOfADimensionWithoutGroup) {
     FormatterState state(L"en-US");
     wchar_t buffer[32];
+    TextBuffer out(buffer, 32);
     DimensionTag unknown{5, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(state.Format(1.0, unknown, buffer, 32, 0, nullptr), ecFailure);
+    EXPECT_EQ(state.Format(1.0, unknown, out, 0, nullptr), ecFailure);
     DimensionTag length{1, 0, 0, 0, 0, 0, 0};
-    ASSERT_EQ(state.Format(1.5, length, buffer, 32, 0, nullptr), ecSuccess);
+    TextBuffer again(buffer, 32);
+    ASSERT_EQ(state.Format(1.5, length, again, 0, nullptr), ecSuccess);
     EXPECT_EQ(std::wstring(buffer), L"1.50 meters");
 }
 

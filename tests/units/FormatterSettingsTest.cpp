@@ -1,5 +1,6 @@
 #include "FormatterTest.h"
 #include "units/FormatterState.h"
+#include "units/number/DigitGrouping.h"
 #include "units/number/NumberScanner.h"
 
 #include <array>
@@ -17,7 +18,8 @@ protected:
     // What the state's token table reads at the start of text: characters and value.
     static std::pair<size_t, double> Scan(const FormatterState& state, const wchar_t* text) {
         double value = 0;
-        size_t count = ScanNumber(state.NumberTokens(), text, &value, nullptr);
+        size_t count =
+            ScanNumber(state.NumberTokens(), DigitGrouping(state.Number()), text, &value, nullptr);
         return {count, count > 0 ? value : 0};
     }
     static std::wstring Text(void (UnitsFormatter::*get)(wchar_t*, size_t) const,

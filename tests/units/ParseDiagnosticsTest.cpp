@@ -1,6 +1,7 @@
 #include "FormatterTest.h"
 
 #include <ViVuzaZadurUI/ParseDiagnostics.h>
+#include <ViVuzaZadurUI/UnitIds.h>
 
 using namespace velmar::platform::core::units;
 using namespace vvztest;
@@ -69,7 +70,23 @@ INSTANTIATE_TEST_SUITE_P(
                       BadText{L"45\u00b0 E", kDegree, ppBearingWithoutPole, 4, 1},
                       BadText{L"1e999 m", kMeter, ppNotFinite, 0, 5},
                       BadText{L"1e-999 m", kMeter, ppTooSmall, 0, 6},
-                      BadText{L"1e308 km", kMeter, ppNotFinite, 0, 8}));
+                      BadText{L"1e308 km", kMeter, ppNotFinite, 0, 8},
+                      // The piece to change, not a mark or a unit that is right.
+                      BadText{L"5'6 7\"", kInch, ppMissingUnit, 2, 3},
+                      BadText{L"5 6'", kInch, ppMissingUnit, 0, 3},
+                      BadText{L"1013.25 xPa", Units::Pascal, ppUnknownText, 8, 3},
+                      BadText{L"5 m^2147483647", kSquareMeter, ppBadExponent, 4, 10},
+                      BadText{L"5 m^-65", kSquareMeter, ppBadExponent, 4, 3},
+                      BadText{L"5 m\u00b2^40", kSquareMeter, ppPowerOutOfRange, 4, 3},
+                      BadText{
+                          L"5 m/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/"
+                          L"s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s/s",
+                          kMeterPerSecond, ppPowerOutOfRange, 131, 2},
+
+                      BadText{L"1,5 m", kMeter, ppMisplacedGroupSeparator, 1, 1},
+                      BadText{L"1,234,5 m", kMeter, ppMisplacedGroupSeparator, 5, 1},
+                      BadText{L"1.5,3 m", kMeter, ppMisplacedGroupSeparator, 3, 1},
+                      BadText{L"5 ft 6,5 in", kInch, ppMisplacedGroupSeparator, 6, 1}));
 
 struct Sentence {
     const wchar_t* locale;
@@ -95,14 +112,32 @@ INSTANTIATE_TEST_SUITE_P(
     Shipped, Messages,
     ::testing::Values(
         Sentence{L"en-US", L"5 ft 6 inn", kInch,
-                 "\u201cinn\u201d is no number and no unit symbol."},
-        Sentence{L"en-US", L"5 m", kDegree, "Wrong kind of quantity: Length instead of Angle."},
+                 "\u201cinn\u201d is not a number or a unit symbol."},
+        Sentence{L"en-US", L"5 m", kDegree, "\u201c5 m\u201d measures length, not angle."},
+        Sentence{L"en-US", L"5 kg/m", kMeter,
+                 "\u201c5 kg/m\u201d measures linear weight, not length."},
+        Sentence{L"en-US", L"5'6 7\"", kInch, "A unit or a mark is missing at \u201c6 7\u201d."},
+        Sentence{L"en-US", L"5 m^2147483647", kSquareMeter,
+                 "\u201c2147483647\u201d cannot be an exponent: write a whole number from "
+                 "\u221264 to 64, other than 0."},
         Sentence{L"de-DE", L"5 m", kDegree, "Falsche Größenart: Länge statt Winkel."},
         Sentence{L"de-DE", L"45\u00b030 15", kDegree,
-                 "Die Minuten \u201e30\u201c brauchen einen Strich (')."},
+                 "Nach den Minuten \u201e30\u201c fehlt das Minutenzeichen (')."},
         Sentence{L"fr-FR", L"1/0 m", kMeter, "Le dénominateur « 0 » doit être supérieur à zéro."},
+        Sentence{L"fr-FR", L"5 kg", kMeter,
+                 "Nature de grandeur incorrecte : masse ; attendu : longueur."},
         Sentence{L"de-DE", L"1e-999 m", kMeter,
                  "Die Zahl \u201e1e-999\u201c ist zu klein, um sie darzustellen."},
-        Sentence{L"ru-RU", L"5 м 3", kMeter, "«3» не подходит: не хватает единицы или знака."}));
+        Sentence{L"ru-RU", L"5 м 3", kMeter, "«3»: не хватает единицы или знака."},
+        // Both kinds in the nominative, as the sentence is built: not «масса вместо длина».
+        Sentence{L"ru-RU", L"5 кг", kMeter, "«5 кг» — это масса, а не длина."},
+
+        Sentence{L"fr-FR", L"1.500,5 m", kMeter,
+                 "Le séparateur de groupes « , » est mal placé : vouliez-vous dire 1,500.5 ?"},
+        Sentence{L"ru-RU", L"1,5 м", kMeter,
+                 "Разделитель разрядов «,» стоит не на месте: может быть, имелось в виду 1.5?"},
+        Sentence{L"ru-RU", L"12,34,567 м", kMeter, "Разделитель разрядов «,» стоит не на месте."},
+        Sentence{L"de-DE", L"-1,5 m", kMeter,
+                 "Das Gruppentrennzeichen „,“ steht an der falschen Stelle – meinten Sie -1.5?"}));
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "units/names/TranslationSet.h"
 #include "units/symbols/format/SimpleFormatSymbol2.h"
 
+#include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 #include <ViVuzaZadurUI/UnitsManager.h>
 
@@ -40,6 +41,11 @@ const Settings kSettings[] = {
          EXPECT_EQ(f.SetNumberGroupSeparator(L"."), ecSuccess);
          EXPECT_EQ(f.SetNumberDecimalSeparator(L","), ecSuccess);
      }},
+    // fr-FR groups with U+202F, ru-RU with U+00A0, and mixed numbers keep their spaces.
+    {"the locale's number conventions",
+     [](UnitsFormatter& f) { EXPECT_EQ(NumberConventions::Apply(f), ecSuccess); }},
+    {"space groups",
+     [](UnitsFormatter& f) { EXPECT_EQ(f.SetNumberGroupSeparator(L" "), ecSuccess); }},
     {"Fraction", [](UnitsFormatter& f) { f.SetNumericFormat(nfFraction); }},
     {"precision 0",
      [](UnitsFormatter& f) { EXPECT_EQ(f.SetNumberDecimalPrecision(0), ecSuccess); }},

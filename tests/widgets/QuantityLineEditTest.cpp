@@ -135,7 +135,7 @@ TEST_F(FieldTest, TextThatIsNoQuantityKeepsTheValue) {
     };
     const Case cases[] = {
         {"5 ft 6 inn", "inn"},
-        {"5 kg", "Mass"},
+        {"5 kg", "mass"},
         {"5 (", "("},
         {"5'-", "-"},
     };

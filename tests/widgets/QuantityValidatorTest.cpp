@@ -67,6 +67,11 @@ TEST(QuantityValidator, StatesWhileTyping) {
         // The cursor counts QChars; a character beyond the BMP is two of them.
         {kInch, kFeetInchFraction, "5 m \U0001D535", -1, I},
         {kInch, kFeetInchFraction, "5 m \U0001D535 ", -1, X},
+        // A grouped number passes through groups not finished yet.
+        {kMeter, 0, "1,", -1, I},
+        {kMeter, 0, "1,2", -1, I},
+        {kMeter, 0, "1,234", -1, A},
+        {kMeter, 0, "1,234,5 m", -1, I},
         // Unit expressions pass through other dimensions and trailing operators.
         {kAcceleration, 0, "9.81 m", -1, I},
         {kAcceleration, 0, "9.81 m/", -1, I},

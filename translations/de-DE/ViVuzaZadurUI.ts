@@ -875,24 +875,30 @@
 <context>
 <name>ParseProblem</name>
 <message><source>The text is a quantity.</source><translation>Der Text ist eine Größe.</translation></message>
-<message><source>There is nothing to read.</source><translation>Es gibt nichts zu lesen.</translation></message>
-<message><source>There is no unit to read the text in.</source><translation>Es gibt keine Einheit, in der der Text gelesen werden kann.</translation></message>
-<message><source>“%1” is no number and no unit symbol.</source><translation>„%1“ ist weder eine Zahl noch ein Einheitenzeichen.</translation></message>
-<message><source>Wrong kind of quantity: %2 instead of %3.</source><translation>Falsche Größenart: %2 statt %3.</translation></message>
-<message><source>The unit “%1” has no number before it.</source><translation>Vor der Einheit „%1“ steht keine Zahl.</translation></message>
-<message><source>“%1” does not fit: a unit or a mark is missing.</source><translation>„%1“ passt nicht: Es fehlt eine Einheit oder ein Zeichen.</translation></message>
-<message><source>The operator “%1” has nothing to apply to.</source><translation>Der Operator „%1“ hat nichts, worauf er wirken kann.</translation></message>
-<message><source>“%1” is no exponent: a power is a whole number from 1 to 64.</source><translation>„%1“ ist kein Exponent: Eine Potenz ist eine ganze Zahl von 1 bis 64.</translation></message>
-<message><source>The parenthesis “%1” has no partner, or parentheses nest too deep.</source><translation>Die Klammer „%1“ hat kein Gegenstück, oder die Klammern sind zu tief geschachtelt.</translation></message>
-<message><source>The denominator “%1” must be above zero.</source><translation>Der Nenner „%1“ muss größer als null sein.</translation></message>
-<message><source>“%1” means nothing at this place.</source><translation>„%1“ bedeutet an dieser Stelle nichts.</translation></message>
-<message><source>The minutes “%1” need a prime (').</source><translation>Die Minuten „%1“ brauchen einen Strich (').</translation></message>
-<message><source>The minutes “%1” cannot be negative.</source><translation>Die Minuten „%1“ können nicht negativ sein.</translation></message>
-<message><source>A bearing angle is at most 90°: “%1”.</source><translation>Ein Kurswinkel beträgt höchstens 90°: „%1“.</translation></message>
-<message><source>A bearing begins with N or S.</source><translation>Ein Kurswinkel beginnt mit N oder S.</translation></message>
+<message><source>The text is empty.</source><translation>Der Text ist leer.</translation></message>
+<message><source>The unit to read the text in is not known.</source><translation>Die Einheit, in der der Text gelesen werden soll, ist unbekannt.</translation></message>
+<message><source>“%1” is not a number or a unit symbol.</source><translation>„%1“ ist weder eine Zahl noch ein Einheitenzeichen.</translation></message>
+<message><source>“%1” measures %2, not %3.</source><translation>Falsche Größenart: %2 statt %3.</translation></message>
+<message><source>“%1” needs a number before it.</source><translation>Vor „%1“ fehlt eine Zahl.</translation></message>
+<message><source>A unit or a mark is missing at “%1”.</source><translation>Bei „%1“ fehlt eine Einheit oder ein Zeichen.</translation></message>
+<message><source>“%1” has no unit to apply to.</source><translation>Bei „%1“ fehlt die Einheit, auf die es wirkt.</translation></message>
+<message><source>“%1” cannot be an exponent: write a whole number from −64 to 64, other than 0.</source><translation>„%1“ ist kein zulässiger Exponent: Erlaubt sind ganze Zahlen von −64 bis 64 außer 0.</translation></message>
+<message><source>“%1” has no matching parenthesis, or the parentheses are nested too deeply.</source><translation>Zu „%1“ fehlt die passende Klammer, oder die Klammern sind zu tief verschachtelt.</translation></message>
+<message><source>The denominator “%1” must be greater than zero.</source><translation>Der Nenner „%1“ muss größer als null sein.</translation></message>
+<message><source>“%1” does not belong here.</source><translation>„%1“ gehört nicht an diese Stelle.</translation></message>
+<message><source>The minutes “%1” need a minute mark (').</source><translation>Nach den Minuten „%1“ fehlt das Minutenzeichen (').</translation></message>
+<message><source>The minutes “%1” cannot be negative.</source><translation>Die Minuten „%1“ dürfen nicht negativ sein.</translation></message>
+<message><source>A bearing angle cannot be more than 90°: “%1”.</source><translation>Ein Kurswinkel darf nicht größer als 90° sein: „%1“.</translation></message>
+<message><source>A bearing must begin with N or S.</source><translation>Ein Kurswinkel muss mit N oder S beginnen.</translation></message>
 <message><source>The value is too large.</source><translation>Der Wert ist zu groß.</translation></message>
-<message><source>The text is too long for a quantity.</source><translation>Der Text ist zu lang für eine Größe.</translation></message>
+<message><source>The text is too long to be a quantity.</source><translation>Der Text ist zu lang für eine Größenangabe.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Die Zahl „%1“ ist zu klein, um sie darzustellen.</translation></message>
+<message><source>The group separator “%1” is out of place.</source><translation>Das Gruppentrennzeichen „%1“ steht an der falschen Stelle.</translation></message>
+<message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Das Gruppentrennzeichen „%1“ steht an der falschen Stelle – meinten Sie %2?</translation></message>
+<message><source>Minutes and seconds must be less than 60: “%1”.</source><translation>Minuten und Sekunden müssen kleiner als 60 sein: „%1“.</translation></message>
+<message><source>“%1” could be hours and minutes or minutes and seconds: write all three parts.</source><translation>„%1“ kann Stunden und Minuten oder Minuten und Sekunden bedeuten: Bitte alle drei Teile angeben.</translation></message>
+<message><source>“%1” could mean more than one unit of %3: use another symbol.</source><translation>„%1“ kann mehrere Einheiten der Größe %3 bedeuten: Bitte ein anderes Einheitenzeichen verwenden.</translation></message>
+<message><source>“%1” raises the units to a power beyond 64.</source><translation>„%1“ hebt die Einheiten auf eine Potenz über 64.</translation></message>
 </context>
 <context>
 <name>PluralForms</name>

@@ -404,12 +404,20 @@
 <context>
 <name>UnitSymbol_Energy</name>
 <message><source>eSKilocalorie_Name_Alternate2</source><extracomment>kilocalorie</extracomment><translation>Cal</translation></message>
+<message><source>eSBTU63F_Alternate1</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «BTU (63°F)»</translatorcomment><translation>BTU (63ºF)</translation></message>
+<message><source>eSBTU63F_Alternate2</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «BTU (63°F)»</translatorcomment><translation>BTU (63˚F)</translation></message>
+<message><source>eSBTU60F_Alternate1</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «BTU (60°F)»</translatorcomment><translation>BTU (60ºF)</translation></message>
+<message><source>eSBTU60F_Alternate2</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «BTU (60°F)»</translatorcomment><translation>BTU (60˚F)</translation></message>
+<message><source>eSBTU59F_Alternate1</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «BTU (59°F)»</translatorcomment><translation>BTU (59ºF)</translation></message>
+<message><source>eSBTU59F_Alternate2</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «BTU (59°F)»</translatorcomment><translation>BTU (59˚F)</translation></message>
 <message><source>eSBTUIT_Alternate1</source><extracomment>British thermal unit (International Table)</extracomment><translation>Btu</translation></message>
 <message><source>eSBTUIT_Alternate2</source><extracomment>British thermal unit (International Table)</extracomment><translation>BTU (IT)</translation></message>
 <message><source>eSBTUIT_Alternate3</source><extracomment>British thermal unit (International Table)</extracomment><translation>Btu (IT)</translation></message>
 <message><source>eSBTUIT_Alternate4</source><extracomment>British thermal unit (International Table)</extracomment><translation>BTUs</translation></message>
 <message><source>eSBTUIT_Alternate5</source><extracomment>British thermal unit (International Table)</extracomment><translation>Btus</translation></message>
 <message><source>eSBTUIT_Alternate6</source><extracomment>British thermal unit (International Table)</extracomment><translation>btu</translation></message>
+<message><source>eSBTU39F_Alternate1</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «BTU (39°F)»</translatorcomment><translation>BTU (39ºF)</translation></message>
+<message><source>eSBTU39F_Alternate2</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «BTU (39°F)»</translatorcomment><translation>BTU (39˚F)</translation></message>
 <message><source>eSKilowattHour_Name_Alternate1</source><extracomment>kilowatt hour</extracomment><translation>kW·h</translation></message>
 <message><source>eSKilowattHour_Name_Alternate2</source><extracomment>kilowatt hour</extracomment><translation>kwh</translation></message>
 <message><source>eSKilowattHour_Name_Alternate3</source><extracomment>kilowatt hour</extracomment><translation>KWH</translation></message>
@@ -428,6 +436,12 @@
 <message><source>eSFootPoundForce_Name_Alternate4</source><extracomment>foot pound force</extracomment><translation>ft-lb</translation></message>
 <message><source>eSFootPoundForce_Name_Alternate5</source><extracomment>foot pound force</extracomment><translation>foot-pound</translation></message>
 <message><source>eSFootPoundForce_Name_Alternate6</source><extracomment>foot pound force</extracomment><translation>foot-pounds</translation></message>
+<message><source>eScal20C_Alternate1</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «cal (20°C)»</translatorcomment><translation>cal (20ºC)</translation></message>
+<message><source>eScal20C_Alternate2</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «cal (20°C)»</translatorcomment><translation>cal (20˚C)</translation></message>
+<message><source>eScal15C_Alternate1</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «cal (15°C)»</translatorcomment><translation>cal (15ºC)</translation></message>
+<message><source>eScal15C_Alternate2</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «cal (15°C)»</translatorcomment><translation>cal (15˚C)</translation></message>
+<message><source>eScal3Point98C_Alternate1</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «cal (3.98°C)»</translatorcomment><translation>cal (3.98ºC)</translation></message>
+<message><source>eScal3Point98C_Alternate2</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «cal (3.98°C)»</translatorcomment><translation>cal (3.98˚C)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -744,6 +758,8 @@
 <context>
 <name>UnitSymbol_Temperature</name>
 <message><source>eSKelvin_Name_Alternate2</source><extracomment>kelvin</extracomment><translation>°K</translation></message>
+<message><source>eSKelvin_Name_Alternate3</source><extracomment>kelvin</extracomment><translatorcomment>generated from «°K»</translatorcomment><translation>ºK</translation></message>
+<message><source>eSKelvin_Name_Alternate4</source><extracomment>kelvin</extracomment><translatorcomment>generated from «°K»</translatorcomment><translation>˚K</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate1</source><extracomment>degree Celsius</extracomment><translation>Celsius</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate2</source><extracomment>degree Celsius</extracomment><translation>celsius</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate4</source><extracomment>degree Celsius</extracomment><translation>deg C</translation></message>
@@ -752,6 +768,8 @@
 <message><source>eSDegreeCelsius_Name_Alternate7</source><extracomment>degree Celsius</extracomment><translation>° C</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate8</source><extracomment>degree Celsius</extracomment><translation>ºC</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate9</source><extracomment>degree Celsius</extracomment><translation>centigrade</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate10</source><extracomment>degree Celsius</extracomment><translatorcomment>generated from «° C»</translatorcomment><translation>º C</translation></message>
+<message><source>eSdegreeC_Alternate1</source><extracomment>degree Celsius</extracomment><translatorcomment>generated from «°C»</translatorcomment><translation>˚C</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate1</source><extracomment>degree Fahrenheit</extracomment><translation>Fahrenheit</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate2</source><extracomment>degree Fahrenheit</extracomment><translation>fahrenheit</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate4</source><extracomment>degree Fahrenheit</extracomment><translation>deg F</translation></message>
@@ -759,8 +777,22 @@
 <message><source>eSDegreeFahrenheit_Name_Alternate6</source><extracomment>degree Fahrenheit</extracomment><translation>degrees F</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate7</source><extracomment>degree Fahrenheit</extracomment><translation>° F</translation></message>
 <message><source>eSDegreeFahrenheit_Name_Alternate8</source><extracomment>degree Fahrenheit</extracomment><translation>ºF</translation></message>
+<message><source>eSDegreeFahrenheit_Name_Alternate9</source><extracomment>degree Fahrenheit</extracomment><translatorcomment>generated from «° F»</translatorcomment><translation>º F</translation></message>
+<message><source>eSDegreeFahrenheit_Name_Alternate10</source><extracomment>degree Fahrenheit</extracomment><translatorcomment>generated from «° F»</translatorcomment><translation>˚ F</translation></message>
+<message><source>eSdegreeF_Alternate1</source><extracomment>degree Fahrenheit</extracomment><translatorcomment>generated from «°F»</translatorcomment><translation>˚F</translation></message>
 <message><source>eSDegreeRankine_Name_Alternate1</source><extracomment>degree Rankine</extracomment><translation>Rankine</translation></message>
 <message><source>eSDegreeRankine_Name_Alternate3</source><extracomment>degree Rankine</extracomment><translation>deg R</translation></message>
+<message><source>eSdegreeR_Alternate1</source><extracomment>degree Rankine</extracomment><translatorcomment>generated from «°R»</translatorcomment><translation>ºR</translation></message>
+<message><source>eSdegreeR_Alternate2</source><extracomment>degree Rankine</extracomment><translatorcomment>generated from «°R»</translatorcomment><translation>˚R</translation></message>
+<message><source>eSdegreeRa_Alternate1</source><extracomment>degree Rankine</extracomment><translatorcomment>generated from «°Ra»</translatorcomment><translation>ºRa</translation></message>
+<message><source>eSdegreeRa_Alternate2</source><extracomment>degree Rankine</extracomment><translatorcomment>generated from «°Ra»</translatorcomment><translation>˚Ra</translation></message>
+</context>
+<context>
+<name>UnitSymbol_TemperatureRate</name>
+<message><source>eSDegreeCPermin_Alternate1</source><extracomment>celsius per minute</extracomment><translatorcomment>generated from «°C/min»</translatorcomment><translation>ºC/min</translation></message>
+<message><source>eSDegreeCPermin_Alternate2</source><extracomment>celsius per minute</extracomment><translatorcomment>generated from «°C/min»</translatorcomment><translation>˚C/min</translation></message>
+<message><source>eSDegreeFPermin_Alternate1</source><extracomment>fahrenheit per minute</extracomment><translatorcomment>generated from «°F/min»</translatorcomment><translation>ºF/min</translation></message>
+<message><source>eSDegreeFPermin_Alternate2</source><extracomment>fahrenheit per minute</extracomment><translatorcomment>generated from «°F/min»</translatorcomment><translation>˚F/min</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Time</name>
@@ -863,14 +895,30 @@
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate6</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/m²·K»</translatorcomment><translation>W/m^2·K</translation></message>
 <message><source>eSWPerm2K_Alternate1</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m²·K)»</translatorcomment><translation>W/(m2·K)</translation></message>
 <message><source>eSWPerm2K_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «W/(m²·K)»</translatorcomment><translation>W/(m^2·K)</translation></message>
+<message><source>eSBTUPerhsqftDegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(h·sq ft·°F)»</translatorcomment><translation>BTU/(h·sq ft·ºF)</translation></message>
+<message><source>eSBTUPerhsqftDegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(h·sq ft·°F)»</translatorcomment><translation>BTU/(h·sq ft·˚F)</translation></message>
 <message><source>eSBTUPerhft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(h·ft²·°F)»</translatorcomment><translation>BTU/(h·ft2·°F)</translation></message>
 <message><source>eSBTUPerhft2DegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(h·ft²·°F)»</translatorcomment><translation>BTU/(h·ft^2·°F)</translation></message>
+<message><source>eSBTUPerhft2DegreeF_Alternate3</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(h·ft²·°F)»</translatorcomment><translation>BTU/(h·ft²·ºF)</translation></message>
+<message><source>eSBTUPerhft2DegreeF_Alternate4</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(h·ft²·°F)»</translatorcomment><translation>BTU/(h·ft²·˚F)</translation></message>
+<message><source>eSBTUPerhrsqftDegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(hr·sq ft·°F)»</translatorcomment><translation>BTU/(hr·sq ft·ºF)</translation></message>
+<message><source>eSBTUPerhrsqftDegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(hr·sq ft·°F)»</translatorcomment><translation>BTU/(hr·sq ft·˚F)</translation></message>
 <message><source>eSBTUPerhrft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(hr·ft²·°F)»</translatorcomment><translation>BTU/(hr·ft2·°F)</translation></message>
 <message><source>eSBTUPerhrft2DegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(hr·ft²·°F)»</translatorcomment><translation>BTU/(hr·ft^2·°F)</translation></message>
+<message><source>eSBTUPerhrft2DegreeF_Alternate3</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(hr·ft²·°F)»</translatorcomment><translation>BTU/(hr·ft²·ºF)</translation></message>
+<message><source>eSBTUPerhrft2DegreeF_Alternate4</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «BTU/(hr·ft²·°F)»</translatorcomment><translation>BTU/(hr·ft²·˚F)</translation></message>
+<message><source>eSBtuPerhsqftDegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(h·sq ft·°F)»</translatorcomment><translation>Btu/(h·sq ft·ºF)</translation></message>
+<message><source>eSBtuPerhsqftDegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(h·sq ft·°F)»</translatorcomment><translation>Btu/(h·sq ft·˚F)</translation></message>
 <message><source>eSBtuPerhft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(h·ft²·°F)»</translatorcomment><translation>Btu/(h·ft2·°F)</translation></message>
 <message><source>eSBtuPerhft2DegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(h·ft²·°F)»</translatorcomment><translation>Btu/(h·ft^2·°F)</translation></message>
+<message><source>eSBtuPerhft2DegreeF_Alternate3</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(h·ft²·°F)»</translatorcomment><translation>Btu/(h·ft²·ºF)</translation></message>
+<message><source>eSBtuPerhft2DegreeF_Alternate4</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(h·ft²·°F)»</translatorcomment><translation>Btu/(h·ft²·˚F)</translation></message>
+<message><source>eSBtuPerhrsqftDegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(hr·sq ft·°F)»</translatorcomment><translation>Btu/(hr·sq ft·ºF)</translation></message>
+<message><source>eSBtuPerhrsqftDegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(hr·sq ft·°F)»</translatorcomment><translation>Btu/(hr·sq ft·˚F)</translation></message>
 <message><source>eSBtuPerhrft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(hr·ft²·°F)»</translatorcomment><translation>Btu/(hr·ft2·°F)</translation></message>
 <message><source>eSBtuPerhrft2DegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(hr·ft²·°F)»</translatorcomment><translation>Btu/(hr·ft^2·°F)</translation></message>
+<message><source>eSBtuPerhrft2DegreeF_Alternate3</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(hr·ft²·°F)»</translatorcomment><translation>Btu/(hr·ft²·ºF)</translation></message>
+<message><source>eSBtuPerhrft2DegreeF_Alternate4</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «Btu/(hr·ft²·°F)»</translatorcomment><translation>Btu/(hr·ft²·˚F)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AirflowDensity</name>
@@ -916,6 +964,13 @@
 <name>UnitSymbol_MomentScale</name>
 <message><source>eSs2Permkg_Alternate1</source><extracomment>square second per meter kilogram</extracomment><translatorcomment>generated from «s²/(m·kg)»</translatorcomment><translation>s2/(m·kg)</translation></message>
 <message><source>eSs2Permkg_Alternate2</source><extracomment>square second per meter kilogram</extracomment><translatorcomment>generated from «s²/(m·kg)»</translatorcomment><translation>s^2/(m·kg)</translation></message>
+</context>
+<context>
+<name>UnitSymbol_CoefficientOfThermalExpansion</name>
+<message><source>eSInvDegreeF_Alternate1</source><extracomment>inverse fahrenheit</extracomment><translatorcomment>generated from «°F⁻¹»</translatorcomment><translation>ºF⁻¹</translation></message>
+<message><source>eSInvDegreeF_Alternate2</source><extracomment>inverse fahrenheit</extracomment><translatorcomment>generated from «°F⁻¹»</translatorcomment><translation>˚F⁻¹</translation></message>
+<message><source>eSInvDegreeC_Alternate1</source><extracomment>inverse celsius</extracomment><translatorcomment>generated from «°C⁻¹»</translatorcomment><translation>ºC⁻¹</translation></message>
+<message><source>eSInvDegreeC_Alternate2</source><extracomment>inverse celsius</extracomment><translatorcomment>generated from «°C⁻¹»</translatorcomment><translation>˚C⁻¹</translation></message>
 </context>
 <context>
 <name>UnitSymbol_MagneticFieldIntensity</name>

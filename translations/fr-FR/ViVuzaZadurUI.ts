@@ -875,24 +875,30 @@
 <context>
 <name>ParseProblem</name>
 <message><source>The text is a quantity.</source><translation>Le texte est une grandeur.</translation></message>
-<message><source>There is nothing to read.</source><translation>Il n’y a rien à lire.</translation></message>
-<message><source>There is no unit to read the text in.</source><translation>Il n’y a pas d’unité dans laquelle lire le texte.</translation></message>
-<message><source>“%1” is no number and no unit symbol.</source><translation>« %1 » n’est ni un nombre ni un symbole d’unité.</translation></message>
-<message><source>Wrong kind of quantity: %2 instead of %3.</source><translation>Mauvaise nature de grandeur : %2 au lieu de %3.</translation></message>
-<message><source>The unit “%1” has no number before it.</source><translation>L’unité « %1 » n’est précédée d’aucun nombre.</translation></message>
-<message><source>“%1” does not fit: a unit or a mark is missing.</source><translation>« %1 » ne convient pas : il manque une unité ou un signe.</translation></message>
-<message><source>The operator “%1” has nothing to apply to.</source><translation>L’opérateur « %1 » ne s’applique à rien.</translation></message>
-<message><source>“%1” is no exponent: a power is a whole number from 1 to 64.</source><translation>« %1 » n’est pas un exposant : une puissance est un entier de 1 à 64.</translation></message>
-<message><source>The parenthesis “%1” has no partner, or parentheses nest too deep.</source><translation>La parenthèse « %1 » n’a pas de pendant, ou les parenthèses sont trop imbriquées.</translation></message>
-<message><source>The denominator “%1” must be above zero.</source><translation>Le dénominateur « %1 » doit être supérieur à zéro.</translation></message>
-<message><source>“%1” means nothing at this place.</source><translation>« %1 » ne signifie rien à cet endroit.</translation></message>
-<message><source>The minutes “%1” need a prime (').</source><translation>Les minutes « %1 » demandent un prime (').</translation></message>
+<message><source>The text is empty.</source><translation>Le texte est vide.</translation></message>
+<message><source>The unit to read the text in is not known.</source><translation>L’unité dans laquelle lire le texte est inconnue.</translation></message>
+<message><source>“%1” is not a number or a unit symbol.</source><translation>« %1 » n’est ni un nombre ni un symbole d’unité.</translation></message>
+<message><source>“%1” measures %2, not %3.</source><translation>Nature de grandeur incorrecte : %2 ; attendu : %3.</translation></message>
+<message><source>“%1” needs a number before it.</source><translation>Il manque un nombre devant « %1 ».</translation></message>
+<message><source>A unit or a mark is missing at “%1”.</source><translation>« %1 » : il manque une unité ou un signe.</translation></message>
+<message><source>“%1” has no unit to apply to.</source><translation>L’opérateur « %1 » n’a pas d’unité sur laquelle agir.</translation></message>
+<message><source>“%1” cannot be an exponent: write a whole number from −64 to 64, other than 0.</source><translation>« %1 » ne peut pas être un exposant : écrivez un nombre entier de −64 à 64, autre que 0.</translation></message>
+<message><source>“%1” has no matching parenthesis, or the parentheses are nested too deeply.</source><translation>« %1 » n’a pas de parenthèse correspondante, ou les parenthèses sont trop imbriquées.</translation></message>
+<message><source>The denominator “%1” must be greater than zero.</source><translation>Le dénominateur « %1 » doit être supérieur à zéro.</translation></message>
+<message><source>“%1” does not belong here.</source><translation>« %1 » n’a pas sa place ici.</translation></message>
+<message><source>The minutes “%1” need a minute mark (').</source><translation>Les minutes « %1 » doivent être suivies du signe des minutes (').</translation></message>
 <message><source>The minutes “%1” cannot be negative.</source><translation>Les minutes « %1 » ne peuvent pas être négatives.</translation></message>
-<message><source>A bearing angle is at most 90°: “%1”.</source><translation>Un angle de gisement vaut au plus 90° : « %1 ».</translation></message>
-<message><source>A bearing begins with N or S.</source><translation>Un gisement commence par N ou S.</translation></message>
+<message><source>A bearing angle cannot be more than 90°: “%1”.</source><translation>Un angle de gisement ne peut pas dépasser 90° : « %1 ».</translation></message>
+<message><source>A bearing must begin with N or S.</source><translation>Un gisement doit commencer par N ou S.</translation></message>
 <message><source>The value is too large.</source><translation>La valeur est trop grande.</translation></message>
-<message><source>The text is too long for a quantity.</source><translation>Le texte est trop long pour une grandeur.</translation></message>
+<message><source>The text is too long to be a quantity.</source><translation>Le texte est trop long pour être une grandeur.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Le nombre « %1 » est trop petit pour être représenté.</translation></message>
+<message><source>The group separator “%1” is out of place.</source><translation>Le séparateur de groupes « %1 » est mal placé.</translation></message>
+<message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Le séparateur de groupes « %1 » est mal placé : vouliez-vous dire %2 ?</translation></message>
+<message><source>Minutes and seconds must be less than 60: “%1”.</source><translation>Les minutes et les secondes doivent être inférieures à 60 : « %1 ».</translation></message>
+<message><source>“%1” could be hours and minutes or minutes and seconds: write all three parts.</source><translation>« %1 » peut signifier des heures et des minutes ou des minutes et des secondes : écrivez les trois parties.</translation></message>
+<message><source>“%1” could mean more than one unit of %3: use another symbol.</source><translation>« %1 » peut désigner plusieurs unités de type %3 : utilisez un autre symbole.</translation></message>
+<message><source>“%1” raises the units to a power beyond 64.</source><translation>« %1 » porte les unités à une puissance supérieure à 64.</translation></message>
 </context>
 <context>
 <name>PluralForms</name>

@@ -182,10 +182,34 @@
 </context>
 <context>
 <name>UnitSymbol_Energy</name>
+<message><source>eSBritishThermalUnit63DegreeF_Name_Alternate1</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «unité thermique britannique (63 °F)»</translatorcomment><translation>unité thermique britannique (63 ºF)</translation></message>
+<message><source>eSBritishThermalUnit63DegreeF_Name_Alternate2</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «unité thermique britannique (63 °F)»</translatorcomment><translation>unité thermique britannique (63 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit63DegreeF_Name_Alternate3</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «unités thermiques britanniques (63 °F)»</translatorcomment><translation>unités thermiques britanniques (63 ºF)</translation></message>
+<message><source>eSBritishThermalUnit63DegreeF_Name_Alternate4</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «unités thermiques britanniques (63 °F)»</translatorcomment><translation>unités thermiques britanniques (63 ˚F)</translation></message>
+<message><source>eSBTU63F_Alternate1</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «BTU (63 °F)»</translatorcomment><translation>BTU (63 ºF)</translation></message>
+<message><source>eSBTU63F_Alternate2</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «BTU (63 °F)»</translatorcomment><translation>BTU (63 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit60DegreeF_Name_Alternate1</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «unité thermique britannique (60 °F)»</translatorcomment><translation>unité thermique britannique (60 ºF)</translation></message>
+<message><source>eSBritishThermalUnit60DegreeF_Name_Alternate2</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «unité thermique britannique (60 °F)»</translatorcomment><translation>unité thermique britannique (60 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit60DegreeF_Name_Alternate3</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «unités thermiques britanniques (60 °F)»</translatorcomment><translation>unités thermiques britanniques (60 ºF)</translation></message>
+<message><source>eSBritishThermalUnit60DegreeF_Name_Alternate4</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «unités thermiques britanniques (60 °F)»</translatorcomment><translation>unités thermiques britanniques (60 ˚F)</translation></message>
+<message><source>eSBTU60F_Alternate1</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «BTU (60 °F)»</translatorcomment><translation>BTU (60 ºF)</translation></message>
+<message><source>eSBTU60F_Alternate2</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «BTU (60 °F)»</translatorcomment><translation>BTU (60 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit59DegreeF_Name_Alternate1</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «unité thermique britannique (59 °F)»</translatorcomment><translation>unité thermique britannique (59 ºF)</translation></message>
+<message><source>eSBritishThermalUnit59DegreeF_Name_Alternate2</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «unité thermique britannique (59 °F)»</translatorcomment><translation>unité thermique britannique (59 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit59DegreeF_Name_Alternate3</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «unités thermiques britanniques (59 °F)»</translatorcomment><translation>unités thermiques britanniques (59 ºF)</translation></message>
+<message><source>eSBritishThermalUnit59DegreeF_Name_Alternate4</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «unités thermiques britanniques (59 °F)»</translatorcomment><translation>unités thermiques britanniques (59 ˚F)</translation></message>
+<message><source>eSBTU59F_Alternate1</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «BTU (59 °F)»</translatorcomment><translation>BTU (59 ºF)</translation></message>
+<message><source>eSBTU59F_Alternate2</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «BTU (59 °F)»</translatorcomment><translation>BTU (59 ˚F)</translation></message>
 <message><source>eSBritishThermalUnitInternationalTable_Name_Alternate1</source><extracomment>British thermal unit (International Table)</extracomment><translation>unité thermique britannique</translation></message>
 <message><source>eSBritishThermalUnitInternationalTable_Name_Alternate2</source><extracomment>British thermal unit (International Table)</extracomment><translation>unités thermiques britanniques</translation></message>
 <message><source>eSBritishThermalUnitInternationalTable_Name_Alternate3</source><extracomment>British thermal unit (International Table)</extracomment><translation>British thermal units</translation></message>
 <message><source>eSBritishThermalUnitInternationalTable_Name_Alternate4</source><extracomment>British thermal unit (International Table)</extracomment><translation>British thermal unit</translation></message>
+<message><source>eSBritishThermalUnit39DegreeF_Name_Alternate1</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «unité thermique britannique (39 °F)»</translatorcomment><translation>unité thermique britannique (39 ºF)</translation></message>
+<message><source>eSBritishThermalUnit39DegreeF_Name_Alternate2</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «unité thermique britannique (39 °F)»</translatorcomment><translation>unité thermique britannique (39 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit39DegreeF_Name_Alternate3</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «unités thermiques britanniques (39 °F)»</translatorcomment><translation>unités thermiques britanniques (39 ºF)</translation></message>
+<message><source>eSBritishThermalUnit39DegreeF_Name_Alternate4</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «unités thermiques britanniques (39 °F)»</translatorcomment><translation>unités thermiques britanniques (39 ˚F)</translation></message>
+<message><source>eSBTU39F_Alternate1</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «BTU (39 °F)»</translatorcomment><translation>BTU (39 ºF)</translation></message>
+<message><source>eSBTU39F_Alternate2</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «BTU (39 °F)»</translatorcomment><translation>BTU (39 ˚F)</translation></message>
 <message><source>eSElectronvolt_Name_Alternate2</source><extracomment>electronvolt</extracomment><translation>électron-volt</translation></message>
 <message><source>eSElectronvolt_Name_Alternate3</source><extracomment>electronvolt</extracomment><translation>électrons-volts</translation></message>
 <message><source>eSKilowattHour_Name_Alternate2</source><extracomment>kilowatt hour</extracomment><translation>kilowatt-heure</translation></message>
@@ -199,6 +223,24 @@
 <message><source>eSKilonewtonMeter_Name_Alternate2</source><extracomment>kilonewton meter</extracomment><translation>kN.m</translation></message>
 <message><source>eSMeganewtonMeter_Name_Alternate1</source><extracomment>meganewton meter</extracomment><translation>MN.m</translation></message>
 <message><source>eSKilogramForceMeter_Name_Alternate1</source><extracomment>kilogram force meter</extracomment><translation>kgf.m</translation></message>
+<message><source>eSCalorie20DegreeC_Name_Alternate1</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «calorie (20 °C)»</translatorcomment><translation>calorie (20 ºC)</translation></message>
+<message><source>eSCalorie20DegreeC_Name_Alternate2</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «calorie (20 °C)»</translatorcomment><translation>calorie (20 ˚C)</translation></message>
+<message><source>eSCalorie20DegreeC_Name_Alternate3</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «calories (20 °C)»</translatorcomment><translation>calories (20 ºC)</translation></message>
+<message><source>eSCalorie20DegreeC_Name_Alternate4</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «calories (20 °C)»</translatorcomment><translation>calories (20 ˚C)</translation></message>
+<message><source>eScal20C_Alternate1</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «cal (20 °C)»</translatorcomment><translation>cal (20 ºC)</translation></message>
+<message><source>eScal20C_Alternate2</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «cal (20 °C)»</translatorcomment><translation>cal (20 ˚C)</translation></message>
+<message><source>eSCalorie15DegreeC_Name_Alternate1</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «calorie (15 °C)»</translatorcomment><translation>calorie (15 ºC)</translation></message>
+<message><source>eSCalorie15DegreeC_Name_Alternate2</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «calorie (15 °C)»</translatorcomment><translation>calorie (15 ˚C)</translation></message>
+<message><source>eSCalorie15DegreeC_Name_Alternate3</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «calories (15 °C)»</translatorcomment><translation>calories (15 ºC)</translation></message>
+<message><source>eSCalorie15DegreeC_Name_Alternate4</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «calories (15 °C)»</translatorcomment><translation>calories (15 ˚C)</translation></message>
+<message><source>eScal15C_Alternate1</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «cal (15 °C)»</translatorcomment><translation>cal (15 ºC)</translation></message>
+<message><source>eScal15C_Alternate2</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «cal (15 °C)»</translatorcomment><translation>cal (15 ˚C)</translation></message>
+<message><source>eSCalorie398DegreeC_Name_Alternate1</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «calorie (3,98 °C)»</translatorcomment><translation>calorie (3,98 ºC)</translation></message>
+<message><source>eSCalorie398DegreeC_Name_Alternate2</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «calorie (3,98 °C)»</translatorcomment><translation>calorie (3,98 ˚C)</translation></message>
+<message><source>eSCalorie398DegreeC_Name_Alternate3</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «calories (3,98 °C)»</translatorcomment><translation>calories (3,98 ºC)</translation></message>
+<message><source>eSCalorie398DegreeC_Name_Alternate4</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «calories (3,98 °C)»</translatorcomment><translation>calories (3,98 ˚C)</translation></message>
+<message><source>eScal3Point98C_Alternate1</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «cal (3,98 °C)»</translatorcomment><translation>cal (3,98 ºC)</translation></message>
+<message><source>eScal3Point98C_Alternate2</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «cal (3,98 °C)»</translatorcomment><translation>cal (3,98 ˚C)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -317,6 +359,36 @@
 <context>
 <name>UnitSymbol_Illuminance</name>
 <message><source>eSLuxIlluminance_Name_Alternate1</source><extracomment>Lux (Illuminance)</extracomment><translation>lux</translation></message>
+</context>
+<context>
+<name>UnitSymbol_RotationalPointSpringCoefficient</name>
+<message><source>eSNmPerdeg_Alternate1</source><extracomment>newton meter per degree</extracomment><translatorcomment>generated from «N·m/°»</translatorcomment><translation>N·m/º</translation></message>
+<message><source>eSNmPerdeg_Alternate2</source><extracomment>newton meter per degree</extracomment><translatorcomment>generated from «N·m/°»</translatorcomment><translation>N·m/˚</translation></message>
+<message><source>eSkipftPerdeg_Alternate1</source><extracomment>kip foot per degree</extracomment><translatorcomment>generated from «kip·ft/°»</translatorcomment><translation>kip·ft/º</translation></message>
+<message><source>eSkipftPerdeg_Alternate2</source><extracomment>kip foot per degree</extracomment><translatorcomment>generated from «kip·ft/°»</translatorcomment><translation>kip·ft/˚</translation></message>
+<message><source>eSkipfftPerdeg_Alternate1</source><extracomment>kip foot per degree</extracomment><translatorcomment>generated from «kipf·ft/°»</translatorcomment><translation>kipf·ft/º</translation></message>
+<message><source>eSkipfftPerdeg_Alternate2</source><extracomment>kip foot per degree</extracomment><translatorcomment>generated from «kipf·ft/°»</translatorcomment><translation>kipf·ft/˚</translation></message>
+<message><source>eSklbfftPerdeg_Alternate1</source><extracomment>kip foot per degree</extracomment><translatorcomment>generated from «klbf·ft/°»</translatorcomment><translation>klbf·ft/º</translation></message>
+<message><source>eSklbfftPerdeg_Alternate2</source><extracomment>kip foot per degree</extracomment><translatorcomment>generated from «klbf·ft/°»</translatorcomment><translation>klbf·ft/˚</translation></message>
+<message><source>eSklbftPerdeg_Alternate1</source><extracomment>kip foot per degree</extracomment><translatorcomment>generated from «klb·ft/°»</translatorcomment><translation>klb·ft/º</translation></message>
+<message><source>eSklbftPerdeg_Alternate2</source><extracomment>kip foot per degree</extracomment><translatorcomment>generated from «klb·ft/°»</translatorcomment><translation>klb·ft/˚</translation></message>
+<message><source>eSkNmPerdeg_Alternate1</source><extracomment>kilonewton meter per degree</extracomment><translatorcomment>generated from «kN·m/°»</translatorcomment><translation>kN·m/º</translation></message>
+<message><source>eSkNmPerdeg_Alternate2</source><extracomment>kilonewton meter per degree</extracomment><translatorcomment>generated from «kN·m/°»</translatorcomment><translation>kN·m/˚</translation></message>
+</context>
+<context>
+<name>UnitSymbol_RotationalLineSpringCoefficient</name>
+<message><source>eSNmPerdegPerm_Alternate1</source><extracomment>newton meter per degree per meter</extracomment><translatorcomment>generated from «N·m/(°·m)»</translatorcomment><translation>N·m/(º·m)</translation></message>
+<message><source>eSNmPerdegPerm_Alternate2</source><extracomment>newton meter per degree per meter</extracomment><translatorcomment>generated from «N·m/(°·m)»</translatorcomment><translation>N·m/(˚·m)</translation></message>
+<message><source>eSkipftPerdegPerft_Alternate1</source><extracomment>kip foot per degree per foot</extracomment><translatorcomment>generated from «kip·ft/(°·ft)»</translatorcomment><translation>kip·ft/(º·ft)</translation></message>
+<message><source>eSkipftPerdegPerft_Alternate2</source><extracomment>kip foot per degree per foot</extracomment><translatorcomment>generated from «kip·ft/(°·ft)»</translatorcomment><translation>kip·ft/(˚·ft)</translation></message>
+<message><source>eSkipfftPerdegPerft_Alternate1</source><extracomment>kip foot per degree per foot</extracomment><translatorcomment>generated from «kipf·ft/(°·ft)»</translatorcomment><translation>kipf·ft/(º·ft)</translation></message>
+<message><source>eSkipfftPerdegPerft_Alternate2</source><extracomment>kip foot per degree per foot</extracomment><translatorcomment>generated from «kipf·ft/(°·ft)»</translatorcomment><translation>kipf·ft/(˚·ft)</translation></message>
+<message><source>eSklbfftPerdegPerft_Alternate1</source><extracomment>kip foot per degree per foot</extracomment><translatorcomment>generated from «klbf·ft/(°·ft)»</translatorcomment><translation>klbf·ft/(º·ft)</translation></message>
+<message><source>eSklbfftPerdegPerft_Alternate2</source><extracomment>kip foot per degree per foot</extracomment><translatorcomment>generated from «klbf·ft/(°·ft)»</translatorcomment><translation>klbf·ft/(˚·ft)</translation></message>
+<message><source>eSklbftPerdegPerft_Alternate1</source><extracomment>kip foot per degree per foot</extracomment><translatorcomment>generated from «klb·ft/(°·ft)»</translatorcomment><translation>klb·ft/(º·ft)</translation></message>
+<message><source>eSklbftPerdegPerft_Alternate2</source><extracomment>kip foot per degree per foot</extracomment><translatorcomment>generated from «klb·ft/(°·ft)»</translatorcomment><translation>klb·ft/(˚·ft)</translation></message>
+<message><source>eSkNmPerdegPerm_Alternate1</source><extracomment>kilonewton meter per degree per meter</extracomment><translatorcomment>generated from «kN·m/(°·m)»</translatorcomment><translation>kN·m/(º·m)</translation></message>
+<message><source>eSkNmPerdegPerm_Alternate2</source><extracomment>kilonewton meter per degree per meter</extracomment><translatorcomment>generated from «kN·m/(°·m)»</translatorcomment><translation>kN·m/(˚·m)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_HeatTransferCoefficient</name>

@@ -874,25 +874,31 @@
 </context>
 <context>
 <name>ParseProblem</name>
-<message><source>The text is a quantity.</source><translation>Текст является величиной.</translation></message>
-<message><source>There is nothing to read.</source><translation>Нечего читать.</translation></message>
-<message><source>There is no unit to read the text in.</source><translation>Нет единицы, в которой можно прочитать текст.</translation></message>
-<message><source>“%1” is no number and no unit symbol.</source><translation>«%1» не является ни числом, ни обозначением единицы.</translation></message>
-<message><source>Wrong kind of quantity: %2 instead of %3.</source><translation>Неверный род величины: %2 вместо %3.</translation></message>
-<message><source>The unit “%1” has no number before it.</source><translation>Перед единицей «%1» нет числа.</translation></message>
-<message><source>“%1” does not fit: a unit or a mark is missing.</source><translation>«%1» не подходит: не хватает единицы или знака.</translation></message>
-<message><source>The operator “%1” has nothing to apply to.</source><translation>Оператору «%1» не к чему применяться.</translation></message>
-<message><source>“%1” is no exponent: a power is a whole number from 1 to 64.</source><translation>«%1» не является показателем степени: степень — целое число от 1 до 64.</translation></message>
-<message><source>The parenthesis “%1” has no partner, or parentheses nest too deep.</source><translation>У скобки «%1» нет пары, или скобки вложены слишком глубоко.</translation></message>
-<message><source>The denominator “%1” must be above zero.</source><translation>Знаменатель «%1» должен быть больше нуля.</translation></message>
-<message><source>“%1” means nothing at this place.</source><translation>«%1» в этом месте ничего не означает.</translation></message>
-<message><source>The minutes “%1” need a prime (').</source><translation>Минутам «%1» нужен штрих (').</translation></message>
+<message><source>The text is a quantity.</source><translation>Текст — это величина.</translation></message>
+<message><source>The text is empty.</source><translation>Текст пуст.</translation></message>
+<message><source>The unit to read the text in is not known.</source><translation>Единица, в которой нужно прочитать текст, неизвестна.</translation></message>
+<message><source>“%1” is not a number or a unit symbol.</source><translation>«%1» — не число и не обозначение единицы.</translation></message>
+<message><source>“%1” measures %2, not %3.</source><translation>«%1» — это %2, а не %3.</translation></message>
+<message><source>“%1” needs a number before it.</source><translation>Перед «%1» не хватает числа.</translation></message>
+<message><source>A unit or a mark is missing at “%1”.</source><translation>«%1»: не хватает единицы или знака.</translation></message>
+<message><source>“%1” has no unit to apply to.</source><translation>У оператора «%1» нет единицы, к которой он применяется.</translation></message>
+<message><source>“%1” cannot be an exponent: write a whole number from −64 to 64, other than 0.</source><translation>«%1» не может быть показателем степени: нужно целое число от −64 до 64, кроме 0.</translation></message>
+<message><source>“%1” has no matching parenthesis, or the parentheses are nested too deeply.</source><translation>У скобки «%1» нет парной, или скобки вложены слишком глубоко.</translation></message>
+<message><source>The denominator “%1” must be greater than zero.</source><translation>Знаменатель «%1» должен быть больше нуля.</translation></message>
+<message><source>“%1” does not belong here.</source><translation>«%1» не может стоять в этом месте.</translation></message>
+<message><source>The minutes “%1” need a minute mark (').</source><translation>После минут «%1» нужен знак минут (').</translation></message>
 <message><source>The minutes “%1” cannot be negative.</source><translation>Минуты «%1» не могут быть отрицательными.</translation></message>
-<message><source>A bearing angle is at most 90°: “%1”.</source><translation>Угол румба не больше 90°: «%1».</translation></message>
-<message><source>A bearing begins with N or S.</source><translation>Румб начинается с N или S.</translation></message>
+<message><source>A bearing angle cannot be more than 90°: “%1”.</source><translation>Угол румба не может быть больше 90°: «%1».</translation></message>
+<message><source>A bearing must begin with N or S.</source><translation>Румб должен начинаться с N или S.</translation></message>
 <message><source>The value is too large.</source><translation>Значение слишком велико.</translation></message>
-<message><source>The text is too long for a quantity.</source><translation>Текст слишком длинный для величины.</translation></message>
+<message><source>The text is too long to be a quantity.</source><translation>Текст слишком длинный для величины.</translation></message>
 <message><source>The number “%1” is too small to hold.</source><translation>Число «%1» слишком мало, чтобы его представить.</translation></message>
+<message><source>The group separator “%1” is out of place.</source><translation>Разделитель разрядов «%1» стоит не на месте.</translation></message>
+<message><source>The group separator “%1” is out of place: did you mean %2?</source><translation>Разделитель разрядов «%1» стоит не на месте: может быть, имелось в виду %2?</translation></message>
+<message><source>Minutes and seconds must be less than 60: “%1”.</source><translation>Минуты и секунды должны быть меньше 60: «%1».</translation></message>
+<message><source>“%1” could be hours and minutes or minutes and seconds: write all three parts.</source><translation>«%1» может означать часы и минуты или минуты и секунды: укажите все три части.</translation></message>
+<message><source>“%1” could mean more than one unit of %3: use another symbol.</source><translation>«%1» может означать несколько единиц величины «%3»: используйте другое обозначение.</translation></message>
+<message><source>“%1” raises the units to a power beyond 64.</source><translation>«%1» возводит единицы в степень больше 64.</translation></message>
 </context>
 <context>
 <name>PluralForms</name>

@@ -304,11 +304,67 @@
 <context>
 <name>UnitSymbol_Energy</name>
 <message><source>eSKilocalorie_Name_Alternate3</source><extracomment>kilocalorie</extracomment><translation>Ккал</translation></message>
+<message><source>eSBritishThermalUnit63DegreeF_Name_Alternate1</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «британская тепловая единица (63 °F)»</translatorcomment><translation>британская тепловая единица (63 ºF)</translation></message>
+<message><source>eSBritishThermalUnit63DegreeF_Name_Alternate2</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «британская тепловая единица (63 °F)»</translatorcomment><translation>британская тепловая единица (63 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit63DegreeF_Name_Alternate3</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «британские тепловые единицы (63 °F)»</translatorcomment><translation>британские тепловые единицы (63 ºF)</translation></message>
+<message><source>eSBritishThermalUnit63DegreeF_Name_Alternate4</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «британские тепловые единицы (63 °F)»</translatorcomment><translation>британские тепловые единицы (63 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit63DegreeF_Name_Alternate5</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «британских тепловых единиц (63 °F)»</translatorcomment><translation>британских тепловых единиц (63 ºF)</translation></message>
+<message><source>eSBritishThermalUnit63DegreeF_Name_Alternate6</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «британских тепловых единиц (63 °F)»</translatorcomment><translation>британских тепловых единиц (63 ˚F)</translation></message>
+<message><source>eSBTU63F_Alternate1</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «БТЕ (63 °F)»</translatorcomment><translation>БТЕ (63 ºF)</translation></message>
+<message><source>eSBTU63F_Alternate2</source><extracomment>British thermal unit (63 degree F)</extracomment><translatorcomment>generated from «БТЕ (63 °F)»</translatorcomment><translation>БТЕ (63 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit60DegreeF_Name_Alternate1</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «британская тепловая единица (60 °F)»</translatorcomment><translation>британская тепловая единица (60 ºF)</translation></message>
+<message><source>eSBritishThermalUnit60DegreeF_Name_Alternate2</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «британская тепловая единица (60 °F)»</translatorcomment><translation>британская тепловая единица (60 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit60DegreeF_Name_Alternate3</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «британские тепловые единицы (60 °F)»</translatorcomment><translation>британские тепловые единицы (60 ºF)</translation></message>
+<message><source>eSBritishThermalUnit60DegreeF_Name_Alternate4</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «британские тепловые единицы (60 °F)»</translatorcomment><translation>британские тепловые единицы (60 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit60DegreeF_Name_Alternate5</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «британских тепловых единиц (60 °F)»</translatorcomment><translation>британских тепловых единиц (60 ºF)</translation></message>
+<message><source>eSBritishThermalUnit60DegreeF_Name_Alternate6</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «британских тепловых единиц (60 °F)»</translatorcomment><translation>британских тепловых единиц (60 ˚F)</translation></message>
+<message><source>eSBTU60F_Alternate1</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «БТЕ (60 °F)»</translatorcomment><translation>БТЕ (60 ºF)</translation></message>
+<message><source>eSBTU60F_Alternate2</source><extracomment>British thermal unit (60 degree F)</extracomment><translatorcomment>generated from «БТЕ (60 °F)»</translatorcomment><translation>БТЕ (60 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit59DegreeF_Name_Alternate1</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «британская тепловая единица (59 °F)»</translatorcomment><translation>британская тепловая единица (59 ºF)</translation></message>
+<message><source>eSBritishThermalUnit59DegreeF_Name_Alternate2</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «британская тепловая единица (59 °F)»</translatorcomment><translation>британская тепловая единица (59 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit59DegreeF_Name_Alternate3</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «британские тепловые единицы (59 °F)»</translatorcomment><translation>британские тепловые единицы (59 ºF)</translation></message>
+<message><source>eSBritishThermalUnit59DegreeF_Name_Alternate4</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «британские тепловые единицы (59 °F)»</translatorcomment><translation>британские тепловые единицы (59 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit59DegreeF_Name_Alternate5</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «британских тепловых единиц (59 °F)»</translatorcomment><translation>британских тепловых единиц (59 ºF)</translation></message>
+<message><source>eSBritishThermalUnit59DegreeF_Name_Alternate6</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «британских тепловых единиц (59 °F)»</translatorcomment><translation>британских тепловых единиц (59 ˚F)</translation></message>
+<message><source>eSBTU59F_Alternate1</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «БТЕ (59 °F)»</translatorcomment><translation>БТЕ (59 ºF)</translation></message>
+<message><source>eSBTU59F_Alternate2</source><extracomment>British thermal unit (59 degree F)</extracomment><translatorcomment>generated from «БТЕ (59 °F)»</translatorcomment><translation>БТЕ (59 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit39DegreeF_Name_Alternate1</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «британская тепловая единица (39 °F)»</translatorcomment><translation>британская тепловая единица (39 ºF)</translation></message>
+<message><source>eSBritishThermalUnit39DegreeF_Name_Alternate2</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «британская тепловая единица (39 °F)»</translatorcomment><translation>британская тепловая единица (39 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit39DegreeF_Name_Alternate3</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «британские тепловые единицы (39 °F)»</translatorcomment><translation>британские тепловые единицы (39 ºF)</translation></message>
+<message><source>eSBritishThermalUnit39DegreeF_Name_Alternate4</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «британские тепловые единицы (39 °F)»</translatorcomment><translation>британские тепловые единицы (39 ˚F)</translation></message>
+<message><source>eSBritishThermalUnit39DegreeF_Name_Alternate5</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «британских тепловых единиц (39 °F)»</translatorcomment><translation>британских тепловых единиц (39 ºF)</translation></message>
+<message><source>eSBritishThermalUnit39DegreeF_Name_Alternate6</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «британских тепловых единиц (39 °F)»</translatorcomment><translation>британских тепловых единиц (39 ˚F)</translation></message>
+<message><source>eSBTU39F_Alternate1</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «БТЕ (39 °F)»</translatorcomment><translation>БТЕ (39 ºF)</translation></message>
+<message><source>eSBTU39F_Alternate2</source><extracomment>British thermal unit (39 degree F)</extracomment><translatorcomment>generated from «БТЕ (39 °F)»</translatorcomment><translation>БТЕ (39 ˚F)</translation></message>
 <message><source>eSKilowattHour_Name_Alternate1</source><extracomment>kilowatt hour</extracomment><translation>кВтч</translation></message>
 <message><source>eSKilowattHour_Name_Alternate2</source><extracomment>kilowatt hour</extracomment><translation>кВт*ч</translation></message>
 <message><source>eSKilowattHour_Name_Alternate3</source><extracomment>kilowatt hour</extracomment><translation>кВт.ч</translation></message>
 <message><source>eSKilowattHour_Name_Alternate4</source><extracomment>kilowatt hour</extracomment><translation>кВт ч</translation></message>
 <message><source>eSKilowattHour_Name_Alternate5</source><extracomment>kilowatt hour</extracomment><translation>кВт-ч</translation></message>
+<message><source>eSCalorie20DegreeC_Name_Alternate1</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «калория (20 °C)»</translatorcomment><translation>калория (20 ºC)</translation></message>
+<message><source>eSCalorie20DegreeC_Name_Alternate2</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «калория (20 °C)»</translatorcomment><translation>калория (20 ˚C)</translation></message>
+<message><source>eSCalorie20DegreeC_Name_Alternate3</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «калории (20 °C)»</translatorcomment><translation>калории (20 ºC)</translation></message>
+<message><source>eSCalorie20DegreeC_Name_Alternate4</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «калории (20 °C)»</translatorcomment><translation>калории (20 ˚C)</translation></message>
+<message><source>eSCalorie20DegreeC_Name_Alternate5</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «калорий (20 °C)»</translatorcomment><translation>калорий (20 ºC)</translation></message>
+<message><source>eSCalorie20DegreeC_Name_Alternate6</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «калорий (20 °C)»</translatorcomment><translation>калорий (20 ˚C)</translation></message>
+<message><source>eScal20C_Alternate1</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «кал (20 °C)»</translatorcomment><translation>кал (20 ºC)</translation></message>
+<message><source>eScal20C_Alternate2</source><extracomment>calorie (20 degree C)</extracomment><translatorcomment>generated from «кал (20 °C)»</translatorcomment><translation>кал (20 ˚C)</translation></message>
+<message><source>eSCalorie15DegreeC_Name_Alternate1</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «калория (15 °C)»</translatorcomment><translation>калория (15 ºC)</translation></message>
+<message><source>eSCalorie15DegreeC_Name_Alternate2</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «калория (15 °C)»</translatorcomment><translation>калория (15 ˚C)</translation></message>
+<message><source>eSCalorie15DegreeC_Name_Alternate3</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «калории (15 °C)»</translatorcomment><translation>калории (15 ºC)</translation></message>
+<message><source>eSCalorie15DegreeC_Name_Alternate4</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «калории (15 °C)»</translatorcomment><translation>калории (15 ˚C)</translation></message>
+<message><source>eSCalorie15DegreeC_Name_Alternate5</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «калорий (15 °C)»</translatorcomment><translation>калорий (15 ºC)</translation></message>
+<message><source>eSCalorie15DegreeC_Name_Alternate6</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «калорий (15 °C)»</translatorcomment><translation>калорий (15 ˚C)</translation></message>
+<message><source>eScal15C_Alternate1</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «кал (15 °C)»</translatorcomment><translation>кал (15 ºC)</translation></message>
+<message><source>eScal15C_Alternate2</source><extracomment>calorie (15 degree C)</extracomment><translatorcomment>generated from «кал (15 °C)»</translatorcomment><translation>кал (15 ˚C)</translation></message>
+<message><source>eSCalorie398DegreeC_Name_Alternate1</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «калория (3,98 °C)»</translatorcomment><translation>калория (3,98 ºC)</translation></message>
+<message><source>eSCalorie398DegreeC_Name_Alternate2</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «калория (3,98 °C)»</translatorcomment><translation>калория (3,98 ˚C)</translation></message>
+<message><source>eSCalorie398DegreeC_Name_Alternate3</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «калории (3,98 °C)»</translatorcomment><translation>калории (3,98 ºC)</translation></message>
+<message><source>eSCalorie398DegreeC_Name_Alternate4</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «калории (3,98 °C)»</translatorcomment><translation>калории (3,98 ˚C)</translation></message>
+<message><source>eSCalorie398DegreeC_Name_Alternate5</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «калорий (3,98 °C)»</translatorcomment><translation>калорий (3,98 ºC)</translation></message>
+<message><source>eSCalorie398DegreeC_Name_Alternate6</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «калорий (3,98 °C)»</translatorcomment><translation>калорий (3,98 ˚C)</translation></message>
+<message><source>eScal3Point98C_Alternate1</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «кал (3,98 °C)»</translatorcomment><translation>кал (3,98 ºC)</translation></message>
+<message><source>eScal3Point98C_Alternate2</source><extracomment>calorie (3.98 degree C)</extracomment><translatorcomment>generated from «кал (3,98 °C)»</translatorcomment><translation>кал (3,98 ˚C)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_VolumetricFlowRate</name>
@@ -566,10 +622,23 @@
 <context>
 <name>UnitSymbol_Temperature</name>
 <message><source>eSKelvin_Name_Alternate3</source><extracomment>kelvin</extracomment><translation>°К</translation></message>
+<message><source>eSKelvin_Name_Alternate4</source><extracomment>kelvin</extracomment><translatorcomment>generated from «°К»</translatorcomment><translation>ºК</translation></message>
+<message><source>eSKelvin_Name_Alternate5</source><extracomment>kelvin</extracomment><translatorcomment>generated from «°К»</translatorcomment><translation>˚К</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate1</source><extracomment>degree Celsius</extracomment><translation>°С</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate2</source><extracomment>degree Celsius</extracomment><translation>° С</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate5</source><extracomment>degree Celsius</extracomment><translation>град. С</translation></message>
 <message><source>eSDegreeCelsius_Name_Alternate6</source><extracomment>degree Celsius</extracomment><translation>градус С</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate7</source><extracomment>degree Celsius</extracomment><translatorcomment>generated from «°С»</translatorcomment><translation>ºС</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate8</source><extracomment>degree Celsius</extracomment><translatorcomment>generated from «°С»</translatorcomment><translation>˚С</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate9</source><extracomment>degree Celsius</extracomment><translatorcomment>generated from «° С»</translatorcomment><translation>º С</translation></message>
+<message><source>eSDegreeCelsius_Name_Alternate10</source><extracomment>degree Celsius</extracomment><translatorcomment>generated from «° С»</translatorcomment><translation>˚ С</translation></message>
+</context>
+<context>
+<name>UnitSymbol_TemperatureRate</name>
+<message><source>eSDegreeCPermin_Alternate1</source><extracomment>celsius per minute</extracomment><translatorcomment>generated from «°C/мин»</translatorcomment><translation>ºC/мин</translation></message>
+<message><source>eSDegreeCPermin_Alternate2</source><extracomment>celsius per minute</extracomment><translatorcomment>generated from «°C/мин»</translatorcomment><translation>˚C/мин</translation></message>
+<message><source>eSDegreeFPermin_Alternate1</source><extracomment>fahrenheit per minute</extracomment><translatorcomment>generated from «°F/мин»</translatorcomment><translation>ºF/мин</translation></message>
+<message><source>eSDegreeFPermin_Alternate2</source><extracomment>fahrenheit per minute</extracomment><translatorcomment>generated from «°F/мин»</translatorcomment><translation>˚F/мин</translation></message>
 </context>
 <context>
 <name>UnitSymbol_Time</name>
@@ -677,8 +746,12 @@
 <message><source>eSWattPerSquareMeterKelvin_Name_Alternate9</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/(м²*К)»</translatorcomment><translation>Вт/(м^2*К)</translation></message>
 <message><source>eSWPerm2K_Alternate1</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/(м²·К)»</translatorcomment><translation>Вт/(м2·К)</translation></message>
 <message><source>eSWPerm2K_Alternate2</source><extracomment>watt per square meter kelvin</extracomment><translatorcomment>generated from «Вт/(м²·К)»</translatorcomment><translation>Вт/(м^2·К)</translation></message>
+<message><source>eSBTUPerhsqftDegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «БТЕ/(ч·кв. фут·°F)»</translatorcomment><translation>БТЕ/(ч·кв. фут·ºF)</translation></message>
+<message><source>eSBTUPerhsqftDegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «БТЕ/(ч·кв. фут·°F)»</translatorcomment><translation>БТЕ/(ч·кв. фут·˚F)</translation></message>
 <message><source>eSBTUPerhft2DegreeF_Alternate1</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «БТЕ/(ч·фут²·°F)»</translatorcomment><translation>БТЕ/(ч·фут2·°F)</translation></message>
 <message><source>eSBTUPerhft2DegreeF_Alternate2</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «БТЕ/(ч·фут²·°F)»</translatorcomment><translation>БТЕ/(ч·фут^2·°F)</translation></message>
+<message><source>eSBTUPerhft2DegreeF_Alternate3</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «БТЕ/(ч·фут²·°F)»</translatorcomment><translation>БТЕ/(ч·фут²·ºF)</translation></message>
+<message><source>eSBTUPerhft2DegreeF_Alternate4</source><extracomment>british thermal unit per hour square foot fahrenheit</extracomment><translatorcomment>generated from «БТЕ/(ч·фут²·°F)»</translatorcomment><translation>БТЕ/(ч·фут²·˚F)</translation></message>
 </context>
 <context>
 <name>UnitSymbol_AirflowDensity</name>
@@ -722,5 +795,7 @@
 <context>
 <name>UnitSymbol_CoefficientOfThermalExpansion</name>
 <message><source>eSInverseCelsius_Name_Alternate1</source><extracomment>inverse celsius</extracomment><translation>°С⁻¹</translation></message>
+<message><source>eSInverseCelsius_Name_Alternate2</source><extracomment>inverse celsius</extracomment><translatorcomment>generated from «°С⁻¹»</translatorcomment><translation>ºС⁻¹</translation></message>
+<message><source>eSInverseCelsius_Name_Alternate3</source><extracomment>inverse celsius</extracomment><translatorcomment>generated from «°С⁻¹»</translatorcomment><translation>˚С⁻¹</translation></message>
 </context>
 </TS>

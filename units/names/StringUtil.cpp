@@ -17,16 +17,7 @@ QString StringUtil::WcharToQString(const wchar_t* text) {
 }
 
 int StringUtil::QStringToWchar(const QString& text, wchar_t* buffer, int size) {
-    std::wstring wide = text.toStdWString();
-    int length = static_cast<int>(wide.size());
-    if (buffer == nullptr)
-        return length;
-    if (size == 0 || size < -1)
-        return 0;
-    int count = size == -1 || size > length ? length : size - 1;
-    std::copy_n(wide.data(), count, buffer);
-    buffer[count] = L'\0';
-    return count;
+    return os::CopyToWide(text, buffer, size);
 }
 
 wchar_t* StringUtil::QStringToWchar2(const QString& text, wchar_t* buffer, int size) {

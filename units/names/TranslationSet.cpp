@@ -126,6 +126,11 @@ QString FallbackLocale() {
 
 } // namespace
 
+QString TranslationSet::AskedLocale(const wchar_t* localeName) {
+    QString name = os::ToQString(localeName);
+    return name.isEmpty() ? FallbackLocale() : name;
+}
+
 TranslationSet::TranslationSet(const wchar_t* localeName)
     : TranslationSet(os::ToQString(localeName)) {}
 

@@ -39,6 +39,10 @@ public:
     // and translator files path take part as in construction, so after the host points the
     // manager elsewhere or replaces a file, new formatters get new texts while existing ones
     // keep theirs. A set goes when its last holder lets it go.
+    // The locale a formatter made for localeName asks for, before translation files are
+    // looked for: the name, else the units manager's current locale, else "en-US". A locale
+    // without translation files of its own ("en-IN") still has its own number conventions.
+    static QString AskedLocale(const wchar_t* localeName);
     static std::shared_ptr<const TranslationSet> Shared(const wchar_t* localeName);
 
     const QString& LocaleName() const { return localeName; }

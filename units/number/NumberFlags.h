@@ -18,6 +18,9 @@ enum NumberFlags : uint32_t {
     // The number is beyond what a double holds: its value came out infinite, or zero although
     // a digit of its mantissa is not.
     OutOfRange = 512,
+    // The number ends at a group separator that separates no digit groups («1,5» under the
+    // default settings): the separator begins right after it.
+    MisplacedGroupSeparator = 1024,
 };
 
 } // namespace velmar::platform::core::units

@@ -50,7 +50,7 @@ bool WriteFixed(const NumberSettings& s, NumberFormat format, int precision, dou
     } while (number != 0 || count <= decimals);
     // The primitive conversion's text, a sign, the digits and the point, has to fit as well.
     if (count + (decimals > 0 ? 1 : 0) + 1 > out.Room())
-        out.Refuse();
+        out.Overflow();
     size_t separators[24];
     size_t separatorCount = GroupSeparators(s, format, count - decimals, separators);
     if ((flags & SignedZero) && value == 0.0)
@@ -130,8 +130,10 @@ void Format(const NumberSettings& s, NumberFormat format, int precision, double 
     char converted[os::kMaxConvertedLength];
     int length = os::ConvertDouble(converted, sizeof converted, value, letter, precision,
                                    s.allowTwoDigitExponent);
-    if (length < 0 || static_cast<size_t>(length) > out.Room())
+    if (length < 0)
         return out.Refuse();
+    if (static_cast<size_t>(length) > out.Room())
+        return out.Overflow();
     if (written != nullptr)
         *written = PluralOperands::OfText(converted, converted + length);
     const char* begin = converted;
@@ -211,7 +213,7 @@ void Fraction(const NumberSettings& settings, int precision, double value, TextB
                parts.denominator, wholeFlags, L' ', out);
     // The text and its terminator, and one more character after them, must fit.
     if (out.Room() == 0)
-        out.Refuse();
+        out.Overflow();
 }
 
 } // namespace

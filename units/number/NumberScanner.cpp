@@ -1,5 +1,6 @@
 #include "units/number/NumberScanner.h"
 
+#include "units/number/DigitGrouping.h"
 #include "units/number/NumberTokenTable.h"
 
 #include <cmath>
@@ -26,8 +27,8 @@ constexpr double kLastFractionDivisor = 1e300;
 
 } // namespace
 
-size_t ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* value,
-                  NumberFlags* flags) {
+size_t ScanNumber(const NumberTokenTable& tokens, const DigitGrouping& grouping,
+                  const wchar_t* text, double* value, NumberFlags* flags) {
     if (text == nullptr || value == nullptr)
         return 0;
     if (tokens.StartsNoNumber(*text))
@@ -43,6 +44,42 @@ size_t ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* v
     size_t position = 0;  // characters advanced
     size_t consumed = 0;  // characters that form the number so far
     State state = Start;
+
+    // Under the check, the groups of the integer part: whether a group separator was taken,
+    // whether the first digit is 0, the digits of the group being read and the counts of
+    // groups that may follow the one before it.
+    bool grouped = false;
+    bool leadingZero = false;
+    size_t groupDigits = 0;
+    DigitGrouping::Counts counts = 0;
+    // The number as far as its last group that may end it: where it ends when a later group
+    // separator turns out to separate no groups.
+    struct {
+        size_t consumed;
+        double integer;
+        bool nonZero;
+        unsigned reported;
+    } whole{};
+    auto keepWhole = [&] { whole = {consumed, integer, nonZero, reported}; };
+    auto backToWhole = [&] {
+        consumed = whole.consumed;
+        integer = whole.integer;
+        nonZero = whole.nonZero;
+        reported = whole.reported;
+        // A space that separates no groups just ends the number: «5 1/2», «1 m 500 mm».
+        if (!grouping.SpaceLike())
+            reported |= MisplacedGroupSeparator;
+        state = Reject;
+    };
+    // Whether the group being read may end the integer part, as it does here.
+    auto lastGroupFits = [&] {
+        // Digits that a fraction bar follows after a space are the numerator of a mixed
+        // number («5 123/128»), not a group.
+        if (grouping.SpaceLike() && text[position] == L'/')
+            return false;
+        return DigitGrouping::MayEnd(grouping.Follow(counts, groupDigits));
+    };
+
     for (;;) {
         if (token <= 9) {
             double* accumulator = &integer;
@@ -51,6 +88,7 @@ size_t ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* v
             case AfterSign:
                 working |= IntegerDigits;
                 state = IntegerPart;
+                leadingZero = token == 0;
                 break;
             case IntegerPart:
                 break;
@@ -71,6 +109,7 @@ size_t ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* v
             double digits = *accumulator;
             bool inFraction = state == FractionPart;
             bool inMantissa = state != ExponentPart;
+            size_t run = 0;
             for (;;) {
                 nonZero = nonZero || (inMantissa && token != 0);
                 if (!inFraction) {
@@ -80,23 +119,48 @@ size_t ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* v
                     divisor *= 10;
                 }
                 position += length;
+                ++run;
                 token = tokens.DigitAt(text[position]);
                 if (token < 0)
                     break;
                 length = 1;
             }
             *accumulator = digits;
+            if (state == IntegerPart)
+                groupDigits += run;
             consumed = position;
             reported = working;
         } else if (token == NumberTokenTable::GroupSeparator) {
-            if (state == IntegerPart) {
+            if (state != IntegerPart) {
+                // Right after the number, past its integer part, a separator separates no
+                // groups («1.5,3»).
+                if (grouping.Checked() && !grouping.SpaceLike() && consumed > 0 &&
+                    consumed == position)
+                    reported |= MisplacedGroupSeparator;
+                state = Reject;
+            } else if (!grouping.Checked()) {
                 position += length;
                 consumed = position;
                 working |= GroupSeparatorSeen;
                 reported = working;
             } else {
-                state = Reject;
+                // The separator ends a group, which must fit, and another must follow.
+                counts = grouped ? grouping.Follow(counts, groupDigits)
+                                 : grouping.Lead(groupDigits, leadingZero && groupDigits == 1);
+                if (!grouped || DigitGrouping::MayEnd(counts))
+                    keepWhole();
+                counts = DigitGrouping::GoOn(counts);
+                if (counts == 0) {
+                    backToWhole();
+                } else {
+                    position += length;
+                    grouped = true;
+                    groupDigits = 0;
+                    working |= GroupSeparatorSeen;
+                }
             }
+        } else if (state == IntegerPart && grouped && !lastGroupFits()) {
+            backToWhole();
         } else if (token == NumberTokenTable::DecimalSeparator) {
             if (state == IntegerPart || state == Start || state == AfterSign) {
                 position += length;
@@ -135,9 +199,15 @@ size_t ScanNumber(const NumberTokenTable& tokens, const wchar_t* text, double* v
         if (state == Reject || text[position] == L'\0' || state == Start)
             break;
         token = tokens.ClassAt(text + position, &length);
+        if ((token < 0 || length == 0) && grouping.StandsIn(text[position])) {
+            token = NumberTokenTable::GroupSeparator;
+            length = 1;
+        }
         if (token < 0)
             break;
     }
+    if (state == IntegerPart && grouped && !lastGroupFits())
+        backToWhole();
     if (consumed == 0)
         return 0;
     double result = (integer + fraction / divisor) * sign;

@@ -19,6 +19,9 @@ struct NumberSettings {
     // Digit-group sizes from the decimal separator outward; the last one repeats, and a last
     // size of 0 ends the grouping.
     std::vector<int> groupSizes{3};
+    // Whether reading checks that group separators stand between digit groups of these sizes
+    // (see DigitGrouping); without the check one may stand anywhere among the integer digits.
+    bool checkGroupSizes = true;
     bool allowTwoDigitExponent = true;
     bool includePositiveSignInNumber = true;
     bool includeNegativeSignInNumber = true;

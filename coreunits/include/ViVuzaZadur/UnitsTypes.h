@@ -19,6 +19,7 @@ namespace velmar::platform::core::units {
 
 // Result of every fallible operation.
 enum [[nodiscard]] ErrorCode : int{
+    // Done: the result is written, read or stored.
     ecSuccess = 0,
     // A rejected argument, an id that names nothing, a missing or short buffer, a failure.
     ecFailure = 1,

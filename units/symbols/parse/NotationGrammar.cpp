@@ -175,8 +175,8 @@ private:
         return Fail(ppMisplacedMark, list_.begin());
     }
 
-    // Reads the tokens from `from` up to `to` as a mixed number; otherwise fails at the mark
-    // they belong to, unless the reader has said why.
+    // Reads the tokens from `from` up to `to` as a mixed number; otherwise fails at them when
+    // they are several, at the mark they belong to when one, unless the reader has said why.
     ErrorCode Mixed(size_t from, size_t to, size_t mark, LaterMinus laterMinus, double* value) {
         ParseReport* report = ParseReport::Current();
         int noted = report != nullptr ? report->Count() : 0;
@@ -185,6 +185,9 @@ private:
             return ecSuccess;
         if (report != nullptr && report->Count() != noted)
             return ecFailure;
+        // «6 7» of «5'6 7"»: the part itself is what to change, not its mark.
+        if (to - from > 1)
+            return Fail(ppMissingUnit, at_[from], at_[std::min(to, count_) - 1]);
         return mark < count_ ? Fail(ppMisplacedMark, at_[mark]) : FailAtMark(0, count_);
     }
 
@@ -314,9 +317,16 @@ private:
         double total = 0;
         const NumberSymbol* first = nullptr;
         for (size_t i = from; i < to; i += 2, ++parts) {
-            // A number, then a colon before each later number.
-            if (!Has(i, Token::Number) || (i + 1 < to && !Has(i + 1, Token::Colon)) ||
-                i + 1 == to - 1 || parts == 3)
+            // A number, then a colon before each later number; the message names the colon
+            // out of place: the second of «4::5», the first of «:4:5», the last of «4:5:», the
+            // third of «1:2:3:4».
+            if (!Has(i, Token::Number))
+                return Has(i, Token::Colon) ? Fail(ppMisplacedMark, at_[i]) : FailAtMark(from, to);
+            if (parts == 3)
+                return Fail(ppMisplacedMark, at_[i - 1]);
+            if (i + 1 == to - 1)
+                return Fail(ppMisplacedMark, at_[i + 1]);
+            if (i + 1 < to && !Has(i + 1, Token::Colon))
                 return FailAtMark(from, to);
             const NumberSymbol& part = NumberAt(i);
             if (first == nullptr) {
@@ -332,7 +342,7 @@ private:
             total = Fold(*first, total, part.value, 60);
         }
         if (time && parts != 3)
-            return Fail(ppAmbiguousTime, at_[from]);
+            return Fail(ppAmbiguousTime, at_[from], at_[to - 1]);
         static const int kUnits[][3] = {{Units::Degree, Units::AngleMinute, Units::AngleSecond},
                                         {Units::Hour, Units::Minute, Units::Second}};
         *reading = {total, kUnits[time ? 1 : 0][parts - 1]};

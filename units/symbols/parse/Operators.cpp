@@ -35,13 +35,15 @@ bool HasConverter(SymbolList::const_iterator element) {
 }
 
 // Whether a combined unit is still a quantity: exponents within range, a finite factor. The
-// element is the operator that combined it, for diagnostics.
-bool IsSane(const GenericConverter& converter, SymbolList::const_iterator element) {
+// elements from first to last are the operator that combined it and what it took after it
+// («/s», «^3»), which the diagnostics name.
+bool IsSane(const GenericConverter& converter, SymbolList::const_iterator first,
+            SymbolList::const_iterator last) {
     for (int exponent : converter.GetDimTag())
         if (exponent > kMaxExponent || exponent < -kMaxExponent)
-            return (void)Fail(ppBadExponent, element), false;
+            return (void)Fail(ppPowerOutOfRange, first, last), false;
     if (!std::isfinite(converter.GetFactor()) || converter.GetFactor() == 0)
-        return (void)Fail(ppNotFinite, element), false;
+        return (void)Fail(ppNotFinite, first, last), false;
     return true;
 }
 
@@ -49,7 +51,7 @@ bool IsSane(const GenericConverter& converter, SymbolList::const_iterator elemen
 // it; position is left on the new operand. 1 when the unit is no sane quantity.
 ErrorCode ReplaceOperand(SymbolList& list, SymbolList::iterator element,
                          const GenericConverter& unit, int count, SymbolList::iterator& position) {
-    if (!IsSane(unit, position))
+    if (!IsSane(unit, std::next(element), std::next(element, count)))
         return ecFailure;
     // The erased elements may include the operator being applied.
     element->Reset(new GenericOperand(unit), true);
@@ -84,13 +86,13 @@ ErrorCode ApplyPower(SymbolList& list, SymbolList::iterator& position, int power
     GenericConverter unit = base;
     for (int i = 1; i < std::abs(power); ++i) {
         unit = unit * base;
-        if (!IsSane(unit, position))
+        if (!IsSane(unit, position, std::next(position, extra)))
             return ecFailure;
     }
     if (power < 0) {
         static const DimensionTag kNone{};
         unit = GenericConverter(1.0, kNone) / unit;
-        if (!IsSane(unit, position))
+        if (!IsSane(unit, position, std::next(position, extra)))
             return ecFailure;
     }
     return ReplaceOperand(list, operand, unit, 1 + extra, position);

@@ -23,8 +23,13 @@ void ParseReport::NotePiece(const SymbolRef& element, size_t position, size_t le
 }
 
 void ParseReport::NoteProblem(ParseProblem problem, const SymbolRef* element) {
+    NoteProblem(problem, element, element);
+}
+
+void ParseReport::NoteProblem(ParseProblem problem, const SymbolRef* first, const SymbolRef* last) {
     problem_ = problem;
-    element_ = element;
+    element_ = first;
+    lastElement_ = last;
     hasPosition_ = false;
     ++count_;
 }
@@ -39,6 +44,7 @@ void ParseReport::NoteProblemAt(ParseProblem problem, size_t position, size_t le
 void ParseReport::ClearProblems() {
     problem_ = ppNone;
     element_ = nullptr;
+    lastElement_ = nullptr;
     hasPosition_ = false;
 }
 
@@ -48,15 +54,25 @@ bool ParseReport::Where(size_t* position, size_t* length) const {
         *length = length_;
         return true;
     }
-    // The piece the element was read from; an element made by the evaluation has none.
-    for (auto piece = pieces_.rbegin(); piece != pieces_.rend(); ++piece) {
-        if (piece->element == element_) {
-            *position = piece->position;
-            *length = piece->length;
-            return true;
-        }
-    }
-    return false;
+    // The pieces the elements were read from; an element made by the evaluation has none.
+    const Piece* first = PieceOf(element_);
+    const Piece* last = PieceOf(lastElement_);
+    if (first == nullptr)
+        return false;
+    if (last == nullptr || last->position < first->position)
+        last = first;
+    *position = first->position;
+    *length = last->position + last->length - first->position;
+    return true;
+}
+
+const ParseReport::Piece* ParseReport::PieceOf(const SymbolRef* element) const {
+    if (element == nullptr)
+        return nullptr;
+    for (auto piece = pieces_.rbegin(); piece != pieces_.rend(); ++piece)
+        if (piece->element == element)
+            return &*piece;
+    return nullptr;
 }
 
 } // namespace velmar::platform::core::units

@@ -30,6 +30,8 @@ public:
     // Notes a problem at an element (null: at no particular piece) or at characters of the
     // text. A later problem replaces an earlier one: the evaluation's last word is its reason.
     void NoteProblem(ParseProblem problem, const SymbolRef* element);
+    // Notes a problem at the pieces from one element to a later one of the same list.
+    void NoteProblem(ParseProblem problem, const SymbolRef* first, const SymbolRef* last);
     void NoteProblemAt(ParseProblem problem, size_t position, size_t length);
     // Notes the dimension of a quantity that is not the one asked for, and the group of the unit
     // it was written in where the dimension alone does not tell it (0 otherwise).
@@ -54,9 +56,13 @@ private:
         size_t position;
         size_t length;
     };
+    // The last piece noted for the element, or null.
+    const Piece* PieceOf(const SymbolRef* element) const;
+
     std::vector<Piece> pieces_;
     ParseProblem problem_ = ppNone;
     const SymbolRef* element_ = nullptr;
+    const SymbolRef* lastElement_ = nullptr;
     bool hasPosition_ = false;
     size_t position_ = 0;
     size_t length_ = 0;
@@ -71,6 +77,14 @@ private:
 inline ErrorCode Fail(ParseProblem problem, SymbolList::const_iterator element) {
     if (ParseReport* report = ParseReport::Current())
         report->NoteProblem(problem, &*element);
+    return ecFailure;
+}
+
+// Notes a problem at the elements from first to last in the open report; returns ecFailure.
+inline ErrorCode Fail(ParseProblem problem, SymbolList::const_iterator first,
+                      SymbolList::const_iterator last) {
+    if (ParseReport* report = ParseReport::Current())
+        report->NoteProblem(problem, &*first, &*last);
     return ecFailure;
 }
 

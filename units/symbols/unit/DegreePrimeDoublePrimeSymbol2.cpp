@@ -130,7 +130,7 @@ ErrorCode DegreePrimeDoublePrimeSymbol2::Format(double value, const DimensionTag
     if (bearing) {
         // Room is kept for one character more than the bearing's letter needs.
         if (out.Room() < 3)
-            out.Refuse();
+            out.Overflow();
         out.Put(L' ');
         out.Put(suffix);
     }

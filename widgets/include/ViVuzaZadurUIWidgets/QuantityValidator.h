@@ -16,8 +16,9 @@ class UnitsFormatter;
 //   Acceptable    the text parses («5'6 1/2"», «9.81 m/s²», a bare number in the default unit);
 //   Intermediate  it does not yet, but typing on can make it one: an empty text, a quantity
 //                 of another dimension («9.81 m/s» on the way to «9.81 m/s²»), a number
-//                 waiting for its unit or mark («5 6 1» before «/2»), a composite notation
-//                 not finished yet («N 45», «5'-6-1/»), an open parenthesis, or a problem
+//                 waiting for its unit or mark («5 6 1» before «/2»), a digit group not
+//                 finished yet («1,2» before «1,234»), a composite notation not finished yet
+//                 («N 45», «5'-6-1/»), an open parenthesis, or a problem
 //                 right at the cursor: an unknown word being typed («5 k» before «5 kN»), a
 //                 trailing operator («5 m/»), minutes waiting for their prime («45°30»), a
 //                 unit whose number may still go in before it («m/s²» with the cursor at or
