@@ -1,5 +1,6 @@
 #include "units/UnitSymbolTable.h"
 
+#include "units/NameFormMaker.h"
 #include "units/names/TranslationSet.h"
 #include "units/number/PluralRules.h"
 #include "units/symbols/unit/DegreePrimeDoublePrimeSymbol2.h"
@@ -131,65 +132,6 @@ bool MakeSymbol(Slot& slot, int id, std::wstring text, std::unique_ptr<const Nam
     }
     return false;
 }
-
-// The forms of the locale's unit names. The name file's numerus forms each serve some plural
-// categories of its language (TranslationSet::PluralForms); a category that no form lists
-// takes the form of "other", and without that the dictionary form.
-class NameFormMaker {
-public:
-    NameFormMaker(const TranslationSet& translations, const PluralRules& rules)
-        : translations_(translations), rules_(rules) {
-        std::vector<TranslationSet::PluralForm> forms = translations.PluralForms();
-        auto sampleOf = [&](PluralCategory category) {
-            QString keyword = QString::fromLatin1(PluralKeyword(category));
-            for (const TranslationSet::PluralForm& form : forms)
-                if (form.categories.contains(keyword))
-                    return form.sample;
-            return -1;
-        };
-        for (size_t i = 0; i < kPluralCategoryCount; ++i) {
-            auto category = static_cast<PluralCategory>(i);
-            if (!rules.Uses(category))
-                continue;
-            int sample = sampleOf(category);
-            if (sample < 0)
-                sample = sampleOf(PluralCategory::Other);
-            if (sample < 0)
-                continue;
-            auto same = std::find_if(samples_.begin(), samples_.end(),
-                                     [sample](const Sample& s) { return s.n == sample; });
-            if (same == samples_.end())
-                same = samples_.insert(samples_.end(), Sample{sample, 0});
-            same->categories |= 1u << i;
-        }
-    }
-
-    // The forms of a name symbol's unit, with its dictionary form; null for a name that has one
-    // form for every number.
-    std::unique_ptr<const NameForms> Make(int unitId, const std::wstring& dictionaryForm) const {
-        auto forms = std::make_unique<NameForms>(rules_, dictionaryForm);
-        for (const Sample& sample : samples_) {
-            std::wstring form = translations_.UnitDisplayName(unitId, sample.n).toStdWString();
-            for (size_t i = 0; i < kPluralCategoryCount; ++i)
-                if (sample.categories >> i & 1)
-                    forms->Set(static_cast<PluralCategory>(i), form);
-        }
-        if (forms->Forms().size() == 1)
-            return nullptr;
-        return forms;
-    }
-
-private:
-    // An integer of the name file and the categories whose form it takes, a bit for each.
-    struct Sample {
-        int n;
-        unsigned categories;
-    };
-
-    const TranslationSet& translations_;
-    const PluralRules& rules_;
-    std::vector<Sample> samples_;
-};
 
 } // namespace
 

@@ -46,7 +46,7 @@ bool IsWhole(double value) {
 
 // value mod modulus, as std::fmod gives it, in integers where they hold it exactly.
 double Remainder(double value, double modulus) {
-    if (std::abs(value) < 0x1p62 && IsWhole(std::abs(value)))
+    if (std::abs(value) < 0x1p62 && IsWhole(std::abs(value)) && modulus < 0x1p62)
         return static_cast<double>(static_cast<int64_t>(value) % static_cast<int64_t>(modulus));
     return std::fmod(value, modulus);
 }
