@@ -76,6 +76,8 @@ TEST_F(TranslationSetTest, PathWithoutNameFileFallsBackToTheManagersLocale) {
     TranslationSet set(L"de-DE");
     EXPECT_EQ(set.LocaleName(), QStringLiteral("it-IT"));
     EXPECT_EQ(set.UnitDisplayName(0x2001), QStringLiteral("meter"));
+    EXPECT_EQ(set.UnitDisplayName(0x2001, 5), QStringLiteral("meter"));
+    EXPECT_TRUE(set.PluralForms().empty());
     EXPECT_EQ(set.SymbolText(0x202001), QStringLiteral("eSm"));
     EXPECT_TRUE(set.AlternateSymbols(0x102001).isEmpty());
 }

@@ -237,8 +237,11 @@ std::vector<TranslationSet::PluralForm> TranslationSet::PluralForms() const {
     std::vector<PluralForm> forms;
     std::vector<QString> seen; // the text of each form
     for (int n = 0; n < kPluralSamples; ++n) {
+        // Without a name file the application's translators answer, and the source text when
+        // none knows the message.
         QString text = locale::TranslateFormUtf8(nameTranslator, "PluralForms", "categories", n);
-        if (text.isEmpty() || std::find(seen.begin(), seen.end(), text) != seen.end())
+        if (text.isEmpty() || text == QLatin1String("categories") ||
+            std::find(seen.begin(), seen.end(), text) != seen.end())
             continue;
         seen.push_back(text);
         forms.push_back({n, text.split(QLatin1Char(' '), Qt::SkipEmptyParts)});
