@@ -37,11 +37,6 @@ struct Registration {
 
 using vvztest::AllSymbols;
 
-const std::vector<std::wstring>& NoForms() {
-    static const std::vector<std::wstring> none;
-    return none;
-}
-
 std::vector<Registration> RegistrationsOf(const TranslationSet& translations) {
     const UnitSymbolTable& table = LocaleSymbolTables::Instance().EnsureLocale(translations);
     std::vector<Registration> registrations;
@@ -56,8 +51,9 @@ std::vector<Registration> RegistrationsOf(const TranslationSet& translations) {
             registrations.push_back({slot->format->GetText(), id});
             // Every form of a name that agrees with its number.
             auto* named = dynamic_cast<const SimpleFormatSymbol2*>(slot->format);
-            for (const std::wstring& form : named->forms ? named->forms->Forms() : NoForms())
-                registrations.push_back({form, id});
+            if (named->forms)
+                for (const std::wstring& form : named->forms->Forms())
+                    registrations.push_back({form, id});
         }
         for (const QString& alternate : translations.AlternateSymbols(id))
             registrations.push_back({alternate.toStdWString(), id});
