@@ -41,7 +41,7 @@ bool ReadNumber(const std::string& text, double* value) {
 
 // Whether a value (not negative) has no fraction: every double from 2^52 up is whole.
 bool IsWhole(double value) {
-    return value >= 0x1p52 || value == static_cast<double>(static_cast<int64_t>(value));
+    return !(value < 0x1p52) || value == static_cast<double>(static_cast<int64_t>(value));
 }
 
 // value mod modulus, as std::fmod gives it, in integers where they hold it exactly.
