@@ -1,6 +1,6 @@
-// Format against baselines in the same process: snprintf of the same text, and ICU's own
-// unit formatter. Formatter construction for a locale already built and for a new one, against
-// loading the locale's three translation files into translators.
+// Format against baselines in the same process: snprintf of the same text, ICU's own unit
+// formatter, and ICU's choice of a plural form. Formatter construction for a locale already built
+// and for a new one, against loading the locale's three translation files into translators.
 #include "AllocationCounter.h"
 
 #include <ViVuzaZadurUI/UnitsFormatter.h>
@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 #include <unicode/measunit.h>
 #include <unicode/numberformatter.h>
+#include <unicode/plurrule.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -87,8 +88,8 @@ void IcuMeter(benchmark::State& state) {
 BENCHMARK(IcuMeter);
 
 void Format(benchmark::State& state, double value, int unit, int display, int precision,
-            const wchar_t* expected) {
-    UnitsFormatter formatter(L"en-US");
+            const wchar_t* expected, const wchar_t* locale = L"en-US") {
+    UnitsFormatter formatter(locale);
     wchar_t buffer[64];
     if (formatter.SetNumberDecimalPrecision(precision) != ecSuccess)
         state.SkipWithError("precision refused");
@@ -108,6 +109,28 @@ BENCHMARK_CAPTURE(Format, Meter_12_5, 12.5, 0x2001, 0x202001, 2, L"12.50 m");
 BENCHMARK_CAPTURE(Format, FeetInchesFraction_66_5, 66.5, 0x2016, 0x702016, 4, L"5'6 1/2\"");
 BENCHMARK_CAPTURE(Format, DegreesMinutesSeconds_45_5041666, 45.5041666, 0x8002, 0x408002, 4,
                   L"45\u00b030'15\"");
+// The unit's name after the number, in the form that agrees with it.
+BENCHMARK_CAPTURE(Format, MeterName_12_5, 12.5, 0x2001, 0x102001, 2, L"12.50 meters");
+BENCHMARK_CAPTURE(Format, MeterNameRu_12_5, 12.5, 0x2001, 0x102001, 2, L"12.50 метра", L"ru-RU");
+
+// What ICU's own choice of the name's form would add to a Format: the plural category of
+// «12.50» from a formatted number that keeps its visible fraction digits.
+void IcuPluralSelect(benchmark::State& state) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::PluralRules> rules(
+        icu::PluralRules::forLocale(icu::Locale::getUS(), status));
+    icu::number::LocalizedNumberFormatter formatter =
+        icu::number::NumberFormatter::withLocale(icu::Locale::getUS())
+            .precision(icu::number::Precision::fixedFraction(2));
+    for (auto _ : state) {
+        icu::UnicodeString category =
+            rules->select(formatter.formatDecimal("12.50", status), status);
+        benchmark::DoNotOptimize(category.length());
+    }
+    if (U_FAILURE(status))
+        state.SkipWithError("ICU failed");
+}
+BENCHMARK(IcuPluralSelect);
 
 // What every formatter once did: load the three translation files of its locale.
 void LoadTranslators(benchmark::State& state) {

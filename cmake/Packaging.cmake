@@ -34,7 +34,9 @@ endforeach()
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/debian/shlibs "${vvz_shlibs}")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_LIST_DIR}/debian/triggers ${CMAKE_CURRENT_BINARY_DIR}/debian/shlibs)
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS "libc6, libstdc++6, libqt6core6 (>= 6.2)")
+string(REGEX MATCH "^[0-9]+" vvz_icu_major "${ICU_VERSION}")
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS
+    "libc6, libstdc++6, libqt6core6 (>= 6.2), libicu${vvz_icu_major}")
 if(TARGET ViVuzaZadurUIWidgets)
     # The widgets library goes with the runtime package where it is built.
     string(APPEND CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS ", libqt6widgets6 (>= 6.2)")

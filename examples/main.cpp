@@ -11,16 +11,25 @@ using namespace velmar::platform::core::units;
 
 namespace {
 
+// A unit's first symbol, variant 1 of its id, is its name: 1 << 20 | Units::Meter, «meter».
+constexpr int kName = 1 << 20;
+
 void Print(const QString& line) {
     std::printf("%s\n", line.toUtf8().constData());
 }
 
-// Writes a value of a unit with a display symbol.
-void Show(const UnitsFormatter& formatter, double value, int unit, int display) {
+// A value of a unit written with a display symbol, by default the unit's name, which takes the
+// form that agrees with the number («1 meter», «1.50 meters»).
+QString Written(const UnitsFormatter& formatter, double value, int unit, int display = 0) {
     ErrorCode error = ecSuccess;
-    QString text = formatter.Format(value, unit, display, &error);
-    if (error == ecSuccess)
-        Print(QString("  %1 %2: %3").arg(value).arg(formatter.GetDisplayName(unit), text));
+    QString text = formatter.Format(value, unit, display != 0 ? display : kName | unit, &error);
+    return error == ecSuccess ? text : QString();
+}
+
+// Writes a value of a unit with its name and with a display symbol.
+void Show(const UnitsFormatter& formatter, double value, int unit, int display) {
+    Print(QString("  %1: %2")
+              .arg(Written(formatter, value, unit), Written(formatter, value, unit, display)));
 }
 
 // Reads a text as a quantity of a unit, or tells why it is none.
@@ -29,7 +38,7 @@ void Read(const UnitsFormatter& formatter, const QString& text, int unit) {
     ParseDiagnosis diagnosis;
     QString line = QString("  %1: ").arg(text);
     if (ParseDiagnostics::Parse(formatter, text, value, unit, diagnosis) == ecSuccess)
-        line += QString("%1 %2").arg(value).arg(formatter.GetDisplayName(unit));
+        line += Written(formatter, value, unit);
     else
         line += ParseDiagnostics::Message(formatter, text, unit, diagnosis);
     Print(line);
@@ -52,6 +61,8 @@ int main(int argc, char** argv) {
         return 1;
     Show(english, 45.504167, Units::Degree,
          Symbols::Degree_DegreeDegreeMinutePrimeSecondDoublePrime);
+    if (english.SetNumberDecimalPrecision(2) != ecSuccess)
+        return 1;
     Read(english, "5' 6 1/2\"", Units::Inch);
     Read(english, "45°30'15\"", Units::Degree);
     Read(english, "N 45°30' E", Units::Degree);

@@ -165,9 +165,14 @@ QString LocaleUtil::GetSymbolicLinkTarget(const QString& path) {
 }
 
 QString TranslateUtf8(const QTranslator& translator, const char* context, const char* sourceText) {
-    QString answer = translator.isEmpty() ? QCoreApplication::translate(context, sourceText)
-                                          : translator.translate(context, sourceText);
+    QString answer = TranslateFormUtf8(translator, context, sourceText, -1);
     return answer.isEmpty() ? QString::fromUtf8(sourceText) : answer;
+}
+
+QString TranslateFormUtf8(const QTranslator& translator, const char* context,
+                          const char* sourceText, int n) {
+    return translator.isEmpty() ? QCoreApplication::translate(context, sourceText, nullptr, n)
+                                : translator.translate(context, sourceText, nullptr, n);
 }
 
 QString LocaleUtil::Translate(const QTranslator& translator, const QString& context,

@@ -2,12 +2,13 @@
 """Adds the spellings people type for the symbol texts that hold ², ³, µ or °: m2, kg/m3, um,
 m/s^2, ºC, ˚F.
 
-Every text that a locale enters for a symbol (the symbol's own text, then its alternates) and
-that holds ², ³, µ or μ gets the spellings with 2, 3 and u in their place, and with ^2 and ^3,
-as further alternates of the same symbol; one that holds ° gets the spellings with º (U+00BA)
-and ˚ (U+02DA), the degree signs of other keyboards. The caret spelling matters where the text
-before the power is itself a symbol: «m/s^2» would otherwise read as the square of «m/s». They
-go in translations/<locale>/ViVuzaZadurUI_units_parsing_alternate_symbols.ts,
+Every text that a locale enters for a symbol (the symbol's own text, every form of a unit's name
+shown as the symbol, then its alternates) and that holds ², ³, µ or μ gets the spellings with 2,
+3 and u in their place, and with ^2 and ^3, as further alternates of the same symbol; one that
+holds ° gets the spellings with º (U+00BA) and ˚ (U+02DA), the degree signs of other keyboards.
+The caret spelling matters where the text before the power is itself a symbol: «m/s^2» would
+otherwise read as the square of «m/s». They go in
+translations/<locale>/ViVuzaZadurUI_units_parsing_alternate_symbols.ts,
 marked by a translator comment "generated from «...»". A spelling that the locale already reads
 as the same unit is not added again. A spelling is left out, and listed at the end of the
 locale's CLASHES.md, when
@@ -125,22 +126,30 @@ class Locale:
             kind, key = catalogue.keys[symbol]
             context = catalogue.context(symbol)
             if symbol not in catalogue.composite:
+                english = catalogue.unit_names[symbol & 0xfffff]
+                name = self.texts(names, "UnitType", english) or [english]
                 if kind == "UnitName":
-                    english = catalogue.unit_names[symbol & 0xfffff]
-                    text = self.text(names, "UnitType", english) or english
+                    text = name[0]
                 elif kind == "Literal":
                     text = key
                 else:
-                    text = self.text(symbols, context, key) or key
-                self.entries.append((symbol, text))
+                    text = (self.texts(symbols, context, key) or [key])[0]
+                # A name, and a symbol written as its unit's name, enter every form of the name.
+                for form in name if text == name[0] else [text]:
+                    self.entries.append((symbol, form))
             for _, (_, text) in sorted(self.messages.get(global_name, {}).items()):
                 if text:
                     self.entries.append((symbol, text))
 
     @staticmethod
-    def text(messages, context, source):
+    def texts(messages, context, source):
+        """The translation of a message, or the numerus forms of one, each once; [] for none."""
         message = messages.get((context, source))
-        return message.find("translation").text if message is not None else None
+        if message is None:
+            return []
+        translation = message.find("translation")
+        forms = [form.text for form in translation.iter("numerusform")] or [translation.text]
+        return list(dict.fromkeys(form for form in forms if form))
 
     def own(self):
         """Text -> unit of the locale's own texts: the first symbol to enter a text keeps it."""

@@ -1,6 +1,8 @@
 #include "units/UnitSymbolTable.h"
 
+#include "units/NameFormMaker.h"
 #include "units/names/TranslationSet.h"
+#include "units/number/PluralRules.h"
 #include "units/symbols/unit/DegreePrimeDoublePrimeSymbol2.h"
 #include "units/symbols/unit/GenericSymbolEx2.h"
 #include "units/symbols/unit/LinearSymbol2.h"
@@ -100,23 +102,24 @@ template <class T, class... Arguments> void Fill(Slot& slot, Arguments&&... argu
     slot.object = std::move(object);
 }
 
-// Puts the object of a unit symbol into its slot; returns whether the symbol's own text is
-// registered for parsing.
-bool MakeSymbol(Slot& slot, int id, std::wstring text) {
+// Puts the object of a unit symbol into its slot, with the forms of a name that agrees with its
+// number; returns whether the symbol's own text is registered for parsing.
+bool MakeSymbol(Slot& slot, int id, std::wstring text, std::unique_ptr<const NameForms> forms) {
     const Special* special = FindSpecial(id);
     int unitId = ids::UnitOf(id);
     if (special == nullptr) {
-        Fill<GenericSymbol2>(slot, std::move(text), unitId, 0u);
+        Fill<GenericSymbol2>(slot, std::move(text), unitId, 0u, std::move(forms));
         return true;
     }
     switch (special->kind) {
     case Kind::Attached:
-        Fill<GenericSymbol2>(slot, std::move(text), unitId,
-                             uint32_t{SimpleFormatSymbol2::Attached});
+        Fill<GenericSymbol2>(slot, std::move(text), unitId, uint32_t{SimpleFormatSymbol2::Attached},
+                             std::move(forms));
         return true;
     case Kind::Linear:
         Fill<LinearSymbol2>(slot, std::move(text), unitId, special->a,
-                            special->b ? uint32_t{SimpleFormatSymbol2::Attached} : 0u);
+                            special->b ? uint32_t{SimpleFormatSymbol2::Attached} : 0u,
+                            std::move(forms));
         return true;
     case Kind::FeetInches:
         Fill<PrimeDoublePrimeSymbol2>(slot, std::move(text), id, special->a != 0, special->b != 0,
@@ -137,6 +140,8 @@ UnitSymbolTable::UnitSymbolTable() = default;
 UnitSymbolTable::~UnitSymbolTable() = default;
 
 void UnitSymbolTable::Build(const TranslationSet& translations) {
+    plurals_ = std::make_unique<PluralRules>(translations.NameLanguage().toStdString());
+    NameFormMaker names(translations, *plurals_);
     std::vector<int> groupIds = catalogue_ids::Groups();
     groups_.resize(groupIds.size());
     for (int group : groupIds) {
@@ -156,12 +161,25 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
                 }
                 continue;
             }
+            // A name agrees with its number, and so does a symbol that the locale writes as its
+            // unit's name (ru «фут», as Russian has no abbreviation of the foot).
+            std::wstring name = translations.UnitDisplayName(unit).toStdWString();
+            std::unique_ptr<const NameForms> nameForms = names.Make(unit, name);
             std::vector<int> symbols = catalogue_ids::Symbols(unit);
             symbolSlots.resize(symbols.size());
             for (int id : symbols) {
                 Slot& slot = symbolSlots[Index(id, ids::kSymbolField, ids::kSymbolShift)];
-                if (MakeSymbol(slot, id, translations.SymbolText(id).toStdWString()))
+                std::wstring text = translations.SymbolText(id).toStdWString();
+                std::unique_ptr<const NameForms> forms;
+                if (nameForms != nullptr && text == name)
+                    forms = std::make_unique<const NameForms>(*nameForms);
+                const NameForms* named = forms.get();
+                if (MakeSymbol(slot, id, std::move(text), std::move(forms))) {
                     Enter(slot.format->GetText(), slot.parse);
+                    // Every form of a name reads as its unit; the first is the text.
+                    for (size_t i = 1; named != nullptr && i < named->Forms().size(); ++i)
+                        Enter(named->Forms()[i].c_str(), slot.parse);
+                }
                 for (const QString& alternate : translations.AlternateSymbols(id))
                     Enter(alternate.toStdWString().c_str(), slot.parse);
             }

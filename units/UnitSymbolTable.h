@@ -11,6 +11,7 @@ namespace velmar::platform::core::units {
 
 class IFormatSymbol;
 class ISymbol;
+class PluralRules;
 class TranslationSet;
 
 // The symbol of a text that names units of other values: the symbols of those units, the one
@@ -29,10 +30,13 @@ public:
 // The unit symbol objects of one locale: for every unit symbol id of the catalogue the object
 // that writes values with it and reads its text, with the texts of that locale. Indexed by the
 // id's group, unit and symbol fields; built once per locale and process, then only read.
-// The texts by which the locale's symbols are recognised (their own texts and alternates) are
-// the table's too: the first symbol that enters a text keeps it, and a symbol of a unit of
-// another value that enters it later is kept beside it, so that a parse can choose by the
-// dimension it needs (fr-FR «ch»: the chain and the metric horsepower).
+// A symbol that shows its unit's name (a name symbol, or a symbol that the locale writes as the
+// name) writes the form of the name that agrees with the number before it, by the plural rules
+// of the name file's language.
+// The texts by which the locale's symbols are recognised (their own texts, every form of a
+// name, and alternates) are the table's too: the first symbol that enters a text keeps it, and
+// a symbol of a unit of another value that enters it later is kept beside it, so that a parse
+// can choose by the dimension it needs (fr-FR «ch»: the chain and the metric horsepower).
 class UnitSymbolTable {
 public:
     struct Slot {
@@ -44,8 +48,8 @@ public:
     UnitSymbolTable();
     ~UnitSymbolTable();
 
-    // Builds every group's symbols with its builder, and enters their texts and alternate
-    // texts without overwriting.
+    // Builds every group's symbols with its builder, and enters their texts, the forms of their
+    // names and their alternate texts without overwriting.
     void Build(const TranslationSet& translations);
 
     // The slot of a unit symbol id; null when any field lies outside the table or the slot is
@@ -81,6 +85,8 @@ private:
     // AmbiguousText that lists them, the first to enter it first.
     TextTrie<IParseSymbol> texts_;
     std::vector<std::unique_ptr<IParseSymbol>> ambiguous_;
+    // The plural rules that the names' forms follow; they outlive the symbols.
+    std::unique_ptr<PluralRules> plurals_;
     std::vector<std::vector<std::vector<Slot>>> groups_;
 };
 

@@ -128,6 +128,8 @@ public:
     // no unit, nothing to display with, a buffer that is null or too short, or a value without
     // number text (infinite or NaN); ecDimensionMismatch: display is of another dimension than
     // unit. After a failure the buffer holds whatever was written.
+    // A unit's name takes the form that agrees with the number as written: «1 meter», «1.00
+    // meters», ru «2 метра», «5 метров».
     ErrorCode Format(double value, int unit, wchar_t* buffer, size_t bufferSize, int display = 0,
                      double* shown = nullptr) const;
     // The same as a QString of any length: the text, or an empty string with *error (when
@@ -203,6 +205,7 @@ public:
     // or unit name is cut to the buffer (ecSuccess); a symbol text that does not fit gives
     // ecFailure and writes nothing. ecFailure also for an id without a name or symbol and for
     // a null buffer or a size of 0.
+    // A unit's name is in its dictionary form («meter»), as it stands without a number.
     ErrorCode GetDisplayNameLength(int id, size_t& length) const;
     ErrorCode GetDisplayName(int id, wchar_t* buffer, size_t bufferSize) const;
     // The whole name as a QString; empty, with *error set, for an id without a name or symbol.

@@ -3,6 +3,7 @@
 #include "units/UnitSymbolTable.h"
 #include "units/names/NameTables.h"
 #include "units/names/TranslationSet.h"
+#include "units/symbols/format/SimpleFormatSymbol2.h"
 #include "units/symbols/parse/ParseSymbolRegistry.h"
 #include "units/symbols/unit/DegreePrimeDoublePrimeSymbol2.h"
 #include "units/symbols/unit/PrimeDoublePrimeSymbol2.h"
@@ -46,8 +47,14 @@ std::vector<Registration> RegistrationsOf(const TranslationSet& translations) {
         const ISymbol* object = slot->object.get();
         bool composite = dynamic_cast<const PrimeDoublePrimeSymbol2*>(object) != nullptr ||
                          dynamic_cast<const DegreePrimeDoublePrimeSymbol2*>(object) != nullptr;
-        if (!composite)
+        if (!composite) {
             registrations.push_back({slot->format->GetText(), id});
+            // Every form of a name that agrees with its number.
+            auto* named = dynamic_cast<const SimpleFormatSymbol2*>(slot->format);
+            if (named->forms)
+                for (const std::wstring& form : named->forms->Forms())
+                    registrations.push_back({form, id});
+        }
         for (const QString& alternate : translations.AlternateSymbols(id))
             registrations.push_back({alternate.toStdWString(), id});
     }

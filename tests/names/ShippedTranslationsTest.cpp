@@ -1,12 +1,19 @@
 #include "units/names/NameTables.h"
 #include "units/names/TranslationSet.h"
+#include "units/number/PluralRules.h"
 
 #include <ViVuzaZadurUI/UnitsManager.h>
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <map>
+#include <string>
 
 using namespace velmar::platform::core::units;
 
@@ -67,5 +74,77 @@ TEST_P(TranslatedLocale, HasAlternatesInItsLanguage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, TranslatedLocale, ::testing::Values("de-DE", "fr-FR", "ru-RU"));
+
+// The numerus messages of a name file: the forms of each, by context and source.
+std::map<std::pair<QString, QString>, QStringList> NumerusMessages(const QString& locale) {
+    QFile file(QStringLiteral(VVZ_TRANSLATIONS_DIR "/") + locale +
+               QStringLiteral("/ViVuzaZadurUI.ts"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    std::map<std::pair<QString, QString>, QStringList> messages;
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("numerusform"))
+            messages[{context, source}].append(xml.readElementText());
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return messages;
+}
+
+class PluralLocale : public ::testing::TestWithParam<const char*> {
+protected:
+    void TearDown() override { UnitsManager::Uninitialize(); }
+    QString Locale() const { return QString::fromLatin1(GetParam()); }
+};
+
+// The message "categories" gives each CLDR plural category of the language (as ICU lists them)
+// to one numerus form, and to the form that Qt gives its integers: every integer takes the
+// form that lists its category. Every name that changes with the number has a form for each.
+TEST_P(PluralLocale, EveryNameHasAFormForEachCategory) {
+    PluralRules rules(GetParam());
+    std::map<std::pair<QString, QString>, QStringList> messages = NumerusMessages(Locale());
+    QStringList forms = messages[{QStringLiteral("PluralForms"), QStringLiteral("categories")}];
+    QStringList listed;
+    for (const QString& form : forms)
+        listed += form.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList used;
+    for (size_t i = 0; i < kPluralCategoryCount; ++i)
+        if (rules.Uses(static_cast<PluralCategory>(i)))
+            used.append(QString::fromLatin1(PluralKeyword(static_cast<PluralCategory>(i))));
+    std::sort(listed.begin(), listed.end());
+    std::sort(used.begin(), used.end());
+    EXPECT_EQ(listed, used) << "each category once";
+
+    QTranslator file;
+    ASSERT_TRUE(file.load(ShippedFile(Locale(), "ViVuzaZadurUI")));
+    for (int n = 0; n < 1000; ++n) {
+        std::string integer = std::to_string(n);
+        PluralCategory category =
+            rules.Select(PluralOperands::OfText(integer.data(), integer.data() + integer.size()));
+        QString form = file.translate("PluralForms", "categories", nullptr, n);
+        EXPECT_TRUE(form.split(QLatin1Char(' ')).contains(QLatin1String(PluralKeyword(category))))
+            << n << " takes the form of «" << form.toStdString() << "»";
+    }
+
+    int names = 0;
+    for (const auto& [key, numerusForms] : messages) {
+        if (key.first != QLatin1String("UnitType"))
+            continue;
+        EXPECT_EQ(numerusForms.size(), forms.size()) << key.second.toStdString();
+        for (const QString& form : numerusForms)
+            EXPECT_FALSE(form.isEmpty()) << key.second.toStdString();
+        ++names;
+    }
+    EXPECT_GT(names, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, PluralLocale,
+                         ::testing::Values("en-US", "de-DE", "fr-FR", "ru-RU"));
 
 } // namespace

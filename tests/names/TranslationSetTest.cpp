@@ -76,6 +76,8 @@ TEST_F(TranslationSetTest, PathWithoutNameFileFallsBackToTheManagersLocale) {
     TranslationSet set(L"de-DE");
     EXPECT_EQ(set.LocaleName(), QStringLiteral("it-IT"));
     EXPECT_EQ(set.UnitDisplayName(0x2001), QStringLiteral("meter"));
+    EXPECT_EQ(set.UnitDisplayName(0x2001, 5), QStringLiteral("meter"));
+    EXPECT_TRUE(set.PluralForms().empty());
     EXPECT_EQ(set.SymbolText(0x202001), QStringLiteral("eSm"));
     EXPECT_TRUE(set.AlternateSymbols(0x102001).isEmpty());
 }
@@ -127,6 +129,52 @@ TEST_F(TranslationSetTest, TextsByKindAndEmptyForIdsWithoutRows) {
     EXPECT_TRUE(set.NumberFormatDisplayName(NumberFormat(9)).isEmpty());
     EXPECT_EQ(set.SymbolContext(0x202016), QStringLiteral("UnitSymbol_Length"));
     EXPECT_EQ(set.SymbolContext(0x21d001), QStringLiteral("UnitSymbol_Power"));
+}
+
+// The name file tells which plural categories each numerus form serves; an integer that takes a
+// form gives each name's form for those categories, and a name of one form gives that one.
+TEST_F(TranslationSetTest, NumerusFormsOfNamesServeTheCategoriesTheFileLists) {
+    constexpr int kMeter = 0x2001, kHour = 0x2c017;
+    const struct {
+        const wchar_t* locale;
+        const char* language;
+        const char* forms;  // each form: its integer and categories, smallest integer first
+        const char* meters; // the meter's name for each of those integers
+        const char* hours;
+    } cases[] = {
+        {L"en-US", "en_US", "0 other | 1 one", "meters | meter", "hours | hour"},
+        {L"de-DE", "de_DE", "0 other | 1 one", "Meter | Meter", "Stunden | Stunde"},
+        {L"fr-FR", "fr_FR", "0 one | 2 many other", "mètre | mètres", "heure | heures"},
+        {L"ru-RU", "ru_RU", "0 many | 1 one | 2 few other", "метров | метр | метра",
+         "часов | час | часа"},
+    };
+    for (const auto& c : cases) {
+        TranslationSet set(c.locale);
+        SCOPED_TRACE(set.LocaleName().toStdString());
+        EXPECT_EQ(set.NameLanguage(), QString::fromLatin1(c.language));
+        QStringList forms, meters, hours;
+        for (const TranslationSet::PluralForm& form : set.PluralForms()) {
+            forms.append(QString::number(form.sample) + QLatin1Char(' ') +
+                         form.categories.join(QLatin1Char(' ')));
+            meters.append(set.UnitDisplayName(kMeter, form.sample));
+            hours.append(set.UnitDisplayName(kHour, form.sample));
+        }
+        EXPECT_EQ(forms.join(QLatin1String(" | ")), QString::fromUtf8(c.forms));
+        EXPECT_EQ(meters.join(QLatin1String(" | ")), QString::fromUtf8(c.meters));
+        EXPECT_EQ(hours.join(QLatin1String(" | ")), QString::fromUtf8(c.hours));
+        // Without a number, a name shows its dictionary form.
+        EXPECT_EQ(set.UnitDisplayName(kHour), set.UnitDisplayName(kHour, 1));
+    }
+}
+
+TEST_F(TranslationSetTest, FilesWithoutPluralFormsGiveEachNameOneForm) {
+    UsePath(TestSetDir("full"));
+    TranslationSet set(L"de-DE");
+    EXPECT_TRUE(set.PluralForms().empty());
+    EXPECT_EQ(set.NameLanguage(), QStringLiteral("en_US"));
+    EXPECT_EQ(set.UnitDisplayName(0x2001, 5), QStringLiteral("Testmeter"));
+    EXPECT_EQ(set.UnitDisplayName(0x2016, 5), QStringLiteral("inch"));
+    EXPECT_TRUE(set.UnitDisplayName(0x2000, 5).isEmpty());
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -159,6 +161,59 @@ const NumberCase kNumberCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Settings, NumberText, ::testing::ValuesIn(kNumberCases));
+
+// The plural operands that a text gives are those of the digits it shows, whatever the digits,
+// separators and signs: the fraction digits it writes count, an exponent moves the point and
+// is e, and a Fraction's mixed number counts as its decimal.
+TEST(FormatNumber, GivesThePluralOperandsOfTheTextItWrote) {
+    const struct {
+        ::Setup setup;
+        double value;
+        const wchar_t* text;
+        PluralOperands expected; // n, i, v, w, f, t, e
+    } cases[] = {
+        {kDefaults, 1234567.891, L"1,234,567.89", {1234567.89, 1234567, 2, 2, 89, 89, 0}},
+        {kDefaults, 1.0, L"1.00", {1, 1, 2, 0, 0, 0, 0}},
+        {kDefaults, -21.5, L"-21.50", {21.5, 21, 2, 1, 50, 5, 0}},
+        {Format(nfNumber, 0), 1, L"1", {1, 1, 0, 0, 0, 0, 0}},
+        {Format(nfFixedPoint, 1), 0.96, L"1.0", {1, 1, 1, 0, 0, 0, 0}},
+        {kNativeDigits, 1234.5, L"١,٢٣٤.٥٠", {1234.5, 1234, 2, 1, 50, 5, 0}},
+        {kLongTexts, -1234567.5, L"minus 1<g>234<g>567<d>50", {1234567.5, 1234567, 2, 1, 50, 5, 0}},
+        {Format(nfFixedPoint, 0), 1e20, L"100000000000000000000", {1e20, 0, 0, 0, 0, 0, 0}},
+        {Format(nfFixedPoint, 18),
+         0.5,
+         L"0.500000000000000000",
+         {0.5, 0, 18, 1, 500000000000000000, 5, 0}},
+        {Format(nfExponential, 2), 12345, L"1.23E04", {12300, 12300, 0, 0, 0, 0, 4}},
+        {Format(nfExponential, 2), -0.00012345, L"-1.23E-04", {0.000123, 0, 6, 6, 123, 123, -4}},
+        {Format(nfExponential, 1, {kNativeDigits}),
+         12345,
+         L"١.٢E٠٤",
+         {12000, 12000, 0, 0, 0, 0, 4}},
+        {Format(nfGeneral, 2), 0.5, L"0.5", {0.5, 0, 1, 1, 5, 5, 0}},
+        {Format(nfGeneral, 2), 1.0, L"1", {1, 1, 0, 0, 0, 0, 0}},
+        {Format(nfGeneral, 3), 123456789, L"1.23E08", {123000000, 123000000, 0, 0, 0, 0, 8}},
+        {Format(nfFraction, 3), 2.5, L"2 1/2", {2.5, 2, 1, 1, 5, 5, 0}},
+        {Format(nfFraction, 3), -0.375, L"-3/8", {0.375, 0, 3, 3, 375, 375, 0}},
+        {Format(nfFraction, 3), 2.0, L"2", {2, 2, 0, 0, 0, 0, 0}},
+        {Format(nfFraction, 0), 2.5, L"3", {3, 3, 0, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        wchar_t buffer[128];
+        TextBuffer out(buffer, 128);
+        PluralOperands written;
+        ASSERT_EQ(FormatNumber(With(c.setup), c.value, out, 0, &written), ecSuccess);
+        ASSERT_EQ(std::wstring(buffer), c.text);
+        SCOPED_TRACE(QString::fromWCharArray(buffer).toStdString());
+        EXPECT_DOUBLE_EQ(written.n, c.expected.n);
+        EXPECT_EQ(written.i, c.expected.i);
+        EXPECT_EQ(written.v, c.expected.v);
+        EXPECT_EQ(written.w, c.expected.w);
+        EXPECT_EQ(written.f, c.expected.f);
+        EXPECT_EQ(written.t, c.expected.t);
+        EXPECT_EQ(written.e, c.expected.e);
+    }
+}
 
 struct BufferCase {
     const char* what;

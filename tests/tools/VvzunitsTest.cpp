@@ -66,19 +66,19 @@ struct Written {
 TEST(Vvzunits, WritesTheResult) {
     const Written cases[] = {
         {{"convert", "5'6 1/2\"", "m"}, "1.69 m\n"},
-        {{"convert", "N 45°30' E", "degree"}, "44.50 degree\n"},
+        {{"convert", "N 45°30' E", "degree"}, "44.50 degrees\n"},
         {{"convert", "100 °F", "°C"}, "37.78°C\n"},
         {{"convert", "66.5 in", "Inch", "Inch_FootPrimeInchDoublePrime_Fraction"}, "5'6 1/2\"\n"},
-        {{"convert", "5 м", "ft", "--locale", "ru-RU"}, "16,40 фут\n"},
+        {{"convert", "5 м", "ft", "--locale", "ru-RU"}, "16,40 фута\n"},
         {{"convert", "2500 N·m", "kN*m"}, "2.50 kN·m\n"},
         {{"convert", "9.81 m/s²", "0x30001", "m/s²"}, "9.81 m/s²\n"},
-        {{"convert", "3 ft", "Length"}, "0.91 meter\n"},
+        {{"convert", "3 ft", "Length"}, "0.91 meters\n"},
         // A bare number is in the unit asked for; a group to display with keeps its unit.
         {{"convert", "3", "ft"}, "3.00 ft\n"},
         {{"parse", "12.5", "Inch"}, "12.5\n"},
         {{"parse", "5 1/2", "Inch"}, "5.5\n"},
-        {{"convert", "5", "Length"}, "5.00 meter\n"},
-        {{"convert", "5 ft", "ft", "Length"}, "1.52 meter\n"},
+        {{"convert", "5", "Length"}, "5.00 meters\n"},
+        {{"convert", "5 ft", "ft", "Length"}, "1.52 meters\n"},
         {{"parse", "3", "ft", "--locale", "de-DE"}, "3\n"},
         // A symbol text or name means its unit before a global name of the same spelling.
         {{"parse", "1 kg", "lb"}, "2.20462262184878\n"},

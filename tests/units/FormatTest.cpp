@@ -186,9 +186,9 @@ TEST_F(FormatTest, DefaultsFillInTheDisplayAndShownFollowsIt) {
         double shown;
     };
     const Case cases[] = {
-        {0, 0, 2.5, kFoot, 0, L"2.50 foot", 2.5},
+        {0, 0, 2.5, kFoot, 0, L"2.50 feet", 2.5},
         {0, 0x202017, 2.5, kFoot, 0, L"2.50 ft", 2.5},
-        {0, 0, 1, kFoot, kLength, L"0.30 meter", 0.3048},
+        {0, 0, 1, kFoot, kLength, L"0.30 meters", 0.3048},
         {kInch, 0x702016, 5.5, kFoot, kLength, L"5'6\"", 66},
         {0, 0, 1, 0x2a002, 0x22a003, nullptr, 33.8},
         {0, 0, 1, 0x2009, 0x702016, nullptr, 1000 / 0.0254},
@@ -348,7 +348,7 @@ TEST_F(FormatTest, BaseValueOfADimensionWithoutGroup) {
     DimensionTag length{1, 0, 0, 0, 0, 0, 0};
     TextBuffer again(buffer, 32);
     ASSERT_EQ(state.Format(1.5, length, again, 0, nullptr), ecSuccess);
-    EXPECT_EQ(std::wstring(buffer), L"1.50 meter");
+    EXPECT_EQ(std::wstring(buffer), L"1.50 meters");
 }
 
 // What a symbol is shows in its text: marks attached to the number, scales with an offset,
@@ -361,16 +361,16 @@ TEST_F(FormatTest, SymbolKindsShowInTheirText) {
         int display;
         std::wstring text;
     } cases[] = {
-        {5, kFoot, 0x302017, L"5.00\u2032"},               // the prime, attached
-        {45, kDegree, 0x208002, L"45.00\u00b0"},           // the degree sign, attached
-        {30, kSecond, 0x42c001, L"30.00\u2033"},           // the double prime, attached
-        {300, 0x2a001, 0x12a002, L"26.85 degree Celsius"}, // a scale with an offset
-        {300, 0x2a001, 0x22a002, L"26.85\u00b0C"},         // ... attached
-        {300, 0x2a001, 0x32a002, L"26.85 degC"},           // ... with a space
-        {300, 0x2a001, 0x22a004, L"540.00\u00b0R"},        // an interval scale, attached
-        {5, 0x1001, 0x101001, L"5.00"},                    // the unitless number
-        {66.5, kInch, 0x502016, L"5'6.50\""},              // feet and inches
-        {45.5, kDegree, 0x508002, L"N 44\u00b030' E"},     // a bearing
+        {5, kFoot, 0x302017, L"5.00\u2032"},                // the prime, attached
+        {45, kDegree, 0x208002, L"45.00\u00b0"},            // the degree sign, attached
+        {30, kSecond, 0x42c001, L"30.00\u2033"},            // the double prime, attached
+        {300, 0x2a001, 0x12a002, L"26.85 degrees Celsius"}, // a scale with an offset
+        {300, 0x2a001, 0x22a002, L"26.85\u00b0C"},          // ... attached
+        {300, 0x2a001, 0x32a002, L"26.85 degC"},            // ... with a space
+        {300, 0x2a001, 0x22a004, L"540.00\u00b0R"},         // an interval scale, attached
+        {5, 0x1001, 0x101001, L"5.00"},                     // the unitless number
+        {66.5, kInch, 0x502016, L"5'6.50\""},               // feet and inches
+        {45.5, kDegree, 0x508002, L"N 44\u00b030' E"},      // a bearing
         {5, kInch, 0xb02016, Error(velmar::platform::core::units::ecFailure)},
         {5, kInch, 0x102043, Error(velmar::platform::core::units::ecFailure)},
         {5, kMeter, 0x145001, Error(velmar::platform::core::units::ecFailure)},

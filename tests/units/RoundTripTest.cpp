@@ -2,6 +2,7 @@
 #include "units/LocaleSymbolTables.h"
 #include "units/UnitSymbolTable.h"
 #include "units/names/TranslationSet.h"
+#include "units/symbols/format/SimpleFormatSymbol2.h"
 
 #include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
@@ -99,10 +100,10 @@ TEST_P(RoundTrip, EverySymbolReadsBackWhatItWrites) {
     EXPECT_GT(checked, 20000);
 }
 
-// Every text by which a locale knows a symbol (its own text and its alternates) reads as the
-// symbol's unit: «1 text» parses as 1 of it. A text that the locale gives to another unit (a
-// reviewed clash, or a fixed mark) is skipped: which unit it reads as is the clash list's
-// business.
+// Every text by which a locale knows a symbol (its own text, the forms of a name, and its
+// alternates) reads as the symbol's unit: «1 text» parses as 1 of it. A text that the locale gives
+// to another unit (a reviewed clash, or a fixed mark) is skipped: which unit it reads as is the
+// clash list's business.
 TEST_P(RoundTrip, EveryTextOfASymbolReadsAsItsUnit) {
     UnitsFormatter formatter(GetParam());
     TranslationSet translations(GetParam());
@@ -120,6 +121,12 @@ TEST_P(RoundTrip, EveryTextOfASymbolReadsAsItsUnit) {
         int unit = symbol & 0xfffff;
         QStringList texts = translations.AlternateSymbols(symbol);
         texts.prepend(translations.SymbolText(symbol));
+        const UnitSymbolTable::Slot* slot = own.Find(symbol);
+        auto* named =
+            slot != nullptr ? dynamic_cast<const SimpleFormatSymbol2*>(slot->format) : nullptr;
+        if (named != nullptr && named->forms)
+            for (const std::wstring& form : named->forms->Forms())
+                texts.append(QString::fromStdWString(form));
         for (const QString& text : texts) {
             std::wstring wide = text.toStdWString();
             size_t length = 0;

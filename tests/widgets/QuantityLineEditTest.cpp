@@ -376,7 +376,7 @@ TEST_F(FieldTest, DisplayAndPrecisionChangeTheTextNotTheValue) {
     EXPECT_EQ(field->text(), QStringLiteral("5'6 15/16\""));
     // 0 is the unit's default symbol, its first: the name.
     field->setDisplay(0);
-    EXPECT_EQ(field->text(), QStringLiteral("1.7000 meter"));
+    EXPECT_EQ(field->text(), QStringLiteral("1.7000 meters"));
     field->setDisplay(0x202001);
     EXPECT_EQ(field->text(), QStringLiteral("1.7000 m"));
     field->setDecimalPrecision(120);

@@ -9,6 +9,7 @@
 #include <ViVuzaZadur/UnitsConfig.h>
 #include <ViVuzaZadurUI/StringUtil.h>
 
+#include <algorithm>
 #include <iterator>
 #include <map>
 #include <mutex>
@@ -27,6 +28,9 @@ const QString kNameFile = QStringLiteral("ViVuzaZadurUI");
 const QString kSymbolFile = QStringLiteral("ViVuzaZadurUI_units_symbols");
 const QString kAlternateFile = QStringLiteral("ViVuzaZadurUI_units_parsing_alternate_symbols");
 constexpr int kMaxAlternates = 10;
+// The integers whose numerus forms tell the plural forms apart: below 200, every form of every
+// language's numerus rules occurs.
+constexpr int kPluralSamples = 200;
 
 // Alternate parsing texts per locale name and symbol id; an entry per locale is made once and
 // never changes. Sets are loaded on any thread: the map is read and grown under its lock, and
@@ -219,6 +223,35 @@ void TranslationSet::CacheAlternates() const {
 QString TranslationSet::UnitDisplayName(int unitId) const {
     const UnitTypeNameRow* row = FindUnitTypeName(unitId);
     return row == nullptr ? QString() : TranslateUtf8(nameTranslator, "UnitType", row->name);
+}
+
+QString TranslationSet::UnitDisplayName(int unitId, int n) const {
+    const UnitTypeNameRow* row = FindUnitTypeName(unitId);
+    if (row == nullptr)
+        return QString();
+    QString form = locale::TranslateFormUtf8(nameTranslator, "UnitType", row->name, n);
+    return form.isEmpty() ? UnitDisplayName(unitId) : form;
+}
+
+std::vector<TranslationSet::PluralForm> TranslationSet::PluralForms() const {
+    std::vector<PluralForm> forms;
+    std::vector<QString> seen; // the text of each form
+    for (int n = 0; n < kPluralSamples; ++n) {
+        // Without a name file the application's translators answer, and the source text when
+        // none knows the message.
+        QString text = locale::TranslateFormUtf8(nameTranslator, "PluralForms", "categories", n);
+        if (text.isEmpty() || text == QLatin1String("categories") ||
+            std::find(seen.begin(), seen.end(), text) != seen.end())
+            continue;
+        seen.push_back(text);
+        forms.push_back({n, text.split(QLatin1Char(' '), Qt::SkipEmptyParts)});
+    }
+    return forms;
+}
+
+QString TranslationSet::NameLanguage() const {
+    QString language = nameTranslator.language();
+    return language.isEmpty() ? localeName : language;
 }
 
 QString TranslationSet::GroupDisplayName(int groupId) const {

@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <vector>
 
 namespace velmar::platform::core::units {
 
@@ -46,8 +47,28 @@ public:
 
     const QString& LocaleName() const { return localeName; }
 
-    // Empty when the id has no row (a symbol id is not a unit id).
+    // Empty when the id has no row (a symbol id is not a unit id). The dictionary form of a
+    // name that changes with its number.
     QString UnitDisplayName(int unitId) const;
+    // The form of a unit's name that agrees with the integer n: the numerus form that n takes
+    // in the name file, or the dictionary form for a name with one form for every number.
+    QString UnitDisplayName(int unitId, int n) const;
+
+    // A numerus form of the name file's unit names: an integer that takes it, and the CLDR plural
+    // categories it serves ("one", "few", "other", ...).
+    struct PluralForm {
+        int sample;
+        QStringList categories;
+    };
+    // The numerus forms of the unit names, as the message "categories" of the name file's
+    // context "PluralForms" lists the categories that each form serves («one», «few other»,
+    // «many»), in the order of their smallest integers. Asks the file for every integer below
+    // 200, so that it is for building a locale's tables once, not for every formatter. Empty
+    // when the file has no such message.
+    std::vector<PluralForm> PluralForms() const;
+    // The language the name file is written in, as the file gives it ("ru_RU"), whose plural
+    // rules choose among the forms of its names; the locale name when no file gives one.
+    QString NameLanguage() const;
     QString GroupDisplayName(int groupId) const;
     QString NumberFormatDisplayName(NumberFormat format) const;
     QString SymbolText(int symbolId) const;

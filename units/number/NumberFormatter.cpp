@@ -35,10 +35,12 @@ size_t GroupSeparators(const NumberSettings& s, NumberFormat format, size_t inte
 // of the general way, without the primitive conversion and its rewrite. False when that integer
 // does not decide it, and nothing is written.
 bool WriteFixed(const NumberSettings& s, NumberFormat format, int precision, double value,
-                TextBuffer& out, unsigned flags) {
+                TextBuffer& out, unsigned flags, PluralOperands* written) {
     unsigned long long number = 0;
     if (!os::FixedDigits(std::abs(value), precision, &number))
         return false;
+    if (written != nullptr)
+        *written = PluralOperands::OfFixed(number, precision);
     auto decimals = static_cast<size_t>(precision);
     wchar_t digits[24];
     size_t count = 0;
@@ -104,24 +106,25 @@ RoundedFraction RoundToFraction(double value, int precision) {
 }
 
 void Fraction(const NumberSettings& settings, int precision, double value, TextBuffer& out,
-              unsigned flags);
+              unsigned flags, PluralOperands* written);
 
-// Appends the number text; whether it fit is the buffer's to tell.
+// Appends the number text; whether it fit is the buffer's to tell. With written, gives the
+// plural operands of the text.
 void Format(const NumberSettings& s, NumberFormat format, int precision, double value,
-            TextBuffer& out, unsigned flags) {
+            TextBuffer& out, unsigned flags, PluralOperands* written = nullptr) {
     if (!std::isfinite(value))
         return out.Refuse();
     if (value == 0.0)
         value = 0.0; // a negative zero is written as zero
     if (format == nfFraction)
-        return Fraction(s, precision, value, out, flags & SignedZero);
+        return Fraction(s, precision, value, out, flags & SignedZero, written);
     char letter = ConversionLetter(format);
     if (letter == '\0')
         return out.Refuse();
     if (flags & IntegerOnly)
         precision = 0;
     if ((format == nfFixedPoint || format == nfNumber) &&
-        WriteFixed(s, format, precision, value, out, flags))
+        WriteFixed(s, format, precision, value, out, flags, written))
         return;
 
     char converted[os::kMaxConvertedLength];
@@ -131,6 +134,8 @@ void Format(const NumberSettings& s, NumberFormat format, int precision, double 
         return out.Refuse();
     if (static_cast<size_t>(length) > out.Room())
         return out.Overflow();
+    if (written != nullptr)
+        *written = PluralOperands::OfText(converted, converted + length);
     const char* begin = converted;
     const char* end = converted + length;
     bool hasExponent = letter == 'E' || letter == 'e' ||
@@ -195,11 +200,14 @@ void WriteMixed(const NumberSettings& settings, NumberFormat format, double whol
 // flags may ask for SignedZero: the feet or degrees of a negative composite value that count
 // zero («-0'7 3/4"») keep their sign in this format too.
 void Fraction(const NumberSettings& settings, int precision, double value, TextBuffer& out,
-              unsigned flags) {
+              unsigned flags, PluralOperands* written) {
     unsigned wholeFlags = IntegerOnly | (flags & SignedZero);
     if (value < 0 && settings.includeNegativeSignInNumber)
         wholeFlags |= SignedZero;
     RoundedFraction parts = RoundToFraction(value, precision);
+    if (written != nullptr)
+        *written =
+            PluralOperands::OfMixed(parts.whole, parts.numerator / parts.denominator, precision);
     // The parts are written with a new formatter's settings in the "Number" format.
     WriteMixed(NumberSettings::Defaults(), nfNumber, parts.whole, parts.numerator,
                parts.denominator, wholeFlags, L' ', out);
@@ -211,8 +219,8 @@ void Fraction(const NumberSettings& settings, int precision, double value, TextB
 } // namespace
 
 ErrorCode FormatNumber(const NumberSettings& settings, double value, TextBuffer& out,
-                       unsigned flags) {
-    Format(settings, settings.numericFormat, settings.decimalPrecision, value, out, flags);
+                       unsigned flags, PluralOperands* written) {
+    Format(settings, settings.numericFormat, settings.decimalPrecision, value, out, flags, written);
     return out.Terminate();
 }
 

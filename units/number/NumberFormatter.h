@@ -1,6 +1,7 @@
 #pragma once
 
 #include "units/number/NumberSettings.h"
+#include "units/number/PluralOperands.h"
 #include "units/util/TextBuffer.h"
 
 #include <cstddef>
@@ -16,9 +17,10 @@ enum FormatNumberFlags : unsigned {
 // Writes value as number text under the settings (digits, signs, separators, grouping and the
 // numeric format) at the buffer's end, and terminates it: ecSuccess, or ecFailure when the text
 // does not fit, the format is unknown, or the value is not finite (infinities and NaN have no
-// number text).
+// number text). With written, also gives the plural operands of the number as the text shows
+// it, for the word that follows to agree with; they are set whenever the text is written.
 ErrorCode FormatNumber(const NumberSettings& settings, double value, TextBuffer& out,
-                       unsigned flags);
+                       unsigned flags, PluralOperands* written = nullptr);
 
 // FormatNumber with another precision than the settings' own.
 ErrorCode FormatNumberWithPrecision(const NumberSettings& settings, int precision, double value,

@@ -2,11 +2,10 @@
 
 namespace velmar::platform::core::units {
 
-ErrorCode SimpleFormatSymbol2::Format(double, const DimensionTag&, TextBuffer& out,
-                                      const NumberSettings&) const {
+ErrorCode SimpleFormatSymbol2::WriteText(const PluralOperands& number, TextBuffer& out) const {
     if (!(flags & Attached))
         out.Put(L' ');
-    out.Put(text);
+    out.Put(forms != nullptr ? forms->For(number) : text);
     return out.Terminate();
 }
 

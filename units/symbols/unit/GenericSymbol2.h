@@ -9,8 +9,9 @@ namespace velmar::platform::core::units {
 // in parsed expressions.
 class GenericSymbol2 : public OperandSymbol, public UnitFormatSymbol {
 public:
-    GenericSymbol2(std::wstring text, int unitId, uint32_t flags)
-        : UnitFormatSymbol(std::move(text), unitId, flags) {}
+    GenericSymbol2(std::wstring text, int unitId, uint32_t flags,
+                   std::unique_ptr<const NameForms> forms = nullptr)
+        : UnitFormatSymbol(std::move(text), unitId, flags, std::move(forms)) {}
 
     const UnitConverter* GetConverter() const override;
     int UnitId() const override { return unitId; }

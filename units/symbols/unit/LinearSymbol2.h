@@ -10,8 +10,10 @@ namespace velmar::platform::core::units {
 // (kelvin, degree Rankine), whose zero is absolute.
 class LinearSymbol2 : public IParseSymbol, public UnitFormatSymbol {
 public:
-    LinearSymbol2(std::wstring text, int unitId, int intervalUnitId, uint32_t flags)
-        : IParseSymbol(OffsetScaleKind), UnitFormatSymbol(std::move(text), unitId, flags),
+    LinearSymbol2(std::wstring text, int unitId, int intervalUnitId, uint32_t flags,
+                  std::unique_ptr<const NameForms> forms = nullptr)
+        : IParseSymbol(OffsetScaleKind),
+          UnitFormatSymbol(std::move(text), unitId, flags, std::move(forms)),
           intervalUnitId(intervalUnitId) {}
 
     ErrorCode Evaluate(SymbolList& list, SymbolList::iterator& position, bool firstPass,

@@ -6,15 +6,20 @@
 
 namespace velmar::platform::core::units {
 
-UnitFormatSymbol::UnitFormatSymbol(std::wstring text, int unitId, uint32_t flags)
-    : SimpleFormatSymbol2(std::move(text), flags), unitId(unitId),
+UnitFormatSymbol::UnitFormatSymbol(std::wstring text, int unitId, uint32_t flags,
+                                   std::unique_ptr<const NameForms> forms)
+    : SimpleFormatSymbol2(std::move(text), flags, std::move(forms)), unitId(unitId),
       converter(UnitsConfig::GetInstance()->FindConverter(unitId)) {}
 
 ErrorCode UnitFormatSymbol::Format(double value, const DimensionTag& dimension, TextBuffer& out,
                                    const NumberSettings& number) const {
-    if (ErrorCode error = FormatPart(0, value, dimension, out, number); error != ecSuccess)
+    // The operands of the number are needed only for a name that agrees with it.
+    PluralOperands written;
+    if (ErrorCode error = FormatInUnit(converter, value, dimension, out, number, 0,
+                                       forms != nullptr ? &written : nullptr);
+        error != ecSuccess)
         return error;
-    return SimpleFormatSymbol2::Format(value, dimension, out, number);
+    return WriteText(written, out);
 }
 
 ErrorCode UnitFormatSymbol::FormatPart(int index, double value, const DimensionTag& dimension,

@@ -6,11 +6,13 @@ namespace velmar::platform::core::units {
 
 class UnitConverter;
 
-// A symbol text that writes a value in its own unit: the number, then the text («12.50 m»).
-// One layout (kind 0) with one number, placeholder 0.
+// A symbol text that writes a value in its own unit: the number, then the text («12.50 m»),
+// or the form of the unit's name that agrees with the number («12.50 meters»). One layout
+// (kind 0) with one number, placeholder 0.
 class UnitFormatSymbol : public SimpleFormatSymbol2 {
 public:
-    UnitFormatSymbol(std::wstring text, int unitId, uint32_t flags);
+    UnitFormatSymbol(std::wstring text, int unitId, uint32_t flags,
+                     std::unique_ptr<const NameForms> forms = nullptr);
 
     ErrorCode Format(double value, const DimensionTag& dimension, TextBuffer& out,
                      const NumberSettings& number) const override;

@@ -24,12 +24,13 @@ ErrorCode ConvertFromBase(const UnitConverter* converter, double value,
 }
 
 ErrorCode FormatInUnit(const UnitConverter* converter, double value, const DimensionTag& dimension,
-                       TextBuffer& out, const NumberSettings& number, unsigned numberFlags) {
+                       TextBuffer& out, const NumberSettings& number, unsigned numberFlags,
+                       PluralOperands* written) {
     double converted = 0;
     if (ErrorCode error = ConvertFromBase(converter, value, dimension, &converted);
         error != ecSuccess)
         return error;
-    return FormatNumber(number, converted, out, numberFlags);
+    return FormatNumber(number, converted, out, numberFlags, written);
 }
 
 double PowerOfTen(int exponent) {

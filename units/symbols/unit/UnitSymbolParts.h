@@ -1,5 +1,6 @@
 #pragma once
 
+#include "units/number/PluralOperands.h"
 #include "units/symbols/IFormatSymbol.h"
 
 namespace velmar::platform::core::units {
@@ -14,9 +15,10 @@ ErrorCode ConvertFromBase(const UnitConverter* converter, double value,
                           const DimensionTag& dimension, double* converted);
 
 // The base value converted into the unit and written as number text under the formatter's
-// settings; a writer's result.
+// settings; a writer's result. With written, also the plural operands of the number text.
 ErrorCode FormatInUnit(const UnitConverter* converter, double value, const DimensionTag& dimension,
-                       TextBuffer& out, const NumberSettings& number, unsigned numberFlags = 0);
+                       TextBuffer& out, const NumberSettings& number, unsigned numberFlags = 0,
+                       PluralOperands* written = nullptr);
 
 // 10^exponent as std::pow gives it, for exponents 0 to 99.
 double PowerOfTen(int exponent);
