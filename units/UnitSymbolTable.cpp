@@ -161,8 +161,8 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
                 }
                 continue;
             }
-            // A name agrees with its number, and so does a symbol that the locale writes as its
-            // unit's name (ru «фут», as Russian has no abbreviation of the foot).
+            // A name agrees with its number; a symbol does not, even one that the locale
+            // writes as its unit's name (ru «фут», as Russian has no abbreviation of the foot).
             std::wstring name = translations.UnitDisplayName(unit).toStdWString();
             std::unique_ptr<const NameForms> nameForms = names.Make(unit, name);
             std::vector<int> symbols = catalogue_ids::Symbols(unit);
@@ -171,7 +171,7 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
                 Slot& slot = symbolSlots[Index(id, ids::kSymbolField, ids::kSymbolShift)];
                 std::wstring text = translations.SymbolText(id).toStdWString();
                 std::unique_ptr<const NameForms> forms;
-                if (nameForms != nullptr && text == name)
+                if (nameForms != nullptr && id == ids::SymbolOf(unit, 1) && text == name)
                     forms = std::make_unique<const NameForms>(*nameForms);
                 const NameForms* named = forms.get();
                 if (MakeSymbol(slot, id, std::move(text), std::move(forms))) {

@@ -129,7 +129,7 @@ public:
     // number text (infinite or NaN); ecDimensionMismatch: display is of another dimension than
     // unit. After a failure the buffer holds whatever was written.
     // A unit's name takes the form that agrees with the number as written: «1 meter», «1.00
-    // meters», ru «2 метра», «5 метров».
+    // meters», ru «2 метра», «5 метров»; a symbol does not change («5 m», ru «5 фут»).
     ErrorCode Format(double value, int unit, wchar_t* buffer, size_t bufferSize, int display = 0,
                      double* shown = nullptr) const;
     // The same as a QString of any length: the text, or an empty string with *error (when

@@ -69,7 +69,7 @@ TEST(Vvzunits, WritesTheResult) {
         {{"convert", "N 45°30' E", "degree"}, "44.50 degrees\n"},
         {{"convert", "100 °F", "°C"}, "37.78°C\n"},
         {{"convert", "66.5 in", "Inch", "Inch_FootPrimeInchDoublePrime_Fraction"}, "5'6 1/2\"\n"},
-        {{"convert", "5 м", "ft", "--locale", "ru-RU"}, "16,40 фута\n"},
+        {{"convert", "5 м", "ft", "--locale", "ru-RU"}, "16,40 фут\n"},
         {{"convert", "2500 N·m", "kN*m"}, "2.50 kN·m\n"},
         {{"convert", "9.81 m/s²", "0x30001", "m/s²"}, "9.81 m/s²\n"},
         {{"convert", "3 ft", "Length"}, "0.91 meters\n"},

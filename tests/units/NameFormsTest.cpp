@@ -16,7 +16,7 @@ namespace {
 constexpr int kMeterName = 0x102001;
 constexpr int kMeterSymbol = 0x202001;
 constexpr int kFootName = 0x102017;
-constexpr int kFootSymbol = 0x202017; // ru «фут»: Russian writes the foot's name
+constexpr int kFootSymbol = 0x202017; // ru «фут», the same text as the name
 constexpr int kMileName = 0x102021;
 constexpr int kHourName = 0x12c017;
 constexpr int kCelsiusName = 0x12a002;
@@ -107,8 +107,11 @@ TEST_F(NameForms, AgreeWithTheNumberAsWritten) {
         {L"ru-RU", 5, 0, kMileName, L"5 миль"},
         {L"ru-RU", 21, 0, kCelsiusName, L"21 градус Цельсия"},
         {L"ru-RU", 23, 0, kHourName, L"23 часа"},
-        {L"ru-RU", 16.4, 2, kFootSymbol, L"16,40 фута"},
-        {L"ru-RU", 5, 0, kFootSymbol, L"5 футов"},
+        {L"ru-RU", 16.4, 2, kFootName, L"16,40 фута"},
+        {L"ru-RU", 5, 0, kFootName, L"5 футов"},
+        // Symbols do not change, also where the symbol is written as the name.
+        {L"ru-RU", 16.4, 2, kFootSymbol, L"16,40 фут"},
+        {L"ru-RU", 5, 0, kFootSymbol, L"5 фут"},
         {L"ru-RU", 5, 0, kMeterSymbol, L"5 м"},
     };
     for (const Agreement& c : cases)
