@@ -3,7 +3,7 @@
 m/s^2, ºC, ˚F.
 
 Every text that a locale enters for a symbol (the symbol's own text, every form of a unit's name
-shown as the symbol, then its alternates) and that holds ², ³, µ or μ gets the spellings with 2,
+of a name symbol, then its alternates) and that holds ², ³, µ or μ gets the spellings with 2,
 3 and u in their place, and with ^2 and ^3, as further alternates of the same symbol; one that
 holds ° gets the spellings with º (U+00BA) and ˚ (U+02DA), the degree signs of other keyboards.
 The caret spelling matters where the text before the power is itself a symbol: «m/s^2» would
@@ -34,9 +34,10 @@ TRANSLATIONS = ROOT / "translations"
 ALTERNATES = "ViVuzaZadurUI_units_parsing_alternate_symbols.ts"
 MAX_ALTERNATES = 10
 TYPED = [str.maketrans({"²": "2", "³": "3", "µ": "u", "μ": "u"}),
-         str.maketrans({"²": "^2", "³": "^3", "µ": "u", "μ": "u"}),
-         # the degree sign's look-alikes of other keyboards: the ordinal indicator and the ring
-         str.maketrans({"°": "º"}), str.maketrans({"°": "˚"})]
+         str.maketrans({"²": "^2", "³": "^3", "µ": "u", "μ": "u"})]
+# The degree sign's look-alikes of other keyboards, the ordinal indicator and the ring, in the
+# texts of symbols («ºC»); names, which people do not type with them, get none.
+DEGREES = [str.maketrans({"°": "º"}), str.maketrans({"°": "˚"})]
 MARK = "generated from"  # the translator comment of the spellings written here
 GENERATED = MARK + " «{}»"
 SECTION = "## Typed spellings not added"
@@ -118,7 +119,8 @@ class Locale:
                     line, message.findtext("translation"))
         self.added = []  # (symbol, n, text, spelling)
         self.skipped = []  # (unit, text, spelling, reason)
-        # The texts each symbol enters, in the order the locale's table enters them.
+        # The texts each symbol enters, in the order the locale's table enters them, and whether
+        # each is a form of a name.
         self.entries = []
         for symbol, global_name in catalogue.symbols:
             if symbol & 0xff000 == 0x1000:  # the dimensionless group enters nothing
@@ -134,12 +136,13 @@ class Locale:
                     text = key
                 else:
                     text = (self.texts(symbols, context, key) or [key])[0]
-                # A name, and a symbol written as its unit's name, enter every form of the name.
-                for form in name if text == name[0] else [text]:
-                    self.entries.append((symbol, form))
+                # A name symbol enters every form of the name; any other symbol its one text.
+                is_name = kind == "UnitName" and text == name[0]
+                for form in name if is_name else [text]:
+                    self.entries.append((symbol, form, is_name))
             for _, (_, text) in sorted(self.messages.get(global_name, {}).items()):
                 if text:
-                    self.entries.append((symbol, text))
+                    self.entries.append((symbol, text, False))
 
     @staticmethod
     def texts(messages, context, source):
@@ -154,7 +157,8 @@ class Locale:
     def own(self):
         """Text -> unit of the locale's own texts: the first symbol to enter a text keeps it."""
         reads = {}
-        entered = self.entries + [(symbol, spelling) for symbol, _, _, spelling in self.added]
+        entered = [(symbol, text) for symbol, text, _ in self.entries]
+        entered += [(symbol, spelling) for symbol, _, _, spelling in self.added]
         for symbol, text in entered:
             reads.setdefault(text, FIXED if text in self.catalogue.fixed else symbol & 0xfffff)
         return reads
@@ -194,8 +198,9 @@ def generate(catalogue, locale, readings):
     """Adds the locale's spellings. The first reading is the locale's own; the others are those
     of the locales that read its texts as well."""
     numbers = dict((g, max(m)) for g, m in locale.messages.items())
-    for symbol, text in locale.entries:
-        for spelling in dict.fromkeys(text.translate(typed) for typed in TYPED):
+    for symbol, text, is_name in locale.entries:
+        typed = TYPED if is_name else TYPED + DEGREES
+        for spelling in dict.fromkeys(text.translate(t) for t in typed):
             add(catalogue, locale, readings, numbers, symbol, text, spelling)
 
 

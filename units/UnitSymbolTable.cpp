@@ -1,6 +1,7 @@
 #include "units/UnitSymbolTable.h"
 
 #include "units/NameFormMaker.h"
+#include "units/names/NameTables.h"
 #include "units/names/TranslationSet.h"
 #include "units/number/PluralRules.h"
 #include "units/symbols/unit/DegreePrimeDoublePrimeSymbol2.h"
@@ -161,8 +162,9 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
                 }
                 continue;
             }
-            // A name agrees with its number; a symbol does not, even one that the locale
-            // writes as its unit's name (ru «фут», as Russian has no abbreviation of the foot).
+            // A name symbol agrees with its number; a symbol does not, even one that the
+            // locale writes as its unit's name (ru «фут», as Russian has no abbreviation of the
+            // foot).
             std::wstring name = translations.UnitDisplayName(unit).toStdWString();
             std::unique_ptr<const NameForms> nameForms = names.Make(unit, name);
             std::vector<int> symbols = catalogue_ids::Symbols(unit);
@@ -171,7 +173,8 @@ void UnitSymbolTable::Build(const TranslationSet& translations) {
                 Slot& slot = symbolSlots[Index(id, ids::kSymbolField, ids::kSymbolShift)];
                 std::wstring text = translations.SymbolText(id).toStdWString();
                 std::unique_ptr<const NameForms> forms;
-                if (nameForms != nullptr && id == ids::SymbolOf(unit, 1) && text == name)
+                const UnitSymbolKeyRow* key = FindUnitSymbolKey(id);
+                if (nameForms != nullptr && key != nullptr && key->kind == UnitName && text == name)
                     forms = std::make_unique<const NameForms>(*nameForms);
                 const NameForms* named = forms.get();
                 if (MakeSymbol(slot, id, std::move(text), std::move(forms))) {
