@@ -1,8 +1,9 @@
-// Writes the named ids of the unit catalogue, for the public header UnitIds.h: every group, unit
-// and unit symbol as a constant named by its global name. Run by the build, so that the names
-// come from the catalogue itself and exist nowhere else.
+// Writes the named ids of the unit catalogue: every group, unit and unit symbol as a constant
+// named by its global name, for the public header UnitIds.h and, when a second file is named,
+// for the Python module's ids.py. Run by the build, so that the names come from the catalogue
+// itself and exist nowhere else, and both languages spell them alike.
 //
-//     vvz_unit_ids_generator OUTPUT
+//     vvz_unit_ids_generator HEADER [PYTHON]
 #include <ViVuzaZadur/UnitsConfig.h>
 #include <ViVuzaZadur/UnitsUtilities.h>
 
@@ -53,17 +54,23 @@ std::string GlobalName(int id) {
     return Narrow(name);
 }
 
-// A global name as a C++ identifier: every character other than a letter, digit or underscore
+const std::set<std::string> kCppKeywords = {
+    "and",     "auto",   "bool",     "break",  "case",     "char",      "class",  "const",
+    "default", "delete", "do",       "double", "else",     "enum",      "false",  "float",
+    "for",     "if",     "int",      "long",   "new",      "not",       "or",     "private",
+    "public",  "return", "short",    "signed", "sizeof",   "static",    "struct", "switch",
+    "this",    "true",   "typedef",  "union",  "unsigned", "using",     "void",   "while",
+    "xor",     "inline", "operator", "friend", "template", "namespace", "virtual"};
+const std::set<std::string> kPythonKeywords = {
+    "False", "None",     "True",  "and",    "as",   "assert", "async",  "await",    "break",
+    "class", "continue", "def",   "del",    "elif", "else",   "except", "finally",  "for",
+    "from",  "global",   "if",    "import", "in",   "is",     "lambda", "nonlocal", "not",
+    "or",    "pass",     "raise", "return", "try",  "while",  "with",   "yield"};
+
+// A global name as an identifier: every character other than a letter, digit or underscore
 // becomes an underscore, a name that starts with a digit gets an underscore in front, and a
-// keyword one behind.
-std::string Identifier(const std::string& name) {
-    static const std::set<std::string> keywords = {
-        "and",     "auto",   "bool",     "break",  "case",     "char",      "class",  "const",
-        "default", "delete", "do",       "double", "else",     "enum",      "false",  "float",
-        "for",     "if",     "int",      "long",   "new",      "not",       "or",     "private",
-        "public",  "return", "short",    "signed", "sizeof",   "static",    "struct", "switch",
-        "this",    "true",   "typedef",  "union",  "unsigned", "using",     "void",   "while",
-        "xor",     "inline", "operator", "friend", "template", "namespace", "virtual"};
+// keyword of the language one behind (Symbols::in in C++ is Symbols.in_ in Python).
+std::string Identifier(const std::string& name, const std::set<std::string>& keywords) {
     std::string identifier;
     for (char c : name)
         identifier += std::isalnum(static_cast<unsigned char>(c)) || c == '_' ? c : '_';
@@ -80,23 +87,39 @@ std::string Hex(int id) {
     return text;
 }
 
-void Constant(std::ostream& out, const std::string& name, int id, const std::string& comment) {
-    out << "constexpr int " << Identifier(name) << " = " << Hex(id) << "; ///< " << comment << "\n";
-}
+// One named id: its section (Groups, Units, Symbols), global name, value and English comment.
+struct NamedId {
+    std::string section;
+    std::string name;
+    int id;
+    std::string comment;
+};
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: vvz_unit_ids_generator OUTPUT\n";
-        return 2;
-    }
+// Every group, unit and symbol in catalogue order.
+std::vector<NamedId> NamedIds() {
     std::map<int, std::string> english = EnglishNames();
     const UnitsConfig* config = UnitsConfig::GetInstance();
     std::vector<int> groups(config->GetUnitGroups(nullptr));
     config->GetUnitGroups(groups.data());
+    std::vector<NamedId> ids;
+    for (int group : groups)
+        ids.push_back({"Groups", GlobalName(group), group, english[group]});
+    for (int group : groups)
+        for (int unit : List(&UnitsConfig::GetUnitTypes, group))
+            ids.push_back({"Units", GlobalName(unit), unit, english[unit]});
+    for (int group : groups)
+        for (int unit : List(&UnitsConfig::GetUnitTypes, group))
+            for (int symbol : List(&UnitsConfig::GetUnitSymbols, unit))
+                ids.push_back({"Symbols", Narrow(config->GetGlobalName(symbol)), symbol,
+                               "a symbol of the " + english[unit]});
+    return ids;
+}
 
-    std::ofstream out(argv[1]);
+const char* const kSections[][2] = {
+    {"Groups", "The unit groups."}, {"Units", "The units."}, {"Symbols", "The unit symbols."}};
+
+bool WriteHeader(const std::vector<NamedId>& ids, const char* path) {
+    std::ofstream out(path);
     out << R"(#pragma once
 
 // The ids of the unit catalogue, named by their global names (as StringUtil and vvzunits know
@@ -108,23 +131,48 @@ int main(int argc, char** argv) {
 // behind when it is a C++ keyword.
 
 namespace velmar::platform::core::units {
-
-/// The unit groups.
-namespace Groups {
 )";
-    for (int group : groups)
-        Constant(out, GlobalName(group), group, english[group]);
-    out << "} // namespace Groups\n\n/// The units.\nnamespace Units {\n";
-    for (int group : groups)
-        for (int unit : List(&UnitsConfig::GetUnitTypes, group))
-            Constant(out, GlobalName(unit), unit, english[unit]);
-    out << "} // namespace Units\n\n/// The unit symbols.\nnamespace Symbols {\n";
-    for (int group : groups)
-        for (int unit : List(&UnitsConfig::GetUnitTypes, group))
-            for (int symbol : List(&UnitsConfig::GetUnitSymbols, unit))
-                Constant(out, Narrow(config->GetGlobalName(symbol)), symbol,
-                         "a symbol of the " + english[unit]);
-    out << "} // namespace Symbols\n\n} // namespace velmar::platform::core::units\n";
+    for (const auto& section : kSections) {
+        out << "\n/// " << section[1] << "\nnamespace " << section[0] << " {\n";
+        for (const NamedId& id : ids)
+            if (id.section == section[0])
+                out << "constexpr int " << Identifier(id.name, kCppKeywords) << " = " << Hex(id.id)
+                    << "; ///< " << id.comment << "\n";
+        out << "} // namespace " << section[0] << "\n";
+    }
+    out << "\n} // namespace velmar::platform::core::units\n";
     out.close();
-    return out ? 0 : 1;
+    return static_cast<bool>(out);
+}
+
+bool WritePython(const std::vector<NamedId>& ids, const char* path) {
+    std::ofstream out(path);
+    out << R"("""The ids of the unit catalogue, named by their global names: Groups.Length, Units.Inch,
+Symbols.Inch_FootPrimeInchDoublePrime_Fraction. The same names as the C++ header UnitIds.h,
+but that a Python keyword gets an underscore behind it (Symbols.in_).
+
+Generated from the catalogue when the library is built; do not edit.
+"""
+)";
+    for (const auto& section : kSections) {
+        out << "\n\nclass " << section[0] << ":\n    \"\"\"" << section[1] << "\"\"\"\n\n";
+        for (const NamedId& id : ids)
+            if (id.section == section[0])
+                out << "    " << Identifier(id.name, kPythonKeywords) << " = " << Hex(id.id)
+                    << "  #: " << id.comment << "\n";
+    }
+    out.close();
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2 && argc != 3) {
+        std::cerr << "usage: vvz_unit_ids_generator HEADER [PYTHON]\n";
+        return 2;
+    }
+    std::vector<NamedId> ids = NamedIds();
+    bool written = WriteHeader(ids, argv[1]) && (argc == 2 || WritePython(ids, argv[2]));
+    return written ? 0 : 1;
 }
