@@ -2,7 +2,10 @@
 #   libvivuzazadurui1      the libraries (in /usr/lib/<multiarch>), their translation files (in
 #                          /usr/share/vivuzazadurui/translations) and vvzunits;
 #   libvivuzazadurui-dev   the headers, the libraries' link names, the CMake and pkg-config
-#                          packages; it depends on the runtime package of the same version.
+#                          packages; it depends on the runtime package of the same version;
+#   python3-vivuzazadur    where the Python module is built: the package vivuzazadur for
+#                          Debian's python3, depending on the runtime package of the same
+#                          version, on that python3 and on numpy.
 # The packages install under /usr and run no maintainer scripts, so that removing one takes
 # away exactly the files it brought. The runtime package has the libraries' shlibs file, for
 # dpkg-shlibdeps of the packages built against it, and activates dpkg's ldconfig trigger, as
@@ -16,6 +19,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_COMPONENTS_ALL Runtime Development)
 set(CPACK_COMPONENT_DEVELOPMENT_DEPENDS Runtime)
+if(TARGET vivuzazadur_python)
+    list(APPEND CPACK_COMPONENTS_ALL Python)
+    set(CPACK_COMPONENT_PYTHON_DEPENDS Runtime)
+endif()
 
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -50,4 +57,13 @@ set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS "qt6-base-dev (>= 6.2)")
 set(CPACK_DEBIAN_DEVELOPMENT_DESCRIPTION
     "Development files: the headers, and the CMake and pkg-config packages.")
+set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-vivuzazadur)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+# The module is built for one minor version of Python, the one of the build.
+math(EXPR vvz_next_python_minor "${Python_VERSION_MINOR} + 1")
+set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+    "python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}), python3 (<< ${Python_VERSION_MAJOR}.${vvz_next_python_minor}), python3-numpy")
+set(CPACK_DEBIAN_PYTHON_DESCRIPTION
+    "The Python module vivuzazadur: the same formatting and parsing of quantities with units for
+scripts, notebooks and data pipelines, with whole columns converted on several threads.")
 include(CPack)

@@ -8,7 +8,7 @@
 namespace vvzpy {
 
 UnitNames::UnitNames(const velmar::platform::core::units::UnitsFormatter& formatter)
-    : resolver(formatter) {}
+    : formatter(formatter) {}
 
 int UnitNames::Find(py::handle key, UnitResolver::Kind kind, std::string& error) const {
     if (PyBool_Check(key.ptr()) || !(PyLong_Check(key.ptr()) || IsText(key)))
@@ -21,19 +21,25 @@ int UnitNames::Find(py::handle key, UnitResolver::Kind kind, std::string& error)
         if (overflow == 0 && id > 0 && id <= 0x7fffffff &&
             UnitCatalogue::Names(static_cast<int>(id)))
             return static_cast<int>(id);
-        error = "the id " + py::repr(key).cast<std::string>() + " names nothing in the catalogue";
+        error = "the id " +
+                py::str(py::module_::import("builtins").attr("hex")(key)).cast<std::string>() +
+                " names nothing in the catalogue";
         return 0;
     }
-    QString text = QText(WideText(key, "unit"));
+    std::wstring text = WideText(key, "unit");
+    // With the GIL held, as no setter of the formatter can run meanwhile.
+    std::lock_guard<std::mutex> guard(lock);
+    auto known = found.find({text, kind});
+    if (known != found.end())
+        return known->second;
+    if (!resolver)
+        resolver = std::make_unique<UnitResolver>(formatter);
     QString reason;
-    int id = 0;
-    {
-        // With the GIL held, as no setter of the formatter can run meanwhile.
-        std::lock_guard<std::mutex> guard(lock);
-        id = resolver.Resolve(text, kind, nullptr, reason);
-    }
+    int id = resolver->Resolve(QText(text), kind, nullptr, reason);
     if (id == 0)
         error = reason.toStdString();
+    else if (found.size() < 1024)
+        found[{text, kind}] = id;
     return id;
 }
 

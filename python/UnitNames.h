@@ -4,8 +4,11 @@
 
 #include <pybind11/pybind11.h>
 
+#include <map>
+#include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 
 namespace velmar::platform::core::units {
 class UnitsFormatter;
@@ -17,7 +20,8 @@ namespace py = pybind11;
 
 // The id that a unit argument names: an int id of the catalogue as it is, a str as vvzunits
 // reads it (a symbol text or name in the formatter's locale or in en-US, a global name, a typed
-// spelling such as m2 or kg*m/s^2), through one resolver whose caches a lock guards.
+// spelling such as m2 or kg*m/s^2), through a resolver made on the first text and guarded by a
+// lock; the texts found are remembered, as a script names the same few units again and again.
 class UnitNames {
 public:
     explicit UnitNames(const velmar::platform::core::units::UnitsFormatter& formatter);
@@ -28,8 +32,10 @@ public:
     int Resolve(py::handle key, UnitResolver::Kind kind = UnitResolver::AnyUnit) const;
 
 private:
+    const velmar::platform::core::units::UnitsFormatter& formatter;
     mutable std::mutex lock;
-    UnitResolver resolver;
+    mutable std::unique_ptr<UnitResolver> resolver;
+    mutable std::map<std::pair<std::wstring, int>, int> found; // (text, kind) -> id
 };
 
 } // namespace vvzpy

@@ -8,8 +8,11 @@
 #    package activates dpkg's ldconfig trigger and has the libraries' shlibs file;
 #  - unpacked into a scratch root, the packages build the example program with find_package,
 #    and with pkg-config, and the programs run and find the translations;
+#  - where the Python module is built (PYTHON names its interpreter), python3-vivuzazadur holds
+#    the package vivuzazadur in /usr/PYTHON_DIR, depends on the runtime package of its version
+#    and on numpy, and imports from the scratch root with the installed translations;
 #  - with the development package's files taken away the program still runs, and with the
-#    runtime package's files taken away too, nothing is left.
+#    runtime (and Python) package's files taken away too, nothing is left.
 # Without pkg-config (PKG_CONFIG empty) the rest is checked, and the test then ends by saying
 # that it was skipped, so that CTest does not count it as passed.
 cmake_minimum_required(VERSION 3.25)
@@ -55,12 +58,21 @@ foreach(deb IN LISTS packages)
 endforeach()
 set(runtime libvivuzazadurui${MAJOR})
 set(development libvivuzazadurui-dev)
+set(python python3-vivuzazadur)
+set(expected ${development} ${runtime})
+if(PYTHON)
+    list(APPEND expected ${python})
+endif()
 list(SORT names)
-if(NOT names STREQUAL "${development};${runtime}")
-    message(FATAL_ERROR "cpack made the packages ${names}, not ${runtime} and ${development}")
+if(NOT names STREQUAL "${expected}")
+    message(FATAL_ERROR "cpack made the packages ${names}, not ${expected}")
 endif()
 if(NOT ${development}_depends MATCHES "(^|, )${runtime} \\(= ${VERSION}\\)")
     message(FATAL_ERROR "${development} depends on ${${development}_depends}")
+endif()
+if(PYTHON AND NOT (${python}_depends MATCHES "(^|, )${runtime} \\(= ${VERSION}\\)" AND
+                   ${python}_depends MATCHES "(^|, )python3-numpy(,|$)"))
+    message(FATAL_ERROR "${python} depends on ${${python}_depends}")
 endif()
 
 # The libraries in the multiarch folder, and the linker cache kept up to date by the trigger.
@@ -80,15 +92,21 @@ endforeach()
 
 # Which package each file belongs to.
 set(development_file "^usr/(include/|${LIBDIR}/cmake/|${LIBDIR}/pkgconfig/|${LIBDIR}/lib[^/]*\\.so$)")
-foreach(name ${runtime} ${development})
+set(python_file "^usr/${PYTHON_DIR}/vivuzazadur/")
+foreach(name ${expected})
     foreach(file IN LISTS ${name}_files)
         if(NOT file MATCHES "^usr/")
             message(FATAL_ERROR "${name} installs ${file}, outside /usr")
         endif()
-        if(file MATCHES "${development_file}" AND name STREQUAL "${runtime}")
-            message(FATAL_ERROR "the development file ${file} is in ${runtime}")
-        elseif(NOT file MATCHES "${development_file}" AND name STREQUAL "${development}")
-            message(FATAL_ERROR "the runtime file ${file} is in ${development}")
+        if(file MATCHES "${python_file}")
+            set(owner ${python})
+        elseif(file MATCHES "${development_file}")
+            set(owner ${development})
+        else()
+            set(owner ${runtime})
+        endif()
+        if(NOT name STREQUAL owner)
+            message(FATAL_ERROR "${file} is in ${name}, not in ${owner}")
         endif()
     endforeach()
 endforeach()
@@ -123,6 +141,17 @@ if(PKG_CONFIG)
     vvz_run(${CXX} -std=c++17 ${EXAMPLE_DIR}/main.cpp ${flags} -Wl,-rpath,${root}/usr/${LIBDIR}
         -o ${WORK_DIR}/vvz_example_pkg-config)
     vvz_check_example(${WORK_DIR}/vvz_example_pkg-config)
+endif()
+
+if(PYTHON)
+    foreach(file __init__.py _ids.py _vivuzazadur.pyi py.typed)
+        if(NOT usr/${PYTHON_DIR}/vivuzazadur/${file} IN_LIST ${python}_files)
+            message(FATAL_ERROR "${python} lacks usr/${PYTHON_DIR}/vivuzazadur/${file}")
+        endif()
+    endforeach()
+    vvz_check_python(${root}/usr/${PYTHON_DIR})
+    list(TRANSFORM ${python}_files PREPEND ${root}/)
+    file(REMOVE ${${python}_files})
 endif()
 
 # Removing the development package leaves a working runtime; removing both leaves nothing.

@@ -32,3 +32,21 @@ function(vvz_check_example program)
         message(FATAL_ERROR "${program} printed\n${output}\ninstead of\n${expected}")
     endif()
 endfunction()
+
+# Imports the Python module installed under site (the folder that holds the package
+# vivuzazadur) with the interpreter PYTHON, from WORK_DIR, and checks that it formats and parses
+# with the installed translations: «2,00 Meter» is German, from the installed files only.
+function(vvz_check_python site)
+    file(WRITE ${WORK_DIR}/check_module.py [[
+import vivuzazadur as vvz
+f = vvz.Formatter("de-DE", locale_numbers=True)
+print(vvz.__file__)
+print(f.format(2, vvz.Units.Meter, vvz.Symbols.Meter_Name))
+print(f.parse("5'6 1/2\"", "Inch"))
+]])
+    vvz_run(${CMAKE_COMMAND} -E chdir ${WORK_DIR} ${CMAKE_COMMAND} -E env PYTHONPATH=${site}
+        PYTHONDONTWRITEBYTECODE=1 ${PYTHON} check_module.py)
+    if(NOT output STREQUAL "${site}/vivuzazadur/__init__.py\n2,00 Meter\n66.5\n")
+        message(FATAL_ERROR "the installed Python module printed\n${output}")
+    endif()
+endfunction()
