@@ -57,18 +57,32 @@ template <class Work> void InSlices(size_t items, size_t threads, const Work& wo
         thread.join();
 }
 
-// A float NaN or None: a missing value of a column.
-bool IsMissing(py::handle item) {
+// The type of pandas.NA where pandas is loaded, else null.
+PyObject* PandasMissingType() {
+    py::dict modules = py::module_::import("sys").attr("modules");
+    if (!modules.contains("pandas"))
+        return nullptr;
+    py::object missing = py::getattr(modules["pandas"], "NA", py::none());
+    return missing.is_none() ? nullptr : reinterpret_cast<PyObject*>(Py_TYPE(missing.ptr()));
+}
+
+// A missing value of a column: None, a float NaN, pandas.NA.
+bool IsMissing(py::handle item, PyObject* pandasMissing) {
     return item.is_none() ||
-           (PyFloat_Check(item.ptr()) && std::isnan(PyFloat_AS_DOUBLE(item.ptr())));
+           (PyFloat_Check(item.ptr()) && std::isnan(PyFloat_AS_DOUBLE(item.ptr()))) ||
+           (pandasMissing != nullptr &&
+            reinterpret_cast<PyObject*>(Py_TYPE(item.ptr())) == pandasMissing);
 }
 
 } // namespace
 
 py::list FormatMany(const Formatter& formatter, py::handle values, int unit, int display,
                     py::handle threads) {
+    // Numbers only: numpy would read a text such as "1" as a number.
+    py::array given = py::array::ensure(values);
+    const char kind = given ? given.dtype().kind() : 'O';
     auto array = py::array_t<double, py::array::c_style | py::array::forcecast>::ensure(values);
-    if (!array || array.ndim() != 1)
+    if (!array || array.ndim() != 1 || kind == 'U' || kind == 'S')
         throw py::type_error("values must be a one-dimensional sequence of numbers");
     formatter.Format(0.0, unit, display); // ValueError for a unit or display that cannot be
     const size_t count = static_cast<size_t>(array.shape(0));
@@ -115,6 +129,8 @@ py::list FormatMany(const Formatter& formatter, py::handle values, int unit, int
 
 py::object ParseMany(const Formatter& formatter, py::handle texts, int unit, py::handle threads,
                      bool reasons) {
+    if (IsText(texts))
+        throw py::type_error("texts must be a sequence of str, not a str");
     py::object items = py::reinterpret_steal<py::object>(
         PySequence_Fast(texts.ptr(), "texts must be a sequence of str"));
     if (!items)
@@ -128,14 +144,13 @@ py::object ParseMany(const Formatter& formatter, py::handle texts, int unit, py:
     std::vector<wchar_t> buffer;
     std::vector<size_t> start(count);
     std::vector<ParseProblem> problems(count, ppNone);
+    PyObject* pandasMissing = PandasMissingType();
     for (size_t i = 0; i < count; ++i) {
         py::handle text(item[i]);
         if (!IsText(text)) {
-            if (!IsMissing(text))
-                throw py::type_error(
-                    "texts[" + std::to_string(i) + "] is a " +
-                    py::str(py::type::handle_of(text).attr("__name__")).cast<std::string>() +
-                    ", not a str");
+            if (!IsMissing(text, pandasMissing))
+                throw py::type_error("texts[" + std::to_string(i) + "] is of type " +
+                                     TypeName(text) + ", not str");
             start[i] = kRefused;
             problems[i] = ppEmptyText;
             continue;
@@ -155,7 +170,7 @@ py::object ParseMany(const Formatter& formatter, py::handle texts, int unit, py:
     {
         py::gil_scoped_release release;
         auto shared = formatter.Share();
-        const UnitsFormatter& library = formatter.Library();
+        const UnitsFormatter& library = formatter.ParserInto(unit);
         InSlices(count, ThreadCount(threads, count), [&](size_t first, size_t last) {
             for (size_t i = first; i < last; ++i) {
                 out[i] = std::numeric_limits<double>::quiet_NaN();

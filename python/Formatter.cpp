@@ -72,7 +72,21 @@ void Formatter::Change(const std::function<void(UnitsFormatter&)>& change) {
         py::gil_scoped_release release;
         lock.lock();
     }
+    // No call uses a parser now: bulk calls hold the formatter shared, single calls the GIL.
+    parsers.clear();
     change(formatter);
+}
+
+const UnitsFormatter& Formatter::ParserInto(int unit) const {
+    int plain = unit & 0xfffff;
+    std::lock_guard<std::mutex> guard(parsersLock);
+    auto found = parsers.find(plain);
+    if (found != parsers.end())
+        return *found->second;
+    auto parser = std::make_unique<UnitsFormatter>(formatter);
+    if (parser->SetDefaultUnit(plain) != ecSuccess) // not a unit: Parse tells why
+        return formatter;
+    return *parsers.emplace(plain, std::move(parser)).first->second;
 }
 
 std::shared_lock<std::shared_mutex> Formatter::Share() const {
@@ -115,9 +129,10 @@ double Formatter::Parse(py::handle text, int unit) const {
     if (nul != std::wstring::npos)
         RaiseParseError("the text holds a NUL character at " + std::to_string(nul), ppUnknownText,
                         nul, 1, text, unit);
-    if (ParseDiagnostics::Parse(formatter, wide.c_str(), value, unit, diagnosis) == ecSuccess)
+    const UnitsFormatter& parser = ParserInto(unit);
+    if (ParseDiagnostics::Parse(parser, wide.c_str(), value, unit, diagnosis) == ecSuccess)
         return value;
-    QString message = ParseDiagnostics::Message(formatter, wide.c_str(), unit, diagnosis);
+    QString message = ParseDiagnostics::Message(parser, wide.c_str(), unit, diagnosis);
     RaiseParseError(message.toStdString(), diagnosis.problem, diagnosis.position, diagnosis.length,
                     text, unit);
 }
@@ -126,7 +141,7 @@ py::object Formatter::TryParse(py::handle text, int unit) const {
     std::wstring wide = WideText(text, "text");
     double value = 0;
     if (wide.find(L'\0') == std::wstring::npos &&
-        formatter.Parse(wide.c_str(), value, unit) == ecSuccess)
+        ParserInto(unit).Parse(wide.c_str(), value, unit) == ecSuccess)
         return py::float_(value);
     return py::none();
 }

@@ -7,6 +7,9 @@
 #include <pybind11/pybind11.h>
 
 #include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <shared_mutex>
 #include <string>
 
@@ -38,6 +41,12 @@ public:
 
     // The unit argument: an id or text of a unit or symbol, or of a group for its default unit.
     int Resolve(py::handle unit) const;
+
+    // The formatter that parses into unit: a copy of this one whose default unit of the group is
+    // unit, so that a bare number («12.5», «5 1/2») is in the unit asked for, as in vvzunits,
+    // and not in the group's default unit, which a column of feet would read as meters. Made on
+    // the first parse into the unit, under a lock of its own, and kept until a setter runs.
+    const velmar::platform::core::units::UnitsFormatter& ParserInto(int unit) const;
     // The display argument: 0 or None for the unit itself, else an id or text.
     int ResolveDisplay(py::handle display) const;
 
@@ -55,6 +64,8 @@ private:
     velmar::platform::core::units::UnitsFormatter formatter;
     UnitNames names;
     mutable std::shared_mutex use;
+    mutable std::mutex parsersLock;
+    mutable std::map<int, std::unique_ptr<velmar::platform::core::units::UnitsFormatter>> parsers;
 };
 
 // Raises ValueError with message unless result is ecSuccess.

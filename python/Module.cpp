@@ -206,8 +206,9 @@ another dimension and for a value that is not finite.)");
             return self.Parse(text, self.Resolve(unit));
         },
         py::arg("text"), py::arg("unit"),
-        R"(The value of text in unit. ParseError (a ValueError) with the reason, position and
-translated message when the text is not a quantity of unit's dimension.)");
+        R"(The value of text in unit; a bare number ("12.5") is in unit. ParseError (a ValueError)
+with the reason, position and translated message when the text is not a quantity of unit's
+dimension.)");
     f.def(
         "try_parse",
         [](const Formatter& self, py::handle text, py::handle unit) {
@@ -234,7 +235,8 @@ large inputs; threads fixes their number.)");
         py::arg("texts"), py::arg("unit"), py::kw_only(), py::arg("threads") = py::none(),
         py::arg("reasons") = false,
         R"(The values of many texts in unit as a float64 numpy array, NaN where a text is not a
-quantity; None and NaN items (missing values) give NaN, other items that are no str TypeError.
+quantity; None, NaN and pandas.NA items (missing values) give NaN, other items that are no str
+TypeError.
 With reasons=True, a pair: the array and a list holding the ParseProblem of every refused text
 and None for every read one. Works without the GIL, on several threads for large inputs;
 threads fixes their number.)");

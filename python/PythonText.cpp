@@ -2,6 +2,10 @@
 
 namespace vvzpy {
 
+std::string TypeName(py::handle object) {
+    return py::str(py::type::handle_of(object).attr("__name__")).cast<std::string>();
+}
+
 bool IsText(py::handle object) {
     return PyUnicode_Check(object.ptr());
 }
@@ -24,9 +28,7 @@ void AppendWide(py::handle text, std::vector<wchar_t>& buffer, size_t& nul) {
 
 std::wstring WideText(py::handle text, const char* argument) {
     if (!IsText(text))
-        throw py::type_error(
-            std::string(argument) + " must be a str, not " +
-            py::str(py::type::handle_of(text).attr("__name__")).cast<std::string>());
+        throw py::type_error(std::string(argument) + " must be a str, not " + TypeName(text));
     std::vector<wchar_t> buffer;
     size_t nul = 0;
     AppendWide(text, buffer, nul);

@@ -13,6 +13,9 @@ namespace vvzpy {
 
 namespace py = pybind11;
 
+// The name of an object's type, for messages.
+std::string TypeName(py::handle object);
+
 // Whether an object is a str (numpy.str_ included).
 bool IsText(py::handle object);
 

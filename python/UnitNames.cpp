@@ -1,9 +1,11 @@
 #include "UnitNames.h"
 
 #include "PythonText.h"
-#include "UnitCatalogue.h"
+#include <ViVuzaZadur/UnitsUtilities.h>
 
 #include <QString>
+
+using namespace velmar::platform::core::units;
 
 namespace vvzpy {
 
@@ -12,14 +14,14 @@ UnitNames::UnitNames(const velmar::platform::core::units::UnitsFormatter& format
 
 int UnitNames::Find(py::handle key, UnitResolver::Kind kind, std::string& error) const {
     if (PyBool_Check(key.ptr()) || !(PyLong_Check(key.ptr()) || IsText(key)))
-        throw py::type_error(
-            "a unit is an int id or a str, not " +
-            py::str(py::type::handle_of(key).attr("__name__")).cast<std::string>());
+        throw py::type_error("a unit is an int id or a str, not " + TypeName(key));
     if (PyLong_Check(key.ptr())) {
         int overflow = 0;
         long long id = PyLong_AsLongLongAndOverflow(key.ptr(), &overflow);
+        size_t length = 0; // the catalogue has a global name for each of its ids
         if (overflow == 0 && id > 0 && id <= 0x7fffffff &&
-            UnitCatalogue::Names(static_cast<int>(id)))
+            UnitsUtilities::GetGlobalNameLength(static_cast<int>(id), length) == ecSuccess &&
+            length > 1)
             return static_cast<int>(id);
         error = "the id " +
                 py::str(py::module_::import("builtins").attr("hex")(key)).cast<std::string>() +

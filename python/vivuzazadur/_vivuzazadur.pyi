@@ -146,7 +146,7 @@ class Formatter:
     def format(self, value: float, unit: UnitKey, display: Optional[UnitKey] = 0) -> str:
         """The text of value, a quantity in unit, shown with display (0: the unit itself)."""
     def parse(self, text: str, unit: UnitKey) -> float:
-        """The value of text in unit; ParseError when the text is not a quantity."""
+        """The value of text in unit (a bare number is in unit); ParseError when it is none."""
     def try_parse(self, text: str, unit: UnitKey) -> Optional[float]:
         """The value of text in unit, or None."""
     def format_many(

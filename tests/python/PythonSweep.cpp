@@ -3,7 +3,8 @@
 //     locale TAB settings TAB symbol TAB value TAB text TAB parsed
 // with the symbol in hex, values as C99 hex floats (exact), the text Format wrote ("-" when it
 // failed) and the value that Parse reads back from it in the symbol's unit ("-" when it failed).
-// The settings are named as the tests apply them to a Python formatter.
+// The settings are named as the tests apply them to a Python formatter, which reads a bare
+// number in the unit asked for: here, a copy of the formatter with that default unit parses.
 #include <ViVuzaZadur/UnitsConfig.h>
 #include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
@@ -11,6 +12,8 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -64,6 +67,7 @@ int main(int argc, char** argv) {
             UnitsFormatter formatter(QString::fromLatin1(locale));
             if (!Apply(setting, formatter))
                 return 1;
+            std::map<int, std::unique_ptr<UnitsFormatter>> parsers;
             for (int symbol : symbols)
                 for (double value : values) {
                     ErrorCode error = ecSuccess;
@@ -73,8 +77,14 @@ int main(int argc, char** argv) {
                         std::printf("-\t-\n");
                         continue;
                     }
+                    auto& parser = parsers[symbol & 0xfffff];
+                    if (!parser) {
+                        parser = std::make_unique<UnitsFormatter>(formatter);
+                        if (parser->SetDefaultUnit(symbol & 0xfffff) != ecSuccess)
+                            return 1;
+                    }
                     double parsed = 0;
-                    bool read = formatter.Parse(text, parsed, symbol & 0xfffff) == ecSuccess;
+                    bool read = parser->Parse(text, parsed, symbol & 0xfffff) == ecSuccess;
                     std::printf("%s\t", text.toUtf8().constData());
                     if (read)
                         std::printf("%a\n", parsed);

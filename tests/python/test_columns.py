@@ -62,16 +62,25 @@ def test_parse_many_gives_the_single_values_nan_and_reasons(en, wrap):
 def test_parse_many_reads_a_pandas_column():
     pandas = pytest.importorskip("pandas")
     f = vvz.Formatter("de-DE", locale_numbers=True)
-    column = pandas.Series(["1,5 m", None, "2.500 mm", "N 45° O"])
+    column = pandas.Series(["1,5 m", None, "2.500 mm", "N 45° O", "2,5"])
     values = f.parse_many(column, "m")
-    numpy.testing.assert_array_equal(values, [1.5, math.nan, 2.5, math.nan])
+    numpy.testing.assert_array_equal(values, [1.5, math.nan, 2.5, math.nan, 2.5])
+    # The string dtype marks a missing value with pandas.NA.
+    strings = pandas.Series(["1 m", None], dtype="string")
+    numpy.testing.assert_array_equal(f.parse_many(strings, "m"), [1.0, math.nan])
 
 
-def test_parse_many_refuses_items_that_are_no_text(en):
-    with pytest.raises(TypeError, match=r"texts\[1\]"):
-        en.parse_many(["5 m", 5], "m")
-    with pytest.raises(TypeError):
-        en.parse_many(5, "m")
+@pytest.mark.parametrize(
+    "texts, message",
+    [
+        (["5 m", 5], r"texts\[1\] is of type int"),
+        (5, "sequence"),
+        ("12 m", "not a str"),  # not read one character at a time
+    ],
+)
+def test_parse_many_refuses_items_that_are_no_text(en, texts, message):
+    with pytest.raises(TypeError, match=message):
+        en.parse_many(texts, "m")
 
 
 def big_column(count):
@@ -115,6 +124,7 @@ def test_format_many_takes_lists_and_writes_long_texts(en):
         lambda f: f.format_many([1.0], "m", "s"),
         lambda f: f.format_many([[1.0, 2.0]], "m"),
         lambda f: f.format_many(["x"], "m"),
+        lambda f: f.format_many(["1"], "m"),
         lambda f: f.parse_many(["5 m"], "m", threads=0),
         lambda f: f.parse_many(["5 m"], "no such unit"),
     ],

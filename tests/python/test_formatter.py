@@ -25,7 +25,11 @@ FEET_INCHES = Symbols.Inch_FootPrimeInchDoublePrime_Fraction
         ("9.81 km/s²", "m/s²", 9810.0),
         ("−5 m", "m", -5.0),
         ("1,500 m", "m", 1500.0),
-        ("12.5", "m", 12.5),  # a bare number is in the group's default unit
+        # A bare number is in the unit asked for, whatever the group's default unit.
+        ("12.5", "m", 12.5),
+        ("12.5", "ft", 12.5),
+        ("5 1/2", "Inch", 5.5),
+        ("90", "Degree", 90.0),
     ],
 )
 def test_parse_reads_what_people_type(en, text, unit, expected):
@@ -142,6 +146,13 @@ def test_setting_checks_its_value_and_keeps_the_old_one(en, name, good, bad):
     assert getattr(en, name) == good
 
 
+def test_default_unit_serves_displays_and_not_bare_numbers(en):
+    en.set_default_unit("mm")
+    assert en.format(1, "m", vvz.Groups.Length) == "1,000.00 millimeters"
+    assert en.parse("12.5", "ft") == 12.5
+    assert en.parse("12.5", "m") == 12.5
+
+
 def test_numeric_format_is_also_set_by_name(en):
     en.numeric_format = "FixedPoint"
     assert en.numeric_format == vvz.NumberFormat.FixedPoint
@@ -178,7 +189,7 @@ def test_copies_and_pickles_keep_every_setting(duplicate):
     assert g.default_symbol("Foot") == Symbols.Foot_Prime
     assert g.format(-2, "m", Symbols.Meter_Name) == "−2,000 Meterchen"
     assert g.parse("3 Meterlein", "m") == 3.0
-    assert g.parse("12", "m") == pytest.approx(12 * 0.3048)
+    assert g.format(1, "m", vvz.Groups.Length) == "3,281′"
     assert g.symbol_formatting_string(Symbols.Meter_Name) == "{0} Meterchen"
     # and they are independent
     g.precision = 1
