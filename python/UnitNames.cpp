@@ -28,20 +28,27 @@ int UnitNames::Find(py::handle key, UnitResolver::Kind kind, std::string& error)
                 " names nothing in the catalogue";
         return 0;
     }
-    std::wstring text = WideText(key, "unit");
+    // The str's UTF-8 form, which Python keeps with the str once made, is the key of the texts
+    // found: a lookup copies nothing.
+    Py_ssize_t size = 0;
+    const char* utf8 = PyUnicode_AsUTF8AndSize(key.ptr(), &size);
+    if (utf8 == nullptr)
+        throw py::error_already_set(); // a lone surrogate
+    std::string_view text(utf8, static_cast<size_t>(size));
+    auto& known = found[kind == UnitResolver::Group];
     // With the GIL held, as no setter of the formatter can run meanwhile.
     std::lock_guard<std::mutex> guard(lock);
-    auto known = found.find({text, kind});
-    if (known != found.end())
-        return known->second;
+    auto hit = known.find(text);
+    if (hit != known.end())
+        return hit->second;
     if (!resolver)
         resolver = std::make_unique<UnitResolver>(formatter);
     QString reason;
-    int id = resolver->Resolve(QText(text), kind, nullptr, reason);
+    int id = resolver->Resolve(QText(WideText(key, "unit")), kind, nullptr, reason);
     if (id == 0)
         error = reason.toStdString();
-    else if (found.size() < 1024)
-        found[{text, kind}] = id;
+    else if (known.size() < 1024)
+        known.emplace(text, id);
     return id;
 }
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <utility>
+#include <string_view>
 
 namespace velmar::platform::core::units {
 class UnitsFormatter;
@@ -35,7 +35,8 @@ private:
     const velmar::platform::core::units::UnitsFormatter& formatter;
     mutable std::mutex lock;
     mutable std::unique_ptr<UnitResolver> resolver;
-    mutable std::map<std::pair<std::wstring, int>, int> found; // (text, kind) -> id
+    // The ids of the texts found, as units and as groups.
+    mutable std::map<std::string, int, std::less<>> found[2];
 };
 
 } // namespace vvzpy
