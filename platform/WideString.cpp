@@ -23,9 +23,7 @@ int CopyToWide(const QString& text, wchar_t* buffer, int size) {
 }
 
 WideText::WideText(QStringView text) {
-    qsizetype end = text.indexOf(QChar(u'\0'));
-    if (end >= 0)
-        text = text.first(end);
+    // A NUL in text needs no search: the terminated copy is read up to its first NUL anyway.
     wchar_t* into = stack_;
     if (static_cast<size_t>(text.size()) >= sizeof stack_ / sizeof stack_[0]) {
         heap_.resize(static_cast<size_t>(text.size()) + 1);
