@@ -86,8 +86,10 @@ def single_calls(formatter, ureg):
         )
     for value, unit, shown in FORMATS:
         quantity = ureg.Quantity(value, unit)
-        source, target = unit_id(unit), unit_id(shown)
+        # The display as the symbol that the text names, so that both write the same text.
+        source, target = unit_id(unit), vvz.symbols[shown].id
         ours = formatter.format(value, unit, shown)
+        assert formatter.format(value, source, target) == ours
         print(f"  {ours!r:>16} and pint's {quantity.to(shown):.2f~P}")
         rows.append(
             (
