@@ -116,7 +116,7 @@ void ConsumeNumberSettings(FuzzedDataProvider& data, UnitsFormatter& formatter) 
     if (which & 1) {
         std::wstring digits = ConsumeText(data, 11);
         digits.resize(10, L'\0');
-        formatter.SetNativeDigits(nullable(digits));
+        (void)formatter.SetNativeDigits(nullable(digits)); // a refused setting is tried too
     }
     // The signs and separators, bits 2 to 16.
     using TextSetter = void (*)(UnitsFormatter&, const wchar_t*);
@@ -133,12 +133,12 @@ void ConsumeNumberSettings(FuzzedDataProvider& data, UnitsFormatter& formatter) 
         }
     }
     if (which & 32)
-        formatter.SetNumberDecimalPrecision(data.ConsumeIntegralInRange(-2, 101));
+        (void)formatter.SetNumberDecimalPrecision(data.ConsumeIntegralInRange(-2, 101)); // as above
     if (which & 64) {
         std::vector<int> sizes(data.ConsumeIntegralInRange<size_t>(0, 5));
         for (int& size : sizes)
             size = data.ConsumeIntegralInRange(-1, 10);
-        formatter.SetNumberGroupSizes(
+        (void)formatter.SetNumberGroupSizes( // as above
             sizes.empty() ? nullptr : sizes.data(),
             data.ConsumeIntegralInRange(-1, static_cast<int>(sizes.size())));
     }

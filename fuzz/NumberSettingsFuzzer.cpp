@@ -36,8 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     bool ownTexts = data.ConsumeBool();
     if (ownTexts) {
         int sizes[] = {data.ConsumeIntegralInRange(1, 9), data.ConsumeIntegralInRange(0, 9)};
-        formatter.SetNumberGroupSizes(sizes, data.ConsumeIntegralInRange(1, 2));
-        formatter.SetNumberDecimalPrecision(data.ConsumeIntegralInRange(0, 15));
+        // Both in range, so neither is refused.
+        (void)formatter.SetNumberGroupSizes(sizes, data.ConsumeIntegralInRange(1, 2));
+        (void)formatter.SetNumberDecimalPrecision(data.ConsumeIntegralInRange(0, 15));
         formatter.SetNumericFormat(static_cast<NumberFormat>(data.ConsumeIntegralInRange(0, 6)));
         formatter.SetAllowTwoDigitExponent(data.ConsumeBool());
     } else {
