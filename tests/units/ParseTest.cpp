@@ -219,6 +219,22 @@ TEST_F(ParseTest, LookAlikeMarksReadAlike) {
     }
 }
 
+// A bearing is reckoned in the unit of its last part, so that one written in degrees comes back
+// exact in degrees, as any angle written in degrees does; one in minutes where the minutes make
+// whole or binary fractions of degrees too.
+TEST_F(ParseTest, BearingsAreExactInDegrees) {
+    UnitsFormatter formatter(L"en-US");
+    const std::pair<const wchar_t*, double> cases[] = {
+        {L"N 30° E", 60},      {L"S 30° E", -60},        {L"N 30° W", 120}, {L"S 30° W", -120},
+        {L"N 45°30' E", 44.5}, {L"S 12°15' W", -102.25}, {L"N45E", 45},     {L"N 12 1/2° E", 77.5},
+    };
+    for (const auto& [text, degrees] : cases) {
+        double value = -12345;
+        EXPECT_EQ(formatter.Parse(text, value, kDegree), ecSuccess) << Narrow(text);
+        EXPECT_EQ(value, degrees) << Narrow(text);
+    }
+}
+
 TEST_F(ParseTest, ParsingStringsAreReadFirst) {
     UnitsFormatter formatter(L"en-US");
     ASSERT_EQ(formatter.SetSymbolParsingString(0x702016, L"{0} ft {1} in"), ecSuccess);

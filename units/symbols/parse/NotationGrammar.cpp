@@ -48,7 +48,7 @@ using namespace evaluation;
 
 namespace {
 
-// A right angle in seconds of arc: bearings are reckoned in seconds.
+// A right angle in seconds of arc.
 constexpr double kQuarterTurn = 324000;
 
 // The marks that make a text a composite notation.
@@ -398,14 +398,17 @@ private:
         // Without a pole the quadrant is unknown: «45° E» is no bearing.
         if (!pole)
             return Fail(ppBearingWithoutPole, at_[to]);
-        double seconds = reading.unit == Units::Degree        ? reading.value * 3600
-                         : reading.unit == Units::AngleMinute ? reading.value * 60
-                                                              : reading.value;
-        if (!(seconds >= 0 && seconds <= kQuarterTurn))
+        // Reckoned in the unit of the reading's last part, so that a bearing in whole degrees
+        // is exact in degrees («N 30° E» is 60°, not 59.99999999999999° by way of radians).
+        double quarter = reading.unit == Units::Degree        ? kQuarterTurn / 3600
+                         : reading.unit == Units::AngleMinute ? kQuarterTurn / 60
+                                                              : kQuarterTurn;
+        double value = reading.value;
+        if (!(value >= 0 && value <= quarter))
             return Fail(ppBearingOutOfRange, at_[from]);
-        double angle = east ? (north ? kQuarterTurn - seconds : seconds - kQuarterTurn)
-                            : (north ? seconds + kQuarterTurn : -kQuarterTurn - seconds);
-        return Finish({angle, Units::AngleSecond});
+        double angle = east ? (north ? quarter - value : value - quarter)
+                            : (north ? value + quarter : -quarter - value);
+        return Finish({angle, reading.unit});
     }
 
     ErrorCode Finish(const Reading& reading) {
