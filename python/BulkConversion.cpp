@@ -23,12 +23,18 @@ namespace vvzpy {
 namespace {
 
 constexpr size_t kItemsPerThread = 25000;
+// More threads than this would only wait for the cores.
+constexpr long kMaxThreads = 64;
 
 size_t ThreadCount(py::handle threads, size_t items) {
     if (!threads.is_none()) {
-        long count = threads.cast<long>();
-        if (count < 1)
+        if (!PyLong_Check(threads.ptr()) || PyBool_Check(threads.ptr()))
+            throw py::type_error("threads must be an int or None, not " + TypeName(threads));
+        int overflow = 0;
+        long count = PyLong_AsLongAndOverflow(threads.ptr(), &overflow);
+        if (overflow < 0 || (overflow == 0 && count < 1))
             throw py::value_error("threads must be at least 1");
+        count = overflow > 0 ? kMaxThreads : std::min(count, kMaxThreads);
         return std::min(static_cast<size_t>(count), std::max<size_t>(items, 1));
     }
     size_t cores = std::max(1u, std::thread::hardware_concurrency());
@@ -165,13 +171,14 @@ py::object ParseMany(const Formatter& formatter, py::handle texts, int unit, py:
         }
     }
 
+    const size_t threadCount = ThreadCount(threads, count); // with the GIL: it reads an object
     py::array_t<double> values(static_cast<py::ssize_t>(count));
     double* out = values.mutable_data();
     {
         py::gil_scoped_release release;
         auto shared = formatter.Share();
         const UnitsFormatter& library = formatter.ParserInto(unit);
-        InSlices(count, ThreadCount(threads, count), [&](size_t first, size_t last) {
+        InSlices(count, threadCount, [&](size_t first, size_t last) {
             for (size_t i = first; i < last; ++i) {
                 out[i] = std::numeric_limits<double>::quiet_NaN();
                 if (start[i] == kRefused)

@@ -11,7 +11,7 @@ class Formatter;
 // Formats and parses whole columns: the values or texts are taken from Python first, then
 // converted without the GIL, on several threads when there are many, and the results handed
 // back. threads: None chooses (one thread for every 25,000 items, at most one per core); a
-// number fixes it.
+// number fixes it, up to 64.
 
 // The text of every value, None where a value has none (NaN, infinite).
 py::list FormatMany(const Formatter& formatter, py::handle values, int unit, int display,

@@ -88,7 +88,7 @@ def big_column(count):
     return [base[i % len(base)] for i in range(count)]
 
 
-@pytest.mark.parametrize("threads", [1, 2, 7, None])
+@pytest.mark.parametrize("threads", [1, 2, 7, None, 10**6, 2**70])
 def test_parse_many_gives_the_same_on_any_number_of_threads(en, threads):
     texts = big_column(60_000)
     one, one_reasons = en.parse_many(texts[:7], "m", threads=1, reasons=True)
@@ -126,6 +126,9 @@ def test_format_many_takes_lists_and_writes_long_texts(en):
         lambda f: f.format_many(["x"], "m"),
         lambda f: f.format_many(["1"], "m"),
         lambda f: f.parse_many(["5 m"], "m", threads=0),
+        lambda f: f.parse_many(["5 m"], "m", threads=-(2**70)),
+        lambda f: f.parse_many(["5 m"], "m", threads="2"),
+        lambda f: f.format_many([1.0], "m", threads=True),
         lambda f: f.parse_many(["5 m"], "no such unit"),
     ],
 )
