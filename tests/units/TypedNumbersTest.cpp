@@ -119,7 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // sv-SE writes the minus sign U+2212; "-" reads as well.
                       TypedCase{L"en-US", L"\u22121,5 m", kMeter, -1.5, ppNone, 0, L"sv-SE"},
                       TypedCase{L"en-US", L"-1,5 m", kMeter, -1.5, ppNone, 0, L"sv-SE"},
-                      TypedCase{L"en-US", L"+-5 m", kMeter, kRefused}));
+                      // One sign a number, before it.
+                      TypedCase{L"en-US", L"+-5 m", kMeter, kRefused},
+                      TypedCase{L"en-US", L"++5 m", kMeter, kRefused},
+                      TypedCase{L"fr-FR", L"\u2212\u22125 m", kMeter, kRefused},
+                      TypedCase{L"en-US", L"5 m+", kMeter, kRefused},
+                      TypedCase{L"en-US", L"2.5E++2 m", kMeter, kRefused}));
 
 struct SwapCase {
     const wchar_t* locale;
