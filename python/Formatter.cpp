@@ -10,7 +10,6 @@
 #include <QString>
 
 #include <cmath>
-#include <cstdio>
 #include <cwchar>
 
 using namespace velmar::platform::core::units;
@@ -20,9 +19,7 @@ namespace vvzpy {
 namespace {
 
 std::string IdText(int id) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(id));
-    return text;
+    return UnitCatalogue::IdText(id).toStdString();
 }
 
 // A locale name as the library takes it: "de_DE" is "de-DE".

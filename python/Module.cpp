@@ -5,6 +5,7 @@
 #include "Formatter.h"
 #include "ParseError.h"
 #include "PythonText.h"
+#include "UnitCatalogue.h"
 
 #include <ViVuzaZadurUI/StringUtil.h>
 
@@ -13,7 +14,6 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <cstdio>
 #include <vector>
 
 using namespace velmar::platform::core::units;
@@ -329,9 +329,8 @@ have.)");
 }
 
 template <class Entry> std::string EntryRepr(const char* kind, const Entry& entry) {
-    char id[16];
-    std::snprintf(id, sizeof id, "0x%x", static_cast<unsigned>(entry.id));
-    return std::string("<") + kind + " " + entry.globalName + " " + id + ">";
+    return std::string("<") + kind + " " + entry.globalName + " " +
+           UnitCatalogue::IdText(entry.id).toStdString() + ">";
 }
 
 void BindCatalogue(py::module_& m) {

@@ -5,7 +5,8 @@
 // failed) and the value that Parse reads back from it in the symbol's unit ("-" when it failed).
 // The settings are named as the tests apply them to a Python formatter, which reads a bare
 // number in the unit asked for: here, a copy of the formatter with that default unit parses.
-#include <ViVuzaZadur/UnitsConfig.h>
+#include "Catalogue.h"
+
 #include <ViVuzaZadurUI/NumberConventions.h>
 #include <ViVuzaZadurUI/UnitsFormatter.h>
 
@@ -20,22 +21,6 @@
 using namespace velmar::platform::core::units;
 
 namespace {
-
-std::vector<int> AllSymbols() {
-    const UnitsConfig* config = UnitsConfig::GetInstance();
-    std::vector<int> groups(config->GetUnitGroups(nullptr)), symbols;
-    config->GetUnitGroups(groups.data());
-    for (int group : groups) {
-        std::vector<int> units(config->GetUnitTypes(group, nullptr));
-        config->GetUnitTypes(group, units.data());
-        for (int unit : units) {
-            std::vector<int> own(config->GetUnitSymbols(unit, nullptr));
-            config->GetUnitSymbols(unit, own.data());
-            symbols.insert(symbols.end(), own.begin(), own.end());
-        }
-    }
-    return symbols;
-}
 
 // The settings, as the tests name them.
 bool Apply(const std::string& settings, UnitsFormatter& f) {
@@ -61,7 +46,7 @@ int main(int argc, char** argv) {
     const char* const settings[] = {"default", "locale_numbers", "german_separators", "fraction",
                                     "precision_4"};
     const double values[] = {0.5, -12.375, 1234.5678};
-    std::vector<int> symbols = AllSymbols();
+    std::vector<int> symbols = vvztest::AllSymbols();
     for (const char* locale : locales)
         for (const char* setting : settings) {
             UnitsFormatter formatter(QString::fromLatin1(locale));
