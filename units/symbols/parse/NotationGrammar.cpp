@@ -41,6 +41,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace velmar::platform::core::units {
 
@@ -76,27 +77,21 @@ enum class Token {
 };
 
 Token TokenOf(const IParseSymbol& symbol) {
-    unsigned kinds = symbol.kinds;
-    if (kinds & IParseSymbol::NumberKind)
-        return Token::Number;
-    if (kinds & IParseSymbol::DivisionKind)
-        return Token::Division;
-    if (kinds & IParseSymbol::DegreeKind)
-        return Token::Degree;
-    if (kinds & IParseSymbol::PrimeKind)
-        return Token::Prime;
-    if (kinds & IParseSymbol::DoublePrimeKind)
-        return Token::DoublePrime;
-    if (kinds & IParseSymbol::ColonKind)
-        return Token::Colon;
-    if (kinds & IParseSymbol::NorthKind)
-        return Token::North;
-    if (kinds & IParseSymbol::SouthKind)
-        return Token::South;
-    if (kinds & IParseSymbol::EastKind)
-        return Token::East;
-    if (kinds & IParseSymbol::WestKind)
-        return Token::West;
+    static const std::pair<unsigned, Token> kTokens[] = {
+        {IParseSymbol::NumberKind, Token::Number},
+        {IParseSymbol::DivisionKind, Token::Division},
+        {IParseSymbol::DegreeKind, Token::Degree},
+        {IParseSymbol::PrimeKind, Token::Prime},
+        {IParseSymbol::DoublePrimeKind, Token::DoublePrime},
+        {IParseSymbol::ColonKind, Token::Colon},
+        {IParseSymbol::NorthKind, Token::North},
+        {IParseSymbol::SouthKind, Token::South},
+        {IParseSymbol::EastKind, Token::East},
+        {IParseSymbol::WestKind, Token::West},
+    };
+    for (const auto& [kind, token] : kTokens)
+        if (symbol.kinds & kind)
+            return token;
     return Token::Other;
 }
 
