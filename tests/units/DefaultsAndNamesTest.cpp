@@ -71,7 +71,7 @@ TEST_F(DefaultsAndNames, NameLengths) {
     EXPECT_EQ(length, 0u);
 }
 
-TEST_F(DefaultsAndNames, NamesAreCutButSymbolTextsAreNot) {
+TEST_F(DefaultsAndNames, NamesAndFormatNamesAreCutButSymbolTextsAreNot) {
     UnitsFormatter formatter(L"en-US");
     std::array<wchar_t, 16> buffer;
     buffer.fill(L'#');
@@ -91,13 +91,9 @@ TEST_F(DefaultsAndNames, NamesAreCutButSymbolTextsAreNot) {
     EXPECT_EQ(DisplayName(formatter, 0x402017), Error(ecFailure));
     // The unitless unit writes no text but is named by its symbol.
     EXPECT_EQ(DisplayName(formatter, 0x101001), L"unitless");
-}
-
-TEST_F(DefaultsAndNames, NumberFormatNames) {
-    UnitsFormatter formatter(L"en-US");
-    std::array<wchar_t, 16> buffer;
+    // A number format's name "Fraction" into exactly its length: cut by one character, and
+    // ecFailure.
     buffer.fill(L'#');
-    // "Fraction" into exactly its length: cut by one character, and ecFailure.
     EXPECT_EQ(formatter.GetNumberFormatDisplayName(nfFraction, buffer.data(), 8), ecFailure);
     EXPECT_EQ(std::wstring(buffer.data()), L"Fractio");
     EXPECT_EQ(buffer[8], L'#');

@@ -173,6 +173,24 @@ INSTANTIATE_TEST_SUITE_P(
                       Worked{0x202001, 2.625, kMeter, 3, L"2 5/8 m", nfFraction},
                       Worked{0x202001, 12500, kMeter, 1, L"1.2e04 m", nfExponentialLower}));
 
+// What a symbol is shows in its text: marks attached to the number, scales with an offset,
+// composite notations, the unitless number; ids beyond the catalogue's symbols write nothing.
+const Worked kSymbolKinds[] = {
+    {0x302017, 5, kFoot, 2, L"5.00\u2032"},                // the prime, attached
+    {0x208002, 45, kDegree, 2, L"45.00\u00b0"},            // the degree sign, attached
+    {0x42c001, 30, kSecond, 2, L"30.00\u2033"},            // the double prime, attached
+    {0x12a002, 300, 0x2a001, 2, L"26.85 degrees Celsius"}, // a scale with an offset
+    {0x22a002, 300, 0x2a001, 2, L"26.85\u00b0C"},          // ... attached
+    {0x32a002, 300, 0x2a001, 2, L"26.85 degC"},            // ... with a space
+    {0x22a004, 300, 0x2a001, 2, L"540.00\u00b0R"},         // an interval scale, attached
+    {0x101001, 5, 0x1001, 2, L"5.00"},                     // the unitless number
+    {0x508002, 45.5, kDegree, 2, L"N 44\u00b030' E"},      // a bearing
+    {0xb02016, 5, kInch, 2, L"<1>"},                       // no such symbols: ecFailure
+    {0x102043, 5, kInch, 2, L"<1>"},
+    {0x145001, 5, kMeter, 2, L"<1>"},
+};
+INSTANTIATE_TEST_SUITE_P(SymbolKinds, WorkedExamples, ::testing::ValuesIn(kSymbolKinds));
+
 // What the display id leaves open comes from the formatter's defaults; shown is the value in
 // the unit displayed.
 TEST_F(FormatTest, DefaultsFillInTheDisplayAndShownFollowsIt) {
@@ -349,34 +367,6 @@ TEST_F(FormatTest, BaseValueOfADimensionWithoutGroup) {
     TextBuffer again(buffer, 32);
     ASSERT_EQ(state.Format(1.5, length, again, 0, nullptr), ecSuccess);
     EXPECT_EQ(std::wstring(buffer), L"1.50 meters");
-}
-
-// What a symbol is shows in its text: marks attached to the number, scales with an offset,
-// composite notations, the unitless number; ids beyond the catalogue's symbols write nothing.
-TEST_F(FormatTest, SymbolKindsShowInTheirText) {
-    UnitsFormatter formatter(L"en-US");
-    const struct {
-        double value;
-        int unit;
-        int display;
-        std::wstring text;
-    } cases[] = {
-        {5, kFoot, 0x302017, L"5.00\u2032"},                // the prime, attached
-        {45, kDegree, 0x208002, L"45.00\u00b0"},            // the degree sign, attached
-        {30, kSecond, 0x42c001, L"30.00\u2033"},            // the double prime, attached
-        {300, 0x2a001, 0x12a002, L"26.85 degrees Celsius"}, // a scale with an offset
-        {300, 0x2a001, 0x22a002, L"26.85\u00b0C"},          // ... attached
-        {300, 0x2a001, 0x32a002, L"26.85 degC"},            // ... with a space
-        {300, 0x2a001, 0x22a004, L"540.00\u00b0R"},         // an interval scale, attached
-        {5, 0x1001, 0x101001, L"5.00"},                     // the unitless number
-        {66.5, kInch, 0x502016, L"5'6.50\""},               // feet and inches
-        {45.5, kDegree, 0x508002, L"N 44\u00b030' E"},      // a bearing
-        {5, kInch, 0xb02016, Error(velmar::platform::core::units::ecFailure)},
-        {5, kInch, 0x102043, Error(velmar::platform::core::units::ecFailure)},
-        {5, kMeter, 0x145001, Error(velmar::platform::core::units::ecFailure)},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Written(formatter, c.value, c.unit, c.display), c.text) << std::hex << c.display;
 }
 
 } // namespace

@@ -28,21 +28,24 @@ struct Agreement {
     int precision;
     int display;
     const wchar_t* text;
+    NumberFormat format = nfNumber;
 };
 
 class NameForms : public FormatterTest {
 protected:
-    static std::wstring Write(const Agreement& c, NumberFormat format = nfNumber) {
+    static std::wstring Write(const Agreement& c) {
         UnitsFormatter formatter(c.locale);
         EXPECT_EQ(NumberConventions::Apply(formatter), ecSuccess);
         EXPECT_EQ(formatter.SetNumberDecimalPrecision(c.precision), ecSuccess);
-        formatter.SetNumericFormat(format);
+        formatter.SetNumericFormat(c.format);
         return Written(formatter, c.value, c.display & 0xfffff, c.display);
     }
 };
 
 // Each locale's names take the form of the number as written, in every plural category of the
-// locale, for integers and fractions; a symbol keeps its text.
+// locale, for integers and fractions; a symbol keeps its text. The form follows the digits each
+// numeric format writes: an exponent counts as the number it stands for, a Fraction as its
+// decimal; native digits, separators and signs do not count.
 TEST_F(NameForms, AgreeWithTheNumberAsWritten) {
     const Agreement cases[] = {
         // en-US: one for 1 without visible fraction digits, other for the rest.
@@ -113,37 +116,26 @@ TEST_F(NameForms, AgreeWithTheNumberAsWritten) {
         {L"ru-RU", 16.4, 2, kFootSymbol, L"16,40 фут"},
         {L"ru-RU", 5, 0, kFootSymbol, L"5 фут"},
         {L"ru-RU", 5, 0, kMeterSymbol, L"5 м"},
+        // Every numeric format.
+        {L"en-US", 1000, 2, kMeterName, L"1.00E03 meters", nfExponential},
+        {L"en-US", 1, 0, kMeterName, L"1E00 meter", nfExponential},
+        {L"en-US", 1, 2, kMeterName, L"1 meter", nfGeneral},
+        {L"en-US", 1.5, 2, kMeterName, L"1.5 meters", nfGeneral},
+        {L"en-US", 1234.5, 3, kMeterName, L"1.23e03 meters", nfGeneralLower},
+        {L"en-US", 1, 2, kMeterName, L"1.00 meters", nfFixedPoint},
+        {L"en-US", 1, 3, kMeterName, L"1 meter", nfFraction},
+        {L"en-US", 1.5, 3, kMeterName, L"1 1/2 meters", nfFraction},
+        {L"en-US", 0.5, 3, kMeterName, L"1/2 meters", nfFraction},
+        {L"fr-FR", 1.5, 3, kMeterName, L"1 1/2 mètre", nfFraction},
+        {L"ru-RU", 2, 3, kMeterName, L"2 метра", nfFraction},
+        {L"ru-RU", 2.5, 3, kMeterName, L"2 1/2 метра", nfFraction},
+        {L"ru-RU", 1000, 2, kMeterName, L"1,00E03 метров", nfExponential},
+        {L"ru-RU", 2, 2, kMeterName, L"2,00E00 метра", nfExponential},
+        {L"ru-RU", 21, 0, kMeterName, L"2E01 метров", nfExponential},
+        {L"ru-RU", 21, 3, kMeterName, L"21 метр", nfGeneral},
     };
     for (const Agreement& c : cases)
-        EXPECT_EQ(Write(c), c.text) << Narrow(c.locale) << " " << c.value;
-}
-
-// The form follows the digits each numeric format writes: an exponent counts as the number it
-// stands for, a Fraction as its decimal; native digits, separators and signs do not count.
-TEST_F(NameForms, FollowTheTextOfEveryNumericFormat) {
-    const struct {
-        Agreement agreement;
-        NumberFormat format;
-    } cases[] = {
-        {{L"en-US", 1000, 2, kMeterName, L"1.00E03 meters"}, nfExponential},
-        {{L"en-US", 1, 0, kMeterName, L"1E00 meter"}, nfExponential},
-        {{L"en-US", 1, 2, kMeterName, L"1 meter"}, nfGeneral},
-        {{L"en-US", 1.5, 2, kMeterName, L"1.5 meters"}, nfGeneral},
-        {{L"en-US", 1234.5, 3, kMeterName, L"1.23e03 meters"}, nfGeneralLower},
-        {{L"en-US", 1, 2, kMeterName, L"1.00 meters"}, nfFixedPoint},
-        {{L"en-US", 1, 3, kMeterName, L"1 meter"}, nfFraction},
-        {{L"en-US", 1.5, 3, kMeterName, L"1 1/2 meters"}, nfFraction},
-        {{L"en-US", 0.5, 3, kMeterName, L"1/2 meters"}, nfFraction},
-        {{L"fr-FR", 1.5, 3, kMeterName, L"1 1/2 mètre"}, nfFraction},
-        {{L"ru-RU", 2, 3, kMeterName, L"2 метра"}, nfFraction},
-        {{L"ru-RU", 2.5, 3, kMeterName, L"2 1/2 метра"}, nfFraction},
-        {{L"ru-RU", 1000, 2, kMeterName, L"1,00E03 метров"}, nfExponential},
-        {{L"ru-RU", 2, 2, kMeterName, L"2,00E00 метра"}, nfExponential},
-        {{L"ru-RU", 21, 0, kMeterName, L"2E01 метров"}, nfExponential},
-        {{L"ru-RU", 21, 3, kMeterName, L"21 метр"}, nfGeneral},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Write(c.agreement, c.format), c.agreement.text) << c.agreement.value;
+        EXPECT_EQ(Write(c), c.text) << Narrow(c.locale) << " " << c.value << " " << c.format;
 
     UnitsFormatter arabic(L"en-US");
     ASSERT_EQ(arabic.SetNativeDigits(L"٠١٢٣٤٥٦٧٨٩"), ecSuccess);
@@ -155,21 +147,20 @@ TEST_F(NameForms, FollowTheTextOfEveryNumericFormat) {
     arabic.SetPositiveSign(L"+");
     EXPECT_EQ(Written(arabic, -1, 0x2001, kMeterName), L"\u2212١ meter");
     EXPECT_EQ(Written(arabic, 1, 0x2001, kMeterName), L"+١ meter");
-}
 
-// A name without a number keeps its dictionary form.
-TEST_F(NameForms, NamesWithoutANumberKeepTheirDictionaryForm) {
-    UnitsFormatter formatter(L"ru-RU");
-    EXPECT_EQ(DisplayName(formatter, 0x2001), L"метр");
-    EXPECT_EQ(DisplayName(formatter, kMeterName), L"метр");
-    EXPECT_EQ(DisplayName(formatter, kFootSymbol), L"фут");
+    // A name without a number keeps its dictionary form.
+    UnitsFormatter russian(L"ru-RU");
+    EXPECT_EQ(DisplayName(russian, 0x2001), L"метр");
+    EXPECT_EQ(DisplayName(russian, kMeterName), L"метр");
+    EXPECT_EQ(DisplayName(russian, kFootSymbol), L"фут");
 }
 
 // Every form of every name reads as the name's unit: what Format writes with a name symbol
 // parses back to the value, at numbers of every plural category, in every shipped locale.
 TEST_F(NameForms, ReadBackAtEveryNumber) {
-    const double kIntegers[] = {0, 1, 2, 3, 5, 11, 21, 22, 25, 101};
-    const double kFractions[] = {0.5, 1.5, 1234.5};
+    // Integers at precision 0, fractions at precision 1.
+    const std::pair<int, std::vector<double>> numbers[] = {
+        {0, {0, 1, 2, 3, 5, 11, 21, 22, 25, 101}}, {1, {0.5, 1.5, 1234.5}}};
     int checked = 0;
     for (const wchar_t* locale : {L"en-US", L"de-DE", L"fr-FR", L"ru-RU"}) {
         TranslationSet translations(locale);
@@ -180,12 +171,9 @@ TEST_F(NameForms, ReadBackAtEveryNumber) {
             if ((unit & 0xff000) == 0x1000 ||
                 translations.SymbolText(symbol) != translations.UnitDisplayName(unit))
                 continue;
-            for (int precision : {0, 1}) {
+            for (const auto& [precision, values] : numbers) {
                 ASSERT_EQ(formatter.SetNumberDecimalPrecision(precision), ecSuccess);
-                for (double value :
-                     precision == 0
-                         ? std::vector<double>(std::begin(kIntegers), std::end(kIntegers))
-                         : std::vector<double>(std::begin(kFractions), std::end(kFractions))) {
+                for (double value : values) {
                     std::wstring text = Written(formatter, value, unit, symbol);
                     double read = -1;
                     ASSERT_EQ(formatter.Parse(text.c_str(), read, unit), ecSuccess)

@@ -92,12 +92,9 @@ TEST_F(FormatterTest, QStringSettersGettersAndDiagnostics) {
     ErrorCode error = ecSuccess;
     EXPECT_TRUE(formatter.GetDisplayName(0x45001, &error).isEmpty());
     EXPECT_EQ(error, ecFailure);
-    EXPECT_EQ(formatter.GetNumberFormatDisplayName(nfFixedPoint), QString::fromWCharArray([&] {
-                  static wchar_t name[64];
-                  EXPECT_EQ(formatter.GetNumberFormatDisplayName(nfFixedPoint, name, 64),
-                            ecSuccess);
-                  return name;
-              }()));
+    wchar_t name[64];
+    ASSERT_EQ(formatter.GetNumberFormatDisplayName(nfFixedPoint, name, 64), ecSuccess);
+    EXPECT_EQ(formatter.GetNumberFormatDisplayName(nfFixedPoint), QString::fromWCharArray(name));
     EXPECT_EQ(formatter.SetSymbolParsingString(Symbols::Inch_FootPrimeInchDoublePrime_Fraction,
                                                u"{0} Fu\u00df {1} Zoll"),
               ecSuccess);

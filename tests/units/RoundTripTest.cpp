@@ -4,11 +4,8 @@
 #include "units/names/TranslationSet.h"
 #include "units/symbols/format/SimpleFormatSymbol2.h"
 
+#include "FormatterTest.h"
 #include <ViVuzaZadurUI/NumberConventions.h>
-#include <ViVuzaZadurUI/UnitsFormatter.h>
-#include <ViVuzaZadurUI/UnitsManager.h>
-
-#include <gtest/gtest.h>
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +13,6 @@
 #include <cmath>
 #include <functional>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 

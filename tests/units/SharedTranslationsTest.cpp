@@ -44,11 +44,18 @@ protected:
     QTemporaryDir french;
 };
 
+// Underneath, formatters of one locale and files share one loaded set, and a new one is loaded
+// once the files differ.
 TEST_F(SharedTranslations, FormattersMadeAfterTheFolderChangedReadTheNewFolder) {
     UsePath(german.path());
     UnitsFormatter before(L"xx-XX");
     EXPECT_EQ(DisplayName(before, kInch), L"Zoll");
+    FormatterState first(L"xx-XX");
+    FormatterState second(L"xx-XX");
+    EXPECT_EQ(&first.Translations(), &second.Translations());
+    EXPECT_NE(&FormatterState(L"yy-YY").Translations(), &first.Translations());
     UsePath(french.path());
+    EXPECT_NE(&FormatterState(L"xx-XX").Translations(), &first.Translations());
     UnitsFormatter after(L"xx-XX");
     EXPECT_EQ(DisplayName(after, kInch), L"pouce");
     EXPECT_EQ(DisplayName(before, kInch), L"Zoll") << "an existing formatter keeps its texts";
@@ -115,17 +122,6 @@ TEST_F(SharedTranslations, CopiesAndFreshFormattersAgree) {
                 EXPECT_EQ(DisplayName(*formatter, id), DisplayName(fresh, id));
         }
     }
-}
-
-// The sharing itself: one loaded set per locale and files, a new one once the files differ.
-TEST_F(SharedTranslations, FormattersOfOneLocaleAndFilesShareOneSet) {
-    UsePath(german.path());
-    FormatterState first(L"xx-XX");
-    FormatterState second(L"xx-XX");
-    EXPECT_EQ(&first.Translations(), &second.Translations());
-    EXPECT_NE(&FormatterState(L"yy-YY").Translations(), &first.Translations());
-    UsePath(french.path());
-    EXPECT_NE(&FormatterState(L"xx-XX").Translations(), &first.Translations());
 }
 
 // Number settings are each formatter's own, although new formatters start from one shared

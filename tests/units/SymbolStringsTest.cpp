@@ -76,11 +76,11 @@ class Placeholders : public SymbolStrings, public ::testing::WithParamInterface<
 
 // Each kind of symbol takes its own set of placeholders.
 TEST_P(Placeholders, AreCheckedAgainstTheSymbol) {
+    const PlaceholderCase& c = GetParam();
     UnitsFormatter formatter(L"en-US");
-    EXPECT_EQ(formatter.SetSymbolFormattingString(GetParam().symbol, GetParam().text),
-              GetParam().result);
-    if (GetParam().result != ecSuccess) {
-        EXPECT_EQ(Get(formatter, GetParam().symbol), L"<3>");
+    EXPECT_EQ(formatter.SetSymbolFormattingString(c.symbol, c.text), c.result);
+    if (c.result != ecSuccess) {
+        EXPECT_EQ(Get(formatter, c.symbol), L"<3>");
     }
 }
 
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PlaceholderCase{0, L"{0} m", ecFailure},
                       PlaceholderCase{0x202001, L"{0}{1}", ecFailure}));
 
-TEST_F(SymbolStrings, SetGetReplaceAndRemove) {
+TEST_F(SymbolStrings, SetGetReplaceRemoveAndCheckTheBuffer) {
     UnitsFormatter formatter(L"en-US");
     EXPECT_EQ(Get(formatter, 0x202001), L"<3>");
     EXPECT_EQ(formatter.SetSymbolFormattingString(0x202001, L""), ecSuccess);
@@ -126,10 +126,7 @@ TEST_F(SymbolStrings, SetGetReplaceAndRemove) {
     ASSERT_EQ(formatter.SetSymbolFormattingString(0x202001, L""), ecSuccess);
     EXPECT_EQ(Get(formatter, 0x202001), L"<3>");
     EXPECT_EQ(Write(formatter, 2, 0x202001), L"2.00 m");
-}
-
-TEST_F(SymbolStrings, GetChecksTheBuffer) {
-    UnitsFormatter formatter(L"en-US");
+    // Get checks the buffer.
     ASSERT_EQ(formatter.SetSymbolParsingString(0x202001, L"{0} mtr"), ecSuccess);
     std::array<wchar_t, 10> buffer;
     buffer.fill(L'#');

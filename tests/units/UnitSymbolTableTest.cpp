@@ -17,7 +17,7 @@ const ParseSymbolRegistry& Registry() {
 
 using UnitSymbolTableTest = vvztest::FormatterTest;
 
-TEST_F(UnitSymbolTableTest, LocalesShareTheirObjectsAndHaveTheirOwnTexts) {
+TEST_F(UnitSymbolTableTest, LocalesShareObjectsHaveOwnTextsAndLookUpInOrder) {
     TranslationSet first(L"ru-RU");
     TranslationSet second(L"ru-RU");
     TranslationSet english(L"en-US");
@@ -34,34 +34,29 @@ TEST_F(UnitSymbolTableTest, LocalesShareTheirObjectsAndHaveTheirOwnTexts) {
               table.Find(0x202001)->parse);
     EXPECT_EQ(LocaleSymbolTables::Lookup(L"\u043c", nullptr, &table, &table), nullptr);
     EXPECT_EQ(Registry().Lookup(L"\u043c", nullptr), nullptr);
-}
 
-struct LookupCase {
-    const wchar_t* text;
-    int owner; // 0: the fixed texts, 1: own, 2: fallback, -1: nothing
-    size_t length;
-};
-
-// Longest match across the three, and on equal length fixed, own, fallback in that order.
-TEST_F(UnitSymbolTableTest, LookupPrecedence) {
-    TranslationSet english(L"en-US");
+    // Longest match across the fixed texts, own and fallback, and on equal length in that
+    // order.
     TranslationSet french(L"fr-FR");
     const UnitSymbolTable& own = LocaleSymbolTables::Instance().EnsureLocale(french);
-    const UnitSymbolTable& fallback = LocaleSymbolTables::Instance().EnsureLocale(english);
-    const LookupCase cases[] = {
+    const struct {
+        const wchar_t* text;
+        int owner; // 0: the fixed texts, 1: own, 2: fallback, -1: nothing
+        size_t length;
+    } cases[] = {
         {L"N", 0, 1},        // the compass point, although the newton's text is "N" everywhere
         {L"ch", 1, 2},       // fr-FR's horsepower before en-US's chain
         {L"GPM", 2, 3},      // only en-US has it
         {L"N\u00b7m", 1, 3}, // a longer own text beats the fixed "N"
         {L"@", -1, 0},
     };
-    for (const LookupCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(Narrow(c.text));
         size_t length = 0, ignored = 0;
-        IParseSymbol* found = LocaleSymbolTables::Lookup(c.text, &length, &own, &fallback);
+        IParseSymbol* found = LocaleSymbolTables::Lookup(c.text, &length, &own, &table);
         IParseSymbol* expected = c.owner == 0   ? Registry().Lookup(c.text, &ignored)
                                  : c.owner == 1 ? own.Lookup(c.text, &ignored)
-                                 : c.owner == 2 ? fallback.Lookup(c.text, &ignored)
+                                 : c.owner == 2 ? table.Lookup(c.text, &ignored)
                                                 : nullptr;
         EXPECT_NE(found == nullptr, c.owner >= 0);
         EXPECT_EQ(found, expected);
