@@ -102,7 +102,8 @@ void ExpectNameFindsId(int id, std::set<std::wstring>& names,
     EXPECT_EQ(found, id);
 }
 
-TEST(Catalogue, EveryIdAndNumberFormatRoundTripsThroughItsGlobalName) {
+// Every id and number format round-trips through its global name.
+TEST(Catalogue, GlobalNamesRoundTripAndRefuseBadInput) {
     std::set<std::wstring> groupNames, unitNames, symbolNames;
     for (int group : Groups()) {
         ExpectNameFindsId(group, groupNames, &UnitsUtilities::GetUnitGroup);
@@ -131,9 +132,7 @@ TEST(Catalogue, EveryIdAndNumberFormatRoundTripsThroughItsGlobalName) {
         EXPECT_EQ(UnitsUtilities::GetNumericFormat(names[i], found), ecSuccess);
         EXPECT_EQ(found, format);
     }
-}
-
-TEST(Catalogue, NameLookupsRefuseBadInput) {
+    // Lookups refuse bad input and leave their results alone.
     vmp::IDesignPropertyUnits::teGroup group = vmp::IDesignPropertyUnits::teGroup(7);
     EXPECT_EQ(UnitsUtilities::GetUnitGroup(nullptr, group), ecFailure);
     EXPECT_EQ(UnitsUtilities::GetUnitGroup(L"length", group), ecFailure); // names are exact
@@ -163,21 +162,18 @@ TEST(Catalogue, NameLookupsRefuseBadInput) {
     EXPECT_EQ(Config().GetGlobalName(0x302001), nullptr);
 }
 
-TEST(Catalogue, EachGroupsUnitsShareOneDimension) {
+// Each group's units share one dimension, and every dimension maps back to a group that has it.
+TEST(Catalogue, DimensionsOfGroupsAndConverters) {
     for (int group : Groups()) {
         std::vector<int> units = Units(group);
         for (int unit : units)
             EXPECT_EQ(TagOf(unit), TagOf(units.front())) << std::hex << unit;
-        // Every dimension maps back to a group that has it.
         int mapped = Config().FindUnitGroup(Config().FindConverter(units.front())->GetDimTag());
         ASSERT_NE(mapped, 0) << std::hex << group;
         EXPECT_EQ(TagOf(Units(mapped).front()), TagOf(units.front()));
     }
-}
-
-// Dimensions that several groups share map to the group chosen for them; angles are
-// dimensionless and map to the unitless group; a dimension of no group maps to none.
-TEST(Catalogue, FindUnitGroupOfSharedDimensions) {
+    // Dimensions that several groups share map to the group chosen for them; angles are
+    // dimensionless and map to the unitless group; a dimension of no group maps to none.
     const std::pair<int, int> kCases[] = {
         // a unit whose dimension is asked for, and the group it maps to
         {0x2017, 0x2000},   {0x2c018, 0x2c000}, {0x8002, 0x1000},   {0x9001, 0x1000},
@@ -196,9 +192,7 @@ TEST(Catalogue, FindUnitGroupOfSharedDimensions) {
     EXPECT_EQ(Config().FindUnitGroup(none), 0x1000);
     DimensionTag unknown{9, 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(Config().FindUnitGroup(unknown), 0);
-}
-
-TEST(Catalogue, FindConverter) {
+    // Every symbol of a unit finds the unit's converter; ids of no unit or symbol find none.
     const UnitConverter* meter = Config().FindConverter(0x2001);
     ASSERT_NE(meter, nullptr);
     EXPECT_EQ(Config().FindConverter(0x102001), meter);

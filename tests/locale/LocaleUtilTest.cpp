@@ -8,31 +8,21 @@ using velmar::platform::core::locale::LocaleUtil;
 
 namespace {
 
-struct QtNameCase {
-    const char* name;
-    const char* qtName;
-};
-
-void PrintTo(const QtNameCase& c, std::ostream* out) {
-    *out << '"' << c.name << '"';
+// A region that repeats the language collapses into the language.
+TEST(QtLocaleName, RegionRepeatingTheLanguageCollapses) {
+    const std::pair<const char*, const char*> kNames[] = {
+        {"de-DE", "de"},    {"fr-FR", "fr"},
+        {"de-de", "de"},    {"it-IT", "it"},
+        {"en-US", "en_US"}, {"de-AT", "de_AT"},
+        {"it-CH", "it_CH"}, {"zh-CHS", "zh_CHS"},
+        {"de", "de"},       {"", ""},
+        {"de_DE", "de"},    {"-", ""},
+        {"xx-xx-YY", "xx"}, {"sr-Latn-CS", "sr_Latn_CS"}};
+    for (auto [name, qtName] : kNames)
+        EXPECT_EQ(LocaleUtil::LocaleNameToQtLocaleName(QString::fromUtf8(name)),
+                  QString::fromUtf8(qtName))
+            << '"' << name << '"';
 }
-
-class QtLocaleName : public ::testing::TestWithParam<QtNameCase> {};
-
-TEST_P(QtLocaleName, RegionRepeatingTheLanguageCollapses) {
-    EXPECT_EQ(LocaleUtil::LocaleNameToQtLocaleName(QString::fromUtf8(GetParam().name)),
-              QString::fromUtf8(GetParam().qtName));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, QtLocaleName,
-    ::testing::Values(QtNameCase{"de-DE", "de"}, QtNameCase{"fr-FR", "fr"},
-                      QtNameCase{"de-de", "de"}, QtNameCase{"it-IT", "it"},
-                      QtNameCase{"en-US", "en_US"}, QtNameCase{"de-AT", "de_AT"},
-                      QtNameCase{"it-CH", "it_CH"}, QtNameCase{"zh-CHS", "zh_CHS"},
-                      QtNameCase{"sr-Latn-CS", "sr_Latn_CS"}, QtNameCase{"de", "de"},
-                      QtNameCase{"", ""}, QtNameCase{"de_DE", "de"}, QtNameCase{"-", ""},
-                      QtNameCase{"xx-xx-YY", "xx"}));
 
 TEST(CurrentSystemLocale, FollowsTheEnvironment) {
     vvztest::LocaleEnvironment environment;

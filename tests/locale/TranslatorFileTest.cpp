@@ -66,52 +66,62 @@ void ExpectStampedSearchAgrees(const QString& baseName, const QString& path) {
     EXPECT_TRUE(stamp == os::StampOf(expected)) << found.toStdString();
 }
 
-class ResolveSearchOrder : public ::testing::TestWithParam<int> {};
-
 // Every combination of the four places holding the file: the first in search order wins.
-TEST_P(ResolveSearchOrder, FirstFolderHoldingTheFileWins) {
-    int present = GetParam();
-    QString baseName = UniqueBaseName();
-    std::vector<std::unique_ptr<vvztest::ScopedFile>> files;
-    int expected = -1;
-    for (int i = 0; i < 4; ++i)
-        if (present & (1 << i)) {
-            files.push_back(std::make_unique<vvztest::ScopedFile>(Qm(SearchFolder(i), baseName)));
-            if (expected < 0)
-                expected = i;
-        }
-    EXPECT_EQ(Resolve(baseName, QString()),
-              expected < 0 ? QString() : Qm(SearchFolder(expected), baseName));
-    ExpectStampedSearchAgrees(baseName, QString());
+TEST(ResolveTranslatorFile, FirstFolderHoldingTheFileWins) {
+    for (int present = 0; present < 16; ++present) {
+        SCOPED_TRACE(present);
+        QString baseName = UniqueBaseName();
+        std::vector<std::unique_ptr<vvztest::ScopedFile>> files;
+        int expected = -1;
+        for (int i = 0; i < 4; ++i)
+            if (present & (1 << i)) {
+                files.push_back(
+                    std::make_unique<vvztest::ScopedFile>(Qm(SearchFolder(i), baseName)));
+                if (expected < 0)
+                    expected = i;
+            }
+        EXPECT_EQ(Resolve(baseName, QString()),
+                  expected < 0 ? QString() : Qm(SearchFolder(expected), baseName));
+        ExpectStampedSearchAgrees(baseName, QString());
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllPlacements, ResolveSearchOrder, ::testing::Range(0, 16));
-
-TEST(ResolveTranslatorFile, TranslatorFilesPathIsTheOnlyFolderAndIgnoresTheLocale) {
-    QTemporaryDir folder;
-    QString baseName = UniqueBaseName();
-    vvztest::ScopedFile inApplication(Qm(ApplicationDir(), baseName));
-    EXPECT_TRUE(Resolve(baseName, folder.path()).isEmpty());
-    ExpectStampedSearchAgrees(baseName, folder.path());
-    vvztest::ScopedFile inPath(Qm(folder.path(), baseName));
-    ExpectStampedSearchAgrees(baseName, folder.path());
-    for (const char* locale : {"de-DE", "fr-FR", ""})
-        EXPECT_EQ(Resolve(baseName, folder.path(), kModule, QString::fromLatin1(locale)),
-                  inPath.Path());
-}
-
-TEST(ResolveTranslatorFile, FileNameRules) {
+// A translator files path is the only folder searched, whatever the locale; names with a dot
+// are used unchanged, an empty name takes the module's, and a symbolic link gives its target.
+TEST(ResolveTranslatorFile, TranslatorFilesPathAndFileNameRules) {
     QTemporaryDir folder;
     QString path = folder.path();
+    QString baseName = UniqueBaseName();
+    vvztest::ScopedFile inApplication(Qm(ApplicationDir(), baseName));
+    EXPECT_TRUE(Resolve(baseName, path).isEmpty());
+    ExpectStampedSearchAgrees(baseName, path);
+    vvztest::ScopedFile inPath(Qm(path, baseName));
+    ExpectStampedSearchAgrees(baseName, path);
+    for (const char* locale : {"de-DE", "fr-FR", ""})
+        EXPECT_EQ(Resolve(baseName, path, kModule, QString::fromLatin1(locale)), inPath.Path());
+
     vvztest::ScopedFile versioned(path + QStringLiteral("/names.v2"));
     vvztest::ScopedFile dotted(path + QStringLiteral("/names.v2.qm"));
     vvztest::ScopedFile fromModule(path + QStringLiteral("/Plugin.qm"));
-    // A name with a dot anywhere is used unchanged.
     EXPECT_EQ(Resolve(QStringLiteral("names.v2"), path), versioned.Path());
-    // An empty base name takes the module name without its extension.
     EXPECT_EQ(Resolve(QString(), path, QStringLiteral("Plugin.dll")), fromModule.Path());
     EXPECT_EQ(Resolve(QString(), path, QStringLiteral("Plugin")), fromModule.Path());
     EXPECT_TRUE(Resolve(QStringLiteral("Plugin"), path, QString()).isEmpty());
+
+    QString target = path + QStringLiteral("/real/strings.qm");
+    vvztest::ScopedFile file(target);
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("real/strings.qm"), path + QStringLiteral("/linked.qm")));
+    EXPECT_EQ(Resolve(QStringLiteral("linked"), path), target);
+    ASSERT_TRUE(QFile::link(QStringLiteral("gone.qm"), path + QStringLiteral("/dangling.qm")));
+    EXPECT_TRUE(Resolve(QStringLiteral("dangling"), path).isEmpty());
+    ASSERT_TRUE(
+        QFile::link(path + QStringLiteral("/loop2.qm"), path + QStringLiteral("/loop1.qm")));
+    ASSERT_TRUE(
+        QFile::link(path + QStringLiteral("/loop1.qm"), path + QStringLiteral("/loop2.qm")));
+    EXPECT_TRUE(Resolve(QStringLiteral("loop1"), path).isEmpty());
+    for (const char* name : {"linked", "dangling", "loop1"})
+        ExpectStampedSearchAgrees(QString::fromLatin1(name), path);
 }
 
 TEST(ResolveTranslatorFile, ModuleNamesThatMatchNoLoadedLibrary) {
@@ -125,25 +135,6 @@ TEST(ResolveTranslatorFile, ModuleNamesThatMatchNoLoadedLibrary) {
     for (const QString& module :
          {QStringLiteral("VvzTestModul"), QStringLiteral("NoSuchModule.dll"), QString(5000, 'x')})
         EXPECT_TRUE(Resolve(baseName, QString(), module).isEmpty());
-}
-
-TEST(ResolveTranslatorFile, SymbolicLinkCandidateGivesItsTarget) {
-    QTemporaryDir folder;
-    QString target = folder.path() + QStringLiteral("/real/strings.qm");
-    vvztest::ScopedFile file(target);
-    ASSERT_TRUE(QFile::link(QStringLiteral("real/strings.qm"),
-                            folder.path() + QStringLiteral("/linked.qm")));
-    EXPECT_EQ(Resolve(QStringLiteral("linked"), folder.path()), target);
-    ASSERT_TRUE(
-        QFile::link(QStringLiteral("gone.qm"), folder.path() + QStringLiteral("/dangling.qm")));
-    EXPECT_TRUE(Resolve(QStringLiteral("dangling"), folder.path()).isEmpty());
-    ASSERT_TRUE(QFile::link(folder.path() + QStringLiteral("/loop2.qm"),
-                            folder.path() + QStringLiteral("/loop1.qm")));
-    ASSERT_TRUE(QFile::link(folder.path() + QStringLiteral("/loop1.qm"),
-                            folder.path() + QStringLiteral("/loop2.qm")));
-    EXPECT_TRUE(Resolve(QStringLiteral("loop1"), folder.path()).isEmpty());
-    for (const char* name : {"linked", "dangling", "loop1"})
-        ExpectStampedSearchAgrees(QString::fromLatin1(name), folder.path());
 }
 
 // A file rewritten in place, or replaced by another, is stamped anew.
@@ -204,9 +195,7 @@ TEST_F(InstalledTranslator, TranslatesAndFollowsLocaleAndFolder) {
     // Uninitialize removes the translator from the application.
     UnitsManager::Uninitialize();
     EXPECT_EQ(Greeting(), QStringLiteral("hello"));
-}
-
-TEST_F(InstalledTranslator, ModuleNamesDifferingInCaseShareOneTranslator) {
+    // Module names differing in case share one translator.
     SetLocale(L"fr-FR");
     ASSERT_TRUE(LocaleUtil::InstallTranslator(kModule));
     // A translator created for this spelling would look for libvvztestmodule.so and find

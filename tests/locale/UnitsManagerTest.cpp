@@ -94,7 +94,7 @@ TEST_F(UnitsManagerTest, SettingTheLocale) {
     EXPECT_EQ(CurrentLocale(), L"de-XX");
 }
 
-TEST_F(UnitsManagerTest, TextGettersFollowTheBufferRule) {
+TEST_F(UnitsManagerTest, TextGettersFollowTheBufferRuleAndCompareFollowsTheLocale) {
     UnitsManager* manager = UnitsManager::GetInstance();
     manager->SetCurrentLocale(L"de-DE");
     EXPECT_EQ(manager->GetCurrentLocale(nullptr, 0), 5);
@@ -114,11 +114,7 @@ TEST_F(UnitsManagerTest, TextGettersFollowTheBufferRule) {
     EXPECT_EQ(manager->GetTranslatorFilesPath(path, 32), 17);
     EXPECT_EQ(std::wstring(path), L"/opt/translations");
     EXPECT_FALSE(manager->SetTranslatorFilesPath(nullptr));
-}
-
-TEST_F(UnitsManagerTest, LocaleAwareCompareUsesTheCurrentLocalesCollation) {
-    UnitsManager* manager = UnitsManager::GetInstance();
-    manager->SetCurrentLocale(L"de-DE");
+    // LocaleAwareCompare uses the current locale's collation.
     auto compare = [](const char* a, const char* b) {
         return StringUtil::LocaleAwareCompare(QString::fromUtf8(a), QString::fromUtf8(b));
     };

@@ -65,33 +65,16 @@ TEST(NameTables, RowsAgreeWithTheCoreLibrarysCatalogue) {
     EXPECT_EQ(config->GetUnitGroups(nullptr), UnitGroupNames.count);
 }
 
-struct IndexCase {
-    int id;
-    const char* name; // null: no row
-};
-
-void PrintTo(const IndexCase& c, std::ostream* out) {
-    *out << std::hex << "id " << c.id;
-}
-
-class UnitNameIndex : public ::testing::TestWithParam<IndexCase> {};
-
-TEST_P(UnitNameIndex, FindsExactIdsOnly) {
-    const UnitTypeNameRow* row = FindUnitTypeName(GetParam().id);
-    if (GetParam().name == nullptr)
-        EXPECT_EQ(row, nullptr);
-    else
-        EXPECT_STREQ(row->name, GetParam().name);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ids, UnitNameIndex,
-                         ::testing::Values(IndexCase{0x2016, "inch"}, IndexCase{0x2001, "meter"},
-                                           IndexCase{0x2019, "foot (Clarke's; Cape)"},
-                                           IndexCase{0x44002, "Ampere per meter"},
-                                           IndexCase{0x102016, nullptr}, IndexCase{0x2000, nullptr},
-                                           IndexCase{0x2043, nullptr}, IndexCase{0, nullptr}));
-
-TEST(NameTables, GroupAndNumberFormatIndexes) {
+// Each index finds exact ids only.
+TEST(NameTables, UnitGroupAndNumberFormatIndexes) {
+    const std::pair<int, const char*> kUnits[] = {{0x2016, "inch"},
+                                                  {0x2001, "meter"},
+                                                  {0x2019, "foot (Clarke's; Cape)"},
+                                                  {0x44002, "Ampere per meter"}};
+    for (auto [id, name] : kUnits)
+        EXPECT_STREQ(FindUnitTypeName(id)->name, name);
+    for (int id : {0x102016, 0x2000, 0x2043, 0})
+        EXPECT_EQ(FindUnitTypeName(id), nullptr) << std::hex << id;
     EXPECT_STREQ(FindGroupName(0x2000)->name, "Length");
     EXPECT_STREQ(FindGroupName(0x44000)->name, "Magnetic Field Intensity");
     EXPECT_EQ(FindGroupName(0x2001), nullptr);

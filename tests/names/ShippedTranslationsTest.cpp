@@ -38,37 +38,30 @@ TEST(ShippedTranslations, EveryKeyedSymbolHasAnEnglishText) {
     EXPECT_FALSE(set.AlternateSymbols(0x102001).isEmpty()) << "meter has English alternates";
 }
 
-class TranslatedLocale : public ::testing::TestWithParam<const char*> {
-protected:
-    QString Locale() const { return QString::fromLatin1(GetParam()); }
-};
+class TranslatedLocale : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(TranslatedLocale, NameFileCoversEveryName) {
+// The name file translates every name, the symbol file every key, and the language has
+// alternates of its own.
+TEST_P(TranslatedLocale, FilesCoverEveryNameAndKey) {
+    QString locale = QString::fromLatin1(GetParam());
     QTranslator names;
-    ASSERT_TRUE(names.load(ShippedFile(Locale(), "ViVuzaZadurUI")));
+    ASSERT_TRUE(names.load(ShippedFile(locale, "ViVuzaZadurUI")));
     for (const UnitTypeNameRow& row : UnitTypeNames)
         EXPECT_FALSE(names.translate("UnitType", row.name).isEmpty()) << row.name;
     for (const GroupNameRow& row : UnitGroupNames)
         EXPECT_FALSE(names.translate("UnitGroup", row.name).isEmpty()) << row.name;
     for (const NumberFormatNameRow& row : NumberFormatNames)
         EXPECT_FALSE(names.translate("NumberFormat", row.name).isEmpty()) << row.name;
-}
-
-TEST_P(TranslatedLocale, SymbolFileCoversEveryKey) {
     QTranslator symbols;
-    ASSERT_TRUE(symbols.load(ShippedFile(Locale(), "ViVuzaZadurUI_units_symbols")));
-    TranslationSet set(Locale());
-    ASSERT_EQ(set.LocaleName(), Locale());
+    ASSERT_TRUE(symbols.load(ShippedFile(locale, "ViVuzaZadurUI_units_symbols")));
+    TranslationSet set(locale);
+    ASSERT_EQ(set.LocaleName(), locale);
     for (const UnitSymbolKeyRow& row : UnitSymbolKeys()) {
         if (row.kind != Translated)
             continue;
         QByteArray context = set.SymbolContext(row.id).toUtf8();
         EXPECT_FALSE(symbols.translate(context.constData(), row.key).isEmpty()) << row.key;
     }
-}
-
-TEST_P(TranslatedLocale, HasAlternatesInItsLanguage) {
-    TranslationSet set(Locale());
     EXPECT_FALSE(set.AlternateSymbols(0x102001).isEmpty()) << "meter";
     EXPECT_FALSE(set.AlternateSymbols(0x102017).isEmpty()) << "foot";
 }

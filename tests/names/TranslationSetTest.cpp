@@ -29,7 +29,11 @@ protected:
     vvztest::LocaleEnvironment environment;
 };
 
+// An empty name takes the manager's locale, English when it has none; a locale without a name
+// file falls back to the manager's.
 TEST_F(TranslationSetTest, EmptyNameFollowsTheManager) {
+    environment.Set("LANG", "xx_YY.UTF-8"); // a system locale without a row: empty
+    EXPECT_EQ(TranslationSet(L"").LocaleName(), QStringLiteral("en-US"));
     Manager()->SetCurrentLocale(L"de-DE");
     EXPECT_EQ(TranslationSet(L"").LocaleName(), QStringLiteral("de-DE"));
     EXPECT_EQ(TranslationSet(static_cast<const wchar_t*>(nullptr)).LocaleName(),
@@ -38,22 +42,15 @@ TEST_F(TranslationSetTest, EmptyNameFollowsTheManager) {
     // The manager's name is read into ten characters: a longer one is cut to nine.
     Manager()->SetCurrentLocale(L"sr-Latn-CS");
     EXPECT_EQ(TranslationSet(L"").LocaleName(), QStringLiteral("sr-Latn-C"));
-}
-
-TEST_F(TranslationSetTest, EmptyNameWithoutManagerLocaleIsEnglish) {
-    environment.Set("LANG", "xx_YY.UTF-8"); // a system locale without a row: empty
-    EXPECT_EQ(TranslationSet(L"").LocaleName(), QStringLiteral("en-US"));
-}
-
-TEST_F(TranslationSetTest, LocaleWithoutNameFileFallsBack) {
     Manager()->SetCurrentLocale(L"fr-FR");
     TranslationSet set(L"xx-XX");
     EXPECT_EQ(set.LocaleName(), QStringLiteral("fr-FR"));
     EXPECT_EQ(set.UnitDisplayName(0x2016), QStringLiteral("pouce")) << "files of fr-FR";
-    TranslationSet shipped(L"ru-RU");
-    EXPECT_EQ(shipped.LocaleName(), QStringLiteral("ru-RU"));
+    EXPECT_EQ(TranslationSet(L"ru-RU").LocaleName(), QStringLiteral("ru-RU"));
 }
 
+// The files of the path serve every locale; without plural forms each name has one form, and
+// alternates come in order and only from their context.
 TEST_F(TranslationSetTest, TranslatorFilesPathServesEveryLocale) {
     UsePath(TestSetDir("full"));
     for (const wchar_t* locale : {L"de-DE", L"q1-TEST"}) {
@@ -67,9 +64,21 @@ TEST_F(TranslationSetTest, TranslatorFilesPathServesEveryLocale) {
         EXPECT_EQ(set.UnitDisplayName(0x2016), QStringLiteral("inch"));
         EXPECT_EQ(set.SymbolText(0x202016), QStringLiteral("eSin"));
     }
+    TranslationSet set(L"de-DE");
+    EXPECT_TRUE(set.PluralForms().empty());
+    EXPECT_EQ(set.NameLanguage(), QStringLiteral("en_US"));
+    EXPECT_EQ(set.UnitDisplayName(0x2001, 5), QStringLiteral("Testmeter"));
+    EXPECT_EQ(set.UnitDisplayName(0x2016, 5), QStringLiteral("inch"));
+    EXPECT_TRUE(set.UnitDisplayName(0x2000, 5).isEmpty());
+    TranslationSet alternates(L"q3-TEST");
+    EXPECT_EQ(alternates.AlternateSymbols(0x202001), QStringList({"alpha", "gamma"}));
+    // Numbers run from 1 to 10 only.
+    EXPECT_EQ(alternates.AlternateSymbols(0x102001), QStringList({"last"}));
+    EXPECT_TRUE(alternates.AlternateSymbols(0x202016).isEmpty());
+    EXPECT_TRUE(alternates.AlternateSymbols(0x999999).isEmpty());
 }
 
-TEST_F(TranslationSetTest, PathWithoutNameFileFallsBackToTheManagersLocale) {
+TEST_F(TranslationSetTest, PathWithoutNameOrSymbolsFile) {
     QTemporaryDir empty;
     UsePath(empty.path());
     Manager()->SetCurrentLocale(L"it-IT");
@@ -80,24 +89,12 @@ TEST_F(TranslationSetTest, PathWithoutNameFileFallsBackToTheManagersLocale) {
     EXPECT_TRUE(set.PluralForms().empty());
     EXPECT_EQ(set.SymbolText(0x202001), QStringLiteral("eSm"));
     EXPECT_TRUE(set.AlternateSymbols(0x102001).isEmpty());
-}
-
-TEST_F(TranslationSetTest, MissingSymbolsFileShowsKeys) {
+    // Without a symbols file, symbols show their keys.
     UsePath(TestSetDir("namesonly"));
-    TranslationSet set(L"q2-TEST");
-    EXPECT_EQ(set.UnitDisplayName(0x2001), QStringLiteral("Testmeter"));
-    EXPECT_EQ(set.SymbolText(0x202001), QStringLiteral("eSm"));
-    EXPECT_TRUE(set.AlternateSymbols(0x202001).isEmpty());
-}
-
-TEST_F(TranslationSetTest, AlternatesComeInOrderAndOnlyFromTheirContext) {
-    UsePath(TestSetDir("full"));
-    TranslationSet set(L"q3-TEST");
-    EXPECT_EQ(set.AlternateSymbols(0x202001), QStringList({"alpha", "gamma"}));
-    // Numbers run from 1 to 10 only.
-    EXPECT_EQ(set.AlternateSymbols(0x102001), QStringList({"last"}));
-    EXPECT_TRUE(set.AlternateSymbols(0x202016).isEmpty());
-    EXPECT_TRUE(set.AlternateSymbols(0x999999).isEmpty());
+    TranslationSet namesOnly(L"q2-TEST");
+    EXPECT_EQ(namesOnly.UnitDisplayName(0x2001), QStringLiteral("Testmeter"));
+    EXPECT_EQ(namesOnly.SymbolText(0x202001), QStringLiteral("eSm"));
+    EXPECT_TRUE(namesOnly.AlternateSymbols(0x202001).isEmpty());
 }
 
 TEST_F(TranslationSetTest, AlternatesAreComputedOncePerLocaleName) {
@@ -165,16 +162,6 @@ TEST_F(TranslationSetTest, NumerusFormsOfNamesServeTheCategoriesTheFileLists) {
         // Without a number, a name shows its dictionary form.
         EXPECT_EQ(set.UnitDisplayName(kHour), set.UnitDisplayName(kHour, 1));
     }
-}
-
-TEST_F(TranslationSetTest, FilesWithoutPluralFormsGiveEachNameOneForm) {
-    UsePath(TestSetDir("full"));
-    TranslationSet set(L"de-DE");
-    EXPECT_TRUE(set.PluralForms().empty());
-    EXPECT_EQ(set.NameLanguage(), QStringLiteral("en_US"));
-    EXPECT_EQ(set.UnitDisplayName(0x2001, 5), QStringLiteral("Testmeter"));
-    EXPECT_EQ(set.UnitDisplayName(0x2016, 5), QStringLiteral("inch"));
-    EXPECT_TRUE(set.UnitDisplayName(0x2000, 5).isEmpty());
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -12,8 +10,11 @@
 #include <functional>
 #include <limits>
 #include <random>
+#include <sstream>
 #include <string>
 #include <thread>
+#include <tuple>
+#include <vector>
 
 using namespace velmar::platform::core::units;
 
@@ -38,10 +39,11 @@ Setup Format(NumberFormat format, int precision, std::vector<Setup> then = {}) {
     };
 }
 
-std::wstring Write(const NumberSettings& settings, double value, unsigned flags = 0) {
+std::wstring Write(const NumberSettings& settings, double value, unsigned flags = 0,
+                   PluralOperands* operands = nullptr) {
     wchar_t buffer[512];
     TextBuffer out(buffer, 512);
-    if (FormatNumber(settings, value, out, flags) != ecSuccess)
+    if (FormatNumber(settings, value, out, flags, operands) != ecSuccess)
         return L"<failed>";
     EXPECT_EQ(out.Length(), std::wcslen(buffer));
     return buffer;
@@ -53,18 +55,8 @@ struct NumberCase {
     double value;
     unsigned flags;
     const wchar_t* text;
+    const char* operands = nullptr; // "n i v w f t e" of the text, when checked
 };
-
-void PrintTo(const NumberCase& c, std::ostream* out) {
-    *out << c.what;
-}
-
-class NumberText : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(NumberText, IsWrittenUnderTheSettings) {
-    const NumberCase& c = GetParam();
-    EXPECT_EQ(Write(With(c.setup), c.value, c.flags), std::wstring(c.text));
-}
 
 const Setup kDefaults;
 const Setup kNativeDigits = [](NumberSettings& s) {
@@ -88,7 +80,7 @@ Setup Sizes(std::vector<int> sizes) {
 }
 
 const NumberCase kNumberCases[] = {
-    {"defaults", kDefaults, 1234567.891, 0, L"1,234,567.89"},
+    {"defaults", kDefaults, 1234567.891, 0, L"1,234,567.89", "1234567.89 1234567 2 2 89 89 0"},
     {"sizes 3", Sizes({3}), 1234567.89, 0, L"1,234,567.89"},
     {"sizes 3 2", Sizes({3, 2}), 1234567.89, 0, L"12,34,567.89"},
     {"sizes 3 0", Sizes({3, 0}), 1234567.89, 0, L"1234,567.89"},
@@ -98,7 +90,7 @@ const NumberCase kNumberCases[] = {
     {"number at precision 0", Format(nfNumber, 0), 1234567, 0, L"1,234,567"},
     {"precision 0 below 1000", Format(nfNumber, 0), 999, 0, L"999"},
     {"integer only", kDefaults, 1234567.891, IntegerOnly, L"1,234,568"},
-    {"large fixed", Format(nfFixedPoint, 0), 1e20, 0, L"100000000000000000000"},
+    {"large fixed", Format(nfFixedPoint, 0), 1e20, 0, L"100000000000000000000", "1e20 0 0 0 0 0 0"},
     {"large number", Format(nfNumber, 0), 1e20, 0, L"100,000,000,000,000,000,000"},
     {"negative zero", kDefaults, -0.0, 0, L"0.00"},
     {"negative rounding to zero", Format(nfFixedPoint, 2), -0.001, 0, L"-0.00"},
@@ -108,15 +100,13 @@ const NumberCase kNumberCases[] = {
     {"no negative sign", kNoMinus, -5, 0, L"5.00"},
     {"positive sign", kPlus, 5, 0, L"+5.00"},
     {"positive sign not included",
-     [](NumberSettings& s) {
-         kPlus(s);
-         s.includePositiveSignInNumber = false;
-     },
+     Format(nfNumber, 2, {kPlus, [](NumberSettings& s) { s.includePositiveSignInNumber = false; }}),
      5, 0, L"5.00"},
-    {"Exponential", Format(nfExponential, 2), 12345, 0, L"1.23E04"},
+    {"Exponential", Format(nfExponential, 2), 12345, 0, L"1.23E04", "12300 12300 0 0 0 0 4"},
     {"Exponential three digits", Format(nfExponential, 2, {kThreeDigitExponent}), 12345, 0,
      L"1.23E004"},
-    {"Exponential negative", Format(nfExponential, 2), -0.00012345, 0, L"-1.23E-04"},
+    {"Exponential negative", Format(nfExponential, 2), -0.00012345, 0, L"-1.23E-04",
+     "0.000123 0 6 6 123 123 -4"},
     {"Exponential exponent plus", Format(nfExponential, 2, {kPlus, kPlusInExponent}), 12345, 0,
      L"+1.23E+04"},
     {"Exponential no exponent minus",
@@ -127,131 +117,102 @@ const NumberCase kNumberCases[] = {
     {"exponential of zero", Format(nfExponentialLower, 1), 0.0, 0, L"0.0e00"},
     {"exponent of 308", Format(nfExponential, 1), 1.5e308, 0, L"1.5E308"},
     {"General small", Format(nfGeneral, 2), 1e-10, 0, L"1E-10"},
-    {"General half", Format(nfGeneral, 2), 0.5, 0, L"0.5"},
-    {"General large", Format(nfGeneral, 3), 123456789, 0, L"1.23E08"},
+    {"General half", Format(nfGeneral, 2), 0.5, 0, L"0.5", "0.5 0 1 1 5 5 0"},
+    {"General large", Format(nfGeneral, 3), 123456789, 0, L"1.23E08",
+     "123000000 123000000 0 0 0 0 8"},
     {"General three digits", Format(nfGeneral, 2, {kThreeDigitExponent}), 1e-10, 0, L"1E-010"},
     {"general", Format(nfGeneralLower, 4), 0.0000123456, 0, L"1.235e-05"},
     {"general integer", Format(nfGeneralLower, 6), 1234.5, 0, L"1234.5"},
     {"General precision 0", Format(nfGeneral, 0), 0.5, 0, L"0.5"},
     {"fixed point", Format(nfFixedPoint, 3), 1234.5678, 0, L"1234.568"},
     {"fixed point precision 0", Format(nfFixedPoint, 0), 2.5, 0, L"2"},
-    {"native digits", kNativeDigits, 1234.5, 0, L"١,٢٣٤.٥٠"},
+    {"native digits", kNativeDigits, 1234.5, 0, L"١,٢٣٤.٥٠", "1234.5 1234 2 1 50 5 0"},
     {"native digits in the exponent", Format(nfExponential, 1, {kNativeDigits}), 12345, 0,
-     L"١.٢E٠٤"},
-    {"long texts in reading order", kLongTexts, -1234567.5, 0, L"minus 1<g>234<g>567<d>50"},
+     L"١.٢E٠٤", "12000 12000 0 0 0 0 4"},
+    {"long texts in reading order", kLongTexts, -1234567.5, 0, L"minus 1<g>234<g>567<d>50",
+     "1234567.5 1234567 2 1 50 5 0"},
     {"long positive sign", kLongTexts, 1234.5, 0, L"plus 1<g>234<d>50"},
     {"long signs in the exponent", Format(nfExponential, 1, {kLongTexts, kPlusInExponent}), -0.0123,
      0, L"minus 1<d>2Eminus 02"},
     {"signed zero with long sign", kLongTexts, 0.0, SignedZero, L"minus plus 0<d>00"},
-    {"Fraction whole", Format(nfFraction, 3), 2.0, 0, L"2"},
-    {"Fraction mixed", Format(nfFraction, 3), 2.5, 0, L"2 1/2"},
+    {"Fraction whole", Format(nfFraction, 3), 2.0, 0, L"2", "2 2 0 0 0 0 0"},
+    {"Fraction mixed", Format(nfFraction, 3), 2.5, 0, L"2 1/2", "2.5 2 1 1 5 5 0"},
     {"Fraction proper", Format(nfFraction, 3), 0.375, 0, L"3/8"},
     {"Fraction rounds to zero", Format(nfFraction, 3), 0.01, 0, L"0"},
     {"Fraction negative mixed", Format(nfFraction, 3), -1.25, 0, L"-1 1/4"},
     {"Fraction negative proper", Format(nfFraction, 3), -0.25, 0, L"-1/4"},
     {"Fraction negative to zero", Format(nfFraction, 3), -0.01, 0, L"-0"},
     {"Fraction negative to zero, no minus", Format(nfFraction, 3, {kNoMinus}), -0.01, 0, L"0"},
-    {"Fraction precision 0", Format(nfFraction, 0), 2.5, 0, L"3"},
+    {"Fraction precision 0", Format(nfFraction, 0), 2.5, 0, L"3", "3 3 0 0 0 0 0"},
     {"Fraction precision 0 negative", Format(nfFraction, 0), -2.5, 0, L"-3"},
     {"Fraction 1024ths", Format(nfFraction, 10), 0.0009765625, 0, L"1/1,024"},
     {"Fraction thousands", Format(nfFraction, 1), 12345.5, 0, L"12,345 1/2"},
     {"Fraction ignores the caller's texts", Format(nfFraction, 2, {kLongTexts}), -1.75, 0,
      L"-1 3/4"},
     {"Fraction ignores native digits", Format(nfFraction, 2, {kNativeDigits}), 1.5, 0, L"1 1/2"},
+    {"one at precision 2", kDefaults, 1.0, 0, L"1.00", "1 1 2 0 0 0 0"},
+    {"a trailing zero", kDefaults, -21.5, 0, L"-21.50", "21.5 21 2 1 50 5 0"},
+    {"one at precision 0", Format(nfNumber, 0), 1, 0, L"1", "1 1 0 0 0 0 0"},
+    {"rounding up to one", Format(nfFixedPoint, 1), 0.96, 0, L"1.0", "1 1 1 0 0 0 0"},
+    {"18 decimals", Format(nfFixedPoint, 18), 0.5, 0, L"0.500000000000000000",
+     "0.5 0 18 1 500000000000000000 5 0"},
+    {"General one", Format(nfGeneral, 2), 1.0, 0, L"1", "1 1 0 0 0 0 0"},
+    {"Fraction proper negative", Format(nfFraction, 3), -0.375, 0, L"-3/8",
+     "0.375 0 3 3 375 375 0"},
 };
-
-INSTANTIATE_TEST_SUITE_P(Settings, NumberText, ::testing::ValuesIn(kNumberCases));
 
 // The plural operands that a text gives are those of the digits it shows, whatever the digits,
 // separators and signs: the fraction digits it writes count, an exponent moves the point and
 // is e, and a Fraction's mixed number counts as its decimal.
-TEST(FormatNumber, GivesThePluralOperandsOfTheTextItWrote) {
+TEST(FormatNumber, WritesTheTextOfTheSettingsAndGivesItsPluralOperands) {
+    auto fields = [](const PluralOperands& o) {
+        return std::make_tuple(o.i, o.v, o.w, o.f, o.t, o.e);
+    };
+    for (const NumberCase& c : kNumberCases) {
+        SCOPED_TRACE(c.what);
+        NumberSettings settings = With(c.setup);
+        EXPECT_EQ(Write(settings, c.value, c.flags), std::wstring(c.text));
+        if (c.operands == nullptr)
+            continue;
+        PluralOperands written, expected;
+        ASSERT_EQ(Write(settings, c.value, c.flags, &written), std::wstring(c.text));
+        std::istringstream in(c.operands);
+        in >> expected.n >> expected.i >> expected.v >> expected.w >> expected.f >> expected.t >>
+            expected.e;
+        ASSERT_FALSE(in.fail()) << c.operands;
+        EXPECT_DOUBLE_EQ(written.n, expected.n);
+        EXPECT_EQ(fields(written), fields(expected));
+    }
+}
+
+// Both the converted text and the written text, each with a terminator, must fit: the smallest
+// buffer that works does, and one below it fails without writing past its end.
+TEST(FormatNumber, NeedsRoomForTheConvertedAndTheWrittenText) {
     const struct {
+        const char* what;
         ::Setup setup;
         double value;
-        const wchar_t* text;
-        PluralOperands expected; // n, i, v, w, f, t, e
+        size_t smallest;
     } cases[] = {
-        {kDefaults, 1234567.891, L"1,234,567.89", {1234567.89, 1234567, 2, 2, 89, 89, 0}},
-        {kDefaults, 1.0, L"1.00", {1, 1, 2, 0, 0, 0, 0}},
-        {kDefaults, -21.5, L"-21.50", {21.5, 21, 2, 1, 50, 5, 0}},
-        {Format(nfNumber, 0), 1, L"1", {1, 1, 0, 0, 0, 0, 0}},
-        {Format(nfFixedPoint, 1), 0.96, L"1.0", {1, 1, 1, 0, 0, 0, 0}},
-        {kNativeDigits, 1234.5, L"١,٢٣٤.٥٠", {1234.5, 1234, 2, 1, 50, 5, 0}},
-        {kLongTexts, -1234567.5, L"minus 1<g>234<g>567<d>50", {1234567.5, 1234567, 2, 1, 50, 5, 0}},
-        {Format(nfFixedPoint, 0), 1e20, L"100000000000000000000", {1e20, 0, 0, 0, 0, 0, 0}},
-        {Format(nfFixedPoint, 18),
-         0.5,
-         L"0.500000000000000000",
-         {0.5, 0, 18, 1, 500000000000000000, 5, 0}},
-        {Format(nfExponential, 2), 12345, L"1.23E04", {12300, 12300, 0, 0, 0, 0, 4}},
-        {Format(nfExponential, 2), -0.00012345, L"-1.23E-04", {0.000123, 0, 6, 6, 123, 123, -4}},
-        {Format(nfExponential, 1, {kNativeDigits}),
-         12345,
-         L"١.٢E٠٤",
-         {12000, 12000, 0, 0, 0, 0, 4}},
-        {Format(nfGeneral, 2), 0.5, L"0.5", {0.5, 0, 1, 1, 5, 5, 0}},
-        {Format(nfGeneral, 2), 1.0, L"1", {1, 1, 0, 0, 0, 0, 0}},
-        {Format(nfGeneral, 3), 123456789, L"1.23E08", {123000000, 123000000, 0, 0, 0, 0, 8}},
-        {Format(nfFraction, 3), 2.5, L"2 1/2", {2.5, 2, 1, 1, 5, 5, 0}},
-        {Format(nfFraction, 3), -0.375, L"-3/8", {0.375, 0, 3, 3, 375, 375, 0}},
-        {Format(nfFraction, 3), 2.0, L"2", {2, 2, 0, 0, 0, 0, 0}},
-        {Format(nfFraction, 0), 2.5, L"3", {3, 3, 0, 0, 0, 0, 0}},
+        {"fixed: converted +123", Format(nfFixedPoint, 0), 123, 5},
+        {"number: written 1,234,567", Format(nfNumber, 0), 1234567, 10},
+        {"exponential: converted +1.23E+04", Format(nfExponential, 2), 12345, 10},
+        {"long texts: plus 1<g>234<d>00", kLongTexts, 1234, 18},
+        {"fraction: 2 1/2 and an extra terminator", Format(nfFraction, 1), 2.5, 7},
+        {"fraction: whole only", Format(nfFraction, 1), 2.0, 3},
     };
-    for (const auto& c : cases) {
-        wchar_t buffer[128];
-        TextBuffer out(buffer, 128);
-        PluralOperands written;
-        ASSERT_EQ(FormatNumber(With(c.setup), c.value, out, 0, &written), ecSuccess);
-        ASSERT_EQ(std::wstring(buffer), c.text);
-        SCOPED_TRACE(QString::fromWCharArray(buffer).toStdString());
-        EXPECT_DOUBLE_EQ(written.n, c.expected.n);
-        EXPECT_EQ(written.i, c.expected.i);
-        EXPECT_EQ(written.v, c.expected.v);
-        EXPECT_EQ(written.w, c.expected.w);
-        EXPECT_EQ(written.f, c.expected.f);
-        EXPECT_EQ(written.t, c.expected.t);
-        EXPECT_EQ(written.e, c.expected.e);
-    }
-}
-
-struct BufferCase {
-    const char* what;
-    Setup setup;
-    double value;
-    size_t smallest; // the smallest buffer that works
-};
-
-void PrintTo(const BufferCase& c, std::ostream* out) {
-    *out << c.what;
-}
-
-class BufferSize : public ::testing::TestWithParam<BufferCase> {};
-
-// Both the converted text and the written text, each with a terminator, must fit.
-TEST_P(BufferSize, SmallestThatWorksAndOneBelow) {
-    const BufferCase& c = GetParam();
-    NumberSettings settings = With(c.setup);
     std::array<wchar_t, 64> memory;
-    for (size_t size : {c.smallest, c.smallest - 1}) {
-        memory.fill(L'#');
-        TextBuffer out(memory.data(), size);
-        EXPECT_EQ(FormatNumber(settings, c.value, out, 0),
-                  size == c.smallest ? ecSuccess : ecFailure);
-        for (size_t i = size; i < memory.size(); ++i)
-            ASSERT_EQ(memory[i], L'#') << "written past the buffer";
-    }
+    for (const auto& c : cases)
+        for (size_t size : {c.smallest, c.smallest - 1}) {
+            memory.fill(L'#');
+            TextBuffer out(memory.data(), size);
+            EXPECT_EQ(FormatNumber(With(c.setup), c.value, out, 0),
+                      size == c.smallest ? ecSuccess : ecFailure)
+                << c.what << " in " << size;
+            for (size_t i = size; i < memory.size(); ++i)
+                ASSERT_EQ(memory[i], L'#') << c.what << ": written past the buffer";
+        }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Formats, BufferSize,
-    ::testing::Values(
-        BufferCase{"fixed: converted +123", Format(nfFixedPoint, 0), 123, 5},
-        BufferCase{"number: written 1,234,567", Format(nfNumber, 0), 1234567, 10},
-        BufferCase{"exponential: converted +1.23E+04", Format(nfExponential, 2), 12345, 10},
-        BufferCase{"long texts: plus 1<g>234<d>00", kLongTexts, 1234, 18},
-        BufferCase{"fraction: 2 1/2 and an extra terminator", Format(nfFraction, 1), 2.5, 7},
-        BufferCase{"fraction: whole only", Format(nfFraction, 1), 2.0, 3}));
 
 TEST(FormatNumber, RefusesBadArguments) {
     NumberSettings settings;

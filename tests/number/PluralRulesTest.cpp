@@ -11,6 +11,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace velmar::platform::core::units;
@@ -21,18 +22,13 @@ PluralOperands Of(const std::string& text) {
     return PluralOperands::OfText(text.data(), text.data() + text.size());
 }
 
-void ExpectOperands(const PluralOperands& got, const PluralOperands& expected) {
-    EXPECT_EQ(got.n, expected.n);
-    EXPECT_EQ(got.i, expected.i);
-    EXPECT_EQ(got.v, expected.v);
-    EXPECT_EQ(got.w, expected.w);
-    EXPECT_EQ(got.f, expected.f);
-    EXPECT_EQ(got.t, expected.t);
-    EXPECT_EQ(got.e, expected.e);
+auto Fields(const PluralOperands& o) {
+    return std::make_tuple(o.n, o.i, o.v, o.w, o.f, o.t, o.e);
 }
 
 // The operands of the digits a text shows: its visible fraction digits count, its sign does
-// not, and scientific notation counts as the number it stands for with its exponent.
+// not, and scientific notation counts as the number it stands for with its exponent. Fixed
+// digits count all their decimals; a fraction counts as its decimal without trailing zeros.
 TEST(PluralOperands, AreThoseOfTheDigitsShown) {
     const struct {
         const char* text;
@@ -53,20 +49,18 @@ TEST(PluralOperands, AreThoseOfTheDigitsShown) {
         {"0.1234567890123456789",
          {0.1234567890123456789, 0, 19, 19, 123456789012345678, 123456789012345678, 0}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        ExpectOperands(Of(c.text), c.expected);
-    }
-}
-
-TEST(PluralOperands, OfFixedDigitsAndOfMixedNumbers) {
-    ExpectOperands(PluralOperands::OfFixed(1250, 2), {12.5, 12, 2, 1, 50, 5, 0});
-    ExpectOperands(PluralOperands::OfFixed(100, 2), {1, 1, 2, 0, 0, 0, 0});
-    ExpectOperands(PluralOperands::OfFixed(21, 0), {21, 21, 0, 0, 0, 0, 0});
-    // A fraction counts as its decimal without trailing zeros: «1 1/2» as 1.5, «-3/8» as .375.
-    ExpectOperands(PluralOperands::OfMixed(1, 0.5, 4), {1.5, 1, 1, 1, 5, 5, 0});
-    ExpectOperands(PluralOperands::OfMixed(0, -0.375, 3), {0.375, 0, 3, 3, 375, 375, 0});
-    ExpectOperands(PluralOperands::OfMixed(-2, 0, 3), {2, 2, 0, 0, 0, 0, 0});
+    for (const auto& c : cases)
+        EXPECT_EQ(Fields(Of(c.text)), Fields(c.expected)) << c.text;
+    const std::pair<PluralOperands, PluralOperands> kComputed[] = {
+        {PluralOperands::OfFixed(1250, 2), {12.5, 12, 2, 1, 50, 5, 0}},
+        {PluralOperands::OfFixed(100, 2), {1, 1, 2, 0, 0, 0, 0}},
+        {PluralOperands::OfFixed(21, 0), {21, 21, 0, 0, 0, 0, 0}},
+        {PluralOperands::OfMixed(1, 0.5, 4), {1.5, 1, 1, 1, 5, 5, 0}},          // «1 1/2»
+        {PluralOperands::OfMixed(0, -0.375, 3), {0.375, 0, 3, 3, 375, 375, 0}}, // «-3/8»
+        {PluralOperands::OfMixed(-2, 0, 3), {2, 2, 0, 0, 0, 0, 0}},
+    };
+    for (const auto& [got, expected] : kComputed)
+        EXPECT_EQ(Fields(got), Fields(expected));
     // The smallest fraction of the largest precision has 99 decimals.
     PluralOperands tiny = PluralOperands::OfMixed(0, 0x1p-99, 99);
     EXPECT_EQ(tiny.v, 99);
@@ -108,35 +102,26 @@ std::vector<Written> Sweep() {
     return numbers;
 }
 
-// ICU's categories of written numbers in one language, from FormattedNumbers that keep their
-// digits.
-class IcuSelection {
-public:
-    IcuSelection(const icu::PluralRules& rules, const icu::Locale& locale)
-        : rules(rules), locale(locale) {}
-
-    std::string Category(const Written& number) {
-        UErrorCode status = U_ZERO_ERROR;
-        auto& formatter = formatters[{number.fractionDigits, number.scientific}];
-        if (!formatter) {
-            auto made = icu::number::NumberFormatter::withLocale(locale).precision(
-                icu::number::Precision::fixedFraction(number.fractionDigits));
-            formatter = std::make_unique<icu::number::LocalizedNumberFormatter>(
-                number.scientific ? made.notation(icu::number::Notation::scientific()) : made);
-        }
-        icu::number::FormattedNumber formatted =
-            formatter->formatDecimal(icu::StringPiece(number.text.c_str()), status);
-        std::string keyword;
-        rules.select(formatted, status).toUTF8String(keyword);
-        return U_SUCCESS(status) ? keyword : "(ICU failed)";
+// ICU's category of a written number, from a FormattedNumber that keeps its digits; the
+// formatters are kept by fraction digits and notation.
+using IcuFormatters =
+    std::map<std::pair<int, bool>, std::unique_ptr<icu::number::LocalizedNumberFormatter>>;
+std::string IcuCategory(const icu::PluralRules& rules, const icu::Locale& locale,
+                        IcuFormatters& formatters, const Written& number) {
+    UErrorCode status = U_ZERO_ERROR;
+    auto& formatter = formatters[{number.fractionDigits, number.scientific}];
+    if (!formatter) {
+        auto made = icu::number::NumberFormatter::withLocale(locale).precision(
+            icu::number::Precision::fixedFraction(number.fractionDigits));
+        formatter = std::make_unique<icu::number::LocalizedNumberFormatter>(
+            number.scientific ? made.notation(icu::number::Notation::scientific()) : made);
     }
-
-private:
-    const icu::PluralRules& rules;
-    const icu::Locale& locale;
-    std::map<std::pair<int, bool>, std::unique_ptr<icu::number::LocalizedNumberFormatter>>
-        formatters;
-};
+    icu::number::FormattedNumber formatted =
+        formatter->formatDecimal(icu::StringPiece(number.text.c_str()), status);
+    std::string keyword;
+    rules.select(formatted, status).toUTF8String(keyword);
+    return U_SUCCESS(status) ? keyword : "(ICU failed)";
+}
 
 // The rules read from ICU's text select what ICU selects, for every language ICU has rules
 // of, over integers, fractions with one to three visible digits, and scientific notation;
@@ -167,9 +152,10 @@ TEST(PluralRules, SelectWhatIcuSelectsInEveryLanguage) {
             EXPECT_EQ(rules.Uses(category), keywords.count(PluralKeyword(category)) == 1)
                 << PluralKeyword(category);
         }
-        IcuSelection selection(*icu, locale);
+        IcuFormatters formatters;
         for (const Written& number : sweep) {
-            ASSERT_EQ(PluralKeyword(rules.Select(Of(number.text))), selection.Category(number))
+            ASSERT_EQ(PluralKeyword(rules.Select(Of(number.text))),
+                      IcuCategory(*icu, locale, formatters, number))
                 << number.text;
             ++compared;
         }
@@ -192,15 +178,10 @@ TEST(PluralRules, ShippedLanguages) {
         {"ru-RU", "22", "few"},     {"ru-RU", "12", "many"},    {"ru-RU", "1.5", "other"},
         {"ru", "5", "many"},        {"xx-YY", "1", "other"},
     };
-    std::map<std::string, std::unique_ptr<PluralRules>> rules;
-    for (const auto& c : cases) {
-        auto& made = rules[c.locale];
-        if (!made)
-            made = std::make_unique<PluralRules>(c.locale);
-        EXPECT_STREQ(PluralKeyword(made->Select(Of(c.text))), c.expected)
+    for (const auto& c : cases)
+        EXPECT_STREQ(PluralKeyword(PluralRules(c.locale).Select(Of(c.text))), c.expected)
             << c.locale << " " << c.text;
-    }
-    EXPECT_FALSE(rules["xx-YY"]->Uses(PluralCategory::One));
+    EXPECT_FALSE(PluralRules("xx-YY").Uses(PluralCategory::One));
 }
 
 } // namespace

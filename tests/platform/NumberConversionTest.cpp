@@ -68,37 +68,20 @@ TEST(ConvertDouble, FixedNotationNearHalves) {
     }
 }
 
+// Signed zeros, halves and ties, 2^53, 2^53 - 1 and 2^52 + 0.5, and the extremes of the range.
+const double kEdgeValues[] = {
+    0.0,   -0.0,  1.0,   -1.0, 9e15,  9.1e15,  0x1p53,   9007199254740991.0,     4503599627370496.5,
+    0.125, 1.005, 2.675, 1e-7, 2e300, -1e-300, 4.9e-324, 1.7976931348623157e308, 0.5,
+    1.5,   2.5,   -2.5};
+
 TEST(ConvertDouble, EdgeValues) {
-    for (double value : {0.0,
-                         -0.0,
-                         1.0,
-                         -1.0,
-                         9e15,
-                         9.1e15,
-                         0x1p53,
-                         0x1p53 - 1,
-                         0x1p52 + 0.5,
-                         0.125,
-                         1.005,
-                         2.675,
-                         1e-7,
-                         2e300,
-                         -1e-300,
-                         4.9e-324,
-                         1.7976931348623157e308,
-                         0.5,
-                         1.5,
-                         2.5,
-                         -2.5})
+    for (double value : kEdgeValues)
         for (char letter : {'E', 'e', 'f', 'G', 'g'})
-            for (int precision : {0, 1, 2, 17, 99}) {
-                EXPECT_EQ(Convert(value, letter, precision, true),
-                          Reference(value, letter, precision, true))
-                    << value << " " << letter << precision;
-                EXPECT_EQ(Convert(value, letter, precision, false),
-                          Reference(value, letter, precision, false))
-                    << value << " " << letter << precision;
-            }
+            for (int precision : {0, 1, 2, 17, 99})
+                for (bool twoDigits : {true, false})
+                    EXPECT_EQ(Convert(value, letter, precision, twoDigits),
+                              Reference(value, letter, precision, twoDigits))
+                        << value << " " << letter << precision << (twoDigits ? "" : " wide");
 }
 
 TEST(ConvertDouble, RefusesWhatItCannotWrite) {

@@ -33,21 +33,17 @@ protected:
     QString target;
 };
 
-TEST_F(SymbolicLinkTarget, AbsoluteTargetIsReturnedCleaned) {
+TEST_F(SymbolicLinkTarget, TargetIsReturnedCleanedOneLevelDeep) {
     QString link = Link(QStringLiteral("absolute.qm"), root + QStringLiteral("/sub/../target.qm"));
     EXPECT_EQ(LocaleUtil::GetSymbolicLinkTarget(link), target);
-}
-
-TEST_F(SymbolicLinkTarget, RelativeTargetResolvesAgainstTheLinksFolder) {
-    QString link =
+    // A relative target resolves against the link's folder.
+    QString relative =
         Link(QStringLiteral("sub/deeper/relative.qm"), QStringLiteral("../../target.qm"));
-    EXPECT_EQ(LocaleUtil::GetSymbolicLinkTarget(link), target);
+    EXPECT_EQ(LocaleUtil::GetSymbolicLinkTarget(relative), target);
     QString sibling = Link(QStringLiteral("sub/sibling.qm"), QStringLiteral("./deeper/x.qm"));
     EXPECT_EQ(LocaleUtil::GetSymbolicLinkTarget(sibling),
               root + QStringLiteral("/sub/deeper/x.qm"));
-}
-
-TEST_F(SymbolicLinkTarget, OnlyOneLevelIsFollowed) {
+    // Only one level is followed.
     QString first = Link(QStringLiteral("first.qm"), target);
     QString second = Link(QStringLiteral("second.qm"), first);
     EXPECT_EQ(LocaleUtil::GetSymbolicLinkTarget(second), first);
@@ -61,7 +57,7 @@ TEST_F(SymbolicLinkTarget, AnythingButALinkComesBackUnchanged) {
     EXPECT_EQ(LocaleUtil::GetSymbolicLinkTarget(QString()), QString());
 }
 
-TEST_F(SymbolicLinkTarget, DanglingAndLoopingLinksGiveTheirStoredTarget) {
+TEST_F(SymbolicLinkTarget, DanglingLoopingAndLongLinksGiveTheirStoredTarget) {
     QString dangling = Link(QStringLiteral("dangling.qm"), QStringLiteral("nowhere.qm"));
     EXPECT_EQ(LocaleUtil::GetSymbolicLinkTarget(dangling), root + QStringLiteral("/nowhere.qm"));
     QString a = root + QStringLiteral("/a.qm");
@@ -69,9 +65,7 @@ TEST_F(SymbolicLinkTarget, DanglingAndLoopingLinksGiveTheirStoredTarget) {
     ASSERT_TRUE(QFile::link(b, a));
     ASSERT_TRUE(QFile::link(a, b));
     EXPECT_EQ(LocaleUtil::GetSymbolicLinkTarget(a), b);
-}
-
-TEST_F(SymbolicLinkTarget, VeryLongStoredTargetIsReadWhole) {
+    // A very long stored target is read whole.
     QString longName = root + QLatin1Char('/') + QString(200, QLatin1Char('n')) + QLatin1Char('/') +
                        QString(200, QLatin1Char('m')) + QStringLiteral(".qm");
     QString link = Link(QStringLiteral("long.qm"), longName);
