@@ -59,20 +59,13 @@ def test_known_rows_have_their_values(pandas_result, item, metres, degrees):
             assert got == pytest.approx(expected, abs=1e-9, rel=0)
 
 
-def test_a_misplaced_group_separator_is_refused(pandas_result):
-    """«1,5 m» is no quantity under en-US numbers: it gives NaN."""
+def test_refused_texts_give_nan_and_their_reasons(pandas_result, formatter):
+    """«1,5 m» is no quantity under en-US numbers: it gives NaN, the only length that does; the
+    refused texts are listed with the formatter's message."""
     assert value(pandas_result, "plank F", "length") == "1,5 m"
     assert math.isnan(value(pandas_result, "plank F", "length_m"))
-
-
-def test_every_other_length_is_read(pandas_result):
-    """Only the refused length is NaN."""
     missing = pandas_result.loc[pandas_result["length_m"].isna(), "item"].tolist()
     assert missing == ["plank F"]
-
-
-def test_refusals_give_the_reasons(pandas_result, formatter):
-    """The refused texts are listed with the formatter's message."""
     lines = convert_lengths.refusals(pandas_result, formatter)
     assert len(lines) == 2
     assert lines[0].startswith("plank F: length '1,5 m': ")

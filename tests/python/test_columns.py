@@ -11,32 +11,24 @@ import pytest
 import vivuzazadur as vvz
 from vivuzazadur import ParseProblem, Symbols
 
-TEXTS = [
-    "5'6 1/2\"",
-    "1.69 m",
-    None,
-    "1,5 m",
-    math.nan,
-    "",
-    "350 mm",
-    "5 kg",
-    "−2.5E+2 cm",
-    "12",
-    "5 m\0",
+FEET_INCHES = Symbols.Inch_FootPrimeInchDoublePrime_Fraction
+
+# A column's texts, missing values among them, each with the reason it fails for, if it does.
+COLUMN = [
+    ("5'6 1/2\"", None),
+    ("1.69 m", None),
+    (None, ParseProblem.EmptyText),
+    ("1,5 m", ParseProblem.MisplacedGroupSeparator),
+    (math.nan, ParseProblem.EmptyText),
+    ("", ParseProblem.EmptyText),
+    ("350 mm", None),
+    ("5 kg", ParseProblem.WrongDimension),
+    ("−2.5E+2 cm", None),
+    ("12", None),
+    ("5 m\0", ParseProblem.UnknownText),
 ]
-EXPECTED_REASONS = [
-    None,
-    None,
-    ParseProblem.EmptyText,
-    ParseProblem.MisplacedGroupSeparator,
-    ParseProblem.EmptyText,
-    ParseProblem.EmptyText,
-    None,
-    ParseProblem.WrongDimension,
-    None,
-    None,
-    ParseProblem.UnknownText,
-]
+TEXTS = [text for text, _ in COLUMN]
+EXPECTED_REASONS = [reason for _, reason in COLUMN]
 
 
 def singles(f, texts, unit):
@@ -102,14 +94,12 @@ def test_format_many_gives_the_single_texts(en, threads):
     values = numpy.linspace(-1000.0, 1000.0, 50_001)
     values[7] = numpy.nan
     values[8] = numpy.inf
-    texts = en.format_many(values, "Inch", Symbols.Inch_FootPrimeInchDoublePrime_Fraction,
-                           threads=threads)
+    texts = en.format_many(values, "Inch", FEET_INCHES, threads=threads)
     assert len(texts) == len(values)
     assert texts[7] is None and texts[8] is None
     for i in range(0, len(values), 997):
         if i not in (7, 8):
-            assert texts[i] == en.format(values[i], "Inch",
-                                         Symbols.Inch_FootPrimeInchDoublePrime_Fraction)
+            assert texts[i] == en.format(values[i], "Inch", FEET_INCHES)
 
 
 def test_format_many_takes_lists_and_writes_long_texts(en):
@@ -140,7 +130,7 @@ def test_columns_refuse_bad_arguments(en, call):
 def test_one_formatter_serves_several_threads(en):
     texts = big_column(30_000)
     expected = en.parse_many(texts, "m", threads=1)
-    expected_text = en.format(66.5, "Inch", Symbols.Inch_FootPrimeInchDoublePrime_Fraction)
+    expected_text = en.format(66.5, "Inch", FEET_INCHES)
     failures = []
 
     def work():
@@ -150,8 +140,7 @@ def test_one_formatter_serves_several_threads(en):
                 for text, value in zip(texts[:50], expected[:50]):
                     read = en.try_parse(text, "m") if text is not None else None
                     assert (read is None and math.isnan(value)) or read == value
-                assert en.format(66.5, "Inch", Symbols.Inch_FootPrimeInchDoublePrime_Fraction) \
-                    == expected_text
+                assert en.format(66.5, "Inch", FEET_INCHES) == expected_text
         except Exception as error:  # handed to the main thread
             failures.append(error)
 

@@ -146,33 +146,19 @@ def test_setting_checks_its_value_and_keeps_the_old_one(en, name, good, bad):
     assert getattr(en, name) == good
 
 
-def test_default_unit_serves_displays_and_not_bare_numbers(en):
+def test_settings_change_what_follows(en):
+    # The default unit serves displays and not bare numbers.
     en.set_default_unit("mm")
     assert en.format(1, "m", vvz.Groups.Length) == "1,000.00 millimeters"
     assert en.parse("12.5", "ft") == 12.5
     assert en.parse("12.5", "m") == 12.5
-
-
-def test_numeric_format_is_also_set_by_name(en):
+    # The numeric format is also set by name.
     en.numeric_format = "FixedPoint"
     assert en.numeric_format == vvz.NumberFormat.FixedPoint
     assert en.format(1234.5, "m") == "1234.50 m"
-
-
-def test_group_size_check_can_be_turned_off(en):
+    # The group size check can be turned off.
     en.check_group_sizes = False
     assert en.parse("1,5 m", "m") == 15.0
-
-
-def configured():
-    f = vvz.Formatter("de-DE", locale_numbers=True)
-    f.precision = 3
-    f.negative_sign = "−"
-    f.set_default_unit("ft")
-    f.set_default_symbol(Symbols.Foot_Prime)
-    f.set_symbol_formatting_string(Symbols.Meter_Name, "{0} Meterchen")
-    f.set_symbol_parsing_string(Symbols.Meter_Name, "{0} Meterlein")
-    return f
 
 
 @pytest.mark.parametrize(
@@ -180,7 +166,13 @@ def configured():
     [lambda f: pickle.loads(pickle.dumps(f)), copy.copy, copy.deepcopy, lambda f: f.copy()],
 )
 def test_copies_and_pickles_keep_every_setting(duplicate):
-    f = configured()
+    f = vvz.Formatter("de-DE", locale_numbers=True)
+    f.precision = 3
+    f.negative_sign = "−"
+    f.set_default_unit("ft")
+    f.set_default_symbol(Symbols.Foot_Prime)
+    f.set_symbol_formatting_string(Symbols.Meter_Name, "{0} Meterchen")
+    f.set_symbol_parsing_string(Symbols.Meter_Name, "{0} Meterlein")
     g = duplicate(f)
     assert g.locale == "de-DE"
     for name in ("precision", "negative_sign", "decimal_separator", "group_separator"):

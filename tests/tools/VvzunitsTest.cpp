@@ -57,14 +57,34 @@ QString Describe(const QStringList& arguments, const Outcome& outcome) {
         .arg(outcome.error);
 }
 
-struct Written {
+// One run of the tool under a process locale (LANG). A run that succeeds writes text, the whole
+// of stdout, and nothing on stderr; one that fails writes no output and a message that holds
+// text and starts with the program's name.
+struct ToolRun {
     QStringList arguments;
-    const char* output;
+    const char* text;
+    int status = 0;
+    const char* lang = "C.UTF-8";
 };
 
-// What the program writes for one text or value, with exit status 0 and nothing on stderr.
-TEST(Vvzunits, WritesTheResult) {
-    const Written cases[] = {
+void Check(const ToolRun& run) {
+    Outcome outcome = RunTool(run.arguments, QByteArray(), InLocale(run.lang));
+    SCOPED_TRACE((QLatin1String(run.lang) + QLatin1Char(' ') + Describe(run.arguments, outcome))
+                     .toStdString());
+    EXPECT_EQ(outcome.status, run.status);
+    if (run.status == 0) {
+        EXPECT_EQ(outcome.output.toStdString(), run.text);
+        EXPECT_TRUE(outcome.error.isEmpty());
+    } else {
+        EXPECT_TRUE(outcome.output.isEmpty());
+        EXPECT_TRUE(outcome.error.contains(QString::fromUtf8(run.text)));
+        EXPECT_TRUE(outcome.error.startsWith(QLatin1String("vvzunits: ")));
+    }
+}
+
+// What the program writes for one text or value, or the message it refuses it with.
+TEST(Vvzunits, WritesTheResultOrAMessage) {
+    const ToolRun runs[] = {
         {{"convert", "5'6 1/2\"", "m"}, "1.69 m\n"},
         {{"convert", "N 45°30' E", "degree"}, "44.50 degrees\n"},
         {{"convert", "100 °F", "°C"}, "37.78°C\n"},
@@ -114,85 +134,73 @@ TEST(Vvzunits, WritesTheResult) {
         {{"format", "1,500", "m"}, "1,500.00 m\n"},
         {{"format", "+2", "m"}, "2.00 m\n"},
         {{"format", "\u22122", "m"}, "-2.00 m\n"},
-    };
-    for (const Written& expected : cases) {
-        Outcome outcome = RunTool(expected.arguments);
-        SCOPED_TRACE(Describe(expected.arguments, outcome).toStdString());
-        EXPECT_EQ(outcome.status, 0);
-        EXPECT_EQ(outcome.output.toStdString(), expected.output);
-        EXPECT_TRUE(outcome.error.isEmpty());
-    }
-}
-
-struct Refused {
-    QStringList arguments;
-    int status;
-    const char* error; // a part of the message
-};
-
-// Texts that are no quantity give 1, usage errors 2; either way a message and no output.
-TEST(Vvzunits, RefusesWithAMessage) {
-    const Refused cases[] = {
-        {{"convert", "5 ft 6 inn", "m"}, 1, "vvzunits: 8: “inn”"},
-        {{"parse", "5 m", "Degree"}, 1, "“5 m” measures length, not angle."},
+        // Texts that are no quantity give 1, usage errors 2.
+        {{"convert", "5 ft 6 inn", "m"}, "vvzunits: 8: “inn”", 1},
+        {{"parse", "5 m", "Degree"}, "“5 m” measures length, not angle.", 1},
         // The whole message in the locale's language, after the column.
         {{"parse", "5 m", "Degree", "--locale", "de-DE"},
-         1,
-         "vvzunits: 1: Falsche Größenart: Länge statt Winkel."},
+         "vvzunits: 1: Falsche Größenart: Länge statt Winkel.",
+         1},
         {{"parse", "1,5 m", "m"},
-         1,
-         "vvzunits: 2: The group separator “,” is out of place: did you mean 1.5?"},
-        {{"format", "1,5", "m"}, 1, "“1,5” is not a number"},
-        {{"format", "50 %", "m"}, 1, "“50 %” is not a number"},
-        {{"format", "1/2", "m"}, 1, "“1/2” is not a number"},
-        {{"format", "five", "m"}, 1, "“five” is not a number"},
-        {{"units", "--search", "qqqzz"}, 1, "no unit has a name or symbol with “qqqzz”"},
-        {{"frobnicate"}, 2, "no command is called frobnicate"},
-        {{"convert", "5 ft", "m", "--colour"}, 2, "unknown option --colour"},
-        {{"convert", "5 ft", "m", "--locale"}, 2, "--locale needs a value"},
-        {{"convert", "5 ft", "m", "--header=yes"}, 2, "--header takes no value"},
-        {{"convert", "5 ft"}, 2, "convert takes TEXT TO [DISPLAY]"},
-        {{"parse", "5 ft", "m", "ft"}, 2, "parse takes TEXT UNIT"},
-        {{"convert", "5 ft", "xyzzy"}, 2, "“xyzzy” names no unit, group or unit symbol"},
-        {{"convert", "5 ft", "0x7777"}, 2, "“0x7777” names no unit"},
+         "vvzunits: 2: The group separator “,” is out of place: did you mean 1.5?",
+         1},
+        {{"format", "1,5", "m"}, "“1,5” is not a number", 1},
+        {{"format", "50 %", "m"}, "“50 %” is not a number", 1},
+        {{"format", "1/2", "m"}, "“1/2” is not a number", 1},
+        {{"format", "five", "m"}, "“five” is not a number", 1},
+        {{"units", "--search", "qqqzz"}, "no unit has a name or symbol with “qqqzz”", 1},
+        {{"frobnicate"}, "no command is called frobnicate", 2},
+        {{"convert", "5 ft", "m", "--colour"}, "unknown option --colour", 2},
+        {{"convert", "5 ft", "m", "--locale"}, "--locale needs a value", 2},
+        {{"convert", "5 ft", "m", "--header=yes"}, "--header takes no value", 2},
+        {{"convert", "5 ft"}, "convert takes TEXT TO [DISPLAY]", 2},
+        {{"parse", "5 ft", "m", "ft"}, "parse takes TEXT UNIT", 2},
+        {{"convert", "5 ft", "xyzzy"}, "“xyzzy” names no unit, group or unit symbol", 2},
+        {{"convert", "5 ft", "0x7777"}, "“0x7777” names no unit", 2},
         {{"convert", "5 ft", "'"},
-         2,
-         "“'” is ambiguous: Foot (0x02017), AngleMinute (0x08008), Minute (0x2c016)"},
-        {{"format", "12", "m", "kg"}, 2, "“kg” names no unit of that kind of quantity"},
-        {{"format", "1", "m", "--precision", "100"}, 2, "--precision takes a whole number"},
-        {{"format", "1", "m", "--format", "Roman"}, 2, "no numeric format is called Roman"},
-        {{"format", "1", "m", "--locale", "xx-XX"}, 2, "no locale is called xx-XX"},
-        {{"--locale", "xx-XX"}, 2, "no locale is called xx-XX"},
-        {{"format", "1,2,3", "m", "--locale", "de-DE"}, 1, "“1,2,3” is not a number"},
-        {{"format", "1.5", "m", "--decimal", ",", "--group", " "}, 1, "“1.5” is not a number"},
+         "“'” is ambiguous: Foot (0x02017), AngleMinute (0x08008), Minute (0x2c016)",
+         2},
+        {{"format", "12", "m", "kg"}, "“kg” names no unit of that kind of quantity", 2},
+        {{"format", "1", "m", "--precision", "100"}, "--precision takes a whole number", 2},
+        {{"format", "1", "m", "--format", "Roman"}, "no numeric format is called Roman", 2},
+        {{"format", "1", "m", "--locale", "xx-XX"}, "no locale is called xx-XX", 2},
+        {{"--locale", "xx-XX"}, "no locale is called xx-XX", 2},
+        {{"format", "1,2,3", "m", "--locale", "de-DE"}, "“1,2,3” is not a number", 1},
+        {{"format", "1.5", "m", "--decimal", ",", "--group", " "}, "“1.5” is not a number", 1},
         {{"format", "1", "m", "--decimal", ",", "--group", ","},
-         2,
-         "the decimal separator and the group separator are both “,”"},
+         "the decimal separator and the group separator are both “,”",
+         2},
         {{"format", "1", "m", "--locale", "de-DE", "--decimal", "."},
-         2,
-         "the decimal separator and the group separator are both “.”"},
-        {{"convert", "5 ft", "m", "--column", "2"}, 2, "--column and --header are for a batch"},
-        {{"convert", "-", "m", "--column", "0"}, 2, "--column takes a column number from 1"},
-        {{"convert", "-", "m", "--delimiter", ";"}, 2, "--delimiter takes a text"},
+         "the decimal separator and the group separator are both “.”",
+         2},
+        {{"convert", "5 ft", "m", "--column", "2"}, "--column and --header are for a batch", 2},
+        {{"convert", "-", "m", "--column", "0"}, "--column takes a column number from 1", 2},
+        {{"convert", "-", "m", "--delimiter", ";"}, "--delimiter takes a text", 2},
         {{"convert", "--input", "/nonexistent/lengths.txt", "m"},
-         2,
-         "cannot read /nonexistent/lengths.txt"},
-        {{"units", "Length", "Area"}, 2, "units takes [GROUP]"},
-        {{"units", "xyzzy"}, 2, "“xyzzy” names no unit, group or unit symbol"},
+         "cannot read /nonexistent/lengths.txt",
+         2},
+        {{"units", "Length", "Area"}, "units takes [GROUP]", 2},
+        {{"units", "xyzzy"}, "“xyzzy” names no unit, group or unit symbol", 2},
+        // Without --locale the process locale rules names, messages and numbers alike; --locale
+        // rules them in its place, and --c-numbers keeps numbers to the C conventions under
+        // either.
+        {{"parse", "1,5 m", "m"}, "1,5\n", 0, "de_DE.UTF-8"},
+        {{"format", "1234,5", "m", "--format", "Number"}, "1.234,50 m\n", 0, "de_DE.UTF-8"},
+        {{"convert", "3 Fuß", "Length"}, "0,91 Meter\n", 0, "de_DE.UTF-8"},
+        // The C conventions group no digits: a comma there is no group separator.
+        {{"parse", "1,5 m", "m", "--c-numbers"}, "meinten Sie 1.5?", 1, "de_DE.UTF-8"},
+        {{"format", "1234.5", "m", "--locale", "en-US"}, "1,234.50 m\n", 0, "de_DE.UTF-8"},
+        {{"parse", "2,5 km", "m"}, "2500\n", 0, "fr_FR.UTF-8"},
+        {{"parse", "5 m", "Degree"}, "Länge statt Winkel", 1, "de_DE.UTF-8"},
+        {{"parse", "1,5 m", "m"}, "did you mean 1.5?", 1, "C"},
     };
-    for (const Refused& expected : cases) {
-        Outcome outcome = RunTool(expected.arguments);
-        SCOPED_TRACE(Describe(expected.arguments, outcome).toStdString());
-        EXPECT_EQ(outcome.status, expected.status);
-        EXPECT_TRUE(outcome.output.isEmpty());
-        EXPECT_TRUE(outcome.error.contains(QString::fromUtf8(expected.error)));
-        EXPECT_TRUE(outcome.error.startsWith(QLatin1String("vvzunits: ")));
-    }
+    for (const ToolRun& run : runs)
+        Check(run);
 }
 
 // Lines that the listing, the search and the help hold among others.
 TEST(Vvzunits, ListsUnits) {
-    const Written cases[] = {
+    const ToolRun runs[] = {
         {{"units"}, "0x02000  Length                                   Length\n"},
         {{"units", "Длина", "--locale", "ru-RU"},
          "  0x0202001  m                                      м\n"},
@@ -214,54 +222,17 @@ TEST(Vvzunits, ListsUnits) {
         {{"--c-numbers"}, "  Kältetonne                       3517 W\n"},
         {{"--help"}, "--c-numbers           read and write numbers as the C locale does"},
     };
-    for (const Written& expected : cases) {
-        Outcome outcome = RunTool(expected.arguments);
-        SCOPED_TRACE(Describe(expected.arguments, outcome).toStdString());
+    for (const ToolRun& run : runs) {
+        Outcome outcome = RunTool(run.arguments);
+        SCOPED_TRACE(Describe(run.arguments, outcome).toStdString());
         EXPECT_EQ(outcome.status, 0);
-        EXPECT_TRUE(outcome.output.contains(expected.output))
-            << outcome.output.left(2000).toStdString();
-    }
-}
-
-struct InLocaleCase {
-    const char* lang;
-    QStringList arguments;
-    int status;
-    const char* output;
-    const char* error; // a part of the message; empty for none
-};
-
-// Without --locale the process locale rules names, messages and numbers alike; --locale rules
-// them in its place, and --c-numbers keeps numbers to the C conventions under either.
-TEST(Vvzunits, FollowsOneLocaleForNamesAndNumbers) {
-    const InLocaleCase cases[] = {
-        {"de_DE.UTF-8", {"parse", "1,5 m", "m"}, 0, "1,5\n", ""},
-        {"de_DE.UTF-8", {"format", "1234,5", "m", "--format", "Number"}, 0, "1.234,50 m\n", ""},
-        {"de_DE.UTF-8", {"convert", "3 Fuß", "Length"}, 0, "0,91 Meter\n", ""},
-        // The C conventions group no digits: a comma there is no group separator.
-        {"de_DE.UTF-8", {"parse", "1,5 m", "m", "--c-numbers"}, 1, "", "meinten Sie 1.5?"},
-        {"de_DE.UTF-8", {"format", "1234.5", "m", "--locale", "en-US"}, 0, "1,234.50 m\n", ""},
-        {"fr_FR.UTF-8", {"parse", "2,5 km", "m"}, 0, "2500\n", ""},
-        {"de_DE.UTF-8", {"parse", "5 m", "Degree"}, 1, "", "Länge statt Winkel"},
-        {"C", {"parse", "1,5 m", "m"}, 1, "", "did you mean 1.5?"},
-    };
-    for (const InLocaleCase& c : cases) {
-        Outcome outcome = RunTool(c.arguments, QByteArray(), InLocale(c.lang));
-        SCOPED_TRACE((QLatin1String(c.lang) + QLatin1Char(' ') + Describe(c.arguments, outcome))
-                         .toStdString());
-        EXPECT_EQ(outcome.status, c.status);
-        EXPECT_EQ(outcome.output.toStdString(), c.output);
-        EXPECT_TRUE(outcome.error.contains(QString::fromUtf8(c.error)));
+        EXPECT_TRUE(outcome.output.contains(run.text)) << outcome.output.left(2000).toStdString();
     }
 }
 
 // Output that cannot be written fails the run with status 2, for one text as for a batch.
 TEST(Vvzunits, FailsWhenItsOutputCannotBeWritten) {
-    const QStringList runs[] = {
-        {"format", "1", "m"},
-        {"units"},
-        {"convert", "-", "m"},
-    };
+    const QStringList runs[] = {{"format", "1", "m"}, {"units"}, {"convert", "-", "m"}};
     for (const QStringList& arguments : runs) {
         Outcome outcome =
             RunTool(arguments, "5 ft\n", InLocale("C.UTF-8"), QStringLiteral("/dev/full"));

@@ -163,22 +163,29 @@ EditorRun RunEditor(const QString& program, const QStringList& arguments,
     return run;
 }
 
-// The picture of the example's window on the offscreen platform, under a process locale and
-// with arguments; a null image when the program fails.
-QImage Screenshot(const char* name, const char* lang, const QStringList& arguments) {
+// The picture of the example's window, under a process locale and with arguments; a null image
+// when the program fails. The program runs on the offscreen platform, or on X11 under the
+// virtual X server of xvfbRun when one is given. The picture stays in the build tree as
+// quantity-editor-<name>.png.
+QImage Screenshot(const char* name, const char* lang, const QStringList& arguments,
+                  const QString& xvfbRun = QString()) {
     QString picture =
         QStringLiteral(VVZ_ARTEFACT_DIR "/quantity-editor-%1.png").arg(QLatin1String(name));
     QFile::remove(picture);
-    EditorRun run = RunEditor(QStringLiteral(VVZ_QUANTITY_EDITOR),
-                              arguments + QStringList{QStringLiteral("--screenshot"), picture},
-                              EditorEnvironment("offscreen", lang));
+    QString program = QStringLiteral(VVZ_QUANTITY_EDITOR);
+    QStringList all = arguments + QStringList{QStringLiteral("--screenshot"), picture};
+    if (!xvfbRun.isEmpty()) {
+        all = QStringList{QStringLiteral("-a"), program} + all;
+        program = xvfbRun;
+    }
+    EditorRun run =
+        RunEditor(program, all, EditorEnvironment(xvfbRun.isEmpty() ? "offscreen" : "xcb", lang));
     EXPECT_EQ(run.status, 0) << run.error.toStdString();
     return QImage(picture);
 }
 
-// How the example is started: on the offscreen platform, or on X11 under a virtual X server
-// (xvfb-run), as a user's desktop would show it. The screenshot stays in the build tree as
-// quantity-editor-<name>.png.
+// How the example is started: on the offscreen platform, or under xvfb-run, as a user's desktop
+// would show it.
 struct Launch {
     const char* name;
     bool xvfb;
@@ -192,42 +199,30 @@ class QuantityEditor : public ::testing::TestWithParam<Launch> {};
 
 TEST_P(QuantityEditor, ShowsItsWindow) {
     const Launch& launch = GetParam();
-    QString picture =
-        QStringLiteral(VVZ_ARTEFACT_DIR "/quantity-editor-%1.png").arg(QLatin1String(launch.name));
-    QFile::remove(picture);
-    QString program = QStringLiteral(VVZ_QUANTITY_EDITOR);
-    QStringList arguments{QStringLiteral("--locale"), QStringLiteral("en-US"),
-                          QStringLiteral("--screenshot"), picture};
+    QString xvfbRun;
     if (launch.xvfb) {
-        QString xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
+        xvfbRun = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
         if (xvfbRun.isEmpty())
             GTEST_SKIP() << "xvfb-run is not installed (Debian package xvfb)";
         QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
                        QStringLiteral("/platforms"));
         if (platforms.entryList({QStringLiteral("*qxcb*")}).isEmpty())
             GTEST_SKIP() << "Qt's X11 platform plugin is not installed";
-        arguments = QStringList{QStringLiteral("-a"), program} + arguments;
-        program = xvfbRun;
     }
-    EditorRun run =
-        RunEditor(program, arguments, EditorEnvironment(launch.xvfb ? "xcb" : "offscreen"));
-    ASSERT_EQ(run.status, 0) << run.error.toStdString();
-
-    QImage image(picture);
-    ASSERT_FALSE(image.isNull()) << picture.toStdString();
+    QImage image = Screenshot(launch.name, "C.UTF-8",
+                              {QStringLiteral("--locale"), QStringLiteral("en-US")}, xvfbRun);
+    ASSERT_FALSE(image.isNull());
     EXPECT_GE(image.width(), 300);
     EXPECT_GE(image.height(), 200);
     // Not blank: no colour covers nearly everything, and there is dark text.
     QHash<QRgb, int> colours;
     int dark = 0;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             QRgb pixel = image.pixel(x, y);
             ++colours[pixel];
-            if (qGray(pixel) < 100)
-                ++dark;
+            dark += qGray(pixel) < 100;
         }
-    }
     int pixels = image.width() * image.height();
     EXPECT_GE(colours.size(), 16);
     EXPECT_LT(*std::max_element(colours.cbegin(), colours.cend()), pixels * 95 / 100);

@@ -119,11 +119,10 @@ TEST(QuantityValidator, OwnFormatterFollowsTheValidatorsLocale) {
     QuantityValidator validator(0x2001);
     validator.setLocale(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(std::wstring(validator.formatter().GetLocale()), L"de-DE");
-    QString text = QStringLiteral("1.234,5 m");
-    int cursor = 0;
-    EXPECT_EQ(validator.validate(text, cursor), QValidator::Acceptable);
-    text = QStringLiteral("5 Zoll");
-    EXPECT_EQ(validator.validate(text, cursor), QValidator::Acceptable);
+    for (QString text : {QStringLiteral("1.234,5 m"), QStringLiteral("5 Zoll")}) {
+        int cursor = 0;
+        EXPECT_EQ(validator.validate(text, cursor), QValidator::Acceptable) << text.toStdString();
+    }
 
     // A shared formatter stays, whatever the locale; sharing ends with null.
     UnitsFormatter shared(L"ru-RU");
