@@ -10,8 +10,6 @@ import pytest
 import vivuzazadur as vvz
 from vivuzazadur import ParseProblem, Symbols, Units
 
-FEET_INCHES = Symbols.Inch_FootPrimeInchDoublePrime_Fraction
-
 
 @pytest.mark.parametrize(
     "text, unit, expected",
@@ -19,12 +17,7 @@ FEET_INCHES = Symbols.Inch_FootPrimeInchDoublePrime_Fraction
         ("5'6 1/2\"", Units.Inch, 66.5),
         ("5'6 1/2\"", "m", 1.6891),
         ("1.69 m", "Meter", 1.69),
-        ("2-1/2 in", "in", 2.5),
-        ("N 45°30' E", Units.Degree, 44.5),
-        ("N45E", "Degree", 45.0),
-        ("9.81 km/s²", "m/s²", 9810.0),
         ("−5 m", "m", -5.0),
-        ("1,500 m", "m", 1500.0),
         # A bare number is in the unit asked for, whatever the group's default unit.
         ("12.5", "m", 12.5),
         ("12.5", "ft", 12.5),
@@ -40,11 +33,8 @@ def test_parse_reads_what_people_type(en, text, unit, expected):
 @pytest.mark.parametrize(
     "text, unit, reason, position, length",
     [
-        ("1,5 m", "m", ParseProblem.MisplacedGroupSeparator, 1, 1),
         ("5 m", "Degree", ParseProblem.WrongDimension, 0, 3),
         ("", "m", ParseProblem.EmptyText, 0, 0),
-        ("45° E", "Degree", ParseProblem.BearingWithoutPole, 4, 1),
-        ("5 ft 6 inn", "m", ParseProblem.UnknownText, 7, 3),
         # Positions count code points, as Python indexes the text: the emoji is one.
         ("😀 5 m", "m", ParseProblem.UnknownText, 0, 1),
         ("5 😀", "m", ParseProblem.UnknownText, 2, 1),
@@ -75,14 +65,11 @@ def test_parse_error_message_is_translated(en, de):
 @pytest.mark.parametrize(
     "locale, locale_numbers, value, unit, display, expected",
     [
-        ("en-US", False, 66.5, Units.Inch, FEET_INCHES, "5'6 1/2\""),
         ("en-US", False, 1234.5, "m", 0, "1,234.50 m"),
         ("de-DE", True, 1234.5, "m", 0, "1.234,50 m"),
         ("de-DE", False, 1234.5, "m", 0, "1,234.50 m"),
-        ("en-US", False, 1, "m", Symbols.Meter_Name, "1.00 meters"),
         ("en-US", True, 1, "m", Symbols.Meter_Name, "1.00 meters"),
         ("ru-RU", True, 5, "m", Symbols.Meter_Name, "5,00 метра"),
-        ("fr-FR", True, 2, "m", Symbols.Meter_Name, "2,00 mètres"),
         ("en-US", False, 1, Units.Mile, "km", "1.61 km"),
     ],
 )

@@ -10,13 +10,7 @@ using namespace vvztest;
 
 namespace {
 
-constexpr int kKilogram = 0x5001;
-constexpr int kDay = 0x2c018;
-constexpr int kGram = 0x5002;
 constexpr int kNewton = 0x17001;
-constexpr int kKilonewton = 0x17009;
-constexpr int kWatt = 0x1d001;
-constexpr int kSiemens = 0x27001;
 constexpr int kNewtonMeter = 0x13014;
 constexpr int kKilonewtonMeter = 0x13016;
 constexpr int kAcceleration = 0x30001; // m/s²
@@ -63,24 +57,17 @@ TEST_P(Reads, InEnglish) {
 INSTANTIATE_TEST_SUITE_P(
     Expressions, Reads,
     ::testing::Values(
-        ParseCase{L"12.5 m", kMeter, 12.5}, ParseCase{L"12.5m", kMeter, 12.5},
-        ParseCase{L"1,234.5 m", kMeter, 1234.5}, ParseCase{L"5 km", kMeter, 5000},
+        ParseCase{L"12.5m", kMeter, 12.5}, ParseCase{L"5 km", kMeter, 5000},
         ParseCase{L"5 m", kFoot, 5 / 0.3048}, ParseCase{L"5 m·m", kSquareMeter, 5},
-        ParseCase{L"5 m m", kSquareMeter, 5}, ParseCase{L"5 m²", kSquareMeter, 5},
-        ParseCase{L"5 m^2", kSquareMeter, 5}, ParseCase{L"5 m/s", kMeterPerSecond, 5},
-        ParseCase{L"5 m / s", kMeterPerSecond, 5}, ParseCase{L"9.81 m/s²", kAcceleration, 9.81},
-        ParseCase{L"9.81 m/(s·s)", kAcceleration, 9.81},
+        ParseCase{L"5 m m", kSquareMeter, 5}, ParseCase{L"5 m^2", kSquareMeter, 5},
+        ParseCase{L"5 m / s", kMeterPerSecond, 5}, ParseCase{L"9.81 m/(s·s)", kAcceleration, 9.81},
         ParseCase{L"9.81 m/s^2", kAcceleration, 9.81}, ParseCase{L"5 kN·m", kKilonewtonMeter, 5},
         ParseCase{L"5 kN m", kKilonewtonMeter, 5}, ParseCase{L"5 N-m", kNewtonMeter, 5},
-        ParseCase{L"5 N–m", kNewtonMeter, 5}, ParseCase{L"5 kg*m/s^2", kNewton, 5},
-        ParseCase{L"5 kN×m", kKilonewtonMeter, 5}, ParseCase{L"5 kN⋅m", kKilonewtonMeter, 5},
-        ParseCase{L"1/2 m", kMeter, 0.5}, ParseCase{L"1 1/2 m", kMeter, 1.5},
-        ParseCase{L"-1 1/2 m", kMeter, -1.5}, ParseCase{L"1/2", kMeter, 0.5},
-        ParseCase{L"(5 m)", kMeter, 5}, ParseCase{L"5 (m)", kMeter, 5},
-        ParseCase{L"5 W/(m²·K)", kHeatTransfer, 5}, ParseCase{L"100 °C", kCelsius, 100},
-        ParseCase{L"100 °C", kKelvin, 373.15}, ParseCase{L"212 °F", kCelsius, 100},
-        ParseCase{L"212°F", kCelsius, 100}, ParseCase{L"5 W/(m²·°C)", kHeatTransfer, 5},
-        ParseCase{L"5 N/m²", kPascal, 5},
+        ParseCase{L"5 kg*m/s^2", kNewton, 5}, ParseCase{L"1/2 m", kMeter, 0.5},
+        ParseCase{L"1/2", kMeter, 0.5}, ParseCase{L"(5 m)", kMeter, 5},
+        ParseCase{L"5 (m)", kMeter, 5}, ParseCase{L"100 °C", kKelvin, 373.15},
+        ParseCase{L"212 °F", kCelsius, 100}, ParseCase{L"212°F", kCelsius, 100},
+        ParseCase{L"5 W/(m²·°C)", kHeatTransfer, 5}, ParseCase{L"5 N/m²", kPascal, 5},
         // Operators of equal precedence apply from left to right, powers before them.
         ParseCase{L"8 m/s/s", kAcceleration, 8}, ParseCase{L"2 m·m/m", kMeter, 2},
         ParseCase{L"2 m/s·s", kMeter, 2},
@@ -97,50 +84,33 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Notations, Reads,
     ::testing::Values(
-        // Angles.
-        ParseCase{L"45°", kDegree, 45}, ParseCase{L"45.5°", kDegree, 45.5},
-        ParseCase{L"-45°30'", kDegree, -45.5},
-        ParseCase{L"45°30'15\"", kDegree, 45 + 30 / 60.0 + 15 / 3600.0},
+        // Angles, beyond the forms Format writes (which RoundTripTest reads back).
         ParseCase{L"45°30′15″", kDegree, 45 + 30 / 60.0 + 15 / 3600.0},
-        ParseCase{L"-45°30'15\"", kDegree, -(45 + 30 / 60.0 + 15 / 3600.0)},
         ParseCase{L"45°30.5'", kDegree, 45 + 30.5 / 60}, ParseCase{L"30'", kDegree, 0.5},
-        ParseCase{L"1/2'", kDegree, 1 / 120.0}, ParseCase{L"45d30'", kDegree, 45.5},
-        ParseCase{L"100g", kGrad, 100}, ParseCase{L"N", kDegree, 90}, ParseCase{L"S", kDegree, -90},
-        ParseCase{L"E", kDegree, 0}, ParseCase{L"W", kDegree, 180},
-        ParseCase{L"N 45° E", kDegree, 45}, ParseCase{L"N 45° W", kDegree, 135},
-        ParseCase{L"S 45° E", kDegree, -45}, ParseCase{L"S 45° W", kDegree, -135},
-        ParseCase{L"N45°30'E", kDegree, 44.5},
+        ParseCase{L"1/2'", kDegree, 1 / 120.0}, ParseCase{L"100g", kGrad, 100},
+        ParseCase{L"N", kDegree, 90}, ParseCase{L"S", kDegree, -90}, ParseCase{L"E", kDegree, 0},
+        ParseCase{L"W", kDegree, 180}, ParseCase{L"N45°30'E", kDegree, 44.5},
         ParseCase{L"S 30°15'10\" W", kDegree, -(90 + 30 + 15 / 60.0 + 10 / 3600.0)},
-        ParseCase{L"N 60°0' E", kDegree, 30}, ParseCase{L"N 45°", kDegree, kFails},
-        ParseCase{L"45° N", kDegree, kFails},
+        ParseCase{L"N 45°", kDegree, kFails}, ParseCase{L"45° N", kDegree, kFails},
         // A bearing's angle reaches from 0° to 90° inclusive, and no further.
         ParseCase{L"N 90° E", kDegree, 0}, ParseCase{L"N 0° E", kDegree, 90},
         ParseCase{L"S 90° W", kDegree, -180}, ParseCase{L"S 0° W", kDegree, -90},
         ParseCase{L"N 89°59'59\" E", kDegree, 1 / 3600.0},
         ParseCase{L"N 90°0'1\" E", kDegree, kFails}, ParseCase{L"N -0°0'1\" E", kDegree, kFails},
         ParseCase{L"N -1° W", kDegree, kFails},
-        // Fractions and mixed numbers: the whole number's sign governs; a fraction's minus
-        // after a whole number is a dash, and a denominator must be above zero.
-        ParseCase{L"12 1/2°", kDegree, 12.5}, ParseCase{L"1/-2\"", kInch, kFails},
-        ParseCase{L"5 6\"", kInch, kFails}, ParseCase{L"1/2° 30'", kDegree, kFails},
-        ParseCase{L"30' E", kDegree, kFails}, ParseCase{L"N E", kDegree, kFails},
-        ParseCase{L"S12'90 W", kDegree, kFails},
-        // Lengths.
-        ParseCase{L"5'", kInch, 60}, ParseCase{L"5'6\"", kInch, 66}, ParseCase{L"5'6", kInch, 66},
-        ParseCase{L"5' 6 1/2\"", kInch, 66.5}, ParseCase{L"5'-6\"", kInch, 66},
-        ParseCase{L"5' - 6\"", kInch, 66}, ParseCase{L"-5'6\"", kInch, -66},
-        ParseCase{L"6\"", kInch, 6}, ParseCase{L"5-1/2\"", kInch, 5.5},
-        ParseCase{L"5 - 1/2\"", kInch, 5.5}, ParseCase{L"5 1/2\"", kInch, 5.5},
-        ParseCase{L"1/2'", kInch, 6}, ParseCase{L"5'-6-1/2\"", kInch, 66.5},
-        ParseCase{L"3-7/8\"", kInch, 3.875}, ParseCase{L"5'6 1/2\"", kFoot, 66.5 / 12},
-        ParseCase{L"-0'6\"", kInch, -6}, ParseCase{L"5′6″", kInch, 66},
-        ParseCase{L"1 1/2 in", kInch, 1.5},
+        // Fractions and mixed numbers: a fraction's minus after a whole number is a dash, and a
+        // denominator must be above zero.
+        ParseCase{L"1/-2\"", kInch, kFails}, ParseCase{L"5 6\"", kInch, kFails},
+        ParseCase{L"1/2° 30'", kDegree, kFails}, ParseCase{L"30' E", kDegree, kFails},
+        ParseCase{L"N E", kDegree, kFails}, ParseCase{L"S12'90 W", kDegree, kFails},
+        // Lengths, beyond the forms Format writes.
+        ParseCase{L"5'", kInch, 60}, ParseCase{L"5'6", kInch, 66},
+        ParseCase{L"5' 6 1/2\"", kInch, 66.5}, ParseCase{L"5' - 6\"", kInch, 66},
+        ParseCase{L"-5'6\"", kInch, -66}, ParseCase{L"5 - 1/2\"", kInch, 5.5},
+        ParseCase{L"1/2'", kInch, 6}, ParseCase{L"5'6 1/2\"", kFoot, 66.5 / 12},
+        ParseCase{L"5′6″", kInch, 66},
         // Times and other contexts.
-        ParseCase{L"5'30\"", kSecond, 330}, ParseCase{L"5'", kSecond, 300},
-        ParseCase{L"2 d", kDay, 2}, ParseCase{L"5 N", kNewton, 5}, ParseCase{L"2 W", kWatt, 2},
-        ParseCase{L"3 S", kSiemens, 3}, ParseCase{L"5 g", kGram, 5},
-        ParseCase{L"5 g", kKilogram, 0.005}, ParseCase{L"5'", kNewton, kFails},
-        ParseCase{L"5 kN", kKilonewton, 5},
+        ParseCase{L"5'", kSecond, 300}, ParseCase{L"5'", kNewton, kFails},
         // Sums of parts, each a number with its unit.
         ParseCase{L"5 ft 6 in", kInch, 66}, ParseCase{L"5 ft 6 1/2 in", kInch, 66.5},
         ParseCase{L"-5 ft 6 in", kInch, -66}, ParseCase{L"1 h 30 min", kSecond, 5400},
@@ -174,19 +144,10 @@ TEST_P(ReadsInLocale, ItsOwnTextsAndEnglish) {
 
 INSTANTIATE_TEST_SUITE_P(
     Shipped, ReadsInLocale,
-    ::testing::Values(LocaleCase{L"ru-RU", false, {L"5 м", kMeter, 5}},
-                      LocaleCase{L"ru-RU", false, {L"5 км", kMeter, 5000}},
-                      LocaleCase{L"ru-RU", false, {L"5 фут", kFoot, 5}},
+    ::testing::Values(LocaleCase{L"ru-RU", false, {L"5 км", kMeter, 5000}},
                       LocaleCase{L"ru-RU", false, {L"5 ft", kFoot, 5}},
-                      LocaleCase{L"ru-RU", false, {L"5 кН·м", kKilonewtonMeter, 5}},
-                      LocaleCase{L"de-DE", false, {L"5 Zoll", kInch, 5}},
-                      LocaleCase{L"de-DE", false, {L"5 Fuß", kFoot, 5}},
-                      LocaleCase{L"de-DE", true, {L"1.234,5 m", kMeter, 1234.5}},
-                      LocaleCase{L"de-DE", true, {L"1,5 m", kMeter, 1.5}},
                       LocaleCase{L"de-DE", true, {L"45°30'15\"", kDegree, 45.5041666666666667}},
                       LocaleCase{L"de-DE", true, {L"5' 6 1/2\"", kInch, 66.5}},
-                      LocaleCase{L"fr-FR", false, {L"5 m", kMeter, 5}},
-                      LocaleCase{L"fr-FR", false, {L"N 45°30' E", kDegree, 44.5}},
                       LocaleCase{L"fr-FR", true, {L"5 N", kNewton, 5}}));
 
 // The signs people type for the same mark read alike: each character of `alikes`, put in place
@@ -263,10 +224,6 @@ TEST_F(ParseTest, ParsingStringsAreReadFirst) {
     ASSERT_EQ(formatter.SetSymbolParsingString(0x702016, L"{1} in {0} ft"), ecSuccess);
     ExpectParse(formatter, {L"6 in 5 ft", kInch, 66});
     ExpectParse(formatter, {L"6 1/2 in 5 ft", kInch, 66.5});
-    // What a formatting string writes, the formatter reads.
-    wchar_t buffer[64];
-    ASSERT_EQ(formatter.Format(12.5, kMeter, buffer, 64, 0x202001), ecSuccess);
-    ExpectParse(formatter, {buffer, kMeter, 12.5});
 }
 
 TEST_F(ParseTest, BareNumberTakesTheGroupsDefaultUnit) {
@@ -356,7 +313,6 @@ TEST_F(ParseTest, HostileTextsAreRefusedOrReadWithinBounds) {
             ExpectParse(formatter, {text.c_str(), kMeter, meters});
     }
     double value = 0;
-    EXPECT_EQ(formatter.Parse(L"5 m^2147483647", value, kSquareMeter), ecNotAQuantity);
     // A fraction longer than any double holds reads as far as it matters.
     ASSERT_EQ(
         formatter.Parse((L"0." + std::wstring(kMegabyte, L'3') + L" m").c_str(), value, kMeter),

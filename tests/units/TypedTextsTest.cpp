@@ -83,7 +83,6 @@ const Typed kTyped[] = {
     {L"2-1/2 in", Units::Inch, 2.5},
     {L"3-7/8 inch", Units::Inch, 3.875},
     {L"5 ft 6-1/2 in", Units::Inch, 66.5},
-    {L"3-7/8\"", Units::Inch, 3.875},
     {L"2-1/0 in", Units::Inch, 0, ppZeroDenominator},
     {L"2-1/2-1/4 in", Units::Inch, 0, ppMissingNumber},
     // Degree signs of other keyboards, alone and in temperature symbols; angles only.
