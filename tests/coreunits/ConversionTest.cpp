@@ -50,20 +50,11 @@ TEST(BaseValues, ConvertToTheCoherentSiUnit) {
         double value;
         double base;
     } cases[] = {
-        {0x2f001, 1, 1e-4},              // stokes: cm²/s
-        {0x2f002, 1, 1e-6},              // centistokes: mm²/s
-        {0x2e001, 1, 0.1},               // poise
-        {0x8002, 180, M_PI},             // degree
-        {0x8004, 400, 2 * M_PI},         // grad
-        {0x2a003, 32, 273.15},           // degree Fahrenheit
-        {0x2a004, 491.67, 273.15},       // degree Rankine
-        {0x19007, 60, 1},                // revolution per minute
-        {0x34002, 1, 10.76391041670972}, // footcandle: lm/ft²
-        {0x1d017, 1, 3516.8528420667},   // ton of refrigeration
-        {0x2017, 2, 0.6096},             // foot
-        {0x2a002, 0, 273.15},            // degree Celsius: affine
-        {0x2a001, 0, 0},                 // kelvin
-        {0x2b001, 60, 1},                // degree Celsius per minute: no offset
+        {0x2f001, 1, 1e-4},      // stokes: cm²/s
+        {0x2f002, 1, 1e-6},      // centistokes: mm²/s
+        {0x8004, 400, 2 * M_PI}, // grad
+        {0x2a001, 0, 0},         // kelvin
+        {0x2b001, 60, 1},        // degree Celsius per minute: no offset
     };
     for (const auto& c : cases) {
         const UnitConverter* unit = Converter(c.unit);

@@ -47,7 +47,6 @@ TEST(NameTables, SymbolRowsCoverEveryUnitWithDenseVariants) {
 }
 
 TEST(NameTables, RowsAgreeWithTheCoreLibrarysCatalogue) {
-    EXPECT_EQ(UnitGroupNames.count, 68u);
     EXPECT_EQ(NumberFormatNames.count, 7u);
     EXPECT_EQ(UnitTypeNames.count, 787u);
     EXPECT_EQ(UnitSymbolKeys().count, 1877u);
@@ -104,12 +103,9 @@ TEST(StringUtilNames, NameToIdAndBack) {
     EXPECT_EQ(StringUtil::GetUnitGroup(QStringLiteral("Lengths"), group), ecFailure);
     EXPECT_EQ(group, 5);
 
-    EXPECT_EQ(StringUtil::GetUnitGlobalName(0x21000), QStringLiteral("Pressure"));
-    EXPECT_EQ(StringUtil::GetUnitGlobalName(0x2016), QStringLiteral("Inch"));
     EXPECT_EQ(StringUtil::GetUnitGlobalName(0x702016),
               QStringLiteral("Inch_FootPrimeInchDoublePrime_Fraction"));
     EXPECT_TRUE(StringUtil::GetUnitGlobalName(0x45000).isEmpty());
-    EXPECT_TRUE(StringUtil::GetUnitGlobalName(0).isEmpty());
     EXPECT_EQ(StringUtil::GetGlobalName(nfGeneralLower), QStringLiteral("GeneralLowerCase"));
     EXPECT_TRUE(StringUtil::GetGlobalName(NumberFormat(12)).isEmpty());
 }

