@@ -44,15 +44,17 @@ TEST(QStringToWchar, CopiesUnderTheBufferRule) {
             c.size == -1 ? static_cast<int>(std::wcslen(c.text)) + 1 : std::max(c.size, 0);
         for (size_t i = 1 + capacity; i < memory.size(); ++i)
             EXPECT_EQ(memory[i], kGuard) << "written past the buffer at " << i - 1;
-        if (c.written == nullptr)
+        if (c.written == nullptr) {
             EXPECT_EQ(buffer[0], kGuard);
-        else
+        } else {
             EXPECT_EQ(std::wstring(buffer), std::wstring(c.written));
+        }
 
         memory.fill(kGuard);
         EXPECT_EQ(StringUtil::QStringToWchar2(text, buffer, c.size), buffer);
-        if (c.written != nullptr)
+        if (c.written != nullptr) {
             EXPECT_EQ(std::wstring(buffer), std::wstring(c.written));
+        }
     }
 }
 
